@@ -1,0 +1,40 @@
+#pragma once
+// One move as every part of the program sees it: generated, entered, loaded,
+// received or tried by the computer. The layout is fixed at 125 bytes.
+
+#include <cstdint>
+
+namespace velmora {
+
+constexpr int kMaxSteps = 20;       // the longest capture a record holds
+constexpr int kMaxMoves = 1000;     // records in one move list
+constexpr int kMaxGameMoves = 400;  // moves one game may have
+// The search tries its moves in the record slots above the played ones, and
+// may start with 400 moves played: 2 x 4 + 2 plies deep needs slots up to 409.
+constexpr int kGameRecordSlots = 410;
+
+struct MoveStep {
+  std::int8_t toX;
+  std::int8_t toY;
+  std::int8_t kindAfter;  // the piece's kind once this step is made
+  std::int8_t capturedX;
+  std::int8_t capturedY;
+  std::int8_t capturedKind;  // kept so the move can be taken back
+};
+
+struct MoveRecord {
+  std::int8_t fromX;
+  std::int8_t fromY;
+  std::int8_t pieceKind;  // before the move
+  std::int8_t pieceSide;
+  std::int8_t captureCount;  // 0 for a plain move
+  MoveStep steps[kMaxSteps];
+
+  // Destination and promotion are read from the final step only.
+  const MoveStep& finalStep() const { return steps[captureCount > 0 ? captureCount - 1 : 0]; }
+};
+
+static_assert(sizeof(MoveStep) == 6);
+static_assert(sizeof(MoveRecord) == 125);
+
+}  // namespace velmora

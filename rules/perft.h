@@ -1,0 +1,18 @@
+#pragma once
+// Counting the leaves of the move tree: the rules engine's correctness and
+// speed benchmark.
+
+#include <cstdint>
+
+namespace velmora {
+
+struct GameState;
+
+constexpr int kMaxPerftDepth = 32;
+
+// Leaves of the tree of `depth` plies from the position on the board, the side
+// to move alternating from `side`; no game-end rules. The last ply is counted
+// in bulk. Depth is 1..kMaxPerftDepth.
+std::uint64_t perft(GameState& state, int side, int depth);
+
+}  // namespace velmora

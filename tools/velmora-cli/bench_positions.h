@@ -1,0 +1,19 @@
+#pragma once
+// The standing benchmark set: positions reached in real play, each given as
+// the variant and the move texts that lead to it from the start. Fixed once
+// chosen, so that figures compare over time.
+
+#include <vector>
+
+#include "rules/board.h"
+
+namespace velmora::cli {
+
+struct BenchPosition {
+  GameType variant;
+  const char* moves;  // move texts separated by spaces
+};
+
+const std::vector<BenchPosition>& benchPositions();
+
+}  // namespace velmora::cli

@@ -1,0 +1,53 @@
+#include "cli_common.h"
+
+#include <chrono>
+#include <cstdio>
+
+#include "rules/game_state.h"
+#include "rules/position_text.h"
+
+namespace velmora::cli {
+
+int fail(const std::string& message) {
+  std::fprintf(stderr, "velmora-cli: %s\n", message.c_str());
+  return kUsageError;
+}
+
+std::optional<long> readInteger(const std::string& arg) {
+  size_t i = arg.size() > 1 && (arg[0] == '-' || arg[0] == '+') ? 1 : 0;
+  if (i == arg.size() || arg.size() - i > 9) return std::nullopt;
+  for (size_t k = i; k < arg.size(); ++k)
+    if (arg[k] < '0' || arg[k] > '9') return std::nullopt;
+  return std::stol(arg);
+}
+
+std::optional<GameType> readVariant(const std::string& arg) {
+  const GameType byName = gameTypeFromName(arg.c_str());
+  if (byName >= 0) return byName;
+  if (auto number = readInteger(arg)) return static_cast<GameType>(*number);
+  return std::nullopt;
+}
+
+bool setUpPosition(GameState& state, GameType type, const char* position) {
+  if (position == nullptr) {
+    setUpBoard(state, type);
+    state.plyCount = 0;
+    return true;
+  }
+  if (auto error = readPosition(position, type, state)) {
+    fail("bad position: " + *error);
+    return false;
+  }
+  return true;
+}
+
+double secondsNow() {
+  using namespace std::chrono;
+  return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+long long perSecond(double count, double seconds) {
+  return seconds > 0 ? static_cast<long long>(count / seconds) : 0;
+}
+
+}  // namespace velmora::cli

@@ -1,0 +1,42 @@
+#pragma once
+// Shared pieces of the velmora-cli commands: argument reading and errors.
+
+#include <optional>
+#include <string>
+
+#include "rules/board.h"
+
+namespace velmora {
+struct GameState;
+}
+
+namespace velmora::cli {
+
+constexpr int kUsageError = 2;
+
+// Prints "velmora-cli: <message>" to standard error and returns kUsageError.
+int fail(const std::string& message);
+
+// A variant name exactly as the table writes it, or any integer GameType.
+std::optional<GameType> readVariant(const std::string& arg);
+
+// A whole decimal integer, nothing else.
+std::optional<long> readInteger(const std::string& arg);
+
+// Sets `state` up from POSITION, or the variant's start with White to move
+// when `position` is null. Prints the error and returns false when refused.
+bool setUpPosition(GameState& state, GameType type, const char* position);
+
+// Monotonic seconds, for the timings the commands print.
+double secondsNow();
+
+// "<count>/<seconds>" as a whole number per second.
+long long perSecond(double count, double seconds);
+
+int perftCommand(int argc, char** argv);
+int movesCommand(int argc, char** argv);
+int searchCommand(int argc, char** argv);
+int replayCommand(int argc, char** argv);
+int benchCommand(int argc, char** argv);
+
+}  // namespace velmora::cli

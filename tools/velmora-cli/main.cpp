@@ -1,0 +1,45 @@
+// velmora-cli: the rules engine and the computer player on the command line,
+// for benchmarks, tests and other programs.
+
+#include <cstdio>
+#include <cstring>
+
+#include "cli_common.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: velmora-cli COMMAND ...\n"
+    "\n"
+    "  perft VARIANT DEPTH [POSITION]        leaves of the move tree, depth 1..DEPTH\n"
+    "  moves VARIANT POSITION                legal moves of the side to move\n"
+    "  search VARIANT POSITION LEVEL [--give-away]\n"
+    "                                        the computer's choice; LEVEL 0, 1 or 2\n"
+    "  replay VARIANT [TEXT ...]             play move texts from the start position\n"
+    "  bench [LEVEL]                         the standing search benchmark\n"
+    "  --help                                this text\n"
+    "\n"
+    "VARIANT is a variant name as the program writes it (\"Pool checkers\") or its\n"
+    "number. POSITION is \"<side>:<top row>/.../<bottom row>\", side W or B, with\n"
+    ". empty, w/W white man/king, b/B black man/king, for example\n"
+    "W:.b.b.b.b/b.b.b.b./.b.b.b.b/......../......../w.w.w.w./.w.w.w.w/w.w.w.w.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using namespace velmora::cli;
+  if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
+    std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (argc >= 2) {
+    const char* command = argv[1];
+    if (std::strcmp(command, "perft") == 0) return perftCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "moves") == 0) return movesCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "search") == 0) return searchCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "replay") == 0) return replayCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "bench") == 0) return benchCommand(argc - 2, argv + 2);
+  }
+  std::fputs(kUsage, stderr);
+  return kUsageError;
+}

@@ -1,0 +1,149 @@
+// search, replay and bench: the computer player's and the notation's commands.
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <sstream>
+
+#include "ai/search.h"
+#include "bench_positions.h"
+#include "cli_common.h"
+#include "records/notation.h"
+#include "rules/game_state.h"
+#include "rules/generate.h"
+#include "rules/position_text.h"
+
+namespace velmora::cli {
+
+namespace {
+
+struct SearchOutcome {
+  int result = 0;
+  double seconds = 0;
+};
+
+// The computer plays the side to move at `level` (searchDepth level + 2).
+SearchOutcome runSearch(GameState& state, Search& search, int level, bool giveAway) {
+  state.aiSide = state.sideToMove();
+  state.aiOpponent = state.aiSide ^ 1;
+  state.searchDepth = level + 2;
+  state.giveAway = giveAway ? 1 : 0;
+  state.thinking = 1;
+  state.bestRootIndex = -1;
+  const double start = secondsNow();
+  SearchOutcome outcome;
+  outcome.result = chooseComputerMove(search);
+  outcome.seconds = secondsNow() - start;
+  state.thinking = 0;
+  return outcome;
+}
+
+std::optional<int> readLevel(const char* arg) {
+  const auto level = readInteger(arg);
+  if (!level || *level < 0 || *level > 2) return std::nullopt;
+  return static_cast<int>(*level);
+}
+
+// Plays the texts from the start position; returns how many were played.
+int replay(GameState& state, GameType type, const std::vector<std::string>& texts) {
+  setUpBoard(state, type);
+  state.plyCount = 0;
+  int played = 0;
+  for (const auto& text : texts) {
+    if (!playMoveText(state, text)) break;
+    ++played;
+  }
+  return played;
+}
+
+std::vector<std::string> splitWords(const char* text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+}  // namespace
+
+int searchCommand(int argc, char** argv) {
+  const bool giveAway = argc == 4 && std::strcmp(argv[3], "--give-away") == 0;
+  if (argc != 3 && !giveAway) return fail("usage: velmora-cli search VARIANT POSITION LEVEL [--give-away]");
+  const auto type = readVariant(argv[0]);
+  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  const auto level = readLevel(argv[2]);
+  if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
+  auto state = std::make_unique<GameState>();
+  if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
+
+  Search search{*state};
+  const SearchOutcome outcome = runSearch(*state, search, *level, giveAway);
+  const bool chosen = outcome.result == 1 && state->bestRootIndex >= 0;
+  const bool searched = search.nodes > 0;
+  if (chosen) {
+    generateMoves(state->legalMoves, *state, state->aiSide);  // the root list, in the same order
+    std::printf("best %s\n", moveText(state->legalMoves[state->bestRootIndex]).c_str());
+    std::printf("index %d\n", state->bestRootIndex);
+  } else {
+    std::printf("best -\nindex -\n");
+  }
+  if (!chosen)
+    std::printf("score %d\n", outcome.result);
+  else if (searched)
+    std::printf("score %d\n", search.rootBest);
+  else
+    std::printf("score -\n");
+  std::printf("nodes %llu\n", static_cast<unsigned long long>(search.nodes));
+  std::printf("seconds %.3f\n", outcome.seconds);
+  std::printf("nodes_per_second %lld\n", perSecond(static_cast<double>(search.nodes), outcome.seconds));
+  return 0;
+}
+
+int replayCommand(int argc, char** argv) {
+  if (argc < 1) return fail("usage: velmora-cli replay VARIANT [TEXT ...]");
+  const auto type = readVariant(argv[0]);
+  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  auto state = std::make_unique<GameState>();
+  const std::vector<std::string> texts(argv + 1, argv + argc);
+  const int played = replay(*state, *type, texts);
+  std::printf("played %d\nposition %s\n", played, writePosition(*state).c_str());
+  return 0;
+}
+
+int benchCommand(int argc, char** argv) {
+  if (argc > 1) return fail("usage: velmora-cli bench [LEVEL]");
+  const auto level = argc == 1 ? readLevel(argv[0]) : std::optional<int>(2);
+  if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
+  auto state = std::make_unique<GameState>();
+
+  // Totals by board size (index 0: 8 x 8, 1: 10 x 10, 2: 12 x 12), then overall.
+  std::uint64_t nodes[4] = {};
+  double seconds[4] = {}, slowest = 0;
+  int number = 0;
+  std::printf("%-3s %-16s %12s %9s %12s\n", "#", "variant", "nodes", "seconds", "nodes/s");
+  for (const BenchPosition& p : benchPositions()) {
+    const auto texts = splitWords(p.moves);
+    if (replay(*state, p.variant, texts) != static_cast<int>(texts.size()))
+      return fail("bench position " + std::to_string(number + 1) + " does not replay");
+    Search search{*state};
+    const SearchOutcome outcome = runSearch(*state, search, *level, false);
+    ++number;
+    std::printf("%-3d %-16s %12llu %9.3f %12lld\n", number, gameTypeName(p.variant),
+                static_cast<unsigned long long>(search.nodes), outcome.seconds,
+                perSecond(static_cast<double>(search.nodes), outcome.seconds));
+    std::fflush(stdout);
+    for (int group : {(state->boardSize - 8) / 2, 3}) {
+      nodes[group] += search.nodes;
+      seconds[group] += outcome.seconds;
+    }
+    if (outcome.seconds > slowest) slowest = outcome.seconds;
+  }
+  const char* const groupNames[4] = {"8x8", "10x10", "12x12", "total"};
+  for (int group = 0; group < 4; ++group)
+    std::printf("%-6s nodes %llu seconds %.3f nodes_per_second %lld\n", groupNames[group],
+                static_cast<unsigned long long>(nodes[group]), seconds[group],
+                perSecond(static_cast<double>(nodes[group]), seconds[group]));
+  std::printf("slowest seconds %.3f\n", slowest);
+  return 0;
+}
+
+}  // namespace velmora::cli
