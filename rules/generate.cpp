@@ -3,6 +3,7 @@
 
 #include "rules/generate.h"
 
+#include <bit>
 #include <cstring>
 
 #include "rules/generator_parts.h"
@@ -15,54 +16,84 @@ using namespace gen;
 
 enum class Choice { All, GreatestNumber, GreatestNumberThenQuality };
 
+// Reach of a capture search: short searches jump over a neighbouring square,
+// so a piece without an opponent piece next to it cannot capture.
+enum class Reach { Short, Long };
+
 struct VariantRules {
   CaptureSearch manCapture;
   CaptureSearch kingCapture;
   Choice choice;
   PlainMoves manPlain;
   PlainMoves kingPlain;
+  Reach manReach;
+  Reach kingReach;
 };
 
 constexpr VariantRules kAmerican{forwardManSearch, shortKingSearch, Choice::GreatestNumber, diagonalManPlain,
-                                 shortKingPlain};
+                                 shortKingPlain, Reach::Short, Reach::Short};
 constexpr VariantRules kInternational{fourWayManSearch, flyingKingSearch, Choice::GreatestNumber, diagonalManPlain,
-                                      flyingKingPlain};
+                                      flyingKingPlain, Reach::Short, Reach::Long};
 constexpr VariantRules kPoolCheckers{fourWayManSearch, flyingKingSearch, Choice::All, diagonalManPlain,
-                                     flyingKingPlain};
+                                     flyingKingPlain, Reach::Short, Reach::Long};
 constexpr VariantRules kItalian{italianManSearch, shortKingSearch, Choice::GreatestNumberThenQuality,
-                                diagonalManPlain, shortKingPlain};
+                                diagonalManPlain, shortKingPlain, Reach::Short, Reach::Short};
 constexpr VariantRules kSpanish{forwardManSearch, flyingKingSearch, Choice::GreatestNumberThenQuality,
-                                diagonalManPlain, flyingKingPlain};
-constexpr VariantRules kThai{forwardManSearch, thaiKingSearch, Choice::All, diagonalManPlain, flyingKingPlain};
+                                diagonalManPlain, flyingKingPlain, Reach::Short, Reach::Long};
+constexpr VariantRules kThai{forwardManSearch, thaiKingSearch, Choice::All, diagonalManPlain, flyingKingPlain, Reach::Short, Reach::Long};
 constexpr VariantRules kTurkish{turkishManSearch, turkishKingSearch, Choice::GreatestNumber, turkishManPlain,
-                                turkishKingPlain};
+                                turkishKingPlain, Reach::Short, Reach::Long};
 constexpr VariantRules kGothic{gothicManSearch, gothicKingSearch, Choice::GreatestNumber, gothicManPlain,
-                               gothicKingPlain};
+                               gothicKingPlain, Reach::Short, Reach::Short};
 constexpr VariantRules kFrisian{frisianManSearch, frisianKingSearch, Choice::GreatestNumberThenQuality,
-                                diagonalManPlain, flyingKingPlain};
+                                diagonalManPlain, flyingKingPlain, Reach::Long, Reach::Long};
 
 
-// The mover's pieces in scan order (rows from 0, columns from 0 within a row),
-// found in one pass so that the capture and plain passes visit only them.
+// The mover's and the opponent's pieces as one bit per column for each row,
+// found in one pass; walking the rows upwards and the bits from the lowest is
+// the scan order. Rows and columns are shifted by one so that the squares
+// around any square can be read without bounds checks.
 struct Pieces {
-  std::int8_t x[kMaxBoardSize * kMaxBoardSize];
-  std::int8_t y[kMaxBoardSize * kMaxBoardSize];
-  int count;
+  std::uint32_t own[kMaxBoardSize + 2];
+  std::uint32_t opponent[kMaxBoardSize + 2];
+
+  // Whether an opponent piece stands on one of the eight squares around (x, y).
+  bool opponentNextTo(int x, int y) const {
+    return (((opponent[y] | opponent[y + 1] | opponent[y + 2]) >> x) & 7u) != 0;
+  }
 };
 
-void findPieces(const Context& g, Pieces& p) {
-  const int n = g.n, mover = g.mover;
-  int count = 0;
-  for (int y = 0; y < n; ++y) {
-    const Cell* row = g.state.board[y];
-    for (int x = 0; x < n; ++x)
-      if (row[x].kind != Empty && row[x].side == mover) {
-        p.x[count] = static_cast<std::int8_t>(x);
-        p.y[count] = static_cast<std::int8_t>(y);
-        ++count;
-      }
+template <int N>
+void findPiecesOn(const Context& g, Pieces& p) {
+  p.own[0] = p.opponent[0] = p.own[N + 1] = p.opponent[N + 1] = 0;
+  for (int y = 0; y < N; ++y) {
+    const Cell* cells = g.state.board[y];
+    std::uint32_t occupied = 0, white = 0;
+#pragma GCC unroll 12
+    for (int x = 0; x < N; ++x) {
+      occupied |= static_cast<std::uint32_t>(cells[x].kind != Empty) << (x + 1);
+      white |= static_cast<std::uint32_t>(cells[x].side == White) << (x + 1);
+    }
+    // An empty cell's side is stale and falls out with `occupied`.
+    const std::uint32_t own = occupied & (g.mover == White ? white : ~white);
+    p.own[y + 1] = own;
+    p.opponent[y + 1] = occupied & ~own;
   }
-  p.count = count;
+}
+
+void findPieces(const Context& g, Pieces& p) {
+  switch (g.n) {
+    case 10: return findPiecesOn<10>(g, p);
+    case 12: return findPiecesOn<12>(g, p);
+    default: return findPiecesOn<8>(g, p);
+  }
+}
+
+// Calls visit(x, y) for every piece in scan order.
+template <class Visit>
+void forEachPiece(const Context& g, const Pieces& p, Visit visit) {
+  for (int y = 0; y < g.n; ++y)
+    for (std::uint32_t bits = p.own[y + 1]; bits != 0; bits &= bits - 1) visit(std::countr_zero(bits) - 1, y);
 }
 
 // Runs the capture search of each piece whose kind is `only` (any kind when
@@ -70,23 +101,20 @@ void findPieces(const Context& g, Pieces& p) {
 // its own search.
 template <const VariantRules& rules>
 void capturePass(Context& g, const Pieces& p, int only) {
-  for (int i = 0; i < p.count; ++i) {
-    const int x = p.x[i], y = p.y[i];
+  forEachPiece(g, p, [&](int x, int y) {
     Cell& c = g.at(x, y);
     const int kind = c.kind;
-    if (only != Empty && kind != only) continue;
+    if (only != Empty && kind != only) return;
+    if ((kind == Man ? rules.manReach : rules.kingReach) == Reach::Short && !p.opponentNextTo(x, y)) return;
     c.kind = Empty;
     (kind == Man ? rules.manCapture : rules.kingCapture)(g, x, y, 0, Start{x, y, kind});
     c.kind = kind;
-  }
+  });
 }
 
 template <const VariantRules& rules>
 void plainPass(Context& g, const Pieces& p) {
-  for (int i = 0; i < p.count; ++i) {
-    const int x = p.x[i], y = p.y[i];
-    (g.at(x, y).kind == Man ? rules.manPlain : rules.kingPlain)(g, x, y);
-  }
+  forEachPiece(g, p, [&](int x, int y) { (g.at(x, y).kind == Man ? rules.manPlain : rules.kingPlain)(g, x, y); });
 }
 
 // One instance per variant family, so that the searches and plain moves of the
@@ -105,7 +133,7 @@ void generateTabled(Context& g) {
 }
 
 // Russian: kings' captures come first and exclude the men's.
-constexpr VariantRules kRussian{russianManSearch, flyingKingSearch, Choice::All, diagonalManPlain, flyingKingPlain};
+constexpr VariantRules kRussian{russianManSearch, flyingKingSearch, Choice::All, diagonalManPlain, flyingKingPlain, Reach::Short, Reach::Long};
 
 void generateRussian(Context& g) {
   Pieces pieces;

@@ -42,18 +42,6 @@ bool lineCapture(Context& g, int x, int y, int dx, int dy, int depth, const Star
   return true;
 }
 
-void addPlainMove(Context& g, int x, int y, int toX, int toY, int kindAfter) {
-  if (g.full()) return;
-  const Cell& c = g.at(x, y);
-  // Header and step 0 built locally and stored at once; the bytes beyond
-  // step 0's destination and kind are not meaningful for a plain move.
-  const std::int8_t bytes[16] = {
-      static_cast<std::int8_t>(x),    static_cast<std::int8_t>(y),   static_cast<std::int8_t>(c.kind),
-      static_cast<std::int8_t>(c.side), 0,                          static_cast<std::int8_t>(toX),
-      static_cast<std::int8_t>(toY),  static_cast<std::int8_t>(kindAfter)};
-  std::memcpy(&g.list[g.state.moveCount++], bytes, sizeof bytes);
-}
-
 void addSlidingMoves(Context& g, int x, int y, int dx, int dy) {
   for (int tx = x + dx, ty = y + dy; g.inside(tx, ty) && g.at(tx, ty).kind == Empty; tx += dx, ty += dy)
     addPlainMove(g, x, y, tx, ty, King);
