@@ -32,7 +32,7 @@ void buildEvalTable(GameState& state) {
   int proximity[2][12][12];
   buildProximityMap(state, White, proximity[White]);
   buildProximityMap(state, Black, proximity[Black]);
-  std::memset(state.evalTable, 0, sizeof state.evalTable);
+  std::memset(state.evalTable, 0, sizeof state.evalTable);  // the Empty layer stays zero
   for (int colour = 0; colour < 2; ++colour) {
     const int sign = colour == state.aiSide ? -1 : 1;
     const int enemy = colour ^ 1;
@@ -47,14 +47,46 @@ void buildEvalTable(GameState& state) {
   }
 }
 
-int evaluatePosition(const GameState& state) {
-  const int n = state.boardSize;
+namespace {
+
+// Every square is summed without a test: the table's Empty layer is all zero,
+// so an empty square adds nothing whatever its stale side says.
+template <int N>
+int sumOfSquares(const GameState& state) {
   int sum = 0;
-  for (int y = 0; y < n; ++y)
-    for (int x = 0; x < n; ++x) {
+  for (int y = 0; y < N; ++y)
+#pragma GCC unroll 12
+    for (int x = 0; x < N; ++x) {
       const Cell& c = state.board[y][x];
-      if (c.kind != Empty) sum += state.evalTable[c.side][c.kind][y][x];
+      sum += state.evalTable[c.side & 1][c.kind][y][x];
     }
+  return sum;
+}
+
+}  // namespace
+
+int boardSum(const GameState& state) {
+  switch (state.boardSize) {
+    case 10: return sumOfSquares<10>(state);
+    case 12: return sumOfSquares<12>(state);
+    default: return sumOfSquares<8>(state);
+  }
+}
+
+int boardSumChange(const GameState& state, const MoveRecord& move) {
+  const auto& table = state.evalTable;
+  const int side = move.pieceSide & 1;
+  const MoveStep& last = move.finalStep();
+  int change = table[side][last.kindAfter][last.toY][last.toX] - table[side][move.pieceKind][move.fromY][move.fromX];
+  for (int k = 0; k < move.captureCount; ++k) {
+    const MoveStep& s = move.steps[k];
+    change -= table[side ^ 1][s.capturedKind][s.capturedY][s.capturedX];
+  }
+  return change;
+}
+
+int evaluatePosition(const GameState& state) {
+  const int sum = boardSum(state);
   return state.giveAway ? -sum : sum;
 }
 

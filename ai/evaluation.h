@@ -2,6 +2,8 @@
 // The computer's static evaluation: a signed table of square values built
 // once per computer move, summed over the pieces on the board.
 
+#include "rules/move.h"
+
 namespace velmora {
 
 struct GameState;
@@ -15,5 +17,12 @@ void buildEvalTable(GameState& state);
 
 // Sum of evalTable over the pieces on the board, negated in a give-away game.
 int evaluatePosition(const GameState& state);
+
+// The sum over the pieces, without the give-away sign.
+int boardSum(const GameState& state);
+
+// How boardSum changes when `move` is played: the table is fixed for the whole
+// search, so the sum after a move is the sum before it plus this.
+int boardSumChange(const GameState& state, const MoveRecord& move);
 
 }  // namespace velmora

@@ -73,10 +73,14 @@ int searchMax(Search& search, int level, int bound) {
   const int n = g.moveCount;
   if (n == 0) return kOpponentStuck - level;
 
+  // At level 0 every reply is scored by the evaluation; the sum after a move
+  // is the sum before it plus the move's change, exactly as a fresh sum.
+  const int sumBefore = level == 0 ? boardSum(g) : 0;
+  const int sign = g.giveAway ? -1 : 1;
   int best = kInitialMaxBest;
   for (int i = 0; i < n; ++i) {
     const int v = tryMove(search, moves[i], [&] {
-      return level > 0 ? searchMin(search, level - 1, best) : evaluatePosition(g);
+      return level > 0 ? searchMin(search, level - 1, best) : sign * (sumBefore + boardSumChange(g, moves[i]));
     });
     if (v > best) best = v;
     if (best >= bound) break;
