@@ -24,7 +24,7 @@ struct Search {
   GameState& game;
   ProgressCallback progress = nullptr;
   void* progressContext = nullptr;
-  std::uint64_t nodes = 0;  // applyMove calls made
+  std::uint64_t nodes = 0;         // applyMove calls made
   int rootBest = kInitialMinBest;  // the root's best score, once a root search ran
 };
 

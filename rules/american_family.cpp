@@ -9,7 +9,8 @@ namespace {
 
 // Forward captures, captured pieces removed; a man that lands on its promotion
 // row is crowned and, having no forward jump left, ends there.
-[[gnu::always_inline]] inline void forwardJumps(Context& g, int x, int y, int depth, const Start& start, bool menOnly, CaptureSearch self) {
+[[gnu::always_inline]] inline void forwardJumps(Context& g, int x, int y, int depth, const Start& start, bool menOnly,
+                                                CaptureSearch self) {
   if (atLimit(g, depth, start, false)) return;
   const int f = g.forward();
   const int n = g.n;

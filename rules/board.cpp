@@ -9,8 +9,8 @@ namespace velmora {
 namespace {
 
 const char* const kVariantNames[kVariantCount] = {
-    "American", "Brazilian", "Canadian",      "Crowded", "Frisian",         "Gothic", "International",
-    "Italian",  "Pool checkers", "Russian", "Spanish", "Sparse checkers", "Thai",   "Turkish",
+    "American", "Brazilian",     "Canadian", "Crowded", "Frisian",         "Gothic", "International",
+    "Italian",  "Pool checkers", "Russian",  "Spanish", "Sparse checkers", "Thai",   "Turkish",
 };
 
 bool inTable(GameType type) { return type >= 0 && type < kVariantCount; }

@@ -30,24 +30,20 @@ struct VariantRules {
   Reach kingReach;
 };
 
-constexpr VariantRules kAmerican{forwardManSearch, shortKingSearch, Choice::GreatestNumber, diagonalManPlain,
-                                 shortKingPlain, Reach::Short, Reach::Short};
-constexpr VariantRules kInternational{fourWayManSearch, flyingKingSearch, Choice::GreatestNumber, diagonalManPlain,
-                                      flyingKingPlain, Reach::Short, Reach::Long};
-constexpr VariantRules kPoolCheckers{fourWayManSearch, flyingKingSearch, Choice::All, diagonalManPlain,
-                                     flyingKingPlain, Reach::Short, Reach::Long};
-constexpr VariantRules kItalian{italianManSearch, shortKingSearch, Choice::GreatestNumberThenQuality,
-                                diagonalManPlain, shortKingPlain, Reach::Short, Reach::Short};
-constexpr VariantRules kSpanish{forwardManSearch, flyingKingSearch, Choice::GreatestNumberThenQuality,
-                                diagonalManPlain, flyingKingPlain, Reach::Short, Reach::Long};
-constexpr VariantRules kThai{forwardManSearch, thaiKingSearch, Choice::All, diagonalManPlain, flyingKingPlain, Reach::Short, Reach::Long};
-constexpr VariantRules kTurkish{turkishManSearch, turkishKingSearch, Choice::GreatestNumber, turkishManPlain,
-                                turkishKingPlain, Reach::Short, Reach::Long};
-constexpr VariantRules kGothic{gothicManSearch, gothicKingSearch, Choice::GreatestNumber, gothicManPlain,
-                               gothicKingPlain, Reach::Short, Reach::Short};
-constexpr VariantRules kFrisian{frisianManSearch, frisianKingSearch, Choice::GreatestNumberThenQuality,
-                                diagonalManPlain, flyingKingPlain, Reach::Long, Reach::Long};
-
+// clang-format off
+//                                    man capture        king capture       choice among captures                 man plain         king plain        man reach     king reach
+constexpr VariantRules kAmerican     {forwardManSearch,  shortKingSearch,   Choice::GreatestNumber,               diagonalManPlain, shortKingPlain,   Reach::Short, Reach::Short};
+constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
+constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
+constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
+constexpr VariantRules kItalian      {italianManSearch,  shortKingSearch,   Choice::GreatestNumberThenQuality,    diagonalManPlain, shortKingPlain,   Reach::Short, Reach::Short};
+constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
+constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
+constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               turkishManPlain,  turkishKingPlain, Reach::Short, Reach::Long};
+constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               gothicManPlain,   gothicKingPlain,  Reach::Short, Reach::Short};
+constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::Long,  Reach::Long};
+// clang-format on
+// Russian's choice is its own and made in generateRussian.
 
 // The mover's and the opponent's pieces as one bit per column for each row,
 // found in one pass; walking the rows upwards and the bits from the lowest is
@@ -133,7 +129,6 @@ void generateTabled(Context& g) {
 }
 
 // Russian: kings' captures come first and exclude the men's.
-constexpr VariantRules kRussian{russianManSearch, flyingKingSearch, Choice::All, diagonalManPlain, flyingKingPlain, Reach::Short, Reach::Long};
 
 void generateRussian(Context& g) {
   Pieces pieces;
@@ -188,7 +183,8 @@ int captureQuality(const MoveRecord& move) {
 void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
   const int steps = move.captureCount > 0 ? move.captureCount : 1;
   if (&slot != &move) std::memcpy(&slot, &move, 5 + sizeof(MoveStep) * static_cast<size_t>(steps));
-  for (int k = 0; k < move.captureCount; ++k) state.board[move.steps[k].capturedY][move.steps[k].capturedX].kind = Empty;
+  for (int k = 0; k < move.captureCount; ++k)
+    state.board[move.steps[k].capturedY][move.steps[k].capturedX].kind = Empty;
   state.board[move.fromY][move.fromX].kind = Empty;
   const MoveStep& last = move.finalStep();
   state.board[last.toY][last.toX] = Cell{last.kindAfter, move.pieceSide};

@@ -1,7 +1,8 @@
+#include "rules/generator_parts.h"
+
 #include <cstring>
 
 #include "rules/generate.h"
-#include "rules/generator_parts.h"
 
 namespace velmora::gen {
 

@@ -48,7 +48,8 @@ std::optional<std::string> readPosition(std::string_view text, GameType type, Ga
     rows = slash == std::string_view::npos ? std::string_view{} : rows.substr(slash + 1);
     const int y = n - 1 - i;
     if (static_cast<int>(row.size()) != n)
-      return "row " + std::to_string(y + 1) + " has " + std::to_string(row.size()) + " squares, not " + std::to_string(n);
+      return "row " + std::to_string(y + 1) + " has " + std::to_string(row.size()) + " squares, not " +
+             std::to_string(n);
     for (int x = 0; x < n; ++x)
       if (!pieceOf(row[static_cast<size_t>(x)], state.board[y][x]))
         return std::string("unknown character '") + row[static_cast<size_t>(x)] + "' in row " + std::to_string(y + 1) +

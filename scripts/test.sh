@@ -3,7 +3,10 @@
 # core tests once more under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
+scripts/install-deps.sh clang-format
+
+# The layout every file follows.
+git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
 
 jobs=$(nproc 2>/dev/null || echo 2)
 

@@ -22,11 +22,11 @@ TEST(SetUp, MenPerSideAndBoardSizeMatchTheVariantTable) {
     int size;
     int men;
   };
-  const Expected table[] = {{American, 8, 12},      {Brazilian, 8, 12},      {Canadian, 12, 30}, {Crowded, 10, 20},
-                            {Frisian, 10, 20},      {Gothic, 8, 16},         {International, 10, 20},
-                            {Italian, 8, 12},       {PoolCheckers, 8, 12},   {Russian, 8, 12},  {Spanish, 8, 12},
-                            {SparseCheckers, 10, 15}, {Thai, 8, 8},          {Turkish, 8, 16},  {14, 8, 12},
-                            {-1, 8, 12}};
+  const Expected table[] = {
+      {American, 8, 12}, {Brazilian, 8, 12},       {Canadian, 12, 30}, {Crowded, 10, 20},     {Frisian, 10, 20},
+      {Gothic, 8, 16},   {International, 10, 20},  {Italian, 8, 12},   {PoolCheckers, 8, 12}, {Russian, 8, 12},
+      {Spanish, 8, 12},  {SparseCheckers, 10, 15}, {Thai, 8, 8},       {Turkish, 8, 16},      {14, 8, 12},
+      {-1, 8, 12}};
   for (const auto& e : table) {
     auto s = test::startPosition(e.type);
     EXPECT_EQ(s->boardSize, e.size) << e.type;
@@ -91,9 +91,9 @@ TEST(PositionText, RefusesMalformedTexts) {
       "",
       "X:......../......../......../......../......../......../......../........",
       "W......../......../......../......../......../......../......../........",
-      "W:......../......../......../......../......../......../........",            // 7 rows
-      "W:......../......../......../......../......../......../......../.......",    // short row
-      "W:......../......../......../......../......../......../......../.......x",    // unknown piece
+      "W:......../......../......../......../......../......../........",                   // 7 rows
+      "W:......../......../......../......../......../......../......../.......",           // short row
+      "W:......../......../......../......../......../......../......../.......x",          // unknown piece
       "W:........./........./........./........./........./........./........./.........",  // 9 x 9
   };
   for (const char* text : bad) EXPECT_TRUE(readPosition(text, American, *s).has_value()) << text;

@@ -1,11 +1,12 @@
 // The generator framework: scan order, compulsory capture, the choices among
 // captures, apply and undo, and the limits of the fixed buffers.
 
+#include "rules/generate.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
-#include "rules/generate.h"
 #include "test_support.h"
 
 namespace velmora {
@@ -38,8 +39,9 @@ TEST(Generate, BlackStartMovesComeFromItsFrontRowInScanOrder) {
 TEST(Generate, BlockedOrAbsentSidesHaveNoMove) {
   auto blocked = test::position(American, "W:......../......../......../......../......../..b...../.b....../w.......");
   EXPECT_TRUE(test::moves(*blocked).empty());
-  auto none = test::position(International, "W:........../........../........../........../........../"
-                                            "........../........../........../........../.b........");
+  auto none = test::position(International,
+                             "W:........../........../........../........../........../"
+                             "........../........../........../........../.b........");
   EXPECT_TRUE(test::moves(*none).empty());
 }
 
@@ -107,7 +109,7 @@ std::string latticePosition(bool fourMen) {
     for (int x = 0; x < 12; ++x)
       if (x % 2 == 1 && y % 2 == 1 && x <= 9 && y <= 9) row[static_cast<size_t>(x)] = 'b';
   }
-  rows[11][0] = 'w';  // a1
+  rows[11][0] = 'w';                                           // a1
   if (fourMen) rows[11][10] = rows[1][0] = rows[1][10] = 'w';  // k1, a11, k11
   std::string text = "W:";
   for (int i = 0; i < 12; ++i) text += rows[i] + (i < 11 ? "/" : "");

@@ -1,12 +1,13 @@
 // Move text: writing a record, and reading a text back into the first legal
 // move it names.
 
+#include "records/notation.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <random>
 
-#include "records/notation.h"
 #include "rules/generate.h"
 #include "rules/position_text.h"
 #include "test_support.h"
@@ -42,12 +43,12 @@ TEST(Notation, ReadingRulesOfTheText) {
     bool played;
   };
   const Case cases[] = {
-      {"c3-d4", true},       {"c3-d4x", true},   // characters after the last number are ignored
-      {"c03-d004", true},    {"c 3-d 4", true},  // leading white space and zeros
-      {"c+3-d+4", true},     {"C3-D4", false},   // only lower-case columns
-      {"i3-h4", false},      {"a9-b8", false},   // beyond an 8 x 8 board
-      {"c3d4", false},       {"c3-", false},     {"", false}, {"3c-d4", false}, {"c3-4", false},
-      {"c-3-d4", false},  // the start row reads as 0
+      {"c3-d4", true},    {"c3-d4x", true},   // characters after the last number are ignored
+      {"c03-d004", true}, {"c 3-d 4", true},  // leading white space and zeros
+      {"c+3-d+4", true},  {"C3-D4", false},   // only lower-case columns
+      {"i3-h4", false},   {"a9-b8", false},   // beyond an 8 x 8 board
+      {"c3d4", false},    {"c3-", false},    {"", false},
+      {"3c-d4", false},   {"c3-4", false},   {"c-3-d4", false},  // the start row reads as 0
   };
   for (const Case& c : cases) {
     auto s = test::startPosition(American);

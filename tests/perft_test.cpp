@@ -1,12 +1,13 @@
 // Move-tree counts from the start positions, and apply/undo restoring the
 // board at every node of a walk in every variant.
 
+#include "rules/perft.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "rules/generate.h"
-#include "rules/perft.h"
 #include "test_support.h"
 
 namespace velmora {
@@ -22,8 +23,7 @@ std::vector<std::uint64_t> perftSeries(GameType type, int depth) {
 // Published figures; paths taking the same pieces by different routes count
 // separately, as the generator lists them.
 TEST(Perft, InternationalMatchesPublishedFigures) {
-  EXPECT_EQ(perftSeries(International, 7),
-            (std::vector<std::uint64_t>{9, 81, 658, 4265, 27117, 167140, 1049442}));
+  EXPECT_EQ(perftSeries(International, 7), (std::vector<std::uint64_t>{9, 81, 658, 4265, 27117, 167140, 1049442}));
 }
 
 TEST(Perft, BrazilianMatchesPublishedFigures) {

@@ -40,29 +40,34 @@ TEST(American, KingJumpsOneSquareAtATimeRoundACircuit) {
 }
 
 TEST(International, MenCaptureBackwards) {
-  EXPECT_EQ(movesOf(International, "W:........../........../........../........../........../"
-                                   "....w...../...b....../........../........../.........."),
+  EXPECT_EQ(movesOf(International,
+                    "W:........../........../........../........../........../"
+                    "....w...../...b....../........../........../.........."),
             (Lines{"e5:c3 d4 man"}));
 }
 
 TEST(International, ManPassingThePromotionRowStaysAMan) {
-  EXPECT_EQ(movesOf(International, "W:........../.b.b....../....w...../........../........../"
-                                   "........../........../........../........../.........."),
+  EXPECT_EQ(movesOf(International,
+                    "W:........../.b.b....../....w...../........../........../"
+                    "........../........../........../........../.........."),
             (Lines{"e8:c10:a8 d9,b9 man"}));
-  EXPECT_EQ(movesOf(International, "W:........../.....b..../....w...../........../........../"
-                                   "........../........../........../........../.........."),
+  EXPECT_EQ(movesOf(International,
+                    "W:........../.....b..../....w...../........../........../"
+                    "........../........../........../........../.........."),
             (Lines{"e8:g10 f9 king"}));
 }
 
 TEST(International, KingLandsOnEverySquareBehindThePiece) {
-  EXPECT_EQ(movesOf(International, "W:........../........../........../......w.../........../"
-                                   "........../........../..b......./........../W........."),
+  EXPECT_EQ(movesOf(International,
+                    "W:........../........../........../......w.../........../"
+                    "........../........../..b......./........../W........."),
             (Lines{"a1:d4 c3 king", "a1:e5 c3 king", "a1:f6 c3 king"}));
 }
 
 TEST(International, ThreeByAManBeatTwoByAKing) {
-  EXPECT_EQ(movesOf(International, "W:........../........../........../........../...b.b..../"
-                                   "........../...b....../......b.../.b.....W../w........."),
+  EXPECT_EQ(movesOf(International,
+                    "W:........../........../........../........../...b.b..../"
+                    "........../...b....../......b.../.b.....W../w........."),
             (Lines{"a1:c3:e5:c7 b2,d4,d6 man", "a1:c3:e5:g7 b2,d4,f6 man"}));
 }
 
@@ -164,20 +169,24 @@ TEST(Gothic, KingGoesOneSquareInEightDirections) {
 }
 
 TEST(Frisian, StraightCapturesOverPlayableSquares) {
-  EXPECT_EQ(movesOf(Frisian, "W:........../........../........../........../........../"
-                             "....b...../........../....w...../........../.........."),
+  EXPECT_EQ(movesOf(Frisian,
+                    "W:........../........../........../........../........../"
+                    "....b...../........../....w...../........../.........."),
             (Lines{"e3:e7 e5 man"}));
-  EXPECT_EQ(movesOf(Frisian, "W:........../........../........../........../........../"
-                             "..w.b...../........../........../........../w........."),
+  EXPECT_EQ(movesOf(Frisian,
+                    "W:........../........../........../........../........../"
+                    "..w.b...../........../........../........../w........."),
             (Lines{"c5:g5 e5 man"}));
-  EXPECT_EQ(movesOf(Frisian, "W:........../........../........../........../........../"
-                             "W.....b.../........../........../........../.........."),
+  EXPECT_EQ(movesOf(Frisian,
+                    "W:........../........../........../........../........../"
+                    "W.....b.../........../........../........../.........."),
             (Lines{"a5:i5 g5 king"}));
 }
 
 TEST(Frisian, NoPlainMoveAlongARowOrColumn) {
-  auto s = test::position(Frisian, "W:........../........../........../........../........../"
-                                   "....W...../........../........../........../..........");
+  auto s = test::position(Frisian,
+                          "W:........../........../........../........../........../"
+                          "....W...../........../........../........../..........");
   test::moves(*s);
   EXPECT_EQ(s->moveCount, 17);
   for (int i = 0; i < s->moveCount; ++i) {

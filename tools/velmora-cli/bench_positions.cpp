@@ -7,8 +7,7 @@ namespace velmora::cli {
 const std::vector<BenchPosition>& benchPositions() {
   static const std::vector<BenchPosition> positions = {
       // American, 10 moves played
-      {American,
-       "c3-b4 f6-e5 d2-c3 b6-c5 c1-d2 c7-b6 c3-d4 e5:c3 b2:d4 e7-f6"},
+      {American, "c3-b4 f6-e5 d2-c3 b6-c5 c1-d2 c7-b6 c3-d4 e5:c3 b2:d4 e7-f6"},
       // American, 36 moves played
       {American,
        "e3-f4 f6-e5 g3-h4 e5:g3 h2:f4 e7-f6 f2-g3 f8-e7 a3-b4 f6-g5 h4:f6 e7:g5:e3 d2:f4 b6-c5 "
@@ -85,8 +84,7 @@ const std::vector<BenchPosition>& benchPositions() {
        "e3-e4 g1-g6 f2-g2 g6:g1 f3-e3 g1-h1 h3-g3 h1-h3 g3-f3 h5-g5 e2-f2 d1-d2 e4-f4 d2:g2 f4-e4 "
        "g2-f2 f3-f4 f2:f5 e3-d3 h3:c3"},
       // International, 10 moves played
-      {International,
-       "h4-g5 g7-h6 f4-e5 h6:f4:d6 g3-h4 d6-c5 b4:d6 e7:c5 d4:b6 a7:c5"},
+      {International, "h4-g5 g7-h6 f4-e5 h6:f4:d6 g3-h4 d6-c5 b4:d6 e7:c5 d4:b6 a7:c5"},
       // International, 40 moves played
       {International,
        "h4-i5 e7-f6 i5-j6 f8-e7 g3-h4 i7-h6 d4-e5 f6:d4 c3:e5 j8-i7 b2-c3 g9-f8 a1-b2 i9-j8 h4-g5 "
@@ -125,8 +123,7 @@ const std::vector<BenchPosition>& benchPositions() {
        "g3-h4 g5-f6 e3-d4 f6-e7 d4-c5 e9-f10 b6-a5 e7-d8 c5-b6 d8-e9 b8-a7 i9-j10 h4-g5 f10-g9 "
        "g5-h4 g9-h8 h4-g5 h10-i9 g5-f6 h8-g7 f6:h8"},
       // Canadian, 10 moves played
-      {Canadian,
-       "k5-l6 b8-c7 a5-b6 c7:a5 j4-k5 j8-k7 l6:j8 k9:i7 i5-j6 c9-b8"},
+      {Canadian, "k5-l6 b8-c7 a5-b6 c7:a5 j4-k5 j8-k7 l6:j8 k9:i7 i5-j6 c9-b8"},
       // Canadian, 90 moves played
       {Canadian,
        "c5-d6 d8-c7 i5-h6 c9-d8 b4-c5 j8-i7 h6:j8 k9:i7 k5-l6 d10-c9 a3-b4 h8-g7 d6-e7 d8:f6 "

@@ -46,8 +46,6 @@ double secondsNow() {
   return duration<double>(steady_clock::now().time_since_epoch()).count();
 }
 
-long long perSecond(double count, double seconds) {
-  return seconds > 0 ? static_cast<long long>(count / seconds) : 0;
-}
+long long perSecond(double count, double seconds) { return seconds > 0 ? static_cast<long long>(count / seconds) : 0; }
 
 }  // namespace velmora::cli
