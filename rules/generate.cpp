@@ -64,14 +64,16 @@ void findPiecesOn(const Context& g, Pieces& p) {
   p.own[0] = p.opponent[0] = p.own[N + 1] = p.opponent[N + 1] = 0;
   for (int y = 0; y < N; ++y) {
     const Cell* cells = g.state.board[y];
-    std::uint32_t occupied = 0, white = 0;
+    std::uint32_t occupied = 0, black = 0;
+    // Kinds are 0, 1 or 2 and sides 0 or 1, so (kind + 1) / 2 is 1 exactly
+    // for a piece and the side is its own bit.
 #pragma GCC unroll 12
     for (int x = 0; x < N; ++x) {
-      occupied |= static_cast<std::uint32_t>(cells[x].kind != Empty) << (x + 1);
-      white |= static_cast<std::uint32_t>(cells[x].side == White) << (x + 1);
+      occupied |= static_cast<std::uint32_t>((cells[x].kind + 1) >> 1) << (x + 1);
+      black |= static_cast<std::uint32_t>(cells[x].side) << (x + 1);
     }
     // An empty cell's side is stale and falls out with `occupied`.
-    const std::uint32_t own = occupied & (g.mover == White ? white : ~white);
+    const std::uint32_t own = occupied & (g.mover == White ? ~black : black);
     p.own[y + 1] = own;
     p.opponent[y + 1] = occupied & ~own;
   }
