@@ -44,7 +44,7 @@ int boardSizeOf(GameType type) {
 
 int setUpBoard(GameState& state, GameType type) {
   for (int y = 0; y < state.boardSize; ++y)
-    for (int x = 0; x < state.boardSize; ++x) state.selected[y][x] = 0;
+    for (int x = 0; x < state.boardSize; ++x) state.marks[y][x].selected = 0;
 
   state.gameType = type;
   std::memset(state.board, 0, sizeof state.board);

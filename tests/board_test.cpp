@@ -52,15 +52,15 @@ TEST(SetUp, StartPositionsReadAsDiagrams) {
 
 TEST(SetUp, SmallBoardAfterLargeOneLeavesNothingOutsideIt) {
   auto s = test::startPosition(Canadian);
-  s->selected[11][11] = 1;
-  s->selected[3][3] = 1;
+  s->marks[11][11].selected = 1;
+  s->marks[3][3].selected = 1;
   setUpBoard(*s, American);
   int outside = 0;
   for (int y = 0; y < kMaxBoardSize; ++y)
     for (int x = 0; x < kMaxBoardSize; ++x)
       if ((x >= 8 || y >= 8) && s->board[y][x].kind != Empty) ++outside;
   EXPECT_EQ(outside, 0);
-  EXPECT_EQ(s->selected[3][3], 0);
+  EXPECT_EQ(s->marks[3][3].selected, 0);
   EXPECT_EQ(s->board[0][0].kind, Man);
   EXPECT_EQ(s->board[7][7].side, Black);
 }

@@ -1,0 +1,64 @@
+#pragma once
+// Entering a move with the mouse: pick up a piece of the side to move, then
+// click or drop it on its destination, clicking the intermediate squares of
+// a capture first where several paths lead there. Wrong clicks blink.
+
+#include <optional>
+
+namespace velmora {
+
+struct GameState;
+struct MoveListing;
+
+// Where the board is in the window and how it is shown.
+struct BoardView {
+  int x0 = 0;  // layout origin; the squares start 20 pixels right and down
+  int y0 = 0;
+  int cell = 64;
+  bool whiteOnTop = false;
+  bool dragging = true;  // the picked-up piece follows the cursor
+};
+
+struct Square {
+  int x;
+  int y;
+  bool operator==(const Square&) const = default;
+};
+
+enum class MouseButton { Select, Cancel };
+
+constexpr int kBlinkTicksNoMove = 14;  // 280 ms: a piece without a legal move
+constexpr int kBlinkTicksWrong = 7;    // 140 ms: an opponent's piece, a bad drop
+
+// The picked-up piece: the first occupied square marked selected, in scan order.
+std::optional<Square> findSelectedPiece(const GameState& game);
+void clearSelection(GameState& game);
+
+// Board square under the point; while a piece is dragged, the first square
+// (screen row by row) that at least half of the dragged image covers.
+std::optional<Square> hitTestSquare(const GameState& game, const BoardView& view, int x, int y);
+
+// The legal move of the picked-up piece to (x, y), or -1. Where several
+// paths lead there, the one whose intermediate squares are all marked, or a
+// message asking for the path.
+int findMoveTo(const GameState& game, int x, int y);
+
+bool multiCaptureChoice(const GameState& game);
+bool isPathSquare(const GameState& game, int x, int y);
+
+// The marks the board painter shows, recomputed before each paint.
+void computeMoveHints(GameState& game, const MoveListing& listing, bool enabled);
+void computeLastMoveMarks(GameState& game, const MoveListing& listing, bool enabled);
+
+// Mouse messages of the main window. `drop` marks a button-down sent by
+// mouseUp itself when a dragged piece is let go.
+void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, MouseButton button, int x, int y,
+               bool drop = false);
+void mouseUp(GameState& game, MoveListing& listing, const BoardView& view, MouseButton button, int x, int y);
+// Whether the window must follow the cursor with the dragged piece.
+bool dragFollowsCursor(const GameState& game, const BoardView& view);
+
+// Counts down the blinking squares by one 20 ms tick; true when one stopped.
+bool tickBlinking(GameState& game);
+
+}  // namespace velmora

@@ -1,0 +1,24 @@
+#pragma once
+// Playing a move made at this computer, and deciding the end of the game.
+
+namespace velmora {
+
+struct GameState;
+struct MoveListing;
+
+enum GameResult { GameGoesOn = 0, WhiteWins = 1, BlackWins = 2, Draw = 3 };
+
+constexpr int kCapturePauseMs = 750;
+constexpr int kQuietMovesForDraw = 30;
+
+// Plays legalMoves[index] from the shown position (the listing's selected
+// line): refuses the 401st move, cuts the moves after the shown position,
+// rebuilds the listing, shows each capture step with its sound and marks the
+// game modified. An index not below moveCount is ignored.
+void playMove(GameState& game, MoveListing& listing, int index);
+
+// Regenerates legalMoves for the side to move and tells whether the game has
+// ended there; only at the listing's last line. Shows the result when asked.
+GameResult checkGameEnd(GameState& game, const MoveListing& listing, bool showMessages);
+
+}  // namespace velmora

@@ -1,0 +1,25 @@
+#include "platform/host.h"
+
+#include <chrono>
+#include <thread>
+
+namespace velmora {
+
+Host silentHost() {
+  Host h;
+  h.messageBox = [](const std::string&, MessageIcon, bool) { return false; };
+  h.repaintNow = [] {};
+  h.requestRepaint = [] {};
+  h.playSound = [](SoundEvent) {};
+  h.sleepMs = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+  h.tickCount = [] {
+    using namespace std::chrono;
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+  };
+  h.escapeDown = [] { return false; };
+  return h;
+}
+
+Host host = silentHost();
+
+}  // namespace velmora

@@ -1,0 +1,36 @@
+#pragma once
+// Every effect the core has on the outside world goes through this table:
+// the shell fills it at start-up, tests fill it with fakes. Until it is
+// filled the effects do nothing, so the core also runs headless.
+
+#include <cstdint>
+#include <string>
+
+namespace velmora {
+
+enum class MessageIcon { Information, Error, Question };
+
+// The sounds of game events; which file each plays is the shell's affair.
+enum class SoundEvent { Movement, Capture, Promotion, Error };
+
+struct Host {
+  // A message box owned by the main window, captioned with its title. With
+  // `yesNo` it asks and returns true for Yes; otherwise it returns true.
+  bool (*messageBox)(const std::string& text, MessageIcon icon, bool yesNo);
+  // Paints the main window at once, before returning.
+  void (*repaintNow)();
+  // Asks for the main window to be painted when the thread is next idle.
+  void (*requestRepaint)();
+  // Plays an event's sound when it is enabled; returns when it has finished.
+  void (*playSound)(SoundEvent event);
+  void (*sleepMs)(int milliseconds);
+  std::uint32_t (*tickCount)();
+  bool (*escapeDown)();
+};
+
+extern Host host;
+
+// The table with every effect doing nothing.
+Host silentHost();
+
+}  // namespace velmora

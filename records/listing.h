@@ -1,0 +1,38 @@
+#pragma once
+// The move listing: one line for the start position, then one per move. Its
+// selected line is the position shown and gives the side to move.
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+struct GameState;
+
+struct MoveListing {
+  std::vector<std::string> lines;
+  int selected = -1;  // -1 while the listing is empty
+
+  // Side to move at the selected line (0 with no selection).
+  int sideToMove() const { return selected < 0 ? 0 : selected & 1; }
+  // Moves leading to the shown position (0 with no selection).
+  int shownMoves() const { return selected < 0 ? 0 : selected; }
+  bool atLastLine() const { return static_cast<int>(lines.size()) == selected + 1; }
+  int moveCount() const { return lines.empty() ? 0 : static_cast<int>(lines.size()) - 1; }
+};
+
+// The text of line `index` (>= 1) for move `index - 1` written as `moveText`.
+std::string listingLine(int index, const std::string& moveText);
+
+// Line 0 alone, selected.
+void resetListing(MoveListing& listing);
+
+// Line 0 and the lines of game record entries 0 .. n - 1; line n selected.
+void refreshListing(MoveListing& listing, const GameState& game, int n);
+
+// Rebuilds the board of `game` for the selected line by replaying the record
+// on `scratch`; the record and the listing stay as they are. Clears the
+// selection marks.
+void showListedPosition(GameState& game, GameState& scratch, const MoveListing& listing);
+
+}  // namespace velmora

@@ -1,0 +1,45 @@
+#pragma once
+// How the board is shown: skin, scale, colours, font and hints.
+
+#include <cstdint>
+#include <string>
+
+namespace velmora {
+
+// Colours as the settings file keeps them: 0x00BBGGRR.
+using Colour = std::uint32_t;
+
+constexpr int colourRed(Colour c) { return static_cast<int>(c & 0xFF); }
+constexpr int colourGreen(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int colourBlue(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr Colour makeColour(int r, int g, int b) {
+  return static_cast<Colour>(r) | static_cast<Colour>(g) << 8 | static_cast<Colour>(b) << 16;
+}
+
+enum DragShow : std::int32_t { DragStays = 0, DragFollows = 1, DragPreviewCentre = 2 };
+
+struct AppearanceSettings {
+  std::int32_t cellSize = 64;  // 48, 56 or 64
+  std::int32_t skinNumber = 2;
+  std::string skinName;  // a file in SKIN without extension; empty for a built-in skin
+  std::int32_t whiteOnTop = 0;
+  std::int32_t showCoordinates = 1;
+  std::int32_t showLegalMoves = 1;
+  std::int32_t showAiProgress = 1;
+  std::int32_t showLastMove = 1;
+  Colour inkColour = 0x0081B4EC;
+  Colour backgroundColour = 0x00274D78;
+  std::string fontFace = "Palatino Linotype";
+  std::int32_t dragShow = DragFollows;
+  std::int32_t dragOpacity = 85;  // percent, 50..100
+  std::int32_t dragShadow = 1;
+};
+
+inline const AppearanceSettings defaultAppearance{};
+
+extern AppearanceSettings appearance;
+
+constexpr int kBuiltInSkinCount = 7;
+extern const char* const kBuiltInSkinNames[kBuiltInSkinCount];
+
+}  // namespace velmora
