@@ -32,7 +32,8 @@ int finalStepIndex(const MoveRecord& m) { return std::max(m.captureCount - 1, 0)
 bool startsOn(const MoveRecord& m, Square s) { return m.fromX == s.x && m.fromY == s.y; }
 
 void blinkOrigins(GameState& game, int ticks) {
-  for (int i = 0; i < game.moveCount; ++i) game.marks[game.legalMoves[i].fromY][game.legalMoves[i].fromX].blinkTicks = ticks;
+  for (int i = 0; i < game.moveCount; ++i)
+    game.marks[game.legalMoves[i].fromY][game.legalMoves[i].fromX].blinkTicks = ticks;
 }
 
 // Plays a move entered here and lets the game-end check decide whether the
@@ -228,8 +229,7 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
 
 void mouseUp(GameState& game, MoveListing& listing, const BoardView& view, MouseButton button, int x, int y) {
   if (button == MouseButton::Cancel || listing.selected < 0 || !onSquares(game, view, x, y)) return;
-  const Square under =
-      toBoard(game, view, (x - view.x0 - kBorder) / view.cell, (y - view.y0 - kBorder) / view.cell);
+  const Square under = toBoard(game, view, (x - view.x0 - kBorder) / view.cell, (y - view.y0 - kBorder) / view.cell);
   if (findSelectedPiece(game) && !marksAt(game, under).selected)
     mouseDown(game, listing, view, MouseButton::Select, x, y, true);
 }

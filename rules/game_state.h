@@ -34,7 +34,7 @@ struct GameState {
   GameType gameType = American;
   std::int32_t boardSize = 8;
   Board board = {};
-  std::int32_t invertSquareColours = 0;                      // read by the board display only
+  std::int32_t invertSquareColours = 0;                  // read by the board display only
   SquareMarks marks[kMaxBoardSize][kMaxBoardSize] = {};  // marks[y][x], as the board
 
   // Legal moves of the position, as the last generateMoves into it left them.

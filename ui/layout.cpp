@@ -6,8 +6,8 @@ namespace velmora {
 
 AppearanceSettings appearance;
 
-const char* const kBuiltInSkinNames[kBuiltInSkinCount] = {"1. Simple",  "2. Design", "3. Standard", "4. Buttons",
-                                                          "5. Sky",     "6. Home",   "7. Stone"};
+const char* const kBuiltInSkinNames[kBuiltInSkinCount] = {"1. Simple", "2. Design", "3. Standard", "4. Buttons",
+                                                          "5. Sky",    "6. Home",   "7. Stone"};
 
 Layout computeLayout(int n, int cell, int clientWidth, int clientHeight, bool giveAway) {
   Layout l{};

@@ -24,7 +24,7 @@ struct Layout {
   int y0;
   int cell;
   int n;
-  int width;   // layout (minimum client) size
+  int width;  // layout (minimum client) size
   int height;
   Rect board;
   Rect listing;

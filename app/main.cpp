@@ -1,0 +1,38 @@
+// Velmora: one window, fourteen variants of draughts.
+
+#include <QApplication>
+
+#include "app/main_window.h"
+#include "platform/host_qt.h"
+#include "platform/single_instance.h"
+#include "records/listing.h"
+#include "rules/game_state.h"
+
+namespace {
+
+// The game on the board, and the scratch state for rebuilding a position.
+velmora::GameState theGame;
+velmora::GameState scratchGame;
+velmora::MoveListing theListing;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  app.setApplicationName("Velmora");
+
+  velmora::SingleInstance instance(velmora::defaultInstanceName());
+  if (instance.askRunningCopy()) return 0;
+  instance.listen();
+
+  velmora::MainWindow window(theGame, scratchGame, theListing);
+  velmora::installQtHost(&window);
+  QObject::connect(&instance, &velmora::SingleInstance::activationRequested, &window, [&window] {
+    window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window.showNormal();
+    window.raise();
+    window.activateWindow();
+  });
+  window.show();
+  return app.exec();
+}

@@ -1,0 +1,208 @@
+#include "app/main_window.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QScreen>
+#include <QUrl>
+
+#include "app/board_widget.h"
+#include "app/commands.h"
+#include "app/mouse_entry.h"
+#include "platform/host.h"
+#include "records/listing.h"
+#include "rules/game_state.h"
+#include "ui/appearance.h"
+#include "ui/layout.h"
+
+namespace velmora {
+
+MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing)
+    : game_(game), scratch_(scratch), listing_(listing), board_(new BoardWidget(game, listing, this)) {
+  setWindowTitle("Velmora");
+  setCentralWidget(board_);
+  createMenus();
+  board_->setSkins(makeSkinSet(loadSkin(QString::fromStdString(appearance.skinName), appearance.skinNumber)));
+  connect(board_->listingBox(), &QListWidget::currentRowChanged, this, &MainWindow::listingSelectionChanged);
+
+  connect(&blinkTimer_, &QTimer::timeout, this, &MainWindow::blinkTick);
+  connect(&clockTimer_, &QTimer::timeout, this, &MainWindow::clockTick);
+  connect(&turnTimer_, &QTimer::timeout, this, &MainWindow::turnTick);
+  blinkTimer_.start(20);
+  clockTimer_.start(1000);
+  turnTimer_.start(100);
+
+  // No game until one is started: the remembered variant's start position.
+  setUpBoard(game_, game_.gameType);
+  game_.plyCount = 0;
+  placeWindow();
+}
+
+MainWindow::~MainWindow() { shutdown(); }
+
+void MainWindow::createMenus() {
+  struct Item {
+    const char* text;
+    int command;
+    QKeySequence keys;
+  };
+  const auto add = [this](QMenu* menu, const Item& item) {
+    QAction* action = menu->addAction(QString::fromUtf8(item.text));
+    action->setObjectName(QString("id%1").arg(item.command));
+    action->setShortcut(item.keys);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this, [this, c = item.command] { dispatch(c); });
+    return action;
+  };
+  QMenu* gameMenu = menuBar()->addMenu("Game");
+  add(gameMenu, {"New...", CmdNew, QKeySequence("Ctrl+N")});
+  gameMenu->addSeparator();
+  add(gameMenu, {"Load...", CmdLoad, QKeySequence("Ctrl+L")});
+  add(gameMenu, {"Save...", CmdSave, QKeySequence("Ctrl+S")});
+  gameMenu->addSeparator();
+  add(gameMenu, {"Network...", CmdNetwork, QKeySequence("Ctrl+K")});
+  gameMenu->addSeparator();
+  QMenu* print = gameMenu->addMenu("Print");
+  add(print, {"Game listing...", CmdPrintListing, {}});
+  add(print, {"Board...", CmdPrintBoard, {}});
+  add(print, {"Mini board...", CmdPrintMiniBoard, {}});
+  gameMenu->addSeparator();
+  add(gameMenu, {"E&xit", CmdExit, QKeySequence("Alt+F4")});
+
+  QMenu* customize = menuBar()->addMenu("Customize");
+  add(customize, {"Appearance...", CmdAppearance, QKeySequence("Ctrl+A")});
+  customize->addSeparator();
+  add(customize, {"Sound...", CmdSound, QKeySequence("Ctrl+D")});
+
+  QMenu* help = menuBar()->addMenu("Help");
+  add(help, {"Rules", CmdRules, QKeySequence("Ctrl+R")});
+  help->addSeparator();
+  add(help, {"User manual", CmdUserManual, QKeySequence("F1")});
+  help->addSeparator();
+  QAction* about = add(help, {"&About ...", CmdAbout, QKeySequence("Alt+/")});
+  about->setShortcuts({QKeySequence("Alt+/"), QKeySequence("Alt+?")});
+  help->addSeparator();
+  add(help, {"Velmora home page", CmdHomePage, {}});
+}
+
+void MainWindow::dispatch(int command) {
+  switch (command) {
+    case CmdExit:
+      shutdown();
+      QApplication::quit();
+      return;
+    case CmdPrintListing:
+      if (listing_.lines.size() < 2) host.messageBox("The listing is empty.", MessageIcon::Information, false);
+      return;  // printing arrives with its own dialog
+    case CmdHomePage: QDesktopServices::openUrl(QUrl::fromLocalFile("Quennet.url")); return;
+    default: return;  // New, Load, Save, Network, Appearance, Sound, help: their dialogs arrive later
+  }
+}
+
+void MainWindow::startGame(GameType type) {
+  setUpBoard(game_, type);
+  game_.plyCount = 0;
+  for (auto& player : game_.players) player = PlayerRecord{};
+  game_.gameRunning = 1;
+  game_.gameModified = 0;
+  resetListing(listing_);
+  placeWindow();
+  refresh();
+}
+
+void MainWindow::syncListingBox() {
+  QListWidget* box = board_->listingBox();
+  syncing_ = true;
+  bool same = box->count() == static_cast<int>(listing_.lines.size());
+  for (int i = 0; same && i < box->count(); ++i) same = box->item(i)->text().toStdString() == listing_.lines[i];
+  if (!same) {
+    box->clear();
+    for (const auto& line : listing_.lines) box->addItem(QString::fromStdString(line));
+  }
+  if (box->currentRow() != listing_.selected) box->setCurrentRow(listing_.selected);
+  syncing_ = false;
+}
+
+void MainWindow::refresh() {
+  syncListingBox();
+  board_->update();
+  updateCursor();
+}
+
+void MainWindow::repaintNow() {
+  syncListingBox();
+  board_->repaint();
+  board_->listingBox()->repaint();
+}
+
+void MainWindow::listingSelectionChanged(int row) {
+  if (syncing_ || row < 0) return;
+  listing_.selected = row;
+  showListedPosition(game_, scratch_, listing_);
+  refresh();
+}
+
+void MainWindow::placeWindow() {
+  board_->setMinimumSize(board_->layoutSize());
+  const QSize wanted = board_->layoutSize();
+  if (!isVisible()) {
+    QSize screen(1920, 1080);
+    if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableSize();
+    adjustSize();
+    const QSize frame = size() - board_->size();
+    const QSize whole = wanted + frame;
+    setGeometry(std::max(0, screen.width() / 2 - whole.width() / 2),
+                std::max(0, screen.height() / 2 - whole.height() / 2), whole.width(), whole.height());
+  } else {
+    resize(size().expandedTo(size() - board_->size() + wanted));
+  }
+  board_->placeListingBox();
+}
+
+void MainWindow::blinkTick() {
+  if (tickBlinking(game_)) board_->update();
+}
+
+void MainWindow::clockTick() {
+  if (!game_.gameRunning) return;
+  PlayerRecord& player = game_.players[listing_.sideToMove()];
+  if (player.type == ComputerPlayer) return;
+  ++player.clockSeconds;
+  board_->update();
+}
+
+void MainWindow::turnTick() {
+  // The computer's move and the network exchange arrive with their issues.
+  updateCursor();
+}
+
+void MainWindow::updateCursor() {
+  const bool busy = game_.thinking || game_.players[listing_.sideToMove()].type == RemotePlayer;
+  board_->setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  // The arrow keys move through the listing wherever the focus is.
+  QApplication::sendEvent(board_->listingBox(), event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (game_.gameModified && host.messageBox("Save current game?", MessageIcon::Question, true)) dispatch(CmdSave);
+  shutdown();
+  event->accept();
+}
+
+void MainWindow::shutdown() {
+  if (shutDown_) return;
+  shutDown_ = true;
+  blinkTimer_.stop();
+  clockTimer_.stop();
+  turnTimer_.stop();
+  // The settings file is written here once it exists.
+}
+
+}  // namespace velmora

@@ -1,0 +1,61 @@
+#pragma once
+// The one top-level window: menu, the board with its listing, the three
+// timers, and the commands that reach the game.
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "rules/board.h"
+
+namespace velmora {
+
+class BoardWidget;
+struct GameState;
+struct MoveListing;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  MainWindow(GameState& game, GameState& scratch, MoveListing& listing);
+  ~MainWindow() override;
+
+  // Runs a menu or accelerator command by its identifier.
+  void dispatch(int command);
+
+  // Starts a game of `type` between two humans from its start position, as
+  // the New game dialog will; for now only tests call it.
+  void startGame(GameType type);
+
+  // Brings the listing box up to date with the core listing and repaints.
+  void refresh();
+  void repaintNow();
+
+  // Window placement: at least the layout's size, centred when not yet shown.
+  void placeWindow();
+
+  BoardWidget* boardWidget() const { return board_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  void createMenus();
+  void syncListingBox();
+  void listingSelectionChanged(int row);
+  void blinkTick();
+  void clockTick();
+  void turnTick();
+  void updateCursor();
+  void shutdown();
+
+  GameState& game_;
+  GameState& scratch_;
+  MoveListing& listing_;
+  BoardWidget* board_;
+  QTimer blinkTimer_, clockTimer_, turnTimer_;
+  bool syncing_ = false;
+  bool shutDown_ = false;
+};
+
+}  // namespace velmora

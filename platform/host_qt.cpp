@@ -1,0 +1,61 @@
+#include "platform/host_qt.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QThread>
+
+#include "app/main_window.h"
+#include "platform/host.h"
+
+namespace velmora {
+
+namespace {
+
+MainWindow* mainWindow = nullptr;
+bool escapeHeld = false;
+
+// Notices Escape going down and up anywhere in the application.
+class EscapeWatcher : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) escapeHeld = event->type() == QEvent::KeyPress;
+    }
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+bool showMessage(const std::string& text, MessageIcon icon, bool yesNo) {
+  QMessageBox box(icon == MessageIcon::Error      ? QMessageBox::Critical
+                  : icon == MessageIcon::Question ? QMessageBox::Question
+                                                  : QMessageBox::Information,
+                  mainWindow ? mainWindow->windowTitle() : QString("Velmora"), QString::fromStdString(text),
+                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, mainWindow);
+  return box.exec() != QMessageBox::No;
+}
+
+}  // namespace
+
+void installQtHost(MainWindow* window) {
+  mainWindow = window;
+  static EscapeWatcher watcher;
+  qApp->installEventFilter(&watcher);
+  static QElapsedTimer clock;
+  clock.start();
+  host.messageBox = showMessage;
+  host.repaintNow = [] {
+    if (mainWindow) mainWindow->repaintNow();
+  };
+  host.requestRepaint = [] {
+    if (mainWindow) mainWindow->refresh();
+  };
+  host.playSound = [](SoundEvent) {};  // the sound files and their settings arrive with the sound issue
+  host.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  host.tickCount = [] { return static_cast<std::uint32_t>(clock.elapsed()); };
+  host.escapeDown = [] { return escapeHeld; };
+}
+
+}  // namespace velmora
