@@ -1,0 +1,32 @@
+#pragma once
+// A host table that records what the core asked of the outside world.
+
+#include <string>
+#include <vector>
+
+#include "platform/host.h"
+
+namespace velmora::test {
+
+struct HostRecord {
+  std::vector<std::string> messages;
+  std::vector<SoundEvent> sounds;
+  std::vector<int> sleeps;
+  int repaintsNow = 0;
+  int repaintRequests = 0;
+  bool answerYes = false;
+};
+
+// Installs the recording host for the lifetime of this object.
+class FakeHost {
+ public:
+  FakeHost();
+  ~FakeHost();
+  HostRecord& record() { return record_; }
+
+ private:
+  HostRecord record_;
+  Host saved_;
+};
+
+}  // namespace velmora::test
