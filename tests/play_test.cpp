@@ -1,14 +1,15 @@
 // The listing, playing a move with its animation and sounds, the move limit,
 // and the end of the game.
 
+#include "app/play.h"
+
 #include <gtest/gtest.h>
 
-#include "app/play.h"
 #include "fake_host.h"
 #include "records/listing.h"
 #include "records/notation.h"
-#include "rules/position_text.h"
 #include "rules/generate.h"
+#include "rules/position_text.h"
 #include "test_support.h"
 
 namespace velmora {
