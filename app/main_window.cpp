@@ -26,7 +26,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
   setWindowTitle("Velmora");
   setCentralWidget(board_);
   createMenus();
-  board_->setSkins(makeSkinSet(loadSkin(QString::fromStdString(appearance.skinName), appearance.skinNumber)));
+  reloadSkin();
   connect(board_->listingBox(), &QListWidget::currentRowChanged, this, &MainWindow::listingSelectionChanged);
 
   connect(&blinkTimer_, &QTimer::timeout, this, &MainWindow::blinkTick);
@@ -87,6 +87,19 @@ void MainWindow::createMenus() {
   about->setShortcuts({QKeySequence("Alt+/"), QKeySequence("Alt+?")});
   help->addSeparator();
   add(help, {"Velmora home page", CmdHomePage, {}});
+}
+
+void MainWindow::reloadSkin() {
+  board_->setSkins(makeSkinSet(loadSkin(QString::fromStdString(appearance.skinName), appearance.skinNumber)));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+  // The system's colours changed: skins are made again and the window re-placed.
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) {
+    reloadSkin();
+    placeWindow();
+  }
+  QMainWindow::changeEvent(event);
 }
 
 void MainWindow::dispatch(int command) {

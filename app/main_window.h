@@ -38,9 +38,11 @@ class MainWindow : public QMainWindow {
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void createMenus();
+  void reloadSkin();
   void syncListingBox();
   void listingSelectionChanged(int row);
   void blinkTick();

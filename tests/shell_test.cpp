@@ -18,6 +18,7 @@
 #include "records/listing.h"
 #include "rules/game_state.h"
 #include "rules/generate.h"
+#include "rules/position_text.h"
 #include "ui/appearance.h"
 #include "ui/layout.h"
 #include "ui/skins.h"
@@ -153,6 +154,50 @@ TEST(Shell, PaintedSquaresFollowTheSkin) {
   EXPECT_EQ(squarePixel(1, 0), tilePixel(0, 4));  // an empty light square
   EXPECT_EQ(squarePixel(1, 3), tilePixel(0, 0));  // b4: destination marker on a dark square
   w.save("american-piece-picked-up");
+}
+
+TEST(Shell, ClosingAfterAMoveAsksToSaveAndExitDoesNot) {
+  shownMessages.clear();
+  {
+    Window w(American);
+    w.click(2, 2);
+    w.click(3, 3);
+    w.window->close();
+    EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?"}));
+  }
+  shownMessages.clear();
+  Window w(American);
+  w.click(2, 2);
+  w.click(3, 3);
+  w.window->dispatch(105);
+  EXPECT_TRUE(shownMessages.empty());
+  w.window->dispatch(32791);  // printing the listing: it has a move, so no message
+  EXPECT_TRUE(shownMessages.empty());
+  Window fresh(American);
+  fresh.window->dispatch(32791);
+  EXPECT_EQ(shownMessages, (std::vector<std::string>{"The listing is empty."}));
+}
+
+TEST(Shell, MultipleCaptureChosenByWaypoints) {
+  Window w(International);
+  // White king a3 takes the four men round the diamond either way round.
+  readPosition(
+      "W:........../........../........../........../........../........../.b.b....../W........./.b.b....../..........",
+      International, *w.game);
+  w.game->plyCount = 0;
+  resetListing(w.listing);
+  w.window->refresh();
+  w.click(0, 2);
+  w.click(2, 4);  // c5: a waypoint of the first way round
+  QTest::mouseMove(w.board(), w.centre(1, 5));
+  QApplication::processEvents();
+  w.save("international-capture-path-being-chosen");
+  EXPECT_EQ(w.game->marks[4][2].selected, 1);
+  w.click(4, 2);
+  w.click(2, 0);
+  w.click(0, 2);
+  // Both ways round pass the same squares: the one listed last is played.
+  EXPECT_EQ(w.lines().last(), " 1. a3:c1:e3:c5:a3");
 }
 
 // Every skin at every board size, both ways up: saved for a look, and the
