@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/main_window.h"
+#include "app/settings.h"
 #include "platform/host_qt.h"
 #include "platform/single_instance.h"
 #include "records/listing.h"
@@ -25,7 +26,7 @@ int main(int argc, char** argv) {
   if (instance.askRunningCopy()) return 0;
   instance.listen();
 
-  velmora::MainWindow window(theGame, scratchGame, theListing);
+  velmora::MainWindow window(theGame, scratchGame, theListing, velmora::kSettingsFile);
   velmora::installQtHost(&window);
   QObject::connect(&instance, &velmora::SingleInstance::activationRequested, &window, [&window] {
     window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);

@@ -13,6 +13,8 @@
 #include "app/board_widget.h"
 #include "app/commands.h"
 #include "app/mouse_entry.h"
+#include "app/settings.h"
+#include "platform/user_name.h"
 #include "platform/host.h"
 #include "records/listing.h"
 #include "rules/game_state.h"
@@ -21,9 +23,15 @@
 
 namespace velmora {
 
-MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing)
-    : game_(game), scratch_(scratch), listing_(listing), board_(new BoardWidget(game, listing, this)) {
+MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing, std::string settingsPath)
+    : game_(game),
+      scratch_(scratch),
+      listing_(listing),
+      board_(new BoardWidget(game, listing, this)),
+      settingsPath_(std::move(settingsPath)) {
   setWindowTitle("Velmora");
+  appearance = defaultAppearance;
+  if (!settingsPath_.empty()) loadSettings(settingsPath_, loginName());
   setCentralWidget(board_);
   createMenus();
   reloadSkin();
@@ -37,7 +45,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
   turnTimer_.start(100);
 
   // No game until one is started: the remembered variant's start position.
-  setUpBoard(game_, game_.gameType);
+  setUpBoard(game_, lastGame.gameType);
   game_.plyCount = 0;
   placeWindow();
 }
@@ -215,7 +223,7 @@ void MainWindow::shutdown() {
   blinkTimer_.stop();
   clockTimer_.stop();
   turnTimer_.stop();
-  // The settings file is written here once it exists.
+  if (!settingsPath_.empty()) saveSettings(settingsPath_);
 }
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <string>
 
 #include "rules/board.h"
 
@@ -16,7 +17,9 @@ struct MoveListing;
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
-  MainWindow(GameState& game, GameState& scratch, MoveListing& listing);
+  // Settings are read from and written to `settingsPath`; an empty path
+  // keeps them in memory only.
+  MainWindow(GameState& game, GameState& scratch, MoveListing& listing, std::string settingsPath);
   ~MainWindow() override;
 
   // Runs a menu or accelerator command by its identifier.
@@ -58,6 +61,7 @@ class MainWindow : public QMainWindow {
   QTimer blinkTimer_, clockTimer_, turnTimer_;
   bool syncing_ = false;
   bool shutDown_ = false;
+  std::string settingsPath_;
 };
 
 }  // namespace velmora

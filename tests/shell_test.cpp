@@ -35,8 +35,7 @@ struct Window {
   std::unique_ptr<MainWindow> window;
 
   explicit Window(GameType type) {
-    appearance = defaultAppearance;
-    window = std::make_unique<MainWindow>(*game, *scratch, listing);
+    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
     installQtHost(window.get());
     host.messageBox = [](const std::string& text, MessageIcon, bool) {
       shownMessages.push_back(text);

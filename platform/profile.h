@@ -1,0 +1,41 @@
+#pragma once
+// Reading INI-style profile files by the rules of the Windows profile
+// functions: section and key names match without regard to case, white
+// space around names and values is ignored, a value is cut to its buffer,
+// integers are decimal with an optional sign, and whatever is missing gives
+// the caller's default.
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+class Profile {
+ public:
+  // A missing or unreadable file reads as empty. Only the first MiB of a
+  // file is read: a profile is a few hundred bytes.
+  static Profile readFile(const std::string& path);
+  static Profile fromText(const std::string& text);
+
+  // The value, at most bufferSize - 1 characters, or `fallback` when the
+  // section or key is missing.
+  std::string getString(const std::string& section, const std::string& key, const std::string& fallback,
+                        size_t bufferSize) const;
+  // The value read as a decimal number; `fallback` when missing.
+  int getInt(const std::string& section, const std::string& key, int fallback) const;
+
+ private:
+  struct Entry {
+    std::string key;
+    std::string value;
+  };
+  struct Section {
+    std::string name;
+    std::vector<Entry> entries;
+  };
+  const std::string* find(const std::string& section, const std::string& key) const;
+
+  std::vector<Section> sections_;
+};
+
+}  // namespace velmora
