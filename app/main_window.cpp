@@ -9,13 +9,15 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QUrl>
+#include <chrono>
 
+#include "ai/computer_move.h"
 #include "app/board_widget.h"
 #include "app/commands.h"
 #include "app/mouse_entry.h"
 #include "app/settings.h"
-#include "platform/user_name.h"
 #include "platform/host.h"
+#include "platform/user_name.h"
 #include "records/listing.h"
 #include "rules/game_state.h"
 #include "ui/appearance.h"
@@ -48,6 +50,9 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
   setUpBoard(game_, lastGame.gameType);
   game_.plyCount = 0;
   placeWindow();
+  seedComputerRandom(static_cast<std::uint32_t>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+          .count()));
 }
 
 MainWindow::~MainWindow() { shutdown(); }
@@ -111,13 +116,15 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::dispatch(int command) {
+  if (game_.thinking) return;  // the window is disabled while the computer thinks
   switch (command) {
     case CmdExit:
       shutdown();
       QApplication::quit();
       return;
     case CmdPrintListing:
-      if (listing_.lines.size() < 2) host.messageBox("The listing is empty.", MessageIcon::Information, false);
+      if (listing_.lines.size() < 2)
+        host.messageBox("The listing is empty.", MessageIcon::Information, MessageButtons::Ok);
       return;  // printing arrives with its own dialog
     case CmdHomePage: QDesktopServices::openUrl(QUrl::fromLocalFile("Quennet.url")); return;
     default: return;  // New, Load, Save, Network, Appearance, Sound, help: their dialogs arrive later
@@ -197,8 +204,13 @@ void MainWindow::clockTick() {
 }
 
 void MainWindow::turnTick() {
-  // The computer's move and the network exchange arrive with their issues.
   updateCursor();
+  if (!game_.gameRunning) return;
+  if (computerShouldMove(game_, listing_)) {
+    computerMove(game_, listing_, appearance.showAiProgress != 0);
+    refresh();
+  }
+  // The network exchange for a remote side arrives with network play.
 }
 
 void MainWindow::updateCursor() {
@@ -212,7 +224,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (game_.gameModified && host.messageBox("Save current game?", MessageIcon::Question, true)) dispatch(CmdSave);
+  if (game_.gameModified && host.messageBox("Save current game?", MessageIcon::Question, MessageButtons::YesNo))
+    dispatch(CmdSave);
   shutdown();
   event->accept();
 }

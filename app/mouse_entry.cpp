@@ -105,7 +105,7 @@ int findMoveTo(const GameState& game, int x, int y) {
   if (lastFull >= 0) return lastFull;
   host.messageBox(somePartly ? "Please select full path of movement.\nSee also Manual -> How to make move"
                              : "Please select path of movement.\nSee also Manual -> How to make move",
-                  MessageIcon::Information, false);
+                  MessageIcon::Information, MessageButtons::Ok);
   return -1;
 }
 

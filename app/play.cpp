@@ -43,7 +43,8 @@ void playMove(GameState& game, MoveListing& listing, int index) {
   if (index < 0 || index >= game.moveCount) return;
   const int k = listing.shownMoves();
   if (k >= kMaxGameMoves) {
-    host.messageBox("Limit of amount movements has been reached.\nGame over.", MessageIcon::Information, false);
+    host.messageBox("Limit of amount movements has been reached.\nGame over.", MessageIcon::Information,
+                    MessageButtons::Ok);
     game.gameRunning = 0;
     return;
   }
@@ -91,7 +92,8 @@ GameResult checkGameEnd(GameState& game, const MoveListing& listing, bool showMe
     for (int i = played - kQuietMovesForDraw; quiet && i < played; ++i) quiet = !breaksQuietRun(game.gameRecord[i]);
     if (quiet) result = Draw;
   }
-  if (result != GameGoesOn && showMessages) host.messageBox(resultMessage(result), MessageIcon::Information, false);
+  if (result != GameGoesOn && showMessages)
+    host.messageBox(resultMessage(result), MessageIcon::Information, MessageButtons::Ok);
   return result;
 }
 

@@ -10,8 +10,8 @@ namespace velmora {
 
 LastGameSettings lastGame;
 NetSettings netSettings;
-SoundSetting soundSettings[kSoundEventCount] = {{"Capture", {}, 1}, {"Error", {}, 1}, {"Movement", {}, 1},
-                                                {"Promotion", {}, 1}};
+SoundSetting soundSettings[kSoundEventCount] = {
+    {"Capture", {}, 1}, {"Error", {}, 1}, {"Movement", {}, 1}, {"Promotion", {}, 1}};
 
 namespace {
 

@@ -7,7 +7,7 @@ namespace velmora {
 
 Host silentHost() {
   Host h;
-  h.messageBox = [](const std::string&, MessageIcon, bool) { return false; };
+  h.messageBox = [](const std::string&, MessageIcon, MessageButtons buttons) { return buttons == MessageButtons::Ok; };
   h.repaintNow = [] {};
   h.requestRepaint = [] {};
   h.playSound = [](SoundEvent) {};
@@ -17,6 +17,12 @@ Host silentHost() {
     return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
   };
   h.escapeDown = [] { return false; };
+  h.setWindowTitle = [](const std::string&) {};
+  h.setWindowEnabled = [](bool) {};
+  h.pumpTimersAndPaint = [] {};
+  h.updateCursor = [] {};
+  h.windowIsActive = [] { return true; };
+  h.flashWindow = [] {};
   return h;
 }
 

@@ -9,14 +9,15 @@
 namespace velmora {
 
 enum class MessageIcon { Information, Error, Question };
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 
 // The sounds of game events; which file each plays is the shell's affair.
 enum class SoundEvent { Movement, Capture, Promotion, Error };
 
 struct Host {
-  // A message box owned by the main window, captioned with its title. With
-  // `yesNo` it asks and returns true for Yes; otherwise it returns true.
-  bool (*messageBox)(const std::string& text, MessageIcon icon, bool yesNo);
+  // A message box owned by the main window, captioned with its title. A
+  // question returns true for Yes; an Ok box returns true.
+  bool (*messageBox)(const std::string& text, MessageIcon icon, MessageButtons buttons);
   // Paints the main window at once, before returning.
   void (*repaintNow)();
   // Asks for the main window to be painted when the thread is next idle.
@@ -26,6 +27,15 @@ struct Host {
   void (*sleepMs)(int milliseconds);
   std::uint32_t (*tickCount)();
   bool (*escapeDown)();
+
+  // The main window while the computer thinks.
+  void (*setWindowTitle)(const std::string& title);
+  void (*setWindowEnabled)(bool enabled);
+  // Dispatches pending timer and paint events only; input waits.
+  void (*pumpTimersAndPaint)();
+  void (*updateCursor)();
+  bool (*windowIsActive)();
+  void (*flashWindow)();
 };
 
 extern Host host;

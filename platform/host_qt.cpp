@@ -28,13 +28,18 @@ class EscapeWatcher : public QObject {
   }
 };
 
-bool showMessage(const std::string& text, MessageIcon icon, bool yesNo) {
+bool showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons) {
+  const bool question = buttons != MessageButtons::Ok;
   QMessageBox box(icon == MessageIcon::Error      ? QMessageBox::Critical
                   : icon == MessageIcon::Question ? QMessageBox::Question
                                                   : QMessageBox::Information,
                   mainWindow ? mainWindow->windowTitle() : QString("Velmora"), QString::fromStdString(text),
-                  yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, mainWindow);
-  return box.exec() != QMessageBox::No;
+                  question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, mainWindow);
+  box.setDefaultButton(buttons == MessageButtons::YesNoDefaultNo ? QMessageBox::No
+                       : question                                ? QMessageBox::Yes
+                                                                 : QMessageBox::Ok);
+  const int answer = box.exec();
+  return question ? answer == QMessageBox::Yes : true;
 }
 
 }  // namespace
@@ -56,6 +61,22 @@ void installQtHost(MainWindow* window) {
   host.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
   host.tickCount = [] { return static_cast<std::uint32_t>(clock.elapsed()); };
   host.escapeDown = [] { return escapeHeld; };
+  host.setWindowTitle = [](const std::string& title) {
+    if (mainWindow) mainWindow->setWindowTitle(QString::fromStdString(title));
+  };
+  host.setWindowEnabled = [](bool enabled) {
+    if (mainWindow) mainWindow->setEnabled(enabled);
+  };
+  // The window is disabled meanwhile, so no input reaches it; Escape is still
+  // seen by the watcher, which looks at every key event of the application.
+  host.pumpTimersAndPaint = [] { QApplication::processEvents(QEventLoop::AllEvents, 50); };
+  host.updateCursor = [] {
+    if (mainWindow) mainWindow->refresh();
+  };
+  host.windowIsActive = [] { return mainWindow && mainWindow->isActiveWindow(); };
+  host.flashWindow = [] {
+    if (mainWindow) QApplication::alert(mainWindow);
+  };
 }
 
 }  // namespace velmora

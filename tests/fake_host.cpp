@@ -8,7 +8,7 @@ HostRecord* current = nullptr;
 
 FakeHost::FakeHost() : saved_(host) {
   current = &record_;
-  host.messageBox = [](const std::string& text, MessageIcon, bool) {
+  host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
     current->messages.push_back(text);
     return current->answerYes;
   };
@@ -16,8 +16,14 @@ FakeHost::FakeHost() : saved_(host) {
   host.requestRepaint = [] { ++current->repaintRequests; };
   host.playSound = [](SoundEvent e) { current->sounds.push_back(e); };
   host.sleepMs = [](int ms) { current->sleeps.push_back(ms); };
-  host.tickCount = [] { return 0u; };
-  host.escapeDown = [] { return false; };
+  host.tickCount = [] { return current->tick += static_cast<std::uint32_t>(current->tickStep); };
+  host.escapeDown = [] { return current->escapeHeld; };
+  host.setWindowTitle = [](const std::string& title) { current->titles.push_back(title); };
+  host.setWindowEnabled = [](bool enabled) { current->windowDisables += enabled ? 0 : 1; };
+  host.pumpTimersAndPaint = [] {};
+  host.updateCursor = [] {};
+  host.windowIsActive = [] { return current->active; };
+  host.flashWindow = [] { ++current->flashes; };
 }
 
 FakeHost::~FakeHost() {

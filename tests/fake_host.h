@@ -1,6 +1,7 @@
 #pragma once
 // A host table that records what the core asked of the outside world.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,13 @@ struct HostRecord {
   int repaintsNow = 0;
   int repaintRequests = 0;
   bool answerYes = false;
+  std::vector<std::string> titles;
+  bool escapeHeld = false;
+  std::uint32_t tick = 0;
+  int tickStep = 0;  // added to the tick count at each reading
+  int windowDisables = 0;
+  int flashes = 0;
+  bool active = true;
 };
 
 // Installs the recording host for the lifetime of this object.

@@ -1,13 +1,14 @@
 // The settings file: the reading rules, defaults and adjustments, the exact
 // text written, and damaged files.
 
+#include "app/settings.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 
-#include "app/settings.h"
 #include "platform/profile.h"
 #include "ui/appearance.h"
 
@@ -16,9 +17,7 @@ namespace {
 
 std::string tempFile(const std::string& name) { return (std::filesystem::temp_directory_path() / name).string(); }
 
-void writeFile(const std::string& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 
 std::string readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -36,7 +35,8 @@ struct SettingsTest : ::testing::Test {
 };
 
 TEST(Profile, NamesIgnoreCaseAndSpaceAndValuesAreCut) {
-  const Profile p = Profile::fromText("  [ Show ]  \r\n  scale   =  87  \r\nFONT=Some Face\r\n[SHOW]\r\nSCALE = 75\r\n");
+  const Profile p =
+      Profile::fromText("  [ Show ]  \r\n  scale   =  87  \r\nFONT=Some Face\r\n[SHOW]\r\nSCALE = 75\r\n");
   EXPECT_EQ(p.getInt("SHOW", "SCALE", 1), 87);  // the first section and key win
   EXPECT_EQ(p.getString("show", "font", "x", 260), "Some Face");
   EXPECT_EQ(p.getString("SHOW", "FONT", "x", 5), "Some");
@@ -89,7 +89,8 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   ASSERT_TRUE(saveSettings(path));
   const std::string expected =
       "\r\n[COLOR]\r\nBACKGROUND = 2575736\r\nINK = 8500460\r\n"
-      "\r\n[LAST GAME]\r\nGAME TYPE = 9\r\nGIVE AWAY = YES\r\nLEVEL = 1\r\nPLAYER 1 NAME = Anna\r\nPLAYER 2 NAME = Computer\r\n"
+      "\r\n[LAST GAME]\r\nGAME TYPE = 9\r\nGIVE AWAY = YES\r\nLEVEL = 1\r\nPLAYER 1 NAME = Anna\r\nPLAYER 2 NAME = "
+      "Computer\r\n"
       "\r\n[SHOW]\r\nAI PROGRESS = 1\r\nCOORDINATES = 1\r\nDRAGGING_PIECE = 1\r\nFONT = Palatino Linotype\r\n"
       "LAST MOVE = 1\r\nLEGAL MOVES = 1\r\nOPAQUE_DRAGGING_PIECE = 85\r\nSCALE = 87\r\nSHADOW_DRAGGING_PIECE = 1\r\n"
       "WHITE ON TOP = 0\r\n"

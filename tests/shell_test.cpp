@@ -37,7 +37,7 @@ struct Window {
   explicit Window(GameType type) {
     window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
     installQtHost(window.get());
-    host.messageBox = [](const std::string& text, MessageIcon, bool) {
+    host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
       shownMessages.push_back(text);
       return false;
     };
