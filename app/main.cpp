@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "app/help.h"
 #include "app/main_window.h"
 #include "app/settings.h"
 #include "platform/host_qt.h"
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
   if (instance.askRunningCopy()) return 0;
   instance.listen();
 
+  velmora::setManualDirectory((QCoreApplication::applicationDirPath() + "/manual").toStdString());
   velmora::MainWindow window(theGame, scratchGame, theListing, velmora::kSettingsFile);
   velmora::installQtHost(&window);
   QObject::connect(&instance, &velmora::SingleInstance::activationRequested, &window, [&window] {

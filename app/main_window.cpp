@@ -12,7 +12,10 @@
 #include <chrono>
 
 #include "ai/computer_move.h"
+#include "app/about_dialog.h"
 #include "app/board_widget.h"
+#include "app/help.h"
+#include "app/new_game_dialog.h"
 #include "app/commands.h"
 #include "app/mouse_entry.h"
 #include "app/settings.h"
@@ -127,8 +130,31 @@ void MainWindow::dispatch(int command) {
         host.messageBox("The listing is empty.", MessageIcon::Information, MessageButtons::Ok);
       return;  // printing arrives with its own dialog
     case CmdHomePage: QDesktopServices::openUrl(QUrl::fromLocalFile("Quennet.url")); return;
-    default: return;  // New, Load, Save, Network, Appearance, Sound, help: their dialogs arrive later
+    case CmdNew: newGame(); return;
+    case CmdLoad: promptSaveGame(); return;  // the Load game dialog arrives with saved games
+    case CmdRules: openHelp(HelpRules); return;
+    case CmdUserManual: openHelp(HelpStart); return;
+    case CmdAbout: AboutDialog(this).exec(); return;
+    default: return;  // Save, Network, Appearance, Sound and printing arrive with their dialogs
   }
+}
+
+void MainWindow::promptSaveGame() {
+  if (!game_.gameModified) return;
+  if (host.messageBox("Save current game?", MessageIcon::Question, MessageButtons::YesNo))
+    dispatch(CmdSave);
+  else
+    game_.gameModified = 0;
+}
+
+void MainWindow::newGame() {
+  promptSaveGame();
+  NewGameDialog dialog(rememberedChoice(), board_->skins().full, this);
+  connect(&dialog, &NewGameDialog::rulesRequested, this, [] { openHelp(HelpRules); });
+  if (dialog.exec() != QDialog::Accepted) return;
+  startNewGame(game_, listing_, dialog.choice());
+  placeWindow();
+  refresh();
 }
 
 void MainWindow::startGame(GameType type) {

@@ -45,6 +45,9 @@ class MainWindow : public QMainWindow {
 
  private:
   void createMenus();
+  void newGame();
+  // Asks whether to save a changed game before it is replaced.
+  void promptSaveGame();
   void reloadSkin();
   void syncListingBox();
   void listingSelectionChanged(int row);

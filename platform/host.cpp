@@ -23,6 +23,7 @@ Host silentHost() {
   h.updateCursor = [] {};
   h.windowIsActive = [] { return true; };
   h.flashWindow = [] {};
+  h.openDocument = [](const std::string&) {};
   return h;
 }
 

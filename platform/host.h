@@ -36,6 +36,10 @@ struct Host {
   void (*updateCursor)();
   bool (*windowIsActive)();
   void (*flashWindow)();
+
+  // Opens a document (a page of the manual) with the desktop's viewer and
+  // returns at once; what a missing viewer does is the desktop's affair.
+  void (*openDocument)(const std::string& path);
 };
 
 extern Host host;

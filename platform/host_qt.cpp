@@ -1,6 +1,8 @@
 #include "platform/host_qt.h"
 
 #include <QApplication>
+#include <QDesktopServices>
+#include <QUrl>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMessageBox>
@@ -76,6 +78,9 @@ void installQtHost(MainWindow* window) {
   host.windowIsActive = [] { return mainWindow && mainWindow->isActiveWindow(); };
   host.flashWindow = [] {
     if (mainWindow) QApplication::alert(mainWindow);
+  };
+  host.openDocument = [](const std::string& path) {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
   };
 }
 
