@@ -4,6 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QDir>
 #include <QListWidget>
 #include <QMenuBar>
@@ -11,7 +17,9 @@
 #include <memory>
 
 #include "app/board_widget.h"
+#include "app/help.h"
 #include "app/main_window.h"
+#include "app/new_game_dialog.h"
 #include "platform/host.h"
 #include "platform/host_qt.h"
 #include "platform/single_instance.h"
@@ -197,6 +205,79 @@ TEST(Shell, MultipleCaptureChosenByWaypoints) {
   w.click(0, 2);
   // Both ways round pass the same squares: the one listed last is played.
   EXPECT_EQ(w.lines().last(), " 1. a3:c1:e3:c5:a3");
+}
+
+// Runs `act` on the modal dialog once it is open.
+template <class Dialog, class Act>
+void whenDialogOpens(Act act) {
+  QTimer::singleShot(0, [act] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    act(dialog);
+  });
+}
+
+TEST(Shell, NewGameDialogStartsTheChosenGame) {
+  Window w(American);
+  shownMessages.clear();
+  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+    d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
+    d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
+    EXPECT_FALSE(d->findChild<QGroupBox*>("id1016")->isEnabled());
+    d->findChild<QLineEdit*>("id1012")->setText("Computer");
+    d->findChild<QPushButton*>("id1")->click();  // refused: the dialog stays
+    d->findChild<QLineEdit*>("id1012")->setText("Anna");
+    d->findChild<QLineEdit*>("id1015")->setText("Bert");
+    d->findChild<QComboBox*>("id1019")->setCurrentIndex(Frisian);
+    d->findChild<QCheckBox*>("id1033")->setChecked(true);
+    d->grab().save("screenshots/new-game-dialog.png");
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(32772);
+  EXPECT_EQ(shownMessages, (std::vector<std::string>{"Please enter any other name (WHITE SIDE)"}));
+  EXPECT_EQ(w.game->gameType, Frisian);
+  EXPECT_EQ(w.game->giveAway, 1);
+  EXPECT_STREQ(w.game->players[White].name, "Anna");
+  EXPECT_EQ(w.lines(), (QStringList{" 0."}));
+  EXPECT_EQ(w.board()->minimumSize(), QSize(10 * 64 + 220, 10 * 64 + 40));
+  w.save("frisian-give-away-new-game");
+
+  // Cancel changes nothing.
+  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) { d->reject(); });
+  w.window->dispatch(32772);
+  EXPECT_EQ(w.game->gameType, Frisian);
+}
+
+TEST(Shell, ComputerAgainstComputerInTheWindow) {
+  Window w(American);
+  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+    d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseComputer);
+    d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseComputer);
+    d->findChild<QComboBox*>("id1017")->setCurrentIndex(0);
+    d->findChild<QComboBox*>("id1019")->setCurrentIndex(Russian);
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(32772);
+  ASSERT_EQ(w.game->gameRunning, 1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 0; }, 120000));
+  EXPECT_GT(w.lines().size(), 10);
+  EXPECT_FALSE(shownMessages.empty());  // the result was announced
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+  EXPECT_TRUE(w.window->isEnabled());
+  w.save("russian-computer-against-computer");
+}
+
+TEST(Shell, HelpOpensThePageOfEachTopic) {
+  Window w(American);
+  static std::vector<std::string> opened;
+  opened.clear();
+  host.openDocument = [](const std::string& path) { opened.push_back(path); };
+  setManualDirectory("manual");
+  w.window->dispatch(8);
+  w.window->dispatch(32777);
+  EXPECT_EQ(opened, (std::vector<std::string>{"manual/index.html", "manual/rules.html"}));
+  EXPECT_EQ(helpPage(HelpAppearance), "manual/appearance.html");
+  EXPECT_EQ(helpPage(HelpNetwork), "manual/network.html");
 }
 
 // Every skin at every board size, both ways up: saved for a look, and the
