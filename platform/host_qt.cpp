@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QDesktopServices>
-#include <QUrl>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QThread>
+#include <QUrl>
 
 #include "app/main_window.h"
 #include "platform/host.h"

@@ -58,7 +58,7 @@ struct GameState {
   std::int32_t thinking = 0;
   std::int32_t giveAway = 0;
   std::int32_t evalTable[2][3][kMaxBoardSize][kMaxBoardSize] = {};
-  std::uint32_t thinkStartTick = 0;   // when the current computer move began
+  std::uint32_t thinkStartTick = 0;    // when the current computer move began
   std::int32_t clockAtThinkStart = 0;  // the computer's clock then
 
   // Game control.

@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=OFF
-cmake --build build/release -j "$(nproc 2>/dev/null || echo 2)" --target velmora velmora-cli
+cmake --build build/release -j "$(nproc 2>/dev/null || echo 2)" --target velmora velmora-cli manual
 
 mkdir -p run/Save run/SKIN run/Sound
 cd run

@@ -1,9 +1,10 @@
 // The New game dialog's rules: names that follow the player types, the AI
 // level, the five messages, and the game it starts.
 
+#include "app/new_game.h"
+
 #include <gtest/gtest.h>
 
-#include "app/new_game.h"
 #include "app/settings.h"
 #include "records/listing.h"
 #include "rules/game_state.h"

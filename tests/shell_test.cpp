@@ -6,14 +6,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
-#include <QDir>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 
 #include "app/board_widget.h"
