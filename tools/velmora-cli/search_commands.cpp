@@ -17,6 +17,17 @@ namespace velmora::cli {
 
 namespace {
 
+struct RootGaps {
+  double last;
+  double longest;
+  static void report(void* context, int) {
+    auto* self = static_cast<RootGaps*>(context);
+    const double now = secondsNow();
+    if (now - self->last > self->longest) self->longest = now - self->last;
+    self->last = now;
+  }
+};
+
 struct SearchOutcome {
   int result = 0;
   double seconds = 0;
@@ -117,16 +128,24 @@ int benchCommand(int argc, char** argv) {
 
   // Totals by board size (index 0: 8 x 8, 1: 10 x 10, 2: 12 x 12), then overall.
   std::uint64_t nodes[4] = {};
-  double seconds[4] = {}, slowest = 0;
-  int number = 0;
+  double seconds[4] = {}, slowest = 0, longestGap = 0;
+  int number = 0, longestGapPosition = 0;
   std::printf("%-3s %-16s %12s %9s %12s\n", "#", "variant", "nodes", "seconds", "nodes/s");
   for (const BenchPosition& p : benchPositions()) {
     const auto texts = splitWords(p.moves);
     if (replay(*state, p.variant, texts) != static_cast<int>(texts.size()))
       return fail("bench position " + std::to_string(number + 1) + " does not replay");
-    Search search{*state};
+    // The window repaints only between root moves: the longest stretch
+    // without a progress report is how long it would stay frozen.
+    RootGaps gaps{secondsNow(), 0};
+    Search search{*state, RootGaps::report, &gaps};
     const SearchOutcome outcome = runSearch(*state, search, *level, false);
+    RootGaps::report(&gaps, 100);
     ++number;
+    if (gaps.longest > longestGap) {
+      longestGap = gaps.longest;
+      longestGapPosition = number;
+    }
     std::printf("%-3d %-16s %12llu %9.3f %12lld\n", number, gameTypeName(p.variant),
                 static_cast<unsigned long long>(search.nodes), outcome.seconds,
                 perSecond(static_cast<double>(search.nodes), outcome.seconds));
@@ -143,6 +162,7 @@ int benchCommand(int argc, char** argv) {
                 static_cast<unsigned long long>(nodes[group]), seconds[group],
                 perSecond(static_cast<double>(nodes[group]), seconds[group]));
   std::printf("slowest seconds %.3f\n", slowest);
+  std::printf("longest_root_gap seconds %.3f position %d\n", longestGap, longestGapPosition);
   return 0;
 }
 
