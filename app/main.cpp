@@ -7,6 +7,7 @@
 #include "app/settings.h"
 #include "platform/host_qt.h"
 #include "platform/single_instance.h"
+#include "platform/termination.h"
 #include "records/listing.h"
 #include "rules/game_state.h"
 
@@ -37,5 +38,6 @@ int main(int argc, char** argv) {
     window.activateWindow();
   });
   window.show();
+  velmora::quitOnTerminationSignals();
   return app.exec();
 }
