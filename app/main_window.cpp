@@ -250,6 +250,10 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+  // Closed from the window manager while the computer thinks: the search
+  // gives up at its next root move.
+  game_.thinking = 0;
+  game_.gameRunning = 0;
   if (game_.gameModified && host.messageBox("Save current game?", MessageIcon::Question, MessageButtons::YesNo))
     dispatch(CmdSave);
   shutdown();
