@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
+#include <QScrollBar>
 
 #include "records/listing.h"
 #include "rules/game_state.h"
@@ -50,6 +51,13 @@ void BoardWidget::placeListingBox() {
   palette.setColor(QPalette::Base, toQColor(appearance.backgroundColour));  // the empty part of the box
   listingBox_->setPalette(palette);
   listingBox_->setFont(boardFont(appearance));
+  // The scroll bar in the window's own colours rather than the desktop's.
+  const QString ink = toQColor(appearance.inkColour).name(), back = toQColor(appearance.backgroundColour).name();
+  listingBox_->verticalScrollBar()->setStyleSheet(
+      QString("QScrollBar:vertical { background: %1; width: 12px; margin: 0; }"
+              "QScrollBar::handle:vertical { background: %2; min-height: 24px; border-radius: 4px; margin: 2px; }"
+              "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }")
+          .arg(back, ink));
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
