@@ -14,6 +14,7 @@ namespace {
 MoveRecord searchBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
 
 // Plays `move` into the next game record slot, scores it, takes it back.
+// The board's sum follows the move, so the evaluation after it is a look-up.
 template <class Score>
 int tryMove(Search& search, const MoveRecord& move, Score score) {
   GameState& g = search.game;
@@ -21,7 +22,10 @@ int tryMove(Search& search, const MoveRecord& move, Score score) {
   applyMove(move, slot, g);
   ++search.nodes;
   ++g.plyCount;
+  const int change = boardSumChange(g, move);
+  search.boardSum += change;
   const int value = score();
+  search.boardSum -= change;
   --g.plyCount;
   undoMove(slot, g);
   return value;
@@ -73,15 +77,13 @@ int searchMax(Search& search, int level, int bound) {
   const int n = g.moveCount;
   if (n == 0) return kOpponentStuck - level;
 
-  // At level 0 every reply is scored by the evaluation; the sum after a move
-  // is the sum before it plus the move's change, exactly as a fresh sum.
-  const int sumBefore = level == 0 ? boardSum(g) : 0;
+  // At level 0 every reply is scored by the evaluation: the running sum,
+  // which equals a fresh sum over the board after the reply.
   const int sign = g.giveAway ? -1 : 1;
   int best = kInitialMaxBest;
   for (int i = 0; i < n; ++i) {
-    const int v = tryMove(search, moves[i], [&] {
-      return level > 0 ? searchMin(search, level - 1, best) : sign * (sumBefore + boardSumChange(g, moves[i]));
-    });
+    const int v = tryMove(search, moves[i],
+                          [&] { return level > 0 ? searchMin(search, level - 1, best) : sign * search.boardSum; });
     if (v > best) best = v;
     if (best >= bound) break;
   }
@@ -94,6 +96,7 @@ int chooseComputerMove(Search& search) {
   buildEvalTable(g);
   search.nodes = 0;
   search.rootBest = kInitialMinBest;
+  search.boardSum = velmora::boardSum(g);
   return searchMin(search, g.searchDepth, kInitialMaxBest);
 }
 
