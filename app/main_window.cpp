@@ -157,17 +157,6 @@ void MainWindow::newGame() {
   refresh();
 }
 
-void MainWindow::startGame(GameType type) {
-  setUpBoard(game_, type);
-  game_.plyCount = 0;
-  for (auto& player : game_.players) player = PlayerRecord{};
-  game_.gameRunning = 1;
-  game_.gameModified = 0;
-  resetListing(listing_);
-  placeWindow();
-  refresh();
-}
-
 void MainWindow::syncListingBox() {
   QListWidget* box = board_->listingBox();
   syncing_ = true;

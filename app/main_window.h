@@ -25,10 +25,6 @@ class MainWindow : public QMainWindow {
   // Runs a menu or accelerator command by its identifier.
   void dispatch(int command);
 
-  // Starts a game of `type` between two humans from its start position, as
-  // the New game dialog will; for now only tests call it.
-  void startGame(GameType type);
-
   // Brings the listing box up to date with the core listing and repaints.
   void refresh();
   void repaintNow();

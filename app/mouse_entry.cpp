@@ -62,11 +62,6 @@ std::optional<Square> findSelectedPiece(const GameState& game) {
   return std::nullopt;
 }
 
-void clearSelection(GameState& game) {
-  for (int y = 0; y < game.boardSize; ++y)
-    for (int x = 0; x < game.boardSize; ++x) game.marks[y][x].selected = 0;
-}
-
 std::optional<Square> hitTestSquare(const GameState& game, const BoardView& view, int x, int y) {
   const int n = game.boardSize, c = view.cell;
   const int left = view.x0 + kBorder, top = view.y0 + kBorder;

@@ -32,7 +32,6 @@ constexpr int kBlinkTicksWrong = 7;    // 140 ms: an opponent's piece, a bad dro
 
 // The picked-up piece: the first occupied square marked selected, in scan order.
 std::optional<Square> findSelectedPiece(const GameState& game);
-void clearSelection(GameState& game);
 
 // Board square under the point; while a piece is dragged, the first square
 // (screen row by row) that at least half of the dragged image covers.

@@ -11,11 +11,6 @@ namespace velmora {
 
 namespace {
 
-void clearSelection(GameState& game) {
-  for (auto& row : game.marks)
-    for (auto& m : row) m.selected = 0;
-}
-
 // Replays `move` on `copy` of the board with only its first `steps` captures,
 // so the board shows the moving piece on the square reached by that step.
 void showCaptureSteps(GameState& game, MoveRecord& move, MoveRecord& slot, const Board& before, int steps) {

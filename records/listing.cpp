@@ -29,8 +29,7 @@ void showListedPosition(GameState& game, GameState& scratch, const MoveListing& 
   setUpBoard(scratch, game.gameType);
   for (int j = 0; j < listing.shownMoves(); ++j) applyMove(game.gameRecord[j], scratch.gameRecord[j], scratch);
   std::memcpy(game.board, scratch.board, sizeof game.board);
-  for (auto& row : game.marks)
-    for (auto& m : row) m.selected = 0;
+  clearSelection(game);
 }
 
 }  // namespace velmora

@@ -42,9 +42,13 @@ int boardSizeOf(GameType type) {
   }
 }
 
-int setUpBoard(GameState& state, GameType type) {
+void clearSelection(GameState& state) {
   for (int y = 0; y < state.boardSize; ++y)
     for (int x = 0; x < state.boardSize; ++x) state.marks[y][x].selected = 0;
+}
+
+int setUpBoard(GameState& state, GameType type) {
+  clearSelection(state);  // with the size of the board being left
 
   state.gameType = type;
   std::memset(state.board, 0, sizeof state.board);

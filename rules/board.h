@@ -49,6 +49,10 @@ struct GameState;
 // Board size of a variant: 8, 10 or 12 (8 for values outside the table).
 int boardSizeOf(GameType type);
 
+// Drops the picked-up piece and its waypoints: the `selected` mark of every
+// square of the board becomes 0.
+void clearSelection(GameState& state);
+
 // Clears the whole 12 x 12 grid and places the variant's men. Always returns 1.
 int setUpBoard(GameState& state, GameType type);
 

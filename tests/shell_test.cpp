@@ -51,7 +51,12 @@ struct Window {
     };
     host.sleepMs = [](int) {};
     window->show();
-    window->startGame(type);
+    NewGameChoice twoHumans;
+    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
+    twoHumans.gameType = type;
+    startNewGame(*game, listing, twoHumans);
+    window->placeWindow();
+    window->refresh();
     QApplication::processEvents();
   }
 
