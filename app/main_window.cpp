@@ -234,8 +234,15 @@ void MainWindow::updateCursor() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  // The arrow keys move through the listing wherever the focus is.
+  // The arrow keys move through the listing wherever the focus is. A key the
+  // listing does not take comes back up to this window: it stops here.
+  if (forwardingKey_) {
+    event->ignore();
+    return;
+  }
+  forwardingKey_ = true;
   QApplication::sendEvent(board_->listingBox(), event);
+  forwardingKey_ = false;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow {
   BoardWidget* board_;
   QTimer blinkTimer_, clockTimer_, turnTimer_;
   bool syncing_ = false;
+  bool forwardingKey_ = false;
   bool shutDown_ = false;
   std::string settingsPath_;
 };

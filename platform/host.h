@@ -1,7 +1,8 @@
 #pragma once
 // Every effect the core has on the outside world goes through this table:
 // the shell fills it at start-up, tests fill it with fakes. Until it is
-// filled the effects do nothing, so the core also runs headless.
+// filled the effects do nothing (a sleep still sleeps), so the core also
+// runs headless.
 
 #include <cstdint>
 #include <string>

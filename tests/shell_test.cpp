@@ -272,6 +272,21 @@ TEST(Shell, ComputerAgainstComputerInTheWindow) {
   w.save("russian-computer-against-computer");
 }
 
+TEST(Shell, EscapeHeldWhileTheComputerThinksAsksToBreak) {
+  Window w(American);
+  w.game->players[Black].type = ComputerPlayer;
+  w.game->searchDepth = 2;
+  w.click(2, 2);
+  w.click(3, 3);
+  shownMessages.clear();
+  QTest::keyPress(w.window.get(), Qt::Key_Escape);  // held down, not yet released
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.lines().size() == 3; }, 20000));
+  QTest::keyRelease(w.window.get(), Qt::Key_Escape);
+  ASSERT_FALSE(shownMessages.empty());
+  EXPECT_EQ(shownMessages.front(), "Break AI move. Are you sure?");  // answered No: the move was still made
+  EXPECT_EQ(w.game->gameRunning, 1);
+}
+
 TEST(Shell, HelpOpensThePageOfEachTopic) {
   Window w(American);
   static std::vector<std::string> opened;
