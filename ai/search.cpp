@@ -23,9 +23,9 @@ int tryMove(Search& search, const MoveRecord& move, Score score) {
   ++search.nodes;
   ++g.plyCount;
   const int change = boardSumChange(g, move);
-  search.boardSum += change;
+  search.runningSum += change;
   const int value = score();
-  search.boardSum -= change;
+  search.runningSum -= change;
   --g.plyCount;
   undoMove(slot, g);
   return value;
@@ -83,7 +83,7 @@ int searchMax(Search& search, int level, int bound) {
   int best = kInitialMaxBest;
   for (int i = 0; i < n; ++i) {
     const int v = tryMove(search, moves[i],
-                          [&] { return level > 0 ? searchMin(search, level - 1, best) : sign * search.boardSum; });
+                          [&] { return level > 0 ? searchMin(search, level - 1, best) : sign * search.runningSum; });
     if (v > best) best = v;
     if (best >= bound) break;
   }
@@ -96,7 +96,7 @@ int chooseComputerMove(Search& search) {
   buildEvalTable(g);
   search.nodes = 0;
   search.rootBest = kInitialMinBest;
-  search.boardSum = velmora::boardSum(g);
+  search.runningSum = boardSum(g);
   return searchMin(search, g.searchDepth, kInitialMaxBest);
 }
 

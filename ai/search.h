@@ -26,7 +26,7 @@ struct Search {
   void* progressContext = nullptr;
   std::uint64_t nodes = 0;         // applyMove calls made
   int rootBest = kInitialMinBest;  // the root's best score, once a root search ran
-  int boardSum = 0;                // the evaluation sum of the board as it stands; chooseComputerMove sets it
+  int runningSum = 0;              // boardSum of the board as it stands; chooseComputerMove sets it
 };
 
 // At the root (level == searchDepth): 1 when bestRootIndex holds the choice,

@@ -1,14 +1,11 @@
 #include "app/main_window.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
-#include <QUrl>
 #include <chrono>
 
 #include "ai/computer_move.h"
@@ -129,7 +126,7 @@ void MainWindow::dispatch(int command) {
       if (listing_.lines.size() < 2)
         host.messageBox("The listing is empty.", MessageIcon::Information, MessageButtons::Ok);
       return;  // printing arrives with its own dialog
-    case CmdHomePage: QDesktopServices::openUrl(QUrl::fromLocalFile("Quennet.url")); return;
+    case CmdHomePage: host.openDocument("Quennet.url"); return;
     case CmdNew: newGame(); return;
     case CmdLoad: promptSaveGame(); return;  // the Load game dialog arrives with saved games
     case CmdRules: openHelp(HelpRules); return;
