@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "rules/board.h"
+#include "core/rules/board.h"
 
 namespace velmora::cli {
 

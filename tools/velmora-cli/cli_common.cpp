@@ -3,8 +3,8 @@
 #include <chrono>
 #include <cstdio>
 
-#include "rules/game_state.h"
-#include "rules/position_text.h"
+#include "core/rules/game_state.h"
+#include "core/rules/position_text.h"
 
 namespace velmora::cli {
 

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "rules/board.h"
+#include "core/rules/board.h"
 
 namespace velmora {
 struct GameState;

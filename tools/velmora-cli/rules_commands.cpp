@@ -4,10 +4,10 @@
 #include <memory>
 
 #include "cli_common.h"
-#include "records/notation.h"
-#include "rules/game_state.h"
-#include "rules/generate.h"
-#include "rules/perft.h"
+#include "core/records/notation.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+#include "core/rules/perft.h"
 
 namespace velmora::cli {
 

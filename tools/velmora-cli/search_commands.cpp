@@ -5,13 +5,13 @@
 #include <memory>
 #include <sstream>
 
-#include "ai/search.h"
 #include "bench_positions.h"
 #include "cli_common.h"
-#include "records/notation.h"
-#include "rules/game_state.h"
-#include "rules/generate.h"
-#include "rules/position_text.h"
+#include "core/ai/search.h"
+#include "core/records/notation.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+#include "core/rules/position_text.h"
 
 namespace velmora::cli {
 

@@ -1,0 +1,93 @@
+#include "core/ai/evaluation.h"
+
+#include <cstring>
+
+#include "core/rules/game_state.h"
+
+namespace velmora {
+
+void buildProximityMap(const GameState& state, int colour, int out[12][12]) {
+  const int n = state.boardSize;
+  std::memset(out, 0, sizeof(int) * 12 * 12);
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) {
+      const Cell& c = state.board[y][x];
+      if (c.kind != Empty && c.side == colour) out[y][x] = n - 1;
+    }
+  // N in-place passes settle every distance on the board.
+  for (int pass = 0; pass < n; ++pass)
+    for (int y = 0; y < n; ++y)
+      for (int x = 0; x < n; ++x) {
+        const int lower = out[y][x] - 1;
+        for (int dy = -1; dy <= 1; ++dy)
+          for (int dx = -1; dx <= 1; ++dx) {
+            const int nx = x + dx, ny = y + dy;
+            if ((dx || dy) && nx >= 0 && ny >= 0 && nx < n && ny < n && out[ny][nx] < lower) out[ny][nx] = lower;
+          }
+      }
+}
+
+void buildEvalTable(GameState& state) {
+  const int n = state.boardSize;
+  int proximity[2][12][12];
+  buildProximityMap(state, White, proximity[White]);
+  buildProximityMap(state, Black, proximity[Black]);
+  std::memset(state.evalTable, 0, sizeof state.evalTable);  // the Empty layer stays zero
+  for (int colour = 0; colour < 2; ++colour) {
+    const int sign = colour == state.aiSide ? -1 : 1;
+    const int enemy = colour ^ 1;
+    for (int y = 0; y < n; ++y)
+      for (int x = 0; x < n; ++x) {
+        // Men gain by the column, not the row: colour 0 towards higher columns.
+        const int column = colour == White ? x : n - 1 - x;
+        state.evalTable[colour][Man][y][x] = sign * 4 * (column + 250);
+        // A king is worth about three men and gains near enemy pieces.
+        state.evalTable[colour][King][y][x] = sign * (3000 + proximity[enemy][y][x]);
+      }
+  }
+}
+
+namespace {
+
+// Every square is summed without a test: the table's Empty layer is all zero,
+// so an empty square adds nothing whatever its stale side says.
+template <int N>
+int sumOfSquares(const GameState& state) {
+  int sum = 0;
+  for (int y = 0; y < N; ++y)
+#pragma GCC unroll 12
+    for (int x = 0; x < N; ++x) {
+      const Cell& c = state.board[y][x];
+      sum += state.evalTable[c.side & 1][c.kind][y][x];
+    }
+  return sum;
+}
+
+}  // namespace
+
+int boardSum(const GameState& state) {
+  switch (state.boardSize) {
+    case 10: return sumOfSquares<10>(state);
+    case 12: return sumOfSquares<12>(state);
+    default: return sumOfSquares<8>(state);
+  }
+}
+
+int boardSumChange(const GameState& state, const MoveRecord& move) {
+  const auto& table = state.evalTable;
+  const int side = move.pieceSide & 1;
+  const MoveStep& last = move.finalStep();
+  int change = table[side][last.kindAfter][last.toY][last.toX] - table[side][move.pieceKind][move.fromY][move.fromX];
+  for (int k = 0; k < move.captureCount; ++k) {
+    const MoveStep& s = move.steps[k];
+    change -= table[side ^ 1][s.capturedKind][s.capturedY][s.capturedX];
+  }
+  return change;
+}
+
+int evaluatePosition(const GameState& state) {
+  const int sum = boardSum(state);
+  return state.giveAway ? -sum : sum;
+}
+
+}  // namespace velmora

@@ -1,0 +1,244 @@
+#include "core/game/mouse_entry.h"
+
+#include <algorithm>
+
+#include "core/game/play.h"
+#include "core/platform/host.h"
+#include "core/records/listing.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kBorder = 20;  // the coordinate band around the squares
+
+Square toBoard(const GameState& game, const BoardView& view, int screenColumn, int screenRow) {
+  const int n = game.boardSize;
+  return view.whiteOnTop ? Square{n - 1 - screenColumn, screenRow} : Square{screenColumn, n - 1 - screenRow};
+}
+
+bool onSquares(const GameState& game, const BoardView& view, int x, int y) {
+  const int b = game.boardSize * view.cell;
+  const int dx = x - view.x0, dy = y - view.y0;
+  return dx >= kBorder && dx < b + kBorder && dy >= kBorder && dy < b + kBorder;
+}
+
+SquareMarks& marksAt(GameState& game, Square s) { return game.marks[s.y][s.x]; }
+
+int finalStepIndex(const MoveRecord& m) { return std::max(m.captureCount - 1, 0); }
+
+bool startsOn(const MoveRecord& m, Square s) { return m.fromX == s.x && m.fromY == s.y; }
+
+void blinkOrigins(GameState& game, int ticks) {
+  for (int i = 0; i < game.moveCount; ++i)
+    game.marks[game.legalMoves[i].fromY][game.legalMoves[i].fromX].blinkTicks = ticks;
+}
+
+// Plays a move entered here and lets the game-end check decide whether the
+// game goes on.
+void playEntered(GameState& game, MoveListing& listing, int index) {
+  playMove(game, listing, index);
+  game.gameRunning = 1;
+  if (checkGameEnd(game, listing, true) != GameGoesOn) game.gameRunning = 0;
+}
+
+bool sideToMoveIsHuman(const GameState& game, const MoveListing& listing) {
+  return game.players[listing.sideToMove()].type == HumanPlayer;
+}
+
+void wrongInput() {
+  host.requestRepaint();
+  host.playSound(SoundEvent::Error);
+}
+
+}  // namespace
+
+std::optional<Square> findSelectedPiece(const GameState& game) {
+  for (int y = 0; y < game.boardSize; ++y)
+    for (int x = 0; x < game.boardSize; ++x)
+      if (game.marks[y][x].selected && game.board[y][x].kind != Empty) return Square{x, y};
+  return std::nullopt;
+}
+
+std::optional<Square> hitTestSquare(const GameState& game, const BoardView& view, int x, int y) {
+  const int n = game.boardSize, c = view.cell;
+  const int left = view.x0 + kBorder, top = view.y0 + kBorder;
+  if (view.dragging && findSelectedPiece(game)) {
+    const int imageLeft = x - game.grabOffsetX, imageTop = y - game.grabOffsetY;
+    for (int sr = 0; sr < n; ++sr)
+      for (int sc = 0; sc < n; ++sc) {
+        const int w = std::min(imageLeft + c, left + (sc + 1) * c) - std::max(imageLeft, left + sc * c);
+        const int h = std::min(imageTop + c, top + (sr + 1) * c) - std::max(imageTop, top + sr * c);
+        if (w > 0 && h > 0 && w * h >= c * c / 2) return toBoard(game, view, sc, sr);
+      }
+    return std::nullopt;
+  }
+  if (x < left || y < top || x >= left + n * c || y >= top + n * c) return std::nullopt;
+  return toBoard(game, view, (x - left) / c, (y - top) / c);
+}
+
+int findMoveTo(const GameState& game, int x, int y) {
+  const auto picked = findSelectedPiece(game);
+  if (!picked || game.moveCount == 0) return -1;
+  int candidates = 0, onlyCandidate = -1, lastFull = -1;
+  bool somePartly = false;
+  for (int i = 0; i < game.moveCount; ++i) {
+    const MoveRecord& m = game.legalMoves[i];
+    const MoveStep& end = m.steps[finalStepIndex(m)];
+    if (!startsOn(m, *picked) || end.toX != x || end.toY != y) continue;
+    ++candidates;
+    onlyCandidate = i;
+    int marked = 0;
+    const int between = std::max(m.captureCount - 1, 0);
+    for (int k = 0; k < between; ++k) marked += game.marks[m.steps[k].toY][m.steps[k].toX].selected != 0;
+    if (marked == between) lastFull = i;
+    if (marked > 0 && marked < between) somePartly = true;
+  }
+  if (candidates <= 1) return onlyCandidate;
+  if (lastFull >= 0) return lastFull;
+  host.messageBox(somePartly ? "Please select full path of movement.\nSee also Manual -> How to make move"
+                             : "Please select path of movement.\nSee also Manual -> How to make move",
+                  MessageIcon::Information, MessageButtons::Ok);
+  return -1;
+}
+
+bool multiCaptureChoice(const GameState& game) {
+  const auto picked = findSelectedPiece(game);
+  if (!picked || game.moveCount == 0 || game.legalMoves[0].captureCount < 2) return false;
+  int fromPicked = 0;
+  for (int i = 0; i < game.moveCount; ++i) fromPicked += startsOn(game.legalMoves[i], *picked);
+  return fromPicked > 1;
+}
+
+bool isPathSquare(const GameState& game, int x, int y) {
+  const auto picked = findSelectedPiece(game);
+  if (!picked || game.moveCount == 0 || game.legalMoves[0].captureCount < 2) return false;
+  for (int i = 0; i < game.moveCount; ++i) {
+    const MoveRecord& m = game.legalMoves[i];
+    if (!startsOn(m, *picked)) continue;
+    for (int k = 0; k + 1 < m.captureCount; ++k)
+      if (m.steps[k].toX == x && m.steps[k].toY == y) return true;
+  }
+  return false;
+}
+
+void computeMoveHints(GameState& game, const MoveListing& listing, bool enabled) {
+  for (auto& row : game.marks)
+    for (auto& m : row) m.moveTarget = m.pathStep = 0;
+  if (!enabled || !sideToMoveIsHuman(game, listing)) return;
+  const auto picked = findSelectedPiece(game);
+  if (!picked) return;
+  for (int i = 0; i < game.moveCount; ++i) {
+    const MoveRecord& m = game.legalMoves[i];
+    if (!startsOn(m, *picked)) continue;
+    const int e = finalStepIndex(m);
+    game.marks[m.steps[e].toY][m.steps[e].toX].moveTarget = 1;
+    for (int k = 0; k < e; ++k) game.marks[m.steps[k].toY][m.steps[k].toX].pathStep = 1;
+  }
+}
+
+void computeLastMoveMarks(GameState& game, const MoveListing& listing, bool enabled) {
+  for (auto& row : game.marks)
+    for (auto& m : row) m.lastMove = 0;
+  const int k = listing.shownMoves();
+  if (!enabled || k <= 0) return;
+  const MoveRecord& m = game.gameRecord[k - 1];
+  game.marks[m.fromY][m.fromX].lastMove = 1;
+  for (int s = 0; s < std::max<int>(m.captureCount, 1); ++s) game.marks[m.steps[s].toY][m.steps[s].toX].lastMove = 1;
+}
+
+void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, MouseButton button, int x, int y,
+               bool drop) {
+  // Steps 1-3: no game, outside the squares, or the cancel button.
+  if (listing.selected < 0 || !onSquares(game, view, x, y)) return;
+  if (button == MouseButton::Cancel) {
+    clearSelection(game);
+    host.requestRepaint();
+    return;
+  }
+  // Step 4: the square, for a human side to move only.
+  const auto hit = hitTestSquare(game, view, x, y);
+  if (!hit || !sideToMoveIsHuman(game, listing)) return;
+  const Square square = *hit;
+  const int side = listing.sideToMove();
+  generateMoves(game.legalMoves, game, side);
+  const Cell& cell = game.board[square.y][square.x];
+
+  // Step 5: a piece of the side to move.
+  if (cell.kind != Empty && cell.side == side) {
+    const bool pickedUp = findSelectedPiece(game).has_value();
+    bool canMove = false;
+    for (int i = 0; i < game.moveCount && !canMove; ++i) canMove = startsOn(game.legalMoves[i], square);
+    if (!canMove) {
+      if (pickedUp) return;
+      blinkOrigins(game, kBlinkTicksNoMove);
+      wrongInput();
+      return;
+    }
+    if (!marksAt(game, square).selected) {
+      clearSelection(game);
+      marksAt(game, square).selected = 1;
+      const int sc = view.whiteOnTop ? game.boardSize - 1 - square.x : square.x;
+      const int sr = view.whiteOnTop ? square.y : game.boardSize - 1 - square.y;
+      game.grabOffsetX = x - view.x0 - kBorder - sc * view.cell;
+      game.grabOffsetY = y - view.y0 - kBorder - sr * view.cell;
+      host.requestRepaint();
+      return;
+    }
+    // The picked-up piece clicked again: a closed circuit of four or more
+    // captures ends where it began; anything else puts the piece down.
+    const int index = findMoveTo(game, square.x, square.y);
+    if (index >= 0 && game.legalMoves[index].captureCount >= 4) playEntered(game, listing, index);
+    clearSelection(game);
+    host.requestRepaint();
+    return;
+  }
+
+  // Step 6: an empty square or an opponent's piece.
+  const int index = findMoveTo(game, square.x, square.y);
+  if (index >= 0) {
+    playEntered(game, listing, index);
+    return;
+  }
+  if (multiCaptureChoice(game) && isPathSquare(game, square.x, square.y)) {
+    if (!drop) {
+      marksAt(game, square).selected ^= 1;
+      host.requestRepaint();
+    }
+    return;
+  }
+  if (findSelectedPiece(game)) {
+    if (!drop) return;
+    for (auto& row : game.marks)
+      for (auto& m : row) m.blinkTicks = 0;
+    marksAt(game, square).blinkTicks = kBlinkTicksWrong;
+    wrongInput();
+    return;
+  }
+  if (cell.kind == Empty) return;
+  blinkOrigins(game, kBlinkTicksWrong);
+  wrongInput();
+}
+
+void mouseUp(GameState& game, MoveListing& listing, const BoardView& view, MouseButton button, int x, int y) {
+  if (button == MouseButton::Cancel || listing.selected < 0 || !onSquares(game, view, x, y)) return;
+  const Square under = toBoard(game, view, (x - view.x0 - kBorder) / view.cell, (y - view.y0 - kBorder) / view.cell);
+  if (findSelectedPiece(game) && !marksAt(game, under).selected)
+    mouseDown(game, listing, view, MouseButton::Select, x, y, true);
+}
+
+bool dragFollowsCursor(const GameState& game, const BoardView& view) {
+  return view.dragging && findSelectedPiece(game).has_value();
+}
+
+bool tickBlinking(GameState& game) {
+  bool stopped = false;
+  for (auto& row : game.marks)
+    for (auto& m : row)
+      if (m.blinkTicks != 0 && --m.blinkTicks == 0) stopped = true;
+  return stopped;
+}
+
+}  // namespace velmora

@@ -1,0 +1,80 @@
+#include "core/game/new_game.h"
+
+#include <cstring>
+
+#include "core/game/settings.h"
+#include "core/records/listing.h"
+#include "core/rules/game_state.h"
+
+namespace velmora {
+
+namespace {
+
+const char* const kPlayerNames[2] = {"Player 1", "Player 2"};
+const char* const kSideNames[2] = {"WHITE SIDE", "BLACK SIDE"};
+
+std::string cut(const std::string& name) { return name.substr(0, 49); }
+
+}  // namespace
+
+NewGameChoice rememberedChoice() {
+  NewGameChoice c;
+  c.name[White] = lastGame.player1Name;
+  c.name[Black] = lastGame.player2Name;
+  for (int side = 0; side < 2; ++side) c.type[side] = c.name[side] == kComputerName ? ChooseComputer : ChooseHuman;
+  c.level = lastGame.level;
+  c.gameType = lastGame.gameType;
+  c.giveAway = lastGame.giveAway;
+  applyTypeRules(c);
+  return c;
+}
+
+void applyTypeRules(NewGameChoice& c) {
+  for (int side = 0; side < 2; ++side) {
+    if (c.type[side] == ChooseComputer)
+      c.name[side] = kComputerName;
+    else if (c.name[side] == kComputerName)
+      c.name[side] = kPlayerNames[side];
+  }
+}
+
+bool levelEnabled(const NewGameChoice& c) { return c.type[White] == ChooseComputer || c.type[Black] == ChooseComputer; }
+
+bool nameEditable(const NewGameChoice& c, int side) { return c.type[side] == ChooseHuman; }
+
+std::optional<std::string> newGameProblem(const NewGameChoice& c) {
+  for (int side = 0; side < 2; ++side)
+    if (c.type[side] == ChooseHuman && cut(c.name[side]) == kComputerName)
+      return std::string("Please enter any other name (") + kSideNames[side] + ")";
+  const bool whiteEmpty = c.name[White].empty(), blackEmpty = c.name[Black].empty();
+  if (whiteEmpty && blackEmpty) return std::string("Please enter name (WHITE AND BLACK SIDES)");
+  if (whiteEmpty) return std::string("Please enter name (WHITE SIDE)");
+  if (blackEmpty) return std::string("Please enter name (BLACK SIDE)");
+  return std::nullopt;
+}
+
+void startNewGame(GameState& game, MoveListing& listing, const NewGameChoice& c) {
+  setUpBoard(game, c.gameType);
+  game.plyCount = 0;
+  for (int side = 0; side < 2; ++side) {
+    PlayerRecord& p = game.players[side];
+    p.type = c.type[side] == ChooseComputer ? ComputerPlayer : HumanPlayer;
+    std::memset(p.name, 0, sizeof p.name);
+    const std::string name = cut(c.name[side]);
+    std::memcpy(p.name, name.data(), name.size());
+    p.clockSeconds = 0;
+  }
+  game.searchDepth = c.level + 2;
+  game.giveAway = c.giveAway ? 1 : 0;
+  game.gameRunning = 1;
+  resetListing(listing);
+
+  if (levelEnabled(c)) lastGame.level = c.level;
+  lastGame.gameType = c.gameType;
+  lastGame.player1Name = cut(c.name[White]);
+  lastGame.player2Name = cut(c.name[Black]);
+  lastGame.giveAway = c.giveAway;
+  game.gameModified = 0;
+}
+
+}  // namespace velmora

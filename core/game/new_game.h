@@ -1,0 +1,44 @@
+#pragma once
+// The choices of the New game dialog, the rules that keep its controls
+// consistent, its checks, and starting the chosen game.
+
+#include <optional>
+#include <string>
+
+#include "core/rules/board.h"
+
+namespace velmora {
+
+struct GameState;
+struct MoveListing;
+
+// Entries of the two type lists.
+enum TypeChoice { ChooseComputer = 0, ChooseHuman = 1 };
+
+struct NewGameChoice {
+  int type[2] = {ChooseHuman, ChooseComputer};  // White, Black
+  std::string name[2];
+  int level = 0;
+  GameType gameType = American;
+  bool giveAway = false;
+};
+
+constexpr const char* kComputerName = "Computer";
+
+// The dialog's first state, from the LAST GAME settings.
+NewGameChoice rememberedChoice();
+
+// A computer side is named "Computer"; a human side that was named so
+// becomes "Player 1" or "Player 2".
+void applyTypeRules(NewGameChoice& choice);
+bool levelEnabled(const NewGameChoice& choice);
+bool nameEditable(const NewGameChoice& choice, int side);
+
+// The message that keeps the dialog open, if any.
+std::optional<std::string> newGameProblem(const NewGameChoice& choice);
+
+// Starts the game: start position, players, level, give-away, clocks, the
+// listing's single start line; remembers the choices as the last game.
+void startNewGame(GameState& game, MoveListing& listing, const NewGameChoice& choice);
+
+}  // namespace velmora

@@ -1,0 +1,51 @@
+#pragma once
+// The settings file velmora.ini: read once at start-up, written whole at
+// shutdown. Appearance, the last new game, network play and the sounds.
+
+#include <string>
+
+#include "core/rules/board.h"
+
+namespace velmora {
+
+struct LastGameSettings {
+  GameType gameType = American;
+  bool giveAway = false;
+  int level = 0;  // 0 "Easy", 1 "Normal", 2 "Above normal"
+  std::string player1Name;
+  std::string player2Name = "Computer";
+};
+
+struct NetSettings {
+  std::string ip = "0.0.0.0";
+  std::string name;
+  int port = 7000;
+  int server = 1;
+};
+
+struct SoundSetting {
+  const char* event;  // "Capture", "Error", "Movement", "Promotion"
+  std::string file;
+  int enabled = 1;
+};
+
+constexpr int kSoundEventCount = 4;
+constexpr int kMinPort = 1025;
+
+extern LastGameSettings lastGame;
+extern NetSettings netSettings;
+extern SoundSetting soundSettings[kSoundEventCount];
+
+constexpr const char* kSettingsFile = "velmora.ini";
+
+// Reads every setting from the file, with the defaults for whatever is
+// missing and the read-time adjustments; `userName` is the default name.
+void loadSettings(const std::string& path, const std::string& userName);
+
+// The whole text of the file, CR LF line ends.
+std::string settingsText();
+
+// Replaces the file with settingsText() in one write; false when it failed.
+bool saveSettings(const std::string& path);
+
+}  // namespace velmora

@@ -1,0 +1,32 @@
+#include "core/platform/host.h"
+
+#include <chrono>
+#include <thread>
+
+namespace velmora {
+
+Host silentHost() {
+  Host h;
+  h.messageBox = [](const std::string&, MessageIcon, MessageButtons buttons) { return buttons == MessageButtons::Ok; };
+  h.repaintNow = [] {};
+  h.requestRepaint = [] {};
+  h.playSound = [](SoundEvent) {};
+  h.sleepMs = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+  h.tickCount = [] {
+    using namespace std::chrono;
+    return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+  };
+  h.escapeDown = [] { return false; };
+  h.setWindowTitle = [](const std::string&) {};
+  h.setWindowEnabled = [](bool) {};
+  h.pumpTimersAndPaint = [] {};
+  h.updateCursor = [] {};
+  h.windowIsActive = [] { return true; };
+  h.flashWindow = [] {};
+  h.openDocument = [](const std::string&) {};
+  return h;
+}
+
+Host host = silentHost();
+
+}  // namespace velmora

@@ -1,0 +1,19 @@
+#include "core/platform/user_name.h"
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include <cstdlib>
+
+namespace velmora {
+
+std::string loginName() {
+  std::string name;
+  if (const passwd* entry = getpwuid(geteuid()); entry && entry->pw_name) name = entry->pw_name;
+  if (name.empty())
+    if (const char* user = std::getenv("USER")) name = user;
+  if (name.size() > 50) name.resize(50);
+  return name;
+}
+
+}  // namespace velmora

@@ -1,0 +1,35 @@
+#include "core/records/listing.h"
+
+#include <cstring>
+
+#include "core/records/notation.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+
+namespace velmora {
+
+std::string listingLine(int index, const std::string& moveText) {
+  const int move = index - 1;
+  if (move % 2 == 0) return " " + std::to_string(move / 2 + 1) + ". " + moveText;
+  return "        " + moveText;  // eight spaces in all
+}
+
+void resetListing(MoveListing& listing) {
+  listing.lines.assign(1, " 0.");
+  listing.selected = 0;
+}
+
+void refreshListing(MoveListing& listing, const GameState& game, int n) {
+  resetListing(listing);
+  for (int i = 0; i < n; ++i) listing.lines.push_back(listingLine(i + 1, formatMove(game, i)));
+  listing.selected = n;
+}
+
+void showListedPosition(GameState& game, GameState& scratch, const MoveListing& listing) {
+  setUpBoard(scratch, game.gameType);
+  for (int j = 0; j < listing.shownMoves(); ++j) applyMove(game.gameRecord[j], scratch.gameRecord[j], scratch);
+  std::memcpy(game.board, scratch.board, sizeof game.board);
+  clearSelection(game);
+}
+
+}  // namespace velmora

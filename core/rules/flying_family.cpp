@@ -1,0 +1,76 @@
+// Men that capture in all four diagonal directions and kings that fly along
+// whole diagonals: International, Brazilian, Canadian, Pool checkers, Russian;
+// the flying king is also Spanish's.
+
+#include "core/rules/generator_parts.h"
+
+namespace velmora::gen {
+
+namespace {
+
+constexpr int kFlyingOrder[4][2] = {{+1, +1}, {-1, +1}, {+1, -1}, {-1, -1}};
+
+}  // namespace
+
+// Captured pieces are marked; every step leaves a man, crowned only if the
+// whole sequence ends on the promotion row.
+void fourWayManSearch(Context& g, int x, int y, int depth, const Start& start) {
+  if (atLimit(g, depth, start, true)) return;
+  const int n = g.n;
+  bool found = false;
+  const auto jump = [&](int dx, int dy) {
+    found |= shortJump(g, x, y, dx, dy, depth, start, TakeOut::Mark, Man, false, fourWayManSearch);
+  };
+  if (y <= n - 3 && x >= 2) jump(-1, +1);
+  if (y <= n - 3 && x <= n - 3) jump(+1, +1);
+  if (y >= 2 && x >= 2) jump(-1, -1);
+  if (y >= 2 && x <= n - 3) jump(+1, -1);
+  if (!found && depth >= 1) recordSequence(g, depth, start, true);
+}
+
+void flyingKingSearch(Context& g, int x, int y, int depth, const Start& start) {
+  if (atLimit(g, depth, start, false)) return;
+  bool found = false;
+  for (const auto& d : kFlyingOrder) found |= lineCapture(g, x, y, d[0], d[1], depth, start, false, flyingKingSearch);
+  if (!found && depth >= 1) recordSequence(g, depth, start, false);
+}
+
+// Every jump of a Russian man ends a listed move. A man crowned by a jump goes
+// on as a flying king in the same move, still recorded as a man; when it has
+// nothing more to take, the king search lists the sequence a second time.
+void russianManSearch(Context& g, int x, int y, int depth, const Start& start) {
+  if (depth == kMaxSteps || g.full()) return;
+  const int n = g.n;
+  const auto jump = [&](int dx, int dy) {
+    Cell& victim = g.at(x + dx, y + dy);
+    const int landX = x + 2 * dx, landY = y + 2 * dy;
+    if (victim.kind == Empty || victim.side != g.opponent || g.at(landX, landY).kind != Empty) return;
+    const int kindAfter = landY == g.promotionRow() ? King : Man;
+    writeStep(g, depth, landX, landY, kindAfter, x + dx, y + dy, victim.kind);
+    recordSequence(g, depth + 1, start, false);
+    victim.side = g.mover;
+    if (kindAfter == Man)
+      russianManSearch(g, landX, landY, depth + 1, start);
+    else
+      flyingKingSearch(g, landX, landY, depth + 1, start);
+    victim.side = g.opponent;
+  };
+  if (x <= n - 3 && y <= n - 3) jump(+1, +1);
+  if (x >= 2 && y <= n - 3) jump(-1, +1);
+  if (x <= n - 3 && y >= 2) jump(+1, -1);
+  if (x >= 2 && y >= 2) jump(-1, -1);
+}
+
+void flyingKingPlain(Context& g, int x, int y) {
+  for (const auto& d : kFlyingOrder) addSlidingMoves(g, x, y, d[0], d[1]);
+}
+
+// Thai kings approach from a distance but land directly behind the piece.
+void thaiKingSearch(Context& g, int x, int y, int depth, const Start& start) {
+  if (atLimit(g, depth, start, false)) return;
+  bool found = false;
+  for (const auto& d : kFlyingOrder) found |= lineCapture(g, x, y, d[0], d[1], depth, start, true, thaiKingSearch);
+  if (!found && depth >= 1) recordSequence(g, depth, start, false);
+}
+
+}  // namespace velmora::gen

@@ -1,0 +1,76 @@
+#pragma once
+// The one game object: rules fields, game record and the computer's fields.
+// Plain and copyable; a second instance serves as scratch where a position
+// has to be rebuilt without touching the game on the board.
+
+#include <cstdint>
+
+#include "core/rules/board.h"
+#include "core/rules/move.h"
+
+namespace velmora {
+
+enum PlayerType : std::int32_t { HumanPlayer = 0, ComputerPlayer = 1, RemotePlayer = 2 };
+
+constexpr int kMaxNameLength = 50;
+
+struct PlayerRecord {
+  std::int32_t type = HumanPlayer;
+  char name[kMaxNameLength + 2] = {};
+  std::int32_t clockSeconds = 0;
+};
+
+// What mouse entry and the board display keep for each square.
+struct SquareMarks {
+  std::int32_t selected;    // the picked-up piece, and the waypoints clicked on its path
+  std::int32_t moveTarget;  // final square of a legal move of the picked-up piece
+  std::int32_t pathStep;    // intermediate landing square of such a move
+  std::int32_t lastMove;    // a square of the move that led to the shown position
+  std::int32_t blinkTicks;  // highlight countdown in 20 ms ticks
+};
+
+struct GameState {
+  // Board and variant.
+  GameType gameType = American;
+  std::int32_t boardSize = 8;
+  Board board = {};
+  std::int32_t invertSquareColours = 0;                  // read by the board display only
+  SquareMarks marks[kMaxBoardSize][kMaxBoardSize] = {};  // marks[y][x], as the board
+
+  // Legal moves of the position, as the last generateMoves into it left them.
+  MoveRecord legalMoves[kMaxMoves];
+  std::int32_t moveCount = 0;
+
+  // Moves played from the start position; slots above plyCount are scratch.
+  MoveRecord gameRecord[kGameRecordSlots];
+  std::int32_t plyCount = 0;
+
+  // Working storage of one generator call.
+  std::int32_t moverSide = White;
+  std::int32_t opponentSide = Black;
+  MoveStep scratchPath[kMaxSteps];
+
+  // The computer player's fields.
+  std::int32_t aiSide = Black;
+  std::int32_t aiOpponent = White;
+  std::int32_t searchDepth = 2;
+  std::int32_t bestRootIndex = 0;
+  std::int32_t thinking = 0;
+  std::int32_t giveAway = 0;
+  std::int32_t evalTable[2][3][kMaxBoardSize][kMaxBoardSize] = {};
+  std::uint32_t thinkStartTick = 0;    // when the current computer move began
+  std::int32_t clockAtThinkStart = 0;  // the computer's clock then
+
+  // Game control.
+  PlayerRecord players[2];  // index 0 is White
+  std::int32_t gameRunning = 0;
+  std::int32_t gameModified = 0;
+  std::int32_t grabOffsetX = 0;  // where in its square the picked-up piece was grabbed
+  std::int32_t grabOffsetY = 0;
+
+  // The side to move of the record: what the rules engine, the notation and
+  // the search go by. The window goes by the listing's selected line instead.
+  int sideToMove() const { return plyCount & 1; }
+};
+
+}  // namespace velmora

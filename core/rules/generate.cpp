@@ -1,0 +1,210 @@
+// The generator framework every variant shares: captures first, scanned row
+// by row; the variant's choice among them; plain moves only when there is none.
+
+#include "core/rules/generate.h"
+
+#include <bit>
+#include <cstring>
+
+#include "core/rules/generator_parts.h"
+
+namespace velmora {
+
+namespace {
+
+using namespace gen;
+
+enum class Choice { All, GreatestNumber, GreatestNumberThenQuality };
+
+// Reach of a capture search: short searches jump over a neighbouring square,
+// so a piece without an opponent piece next to it cannot capture.
+enum class Reach { Short, Long };
+
+struct VariantRules {
+  CaptureSearch manCapture;
+  CaptureSearch kingCapture;
+  Choice choice;
+  PlainMoves manPlain;
+  PlainMoves kingPlain;
+  Reach manReach;
+  Reach kingReach;
+};
+
+// clang-format off
+//                                    man capture        king capture       choice among captures                 man plain         king plain        man reach     king reach
+constexpr VariantRules kAmerican     {forwardManSearch,  shortKingSearch,   Choice::GreatestNumber,               diagonalManPlain, shortKingPlain,   Reach::Short, Reach::Short};
+constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
+constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
+constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
+constexpr VariantRules kItalian      {italianManSearch,  shortKingSearch,   Choice::GreatestNumberThenQuality,    diagonalManPlain, shortKingPlain,   Reach::Short, Reach::Short};
+constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
+constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
+constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               turkishManPlain,  turkishKingPlain, Reach::Short, Reach::Long};
+constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               gothicManPlain,   gothicKingPlain,  Reach::Short, Reach::Short};
+constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::Long,  Reach::Long};
+// clang-format on
+// Russian's choice is its own and made in generateRussian.
+
+// The mover's and the opponent's pieces as one bit per column for each row,
+// found in one pass; walking the rows upwards and the bits from the lowest is
+// the scan order. Rows and columns are shifted by one so that the squares
+// around any square can be read without bounds checks.
+struct Pieces {
+  std::uint32_t own[kMaxBoardSize + 2];
+  std::uint32_t opponent[kMaxBoardSize + 2];
+
+  // Whether an opponent piece stands on one of the eight squares around (x, y).
+  bool opponentNextTo(int x, int y) const {
+    return (((opponent[y] | opponent[y + 1] | opponent[y + 2]) >> x) & 7u) != 0;
+  }
+};
+
+template <int N>
+void findPiecesOn(const Context& g, Pieces& p) {
+  p.own[0] = p.opponent[0] = p.own[N + 1] = p.opponent[N + 1] = 0;
+  for (int y = 0; y < N; ++y) {
+    const Cell* cells = g.state.board[y];
+    std::uint32_t occupied = 0, black = 0;
+    // Kinds are 0, 1 or 2 and sides 0 or 1, so (kind + 1) / 2 is 1 exactly
+    // for a piece and the side is its own bit.
+#pragma GCC unroll 12
+    for (int x = 0; x < N; ++x) {
+      occupied |= static_cast<std::uint32_t>((cells[x].kind + 1) >> 1) << (x + 1);
+      black |= static_cast<std::uint32_t>(cells[x].side) << (x + 1);
+    }
+    // An empty cell's side is stale and falls out with `occupied`.
+    const std::uint32_t own = occupied & (g.mover == White ? ~black : black);
+    p.own[y + 1] = own;
+    p.opponent[y + 1] = occupied & ~own;
+  }
+}
+
+void findPieces(const Context& g, Pieces& p) {
+  switch (g.n) {
+    case 10: return findPiecesOn<10>(g, p);
+    case 12: return findPiecesOn<12>(g, p);
+    default: return findPiecesOn<8>(g, p);
+  }
+}
+
+// Calls visit(x, y) for every piece in scan order.
+template <class Visit>
+void forEachPiece(const Context& g, const Pieces& p, Visit visit) {
+  for (int y = 0; y < g.n; ++y)
+    for (std::uint32_t bits = p.own[y + 1]; bits != 0; bits &= bits - 1) visit(std::countr_zero(bits) - 1, y);
+}
+
+// Runs the capture search of each piece whose kind is `only` (any kind when
+// Empty), lifted off its square so that the square counts as empty during
+// its own search.
+template <const VariantRules& rules>
+void capturePass(Context& g, const Pieces& p, int only) {
+  forEachPiece(g, p, [&](int x, int y) {
+    Cell& c = g.at(x, y);
+    const int kind = c.kind;
+    if (only != Empty && kind != only) return;
+    if ((kind == Man ? rules.manReach : rules.kingReach) == Reach::Short && !p.opponentNextTo(x, y)) return;
+    c.kind = Empty;
+    (kind == Man ? rules.manCapture : rules.kingCapture)(g, x, y, 0, Start{x, y, kind});
+    c.kind = kind;
+  });
+}
+
+template <const VariantRules& rules>
+void plainPass(Context& g, const Pieces& p) {
+  forEachPiece(g, p, [&](int x, int y) { (g.at(x, y).kind == Man ? rules.manPlain : rules.kingPlain)(g, x, y); });
+}
+
+// One instance per variant family, so that the searches and plain moves of the
+// family are called directly in the hot loops.
+template <const VariantRules& rules>
+void generateTabled(Context& g) {
+  Pieces pieces;
+  findPieces(g, pieces);
+  capturePass<rules>(g, pieces, Empty);
+  if (g.state.moveCount > 0) {
+    if (rules.choice == Choice::GreatestNumber) keepGreatestNumber(g);
+    if (rules.choice == Choice::GreatestNumberThenQuality) keepGreatestNumberThenQuality(g);
+    return;
+  }
+  plainPass<rules>(g, pieces);
+}
+
+// Russian: kings' captures come first and exclude the men's.
+
+void generateRussian(Context& g) {
+  Pieces pieces;
+  findPieces(g, pieces);
+  capturePass<kRussian>(g, pieces, King);
+  if (g.state.moveCount > 0) {
+    keepGreatestNumber(g);
+    return;
+  }
+  capturePass<kRussian>(g, pieces, Man);
+  if (g.state.moveCount > 0) {
+    keepRussianCrownedLongest(g);
+    return;
+  }
+  plainPass<kRussian>(g, pieces);
+}
+
+}  // namespace
+
+void generateMoves(MoveRecord* list, GameState& state, int side) {
+  state.moveCount = 0;
+  state.moverSide = side;
+  state.opponentSide = otherSide(side);
+  Context g{state, list, state.boardSize, side, otherSide(side)};
+  switch (state.gameType) {
+    case Brazilian:
+    case Canadian:
+    case International: return generateTabled<kInternational>(g);
+    case PoolCheckers: return generateTabled<kPoolCheckers>(g);
+    case Russian: return generateRussian(g);
+    case Italian: return generateTabled<kItalian>(g);
+    case Spanish: return generateTabled<kSpanish>(g);
+    case Thai: return generateTabled<kThai>(g);
+    case Turkish: return generateTabled<kTurkish>(g);
+    case Gothic: return generateTabled<kGothic>(g);
+    case Frisian: return generateTabled<kFrisian>(g);
+    default: return generateTabled<kAmerican>(g);  // American, Crowded, Sparse checkers, unknown values
+  }
+}
+
+int captureQuality(const MoveRecord& move) {
+  int quality = 0;
+  for (int j = 0; j < move.captureCount; ++j) {
+    quality += move.steps[j].capturedKind * 100;
+    if (move.steps[j].capturedKind == King) quality += 100 - j;
+  }
+  return quality;
+}
+
+// Captured pieces, then the origin, then the destination: a capture may end on
+// its own starting square.
+void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
+  if (&slot != &move) {
+    // A plain move is copied as one 16-byte block (header and step 0; the
+    // rest of the block is not meaningful), a capture with all its steps.
+    if (move.captureCount == 0)
+      std::memcpy(&slot, &move, 16);
+    else
+      std::memcpy(&slot, &move, 5 + sizeof(MoveStep) * static_cast<size_t>(move.captureCount));
+  }
+  for (int k = 0; k < move.captureCount; ++k)
+    state.board[move.steps[k].capturedY][move.steps[k].capturedX].kind = Empty;
+  state.board[move.fromY][move.fromX].kind = Empty;
+  const MoveStep& last = move.finalStep();
+  state.board[last.toY][last.toX] = Cell{last.kindAfter, move.pieceSide};
+}
+
+void undoMove(const MoveRecord& move, GameState& state) {
+  const int opponent = otherSide(move.pieceSide);
+  for (int k = 0; k < move.captureCount; ++k)
+    state.board[move.steps[k].capturedY][move.steps[k].capturedX] = Cell{move.steps[k].capturedKind, opponent};
+  const MoveStep& last = move.finalStep();
+  state.board[last.toY][last.toX].kind = Empty;
+  state.board[move.fromY][move.fromX] = Cell{move.pieceKind, move.pieceSide};
+}
+
+}  // namespace velmora

@@ -1,0 +1,99 @@
+#include "core/rules/generator_parts.h"
+
+#include <cstring>
+
+#include "core/rules/generate.h"
+
+namespace velmora::gen {
+
+void recordSequence(Context& g, int depth, const Start& start, bool crownOnLastRow) {
+  if (g.full()) return;
+  MoveRecord& m = g.list[g.state.moveCount++];
+  m.fromX = static_cast<std::int8_t>(start.x);
+  m.fromY = static_cast<std::int8_t>(start.y);
+  m.pieceKind = static_cast<std::int8_t>(start.kind);
+  m.pieceSide = static_cast<std::int8_t>(g.at(start.x, start.y).side);
+  m.captureCount = static_cast<std::int8_t>(depth);
+  std::memcpy(m.steps, g.state.scratchPath, sizeof(MoveStep) * static_cast<size_t>(depth));
+  MoveStep& last = m.steps[depth - 1];
+  if (crownOnLastRow && last.toY == g.promotionRow()) last.kindAfter = King;
+}
+
+bool lineCapture(Context& g, int x, int y, int dx, int dy, int depth, const Start& start, bool nearestOnly,
+                 CaptureSearch next) {
+  int cx = x + dx, cy = y + dy;
+  while (g.inside(cx, cy) && g.at(cx, cy).kind == Empty) {
+    cx += dx;
+    cy += dy;
+  }
+  if (!g.inside(cx, cy)) return false;
+  Cell& victim = g.at(cx, cy);
+  if (victim.side == g.mover) return false;  // own piece, or one already taken in this move
+  int lx = cx + dx, ly = cy + dy;
+  if (!g.inside(lx, ly) || g.at(lx, ly).kind != Empty) return false;  // an edge piece is never taken
+
+  const int victimSide = victim.side;
+  victim.side = g.mover;
+  for (; g.inside(lx, ly) && g.at(lx, ly).kind == Empty; lx += dx, ly += dy) {
+    writeStep(g, depth, lx, ly, King, cx, cy, victim.kind);
+    next(g, lx, ly, depth + 1, start);
+    if (nearestOnly || g.full()) break;
+  }
+  victim.side = victimSide;
+  return true;
+}
+
+void addSlidingMoves(Context& g, int x, int y, int dx, int dy) {
+  for (int tx = x + dx, ty = y + dy; g.inside(tx, ty) && g.at(tx, ty).kind == Empty; tx += dx, ty += dy)
+    addPlainMove(g, x, y, tx, ty, King);
+}
+
+namespace {
+
+// Moves the records that `keep` accepts down to the front, in their order.
+template <class Keep>
+void compact(Context& g, Keep keep) {
+  int kept = 0;
+  for (int i = 0; i < g.state.moveCount; ++i) {
+    if (!keep(g.list[i])) continue;
+    if (kept != i) g.list[kept] = g.list[i];
+    ++kept;
+  }
+  g.state.moveCount = kept;
+}
+
+int longestCapture(const Context& g) {
+  int m = 0;
+  for (int i = 0; i < g.state.moveCount; ++i)
+    if (g.list[i].captureCount > m) m = g.list[i].captureCount;
+  return m;
+}
+
+bool crowned(const MoveRecord& r) { return r.finalStep().kindAfter != r.pieceKind; }
+
+}  // namespace
+
+void keepGreatestNumber(Context& g) {
+  const int m = longestCapture(g);
+  compact(g, [m](const MoveRecord& r) { return r.captureCount == m; });
+}
+
+void keepGreatestNumberThenQuality(Context& g) {
+  keepGreatestNumber(g);
+  int best = 0;
+  for (int i = 0; i < g.state.moveCount; ++i)
+    if (captureQuality(g.list[i]) > best) best = captureQuality(g.list[i]);
+  compact(g, [best](const MoveRecord& r) { return captureQuality(r) == best; });
+}
+
+// A man's sequence is listed at every jump; only among the sequences that
+// crowned the man does the longest win.
+void keepRussianCrownedLongest(Context& g) {
+  int m = -1;
+  for (int i = 0; i < g.state.moveCount; ++i)
+    if (crowned(g.list[i]) && g.list[i].captureCount > m) m = g.list[i].captureCount;
+  if (m < 0) return;
+  compact(g, [m](const MoveRecord& r) { return !crowned(r) || r.captureCount == m; });
+}
+
+}  // namespace velmora::gen

@@ -1,0 +1,77 @@
+#include "core/view/layout.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+AppearanceSettings appearance;
+
+const char* const kBuiltInSkinNames[kBuiltInSkinCount] = {"1. Simple", "2. Design", "3. Standard", "4. Buttons",
+                                                          "5. Sky",    "6. Home",   "7. Stone"};
+
+Layout computeLayout(int n, int cell, int clientWidth, int clientHeight, bool giveAway) {
+  Layout l{};
+  const int b = n * cell;
+  l.n = n;
+  l.cell = cell;
+  l.width = b + 220;
+  l.height = b + 40;
+  l.x0 = std::max(0, (clientWidth - l.width) / 2);
+  l.y0 = std::max(0, (clientHeight - l.height) / 2);
+  const int x = l.x0, y = l.y0;
+  l.board = {x + 20, y + 20, x + 20 + b, y + 20 + b};
+  const int listBottom = kListingLineHeight * ((b - 108) / kListingLineHeight);
+  l.listing = {x + b + 40, y + 148, x + b + 200, y + listBottom};
+  const int panel = x + b + 20;
+  l.logo = {x + b + 56, y + 20, x + b + 56 + 128, y + 20 + 64};
+  l.upperName = {panel, y + 84, panel + 200, y + 116};
+  l.upperClock = {panel, y + 148 - 32, panel + 200, y + 148};
+  l.lowerName = {panel, y + listBottom + 1, panel + 200, y + listBottom + 32};
+  l.lowerClock = {panel, y + listBottom + 32, panel + 200, y + listBottom + 64};
+  if (giveAway) {
+    l.variantName = {panel, y + listBottom + 64, panel + 200, y + listBottom + 96};
+    l.giveAwayText = {panel, y + listBottom + 96, panel + 200, y + b + 20};
+  } else {
+    l.variantName = {panel, y + listBottom + 64, panel + 200, y + b + 20};
+    l.giveAwayText = {panel, y + b + 20, panel + 200, y + b + 20};
+  }
+  return l;
+}
+
+Rect squareRect(const Layout& l, int k, int r) {
+  const int left = l.board.left + k * l.cell, top = l.board.top + r * l.cell;
+  return {left, top, left + l.cell, top + l.cell};
+}
+
+std::string formatClock(int s) {
+  if (s < 0) s = 0;
+  std::string t = "00:00:00";
+  t[0] = static_cast<char>('0' + (s / 36000) % 10);
+  t[1] = static_cast<char>('0' + (s / 3600) % 10);
+  t[3] = static_cast<char>('0' + (s % 3600) / 600);
+  t[4] = static_cast<char>('0' + (s % 3600) / 60 % 10);
+  t[6] = static_cast<char>('0' + (s % 60) / 10);
+  t[7] = static_cast<char>('0' + s % 10);
+  return t;
+}
+
+ListingColours listingHighlightColours(Colour background, Colour ink) {
+  const int b[3] = {colourRed(background), colourGreen(background), colourBlue(background)};
+  const int k[3] = {colourRed(ink), colourGreen(ink), colourBlue(ink)};
+  int vote = 0;
+  for (int i = 0; i < 3; ++i) vote += b[i] < k[i] ? 1 : -1;
+  int nb[3], nk[3];
+  const bool allDark = b[0] < 90 && b[1] < 90 && b[2] < 90;
+  for (int i = 0; i < 3; ++i) {
+    if (vote > 0) {  // a background darker than the ink
+      nb[i] = allDark ? b[i] + 90 : b[i] - b[i] / 4;
+      nk[i] = std::min(255, k[i] + k[i] / 4);
+    } else {
+      nb[i] = b[i] - b[i] / 5;
+      nk[i] = k[i] - k[i] / 8;
+    }
+  }
+  return {makeColour(nk[0], nk[1], nk[2]), makeColour(nb[0], nb[1], nb[2])};
+}
+
+}  // namespace velmora

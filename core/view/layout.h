@@ -1,0 +1,54 @@
+#pragma once
+// The fixed layout of the main window: board, coordinates and side panel,
+// all derived from the board size and the square size.
+
+#include <string>
+
+#include "core/view/appearance.h"
+
+namespace velmora {
+
+struct Rect {
+  int left;
+  int top;
+  int right;  // exclusive
+  int bottom;
+  int width() const { return right - left; }
+  int height() const { return bottom - top; }
+};
+
+constexpr int kListingLineHeight = 25;
+
+struct Layout {
+  int x0;  // layout origin in the client area
+  int y0;
+  int cell;
+  int n;
+  int width;  // layout (minimum client) size
+  int height;
+  Rect board;
+  Rect listing;
+  Rect upperName, upperClock, lowerName, lowerClock;
+  Rect variantName, giveAwayText;  // giveAwayText is empty unless a give-away game
+  Rect logo;
+};
+
+// The layout of an n x n board of `cell` pixels in a client area of the given
+// size; a client area smaller than the layout keeps the origin at (0, 0).
+Layout computeLayout(int n, int cell, int clientWidth, int clientHeight, bool giveAway = false);
+
+// Screen column k, row r of the board: its rectangle in the client area.
+Rect squareRect(const Layout& layout, int screenColumn, int screenRow);
+
+// "hh:mm:ss".
+std::string formatClock(int seconds);
+
+struct ListingColours {
+  Colour ink;
+  Colour background;
+};
+
+// Colours of the selected listing line, derived from the background and ink.
+ListingColours listingHighlightColours(Colour background, Colour ink);
+
+}  // namespace velmora

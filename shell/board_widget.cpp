@@ -1,0 +1,103 @@
+#include "shell/board_widget.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QScrollBar>
+
+#include "core/records/listing.h"
+#include "core/rules/game_state.h"
+#include "core/view/appearance.h"
+#include "core/view/layout.h"
+#include "shell/paint/renderer.h"
+
+namespace velmora {
+
+BoardWidget::BoardWidget(GameState& game, MoveListing& listing, QWidget* parent)
+    : QWidget(parent), game_(game), listing_(listing), listingBox_(new QListWidget(this)) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  listingBox_->setObjectName("id1014");
+  listingBox_->setItemDelegate(new ListingLineDelegate(listingBox_));
+  listingBox_->setUniformItemSizes(true);
+  listingBox_->setFrameShape(QFrame::NoFrame);
+  listingBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  listingBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  QSize screen(1920, 1080);
+  if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->size().expandedTo(QSize(1100, 900));
+  backBuffer_ = QImage(screen, QImage::Format_RGB32);
+}
+
+void BoardWidget::setSkins(SkinSet skins) {
+  skins_ = std::move(skins);
+  update();
+}
+
+BoardView BoardWidget::view() const {
+  const Layout l = computeLayout(game_.boardSize, appearance.cellSize, width(), height());
+  return BoardView{l.x0, l.y0, appearance.cellSize, appearance.whiteOnTop != 0, appearance.dragShow != DragStays};
+}
+
+QSize BoardWidget::layoutSize() const {
+  const Layout l = computeLayout(game_.boardSize, appearance.cellSize, 0, 0);
+  return QSize(l.width, l.height);
+}
+
+void BoardWidget::placeListingBox() {
+  const Layout l = computeLayout(game_.boardSize, appearance.cellSize, width(), height());
+  listingBox_->setGeometry(l.listing.left, l.listing.top, l.listing.width(), l.listing.height());
+  QPalette palette = listingBox_->palette();
+  palette.setColor(QPalette::Base, toQColor(appearance.backgroundColour));  // the empty part of the box
+  listingBox_->setPalette(palette);
+  listingBox_->setFont(boardFont(appearance));
+  // The scroll bar in the window's own colours rather than the desktop's.
+  const QString ink = toQColor(appearance.inkColour).name(), back = toQColor(appearance.backgroundColour).name();
+  listingBox_->verticalScrollBar()->setStyleSheet(
+      QString("QScrollBar:vertical { background: %1; width: 12px; margin: 0; }"
+              "QScrollBar::handle:vertical { background: %2; min-height: 24px; border-radius: 4px; margin: 2px; }"
+              "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }")
+          .arg(back, ink));
+}
+
+void BoardWidget::paintEvent(QPaintEvent*) {
+  const QSize client = size().boundedTo(backBuffer_.size());
+  composeMainWindow(backBuffer_, client, MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_});
+  QPainter p(this);
+  p.drawImage(QPoint(0, 0), backBuffer_, QRect(QPoint(0, 0), client));
+}
+
+void BoardWidget::resizeEvent(QResizeEvent*) { placeListingBox(); }
+
+namespace {
+
+std::optional<MouseButton> buttonOf(const QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) return MouseButton::Select;  // Qt reports logical buttons
+  if (event->button() == Qt::RightButton) return MouseButton::Cancel;
+  return std::nullopt;
+}
+
+}  // namespace
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+  cursor_ = event->position().toPoint();
+  if (auto button = buttonOf(event)) {
+    const QPoint at = event->position().toPoint();
+    mouseDown(game_, listing_, view(), *button, at.x(), at.y());
+  }
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+  cursor_ = event->position().toPoint();
+  if (auto button = buttonOf(event)) {
+    const QPoint at = event->position().toPoint();
+    mouseUp(game_, listing_, view(), *button, at.x(), at.y());
+  }
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+  cursor_ = event->position().toPoint();
+  if (dragFollowsCursor(game_, view())) update();
+}
+
+}  // namespace velmora

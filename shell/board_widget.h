@@ -1,0 +1,48 @@
+#pragma once
+// The main window's client area: paints the composed picture and turns mouse
+// events into move entry. The listing box is its child.
+
+#include <QImage>
+#include <QListWidget>
+#include <QWidget>
+
+#include "core/game/mouse_entry.h"
+#include "shell/paint/skins.h"
+
+namespace velmora {
+
+struct GameState;
+struct MoveListing;
+
+class BoardWidget : public QWidget {
+  Q_OBJECT
+ public:
+  BoardWidget(GameState& game, MoveListing& listing, QWidget* parent = nullptr);
+
+  QListWidget* listingBox() const { return listingBox_; }
+  void setSkins(SkinSet skins);
+  const SkinSet& skins() const { return skins_; }
+
+  // Where the board is now, for mouse entry.
+  BoardView view() const;
+  // The listing box placed by the layout.
+  void placeListingBox();
+  QSize layoutSize() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  GameState& game_;
+  MoveListing& listing_;
+  QListWidget* listingBox_;
+  SkinSet skins_;
+  QImage backBuffer_;  // screen-sized, allocated once
+  QPoint cursor_;      // last mouse position, where the dragged piece is drawn
+};
+
+}  // namespace velmora

@@ -1,0 +1,27 @@
+#include "shell/dialogs/about_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace velmora {
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+  setWindowTitle("About");
+  auto* layout = new QVBoxLayout(this);
+  auto* text = new QLabel(
+      "<h2>Velmora</h2>"
+      "<p>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, "
+      "International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</p>"
+      "<p>Version 1.0</p>");
+  text->setWordWrap(true);
+  text->setMinimumWidth(320);
+  layout->addWidget(text);
+  auto* ok = new QPushButton("OK");
+  ok->setObjectName("id1");
+  ok->setDefault(true);
+  layout->addWidget(ok, 0, Qt::AlignRight);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+}  // namespace velmora

@@ -1,0 +1,138 @@
+#include "shell/dialogs/new_game_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/platform/host.h"
+#include "core/rules/game_state.h"
+#include "core/view/appearance.h"
+#include "shell/paint/renderer.h"
+
+namespace velmora {
+
+namespace {
+
+// A 34 x 34 picture: a frame in the ink colour round a 32 x 32 copy of a tile.
+QPixmap pieceBitmap(const QImage& skin, QPoint tile) {
+  QImage image(34, 34, QImage::Format_RGB32);
+  QPainter p(&image);
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(QRect(1, 1, 32, 32), skin, QRect(tile, QSize(64, 64)));
+  p.setPen(toQColor(appearance.inkColour));
+  p.drawRect(0, 0, 33, 33);
+  return QPixmap::fromImage(image);
+}
+
+}  // namespace
+
+NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, QWidget* parent) : QDialog(parent) {
+  setWindowTitle("New game");
+  const int groupIds[2] = {1010, 1013}, typeIds[2] = {1011, 1014}, nameIds[2] = {1012, 1015};
+  const QPoint tiles[2] = {QPoint(128, 64), QPoint(256, 64)};
+  auto* grid = new QGridLayout;
+  for (int side = 0; side < 2; ++side) {
+    auto* group = new QGroupBox;
+    group->setObjectName(QString("id%1").arg(groupIds[side]));
+    auto* picture = new QLabel;
+    picture->setPixmap(pieceBitmap(skin, tiles[side]));
+    type_[side] = new QComboBox;
+    type_[side]->setObjectName(QString("id%1").arg(typeIds[side]));
+    type_[side]->addItems({"Computer", "Human"});
+    type_[side]->setCurrentIndex(initial.type[side]);
+    name_[side] = new QLineEdit(QString::fromStdString(initial.name[side]));
+    name_[side]->setObjectName(QString("id%1").arg(nameIds[side]));
+    name_[side]->setMaxLength(50);
+    auto* form = new QGridLayout(group);
+    form->addWidget(picture, 0, 0, 2, 1);
+    form->addWidget(new QLabel("Type:"), 0, 1);
+    form->addWidget(type_[side], 0, 2);
+    form->addWidget(new QLabel("Name:"), 1, 1);
+    form->addWidget(name_[side], 1, 2);
+    grid->addWidget(group, 0, side);
+    connect(type_[side], &QComboBox::currentIndexChanged, this, &NewGameDialog::typeChanged);
+  }
+
+  levelBox_ = new QGroupBox("AI level");
+  levelBox_->setObjectName("id1016");
+  level_ = new QComboBox;
+  level_->setObjectName("id1017");
+  level_->addItems({"Easy", "Normal", "Above normal"});
+  level_->setCurrentIndex(initial.level);
+  (new QHBoxLayout(levelBox_))->addWidget(level_);
+  grid->addWidget(levelBox_, 1, 0);
+
+  auto* typeBox = new QGroupBox("Game type");
+  typeBox->setObjectName("id1018");
+  gameType_ = new QComboBox;
+  gameType_->setObjectName("id1019");
+  for (GameType t = 0; t < kVariantCount; ++t) gameType_->addItem(gameTypeName(t));
+  gameType_->setCurrentIndex(initial.gameType);
+  giveAway_ = new QCheckBox("Give away");
+  giveAway_->setObjectName("id1033");
+  giveAway_->setChecked(initial.giveAway);
+  auto* typeRow = new QHBoxLayout(typeBox);
+  typeRow->addWidget(gameType_);
+  typeRow->addWidget(giveAway_);
+  grid->addWidget(typeBox, 1, 1);
+
+  auto* ok = new QPushButton("OK");
+  ok->setObjectName("id1");
+  ok->setDefault(true);
+  auto* rules = new QPushButton("Rules");
+  rules->setObjectName("id8");
+  auto* cancel = new QPushButton("Cancel");
+  cancel->setObjectName("id2");
+  auto* buttons = new QVBoxLayout;
+  buttons->addWidget(ok);
+  buttons->addWidget(rules);
+  buttons->addSpacing(12);
+  buttons->addWidget(cancel);
+  buttons->addStretch();
+  auto* whole = new QHBoxLayout(this);
+  whole->addLayout(grid);
+  whole->addLayout(buttons);
+  connect(ok, &QPushButton::clicked, this, &NewGameDialog::accept);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(rules, &QPushButton::clicked, this, &NewGameDialog::rulesRequested);
+  typeChanged();
+}
+
+NewGameChoice NewGameDialog::choice() const {
+  NewGameChoice c;
+  for (int side = 0; side < 2; ++side) {
+    c.type[side] = type_[side]->currentIndex();
+    c.name[side] = name_[side]->text().toStdString();
+  }
+  c.level = level_->currentIndex();
+  c.gameType = gameType_->currentIndex();
+  c.giveAway = giveAway_->isChecked();
+  return c;
+}
+
+void NewGameDialog::typeChanged() {
+  NewGameChoice c = choice();
+  applyTypeRules(c);
+  for (int side = 0; side < 2; ++side) {
+    name_[side]->setText(QString::fromStdString(c.name[side]));
+    name_[side]->setReadOnly(!nameEditable(c, side));
+  }
+  levelBox_->setEnabled(levelEnabled(c));
+}
+
+void NewGameDialog::accept() {
+  if (const auto problem = newGameProblem(choice())) {
+    host.messageBox(*problem, MessageIcon::Information, MessageButtons::Ok);
+    return;
+  }
+  QDialog::accept();
+}
+
+}  // namespace velmora

@@ -1,0 +1,39 @@
+#pragma once
+// The New game dialog: who plays White and Black, their names, the
+// computer's strength, the variant and the give-away game.
+
+#include <QDialog>
+
+#include "core/game/new_game.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLineEdit;
+
+namespace velmora {
+
+class NewGameDialog : public QDialog {
+  Q_OBJECT
+ public:
+  // `skin` is the full-size skin, for the pictures of a white and a black piece.
+  NewGameDialog(const NewGameChoice& initial, const QImage& skin, QWidget* parent);
+
+  NewGameChoice choice() const;
+
+ signals:
+  void rulesRequested();
+
+ private:
+  void typeChanged();
+  void accept() override;
+
+  QComboBox* type_[2];
+  QLineEdit* name_[2];
+  QGroupBox* levelBox_;
+  QComboBox* level_;
+  QComboBox* gameType_;
+  QCheckBox* giveAway_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,67 @@
+#pragma once
+// The one top-level window: menu, the board with its listing, the three
+// timers, and the commands that reach the game.
+
+#include <QMainWindow>
+#include <QTimer>
+#include <string>
+
+#include "core/rules/board.h"
+
+namespace velmora {
+
+class BoardWidget;
+struct GameState;
+struct MoveListing;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Settings are read from and written to `settingsPath`; an empty path
+  // keeps them in memory only.
+  MainWindow(GameState& game, GameState& scratch, MoveListing& listing, std::string settingsPath);
+  ~MainWindow() override;
+
+  // Runs a menu or accelerator command by its identifier.
+  void dispatch(int command);
+
+  // Brings the listing box up to date with the core listing and repaints.
+  void refresh();
+  void repaintNow();
+
+  // Window placement: at least the layout's size, centred when not yet shown.
+  void placeWindow();
+
+  BoardWidget* boardWidget() const { return board_; }
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
+
+ private:
+  void createMenus();
+  void newGame();
+  // Asks whether to save a changed game before it is replaced.
+  void promptSaveGame();
+  void reloadSkin();
+  void syncListingBox();
+  void listingSelectionChanged(int row);
+  void blinkTick();
+  void clockTick();
+  void turnTick();
+  void updateCursor();
+  void shutdown();
+
+  GameState& game_;
+  GameState& scratch_;
+  MoveListing& listing_;
+  BoardWidget* board_;
+  QTimer blinkTimer_, clockTimer_, turnTimer_;
+  bool syncing_ = false;
+  bool forwardingKey_ = false;
+  bool shutDown_ = false;
+  std::string settingsPath_;
+};
+
+}  // namespace velmora

@@ -1,0 +1,141 @@
+#include "shell/paint/renderer.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "core/game/mouse_entry.h"
+#include "core/records/listing.h"
+#include "core/rules/game_state.h"
+#include "core/view/layout.h"
+#include "core/view/tiles.h"
+
+namespace velmora {
+
+namespace {
+
+void drawCentred(QPainter& p, const Rect& r, const QString& text) {
+  const QRect q(r.left, r.top, r.width(), r.height());
+  p.fillRect(q, p.background());
+  // Two-digit row numbers are narrowed to fit their 20-pixel band.
+  const int width = p.fontMetrics().horizontalAdvance(text);
+  if (width > q.width() && width > 0) {
+    p.save();
+    QFont narrow = p.font();
+    narrow.setStretch(std::max(50, q.width() * 100 / width));
+    p.setFont(narrow);
+    p.drawText(q, Qt::AlignCenter, text);
+    p.restore();
+    return;
+  }
+  p.drawText(q, Qt::AlignCenter, text);
+}
+
+QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+}  // namespace
+
+QColor toQColor(Colour c) { return QColor(colourRed(c), colourGreen(c), colourBlue(c)); }
+
+QFont boardFont(const AppearanceSettings& settings) {
+  QFont font(QString::fromStdString(settings.fontFace));
+  font.setPixelSize(19);  // a character cell of about 24 pixels
+  font.setStyleStrategy(QFont::PreferAntialias);
+  return font;
+}
+
+void drawBoard(QPainter& p, GameState& game, const MoveListing& listing, int c, const QImage& skin, int x0, int y0,
+               const AppearanceSettings& settings, bool previewMode, QPoint cursor) {
+  computeMoveHints(game, listing, settings.showLegalMoves != 0);
+  computeLastMoveMarks(game, listing, settings.showLastMove != 0);
+  const int n = game.boardSize;
+  const int d = previewMode ? (12 - n) * 16 : 0;
+  const auto boardSquare = [&](int k, int r) {
+    return settings.whiteOnTop ? Square{n - 1 - k, r} : Square{k, n - 1 - r};
+  };
+  for (int r = 0; r < n; ++r)
+    for (int k = 0; k < n; ++k) {
+      const Square s = boardSquare(k, r);
+      const Tile t = squareTile(game, s.x, s.y, settings);
+      p.drawImage(QPoint(x0 + d + k * c, y0 + d + r * c), skin, QRect(t.column * c, t.row * c, c, c));
+    }
+
+  const auto picked = findSelectedPiece(game);
+  if (settings.dragShow == DragStays || !picked) return;
+  QPoint at = cursor - QPoint(game.grabOffsetX, game.grabOffsetY);
+  if (previewMode && settings.dragShow == DragPreviewCentre) {
+    const int t = c * (n / 2 - 1) + c / 2;
+    at = QPoint(x0 + d + t, y0 + d + t);
+  }
+  p.save();
+  if (settings.dragShadow) {
+    p.setOpacity(draggedShadowAlpha(settings.dragOpacity) / 255.0);
+    p.fillRect(QRect(at + QPoint(c * 8 / 64, c * 8 / 64), QSize(c, c)), Qt::black);
+  }
+  const Tile t = draggedTile(game, picked->x, picked->y);
+  p.setOpacity(settings.dragOpacity >= 100 ? 1.0 : draggedPieceAlpha(settings.dragOpacity) / 255.0);
+  p.drawImage(at, skin, QRect(t.column * c, t.row * c, c, c));
+  p.restore();
+}
+
+void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture& w) {
+  const AppearanceSettings& a = appearance;
+  GameState& game = w.game;
+  const int c = a.cellSize, n = game.boardSize;
+  const Layout l = computeLayout(n, c, client.width(), client.height(), game.giveAway != 0);
+  QPainter p(&backBuffer);
+  p.fillRect(QRect(QPoint(0, 0), client), toQColor(a.backgroundColour));
+  p.fillRect(w.listingBox.adjusted(-1, -1, 1, 1), toQColor(a.inkColour));  // the listing's frame
+
+  p.setFont(boardFont(a));
+  p.setPen(toQColor(a.inkColour));
+  p.setBackground(toQColor(a.backgroundColour));
+  if (a.showCoordinates) {
+    for (int k = 0; k < n; ++k) {
+      const int x = a.whiteOnTop ? n - 1 - k : k;
+      const Rect band{l.board.left + k * c, l.board.bottom, l.board.left + (k + 1) * c, l.board.bottom + 20};
+      drawCentred(p, band, QString(QChar('A' + x)));
+    }
+    for (int r = 0; r < n; ++r) {
+      const int y = a.whiteOnTop ? r : n - 1 - r;
+      const Rect band{l.x0, l.board.top + r * c, l.x0 + 20, l.board.top + (r + 1) * c};
+      drawCentred(p, band, QString::number(y + 1));
+    }
+  }
+
+  // The player at the top of the board is named at the top of the panel.
+  const int upper = a.whiteOnTop ? White : Black, lower = upper ^ 1;
+  drawCentred(p, l.upperName, QString::fromLatin1(game.players[upper].name));
+  drawCentred(p, l.lowerName, QString::fromLatin1(game.players[lower].name));
+  if (!w.listing.lines.empty()) {
+    drawCentred(p, l.upperClock, QString::fromStdString(formatClock(game.players[upper].clockSeconds)));
+    drawCentred(p, l.lowerClock, QString::fromStdString(formatClock(game.players[lower].clockSeconds)));
+  }
+  drawCentred(p, l.variantName, QString::fromLatin1(gameTypeName(game.gameType)));
+  if (game.giveAway) drawCentred(p, l.giveAwayText, "(give away)");
+
+  p.drawImage(toQRect(l.logo).topLeft(), w.skins.full, QRect(4 * kSkinTile, 0, 2 * kSkinTile, kSkinTile));
+  drawBoard(p, game, w.listing, c, w.skins.forCell(c), l.board.left, l.board.top, a, false, w.cursor);
+}
+
+void ListingLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  const bool selected = option.state & QStyle::State_Selected;
+  QColor ink = toQColor(appearance.inkColour), background = toQColor(appearance.backgroundColour);
+  if (selected) {
+    const ListingColours h = listingHighlightColours(appearance.backgroundColour, appearance.inkColour);
+    ink = toQColor(h.ink);
+    background = toQColor(h.background);
+  }
+  painter->save();
+  painter->setClipRect(option.rect);
+  painter->fillRect(option.rect, background);
+  painter->setFont(boardFont(appearance));
+  painter->setPen(ink);
+  painter->drawText(option.rect, Qt::AlignLeft | Qt::AlignTop, index.data().toString());
+  painter->restore();
+}
+
+QSize ListingLineDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
+  return QSize(option.rect.width(), kListingLineHeight);
+}
+
+}  // namespace velmora

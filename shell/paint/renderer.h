@@ -1,0 +1,50 @@
+#pragma once
+// Painting the main window from the skin: board, coordinates, side panel and
+// the dragged piece, composed off-screen and shown in one piece.
+
+#include <QFont>
+#include <QImage>
+#include <QPoint>
+#include <QRect>
+#include <QStyledItemDelegate>
+
+#include "core/view/appearance.h"
+#include "shell/paint/skins.h"
+
+namespace velmora {
+
+struct GameState;
+struct MoveListing;
+
+QColor toQColor(Colour c);
+
+// The font of every text of the main window and of the listing.
+QFont boardFont(const AppearanceSettings& settings);
+
+// Draws the N x N board of `game` with squares of `cell` pixels from `skin`
+// at (x0, y0), then the picked-up piece at `cursor` minus the grab offset.
+// Recomputes the hint and last-move marks of `game` first.
+void drawBoard(QPainter& painter, GameState& game, const MoveListing& listing, int cell, const QImage& skin, int x0,
+               int y0, const AppearanceSettings& settings, bool previewMode, QPoint cursor);
+
+// Everything the main window shows but the listing box itself.
+struct MainWindowPicture {
+  GameState& game;
+  const MoveListing& listing;
+  const SkinSet& skins;
+  QRect listingBox;  // where the listing box is, in client coordinates
+  QPoint cursor;
+};
+
+// Composes the client area into `backBuffer` (at least the client's size).
+void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture& picture);
+
+// Draws the owner-drawn lines of the listing box in the board font.
+class ListingLineDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
+
+}  // namespace velmora

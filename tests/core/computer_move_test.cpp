@@ -1,0 +1,120 @@
+// The computer's move in the window: the random opening, progress in the
+// title, the clock, breaking off, and whole games between two computers.
+
+#include "core/game/computer_move.h"
+
+#include <gtest/gtest.h>
+
+#include "core/game/play.h"
+#include "core/records/listing.h"
+#include "core/rules/generate.h"
+#include "support/fake_host.h"
+#include "support/test_support.h"
+
+namespace velmora {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct ComputerGame {
+  std::unique_ptr<GameState> game;
+  MoveListing listing;
+
+  ComputerGame(GameType type, int whiteType, int blackType, int level = 0) : game(test::startPosition(type)) {
+    game->players[White].type = whiteType;
+    game->players[Black].type = blackType;
+    game->searchDepth = level + 2;
+    game->gameRunning = 1;
+    resetListing(listing);
+  }
+};
+
+TEST(ComputerMove, FirstMoveOfWhiteIsRandomAndImmediate) {
+  test::FakeHost fake;
+  fake.record().tickStep = 5000;
+  ComputerGame g(American, ComputerPlayer, HumanPlayer);
+  seedComputerRandom(1);
+  ASSERT_TRUE(computerShouldMove(*g.game, g.listing));
+  computerMove(*g.game, g.listing, true);
+  EXPECT_EQ(g.listing.lines.size(), 2u);
+  EXPECT_TRUE(fake.record().titles.empty());
+  EXPECT_EQ(g.game->players[White].clockSeconds, 0);
+  EXPECT_EQ(g.game->thinking, 0);
+  EXPECT_EQ(fake.record().windowDisables, 0);
+}
+
+TEST(ComputerMove, ProgressShowsInTheTitleAndTheClockIsCharged) {
+  test::FakeHost fake;
+  fake.record().tickStep = 700;
+  ComputerGame g(American, HumanPlayer, ComputerPlayer);
+  refreshListing(g.listing, *g.game, 0);
+  setPlainWindowTitle("Velmora");
+  auto& s = *g.game;
+  // White has played c3-d4; Black has seven answers.
+  generateMoves(s.legalMoves, s, White);
+  playMove(s, g.listing, 2);
+  fake.record().titles.clear();
+  computerMove(s, g.listing, true);
+  EXPECT_EQ(fake.record().titles, (Lines{"Velmora [0%]", "Velmora [14%]", "Velmora [28%]", "Velmora [42%]",
+                                         "Velmora [57%]", "Velmora [71%]", "Velmora [85%]", "Velmora"}));
+  EXPECT_EQ(g.listing.lines.size(), 3u);
+  EXPECT_GT(s.players[Black].clockSeconds, 0);
+  EXPECT_EQ(fake.record().windowDisables, 1);
+
+  fake.record().titles.clear();
+  fake.record().active = false;
+  generateMoves(s.legalMoves, s, White);
+  playMove(s, g.listing, 0);
+  computerMove(s, g.listing, false);
+  EXPECT_EQ(fake.record().titles, (Lines{"Velmora"}));  // only the plain title is put back
+  EXPECT_EQ(fake.record().flashes, 1);
+}
+
+TEST(ComputerMove, EscapeAnsweredNoGoesOnAndYesStopsTheGame) {
+  for (bool yes : {false, true}) {
+    test::FakeHost fake;
+    fake.record().escapeHeld = true;
+    fake.record().answerYes = yes;
+    ComputerGame g(International, HumanPlayer, ComputerPlayer);
+    auto& s = *g.game;
+    generateMoves(s.legalMoves, s, White);
+    playMove(s, g.listing, 0);
+    computerMove(s, g.listing, true);
+    EXPECT_EQ(fake.record().messages.front(), "Break AI move. Are you sure?");
+    if (yes) {
+      EXPECT_EQ(fake.record().messages.size(), 1u);  // stopped at the first root move
+      EXPECT_EQ(g.listing.lines.size(), 2u);
+      EXPECT_EQ(g.listing.sideToMove(), Black);
+      EXPECT_EQ(s.gameRunning, 0);
+      EXPECT_FALSE(computerShouldMove(s, g.listing));
+    } else {
+      EXPECT_EQ(fake.record().messages.size(), 9u);  // asked at each of Black's nine root moves
+      EXPECT_EQ(g.listing.lines.size(), 3u);
+      EXPECT_EQ(s.gameRunning, 1);
+    }
+    EXPECT_EQ(s.thinking, 0);
+  }
+}
+
+TEST(ComputerMove, ComputerAgainstComputerPlaysToTheEnd) {
+  test::FakeHost fake;
+  for (GameType type : {American, Russian, Turkish, Thai, Frisian}) {
+    ComputerGame g(type, ComputerPlayer, ComputerPlayer);
+    seedComputerRandom(7);
+    int moves = 0;
+    while (g.game->gameRunning && moves < kMaxGameMoves + 1) {
+      if (computerShouldMove(*g.game, g.listing)) {
+        computerMove(*g.game, g.listing, false);
+        ++moves;
+      } else {
+        g.game->gameRunning = 0;  // the game-end check found the result
+      }
+    }
+    EXPECT_LE(g.listing.moveCount(), kMaxGameMoves) << gameTypeName(type);
+    const bool ended = checkGameEnd(*g.game, g.listing, false) != GameGoesOn || g.listing.moveCount() == kMaxGameMoves;
+    EXPECT_TRUE(ended) << gameTypeName(type) << " stopped after " << g.listing.moveCount() << " moves";
+  }
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,145 @@
+// The settings file: the reading rules, defaults and adjustments, the exact
+// text written, and damaged files.
+
+#include "core/game/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "core/platform/profile.h"
+#include "core/view/appearance.h"
+
+namespace velmora {
+namespace {
+
+std::string tempFile(const std::string& name) { return (std::filesystem::temp_directory_path() / name).string(); }
+
+void writeFile(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+
+std::string readFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+struct SettingsTest : ::testing::Test {
+  void SetUp() override {
+    appearance = defaultAppearance;
+    lastGame = {};
+    netSettings = {};
+  }
+  void TearDown() override { appearance = defaultAppearance; }
+  std::string path = tempFile("velmora-settings-test.ini");
+};
+
+TEST(Profile, NamesIgnoreCaseAndSpaceAndValuesAreCut) {
+  const Profile p =
+      Profile::fromText("  [ Show ]  \r\n  scale   =  87  \r\nFONT=Some Face\r\n[SHOW]\r\nSCALE = 75\r\n");
+  EXPECT_EQ(p.getInt("SHOW", "SCALE", 1), 87);  // the first section and key win
+  EXPECT_EQ(p.getString("show", "font", "x", 260), "Some Face");
+  EXPECT_EQ(p.getString("SHOW", "FONT", "x", 5), "Some");
+  EXPECT_EQ(p.getString("SHOW", "MISSING", "fallback", 260), "fallback");
+  EXPECT_EQ(p.getInt("NOSECTION", "SCALE", 42), 42);
+}
+
+TEST(Profile, IntegersAreDecimalWithASign) {
+  const Profile p = Profile::fromText("[A]\nneg = -12\npos = +7\njunk = 12abc\nword = abc\nhuge = 99999999999999\n");
+  EXPECT_EQ(p.getInt("A", "neg", 0), -12);
+  EXPECT_EQ(p.getInt("A", "pos", 0), 7);
+  EXPECT_EQ(p.getInt("A", "junk", 0), 12);
+  EXPECT_EQ(p.getInt("A", "word", 5), 0);
+  EXPECT_EQ(p.getInt("A", "huge", 0), 2147483647);
+}
+
+TEST_F(SettingsTest, MissingFileGivesTheDefaults) {
+  std::remove(path.c_str());
+  loadSettings(path, "anna");
+  EXPECT_EQ(lastGame.player1Name, "anna");
+  EXPECT_EQ(lastGame.player2Name, "Computer");
+  EXPECT_EQ(netSettings.name, "anna");
+  EXPECT_EQ(netSettings.port, 7000);
+  EXPECT_EQ(appearance.cellSize, 64);
+  EXPECT_EQ(appearance.skinName, "UNNAMED");
+  EXPECT_EQ(appearance.backgroundColour, 2575736u);
+  EXPECT_EQ(soundSettings[0].file, ".\\Sound\\Capture.wav");
+}
+
+TEST_F(SettingsTest, ReadTimeAdjustments) {
+  writeFile(path,
+            "[SHOW]\r\nSCALE = 90\r\nOPAQUE_DRAGGING_PIECE = 120\r\n[NET]\r\nPORT = 80\r\n"
+            "[LAST GAME]\r\nGAME TYPE = 20\r\nLEVEL = -1\r\nGIVE AWAY = yes\r\n[SKIN]\r\nNUMBER = 9\r\n");
+  loadSettings(path, "anna");
+  EXPECT_EQ(appearance.cellSize, 64);
+  EXPECT_EQ(appearance.dragOpacity, 85);
+  EXPECT_EQ(netSettings.port, 1025);
+  EXPECT_EQ(lastGame.gameType, 13);
+  EXPECT_EQ(lastGame.level, 0);
+  EXPECT_FALSE(lastGame.giveAway);
+  EXPECT_EQ(appearance.skinNumber, 6);
+  EXPECT_NE(settingsText().find("SCALE = 100\r\n"), std::string::npos);
+}
+
+TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
+  lastGame = {Russian, true, 1, "Anna", "Computer"};
+  appearance.cellSize = 56;
+  appearance.skinName.clear();
+  netSettings = {"192.168.1.2", "Anna", 7001, 0};
+  ASSERT_TRUE(saveSettings(path));
+  const std::string expected =
+      "\r\n[COLOR]\r\nBACKGROUND = 2575736\r\nINK = 8500460\r\n"
+      "\r\n[LAST GAME]\r\nGAME TYPE = 9\r\nGIVE AWAY = YES\r\nLEVEL = 1\r\nPLAYER 1 NAME = Anna\r\nPLAYER 2 NAME = "
+      "Computer\r\n"
+      "\r\n[SHOW]\r\nAI PROGRESS = 1\r\nCOORDINATES = 1\r\nDRAGGING_PIECE = 1\r\nFONT = Palatino Linotype\r\n"
+      "LAST MOVE = 1\r\nLEGAL MOVES = 1\r\nOPAQUE_DRAGGING_PIECE = 85\r\nSCALE = 87\r\nSHADOW_DRAGGING_PIECE = 1\r\n"
+      "WHITE ON TOP = 0\r\n"
+      "\r\n[SKIN]\r\nNAME = \r\nNUMBER = 2\r\n"
+      "\r\n[NET]\r\nIP = 192.168.1.2\r\nNAME = Anna\r\nPORT = 7001\r\nSERVER = 0\r\n"
+      "\r\n[SOUND]\r\nCapture_FILE = .\\Sound\\Capture.wav\r\nCapture_ENABLE = 1\r\n"
+      "Error_FILE = .\\Sound\\Error.wav\r\nError_ENABLE = 1\r\n"
+      "Movement_FILE = .\\Sound\\Movement.wav\r\nMovement_ENABLE = 1\r\n"
+      "Promotion_FILE = .\\Sound\\Promotion.wav\r\nPromotion_ENABLE = 1\r\n";
+  for (auto& s : soundSettings) s.file = std::string(".\\Sound\\") + s.event + ".wav";
+  ASSERT_TRUE(saveSettings(path));
+  EXPECT_EQ(readFile(path), expected);
+
+  const std::string before = settingsText();
+  appearance = defaultAppearance;
+  lastGame = {};
+  netSettings = {};
+  loadSettings(path, "someone else");
+  EXPECT_EQ(settingsText(), before);
+  EXPECT_TRUE(lastGame.giveAway);
+}
+
+TEST_F(SettingsTest, LongPathsAreWrittenWhole) {
+  for (auto& s : soundSettings) s.file = std::string(255, 'x') + ".wav";
+  appearance.fontFace = std::string(259, 'f');
+  ASSERT_TRUE(saveSettings(path));
+  EXPECT_GT(readFile(path).size(), 1200u);
+  loadSettings(path, "anna");
+  EXPECT_EQ(soundSettings[3].file.size(), 259u);
+  EXPECT_EQ(appearance.fontFace.size(), 259u);
+}
+
+TEST_F(SettingsTest, DamagedFilesGiveDefaultsAndNeverCrash) {
+  std::string junk;
+  for (int i = 0; i < 20000; ++i) junk += static_cast<char>((i * 7919) % 256);
+  writeFile(path, junk);
+  loadSettings(path, "anna");
+  EXPECT_EQ(netSettings.port, 7000);
+
+  writeFile(path, "[LAST GAME]\r\nPLAYER 1 NAME = " + std::string(100000, 'n') + "\r\nLEVEL = 2\r\n");
+  loadSettings(path, "anna");
+  EXPECT_EQ(lastGame.player1Name.size(), 49u);
+  EXPECT_EQ(lastGame.level, 2);
+
+  writeFile(path, "GAME TYPE = 5\r\nno section at all\r\n[SHOW\r\nSCALE = 75\r\n");
+  loadSettings(path, "anna");
+  EXPECT_EQ(lastGame.gameType, 0);
+  EXPECT_EQ(appearance.cellSize, 48);  // an unclosed section name still names its section
+}
+
+}  // namespace
+}  // namespace velmora

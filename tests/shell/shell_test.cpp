@@ -1,0 +1,356 @@
+// The window on Qt's offscreen platform: playing by clicks and drags,
+// stepping through the listing, painted pixels, and the single instance.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "core/game/help.h"
+#include "core/platform/host.h"
+#include "core/records/listing.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+#include "core/rules/position_text.h"
+#include "core/view/appearance.h"
+#include "core/view/layout.h"
+#include "shell/board_widget.h"
+#include "shell/dialogs/new_game_dialog.h"
+#include "shell/main_window.h"
+#include "shell/paint/skins.h"
+#include "shell/system/host_qt.h"
+#include "shell/system/single_instance.h"
+
+namespace velmora {
+namespace {
+
+std::vector<std::string> shownMessages;
+
+struct Window {
+  std::unique_ptr<GameState> game = std::make_unique<GameState>();
+  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
+  MoveListing listing;
+  std::unique_ptr<MainWindow> window;
+
+  explicit Window(GameType type) {
+    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
+    installQtHost(window.get());
+    host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
+      shownMessages.push_back(text);
+      return false;
+    };
+    host.sleepMs = [](int) {};
+    window->show();
+    NewGameChoice twoHumans;
+    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
+    twoHumans.gameType = type;
+    startNewGame(*game, listing, twoHumans);
+    window->placeWindow();
+    window->refresh();
+    QApplication::processEvents();
+  }
+
+  BoardWidget* board() const { return window->boardWidget(); }
+
+  // Centre of board square (x, y) in the board widget.
+  QPoint centre(int x, int y) const {
+    const BoardView v = board()->view();
+    const int n = game->boardSize;
+    const int sc = v.whiteOnTop ? n - 1 - x : x, sr = v.whiteOnTop ? y : n - 1 - y;
+    return QPoint(v.x0 + 20 + sc * v.cell + v.cell / 2, v.y0 + 20 + sr * v.cell + v.cell / 2);
+  }
+
+  void click(int x, int y) {
+    QTest::mouseClick(board(), Qt::LeftButton, {}, centre(x, y));
+    QApplication::processEvents();
+  }
+
+  void drag(int fromX, int fromY, int toX, int toY) {
+    QTest::mousePress(board(), Qt::LeftButton, {}, centre(fromX, fromY));
+    QTest::mouseMove(board(), centre(toX, toY));
+    QTest::mouseRelease(board(), Qt::LeftButton, {}, centre(toX, toY));
+    QApplication::processEvents();
+  }
+
+  // Plays legal move `index` of the side to move with two clicks.
+  void playLegal(int index) {
+    generateMoves(game->legalMoves, *game, listing.sideToMove());
+    const MoveRecord m = game->legalMoves[std::min(index, game->moveCount - 1)];
+    click(m.fromX, m.fromY);
+    for (int k = 0; k + 1 < m.captureCount; ++k) click(m.steps[k].toX, m.steps[k].toY);
+    click(m.finalStep().toX, m.finalStep().toY);
+  }
+
+  void pickUp(int index) {
+    generateMoves(game->legalMoves, *game, listing.sideToMove());
+    const MoveRecord m = game->legalMoves[std::min(index, game->moveCount - 1)];
+    click(m.fromX, m.fromY);
+  }
+
+  QStringList lines() const {
+    QStringList out;
+    for (int i = 0; i < board()->listingBox()->count(); ++i) out << board()->listingBox()->item(i)->text();
+    return out;
+  }
+
+  void save(const QString& name) const {
+    QDir().mkpath("screenshots");
+    window->grab().save("screenshots/" + name + ".png");
+  }
+};
+
+TEST(Shell, WindowHasTheWholeMenu) {
+  Window w(American);
+  QStringList titles;
+  for (QAction* a : w.window->menuBar()->actions()) titles << a->text();
+  EXPECT_EQ(titles, (QStringList{"Game", "Customize", "Help"}));
+  for (int id : {32772, 32773, 32774, 32785, 32791, 32789, 32790, 105, 32771, 32794, 32777, 8, 104, 32780})
+    EXPECT_NE(w.window->findChild<QAction*>(QString("id%1").arg(id)), nullptr) << id;
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+}
+
+TEST(Shell, GamePlayedByClicksAndDrags) {
+  Window w(American);
+  w.click(2, 2);  // c3
+  w.click(3, 3);  // d4
+  EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4"}));
+  w.drag(5, 5, 4, 4);  // f6-e5
+  EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        f6-e5"}));
+  w.click(3, 3);  // d4 must take e5
+  w.click(5, 5);
+  EXPECT_EQ(w.lines().last(), " 2. d4:f6");
+  EXPECT_EQ(w.game->board[5][5].kind, Man);
+  EXPECT_EQ(w.game->board[4][4].kind, Empty);
+  w.save("american-after-capture");
+}
+
+TEST(Shell, ArrowKeysStepBackAndPlayingCutsTheGame) {
+  Window w(American);
+  w.click(2, 2);
+  w.click(3, 3);
+  w.click(5, 5);
+  w.click(4, 4);
+  ASSERT_EQ(w.lines().size(), 3);
+  QTest::keyClick(w.window.get(), Qt::Key_Up);
+  QTest::keyClick(w.window.get(), Qt::Key_Up);
+  QApplication::processEvents();
+  EXPECT_EQ(w.listing.selected, 0);
+  EXPECT_EQ(w.game->board[2][2].kind, Man);  // the start position again
+  EXPECT_EQ(w.game->board[3][3].kind, Empty);
+  w.click(0, 2);  // a3-b4 from the start
+  w.click(1, 3);
+  EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. a3-b4"}));
+}
+
+TEST(Shell, PaintedSquaresFollowTheSkin) {
+  Window w(American);
+  w.click(2, 2);  // pick up c3: its square highlighted, b4 and d4 marked
+  const QImage picture = w.board()->grab().toImage();
+  const QImage skin = w.board()->skins().full;
+  const auto tilePixel = [&](int column, int row) { return skin.pixel(column * 64 + 2, row * 64 + 2); };
+  const auto squarePixel = [&](int x, int y) {
+    const QPoint c = w.centre(x, y);
+    return picture.pixel(c.x() - 30, c.y() - 30);
+  };
+  EXPECT_EQ(squarePixel(0, 0), tilePixel(1, 1));  // a dark square with a white man
+  EXPECT_EQ(squarePixel(1, 0), tilePixel(0, 4));  // an empty light square
+  EXPECT_EQ(squarePixel(1, 3), tilePixel(0, 0));  // b4: destination marker on a dark square
+  w.save("american-piece-picked-up");
+}
+
+TEST(Shell, ClosingAfterAMoveAsksToSaveAndExitDoesNot) {
+  shownMessages.clear();
+  {
+    Window w(American);
+    w.click(2, 2);
+    w.click(3, 3);
+    w.window->close();
+    EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?"}));
+  }
+  shownMessages.clear();
+  Window w(American);
+  w.click(2, 2);
+  w.click(3, 3);
+  w.window->dispatch(105);
+  EXPECT_TRUE(shownMessages.empty());
+  w.window->dispatch(32791);  // printing the listing: it has a move, so no message
+  EXPECT_TRUE(shownMessages.empty());
+  Window fresh(American);
+  fresh.window->dispatch(32791);
+  EXPECT_EQ(shownMessages, (std::vector<std::string>{"The listing is empty."}));
+}
+
+TEST(Shell, MultipleCaptureChosenByWaypoints) {
+  Window w(International);
+  // White king a3 takes the four men round the diamond either way round.
+  readPosition(
+      "W:........../........../........../........../........../........../.b.b....../W........./.b.b....../..........",
+      International, *w.game);
+  w.game->plyCount = 0;
+  resetListing(w.listing);
+  w.window->refresh();
+  w.click(0, 2);
+  w.click(2, 4);  // c5: a waypoint of the first way round
+  QTest::mouseMove(w.board(), w.centre(1, 5));
+  QApplication::processEvents();
+  w.save("international-capture-path-being-chosen");
+  EXPECT_EQ(w.game->marks[4][2].selected, 1);
+  w.click(4, 2);
+  w.click(2, 0);
+  w.click(0, 2);
+  // Both ways round pass the same squares: the one listed last is played.
+  EXPECT_EQ(w.lines().last(), " 1. a3:c1:e3:c5:a3");
+}
+
+// Runs `act` on the modal dialog once it is open.
+template <class Dialog, class Act>
+void whenDialogOpens(Act act) {
+  QTimer::singleShot(0, [act] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    act(dialog);
+  });
+}
+
+TEST(Shell, NewGameDialogStartsTheChosenGame) {
+  Window w(American);
+  shownMessages.clear();
+  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+    d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
+    d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
+    EXPECT_FALSE(d->findChild<QGroupBox*>("id1016")->isEnabled());
+    d->findChild<QLineEdit*>("id1012")->setText("Computer");
+    d->findChild<QPushButton*>("id1")->click();  // refused: the dialog stays
+    d->findChild<QLineEdit*>("id1012")->setText("Anna");
+    d->findChild<QLineEdit*>("id1015")->setText("Bert");
+    d->findChild<QComboBox*>("id1019")->setCurrentIndex(Frisian);
+    d->findChild<QCheckBox*>("id1033")->setChecked(true);
+    d->grab().save("screenshots/new-game-dialog.png");
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(32772);
+  EXPECT_EQ(shownMessages, (std::vector<std::string>{"Please enter any other name (WHITE SIDE)"}));
+  EXPECT_EQ(w.game->gameType, Frisian);
+  EXPECT_EQ(w.game->giveAway, 1);
+  EXPECT_STREQ(w.game->players[White].name, "Anna");
+  EXPECT_EQ(w.lines(), (QStringList{" 0."}));
+  EXPECT_EQ(w.board()->minimumSize(), QSize(10 * 64 + 220, 10 * 64 + 40));
+  w.save("frisian-give-away-new-game");
+
+  // Cancel changes nothing.
+  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) { d->reject(); });
+  w.window->dispatch(32772);
+  EXPECT_EQ(w.game->gameType, Frisian);
+}
+
+TEST(Shell, ComputerAgainstComputerInTheWindow) {
+  Window w(American);
+  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+    d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseComputer);
+    d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseComputer);
+    d->findChild<QComboBox*>("id1017")->setCurrentIndex(0);
+    d->findChild<QComboBox*>("id1019")->setCurrentIndex(Russian);
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(32772);
+  ASSERT_EQ(w.game->gameRunning, 1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 0; }, 120000));
+  EXPECT_GT(w.lines().size(), 10);
+  EXPECT_FALSE(shownMessages.empty());  // the result was announced
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+  EXPECT_TRUE(w.window->isEnabled());
+  w.save("russian-computer-against-computer");
+}
+
+TEST(Shell, EscapeHeldWhileTheComputerThinksAsksToBreak) {
+  Window w(American);
+  w.game->players[Black].type = ComputerPlayer;
+  w.game->searchDepth = 2;
+  w.click(2, 2);
+  w.click(3, 3);
+  shownMessages.clear();
+  QTest::keyPress(w.window.get(), Qt::Key_Escape);  // held down, not yet released
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.lines().size() == 3; }, 20000));
+  QTest::keyRelease(w.window.get(), Qt::Key_Escape);
+  ASSERT_FALSE(shownMessages.empty());
+  EXPECT_EQ(shownMessages.front(), "Break AI move. Are you sure?");  // answered No: the move was still made
+  EXPECT_EQ(w.game->gameRunning, 1);
+}
+
+TEST(Shell, HelpOpensThePageOfEachTopic) {
+  Window w(American);
+  static std::vector<std::string> opened;
+  opened.clear();
+  host.openDocument = [](const std::string& path) { opened.push_back(path); };
+  setManualDirectory("manual");
+  w.window->dispatch(8);
+  w.window->dispatch(32777);
+  EXPECT_EQ(opened, (std::vector<std::string>{"manual/index.html", "manual/rules.html"}));
+  EXPECT_EQ(helpPage(HelpAppearance), "manual/appearance.html");
+  EXPECT_EQ(helpPage(HelpNetwork), "manual/network.html");
+}
+
+// Every skin at every board size, both ways up: saved for a look, and the
+// skins must differ from each other.
+TEST(Shell, ScreenshotsOfEverySkinAndBoardSize) {
+  std::vector<QImage> boards;
+  for (int skin = 0; skin < kBuiltInSkinCount; ++skin) {
+    Window w(skin % 3 == 0 ? American : skin % 3 == 1 ? International : Canadian);
+    appearance.skinNumber = skin;
+    appearance.whiteOnTop = skin == 4;
+    appearance.cellSize = skin == 6 ? 48 : skin == 5 ? 56 : 64;
+    w.board()->setSkins(makeSkinSet(builtInSkin(skin)));
+    w.window->placeWindow();
+    // A few moves, so that a piece is picked up with its hints.
+    w.game->players[0].clockSeconds = 75;
+    std::snprintf(w.game->players[0].name, sizeof w.game->players[0].name, "Anna");
+    std::snprintf(w.game->players[1].name, sizeof w.game->players[1].name, "Computer");
+    const int n = w.game->boardSize;
+    for (int ply = 0; ply < 4; ++ply) w.playLegal(ply % 2 ? 0 : w.game->moveCount / 2);
+    w.pickUp(w.game->moveCount - 1);
+    const auto picked = findSelectedPiece(*w.game);
+    ASSERT_TRUE(picked.has_value());
+    QTest::mouseMove(w.board(),
+                     w.centre(picked->x, picked->y) + QPoint(w.board()->view().cell / 2, -w.board()->view().cell / 3));
+    QApplication::processEvents();
+    w.save(QString("skin-%1-%2x%2%3").arg(skin + 1).arg(n).arg(appearance.whiteOnTop ? "-white-on-top" : ""));
+    boards.push_back(w.board()->skins().full);
+    boards.back().save(QString("screenshots/skin-sheet-%1.png").arg(skin + 1));
+  }
+  for (size_t i = 0; i < boards.size(); ++i)
+    for (size_t j = i + 1; j < boards.size(); ++j) EXPECT_NE(boards[i], boards[j]) << i << " " << j;
+  appearance = defaultAppearance;
+}
+
+TEST(Shell, SecondInstanceActivatesTheFirst) {
+  SingleInstance first("velmora-test-instance");
+  first.listen();
+  int activations = 0;
+  QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
+  SingleInstance second("velmora-test-instance");
+  EXPECT_TRUE(second.askRunningCopy());
+  for (int i = 0; i < 20 && activations == 0; ++i) QTest::qWait(20);
+  EXPECT_EQ(activations, 1);
+  SingleInstance nobody("velmora-test-nobody-listens");
+  EXPECT_FALSE(nobody.askRunningCopy());
+}
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,34 @@
+#include "support/fake_host.h"
+
+namespace velmora::test {
+
+namespace {
+HostRecord* current = nullptr;
+}
+
+FakeHost::FakeHost() : saved_(host) {
+  current = &record_;
+  host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
+    current->messages.push_back(text);
+    return current->answerYes;
+  };
+  host.repaintNow = [] { ++current->repaintsNow; };
+  host.requestRepaint = [] { ++current->repaintRequests; };
+  host.playSound = [](SoundEvent e) { current->sounds.push_back(e); };
+  host.sleepMs = [](int ms) { current->sleeps.push_back(ms); };
+  host.tickCount = [] { return current->tick += static_cast<std::uint32_t>(current->tickStep); };
+  host.escapeDown = [] { return current->escapeHeld; };
+  host.setWindowTitle = [](const std::string& title) { current->titles.push_back(title); };
+  host.setWindowEnabled = [](bool enabled) { current->windowDisables += enabled ? 0 : 1; };
+  host.pumpTimersAndPaint = [] {};
+  host.updateCursor = [] {};
+  host.windowIsActive = [] { return current->active; };
+  host.flashWindow = [] { ++current->flashes; };
+}
+
+FakeHost::~FakeHost() {
+  host = saved_;
+  current = nullptr;
+}
+
+}  // namespace velmora::test

@@ -1,0 +1,25 @@
+#pragma once
+// Shared helpers of the core tests: positions written as text diagrams, and
+// move lists compared as the lines `velmora-cli moves` prints.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/rules/game_state.h"
+
+namespace velmora::test {
+
+// A state set up for `type` from a position text; the test fails on a bad text.
+std::unique_ptr<GameState> position(GameType type, const std::string& text);
+
+// A state at the variant's start position, White to move.
+std::unique_ptr<GameState> startPosition(GameType type);
+
+// The legal moves of the side to move, one "<text> <captured> <kind>" each.
+std::vector<std::string> moves(GameState& state);
+
+// Only the move texts.
+std::vector<std::string> moveTexts(GameState& state);
+
+}  // namespace velmora::test
