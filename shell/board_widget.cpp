@@ -24,9 +24,6 @@ BoardWidget::BoardWidget(GameState& game, MoveListing& listing, QWidget* parent)
   listingBox_->setFrameShape(QFrame::NoFrame);
   listingBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   listingBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  QSize screen(1920, 1080);
-  if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->size().expandedTo(QSize(1100, 900));
-  backBuffer_ = QImage(screen, QImage::Format_RGB32);
 }
 
 void BoardWidget::setSkins(SkinSet skins) {
@@ -35,17 +32,17 @@ void BoardWidget::setSkins(SkinSet skins) {
 }
 
 BoardView BoardWidget::view() const {
-  const Layout l = computeLayout(game_.boardSize, appearance.cellSize, width(), height());
-  return BoardView{l.x0, l.y0, appearance.cellSize, appearance.whiteOnTop != 0, appearance.dragShow != DragStays};
+  const Layout l = computeLayout(game_.boardSize, cell_, width(), height());
+  return BoardView{l.x0, l.y0, cell_, appearance.whiteOnTop != 0, appearance.dragShow != DragStays};
 }
 
 QSize BoardWidget::layoutSize() const {
-  const Layout l = computeLayout(game_.boardSize, appearance.cellSize, 0, 0);
+  const Layout l = computeLayout(game_.boardSize, cell_, 0, 0);
   return QSize(l.width, l.height);
 }
 
 void BoardWidget::placeListingBox() {
-  const Layout l = computeLayout(game_.boardSize, appearance.cellSize, width(), height());
+  const Layout l = computeLayout(game_.boardSize, cell_, width(), height());
   listingBox_->setGeometry(l.listing.left, l.listing.top, l.listing.width(), l.listing.height());
   QPalette palette = listingBox_->palette();
   palette.setColor(QPalette::Base, toQColor(appearance.backgroundColour));  // the empty part of the box
@@ -61,10 +58,18 @@ void BoardWidget::placeListingBox() {
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {
-  const QSize client = size().boundedTo(backBuffer_.size());
-  composeMainWindow(backBuffer_, client, MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_});
+  // Composed at the screen's own pixel density, so that text and the
+  // pictures' edges stay sharp on a high-density screen.
+  const qreal ratio = devicePixelRatioF();
+  const QSize pixels = (QSizeF(size()) * ratio).toSize();
+  if (backBuffer_.size() != pixels || backBuffer_.devicePixelRatio() != ratio) {
+    backBuffer_ = QImage(pixels, QImage::Format_RGB32);
+    backBuffer_.setDevicePixelRatio(ratio);
+  }
+  composeMainWindow(backBuffer_, size(),
+                    MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_, cell_});
   QPainter p(this);
-  p.drawImage(QPoint(0, 0), backBuffer_, QRect(QPoint(0, 0), client));
+  p.drawImage(QPoint(0, 0), backBuffer_);
 }
 
 void BoardWidget::resizeEvent(QResizeEvent*) { placeListingBox(); }

@@ -28,6 +28,10 @@ class BoardWidget : public QWidget {
   // The listing box placed by the layout.
   void placeListingBox();
   QSize layoutSize() const;
+  // The square size shown: the chosen one, or the largest smaller one that
+  // the screen holds.
+  int cell() const { return cell_; }
+  void setCell(int cell) { cell_ = cell; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -41,8 +45,9 @@ class BoardWidget : public QWidget {
   MoveListing& listing_;
   QListWidget* listingBox_;
   SkinSet skins_;
-  QImage backBuffer_;  // screen-sized, allocated once
-  QPoint cursor_;      // last mouse position, where the dragged piece is drawn
+  QImage backBuffer_;  // the widget's size in device pixels, remade when that changes
+  int cell_ = 64;
+  QPoint cursor_;  // last mouse position, where the dragged piece is drawn
 };
 
 }  // namespace velmora

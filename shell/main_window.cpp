@@ -6,12 +6,14 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <algorithm>
 #include <chrono>
 
 #include "core/game/commands.h"
 #include "core/game/computer_move.h"
 #include "core/game/help.h"
 #include "core/game/mouse_entry.h"
+#include "core/game/play.h"
 #include "core/game/settings.h"
 #include "core/platform/host.h"
 #include "core/platform/user_name.h"
@@ -20,6 +22,7 @@
 #include "core/view/appearance.h"
 #include "core/view/layout.h"
 #include "shell/board_widget.h"
+#include "shell/computer_thinker.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/new_game_dialog.h"
 
@@ -30,6 +33,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
       scratch_(scratch),
       listing_(listing),
       board_(new BoardWidget(game, listing, this)),
+      thinker_(new ComputerThinker(this)),
       settingsPath_(std::move(settingsPath)) {
   setWindowTitle("Velmora");
   appearance = defaultAppearance;
@@ -55,7 +59,10 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
           .count()));
 }
 
-MainWindow::~MainWindow() { shutdown(); }
+MainWindow::~MainWindow() {
+  thinker_->stop();
+  shutdown();
+}
 
 void MainWindow::createMenus() {
   struct Item {
@@ -66,8 +73,18 @@ void MainWindow::createMenus() {
   const auto add = [this](QMenu* menu, const Item& item) {
     QAction* action = menu->addAction(QString::fromUtf8(item.text));
     action->setObjectName(QString("id%1").arg(item.command));
-    action->setShortcut(item.keys);
-    action->setShortcutContext(Qt::ApplicationShortcut);
+    // Alt+F4 is the window manager's: shown in the menu, it closes the window
+    // like any other close, through the save prompt.
+    if (item.command == CmdExit) {
+      action->setText(action->text() + "\t" + item.keys.toString(QKeySequence::NativeText));
+    } else {
+      action->setShortcut(item.keys);
+      action->setShortcutContext(Qt::ApplicationShortcut);
+    }
+    // What is not built yet is shown but cannot be chosen.
+    static constexpr int kNotYet[] = {CmdLoad,       CmdSave,           CmdNetwork,    CmdPrintListing,
+                                      CmdPrintBoard, CmdPrintMiniBoard, CmdAppearance, CmdSound};
+    action->setEnabled(std::find(std::begin(kNotYet), std::end(kNotYet), item.command) == std::end(kNotYet));
     connect(action, &QAction::triggered, this, [this, c = item.command] { dispatch(c); });
     return action;
   };
@@ -116,36 +133,41 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 void MainWindow::dispatch(int command) {
-  if (game_.thinking) return;  // the window is disabled while the computer thinks
+  if (command == CmdExit) {
+    close();  // through the save prompt, as every way of closing
+    return;
+  }
+  if (game_.thinking || game_.showingMove) return;  // the game is busy: its commands wait
   switch (command) {
-    case CmdExit:
-      shutdown();
-      QApplication::quit();
-      return;
-    case CmdPrintListing:
-      if (listing_.lines.size() < 2)
-        host.messageBox("The listing is empty.", MessageIcon::Information, MessageButtons::Ok);
-      return;  // printing arrives with its own dialog
-    case CmdHomePage: host.openDocument("Quennet.url"); return;
+    case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
-    case CmdLoad: promptSaveGame(); return;  // the Load game dialog arrives with saved games
     case CmdRules: openHelp(HelpRules); return;
     case CmdUserManual: openHelp(HelpStart); return;
     case CmdAbout: AboutDialog(this).exec(); return;
-    default: return;  // Save, Network, Appearance, Sound and printing arrive with their dialogs
+    default: return;  // the disabled items of features still to come
   }
 }
 
-void MainWindow::promptSaveGame() {
-  if (!game_.gameModified) return;
-  if (host.messageBox("Save current game?", MessageIcon::Question, MessageButtons::YesNo))
-    dispatch(CmdSave);
-  else
+bool MainWindow::promptSaveGame() {
+  if (!game_.gameModified) return true;
+  if (!host.messageBox("Save current game?", MessageIcon::Question, MessageButtons::YesNo)) {
     game_.gameModified = 0;
+    return true;
+  }
+  return saveGame();
+}
+
+bool MainWindow::saveGame() {
+  return false;  // saved games arrive with their dialog
+}
+
+void MainWindow::setBusy(bool busy) {
+  menuBar()->setEnabled(!busy);
+  board_->setEnabled(!busy);
 }
 
 void MainWindow::newGame() {
-  promptSaveGame();
+  if (!promptSaveGame()) return;
   NewGameDialog dialog(rememberedChoice(), board_->skins().full, this);
   connect(&dialog, &NewGameDialog::rulesRequested, this, [] { openHelp(HelpRules); });
   if (dialog.exec() != QDialog::Accepted) return;
@@ -169,38 +191,48 @@ void MainWindow::syncListingBox() {
 
 void MainWindow::refresh() {
   syncListingBox();
+  // The marks the board shows follow the selection and the listing; painting
+  // only reads them.
+  computeMoveHints(game_, listing_, appearance.showLegalMoves != 0);
+  computeLastMoveMarks(game_, listing_, appearance.showLastMove != 0);
   board_->update();
   updateCursor();
 }
 
-void MainWindow::repaintNow() {
-  syncListingBox();
-  board_->repaint();
-  board_->listingBox()->repaint();
-}
+void MainWindow::repaintNow() { refresh(); }
 
 void MainWindow::listingSelectionChanged(int row) {
   if (syncing_ || row < 0) return;
+  if (game_.thinking || game_.showingMove) {  // the listing waits as the board does
+    syncListingBox();
+    return;
+  }
   listing_.selected = row;
   showListedPosition(game_, scratch_, listing_);
   refresh();
 }
 
 void MainWindow::placeWindow() {
-  board_->setMinimumSize(board_->layoutSize());
+  QRect screen(0, 0, 1920, 1080);
+  if (QScreen* s = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) screen = s->availableGeometry();
+  // Around the board: the menu bar, and once shown the window manager's frame.
+  const QSize chrome(0, menuBar()->sizeHint().height());
+  const QSize decoration = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+  const QSize room = screen.size() - chrome - decoration;
+  // The largest scale at or below the chosen one that the screen holds; the
+  // chosen scale stays in the settings.
+  board_->setCell(cellSizeThatFits(game_.boardSize, appearance.cellSize, room.width(), room.height()));
   const QSize wanted = board_->layoutSize();
+  board_->setMinimumSize(wanted);
   if (!isVisible()) {
-    QSize screen(1920, 1080);
-    if (QScreen* s = QGuiApplication::primaryScreen()) screen = s->availableSize();
-    adjustSize();
-    const QSize frame = size() - board_->size();
-    const QSize whole = wanted + frame;
-    setGeometry(std::max(0, screen.width() / 2 - whole.width() / 2),
-                std::max(0, screen.height() / 2 - whole.height() / 2), whole.width(), whole.height());
+    const QSize whole = wanted + chrome;
+    setGeometry(screen.x() + std::max(0, screen.width() / 2 - whole.width() / 2),
+                screen.y() + std::max(0, screen.height() / 2 - whole.height() / 2), whole.width(), whole.height());
   } else {
-    resize(size().expandedTo(size() - board_->size() + wanted));
+    resize(size().expandedTo(wanted + chrome).boundedTo((screen.size() - decoration).expandedTo(wanted + chrome)));
   }
   board_->placeListingBox();
+  board_->update();
 }
 
 void MainWindow::blinkTick() {
@@ -218,15 +250,29 @@ void MainWindow::clockTick() {
 void MainWindow::turnTick() {
   updateCursor();
   if (!game_.gameRunning) return;
-  if (computerShouldMove(game_, listing_)) {
-    computerMove(game_, listing_, appearance.showAiProgress != 0);
-    refresh();
-  }
+  if (computerShouldMove(game_, listing_)) startComputerMove();
   // The network exchange for a remote side arrives with network play.
 }
 
+void MainWindow::startComputerMove() {
+  const auto done = [this] { refresh(); };
+  if (!beginComputerMove(game_, listing_, done)) {
+    refresh();
+    return;
+  }
+  refresh();
+  thinker_->start(
+      game_,
+      [this](int percent) {
+        const bool goOn = reportComputerProgress(game_, percent, appearance.showAiProgress != 0);
+        board_->update();
+        return goOn;
+      },
+      [this, done](ComputerChoice choice) { finishComputerMove(game_, listing_, choice, done); });
+}
+
 void MainWindow::updateCursor() {
-  const bool busy = game_.thinking || game_.players[listing_.sideToMove()].type == RemotePlayer;
+  const bool busy = game_.thinking || game_.showingMove || game_.players[listing_.sideToMove()].type == RemotePlayer;
   board_->setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
 }
 
@@ -243,12 +289,20 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  // Closed from the window manager while the computer thinks: the search
-  // gives up at its next root move.
-  game_.thinking = 0;
-  game_.gameRunning = 0;
-  if (game_.gameModified && host.messageBox("Save current game?", MessageIcon::Question, MessageButtons::YesNo))
-    dispatch(CmdSave);
+  // Closed while the computer thinks: its search is abandoned at once. A
+  // capture being shown is shown whole.
+  if (game_.thinking) {
+    thinker_->stop();
+    game_.thinking = 0;
+    game_.gameRunning = 0;
+    setBusy(false);
+    setWindowTitle(QString::fromStdString(plainWindowTitle()));
+  }
+  finishShowingMove(game_);
+  if (!promptSaveGame()) {
+    event->ignore();
+    return;
+  }
   shutdown();
   event->accept();
 }

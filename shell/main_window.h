@@ -11,6 +11,7 @@
 namespace velmora {
 
 class BoardWidget;
+class ComputerThinker;
 struct GameState;
 struct MoveListing;
 
@@ -34,6 +35,10 @@ class MainWindow : public QMainWindow {
 
   BoardWidget* boardWidget() const { return board_; }
 
+  // While the computer thinks the board, the listing and the menu take no
+  // input; the window itself still paints, notices Escape and can be closed.
+  void setBusy(bool busy);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -42,8 +47,12 @@ class MainWindow : public QMainWindow {
  private:
   void createMenus();
   void newGame();
-  // Asks whether to save a changed game before it is replaced.
-  void promptSaveGame();
+  // Asks whether to save a changed game before it is replaced or the window
+  // closes; false when the player chose to save and the save did not happen.
+  bool promptSaveGame();
+  // Saves the game through the Save game dialog; false when not saved.
+  bool saveGame();
+  void startComputerMove();
   void reloadSkin();
   void syncListingBox();
   void listingSelectionChanged(int row);
@@ -57,6 +66,7 @@ class MainWindow : public QMainWindow {
   GameState& scratch_;
   MoveListing& listing_;
   BoardWidget* board_;
+  ComputerThinker* thinker_;
   QTimer blinkTimer_, clockTimer_, turnTimer_;
   bool syncing_ = false;
   bool forwardingKey_ = false;

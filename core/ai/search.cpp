@@ -18,6 +18,10 @@ MoveRecord searchBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
 template <class Score>
 int tryMove(Search& search, const MoveRecord& move, Score score) {
   GameState& g = search.game;
+  if (search.stop && search.stop->load(std::memory_order_relaxed)) {
+    g.thinking = 0;
+    return 0;
+  }
   MoveRecord& slot = g.gameRecord[g.plyCount];
   applyMove(move, slot, g);
   ++search.nodes;

@@ -4,6 +4,7 @@
 // ordering, no tables, no extensions: the chosen move is exactly the one these
 // two functions give, node for node.
 
+#include <atomic>
 #include <cstdint>
 
 namespace velmora {
@@ -24,6 +25,9 @@ struct Search {
   GameState& game;
   ProgressCallback progress = nullptr;
   void* progressContext = nullptr;
+  // Set from another thread to give up at once: every move then scores 0
+  // without being searched, and the root returns 0 at its next move.
+  const std::atomic<bool>* stop = nullptr;
   std::uint64_t nodes = 0;         // applyMove calls made
   int rootBest = kInitialMinBest;  // the root's best score, once a root search ran
   int runningSum = 0;              // boardSum of the board as it stands; chooseComputerMove sets it

@@ -16,30 +16,29 @@ namespace {
 std::mt19937 computerRandom;
 std::string plainTitle = "Velmora";
 
-struct Thinking {
-  GameState& game;
-  MoveListing& listing;
-  bool showProgress;
-};
-
 // The thinking time so far, charged to the computer's clock.
 void chargeClock(GameState& game) {
   const std::uint32_t elapsed = host.tickCount() - game.thinkStartTick;
   game.players[game.aiSide].clockSeconds = static_cast<std::int32_t>(elapsed / 1000) + game.clockAtThinkStart;
 }
 
-// Called by the search before each root move.
-void reportProgress(void* context, int percent) {
-  auto& t = *static_cast<Thinking*>(context);
-  chargeClock(t.game);
-  host.requestRepaint();
-  host.pumpTimersAndPaint();
-  if (t.showProgress) host.setWindowTitle(plainTitle + " [" + std::to_string(percent) + "%]");
-  if (host.escapeDown() &&
-      host.messageBox("Break AI move. Are you sure?", MessageIcon::Question, MessageButtons::YesNoDefaultNo)) {
-    t.game.gameRunning = 0;
-    t.game.thinking = 0;
-  }
+struct SameThreadSearch {
+  GameState& game;
+  bool showProgress;
+};
+
+void sameThreadProgress(void* context, int percent) {
+  auto& s = *static_cast<SameThreadSearch*>(context);
+  if (!reportComputerProgress(s.game, percent, s.showProgress)) s.game.thinking = 0;
+}
+
+// The thinking is over: the title, the cursor and the window as before.
+void endThinking(GameState& game) {
+  host.setWindowTitle(plainTitle);
+  game.thinking = 0;
+  host.updateCursor();
+  host.setWindowEnabled(true);
+  if (!host.windowIsActive()) host.flashWindow();
 }
 
 }  // namespace
@@ -48,50 +47,79 @@ void seedComputerRandom(std::uint32_t seed) { computerRandom.seed(seed); }
 
 void setPlainWindowTitle(const std::string& title) { plainTitle = title; }
 
+const std::string& plainWindowTitle() { return plainTitle; }
+
 bool computerShouldMove(GameState& game, const MoveListing& listing) {
   return game.gameRunning && game.players[listing.sideToMove()].type == ComputerPlayer && !game.thinking &&
-         listing.atLastLine() && checkGameEnd(game, listing, false) == GameGoesOn;
+         !game.showingMove && listing.atLastLine() && checkGameEnd(game, listing, false) == GameGoesOn;
 }
 
-void computerMove(GameState& game, MoveListing& listing, bool showProgress) {
-  // Steps 1-3.
-  if (game.thinking) return;
-  game.thinking = 1;
+bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void()> done) {
+  if (game.thinking || game.showingMove) return false;
   game.plyCount = listing.moveCount();
   game.aiSide = listing.sideToMove();
   game.aiOpponent = game.aiSide ^ 1;
   generateMoves(game.legalMoves, game, game.aiSide);
 
-  // Step 4: the first move of the game is a random one.
+  // The first move of the game is a random one.
   if (game.plyCount == 0) {
-    if (game.moveCount > 0)
-      playMove(game, listing, static_cast<int>(computerRandom() % static_cast<unsigned>(game.moveCount)));
-    game.thinking = 0;
-    return;
+    const int index =
+        game.moveCount > 0 ? static_cast<int>(computerRandom() % static_cast<unsigned>(game.moveCount)) : -1;
+    playMove(game, listing, index, std::move(done));
+    return false;
   }
 
-  // Steps 5-6.
+  game.thinking = 1;
   host.updateCursor();
   game.thinkStartTick = host.tickCount();
   game.clockAtThinkStart = game.players[game.aiSide].clockSeconds;
   host.setWindowEnabled(false);
-  Thinking context{game, listing, showProgress};
-  Search search{game, reportProgress, &context};
-  const int result = chooseComputerMove(search);
+  return true;
+}
 
-  // Step 7.
-  if (result != 0) {
-    generateMoves(game.legalMoves, game, game.aiSide);
-    playMove(game, listing, game.bestRootIndex);
-    if (checkGameEnd(game, listing, true) != GameGoesOn) game.gameRunning = 0;
-  }
-  // Steps 8-10.
+bool reportComputerProgress(GameState& game, int percent, bool showProgress) {
   chargeClock(game);
-  host.setWindowTitle(plainTitle);
-  game.thinking = 0;
-  host.updateCursor();
-  host.setWindowEnabled(true);
-  if (!host.windowIsActive()) host.flashWindow();
+  host.requestRepaint();
+  if (showProgress) host.setWindowTitle(plainTitle + " [" + std::to_string(percent) + "%]");
+  if (host.escapeDown() &&
+      host.messageBox("Break AI move. Are you sure?", MessageIcon::Question, MessageButtons::YesNoDefaultNo)) {
+    game.gameRunning = 0;
+    return false;
+  }
+  return true;
+}
+
+void finishComputerMove(GameState& game, MoveListing& listing, ComputerChoice choice, std::function<void()> done) {
+  // The clock is charged for the thinking only, not for a game-end box.
+  chargeClock(game);
+  const auto conclude = [&game, &listing, played = choice.result != 0, done = std::move(done)] {
+    if (played && checkGameEnd(game, listing, false) != GameGoesOn) {
+      endThinking(game);
+      checkGameEnd(game, listing, true);
+      game.gameRunning = 0;
+    } else {
+      endThinking(game);
+    }
+    if (done) done();
+  };
+  if (choice.result == 0 || !game.gameRunning) {
+    conclude();
+    return;
+  }
+  generateMoves(game.legalMoves, game, game.aiSide);
+  game.bestRootIndex = choice.bestRootIndex;
+  playMove(game, listing, choice.bestRootIndex, conclude);
+}
+
+void computerMove(GameState& game, MoveListing& listing, bool showProgress) {
+  if (!beginComputerMove(game, listing, {})) return;
+  SameThreadSearch context{game, showProgress};
+  Search search{game, sameThreadProgress, &context};
+  ComputerChoice choice;
+  choice.result = chooseComputerMove(search);
+  choice.bestRootIndex = game.bestRootIndex;
+  game.thinking = 1;  // the search clears it when broken off; finishing needs the state as it was
+  finishComputerMove(game, listing, choice, {});
 }
 
 }  // namespace velmora

@@ -1,9 +1,14 @@
 #pragma once
 // Making the computer's move in the window: the random opening move, the
-// search with the window kept painting between root moves, the clock, the
-// progress in the title, and breaking off with Escape.
+// search, the clock, the progress in the title, and breaking off with Escape.
+//
+// The move is made in three stages so that the search can run on a worker
+// thread while the window goes on painting: beginComputerMove and
+// finishComputerMove run on the thread that owns the game, the search
+// between them on a copy of it. computerMove runs all three in turn.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace velmora {
@@ -16,14 +21,38 @@ void seedComputerRandom(std::uint32_t seed);
 
 // The title the window shows when the computer is not thinking.
 void setPlainWindowTitle(const std::string& title);
-
-// Plays one move for the side to move, which the computer plays. Returns at
-// once when a computer move is already in progress.
-void computerMove(GameState& game, MoveListing& listing, bool showProgress);
+const std::string& plainWindowTitle();
 
 // Whether the turn timer starts the computer now: a running game, the
 // computer to move, no move in progress, the last line shown and the game
 // not over.
 bool computerShouldMove(GameState& game, const MoveListing& listing);
+
+// Starts a computer move for the side to move. The first move of a game is
+// a random one, played at once: then `done` runs (after its capture has been
+// shown) and the result is false. Otherwise the game is marked thinking, the
+// window disabled and the clock started, and the result is true: the caller
+// runs the search on a copy of the game.
+bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void()> done);
+
+// What the search found: chooseComputerMove's result and its choice.
+struct ComputerChoice {
+  int result = 0;  // 0 when abandoned
+  int bestRootIndex = 0;
+};
+
+// Called as each root move begins, on the game's thread: charges the clock,
+// shows the progress, and when Escape is held asks whether to break off.
+// Returns false when the player broke off; the game then stops.
+bool reportComputerProgress(GameState& game, int percent, bool showProgress);
+
+// Plays the choice (unless the search was abandoned), then, once its capture
+// has been shown, decides the end of the game, puts the title back, enables
+// the window and runs `done`.
+void finishComputerMove(GameState& game, MoveListing& listing, ComputerChoice choice, std::function<void()> done);
+
+// The three stages on this thread, the search asking reportComputerProgress
+// at each root move.
+void computerMove(GameState& game, MoveListing& listing, bool showProgress);
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 #include "core/game/help.h"
 
 #include "core/platform/host.h"
+#include "core/platform/profile.h"
 
 namespace velmora {
 
@@ -20,5 +21,13 @@ std::string helpPage(int topic) {
 }
 
 void openHelp(int topic) { host.openDocument(helpPage(topic)); }
+
+std::string homePageTarget(const std::string& linkFile) {
+  const std::string url = Profile::readFile(linkFile).getString("InternetShortcut", "URL", "", 2048);
+  // Only an address the browser opens; anything else in a damaged link file
+  // falls back to the manual.
+  const bool web = url.rfind("http://", 0) == 0 || url.rfind("https://", 0) == 0;
+  return web ? url : helpPage(HelpStart);
+}
 
 }  // namespace velmora

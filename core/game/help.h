@@ -16,4 +16,12 @@ std::string helpPage(int topic);
 // Opens the page and returns at once.
 void openHelp(int topic);
 
+// The link file of "Velmora home page", in the working folder.
+constexpr const char* kHomePageLinkFile = "Quennet.url";
+
+// What the home page command opens: the address in the link file (an
+// internet shortcut, "URL=" in its [InternetShortcut] section) when the file
+// holds one, the manual's start page otherwise.
+std::string homePageTarget(const std::string& linkFile);
+
 }  // namespace velmora

@@ -39,10 +39,14 @@ void blinkOrigins(GameState& game, int ticks) {
 // Plays a move entered here and lets the game-end check decide whether the
 // game goes on.
 void playEntered(GameState& game, MoveListing& listing, int index) {
-  playMove(game, listing, index);
-  game.gameRunning = 1;
-  if (checkGameEnd(game, listing, true) != GameGoesOn) game.gameRunning = 0;
+  playMove(game, listing, index, [&game, &listing] {
+    game.gameRunning = 1;
+    if (checkGameEnd(game, listing, true) != GameGoesOn) game.gameRunning = 0;
+  });
 }
+
+// While a capture is shown or the computer thinks, the board takes no input.
+bool boardIsBusy(const GameState& game) { return game.showingMove || game.thinking; }
 
 bool sideToMoveIsHuman(const GameState& game, const MoveListing& listing) {
   return game.players[listing.sideToMove()].type == HumanPlayer;
@@ -151,8 +155,8 @@ void computeLastMoveMarks(GameState& game, const MoveListing& listing, bool enab
 
 void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, MouseButton button, int x, int y,
                bool drop) {
-  // Steps 1-3: no game, outside the squares, or the cancel button.
-  if (listing.selected < 0 || !onSquares(game, view, x, y)) return;
+  // No game, a busy board, outside the squares, or the cancel button.
+  if (listing.selected < 0 || boardIsBusy(game) || !onSquares(game, view, x, y)) return;
   if (button == MouseButton::Cancel) {
     clearSelection(game);
     host.requestRepaint();

@@ -11,12 +11,59 @@ namespace velmora {
 
 namespace {
 
-// Replays `move` on `copy` of the board with only its first `steps` captures,
-// so the board shows the moving piece on the square reached by that step.
-void showCaptureSteps(GameState& game, MoveRecord& move, MoveRecord& slot, const Board& before, int steps) {
-  std::memcpy(game.board, before, sizeof before);
-  move.captureCount = static_cast<std::int8_t>(steps);
-  applyMove(move, slot, game);
+// The capture being shown: the board before it and the move. The move is a
+// copy, so regenerating the legal moves meanwhile cannot change what is
+// shown, and the steps are replayed into a slot of their own, so the game
+// record holds the whole move throughout.
+struct CaptureShow {
+  GameState* game = nullptr;
+  Board before;
+  MoveRecord move;
+  MoveRecord replay;
+  int slot = 0;
+  int shown = 0;  // capture steps on the board
+  std::function<void()> done;
+};
+
+CaptureShow current;
+
+// Puts the board as it stands after the first `steps` captures of the move.
+void showCaptureSteps(CaptureShow& show, int steps) {
+  GameState& game = *show.game;
+  std::memcpy(game.board, show.before, sizeof show.before);
+  MoveRecord partial = show.move;
+  partial.captureCount = static_cast<std::int8_t>(steps);
+  applyMove(partial, show.replay, game);
+  show.shown = steps;
+}
+
+void finishShow(GameState& game);
+
+void showNextStep() {
+  CaptureShow& show = current;
+  showCaptureSteps(show, show.shown + 1);
+  host.repaintNow();
+  host.playSound(SoundEvent::Capture);
+  if (show.shown == show.move.captureCount) {
+    finishShow(*show.game);
+    return;
+  }
+  host.after(kCapturePauseMs, [game = show.game] {
+    if (current.game == game && game->showingMove) showNextStep();
+  });
+}
+
+void finishShow(GameState& game) {
+  CaptureShow& show = current;
+  show.game = nullptr;
+  game.gameModified = 1;
+  const MoveRecord& slot = game.gameRecord[show.slot];
+  const int last = slot.captureCount > 0 ? slot.captureCount - 1 : 0;
+  if (slot.pieceKind != slot.steps[last].kindAfter) host.playSound(SoundEvent::Promotion);
+  game.showingMove = 0;
+  const std::function<void()> done = std::move(show.done);
+  show.done = nullptr;
+  if (done) done();
 }
 
 const char* resultMessage(GameResult result) {
@@ -34,41 +81,52 @@ bool breaksQuietRun(const MoveRecord& m) {
 
 }  // namespace
 
-void playMove(GameState& game, MoveListing& listing, int index) {
-  if (index < 0 || index >= game.moveCount) return;
+void playMove(GameState& game, MoveListing& listing, int index, std::function<void()> done) {
+  if (index < 0 || index >= game.moveCount || game.showingMove) {
+    if (done) done();
+    return;
+  }
   const int k = listing.shownMoves();
   if (k >= kMaxGameMoves) {
     host.messageBox("Limit of amount movements has been reached.\nGame over.", MessageIcon::Information,
                     MessageButtons::Ok);
     game.gameRunning = 0;
+    if (done) done();
     return;
   }
   clearSelection(game);
-  Board before;
-  std::memcpy(before, game.board, sizeof before);
+  CaptureShow& show = current;
+  show.game = &game;
+  std::memcpy(show.before, game.board, sizeof show.before);
+  show.move = game.legalMoves[index];
+  show.slot = k;
+  show.shown = 0;
+  show.done = std::move(done);
 
-  MoveRecord& move = game.legalMoves[index];
-  MoveRecord& slot = game.gameRecord[k];
-  applyMove(move, slot, game);
+  // The record and the listing take the whole move at once; only the board
+  // goes through its steps.
+  applyMove(show.move, game.gameRecord[k], game);
   game.plyCount = k + 1;
   refreshListing(listing, game, k + 1);
 
-  const int captures = move.captureCount;
-  if (captures == 0) {
+  if (show.move.captureCount == 0) {
     host.repaintNow();
     host.playSound(SoundEvent::Movement);
+    finishShow(game);
+    return;
   }
-  // No input is taken meanwhile: the thread is busy until the last step.
-  for (int s = 1; s <= captures; ++s) {
-    showCaptureSteps(game, move, slot, before, s);
-    host.repaintNow();
-    host.playSound(SoundEvent::Capture);
-    if (s < captures) host.sleepMs(kCapturePauseMs);
-  }
-  game.gameModified = 1;
+  game.showingMove = 1;
+  showNextStep();
+}
 
-  const int last = captures > 0 ? captures - 1 : 0;
-  if (slot.pieceKind != slot.steps[last].kindAfter) host.playSound(SoundEvent::Promotion);
+void finishShowingMove(GameState& game) {
+  CaptureShow& show = current;
+  if (show.game != &game) return;
+  if (show.shown < show.move.captureCount) {
+    showCaptureSteps(show, show.move.captureCount);
+    host.repaintNow();
+  }
+  finishShow(game);
 }
 
 GameResult checkGameEnd(GameState& game, const MoveListing& listing, bool showMessages) {

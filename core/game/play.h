@@ -1,6 +1,8 @@
 #pragma once
 // Playing a move made at this computer, and deciding the end of the game.
 
+#include <functional>
+
 namespace velmora {
 
 struct GameState;
@@ -15,7 +17,15 @@ constexpr int kQuietMovesForDraw = 30;
 // line): refuses the 401st move, cuts the moves after the shown position,
 // rebuilds the listing, shows each capture step with its sound and marks the
 // game modified. An index not below moveCount is ignored.
-void playMove(GameState& game, MoveListing& listing, int index);
+//
+// The steps of a capture are shown one after another with pauses between
+// them, through host.after: the call returns at once and `done` runs when
+// the last step has been shown (at once for a plain move or a refused one).
+// Until then game.showingMove is set and the board takes no input.
+void playMove(GameState& game, MoveListing& listing, int index, std::function<void()> done = {});
+
+// Shows the last step of a capture being shown at once (the window closes).
+void finishShowingMove(GameState& game);
 
 // Regenerates legalMoves for the side to move and tells whether the game has
 // ended there; only at the listing's last line. Shows the result when asked.

@@ -11,7 +11,10 @@ Host silentHost() {
   h.repaintNow = [] {};
   h.requestRepaint = [] {};
   h.playSound = [](SoundEvent) {};
-  h.sleepMs = [](int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); };
+  h.after = [](int ms, std::function<void()> then) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    then();
+  };
   h.tickCount = [] {
     using namespace std::chrono;
     return static_cast<std::uint32_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
@@ -19,7 +22,6 @@ Host silentHost() {
   h.escapeDown = [] { return false; };
   h.setWindowTitle = [](const std::string&) {};
   h.setWindowEnabled = [](bool) {};
-  h.pumpTimersAndPaint = [] {};
   h.updateCursor = [] {};
   h.windowIsActive = [] { return true; };
   h.flashWindow = [] {};

@@ -5,6 +5,7 @@
 // runs headless.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace velmora {
@@ -19,21 +20,21 @@ struct Host {
   // A message box owned by the main window, captioned with its title. A
   // question returns true for Yes; an Ok box returns true.
   bool (*messageBox)(const std::string& text, MessageIcon icon, MessageButtons buttons);
-  // Paints the main window at once, before returning.
+  // Shows the board as it stands now: the step of a capture being shown.
   void (*repaintNow)();
   // Asks for the main window to be painted when the thread is next idle.
   void (*requestRepaint)();
   // Plays an event's sound when it is enabled; returns when it has finished.
   void (*playSound)(SoundEvent event);
-  void (*sleepMs)(int milliseconds);
+  // Runs `then` once `milliseconds` have passed. The window goes on painting
+  // meanwhile and the caller returns at once; headless, it sleeps and runs.
+  void (*after)(int milliseconds, std::function<void()> then);
   std::uint32_t (*tickCount)();
   bool (*escapeDown)();
 
   // The main window while the computer thinks.
   void (*setWindowTitle)(const std::string& title);
   void (*setWindowEnabled)(bool enabled);
-  // Dispatches pending timer and paint events only; input waits.
-  void (*pumpTimersAndPaint)();
   void (*updateCursor)();
   bool (*windowIsActive)();
   void (*flashWindow)();

@@ -65,6 +65,7 @@ struct GameState {
   PlayerRecord players[2];  // index 0 is White
   std::int32_t gameRunning = 0;
   std::int32_t gameModified = 0;
+  std::int32_t showingMove = 0;  // the steps of a capture are being shown: no input
   std::int32_t grabOffsetX = 0;  // where in its square the picked-up piece was grabbed
   std::int32_t grabOffsetY = 0;
 

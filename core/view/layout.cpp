@@ -38,6 +38,16 @@ Layout computeLayout(int n, int cell, int clientWidth, int clientHeight, bool gi
   return l;
 }
 
+int cellSizeThatFits(int n, int chosen, int availableWidth, int availableHeight) {
+  constexpr int kSizes[] = {64, 56, 48};  // the scales 100 %, 87 % and 75 %
+  for (int cell : kSizes) {
+    if (cell > chosen) continue;
+    const Layout l = computeLayout(n, cell, 0, 0);
+    if (l.width <= availableWidth && l.height <= availableHeight) return cell;
+  }
+  return kSizes[2];
+}
+
 Rect squareRect(const Layout& l, int k, int r) {
   const int left = l.board.left + k * l.cell, top = l.board.top + r * l.cell;
   return {left, top, left + l.cell, top + l.cell};

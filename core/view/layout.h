@@ -37,6 +37,10 @@ struct Layout {
 // size; a client area smaller than the layout keeps the origin at (0, 0).
 Layout computeLayout(int n, int cell, int clientWidth, int clientHeight, bool giveAway = false);
 
+// The largest square size, not above `chosen`, whose layout fits in an area
+// of the given size; the smallest size when none fits.
+int cellSizeThatFits(int n, int chosen, int availableWidth, int availableHeight);
+
 // Screen column k, row r of the board: its rectangle in the client area.
 Rect squareRect(const Layout& layout, int screenColumn, int screenRow);
 

@@ -43,10 +43,8 @@ QFont boardFont(const AppearanceSettings& settings) {
   return font;
 }
 
-void drawBoard(QPainter& p, GameState& game, const MoveListing& listing, int c, const QImage& skin, int x0, int y0,
+void drawBoard(QPainter& p, const GameState& game, int c, const QImage& skin, int x0, int y0,
                const AppearanceSettings& settings, bool previewMode, QPoint cursor) {
-  computeMoveHints(game, listing, settings.showLegalMoves != 0);
-  computeLastMoveMarks(game, listing, settings.showLastMove != 0);
   const int n = game.boardSize;
   const int d = previewMode ? (12 - n) * 16 : 0;
   const auto boardSquare = [&](int k, int r) {
@@ -79,8 +77,8 @@ void drawBoard(QPainter& p, GameState& game, const MoveListing& listing, int c, 
 
 void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture& w) {
   const AppearanceSettings& a = appearance;
-  GameState& game = w.game;
-  const int c = a.cellSize, n = game.boardSize;
+  const GameState& game = w.game;
+  const int c = w.cell, n = game.boardSize;
   const Layout l = computeLayout(n, c, client.width(), client.height(), game.giveAway != 0);
   QPainter p(&backBuffer);
   p.fillRect(QRect(QPoint(0, 0), client), toQColor(a.backgroundColour));
@@ -104,8 +102,8 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
 
   // The player at the top of the board is named at the top of the panel.
   const int upper = a.whiteOnTop ? White : Black, lower = upper ^ 1;
-  drawCentred(p, l.upperName, QString::fromLatin1(game.players[upper].name));
-  drawCentred(p, l.lowerName, QString::fromLatin1(game.players[lower].name));
+  drawCentred(p, l.upperName, QString::fromUtf8(game.players[upper].name));
+  drawCentred(p, l.lowerName, QString::fromUtf8(game.players[lower].name));
   if (!w.listing.lines.empty()) {
     drawCentred(p, l.upperClock, QString::fromStdString(formatClock(game.players[upper].clockSeconds)));
     drawCentred(p, l.lowerClock, QString::fromStdString(formatClock(game.players[lower].clockSeconds)));
@@ -114,7 +112,7 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
   if (game.giveAway) drawCentred(p, l.giveAwayText, "(give away)");
 
   p.drawImage(toQRect(l.logo).topLeft(), w.skins.full, QRect(4 * kSkinTile, 0, 2 * kSkinTile, kSkinTile));
-  drawBoard(p, game, w.listing, c, w.skins.forCell(c), l.board.left, l.board.top, a, false, w.cursor);
+  drawBoard(p, game, c, w.skins.forCell(c), l.board.left, l.board.top, a, false, w.cursor);
 }
 
 void ListingLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {

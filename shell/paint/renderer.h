@@ -23,17 +23,19 @@ QFont boardFont(const AppearanceSettings& settings);
 
 // Draws the N x N board of `game` with squares of `cell` pixels from `skin`
 // at (x0, y0), then the picked-up piece at `cursor` minus the grab offset.
-// Recomputes the hint and last-move marks of `game` first.
-void drawBoard(QPainter& painter, GameState& game, const MoveListing& listing, int cell, const QImage& skin, int x0,
-               int y0, const AppearanceSettings& settings, bool previewMode, QPoint cursor);
+// The hint and last-move marks are the game's as they stand: painting only
+// reads the game.
+void drawBoard(QPainter& painter, const GameState& game, int cell, const QImage& skin, int x0, int y0,
+               const AppearanceSettings& settings, bool previewMode, QPoint cursor);
 
 // Everything the main window shows but the listing box itself.
 struct MainWindowPicture {
-  GameState& game;
+  const GameState& game;
   const MoveListing& listing;
   const SkinSet& skins;
   QRect listingBox;  // where the listing box is, in client coordinates
   QPoint cursor;
+  int cell;  // the square size shown, which the screen may hold below the chosen one
 };
 
 // Composes the client area into `backBuffer` (at least the client's size).

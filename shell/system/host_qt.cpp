@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QGridLayout>
 #include <QKeyEvent>
 #include <QMessageBox>
-#include <QThread>
+#include <QPointer>
+#include <QTimer>
 #include <QUrl>
 
+#include "core/game/computer_move.h"
 #include "core/platform/host.h"
 #include "shell/main_window.h"
 
@@ -15,7 +18,8 @@ namespace velmora {
 
 namespace {
 
-MainWindow* mainWindow = nullptr;
+// Cleared by Qt when the window goes, so no effect reaches a destroyed one.
+QPointer<MainWindow> mainWindow;
 bool escapeHeld = false;
 
 // Notices Escape going down and up anywhere in the application.
@@ -30,16 +34,39 @@ class EscapeWatcher : public QObject {
   }
 };
 
+// A Yes/No question is answered by a button, never by Escape: a held Escape
+// (the one that asked to break off the computer's move) must not answer No.
+class EscapeSwallower : public QObject {
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) return true;
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+// Room for the caption: a message box is at least as wide as its title.
+void widenForCaption(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (!grid) return;
+  const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 160;
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Expanding), grid->rowCount(), 0, 1,
+                grid->columnCount());
+}
+
 bool showMessage(const std::string& text, MessageIcon icon, MessageButtons buttons) {
   const bool question = buttons != MessageButtons::Ok;
+  // Captioned with the plain title, never the computer's progress.
   QMessageBox box(icon == MessageIcon::Error      ? QMessageBox::Critical
                   : icon == MessageIcon::Question ? QMessageBox::Question
                                                   : QMessageBox::Information,
-                  mainWindow ? mainWindow->windowTitle() : QString("Velmora"), QString::fromStdString(text),
-                  question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, mainWindow);
+                  QString::fromStdString(plainWindowTitle()), QString::fromStdString(text),
+                  question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, mainWindow.data());
   box.setDefaultButton(buttons == MessageButtons::YesNoDefaultNo ? QMessageBox::No
                        : question                                ? QMessageBox::Yes
                                                                  : QMessageBox::Ok);
+  EscapeSwallower swallower;
+  if (question) box.installEventFilter(&swallower);
+  widenForCaption(box);
   const int answer = box.exec();
   return question ? answer == QMessageBox::Yes : true;
 }
@@ -54,24 +81,26 @@ void installQtHost(MainWindow* window) {
   clock.start();
   host.messageBox = showMessage;
   host.repaintNow = [] {
-    if (mainWindow) mainWindow->repaintNow();
+    if (mainWindow) mainWindow->refresh();
   };
   host.requestRepaint = [] {
     if (mainWindow) mainWindow->refresh();
   };
   host.playSound = [](SoundEvent) {};  // the sound files and their settings arrive with the sound issue
-  host.sleepMs = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+  // A pause of the game is a timer: the window paints and takes its close
+  // meanwhile. The continuation dies with the window.
+  host.after = [](int ms, std::function<void()> then) {
+    QObject* owner = mainWindow ? static_cast<QObject*>(mainWindow.data()) : qApp;
+    QTimer::singleShot(ms, owner, std::move(then));
+  };
   host.tickCount = [] { return static_cast<std::uint32_t>(clock.elapsed()); };
   host.escapeDown = [] { return escapeHeld; };
   host.setWindowTitle = [](const std::string& title) {
     if (mainWindow) mainWindow->setWindowTitle(QString::fromStdString(title));
   };
   host.setWindowEnabled = [](bool enabled) {
-    if (mainWindow) mainWindow->setEnabled(enabled);
+    if (mainWindow) mainWindow->setBusy(!enabled);
   };
-  // The window is disabled meanwhile, so no input reaches it; Escape is still
-  // seen by the watcher, which looks at every key event of the application.
-  host.pumpTimersAndPaint = [] { QApplication::processEvents(QEventLoop::AllEvents, 50); };
   host.updateCursor = [] {
     if (mainWindow) mainWindow->refresh();
   };

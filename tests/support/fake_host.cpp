@@ -15,12 +15,16 @@ FakeHost::FakeHost() : saved_(host) {
   host.repaintNow = [] { ++current->repaintsNow; };
   host.requestRepaint = [] { ++current->repaintRequests; };
   host.playSound = [](SoundEvent e) { current->sounds.push_back(e); };
-  host.sleepMs = [](int ms) { current->sleeps.push_back(ms); };
+  // A pause is recorded and over at once, so a capture is shown whole
+  // before playMove returns.
+  host.after = [](int ms, std::function<void()> then) {
+    current->sleeps.push_back(ms);
+    then();
+  };
   host.tickCount = [] { return current->tick += static_cast<std::uint32_t>(current->tickStep); };
   host.escapeDown = [] { return current->escapeHeld; };
   host.setWindowTitle = [](const std::string& title) { current->titles.push_back(title); };
   host.setWindowEnabled = [](bool enabled) { current->windowDisables += enabled ? 0 : 1; };
-  host.pumpTimersAndPaint = [] {};
   host.updateCursor = [] {};
   host.windowIsActive = [] { return current->active; };
   host.flashWindow = [] { ++current->flashes; };
