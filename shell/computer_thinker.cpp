@@ -51,8 +51,9 @@ void ComputerThinker::start(const GameState& game, std::function<bool(int)> prog
           },
           Qt::QueuedConnection);
     };
-    WorkerContext context{this, game, &abandoned_, generation,
-                          [&post](int percent) { post([percent](ComputerThinker* t) { t->progressArrived(percent); }); }};
+    WorkerContext context{this, game, &abandoned_, generation, [&post](int percent) {
+                            post([percent](ComputerThinker* t) { t->progressArrived(percent); });
+                          }};
     Search search{*game, workerProgress, &context};
     search.stop = &abandoned_;
     ComputerChoice choice;

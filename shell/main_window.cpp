@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 
 #include "core/game/commands.h"
 #include "core/game/computer_move.h"
@@ -313,7 +314,9 @@ void MainWindow::shutdown() {
   blinkTimer_.stop();
   clockTimer_.stop();
   turnTimer_.stop();
-  if (!settingsPath_.empty()) saveSettings(settingsPath_);
+  std::string error;
+  if (!settingsPath_.empty() && !saveSettings(settingsPath_, &error))
+    std::fprintf(stderr, "velmora: the settings were not saved: %s\n", error.c_str());
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "core/game/settings.h"
+#include "core/platform/text.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 
@@ -13,7 +14,7 @@ namespace {
 const char* const kPlayerNames[2] = {"Player 1", "Player 2"};
 const char* const kSideNames[2] = {"WHITE SIDE", "BLACK SIDE"};
 
-std::string cut(const std::string& name) { return name.substr(0, 49); }
+std::string cut(const std::string& name) { return cutUtf8(name, 49); }
 
 }  // namespace
 

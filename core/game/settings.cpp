@@ -1,7 +1,12 @@
 #include "core/game/settings.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <vector>
 
 #include "core/platform/profile.h"
 #include "core/view/appearance.h"
@@ -18,111 +23,159 @@ namespace {
 int clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
 int cellSizeOfScale(int scale) { return scale == 87 ? 56 : scale == 75 ? 48 : 64; }
-const char* scaleOfCellSize(int cell) { return cell == 64 ? "100" : cell == 56 ? "87" : "75"; }
+int scaleOfCellSize(int cell) { return cell == 64 ? 100 : cell == 56 ? 87 : 75; }
 
 std::string defaultSoundFile(const char* event) { return std::string(".\\Sound\\") + event + ".wav"; }
+
+// How a key's value is read, checked and written.
+enum class Kind {
+  Number,   // an int; `low`..`high` bound it where they differ
+  Colour,   // a colour; written as the signed number that was read
+  Text,     // a string of at most `limit` - 1 bytes
+  YesNo,    // a bool: "YES", anything else is false
+  Scale,    // the square size, written as the percentage of its scale
+  Opacity,  // a number 50..100, else 85
+  Port,     // a number, raised to kMinPort
+};
+
+// One key of the settings file. The table below is in the order the file
+// is written; reading goes by name, so the order is only the file's look.
+struct SettingKey {
+  const char* section;
+  const char* key;
+  Kind kind;
+  void* field;
+  int numberDefault = 0;
+  const char* textDefault = nullptr;  // nullptr: the login name
+  size_t limit = 0;
+  int low = 0, high = 0;
+};
+
+std::vector<SettingKey> settingKeys() {
+  AppearanceSettings& a = appearance;
+  const AppearanceSettings& d = defaultAppearance;
+  std::vector<SettingKey> keys = {
+      {"COLOR", "BACKGROUND", Kind::Colour, &a.backgroundColour, static_cast<int>(d.backgroundColour)},
+      {"COLOR", "INK", Kind::Colour, &a.inkColour, static_cast<int>(d.inkColour)},
+      {"LAST GAME", "GAME TYPE", Kind::Number, &lastGame.gameType, 0, nullptr, 0, 0, kVariantCount - 1},
+      {"LAST GAME", "GIVE AWAY", Kind::YesNo, &lastGame.giveAway},
+      {"LAST GAME", "LEVEL", Kind::Number, &lastGame.level, 0, nullptr, 0, 0, 2},
+      {"LAST GAME", "PLAYER 1 NAME", Kind::Text, &lastGame.player1Name, 0, nullptr, 50},
+      {"LAST GAME", "PLAYER 2 NAME", Kind::Text, &lastGame.player2Name, 0, "Computer", 50},
+      {"SHOW", "AI PROGRESS", Kind::Number, &a.showAiProgress, d.showAiProgress},
+      {"SHOW", "COORDINATES", Kind::Number, &a.showCoordinates, d.showCoordinates},
+      {"SHOW", "DRAGGING_PIECE", Kind::Number, &a.dragShow, d.dragShow},
+      {"SHOW", "FONT", Kind::Text, &a.fontFace, 0, d.fontFace.c_str(), 260},
+      {"SHOW", "LAST MOVE", Kind::Number, &a.showLastMove, d.showLastMove},
+      {"SHOW", "LEGAL MOVES", Kind::Number, &a.showLegalMoves, d.showLegalMoves},
+      {"SHOW", "OPAQUE_DRAGGING_PIECE", Kind::Opacity, &a.dragOpacity, d.dragOpacity},
+      {"SHOW", "SCALE", Kind::Scale, &a.cellSize, 100},
+      {"SHOW", "SHADOW_DRAGGING_PIECE", Kind::Number, &a.dragShadow, d.dragShadow},
+      {"SHOW", "WHITE ON TOP", Kind::Number, &a.whiteOnTop, d.whiteOnTop},
+      {"SKIN", "NAME", Kind::Text, &a.skinName, 0, "UNNAMED", 50},
+      {"SKIN", "NUMBER", Kind::Number, &a.skinNumber, d.skinNumber, nullptr, 0, 0, kBuiltInSkinCount - 1},
+      {"NET", "IP", Kind::Text, &netSettings.ip, 0, "0.0.0.0", 16},
+      {"NET", "NAME", Kind::Text, &netSettings.name, 0, nullptr, 50},
+      {"NET", "PORT", Kind::Port, &netSettings.port, 7000},
+      {"NET", "SERVER", Kind::Number, &netSettings.server, 1},
+  };
+  // The sound keys are named after their events.
+  static std::string soundKeys[kSoundEventCount][2];
+  static std::string soundDefaults[kSoundEventCount];
+  for (int i = 0; i < kSoundEventCount; ++i) {
+    SoundSetting& sound = soundSettings[i];
+    soundKeys[i][0] = std::string(sound.event) + "_FILE";
+    soundKeys[i][1] = std::string(sound.event) + "_ENABLE";
+    soundDefaults[i] = defaultSoundFile(sound.event);
+    keys.push_back({"SOUND", soundKeys[i][0].c_str(), Kind::Text, &sound.file, 0, soundDefaults[i].c_str(), 260});
+    keys.push_back({"SOUND", soundKeys[i][1].c_str(), Kind::Number, &sound.enabled, 1});
+  }
+  return keys;
+}
+
+void readKey(const Profile& p, const SettingKey& k, const std::string& userName) {
+  switch (k.kind) {
+    case Kind::Number: {
+      const int value = p.getInt(k.section, k.key, k.numberDefault);
+      *static_cast<int*>(k.field) = k.low < k.high ? clamp(value, k.low, k.high) : value;
+      return;
+    }
+    case Kind::Colour:
+      *static_cast<Colour*>(k.field) = static_cast<Colour>(p.getInt(k.section, k.key, k.numberDefault));
+      return;
+    case Kind::Text:
+      *static_cast<std::string*>(k.field) =
+          p.getString(k.section, k.key, k.textDefault ? k.textDefault : userName, k.limit);
+      return;
+    case Kind::YesNo: *static_cast<bool*>(k.field) = p.getString(k.section, k.key, "", 50) == "YES"; return;
+    case Kind::Scale:
+      *static_cast<int*>(k.field) = cellSizeOfScale(p.getInt(k.section, k.key, k.numberDefault));
+      return;
+    case Kind::Opacity: {
+      const int value = p.getInt(k.section, k.key, k.numberDefault);
+      *static_cast<int*>(k.field) = value < 50 || value > 100 ? 85 : value;
+      return;
+    }
+    case Kind::Port:
+      *static_cast<int*>(k.field) = std::max(p.getInt(k.section, k.key, k.numberDefault), kMinPort);
+      return;
+  }
+}
+
+std::string writtenValue(const SettingKey& k) {
+  switch (k.kind) {
+    case Kind::Number:
+    case Kind::Opacity:
+    case Kind::Port: return std::to_string(*static_cast<const int*>(k.field));
+    // The colour read back as it was read: -1 stays -1.
+    case Kind::Colour: return std::to_string(static_cast<std::int32_t>(*static_cast<const Colour*>(k.field)));
+    case Kind::Text: return *static_cast<const std::string*>(k.field);
+    case Kind::YesNo: return *static_cast<const bool*>(k.field) ? "YES" : "NO";
+    case Kind::Scale: return std::to_string(scaleOfCellSize(*static_cast<const int*>(k.field)));
+  }
+  return {};
+}
 
 }  // namespace
 
 void loadSettings(const std::string& path, const std::string& userName) {
   const Profile p = Profile::readFile(path);
-  AppearanceSettings& a = appearance;
-  const AppearanceSettings& d = defaultAppearance;
-
-  a.backgroundColour = static_cast<Colour>(p.getInt("COLOR", "BACKGROUND", static_cast<int>(d.backgroundColour)));
-  a.inkColour = static_cast<Colour>(p.getInt("COLOR", "INK", static_cast<int>(d.inkColour)));
-
-  lastGame.gameType = clamp(p.getInt("LAST GAME", "GAME TYPE", 0), 0, kVariantCount - 1);
-  lastGame.level = clamp(p.getInt("LAST GAME", "LEVEL", 0), 0, 2);
-  lastGame.giveAway = p.getString("LAST GAME", "GIVE AWAY", "", 50) == "YES";
-  lastGame.player1Name = p.getString("LAST GAME", "PLAYER 1 NAME", userName, 50);
-  lastGame.player2Name = p.getString("LAST GAME", "PLAYER 2 NAME", "Computer", 50);
-
-  a.showAiProgress = p.getInt("SHOW", "AI PROGRESS", d.showAiProgress);
-  a.showCoordinates = p.getInt("SHOW", "COORDINATES", d.showCoordinates);
-  a.showLastMove = p.getInt("SHOW", "LAST MOVE", d.showLastMove);
-  a.showLegalMoves = p.getInt("SHOW", "LEGAL MOVES", d.showLegalMoves);
-  a.dragShow = p.getInt("SHOW", "DRAGGING_PIECE", d.dragShow);
-  a.dragShadow = p.getInt("SHOW", "SHADOW_DRAGGING_PIECE", d.dragShadow);
-  a.dragOpacity = p.getInt("SHOW", "OPAQUE_DRAGGING_PIECE", d.dragOpacity);
-  if (a.dragOpacity < 50 || a.dragOpacity > 100) a.dragOpacity = 85;
-  a.fontFace = p.getString("SHOW", "FONT", d.fontFace, 260);
-  a.cellSize = cellSizeOfScale(p.getInt("SHOW", "SCALE", 100));
-  a.whiteOnTop = p.getInt("SHOW", "WHITE ON TOP", d.whiteOnTop);
-
-  a.skinName = p.getString("SKIN", "NAME", "UNNAMED", 50);
-  a.skinNumber = clamp(p.getInt("SKIN", "NUMBER", d.skinNumber), 0, kBuiltInSkinCount - 1);
-
-  netSettings.server = p.getInt("NET", "SERVER", 1);
-  netSettings.ip = p.getString("NET", "IP", "0.0.0.0", 16);
-  netSettings.port = p.getInt("NET", "PORT", 7000);
-  if (netSettings.port < kMinPort) netSettings.port = kMinPort;
-  netSettings.name = p.getString("NET", "NAME", userName, 50);
-
-  for (SoundSetting& s : soundSettings) {
-    s.file = p.getString("SOUND", std::string(s.event) + "_FILE", defaultSoundFile(s.event), 260);
-    s.enabled = p.getInt("SOUND", std::string(s.event) + "_ENABLE", 1);
-  }
+  for (const SettingKey& k : settingKeys()) readKey(p, k, userName);
 }
 
 std::string settingsText() {
-  const AppearanceSettings& a = appearance;
   std::string text;
-  const auto section = [&](const char* name) { text += std::string("\r\n[") + name + "]\r\n"; };
-  const auto line = [&](const std::string& key, const std::string& value) { text += key + " = " + value + "\r\n"; };
-  const auto number = [&](const std::string& key, long long value) { line(key, std::to_string(value)); };
-
-  section("COLOR");
-  number("BACKGROUND", a.backgroundColour);
-  number("INK", a.inkColour);
-  section("LAST GAME");
-  number("GAME TYPE", lastGame.gameType);
-  line("GIVE AWAY", lastGame.giveAway ? "YES" : "NO");
-  number("LEVEL", lastGame.level);
-  line("PLAYER 1 NAME", lastGame.player1Name);
-  line("PLAYER 2 NAME", lastGame.player2Name);
-  section("SHOW");
-  number("AI PROGRESS", a.showAiProgress);
-  number("COORDINATES", a.showCoordinates);
-  number("DRAGGING_PIECE", a.dragShow);
-  line("FONT", a.fontFace);
-  number("LAST MOVE", a.showLastMove);
-  number("LEGAL MOVES", a.showLegalMoves);
-  number("OPAQUE_DRAGGING_PIECE", a.dragOpacity);
-  line("SCALE", scaleOfCellSize(a.cellSize));
-  number("SHADOW_DRAGGING_PIECE", a.dragShadow);
-  number("WHITE ON TOP", a.whiteOnTop);
-  section("SKIN");
-  line("NAME", a.skinName);
-  number("NUMBER", a.skinNumber);
-  section("NET");
-  line("IP", netSettings.ip);
-  line("NAME", netSettings.name);
-  number("PORT", netSettings.port);
-  number("SERVER", netSettings.server);
-  section("SOUND");
-  for (const SoundSetting& s : soundSettings) {
-    line(std::string(s.event) + "_FILE", s.file);
-    number(std::string(s.event) + "_ENABLE", s.enabled);
+  const char* section = nullptr;
+  for (const SettingKey& k : settingKeys()) {
+    if (!section || std::string(section) != k.section) {
+      section = k.section;
+      text += std::string("\r\n[") + section + "]\r\n";
+    }
+    text += std::string(k.key) + " = " + writtenValue(k) + "\r\n";
   }
   return text;
 }
 
-bool saveSettings(const std::string& path) {
+bool saveSettings(const std::string& path, std::string* error) {
   // Written beside the file and renamed over it, so a failed write never
   // leaves half a settings file.
   const std::string temporary = path + ".new";
   const std::string text = settingsText();
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    if (!out.flush()) return false;
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+  const auto fail = [&](const char* what) {
+    const int reason = errno;
+    if (error) *error = std::string(what) + " " + temporary + ": " + std::strerror(reason);
     std::remove(temporary.c_str());
     return false;
+  };
+  std::FILE* out = std::fopen(temporary.c_str(), "wb");
+  if (!out) return fail("cannot create");
+  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+  const int writeErrno = errno;
+  if (std::fclose(out) != 0 || !written) {
+    if (!written) errno = writeErrno;
+    return fail("cannot write");
   }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) return fail("cannot rename");
   return true;
 }
 

@@ -45,7 +45,8 @@ void loadSettings(const std::string& path, const std::string& userName);
 // The whole text of the file, CR LF line ends.
 std::string settingsText();
 
-// Replaces the file with settingsText() in one write; false when it failed.
-bool saveSettings(const std::string& path);
+// Replaces the file with settingsText() in one write; false when it failed,
+// with what failed and the system's reason in `error`.
+bool saveSettings(const std::string& path, std::string* error = nullptr);
 
 }  // namespace velmora

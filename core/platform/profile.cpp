@@ -1,9 +1,10 @@
 #include "core/platform/profile.h"
 
 #include <cctype>
-#include <climits>
 #include <fstream>
 #include <iterator>
+
+#include "core/platform/text.h"
 
 namespace velmora {
 
@@ -75,23 +76,29 @@ std::string Profile::getString(const std::string& section, const std::string& ke
                                size_t bufferSize) const {
   const std::string* value = find(section, key);
   std::string result = value ? *value : fallback;
+  // One pair of matching quotes around the value is taken off.
+  if (value && result.size() >= 2 && (result.front() == '"' || result.front() == '\'') &&
+      result.back() == result.front())
+    result = result.substr(1, result.size() - 2);
   const size_t nul = result.find('\0');
-  if (nul != std::string::npos) result.resize(nul);
-  if (bufferSize > 0 && result.size() > bufferSize - 1) result.resize(bufferSize - 1);
+  bool cut = nul != std::string::npos;
+  if (cut) result.resize(nul);
+  // Text other copies wrote in Windows-1252 becomes UTF-8; the limit is in
+  // bytes and never splits a character.
+  result = toUtf8(result);
+  if (bufferSize > 0 && result.size() > bufferSize - 1) {
+    result = cutUtf8(result, bufferSize - 1);
+    cut = true;
+  }
+  // A cut leaves no spaces at the end, as a value read whole has none.
+  if (cut)
+    while (!result.empty() && std::isspace(static_cast<unsigned char>(result.back()))) result.pop_back();
   return result;
 }
 
 int Profile::getInt(const std::string& section, const std::string& key, int fallback) const {
   const std::string* value = find(section, key);
-  if (!value) return fallback;
-  size_t i = 0;
-  bool negative = false;
-  if (i < value->size() && ((*value)[i] == '-' || (*value)[i] == '+')) negative = (*value)[i++] == '-';
-  long long number = 0;
-  for (; i < value->size() && std::isdigit(static_cast<unsigned char>((*value)[i])); ++i)
-    if (number <= INT_MAX) number = number * 10 + ((*value)[i] - '0');
-  if (number > INT_MAX) number = INT_MAX;  // saturate rather than overflow
-  return static_cast<int>(negative ? -number : number);
+  return value ? readDecimal(*value) : fallback;
 }
 
 }  // namespace velmora

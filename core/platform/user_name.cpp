@@ -5,6 +5,8 @@
 
 #include <cstdlib>
 
+#include "core/platform/text.h"
+
 namespace velmora {
 
 std::string loginName() {
@@ -12,8 +14,7 @@ std::string loginName() {
   if (const passwd* entry = getpwuid(geteuid()); entry && entry->pw_name) name = entry->pw_name;
   if (name.empty())
     if (const char* user = std::getenv("USER")) name = user;
-  if (name.size() > 50) name.resize(50);
-  return name;
+  return cutUtf8(toUtf8(name), 50);
 }
 
 }  // namespace velmora

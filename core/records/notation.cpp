@@ -3,6 +3,7 @@
 #include <cctype>
 #include <climits>
 
+#include "core/platform/text.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
@@ -22,19 +23,6 @@ struct ParsedMove {
   Square landing[kMaxSteps]{};
 };
 
-// White space, an optional sign and decimal digits up to the first non-digit,
-// as C's atoi reads them; no digits read as 0. Saturates instead of overflowing.
-long readNumber(std::string_view s) {
-  size_t i = 0;
-  while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i]))) ++i;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-  long value = 0;
-  for (; i < s.size() && s[i] >= '0' && s[i] <= '9'; ++i)
-    if (value < INT_MAX) value = value * 10 + (s[i] - '0');
-  return negative ? -value : value;
-}
-
 bool readColumn(char c, int n, int& x) {
   if (c < 'a' || c >= 'a' + n) return false;
   x = c - 'a';
@@ -42,7 +30,7 @@ bool readColumn(char c, int n, int& x) {
 }
 
 bool readRow(std::string_view digits, int n, int& y) {
-  const long row = readNumber(digits) - 1;
+  const long row = static_cast<long>(readDecimal(digits)) - 1;
   if (row < 0 || row >= n) return false;
   y = static_cast<int>(row);
   return true;

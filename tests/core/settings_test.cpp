@@ -4,6 +4,7 @@
 #include "core/game/settings.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -30,8 +31,15 @@ struct SettingsTest : ::testing::Test {
     lastGame = {};
     netSettings = {};
   }
-  void TearDown() override { appearance = defaultAppearance; }
-  std::string path = tempFile("velmora-settings-test.ini");
+  void TearDown() override {
+    appearance = defaultAppearance;
+    std::remove(path.c_str());
+  }
+  // A file of each test's own, so that tests run side by side (ctest -j)
+  // never read each other's.
+  std::string path =
+      tempFile(std::string("velmora-settings-") + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+               "-" + std::to_string(::getpid()) + ".ini");
 };
 
 TEST(Profile, NamesIgnoreCaseAndSpaceAndValuesAreCut) {
@@ -51,6 +59,47 @@ TEST(Profile, IntegersAreDecimalWithASign) {
   EXPECT_EQ(p.getInt("A", "junk", 0), 12);
   EXPECT_EQ(p.getInt("A", "word", 5), 0);
   EXPECT_EQ(p.getInt("A", "huge", 0), 2147483647);
+}
+
+TEST(Profile, OnePairOfMatchingQuotesIsTakenOff) {
+  const Profile p = Profile::fromText("[A]\nq = \"Some Face\"\ns = 'x'\nodd = \"x'\nhalf = \"x\ntwo = \"\"x\"\"\n");
+  EXPECT_EQ(p.getString("A", "q", "", 260), "Some Face");
+  EXPECT_EQ(p.getString("A", "s", "", 260), "x");
+  EXPECT_EQ(p.getString("A", "odd", "", 260), "\"x'");
+  EXPECT_EQ(p.getString("A", "half", "", 260), "\"x");
+  EXPECT_EQ(p.getString("A", "two", "", 260), "\"x\"");
+}
+
+TEST(Profile, ACutLeavesNoSpacesAtTheEndAndNoHalfCharacter) {
+  const Profile p =
+      Profile::fromText(std::string("[A]\nname = ") + std::string(48, 'a') + " b\nnul = " + std::string("ab \0cd", 6) +
+                        "\n" + "umlaut = J\xC3\xBCrgen\nlegacy = J\xFCrgen\n");
+  EXPECT_EQ(p.getString("A", "name", "", 50), std::string(48, 'a'));
+  EXPECT_EQ(p.getString("A", "nul", "", 50), "ab");
+  EXPECT_EQ(p.getString("A", "umlaut", "", 3), "J");  // the two bytes of the ü do not fit in two
+  EXPECT_EQ(p.getString("A", "umlaut", "", 4), "J\xC3\xBC");
+  EXPECT_EQ(p.getString("A", "legacy", "", 50), "J\xC3\xBCrgen");  // Windows-1252 from another copy
+}
+
+TEST_F(SettingsTest, EverySettingReadsBackTheSameAfterASave) {
+  writeFile(path, std::string("[COLOR]\r\nINK = -5\r\nBACKGROUND = -1\r\n[LAST GAME]\r\nPLAYER 1 NAME = ") +
+                      std::string(48, 'a') + " b\r\nPLAYER 2 NAME = \"\xC5\x81ukasz\"\r\n[NET]\r\nNAME = Jos\xE9\r\n");
+  loadSettings(path, "anna");
+  EXPECT_EQ(lastGame.player1Name, std::string(48, 'a'));
+  EXPECT_EQ(lastGame.player2Name, "\xC5\x81ukasz");
+  EXPECT_EQ(netSettings.name, "Jos\xC3\xA9");
+  const std::string first = settingsText();
+  EXPECT_NE(first.find("INK = -5\r\n"), std::string::npos);
+  EXPECT_NE(first.find("BACKGROUND = -1\r\n"), std::string::npos);
+  ASSERT_TRUE(saveSettings(path));
+  loadSettings(path, "anna");
+  EXPECT_EQ(settingsText(), first);
+}
+
+TEST_F(SettingsTest, AFailedWriteSaysWhy) {
+  std::string error;
+  EXPECT_FALSE(saveSettings("/nonexistent-folder/velmora.ini", &error));
+  EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
 }
 
 TEST_F(SettingsTest, MissingFileGivesTheDefaults) {

@@ -1,0 +1,27 @@
+#pragma once
+// Text from outside and its limits. Inside the program and in the files we
+// write, text is UTF-8; text that is not valid UTF-8 comes from other
+// copies' files, which hold Windows-1252, and is read as that. Length
+// limits are in bytes, as the fixed buffers of the files and the game are,
+// and never split a character.
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+bool isValidUtf8(std::string_view text);
+
+// The text itself when it is valid UTF-8, else read as Windows-1252.
+std::string toUtf8(std::string_view text);
+
+// The longest prefix of at most `maxBytes` bytes that ends on a character
+// boundary of UTF-8 text.
+std::string cutUtf8(std::string_view text, size_t maxBytes);
+
+// White space, an optional sign and decimal digits up to the first
+// non-digit, as C's atoi reads them: no digits read as 0, and a number
+// beyond int saturates at its limit instead of overflowing.
+int readDecimal(std::string_view text);
+
+}  // namespace velmora
