@@ -106,6 +106,21 @@ TEST(MouseEntry, AmbiguousDestinationAsksForThePath) {
   EXPECT_EQ(e.lastMove(), "c1:e3:c5:e7");
 }
 
+TEST(MouseEntry, TwoRecordsOfOnePathAreOneMove) {
+  // Black's man takes d4 and d2 and is crowned on e1, where it may go on:
+  // the move list holds that capture twice, the player sees one move.
+  Entry e(Russian, "W:.b.b.b.b/b.b.b.b./.b.b.b.b/......../......../w.w.w.w./.w.w.w.w/w.w.w.w.");
+  for (const char* text :
+       {"e3-d4", "f6-e5", "d4:f6", "g7:e5", "f2-e3", "b6-a5", "e1-f2", "a7-b6", "e3-f4", "f8-g7", "c3-d4"})
+    ASSERT_TRUE(playMoveText(*e.game, text)) << text;
+  refreshListing(e.listing, *e.game, e.game->plyCount);
+  e.click("e5");
+  e.click("e1");
+  EXPECT_TRUE(e.fake.record().messages.empty()) << e.fake.record().messages.front();
+  EXPECT_EQ(e.game->plyCount, 12);
+  EXPECT_EQ(e.lastMove(), "e5:c3:e1");
+}
+
 TEST(MouseEntry, WaypointsToggleAndVanishWithTheSelection) {
   Entry e(American, kTwoPaths);
   e.click("c1");

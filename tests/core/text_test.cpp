@@ -14,7 +14,7 @@ TEST(Text, Utf8IsKeptAndAnythingElseIsWindows1252) {
   EXPECT_EQ(toUtf8("Jos\xC3\xA9"), "Jos\xC3\xA9");
   EXPECT_EQ(toUtf8("Jos\xE9"), "Jos\xC3\xA9");
   EXPECT_EQ(toUtf8("\x80 \x9F"), "\xE2\x82\xAC \xC5\xB8");  // euro sign, Y with diaeresis
-  EXPECT_EQ(toUtf8("\x81"), "\xC2\x81");                     // unassigned: the control of that value
+  EXPECT_EQ(toUtf8("\x81"), "\xC2\x81");                    // unassigned: the control of that value
   // Overlong forms, surrogates, code points beyond U+10FFFF and cut
   // sequences are not UTF-8.
   for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xE2\x82", "\xC3"})
