@@ -183,14 +183,7 @@ int captureQuality(const MoveRecord& move) {
 // Captured pieces, then the origin, then the destination: a capture may end on
 // its own starting square.
 void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
-  if (&slot != &move) {
-    // A plain move is copied as one 16-byte block (header and step 0; the
-    // rest of the block is not meaningful), a capture with all its steps.
-    if (move.captureCount == 0)
-      std::memcpy(&slot, &move, 16);
-    else
-      std::memcpy(&slot, &move, 5 + sizeof(MoveStep) * static_cast<size_t>(move.captureCount));
-  }
+  if (&slot != &move) std::memcpy(&slot, &move, usedBytes(move));
   for (int k = 0; k < move.captureCount; ++k)
     state.board[move.steps[k].capturedY][move.steps[k].capturedX].kind = Empty;
   state.board[move.fromY][move.fromX].kind = Empty;

@@ -84,16 +84,16 @@ inline bool atLimit(Context& g, int depth, const Start& start, bool crownOnLastR
 inline void addPlainMove(Context& g, int x, int y, int toX, int toY, int kindAfter) {
   if (g.full()) return;
   const Cell& c = g.at(x, y);
-  // Header and step 0 built locally and stored at once; the bytes beyond
-  // step 0's destination and kind are not meaningful for a plain move.
-  const std::int8_t bytes[16] = {static_cast<std::int8_t>(x),
-                                 static_cast<std::int8_t>(y),
-                                 static_cast<std::int8_t>(c.kind),
-                                 static_cast<std::int8_t>(c.side),
-                                 0,
-                                 static_cast<std::int8_t>(toX),
-                                 static_cast<std::int8_t>(toY),
-                                 static_cast<std::int8_t>(kindAfter)};
+  // Header and step 0 built locally and stored at once; a plain move
+  // captures nothing, so step 0's captured square and kind stay 0.
+  const std::int8_t bytes[kPlainMoveBytes] = {static_cast<std::int8_t>(x),
+                                              static_cast<std::int8_t>(y),
+                                              static_cast<std::int8_t>(c.kind),
+                                              static_cast<std::int8_t>(c.side),
+                                              0,
+                                              static_cast<std::int8_t>(toX),
+                                              static_cast<std::int8_t>(toY),
+                                              static_cast<std::int8_t>(kindAfter)};
   std::memcpy(&g.list[g.state.moveCount++], bytes, sizeof bytes);
 }
 // Every empty square along (dx, dy) up to the first occupied one or the edge.

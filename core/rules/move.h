@@ -2,6 +2,7 @@
 // One move as every part of the program sees it: generated, entered, loaded,
 // received or tried by the computer. The layout is fixed at 125 bytes.
 
+#include <cstddef>
 #include <cstdint>
 
 namespace velmora {
@@ -36,5 +37,14 @@ struct MoveRecord {
 
 static_assert(sizeof(MoveStep) == 6);
 static_assert(sizeof(MoveRecord) == 125);
+
+// Records are copied only as far as they are used: the header, then one
+// step for a plain move or each capture's step.
+constexpr size_t kMoveHeaderBytes = offsetof(MoveRecord, steps);
+constexpr size_t kPlainMoveBytes = kMoveHeaderBytes + sizeof(MoveStep);
+inline size_t usedBytes(const MoveRecord& m) {
+  return m.captureCount > 0 ? kMoveHeaderBytes + sizeof(MoveStep) * static_cast<size_t>(m.captureCount)
+                            : kPlainMoveBytes;
+}
 
 }  // namespace velmora
