@@ -26,6 +26,7 @@
 #include "shell/computer_thinker.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/new_game_dialog.h"
+#include "shell/paint/app_icon.h"
 
 namespace velmora {
 
@@ -37,6 +38,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
       thinker_(new ComputerThinker(this)),
       settingsPath_(std::move(settingsPath)) {
   setWindowTitle("Velmora");
+  setWindowIcon(appIcon());
   appearance = defaultAppearance;
   if (!settingsPath_.empty()) loadSettings(settingsPath_, loginName());
   setCentralWidget(board_);

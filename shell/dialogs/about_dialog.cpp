@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "shell/dialogs/fixed_size.h"
+
 namespace velmora {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
@@ -22,6 +24,7 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
   ok->setDefault(true);
   layout->addWidget(ok, 0, Qt::AlignRight);
   connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+  makeFixedSize(this);
 }
 
 }  // namespace velmora

@@ -14,6 +14,7 @@
 #include "core/platform/host.h"
 #include "core/rules/game_state.h"
 #include "core/view/appearance.h"
+#include "shell/dialogs/fixed_size.h"
 #include "shell/paint/renderer.h"
 
 namespace velmora {
@@ -103,6 +104,7 @@ NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, Q
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   connect(rules, &QPushButton::clicked, this, &NewGameDialog::rulesRequested);
   typeChanged();
+  makeFixedSize(this);
 }
 
 NewGameChoice NewGameDialog::choice() const {

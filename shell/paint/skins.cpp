@@ -345,8 +345,10 @@ QImage builtInSkin(int number) {
 
 QImage loadSkin(const QString& name, int number) {
   if (name.isEmpty()) return builtInSkin(number);
+  // Only a picture of exactly the tile grid's size is a skin: any other
+  // would put pieces where the tiles are not.
   QImage file(QDir("SKIN").filePath(name + ".bmp"));
-  if (!file.isNull()) return file.convertToFormat(QImage::Format_RGB32);
+  if (file.size() == QSize(6 * kSkinTile, 7 * kSkinTile)) return file.convertToFormat(QImage::Format_RGB32);
   appearance.skinNumber = defaultAppearance.skinNumber;
   appearance.skinName.clear();
   appearance.inkColour = defaultAppearance.inkColour;

@@ -1,21 +1,38 @@
 #include "shell/system/single_instance.h"
 
+#include <unistd.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <cstdlib>
+#include <QThread>
 
 namespace velmora {
 
 SingleInstance::SingleInstance(const QString& name) : name_(name) {}
 
 bool SingleInstance::askRunningCopy() {
-  QLocalSocket socket;
-  socket.connectToServer(name_);
-  if (!socket.waitForConnected(500)) return false;
-  socket.write("activate\n");
-  socket.waitForBytesWritten(500);
-  socket.disconnectFromServer();
-  return true;
+  // The lock goes to one copy only; a copy that died leaves a stale lock,
+  // which QLockFile takes over.
+  lock_ = std::make_unique<QLockFile>(name_ + ".lock");
+  if (lock_->tryLock(0)) return false;
+  // The other copy may still be starting: it listens within moments.
+  QElapsedTimer waited;
+  waited.start();
+  while (waited.elapsed() < 5000) {
+    QLocalSocket socket;
+    socket.connectToServer(name_);
+    if (socket.waitForConnected(250)) {
+      socket.write("activate\n");
+      socket.waitForBytesWritten(500);
+      socket.disconnectFromServer();
+      return true;
+    }
+    QThread::msleep(100);
+  }
+  return true;  // it holds the lock but does not answer: still, one copy only
 }
 
 void SingleInstance::listen() {
@@ -32,8 +49,9 @@ void SingleInstance::listen() {
 }
 
 QString defaultInstanceName() {
-  const char* user = std::getenv("USER");
-  return QString("velmora-%1").arg(user ? user : "user");
+  QString folder = QString::fromLocal8Bit(qgetenv("XDG_RUNTIME_DIR"));
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) folder = QDir::tempPath();
+  return QDir(folder).filePath(QString("velmora-%1").arg(::getuid()));
 }
 
 }  // namespace velmora

@@ -8,6 +8,7 @@
 #include "core/game/play.h"
 #include "core/records/listing.h"
 #include "core/rules/generate.h"
+#include "core/rules/position_text.h"
 #include "support/fake_host.h"
 #include "support/test_support.h"
 
@@ -68,6 +69,24 @@ TEST(ComputerMove, ProgressShowsInTheTitleAndTheClockIsCharged) {
   computerMove(s, g.listing, false);
   EXPECT_EQ(fake.record().titles, (Lines{"Velmora"}));  // only the plain title is put back
   EXPECT_EQ(fake.record().flashes, 1);
+}
+
+TEST(ComputerMove, TheClockIsChargedForThinkingNotForTheGameEndBox) {
+  test::FakeHost fake;
+  static bool boxShown;
+  boxShown = false;
+  // A minute passes while the player reads the game-end box.
+  host.messageBox = [](const std::string&, MessageIcon, MessageButtons) { return boxShown = true; };
+  host.tickCount = [] { return boxShown ? 60000u : 0u; };
+  // Black takes White's last man: the game ends with the computer's move.
+  ComputerGame g(American, HumanPlayer, ComputerPlayer);
+  readPosition("B:......../......../......../......../...b..../..w...../......../........", American, *g.game);
+  g.listing.lines.push_back(" 1. ...");
+  g.listing.selected = 1;
+  computerMove(*g.game, g.listing, true);
+  EXPECT_TRUE(boxShown);
+  EXPECT_EQ(g.game->gameRunning, 0);
+  EXPECT_EQ(g.game->players[Black].clockSeconds, 0);
 }
 
 TEST(ComputerMove, EscapeAnsweredNoGoesOnAndYesStopsTheGame) {

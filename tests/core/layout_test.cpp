@@ -101,5 +101,14 @@ TEST(Clock, HoursMinutesSeconds) {
   EXPECT_EQ(formatClock(36000 + 3599), "10:59:59");
 }
 
+TEST(Layout, TheLargestScaleThatTheScreenHolds) {
+  // A 12 x 12 board: 64-pixel squares need about 1000 x 830 pixels.
+  EXPECT_EQ(cellSizeThatFits(12, 64, 1366, 768 - 60), 48);
+  EXPECT_EQ(cellSizeThatFits(12, 64, 1400, 1000 - 60), 64);
+  EXPECT_EQ(cellSizeThatFits(12, 48, 1400, 1000), 48);  // never above the chosen scale
+  EXPECT_EQ(cellSizeThatFits(8, 64, 1366, 708), 64);
+  EXPECT_EQ(cellSizeThatFits(12, 64, 300, 200), 48);  // nothing fits: the smallest
+}
+
 }  // namespace
 }  // namespace velmora

@@ -2,21 +2,28 @@
 // stepping through the listing, painted pixels, and the single instance.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <memory>
+#include <thread>
 
 #include "core/game/help.h"
+#include "core/game/mouse_entry.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
@@ -300,6 +307,132 @@ TEST(Shell, EscapeHeldWhileTheComputerThinksAsksToBreak) {
   EXPECT_EQ(w.game->gameRunning, 1);
 }
 
+// Counts the paint events a widget receives.
+struct PaintCounter : QObject {
+  int paints = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
+TEST(Shell, CaptureIsShownStepByStepWhileTheWindowPaints) {
+  Window w(American);
+  host.after = [](int ms, std::function<void()> then) { QTimer::singleShot(ms / 5, std::move(then)); };
+  // c1 takes d2, f4 and f6, landing on e3, g5 and e7.
+  readPosition("W:......../......../.....b../......../.....b../......../...b..../..w.....", American, *w.game);
+  w.game->plyCount = 0;
+  resetListing(w.listing);
+  w.window->refresh();
+  PaintCounter counter;
+  w.board()->installEventFilter(&counter);
+  w.click(2, 0);
+  w.click(4, 6);
+  ASSERT_EQ(w.game->showingMove, 1);  // the click returned with the capture under way
+  w.click(4, 6);                      // input to the board is ignored meanwhile
+  EXPECT_FALSE(findSelectedPiece(*w.game).has_value());
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->showingMove == 0; }, 5000));
+  EXPECT_GE(counter.paints, 3);
+  EXPECT_EQ(w.lines().last(), " 1. c1:e3:g5:e7");
+  EXPECT_EQ(writePosition(*w.game), "B:......../....w.../......../......../......../......../......../........");
+}
+
+TEST(Shell, ClosingDuringACaptureShowsItWhole) {
+  Window w(American);
+  host.after = [](int, std::function<void()> then) { QTimer::singleShot(60000, std::move(then)); };
+  readPosition("W:......../......../.....b../......../.....b../......../...b..../..w.....", American, *w.game);
+  w.game->plyCount = 0;
+  resetListing(w.listing);
+  w.click(2, 0);
+  w.click(4, 6);
+  ASSERT_EQ(w.game->showingMove, 1);
+  w.window->close();
+  EXPECT_FALSE(w.window->isVisible());
+  EXPECT_EQ(w.game->showingMove, 0);
+  EXPECT_EQ(writePosition(*w.game), "B:......../....w.../......../......../......../......../......../........");
+}
+
+TEST(Shell, ComputerThinksOnAWorkerWhileTheWindowPaints) {
+  Window w(Canadian);  // 12 x 12 at "Above normal"
+  w.game->players[Black].type = ComputerPlayer;
+  w.game->searchDepth = 4;
+  PaintCounter counter;
+  w.board()->installEventFilter(&counter);
+  w.playLegal(0);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 5000));
+  EXPECT_FALSE(w.window->menuBar()->isEnabled());
+  EXPECT_FALSE(w.board()->isEnabled());
+  const int before = counter.paints;
+  w.window->dispatch(32772);  // New game: refused while the computer thinks, no dialog opens
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  QTest::qWait(300);
+  EXPECT_GT(counter.paints, before);  // the progress repaints the window
+  EXPECT_TRUE(w.window->windowTitle().startsWith("Velmora ["));
+  // Closing abandons the search at once: no move is played and the title
+  // and the window are as before.
+  w.window->close();
+  EXPECT_EQ(w.game->thinking, 0);
+  EXPECT_EQ(w.lines().size(), 2);
+  EXPECT_FALSE(w.window->isVisible());
+}
+
+TEST(Shell, BreakQuestionIsCaptionedPlainlyAndEscapeDoesNotAnswerIt) {
+  Window w(International);
+  installQtHost(w.window.get());  // the real message boxes
+  host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
+  w.game->players[Black].type = ComputerPlayer;
+  w.game->searchDepth = 4;
+  w.playLegal(0);
+  QString caption;
+  bool stillOpenAfterEscape = false;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return;
+    poll.stop();
+    caption = box->windowTitle();
+    QTest::keyClick(box, Qt::Key_Escape);  // the held key repeating
+    stillOpenAfterEscape = box->isVisible();
+    box->button(QMessageBox::Yes)->click();
+  });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 5000));
+  poll.start(10);
+  QTest::keyPress(w.window.get(), Qt::Key_Escape);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 0; }, 20000));
+  QTest::keyRelease(w.window.get(), Qt::Key_Escape);
+  EXPECT_EQ(caption, "Velmora");
+  EXPECT_TRUE(stillOpenAfterEscape);
+  EXPECT_EQ(w.game->gameRunning, 0);  // broken off: no move, the game stopped
+  EXPECT_EQ(w.lines().size(), 2);
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+  EXPECT_TRUE(w.window->menuBar()->isEnabled());
+}
+
+TEST(Shell, FixedSizeDialogsHaveNoMaximiseButton) {
+  NewGameDialog dialog(NewGameChoice{}, builtInSkin(0), nullptr);
+  EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(dialog.layout()->sizeConstraint(), QLayout::SetFixedSize);
+}
+
+TEST(Shell, UserSkinOfTheWrongSizeFallsBackToTheDefault) {
+  QDir().mkpath("SKIN");
+  QImage(100, 100, QImage::Format_RGB32).save("SKIN/tiny.bmp");
+  appearance.skinName = "tiny";
+  appearance.inkColour = 0x123456;
+  const QImage skin = loadSkin("tiny", 3);
+  EXPECT_EQ(skin.size(), QSize(384, 448));
+  EXPECT_TRUE(appearance.skinName.empty());
+  EXPECT_EQ(appearance.inkColour, defaultAppearance.inkColour);
+  QFile::remove("SKIN/tiny.bmp");
+  appearance = defaultAppearance;
+}
+
+TEST(Shell, WindowHasAnIcon) {
+  Window w(American);
+  EXPECT_FALSE(w.window->windowIcon().isNull());
+  EXPECT_FALSE(w.window->windowIcon().pixmap(32).isNull());
+}
+
 TEST(Shell, HelpOpensThePageOfEachTopic) {
   Window w(American);
   static std::vector<std::string> opened;
@@ -346,16 +479,25 @@ TEST(Shell, ScreenshotsOfEverySkinAndBoardSize) {
 }
 
 TEST(Shell, SecondInstanceActivatesTheFirst) {
-  SingleInstance first("velmora-test-instance");
-  first.listen();
+  const QString name =
+      QDir::temp().filePath(QString("velmora-test-instance-%1").arg(QCoreApplication::applicationPid()));
+  SingleInstance first(name);
+  ASSERT_FALSE(first.askRunningCopy());
+  // The second copy starts before the first listens, as when both start at
+  // the same moment: it waits for the first rather than running too.
+  std::atomic<int> secondAnswer{-1};
+  std::thread second([&] {
+    SingleInstance copy(name);
+    secondAnswer = copy.askRunningCopy() ? 1 : 0;
+  });
+  QTest::qWait(300);
   int activations = 0;
   QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
-  SingleInstance second("velmora-test-instance");
-  EXPECT_TRUE(second.askRunningCopy());
-  for (int i = 0; i < 20 && activations == 0; ++i) QTest::qWait(20);
-  EXPECT_EQ(activations, 1);
-  SingleInstance nobody("velmora-test-nobody-listens");
-  EXPECT_FALSE(nobody.askRunningCopy());
+  first.listen();
+  EXPECT_TRUE(QTest::qWaitFor([&] { return activations == 1; }, 5000));
+  second.join();
+  EXPECT_EQ(secondAnswer, 1);
+  EXPECT_TRUE(defaultInstanceName().endsWith(QString("velmora-%1").arg(::getuid())));
 }
 
 }  // namespace
