@@ -8,39 +8,35 @@ namespace velmora {
 
 namespace {
 
-const char* const kVariantNames[kVariantCount] = {
-    "American", "Brazilian",     "Canadian", "Crowded", "Frisian",         "Gothic", "International",
-    "Italian",  "Pool checkers", "Russian",  "Spanish", "Sparse checkers", "Thai",   "Turkish",
+// clang-format off
+constexpr VariantInfo kVariants[kVariantCount] = {
+  //  name               size  rows  set-up                  inverted  rules
+    {"American",         8,    3,    SetUp::Diagonal,        false,    RuleFamily::American},
+    {"Brazilian",        8,    3,    SetUp::Diagonal,        false,    RuleFamily::International},
+    {"Canadian",         12,   5,    SetUp::Diagonal,        false,    RuleFamily::International},
+    {"Crowded",          10,   4,    SetUp::Diagonal,        false,    RuleFamily::American},
+    {"Frisian",          10,   4,    SetUp::Diagonal,        false,    RuleFamily::Frisian},
+    {"Gothic",           8,    2,    SetUp::EveryFromZero,   false,    RuleFamily::Gothic},
+    {"International",    10,   4,    SetUp::Diagonal,        false,    RuleFamily::International},
+    {"Italian",          8,    3,    SetUp::Diagonal,        true,     RuleFamily::Italian},
+    {"Pool checkers",    8,    3,    SetUp::Diagonal,        false,    RuleFamily::PoolCheckers},
+    {"Russian",          8,    3,    SetUp::Diagonal,        false,    RuleFamily::Russian},
+    {"Spanish",          8,    3,    SetUp::Diagonal,        true,     RuleFamily::Spanish},
+    {"Sparse checkers",  10,   3,    SetUp::Diagonal,        false,    RuleFamily::American},
+    {"Thai",             8,    2,    SetUp::Diagonal,        false,    RuleFamily::Thai},
+    {"Turkish",          8,    2,    SetUp::EveryFromOne,    false,    RuleFamily::Turkish},
 };
+// clang-format on
 
 bool inTable(GameType type) { return type >= 0 && type < kVariantCount; }
-
-// Rows of men per side in the diagonal variants.
-int rowsOfMen(GameType type) {
-  switch (type) {
-    case Canadian: return 5;
-    case Crowded:
-    case Frisian:
-    case International: return 4;
-    case Thai: return 2;
-    default: return 3;
-  }
-}
 
 void placeMan(GameState& state, int x, int y, Side side) { state.board[y][x] = Cell{Man, side}; }
 
 }  // namespace
 
-int boardSizeOf(GameType type) {
-  switch (type) {
-    case Canadian: return 12;
-    case Crowded:
-    case Frisian:
-    case International:
-    case SparseCheckers: return 10;
-    default: return 8;
-  }
-}
+const VariantInfo& variantInfo(GameType type) { return kVariants[inTable(type) ? type : American]; }
+
+int boardSizeOf(GameType type) { return variantInfo(type).boardSize; }
 
 void clearSelection(GameState& state) {
   for (int y = 0; y < state.boardSize; ++y)
@@ -55,20 +51,19 @@ int setUpBoard(GameState& state, GameType type) {
   state.boardSize = boardSizeOf(type);
   const int n = state.boardSize;
 
-  if (type == Turkish || type == Gothic) {
-    // Every square is used; Turkish leaves the home rows empty.
-    const int first = type == Turkish ? 1 : 0;
+  const VariantInfo& variant = variantInfo(type);
+  state.invertSquareColours = variant.invertSquareColours ? 1 : 0;
+  if (variant.setUp != SetUp::Diagonal) {
+    // Every square of the rows is used; Turkish leaves the home rows empty.
+    const int first = variant.setUp == SetUp::EveryFromOne ? 1 : 0;
     for (int x = 0; x < n; ++x)
-      for (int r = first; r < first + 2; ++r) {
+      for (int r = first; r < first + variant.rowsOfMen; ++r) {
         placeMan(state, x, r, White);
         placeMan(state, x, n - 1 - r, Black);
       }
-    state.invertSquareColours = 0;
     return 1;
   }
-
-  state.invertSquareColours = (type == Italian || type == Spanish) ? 1 : 0;
-  for (int r = 0; r < rowsOfMen(type); ++r)
+  for (int r = 0; r < variant.rowsOfMen; ++r)
     for (int x = 0; x < n; ++x) {
       if ((x + r) % 2 == 0) placeMan(state, x, r, White);
       if ((x + n - 1 - r) % 2 == 0) placeMan(state, x, n - 1 - r, Black);
@@ -76,12 +71,12 @@ int setUpBoard(GameState& state, GameType type) {
   return 1;
 }
 
-const char* gameTypeName(GameType type) { return inTable(type) ? kVariantNames[type] : "Unknown"; }
+const char* gameTypeName(GameType type) { return inTable(type) ? kVariants[type].name : "Unknown"; }
 
 GameType gameTypeFromName(const char* name) {
   if (name == nullptr) return -1;
   for (GameType t = 0; t < kVariantCount; ++t)
-    if (std::strcmp(kVariantNames[t], name) == 0) return t;
+    if (std::strcmp(kVariants[t].name, name) == 0) return t;
   return -1;
 }
 

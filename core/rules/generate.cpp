@@ -155,19 +155,17 @@ void generateMoves(MoveRecord* list, GameState& state, int side) {
   state.moverSide = side;
   state.opponentSide = otherSide(side);
   Context g{state, list, state.boardSize, side, otherSide(side)};
-  switch (state.gameType) {
-    case Brazilian:
-    case Canadian:
-    case International: return generateTabled<kInternational>(g);
-    case PoolCheckers: return generateTabled<kPoolCheckers>(g);
-    case Russian: return generateRussian(g);
-    case Italian: return generateTabled<kItalian>(g);
-    case Spanish: return generateTabled<kSpanish>(g);
-    case Thai: return generateTabled<kThai>(g);
-    case Turkish: return generateTabled<kTurkish>(g);
-    case Gothic: return generateTabled<kGothic>(g);
-    case Frisian: return generateTabled<kFrisian>(g);
-    default: return generateTabled<kAmerican>(g);  // American, Crowded, Sparse checkers, unknown values
+  switch (variantInfo(state.gameType).rules) {
+    case RuleFamily::American: return generateTabled<kAmerican>(g);
+    case RuleFamily::International: return generateTabled<kInternational>(g);
+    case RuleFamily::PoolCheckers: return generateTabled<kPoolCheckers>(g);
+    case RuleFamily::Russian: return generateRussian(g);
+    case RuleFamily::Italian: return generateTabled<kItalian>(g);
+    case RuleFamily::Spanish: return generateTabled<kSpanish>(g);
+    case RuleFamily::Thai: return generateTabled<kThai>(g);
+    case RuleFamily::Turkish: return generateTabled<kTurkish>(g);
+    case RuleFamily::Gothic: return generateTabled<kGothic>(g);
+    case RuleFamily::Frisian: return generateTabled<kFrisian>(g);
   }
 }
 

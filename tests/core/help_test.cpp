@@ -3,12 +3,11 @@
 #include "core/game/help.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-
-#include <unistd.h>
 
 namespace velmora {
 namespace {
