@@ -17,6 +17,11 @@ const char kUsage[] =
     "                                        the computer's choice; LEVEL 0, 1 or 2\n"
     "  replay VARIANT [TEXT ...]             play move texts from the start position\n"
     "  bench [LEVEL]                         the standing search benchmark\n"
+    "  load FILE                             a saved game: players, level, moves, position\n"
+    "  save FILE VARIANT [--give-away] [--player1 NAME] [--player2 NAME]\n"
+    "       [--time1 S] [--time2 S] [--level 0|1|2] [--force] [MOVE ...]\n"
+    "                                        writes the game of the moves as a saved game;\n"
+    "                                        a player named Computer is the computer\n"
     "  --help                                this text\n"
     "\n"
     "VARIANT is a variant name as the program writes it (\"Pool checkers\") or its\n"
@@ -39,6 +44,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "search") == 0) return searchCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "replay") == 0) return replayCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "bench") == 0) return benchCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "load") == 0) return loadCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "save") == 0) return saveCommand(argc - 2, argv + 2);
   }
   std::fputs(kUsage, stderr);
   return kUsageError;

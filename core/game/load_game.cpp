@@ -1,0 +1,29 @@
+#include "core/game/load_game.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "core/game/play.h"
+#include "core/records/listing.h"
+#include "core/rules/game_state.h"
+
+namespace velmora {
+
+void takeOverLoadedGame(GameState& game, MoveListing& listing, const GameState& loaded) {
+  setUpBoard(game, loaded.gameType);  // board size and square colours
+  game.giveAway = loaded.giveAway;
+  if (loaded.players[White].type == ComputerPlayer || loaded.players[Black].type == ComputerPlayer)
+    game.searchDepth = loaded.searchDepth;
+  std::copy(std::begin(loaded.players), std::end(loaded.players), std::begin(game.players));
+  std::memcpy(game.gameRecord, loaded.gameRecord, sizeof game.gameRecord);
+  std::memcpy(game.board, loaded.board, sizeof game.board);
+  game.plyCount = loaded.plyCount;
+
+  game.gameModified = 0;
+  game.gameRunning = 0;
+  refreshListing(listing, game, game.plyCount);
+  if (checkGameEnd(game, listing, false) == GameGoesOn && game.players[listing.sideToMove()].type != ComputerPlayer)
+    game.gameRunning = 1;
+}
+
+}  // namespace velmora

@@ -1,0 +1,189 @@
+#include "core/records/saved_game.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+
+#include "core/game/new_game.h"
+#include "core/platform/file_write.h"
+#include "core/platform/host.h"
+#include "core/platform/profile.h"
+#include "core/records/listing.h"
+#include "core/records/notation.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+
+namespace velmora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* kHeader = "HEADER";
+constexpr const char* kMovements = "MOVEMENTS";
+constexpr size_t kValueBuffer = 50;  // values are read with at most 49 characters
+constexpr const char* kNameKeys[2] = {"PLAYER 1 NAME", "PLAYER 2 NAME"};
+constexpr const char* kTimeKeys[2] = {"PLAYER 1 TIME", "PLAYER 2 TIME"};
+constexpr const char* kDefaultNames[2] = {"PLAYER 1", "PLAYER 2"};
+// A move text shorter than "a1-b2" cannot name a move.
+constexpr size_t kShortestMoveText = 5;
+// NAME_MAX less ".vlm" and the ".new" of the temporary file beside it.
+constexpr size_t kLongestFileName = 255 - 8;
+
+std::string lower(std::string s) {
+  for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+bool sameName(const std::string& a, const std::string& b) { return lower(a) == lower(b); }
+
+std::string playerName(const PlayerRecord& p) { return std::string(p.name, strnlen(p.name, sizeof p.name)); }
+
+// Copies at most the field's room, never splitting a UTF-8 character.
+void setPlayerName(PlayerRecord& p, const std::string& name) {
+  size_t length = std::min(name.size(), sizeof p.name - 1);
+  if (length < name.size())
+    while (length > 0 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) --length;
+  std::memset(p.name, 0, sizeof p.name);
+  std::memcpy(p.name, name.data(), length);
+}
+
+bool hasComputer(const GameState& game) {
+  return game.players[White].type == ComputerPlayer || game.players[Black].type == ComputerPlayer;
+}
+
+// The entry of `folder` named `name` without regard to case: the exact name
+// when it is there, otherwise the first in byte order; empty when none.
+std::string entryOfName(const fs::path& folder, const std::string& name, bool directory) {
+  std::vector<std::string> found;
+  std::error_code ec;
+  for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string entry = it->path().filename().string();
+    if (!sameName(entry, name)) continue;
+    std::error_code typeError;
+    if (directory && !it->is_directory(typeError)) continue;
+    if (entry == name) return entry;
+    found.push_back(entry);
+  }
+  return found.empty() ? std::string() : *std::min_element(found.begin(), found.end());
+}
+
+void loadGame(GameState& s, const Profile& p) {
+  // The variant: a name outside the table plays as American.
+  const GameType found = gameTypeFromName(p.getString(kHeader, "GAME TYPE", "ERROR", kValueBuffer).c_str());
+  const GameType type = found < 0 ? American : found;
+
+  // The players: the name "Computer" is what marks the computer.
+  for (int side = 0; side < 2; ++side) {
+    const std::string name = p.getString(kHeader, kNameKeys[side], kDefaultNames[side], kValueBuffer);
+    setPlayerName(s.players[side], name);
+    s.players[side].type = name == kComputerName ? ComputerPlayer : HumanPlayer;
+  }
+  // Between two humans the level of the state is kept.
+  if (hasComputer(s)) s.searchDepth = std::clamp(p.getInt(kHeader, "AI LEVEL", 1), 0, 2) + 2;
+  s.giveAway = p.getString(kHeader, "GIVE AWAY", "NO", kValueBuffer) == "YES" ? 1 : 0;
+  for (int side = 0; side < 2; ++side) s.players[side].clockSeconds = p.getInt(kHeader, kTimeKeys[side], 0);
+
+  // The moves, from the start position, up to the first that is missing,
+  // too short or not legal; playMoveText refuses the 401st.
+  setUpBoard(s, type);
+  s.plyCount = 0;
+  for (;;) {
+    const std::string text = p.getString(kMovements, "NUMBER " + std::to_string(s.plyCount), "EMPTY", kValueBuffer);
+    if (text == "EMPTY" || text.size() < kShortestMoveText || !playMoveText(s, text)) break;
+  }
+
+  // The board once more from the record, as every other rebuild makes it.
+  setUpBoard(s, type);
+  for (int j = 0; j < s.plyCount; ++j) applyMove(s.gameRecord[j], s.gameRecord[j], s);
+}
+
+}  // namespace
+
+std::string savedGameText(const GameState& game, int moves) {
+  std::string text;
+  const auto line = [&text](const std::string& key, const std::string& value) { text += key + " = " + value + "\r\n"; };
+  text += "[HEADER]\r\n";
+  if (hasComputer(game)) line("AI LEVEL", std::to_string(game.searchDepth - 2));
+  line("GAME TYPE", gameTypeName(game.gameType));
+  line("GIVE AWAY", game.giveAway ? "YES" : "NO");
+  for (int side = 0; side < 2; ++side) {
+    line(kNameKeys[side], playerName(game.players[side]));
+    line(kTimeKeys[side], std::to_string(game.players[side].clockSeconds));
+  }
+  text += "\r\n[MOVEMENTS]\r\n";
+  for (int k = 0; k < moves; ++k) line("NUMBER " + std::to_string(k), formatMove(game, k));
+  return text;
+}
+
+void loadGameText(GameState& state, const std::string& text) { loadGame(state, Profile::fromText(text)); }
+
+void loadGameFile(GameState& state, const std::string& path) { loadGame(state, Profile::readFile(path)); }
+
+std::string savedGamesFolder(const std::string& workDir) {
+  const std::string existing = entryOfName(workDir, "Save", true);
+  return (fs::path(workDir) / (existing.empty() ? "SAVE" : existing)).string();
+}
+
+std::string savedGamePath(const std::string& workDir, const std::string& name) {
+  const fs::path folder = savedGamesFolder(workDir);
+  const std::string file = name + kSavedGameExtension;
+  const std::string existing = entryOfName(folder, file, false);
+  return (folder / (existing.empty() ? file : existing)).string();
+}
+
+std::vector<std::string> listSavedGames(const std::string& workDir) {
+  std::vector<std::string> names;
+  std::error_code ec;
+  const size_t extension = std::strlen(kSavedGameExtension);
+  for (fs::directory_iterator it(savedGamesFolder(workDir), ec), end; !ec && it != end; it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    std::error_code typeError;
+    if (name.size() < extension || !it->is_regular_file(typeError)) continue;
+    if (lower(name.substr(name.size() - extension)) == kSavedGameExtension) names.push_back(name);
+  }
+  std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+    const std::string la = lower(a), lb = lower(b);
+    return la != lb ? la < lb : a < b;
+  });
+  return names;
+}
+
+void saveGameFile(GameState& game, const MoveListing& listing, const std::string& path) {
+  std::error_code ec;
+  if (fs::exists(path, ec) &&
+      !host.messageBox("File exist. Overwrite?", MessageIcon::Question, MessageButtons::YesNoDefaultNo))
+    return;
+  const std::string text = savedGameText(game, listing.moveCount());
+  fs::create_directory(fs::path(path).parent_path(), ec);  // an existing folder is no error
+  if (replaceFile(path, text)) {
+    game.gameModified = 0;
+    host.messageBox("Game saved.", MessageIcon::Information, MessageButtons::Ok);
+  } else {
+    host.messageBox("Error save game.", MessageIcon::Error, MessageButtons::Ok);
+  }
+}
+
+std::string proposedSaveName(const GameState& game, const std::string& shortDate) {
+  std::string date;
+  for (const char c : shortDate) {
+    if (c >= '0' && c <= '9')
+      date += c;
+    else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)  // one "_" for a whole UTF-8 character
+      date += '_';
+  }
+  return "[" + playerName(game.players[White]) + "]-[" + playerName(game.players[Black]) + "]-[" + date + "]-[RULES-" +
+         gameTypeName(game.gameType) + "]";
+}
+
+std::optional<std::string> saveNameProblem(const std::string& name) {
+  if (name.empty()) return std::string("Please enter name");
+  for (const char c : name)
+    if (static_cast<unsigned char>(c) < 0x20 || std::strchr("\\/:*?\"<>|", c) != nullptr)
+      return std::string("A file name cannot hold any of \\ / : * ? \" < > | or control characters.");
+  if (name.size() > kLongestFileName) return std::string("The name is too long for a file name.");
+  return std::nullopt;
+}
+
+}  // namespace velmora

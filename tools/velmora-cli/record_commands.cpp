@@ -1,0 +1,126 @@
+// load and save: saved-game files read and written as the window does.
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "cli_common.h"
+#include "core/game/new_game.h"
+#include "core/platform/file_write.h"
+#include "core/records/notation.h"
+#include "core/records/saved_game.h"
+#include "core/rules/game_state.h"
+#include "core/rules/position_text.h"
+
+namespace velmora::cli {
+
+namespace {
+
+constexpr int kNotWritten = 1;  // the file exists or cannot be written
+
+void printPlayer(int number, const PlayerRecord& p) {
+  std::printf("player%d %s %d %s\n", number, p.type == ComputerPlayer ? "computer" : "human",
+              static_cast<int>(p.clockSeconds), p.name);
+}
+
+void setName(PlayerRecord& p, const std::string& name) {
+  std::memset(p.name, 0, sizeof p.name);
+  std::memcpy(p.name, name.data(), std::min(name.size(), static_cast<size_t>(kMaxNameLength)));
+  p.type = name == kComputerName ? ComputerPlayer : HumanPlayer;
+}
+
+// The value after an option, or null (after printing why) when it is missing.
+const char* optionValue(int argc, char** argv, int& i) {
+  if (i + 1 >= argc) {
+    fail(std::string(argv[i]) + " needs a value");
+    return nullptr;
+  }
+  return argv[++i];
+}
+
+}  // namespace
+
+int loadCommand(int argc, char** argv) {
+  if (argc != 1) return fail("usage: velmora-cli load FILE");
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(argv[0], ec)) return fail(std::string("no such file: ") + argv[0]);
+  auto state = std::make_unique<GameState>();
+  loadGameFile(*state, argv[0]);
+  const bool computer = state->players[White].type == ComputerPlayer || state->players[Black].type == ComputerPlayer;
+  std::printf("game_type %s\n", gameTypeName(state->gameType));
+  std::printf("give_away %s\n", state->giveAway ? "yes" : "no");
+  printPlayer(1, state->players[White]);
+  printPlayer(2, state->players[Black]);
+  if (computer)
+    std::printf("level %d\n", static_cast<int>(state->searchDepth - 2));
+  else
+    std::printf("level -\n");
+  std::printf("moves %d\n", static_cast<int>(state->plyCount));
+  std::printf("position %s\n", writePosition(*state).c_str());
+  return 0;
+}
+
+int saveCommand(int argc, char** argv) {
+  if (argc < 2) return fail("usage: velmora-cli save FILE VARIANT [OPTION ...] [MOVE ...]");
+  const char* path = argv[0];
+  const auto type = readVariant(argv[1]);
+  if (!type) return fail(std::string("unknown variant \"") + argv[1] + "\"");
+
+  auto state = std::make_unique<GameState>();
+  setName(state->players[White], "White");
+  setName(state->players[Black], "Black");
+  int level = 1;
+  bool force = false;
+  std::vector<std::string> moves;
+  for (int i = 2; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--give-away") {
+      state->giveAway = 1;
+    } else if (arg == "--force") {
+      force = true;
+    } else if (arg == "--player1" || arg == "--player2") {
+      const char* name = optionValue(argc, argv, i);
+      if (!name) return kUsageError;
+      setName(state->players[arg == "--player1" ? White : Black], name);
+    } else if (arg == "--time1" || arg == "--time2") {
+      const char* value = optionValue(argc, argv, i);
+      if (!value) return kUsageError;
+      const auto seconds = readInteger(value);
+      if (!seconds || *seconds < 0) return fail(arg + " needs a whole number of seconds");
+      state->players[arg == "--time1" ? White : Black].clockSeconds = static_cast<std::int32_t>(*seconds);
+    } else if (arg == "--level") {
+      const char* value = optionValue(argc, argv, i);
+      if (!value) return kUsageError;
+      const auto number = readInteger(value);
+      if (!number || *number < 0 || *number > 2) return fail("--level must be 0, 1 or 2");
+      level = static_cast<int>(*number);
+    } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+      return fail("unknown option " + arg);
+    } else {
+      moves.push_back(arg);
+    }
+  }
+  state->searchDepth = level + 2;
+
+  setUpBoard(*state, *type);
+  state->plyCount = 0;
+  for (const std::string& move : moves)
+    if (!playMoveText(*state, move))
+      return fail("move " + std::to_string(state->plyCount + 1) + " \"" + move + "\" is not legal");
+
+  std::error_code ec;
+  if (!force && std::filesystem::exists(path, ec)) {
+    std::fprintf(stderr, "velmora-cli: %s exists; --force replaces it\n", path);
+    return kNotWritten;
+  }
+  if (!replaceFile(path, savedGameText(*state, state->plyCount))) {
+    std::fprintf(stderr, "velmora-cli: cannot write %s\n", path);
+    return kNotWritten;
+  }
+  return 0;
+}
+
+}  // namespace velmora::cli
