@@ -38,5 +38,36 @@ check "short row" "2" "$(status "$cli" moves American 'W:.b.b.b.b/b.b.b.b./.b.b.
 check "wrong board size" "2" "$(status "$cli" moves International "$start")"
 check "unknown piece" "2" "$(status "$cli" moves American 'W:.b.b.b.b/b.b.b.b./.b.b.b.b/......../...x..../w.w.w.w./.w.w.w.w/w.w.w.w.')"
 check "bad level" "2" "$(status "$cli" search American "$start" 3)"
+# Saved games: the window's exact bytes, read back as the window reads them.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+example=$(printf '[HEADER]\r\nAI LEVEL = 1\r\nGAME TYPE = Russian\r\nGIVE AWAY = NO\r\nPLAYER 1 NAME = Guest\r\nPLAYER 1 TIME = 37\r\nPLAYER 2 NAME = Computer\r\nPLAYER 2 TIME = 0\r\n\r\n[MOVEMENTS]\r\nNUMBER 0 = c3-d4\r\nNUMBER 1 = f6-e5\r\nNUMBER 2 = d4:f6\r\nNUMBER 3 = g7:e5\r\n' | od -c)
+check "save writes the example" "0" \
+  "$(status "$cli" save "$work/example.vlm" Russian --player1 Guest --time1 37 --player2 Computer c3-d4 f6-e5 d4:f6 g7:e5)"
+check "saved bytes" "$example" "$(od -c <"$work/example.vlm")"
+check "load" "game_type Russian
+give_away no
+player1 human 37 Guest
+player2 computer 0 Computer
+level 1
+moves 4
+position W:.b.b.b.b/b.b.b.../.b.b...b/....b.../......../w...w.w./.w.w.w.w/w.w.w.w." "$("$cli" load "$work/example.vlm")"
+check "existing file" "1" "$(status "$cli" save "$work/example.vlm" American)"
+check "existing file kept" "$example" "$(od -c <"$work/example.vlm")"
+check "forced" "0" "$(status "$cli" save "$work/example.vlm" American --give-away --level 2 --force a3-b4)"
+check "defaults" "game_type American
+give_away yes
+player1 human 0 White
+player2 human 0 Black
+level -
+moves 1" "$("$cli" load "$work/example.vlm" | head -6)"
+check "illegal move" "2" "$(status "$cli" save "$work/bad.vlm" American c3-d4 c3-d4)"
+check "illegal move named" "velmora-cli: move 2 \"c3-d4\" is not legal" \
+  "$("$cli" save "$work/bad.vlm" American c3-d4 c3-d4 2>&1)"
+check "nothing written" "no" "$([ -e "$work/bad.vlm" ] && echo yes || echo no)"
+check "missing file" "2" "$(status "$cli" load "$work/missing.vlm")"
+{ head -c 3000 /dev/zero; printf '[\377\376]\n=\200\r\nNUMBER 0 = \n'; head -c 3000 /dev/zero | tr '\0' '\223'; } >"$work/junk.vlm"
+check "damaged file" "game_type American
+moves 0" "$("$cli" load "$work/junk.vlm" | grep -E '^(game_type|moves)')"
 [ "$failures" -eq 0 ] && echo "velmora-cli: all checks passed"
 exit $((failures > 0))
