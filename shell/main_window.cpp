@@ -13,19 +13,23 @@
 #include "core/game/commands.h"
 #include "core/game/computer_move.h"
 #include "core/game/help.h"
+#include "core/game/load_game.h"
 #include "core/game/mouse_entry.h"
 #include "core/game/play.h"
 #include "core/game/settings.h"
 #include "core/platform/host.h"
 #include "core/platform/user_name.h"
 #include "core/records/listing.h"
+#include "core/records/saved_game.h"
 #include "core/rules/game_state.h"
 #include "core/view/appearance.h"
 #include "core/view/layout.h"
 #include "shell/board_widget.h"
 #include "shell/computer_thinker.h"
 #include "shell/dialogs/about_dialog.h"
+#include "shell/dialogs/load_game_dialog.h"
 #include "shell/dialogs/new_game_dialog.h"
+#include "shell/dialogs/save_game_dialog.h"
 #include "shell/paint/app_icon.h"
 
 namespace velmora {
@@ -85,8 +89,8 @@ void MainWindow::createMenus() {
       action->setShortcutContext(Qt::ApplicationShortcut);
     }
     // What is not built yet is shown but cannot be chosen.
-    static constexpr int kNotYet[] = {CmdLoad,       CmdSave,           CmdNetwork,    CmdPrintListing,
-                                      CmdPrintBoard, CmdPrintMiniBoard, CmdAppearance, CmdSound};
+    static constexpr int kNotYet[] = {CmdNetwork,        CmdPrintListing, CmdPrintBoard,
+                                      CmdPrintMiniBoard, CmdAppearance,   CmdSound};
     action->setEnabled(std::find(std::begin(kNotYet), std::end(kNotYet), item.command) == std::end(kNotYet));
     connect(action, &QAction::triggered, this, [this, c = item.command] { dispatch(c); });
     return action;
@@ -144,6 +148,8 @@ void MainWindow::dispatch(int command) {
   switch (command) {
     case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
+    case CmdLoad: loadGame(); return;
+    case CmdSave: saveGame(); return;
     case CmdRules: openHelp(HelpRules); return;
     case CmdUserManual: openHelp(HelpStart); return;
     case CmdAbout: AboutDialog(this).exec(); return;
@@ -161,12 +167,22 @@ bool MainWindow::promptSaveGame() {
 }
 
 bool MainWindow::saveGame() {
-  return false;  // saved games arrive with their dialog
+  const auto name = runSaveDialog(game_, this);
+  return name && saveGameFile(game_, listing_, savedGamePath(".", *name));
 }
 
 void MainWindow::setBusy(bool busy) {
   menuBar()->setEnabled(!busy);
   board_->setEnabled(!busy);
+}
+
+void MainWindow::loadGame() {
+  if (!promptSaveGame()) return;
+  LoadGameDialog dialog(scratch_, board_->skins().full, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  takeOverLoadedGame(game_, listing_, scratch_);
+  placeWindow();
+  refresh();
 }
 
 void MainWindow::newGame() {

@@ -53,6 +53,7 @@ class MainWindow : public QMainWindow {
   // Saves the game through the Save game dialog; false when not saved.
   bool saveGame();
   void startComputerMove();
+  void loadGame();
   void reloadSkin();
   void syncListingBox();
   void listingSelectionChanged(int row);

@@ -150,19 +150,20 @@ std::vector<std::string> listSavedGames(const std::string& workDir) {
   return names;
 }
 
-void saveGameFile(GameState& game, const MoveListing& listing, const std::string& path) {
+bool saveGameFile(GameState& game, const MoveListing& listing, const std::string& path) {
   std::error_code ec;
   if (fs::exists(path, ec) &&
       !host.messageBox("File exist. Overwrite?", MessageIcon::Question, MessageButtons::YesNoDefaultNo))
-    return;
+    return false;
   const std::string text = savedGameText(game, listing.moveCount());
   fs::create_directory(fs::path(path).parent_path(), ec);  // an existing folder is no error
-  if (replaceFile(path, text)) {
-    game.gameModified = 0;
-    host.messageBox("Game saved.", MessageIcon::Information, MessageButtons::Ok);
-  } else {
+  if (!replaceFile(path, text)) {
     host.messageBox("Error save game.", MessageIcon::Error, MessageButtons::Ok);
+    return false;
   }
+  game.gameModified = 0;
+  host.messageBox("Game saved.", MessageIcon::Information, MessageButtons::Ok);
+  return true;
 }
 
 std::string proposedSaveName(const GameState& game, const std::string& shortDate) {

@@ -40,8 +40,9 @@ std::vector<std::string> listSavedGames(const std::string& workDir);
 
 // Runs the Save command on a path from savedGamePath: asks before replacing
 // a file, writes every move of the listing, creates the folder when it is
-// missing, and says how it went. A successful save clears gameModified.
-void saveGameFile(GameState& game, const MoveListing& listing, const std::string& path);
+// missing, and says how it went. A successful save clears gameModified;
+// true when the file was written.
+bool saveGameFile(GameState& game, const MoveListing& listing, const std::string& path);
 
 // "[White]-[Black]-[date]-[RULES-variant]", each non-digit of the date as "_".
 std::string proposedSaveName(const GameState& game, const std::string& shortDate);

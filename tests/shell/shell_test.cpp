@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <atomic>
@@ -26,14 +27,18 @@
 #include "core/game/mouse_entry.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
+#include "core/records/saved_game.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 #include "core/view/appearance.h"
 #include "core/view/layout.h"
 #include "shell/board_widget.h"
+#include "shell/dialogs/load_game_dialog.h"
 #include "shell/dialogs/new_game_dialog.h"
+#include "shell/dialogs/save_game_dialog.h"
 #include "shell/main_window.h"
+#include "shell/paint/renderer.h"
 #include "shell/paint/skins.h"
 #include "shell/system/host_qt.h"
 #include "shell/system/single_instance.h"
@@ -42,6 +47,7 @@ namespace velmora {
 namespace {
 
 std::vector<std::string> shownMessages;
+bool answerYes = false;  // what every question is answered
 
 struct Window {
   std::unique_ptr<GameState> game = std::make_unique<GameState>();
@@ -50,11 +56,12 @@ struct Window {
   std::unique_ptr<MainWindow> window;
 
   explicit Window(GameType type) {
+    answerYes = false;
     window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
     installQtHost(window.get());
     host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
       shownMessages.push_back(text);
-      return false;
+      return answerYes;
     };
     // Captures are still shown from a timer, but without the pauses.
     host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
@@ -444,6 +451,204 @@ TEST(Shell, HelpOpensThePageOfEachTopic) {
   EXPECT_EQ(opened, (std::vector<std::string>{"manual/index.html", "manual/rules.html"}));
   EXPECT_EQ(helpPage(HelpAppearance), "manual/appearance.html");
   EXPECT_EQ(helpPage(HelpNetwork), "manual/network.html");
+}
+
+// The game's working folder for one test: a fresh, empty one.
+struct InFreshWorkDir {
+  QTemporaryDir dir;
+  QString previous = QDir::currentPath();
+  InFreshWorkDir() { QDir::setCurrent(dir.path()); }
+  ~InFreshWorkDir() { QDir::setCurrent(previous); }
+};
+
+// Like whenDialogOpens, for a dialog that opens after another one closes.
+template <class Dialog, class Act>
+void whenDialogOpensLater(Act act, int tries = 100) {
+  QTimer::singleShot(10, [act, tries] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr && tries > 0) return whenDialogOpensLater<Dialog>(act, tries - 1);
+    ASSERT_NE(dialog, nullptr);
+    act(dialog);
+  });
+}
+
+void saveScreenshot(QWidget* widget, const QString& name) {
+  QDir().mkpath(QDir::temp().filePath("velmora-screenshots"));
+  widget->grab().save(QDir::temp().filePath("velmora-screenshots/" + name + ".png"));
+}
+
+const char kRussianGame[] =
+    "[HEADER]\r\nAI LEVEL = 1\r\nGAME TYPE = Russian\r\nGIVE AWAY = NO\r\nPLAYER 1 NAME = Guest\r\n"
+    "PLAYER 1 TIME = 37\r\nPLAYER 2 NAME = Computer\r\nPLAYER 2 TIME = 0\r\n\r\n[MOVEMENTS]\r\n"
+    "NUMBER 0 = c3-d4\r\nNUMBER 1 = f6-e5\r\nNUMBER 2 = d4:f6\r\nNUMBER 3 = g7:e5\r\n";
+
+void writeSavedGame(const QString& name, const QByteArray& text) {
+  QDir().mkpath("Save");
+  QFile file("Save/" + name);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(text);
+}
+
+TEST(Shell, SaveDialogProposesAName) {
+  InFreshWorkDir work;
+  Window w(Russian);
+  std::snprintf(w.game->players[White].name, sizeof w.game->players[White].name, "Guest");
+  std::snprintf(w.game->players[Black].name, sizeof w.game->players[Black].name, "Anna");
+  w.click(2, 2);
+  w.click(3, 3);
+  shownMessages.clear();
+  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) {
+    auto* edit = d->findChild<QLineEdit*>("id1013");
+    const QString proposal = edit->text();
+    EXPECT_TRUE(proposal.startsWith("[Guest]-[Anna]-[")) << proposal.toStdString();
+    EXPECT_TRUE(proposal.endsWith("]-[RULES-Russian]")) << proposal.toStdString();
+    EXPECT_EQ(edit->selectedText(), proposal);  // typing replaces it
+    EXPECT_EQ(edit->maxLength(), 99);
+    saveScreenshot(d, "save-game-dialog");
+    edit->clear();
+    d->findChild<QPushButton*>("id1")->click();  // refused: empty
+    edit->setText("../elsewhere");
+    d->findChild<QPushButton*>("id1")->click();  // refused: a folder in the name
+    edit->setText("first game");
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(32774);
+  ASSERT_EQ(shownMessages.size(), 3u);
+  EXPECT_EQ(shownMessages[0], "Please enter name");
+  EXPECT_NE(shownMessages[1].find("cannot hold"), std::string::npos);
+  EXPECT_EQ(shownMessages[2], "Game saved.");
+  EXPECT_TRUE(QFile::exists("SAVE/first game.vlm"));
+  EXPECT_FALSE(QFile::exists("elsewhere.vlm"));
+  EXPECT_EQ(w.game->gameModified, 0);
+
+  // Cancel writes nothing.
+  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
+  w.window->dispatch(32774);
+  EXPECT_EQ(QDir("SAVE").entryList(QDir::Files), QStringList{"first game.vlm"});
+}
+
+TEST(Shell, LoadDialogPreviewsAndDeletes) {
+  InFreshWorkDir work;
+  writeSavedGame("russian.vlm", kRussianGame);
+  writeSavedGame("Damaged.VLM", QByteArray("\x01\x02[HEADER\n=\xff", 11));
+  writeSavedGame("twelve.vlm", "[HEADER]\r\nGAME TYPE = Canadian\r\n");
+  QDir().mkpath("Save/folder.vlm");
+  Window w(American);
+  shownMessages.clear();
+  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+    auto* list = d->findChild<QListWidget*>("id1014");
+    auto* ok = d->findChild<QPushButton*>("id1");
+    auto* remove = d->findChild<QPushButton*>("id3");
+    auto* area = d->findChild<QWidget*>("id1011");
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_EQ(list->item(0)->text(), "Damaged.VLM");
+    EXPECT_EQ(list->item(1)->text(), "russian.vlm");
+    EXPECT_EQ(d->statusText(), "File not selected");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_FALSE(remove->isEnabled());
+
+    // The 8 x 8 preview sits in the middle of its square, framed.
+    list->item(1)->setSelected(true);
+    EXPECT_EQ(d->statusText(), "");
+    EXPECT_TRUE(ok->isEnabled());
+    d->show();
+    saveScreenshot(d, "load-game-dialog-russian");
+    const QImage russian = area->grab().toImage();
+    EXPECT_EQ(russian.size(), QSize(386, 386));
+    EXPECT_EQ(russian.pixel(64, 64), toQColor(appearance.backgroundColour).rgb());
+    EXPECT_NE(russian.pixel(66, 66), toQColor(appearance.backgroundColour).rgb());
+    EXPECT_NE(russian.pixel(319, 319), toQColor(appearance.backgroundColour).rgb());
+    EXPECT_EQ(russian.pixel(322, 322), toQColor(appearance.backgroundColour).rgb());
+
+    // The 12 x 12 board leaves a frame of one pixel.
+    list->item(2)->setSelected(true);
+    saveScreenshot(d, "load-game-dialog-canadian");
+    const QImage canadian = area->grab().toImage();
+    EXPECT_EQ(canadian.pixel(0, 0), toQColor(appearance.backgroundColour).rgb());
+    EXPECT_NE(canadian.pixel(1, 1), toQColor(appearance.backgroundColour).rgb());
+
+    remove->click();
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(d->statusText(), "File not selected");
+    EXPECT_FALSE(remove->isEnabled());
+    for (int i = 0; i < 2; ++i) {
+      list->item(0)->setSelected(true);
+      remove->click();
+    }
+    EXPECT_EQ(list->count(), 0);
+    EXPECT_EQ(d->statusText(), "File not found");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_FALSE(remove->isEnabled());
+    saveScreenshot(d, "load-game-dialog-empty");
+    d->reject();
+  });
+  w.window->dispatch(32773);
+  EXPECT_TRUE(shownMessages.empty());
+  EXPECT_EQ(QDir("Save").entryList(QDir::Files), QStringList{});
+  EXPECT_EQ(w.game->gameType, American);  // nothing taken over
+}
+
+TEST(Shell, DoubleClickTakesTheGameOver) {
+  InFreshWorkDir work;
+  writeSavedGame("russian.vlm", kRussianGame);
+  writeSavedGame("computer to move.vlm", QByteArray(kRussianGame).replace("NUMBER 3 = g7:e5\r\n", ""));
+  Window w(International);
+  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+    auto* list = d->findChild<QListWidget*>("id1014");
+    list->item(1)->setSelected(true);
+    emit list->itemDoubleClicked(list->item(1));
+  });
+  w.window->dispatch(32773);
+  EXPECT_EQ(w.game->gameType, Russian);
+  EXPECT_EQ(w.game->gameRunning, 1);
+  EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        f6-e5", " 2. d4:f6", "        g7:e5"}));
+  EXPECT_EQ(w.board()->listingBox()->currentRow(), 4);
+  EXPECT_EQ(w.board()->minimumSize(), QSize(8 * 64 + 220, 8 * 64 + 40));
+  EXPECT_EQ(w.game->players[White].clockSeconds, 37);
+  w.save("russian-loaded");
+
+  // The computer to move: loaded, but it waits.
+  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+    d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(32773);
+  EXPECT_EQ(w.lines().size(), 4);
+  EXPECT_EQ(w.game->gameRunning, 0);
+}
+
+TEST(Shell, SavePromptSavesForRealAndACancelledSaveKeepsTheWindowOpen) {
+  InFreshWorkDir work;
+  Window w(American);
+  w.click(2, 2);
+  w.click(3, 3);
+  answerYes = true;
+  shownMessages.clear();
+  // Yes to the prompt before Load: the game is saved, then the Load dialog opens.
+  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) {
+    d->findChild<QLineEdit*>("id1013")->setText("before loading");
+    whenDialogOpensLater<LoadGameDialog>([](LoadGameDialog* load) {
+      EXPECT_EQ(load->findChild<QListWidget*>("id1014")->count(), 1);
+      load->reject();
+    });
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(32773);
+  EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?", "Game saved."}));
+  EXPECT_EQ(w.game->gameModified, 0);
+
+  // Closing: a cancelled Save dialog keeps the window and the game.
+  w.click(5, 5);
+  w.click(4, 4);
+  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
+  EXPECT_FALSE(w.window->close());
+  EXPECT_TRUE(w.window->isVisible());
+  EXPECT_EQ(w.lines().size(), 3);
+  EXPECT_EQ(w.game->gameRunning, 1);
+
+  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->findChild<QPushButton*>("id1")->click(); });
+  EXPECT_TRUE(w.window->close());
+  EXPECT_EQ(QDir("SAVE").entryList(QDir::Files).size(), 2);
 }
 
 // Every skin at every board size, both ways up: saved for a look, and the

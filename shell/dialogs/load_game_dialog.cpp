@@ -1,0 +1,148 @@
+#include "shell/dialogs/load_game_dialog.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstdio>
+#include <functional>
+
+#include "core/platform/host.h"
+#include "core/records/saved_game.h"
+#include "core/rules/game_state.h"
+#include "core/view/appearance.h"
+#include "shell/paint/renderer.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kPreviewCell = 32;
+// The largest board, 12 squares of 32 pixels, and a one-pixel frame round it.
+constexpr int kPreviewSide = 12 * kPreviewCell + 2;
+constexpr const char* kWorkDir = ".";
+
+// A fixed-size area painted by its owner.
+class PreviewArea : public QWidget {
+ public:
+  explicit PreviewArea(std::function<void(QPainter&)> paint) : paint_(std::move(paint)) {
+    setFixedSize(kPreviewSide, kPreviewSide);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    paint_(painter);
+  }
+
+ private:
+  std::function<void(QPainter&)> paint_;
+};
+
+}  // namespace
+
+LoadGameDialog::LoadGameDialog(GameState& preview, const QImage& skin, QWidget* parent)
+    : QDialog(parent),
+      preview_(preview),
+      halfSkin_(skin.scaled(skin.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)) {
+  setWindowTitle("Load game");
+  list_ = new QListWidget;
+  list_->setObjectName("id1014");
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  list_->setMinimumWidth(260);
+  previewArea_ = new PreviewArea([this](QPainter& p) { paintPreview(p); });
+  previewArea_->setObjectName("id1011");
+  ok_ = new QPushButton("OK");
+  ok_->setObjectName("id1");
+  ok_->setDefault(true);
+  delete_ = new QPushButton("Delete");
+  delete_->setObjectName("id3");
+  auto* cancel = new QPushButton("Cancel");
+  cancel->setObjectName("id2");
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(ok_);
+  buttons->addWidget(delete_);
+  buttons->addWidget(cancel);
+  auto* left = new QVBoxLayout;
+  left->addWidget(list_, 1);
+  left->addLayout(buttons);
+  auto* whole = new QHBoxLayout(this);
+  whole->addLayout(left);
+  whole->addWidget(previewArea_);
+
+  // Selection, not the current item: a list gaining focus makes its first
+  // line current without choosing it.
+  connect(list_, &QListWidget::itemSelectionChanged, this, &LoadGameDialog::selectionChanged);
+  connect(list_, &QListWidget::itemDoubleClicked, this, [this] {
+    if (ok_->isEnabled()) accept();
+  });
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+  connect(delete_, &QPushButton::clicked, this, &LoadGameDialog::deleteSelected);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  fillList();
+}
+
+void LoadGameDialog::fillList() {
+  const QSignalBlocker quiet(list_);
+  list_->clear();
+  statusText_ = "File not selected";
+  for (const std::string& name : listSavedGames(kWorkDir)) list_->addItem(QString::fromStdString(name));
+  list_->setCurrentRow(-1);
+  updateButtons();
+  previewArea_->update();
+}
+
+void LoadGameDialog::updateButtons() {
+  bool enabled = true;
+  if (list_->count() == 0) {
+    enabled = false;
+    statusText_ = "File not found";
+  } else if (!statusText_.isEmpty() && list_->selectedItems().isEmpty()) {
+    enabled = false;
+  }
+  ok_->setEnabled(enabled);
+  delete_->setEnabled(enabled);
+}
+
+void LoadGameDialog::selectionChanged() {
+  const QList<QListWidgetItem*> selected = list_->selectedItems();
+  if (selected.isEmpty()) return;
+  const std::string path = savedGamesFolder(kWorkDir) + "/" + selected.front()->text().toStdString();
+  loadGameFile(preview_, path);
+  clearSelection(preview_);
+  refreshListing(previewListing_, preview_, preview_.plyCount);
+  statusText_.clear();
+  updateButtons();
+  previewArea_->update();
+}
+
+void LoadGameDialog::deleteSelected() {
+  const QList<QListWidgetItem*> selected = list_->selectedItems();
+  if (selected.isEmpty()) return;
+  const std::string path = savedGamesFolder(kWorkDir) + "/" + selected.front()->text().toStdString();
+  if (std::remove(path.c_str()) == 0)
+    fillList();
+  else
+    host.messageBox("Error delete file", MessageIcon::Error, MessageButtons::Ok);
+  updateButtons();
+}
+
+void LoadGameDialog::paintPreview(QPainter& p) {
+  const QRect area(0, 0, kPreviewSide, kPreviewSide);
+  p.fillRect(area, toQColor(appearance.backgroundColour));
+  if (!statusText_.isEmpty()) {
+    p.setFont(boardFont(appearance));
+    p.setPen(toQColor(appearance.inkColour));
+    p.drawText(area, Qt::AlignCenter | Qt::TextSingleLine, statusText_);
+    return;
+  }
+  // A smaller board sits in the middle, the frame round it filled.
+  const int frame = (12 - preview_.boardSize) * kPreviewCell / 2 + 1;
+  drawBoard(p, preview_, previewListing_, kPreviewCell, halfSkin_, frame, frame, appearance, false, QPoint());
+}
+
+}  // namespace velmora
