@@ -520,6 +520,11 @@ TEST(Shell, SaveDialogProposesAName) {
   EXPECT_TRUE(QFile::exists("SAVE/first game.vlm"));
   EXPECT_FALSE(QFile::exists("elsewhere.vlm"));
   EXPECT_EQ(w.game->gameModified, 0);
+  // What velmora-cli load reads from it is the game on the board.
+  auto back = std::make_unique<GameState>();
+  loadGameFile(*back, "SAVE/first game.vlm");
+  EXPECT_EQ(writePosition(*back), writePosition(*w.game));
+  EXPECT_STREQ(back->players[Black].name, "Anna");
 
   // Cancel writes nothing.
   whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
