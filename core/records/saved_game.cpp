@@ -9,6 +9,7 @@
 #include "core/platform/file_write.h"
 #include "core/platform/host.h"
 #include "core/platform/profile.h"
+#include "core/platform/text.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/rules/game_state.h"
@@ -40,13 +41,10 @@ bool sameName(const std::string& a, const std::string& b) { return lower(a) == l
 
 std::string playerName(const PlayerRecord& p) { return std::string(p.name, strnlen(p.name, sizeof p.name)); }
 
-// Copies at most the field's room, never splitting a UTF-8 character.
 void setPlayerName(PlayerRecord& p, const std::string& name) {
-  size_t length = std::min(name.size(), sizeof p.name - 1);
-  if (length < name.size())
-    while (length > 0 && (static_cast<unsigned char>(name[length]) & 0xC0) == 0x80) --length;
+  const std::string kept = cutUtf8(name, sizeof p.name - 1);
   std::memset(p.name, 0, sizeof p.name);
-  std::memcpy(p.name, name.data(), length);
+  std::memcpy(p.name, kept.data(), kept.size());
 }
 
 bool hasComputer(const GameState& game) {

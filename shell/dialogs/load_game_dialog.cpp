@@ -8,7 +8,9 @@
 #include <cstdio>
 #include <functional>
 
+#include "core/game/mouse_entry.h"
 #include "core/platform/host.h"
+#include "core/records/listing.h"
 #include "core/records/saved_game.h"
 #include "core/rules/game_state.h"
 #include "core/view/appearance.h"
@@ -113,8 +115,12 @@ void LoadGameDialog::selectionChanged() {
   if (selected.isEmpty()) return;
   const std::string path = savedGamesFolder(kWorkDir) + "/" + selected.front()->text().toStdString();
   loadGameFile(preview_, path);
+  // The marks of the last line of its listing: the last move, no piece picked up.
+  MoveListing listing;
+  refreshListing(listing, preview_, preview_.plyCount);
   clearSelection(preview_);
-  refreshListing(previewListing_, preview_, preview_.plyCount);
+  computeMoveHints(preview_, listing, false);
+  computeLastMoveMarks(preview_, listing, appearance.showLastMove != 0);
   statusText_.clear();
   updateButtons();
   previewArea_->update();
@@ -142,7 +148,7 @@ void LoadGameDialog::paintPreview(QPainter& p) {
   }
   // A smaller board sits in the middle, the frame round it filled.
   const int frame = (12 - preview_.boardSize) * kPreviewCell / 2 + 1;
-  drawBoard(p, preview_, previewListing_, kPreviewCell, halfSkin_, frame, frame, appearance, false, QPoint());
+  drawBoard(p, preview_, kPreviewCell, halfSkin_, frame, frame, appearance, false, QPoint());
 }
 
 }  // namespace velmora

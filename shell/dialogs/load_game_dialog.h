@@ -6,8 +6,6 @@
 #include <QImage>
 #include <QString>
 
-#include "core/records/listing.h"
-
 class QListWidget;
 class QPushButton;
 class QWidget;
@@ -34,8 +32,7 @@ class LoadGameDialog : public QDialog {
   void paintPreview(QPainter& painter);
 
   GameState& preview_;
-  MoveListing previewListing_;  // for the last-move marks of the preview
-  QImage halfSkin_;             // tiles of 32
+  QImage halfSkin_;  // tiles of 32
   QString statusText_;
   QListWidget* list_;
   QWidget* previewArea_;

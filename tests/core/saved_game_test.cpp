@@ -158,6 +158,8 @@ TEST(SavedGame, ReadingRules) {
   const std::string sixty(60, 'n');
   s = loaded("[HEADER]\nPLAYER 1 NAME = " + sixty + "\n");
   EXPECT_EQ(std::string(s->players[White].name), sixty.substr(0, 49));
+  // A name another copy wrote in Windows-1252 reads as UTF-8.
+  EXPECT_STREQ(loaded("[HEADER]\nPLAYER 2 NAME = J\xF6rg\n")->players[Black].name, "J\xC3\xB6rg");
 
   // A key outside its section is not read.
   s = loaded("[HEADER]\nNUMBER 0 = c3-d4\n[MOVEMENTS]\nGAME TYPE = Russian\n");

@@ -1,6 +1,5 @@
 // load and save: saved-game files read and written as the window does.
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include "cli_common.h"
 #include "core/game/new_game.h"
 #include "core/platform/file_write.h"
+#include "core/platform/text.h"
 #include "core/records/notation.h"
 #include "core/records/saved_game.h"
 #include "core/rules/game_state.h"
@@ -28,7 +28,8 @@ void printPlayer(int number, const PlayerRecord& p) {
 
 void setName(PlayerRecord& p, const std::string& name) {
   std::memset(p.name, 0, sizeof p.name);
-  std::memcpy(p.name, name.data(), std::min(name.size(), static_cast<size_t>(kMaxNameLength)));
+  const std::string kept = cutUtf8(name, kMaxNameLength);
+  std::memcpy(p.name, kept.data(), kept.size());
   p.type = name == kComputerName ? ComputerPlayer : HumanPlayer;
 }
 
