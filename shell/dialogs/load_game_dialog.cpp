@@ -14,6 +14,7 @@
 #include "core/records/saved_game.h"
 #include "core/rules/game_state.h"
 #include "core/view/appearance.h"
+#include "shell/dialogs/fixed_size.h"
 #include "shell/paint/renderer.h"
 
 namespace velmora {
@@ -86,6 +87,7 @@ LoadGameDialog::LoadGameDialog(GameState& preview, const QImage& skin, QWidget* 
   connect(delete_, &QPushButton::clicked, this, &LoadGameDialog::deleteSelected);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   fillList();
+  makeFixedSize(this);
 }
 
 void LoadGameDialog::fillList() {

@@ -10,6 +10,7 @@
 
 #include "core/platform/host.h"
 #include "core/records/saved_game.h"
+#include "shell/dialogs/fixed_size.h"
 
 namespace velmora {
 
@@ -36,6 +37,7 @@ SaveGameDialog::SaveGameDialog(const std::string& proposedName, QWidget* parent)
   whole->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, &SaveGameDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  makeFixedSize(this);
 }
 
 std::string SaveGameDialog::name() const { return edit_->text().toStdString(); }
