@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "core/ai/search.h"
+#include "core/ai/fast_search.h"
 #include "core/game/play.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
@@ -77,7 +77,7 @@ void computerMove(GameState& game, MoveListing& listing, bool showProgress) {
   host.setWindowEnabled(false);
   Thinking context{game, listing, showProgress};
   Search search{game, reportProgress, &context};
-  const int result = chooseComputerMove(search);
+  const int result = chooseComputerMoveFast(search);
 
   // Step 7.
   if (result != 0) {

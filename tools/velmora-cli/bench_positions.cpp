@@ -151,4 +151,9 @@ const std::vector<BenchPosition>& benchPositions() {
   return positions;
 }
 
+const std::vector<BenchPosition>& manyKingPositions() {
+  static const std::vector<BenchPosition> positions = {};
+  return positions;
+}
+
 }  // namespace velmora::cli
