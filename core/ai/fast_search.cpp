@@ -20,18 +20,24 @@ namespace {
 // with beta = its best so far, so a move that scores strictly less comes back
 // exact and a move that does not comes back >= best: exactly the root rule.
 
-enum class Bound : std::uint8_t { None, Exact, Upper, Lower };
+enum Bound : std::uint8_t { Exact = 1, Upper = 2, Lower = 3 };
 
 struct TableEntry {
   std::uint64_t key;
   std::int32_t value;
-  std::int16_t move;  // index of the best or refuting move in the generated list
-  Bound bound;
-  std::uint8_t level;
+  std::int16_t move;   // index of the best or refuting move in the generated list
+  std::uint8_t bound;  // a Bound, and the node's height above the leaves times 4
+  std::uint8_t stamp;  // of the search that stored it
 };
 static_assert(sizeof(TableEntry) == 16);
 
-TableEntry table[kTranspositionEntries];
+// Two entries per bucket: one keeps the highest node of the bucket, the
+// other the latest, so the big subtrees stay while the small ones churn.
+struct Bucket {
+  TableEntry high;
+  TableEntry latest;
+};
+Bucket table[kTranspositionEntries / 2];
 static_assert((kTranspositionEntries & (kTranspositionEntries - 1)) == 0);
 
 constexpr std::uint64_t splitMix(std::uint64_t x) {
@@ -111,6 +117,7 @@ struct Ordered {
 Ordered orderBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
 int killers[kMaxSearchDepth + 1][2][2];
 std::int32_t history[2][kSquares * kSquares * 2];
+std::int32_t counters[2][kSquares * kSquares * 2];
 
 std::uint64_t searchCount = 0;
 
@@ -119,25 +126,38 @@ struct Walk {
   GameState& g;
   int sign;           // of the evaluation: -1 in a give-away game
   std::uint64_t key;  // of the pieces on the board, salted per search
+  int lastMove = 0;   // identity of the move that led to the node
 };
 
-TableEntry& entryFor(std::uint64_t key) { return table[key & (kTranspositionEntries - 1)]; }
+std::uint8_t stamp = 0;
 
-// Whether the stored entry settles the node for the window (alpha, beta).
+// A computer node at level a stands above the opponent's node at level a,
+// which stands above the computer's at a - 1.
+int height(int level, Mover mover) { return 2 * level + (mover == Computer); }
+
+const TableEntry* find(std::uint64_t key) {
+  const Bucket& b = table[key & (kTranspositionEntries / 2 - 1)];
+  if (b.high.key == key) return &b.high;
+  if (b.latest.key == key) return &b.latest;
+  return nullptr;
+}
+
+// Whether the entry settles the node for the window (alpha, beta).
 bool settles(const TableEntry& e, int alpha, int beta) {
-  return e.bound == Bound::Exact || (e.bound == Bound::Lower && e.value >= beta) ||
-         (e.bound == Bound::Upper && e.value <= alpha);
+  const int bound = e.bound & 3;
+  return bound == Exact || (bound == Lower && e.value >= beta) || (bound == Upper && e.value <= alpha);
 }
 
-// A deeper entry is worth more: keep it against a shallower one of another
-// position, unless it is left over from an earlier search.
-void store(TableEntry& e, std::uint64_t key, int value, int alpha, int beta, int move, int level) {
-  e.key = key;
-  e.value = value;
-  e.move = static_cast<std::int16_t>(move);
-  e.bound = value <= alpha ? Bound::Upper : value >= beta ? Bound::Lower : Bound::Exact;
-  e.level = static_cast<std::uint8_t>(level);
+void store(std::uint64_t key, int value, int alpha, int beta, int move, int level, Mover mover) {
+  Bucket& b = table[key & (kTranspositionEntries / 2 - 1)];
+  const int h = height(level, mover);
+  TableEntry& e = b.high.key == key || b.high.stamp != stamp || (b.high.bound >> 2) <= h ? b.high : b.latest;
+  const Bound bound = value <= alpha ? Upper : value >= beta ? Lower : Exact;
+  e = TableEntry{key, value, static_cast<std::int16_t>(move), static_cast<std::uint8_t>(bound | h << 2), stamp};
 }
+
+// The move to try first: the one the table holds for this node.
+int hintFor(const TableEntry* e, int n) { return e && e->move < n ? e->move : -1; }
 
 // Plays `move`, keeps the running sum and key in step, scores, takes it back.
 template <class Score>
@@ -151,7 +171,10 @@ int tryMove(Walk& w, const MoveRecord& move, Score score) {
   const std::uint64_t keyDelta = keyChange(move);
   w.search.runningSum += change;
   w.key ^= keyDelta;
+  const int lastMove = w.lastMove;
+  w.lastMove = moveIdentity(move);
   const int value = score();
+  w.lastMove = lastMove;
   w.key ^= keyDelta;
   w.search.runningSum -= change;
   --g.plyCount;
@@ -172,6 +195,7 @@ const Ordered* orderMoves(Walk& w, const MoveRecord* moves, int n, int level, Mo
     std::int64_t key = static_cast<std::int64_t>(gainSign * boardSumChange(w.g, moves[i])) * (1 << 24) +
                        std::min(counts[identity], (1 << 24) - 1);
     if (identity == killer[0] || identity == killer[1]) key += std::int64_t{1} << 50;
+    if (identity == counters[mover][w.lastMove]) key += std::int64_t{1} << 49;
     if (i == hint) key = std::int64_t{1} << 60;
     order[i] = Ordered{key, i};
   }
@@ -179,8 +203,9 @@ const Ordered* orderMoves(Walk& w, const MoveRecord* moves, int n, int level, Mo
   return order;
 }
 
-void rememberCutoff(const MoveRecord& move, int level, Mover mover) {
+void rememberCutoff(Walk& w, const MoveRecord& move, int level, Mover mover) {
   const int identity = moveIdentity(move);
+  counters[mover][w.lastMove] = identity;
   int* killer = killers[level][mover];
   if (killer[0] != identity) {
     killer[1] = killer[0];
@@ -195,18 +220,14 @@ int maxNode(Walk& w, int level, int alpha, int beta);
 int minNode(Walk& w, int level, int alpha, int beta) {
   GameState& g = w.g;
   const std::uint64_t key = nodeKey(w.key, level, Computer);
-  TableEntry& entry = entryFor(key);
-  int hint = -1;
-  if (entry.key == key) {
-    if (settles(entry, alpha, beta)) return entry.value;
-    hint = entry.move;
-  }
+  const TableEntry* entry = find(key);
+  if (entry && settles(*entry, alpha, beta)) return entry->value;
   MoveRecord* moves = moveBuffers[level][Computer];
   generateMoves(moves, g, g.aiSide);
   const int n = g.moveCount;
   if (n == 0) return kComputerStuck - level;
 
-  const Ordered* order = orderMoves(w, moves, n, level, Computer, hint);
+  const Ordered* order = orderMoves(w, moves, n, level, Computer, hintFor(entry, n));
   int best = kInitialMinBest, bestIndex = order[0].index;
   for (int k = 0; k < n; ++k) {
     const int i = order[k].index;
@@ -222,65 +243,65 @@ int minNode(Walk& w, int level, int alpha, int beta) {
       best = v;
       bestIndex = i;
       if (best <= alpha) {
-        rememberCutoff(moves[i], level, Computer);
+        rememberCutoff(w, moves[i], level, Computer);
         break;
       }
     }
   }
-  store(entry, key, best, alpha, beta, bestIndex, level);
+  store(key, best, alpha, beta, bestIndex, level, Computer);
   return best;
 }
 
-// The opponent to move with `level` levels left: the greatest score. At level
-// 0 each reply is scored by the evaluation, which the move's change to the
-// running sum gives without playing it.
+// The opponent to move at level 0: each reply is scored by the evaluation,
+// which the reply's change to the running sum gives without playing it. These
+// nodes skip the table: scoring the replies costs less than a look-up that
+// misses the cache.
+int maxLeafNode(Walk& w, int beta) {
+  GameState& g = w.g;
+  MoveRecord* moves = moveBuffers[0][Opponent];
+  generateMoves(moves, g, g.aiOpponent);
+  const int n = g.moveCount;
+  if (n == 0) return kOpponentStuck;
+  int best = kInitialMaxBest;
+  for (int i = 0; i < n && best < beta; ++i) {
+    ++w.search.nodes;
+    best = std::max(best, w.sign * (w.search.runningSum + boardSumChange(g, moves[i])));
+  }
+  return best;
+}
+
+// The opponent to move with `level` levels left: the greatest score.
 int maxNode(Walk& w, int level, int alpha, int beta) {
+  if (level == 0) return maxLeafNode(w, beta);
   GameState& g = w.g;
   const std::uint64_t key = nodeKey(w.key, level, Opponent);
-  TableEntry& entry = entryFor(key);
-  int hint = -1;
-  if (entry.key == key) {
-    if (settles(entry, alpha, beta)) return entry.value;
-    hint = entry.move;
-  }
+  const TableEntry* entry = find(key);
+  if (entry && settles(*entry, alpha, beta)) return entry->value;
   MoveRecord* moves = moveBuffers[level][Opponent];
   generateMoves(moves, g, g.aiOpponent);
   const int n = g.moveCount;
   if (n == 0) return kOpponentStuck - level;
 
-  int best = kInitialMaxBest, bestIndex = 0;
-  if (level == 0) {
-    for (int i = 0; i < n; ++i) {
-      ++w.search.nodes;
-      const int v = w.sign * (w.search.runningSum + boardSumChange(g, moves[i]));
-      if (v > best) {
-        best = v;
-        bestIndex = i;
-        if (best >= beta) break;
-      }
-    }
-  } else {
-    const Ordered* order = orderMoves(w, moves, n, level, Opponent, hint);
-    bestIndex = order[0].index;
-    for (int k = 0; k < n; ++k) {
-      const int i = order[k].index;
-      const int v = tryMove(w, moves[i], [&] {
-        const int limit = std::max(alpha, best);
-        if (k == 0) return minNode(w, level - 1, limit, beta);
-        const int probe = minNode(w, level - 1, limit, limit + 1);
-        return probe > limit && probe < beta ? minNode(w, level - 1, limit, beta) : probe;
-      });
-      if (v > best) {
-        best = v;
-        bestIndex = i;
-        if (best >= beta) {
-          rememberCutoff(moves[i], level, Opponent);
-          break;
-        }
+  const Ordered* order = orderMoves(w, moves, n, level, Opponent, hintFor(entry, n));
+  int best = kInitialMaxBest, bestIndex = order[0].index;
+  for (int k = 0; k < n; ++k) {
+    const int i = order[k].index;
+    const int v = tryMove(w, moves[i], [&] {
+      const int limit = std::max(alpha, best);
+      if (k == 0) return minNode(w, level - 1, limit, beta);
+      const int probe = minNode(w, level - 1, limit, limit + 1);
+      return probe > limit && probe < beta ? minNode(w, level - 1, limit, beta) : probe;
+    });
+    if (v > best) {
+      best = v;
+      bestIndex = i;
+      if (best >= beta) {
+        rememberCutoff(w, moves[i], level, Opponent);
+        break;
       }
     }
   }
-  store(entry, key, best, alpha, beta, bestIndex, level);
+  store(key, best, alpha, beta, bestIndex, level, Opponent);
   return best;
 }
 
@@ -297,9 +318,16 @@ int chooseComputerMoveFast(Search& search) {
   search.runningSum = boardSum(g);
   std::memset(killers, -1, sizeof killers);
   std::memset(history, 0, sizeof history);
+  std::memset(counters, -1, sizeof counters);
   // Entries of earlier searches were scored with another evaluation table:
   // a fresh salt in every key makes them miss instead of clearing the table.
   Walk w{search, g, g.giveAway ? -1 : 1, positionKey(g) ^ splitMix(++searchCount ^ 0xa11ce5ull)};
+  // The stamp tells this search's entries from older ones, which may be
+  // overwritten at will; when it comes round again the table starts empty.
+  if (++stamp == 0) {
+    std::memset(table, 0, sizeof table);
+    stamp = 1;
+  }
 
   MoveRecord* moves = moveBuffers[depth][Computer];
   generateMoves(moves, g, g.aiSide);
