@@ -3,7 +3,7 @@
 #include <QMetaObject>
 #include <QPointer>
 
-#include "core/ai/search.h"
+#include "core/ai/fast_search.h"
 #include "core/rules/game_state.h"
 
 namespace velmora {
@@ -57,7 +57,7 @@ void ComputerThinker::start(const GameState& game, std::function<bool(int)> prog
     Search search{*game, workerProgress, &context};
     search.stop = &abandoned_;
     ComputerChoice choice;
-    choice.result = chooseComputerMove(search);
+    choice.result = chooseComputerMoveFast(search);
     choice.bestRootIndex = game->bestRootIndex;
     post([choice](ComputerThinker* t) { t->searchEnded(choice); });
   });

@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "core/ai/search.h"
+#include "core/ai/fast_search.h"
 #include "core/game/play.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
@@ -116,7 +116,7 @@ void computerMove(GameState& game, MoveListing& listing, bool showProgress) {
   SameThreadSearch context{game, showProgress};
   Search search{game, sameThreadProgress, &context};
   ComputerChoice choice;
-  choice.result = chooseComputerMove(search);
+  choice.result = chooseComputerMoveFast(search);
   choice.bestRootIndex = game.bestRootIndex;
   game.thinking = 1;  // the search clears it when broken off; finishing needs the state as it was
   finishComputerMove(game, listing, choice, {});

@@ -1,5 +1,6 @@
 // The computer's search: root rules, terminal scores, the give-away sign,
-// progress and breaking off, the evaluation, and the pinned bench count.
+// progress and breaking off, the evaluation, and the pinned bench count. The
+// root rules hold for the literal search and for the game's fast one alike.
 
 #include "core/ai/search.h"
 
@@ -10,6 +11,7 @@
 #include <sstream>
 
 #include "core/ai/evaluation.h"
+#include "core/ai/fast_search.h"
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
 #include "support/test_support.h"
@@ -30,9 +32,11 @@ struct Progress {
   }
 };
 
+using Chooser = int (*)(Search&);
+
 // The computer plays the side to move at `level`, as the driver sets it up.
-int think(GameState& s, int level, Progress* progress = nullptr, bool giveAway = false,
-          std::uint64_t* nodes = nullptr) {
+int think(GameState& s, int level, Progress* progress = nullptr, bool giveAway = false, std::uint64_t* nodes = nullptr,
+          Chooser choose = chooseComputerMove) {
   s.aiSide = s.sideToMove();
   s.aiOpponent = s.aiSide ^ 1;
   s.searchDepth = level + 2;
@@ -41,7 +45,7 @@ int think(GameState& s, int level, Progress* progress = nullptr, bool giveAway =
   s.bestRootIndex = -1;
   Search search{s, progress ? Progress::report : nullptr, progress};
   if (progress) progress->game = &s;
-  const int result = chooseComputerMove(search);
+  const int result = choose(search);
   if (nodes) *nodes = search.nodes;
   return result;
 }
@@ -51,7 +55,15 @@ std::string chosenMove(GameState& s) {
   return moveText(s.legalMoves[s.bestRootIndex]);
 }
 
-TEST(Search, SingleLegalMoveIsChosenWithoutSearchOrProgress) {
+class RootRules : public testing::TestWithParam<Chooser> {
+ protected:
+  int think(GameState& s, int level, Progress* progress = nullptr, bool giveAway = false,
+            std::uint64_t* nodes = nullptr) {
+    return velmora::think(s, level, progress, giveAway, nodes, GetParam());
+  }
+};
+
+TEST_P(RootRules, SingleLegalMoveIsChosenWithoutSearchOrProgress) {
   auto s = test::position(American, "W:......../......../......../......../......../......../......../W.......");
   Progress progress;
   std::uint64_t nodes = 1;
@@ -61,14 +73,14 @@ TEST(Search, SingleLegalMoveIsChosenWithoutSearchOrProgress) {
   EXPECT_EQ(nodes, 0u);
 }
 
-TEST(Search, ProgressCountsRootMovesAndNeverReachesAHundred) {
+TEST_P(RootRules, ProgressCountsRootMovesAndNeverReachesAHundred) {
   auto s = test::startPosition(American);
   Progress progress;
   EXPECT_EQ(think(*s, 0, &progress), 1);
   EXPECT_EQ(progress.reported, (std::vector<int>{0, 14, 28, 42, 57, 71, 85}));
 }
 
-TEST(Search, BreakingOffAbandonsAtTheNextRootMoveAndRestoresTheBoard) {
+TEST_P(RootRules, BreakingOffAbandonsAtTheNextRootMoveAndRestoresTheBoard) {
   auto s = test::startPosition(International);
   Board before;
   std::memcpy(before, s->board, sizeof before);
@@ -86,13 +98,13 @@ TEST(Search, BreakingOffAbandonsAtTheNextRootMoveAndRestoresTheBoard) {
     }
 }
 
-TEST(Search, ComputerWithoutAMoveGetsALossAndNoChoice) {
+TEST_P(RootRules, ComputerWithoutAMoveGetsALossAndNoChoice) {
   auto s = test::position(American, "B:......../......../......../......../......../......../.b....../w.w.....");
   EXPECT_EQ(think(*s, 2), kComputerStuck - 4);
   EXPECT_EQ(s->bestRootIndex, -1);
 }
 
-TEST(Search, EqualScoresKeepTheFirstRootMove) {
+TEST_P(RootRules, EqualScoresKeepTheFirstRootMove) {
   // Black has nothing left: every White move scores the same win.
   auto s = test::position(American, "W:......../......../......../......../...W..../......../......../........");
   generateMoves(s->legalMoves, *s, White);
@@ -101,14 +113,14 @@ TEST(Search, EqualScoresKeepTheFirstRootMove) {
   EXPECT_EQ(s->bestRootIndex, 0);
 }
 
-TEST(Search, QuickestForcedWinIsPreferred) {
+TEST_P(RootRules, QuickestForcedWinIsPreferred) {
   // g6-h7 shuts Black's last man in at once; the other moves win later, if at all.
   auto s = test::position(American, "W:......b./.....w../....w.w./......../......../......../......../........");
   EXPECT_EQ(think(*s, 0), 1);
   EXPECT_EQ(chosenMove(*s), "g6-h7");
 }
 
-TEST(Search, GiveAwayTurnsTheEvaluationAround) {
+TEST_P(RootRules, GiveAwayTurnsTheEvaluationAround) {
   const char* diagram = "W:.......b/......../......../...b..../......../.....w../......../w.......";
   auto normal = test::position(American, diagram);
   EXPECT_EQ(think(*normal, 0), 1);
@@ -122,6 +134,11 @@ TEST(Search, GiveAwayTurnsTheEvaluationAround) {
   EXPECT_EQ(think(*giveAway, 0, nullptr, true), 1);
   EXPECT_EQ(chosenMove(*giveAway), "f3-e4");  // offers the man
 }
+
+INSTANTIATE_TEST_SUITE_P(Search, RootRules, testing::Values(chooseComputerMove, chooseComputerMoveFast),
+                         [](const testing::TestParamInfo<Chooser>& param) {
+                           return param.param == chooseComputerMove ? "Literal" : "Fast";
+                         });
 
 TEST(Evaluation, ProximityIsTheKingDistanceToTheNearestPiece) {
   auto s = test::position(International,
@@ -175,11 +192,12 @@ TEST(Evaluation, SumAfterAMoveEqualsSumBeforePlusItsChange) {
   }
 }
 
-// The search is fixed-depth: its node count over the bench changes only when
-// its behaviour does.
-TEST(Search, BenchNodeCountIsPinned) {
+// Both searches are fixed-depth, and the fast one's table forgets earlier
+// searches: their node counts over the bench change only when their behaviour
+// does.
+TEST(Search, BenchNodeCountsArePinned) {
   auto s = std::make_unique<GameState>();
-  std::uint64_t total = 0;
+  std::uint64_t total = 0, fastTotal = 0;
   for (const auto& p : cli::benchPositions()) {
     setUpBoard(*s, p.variant);
     s->plyCount = 0;
@@ -188,8 +206,11 @@ TEST(Search, BenchNodeCountIsPinned) {
     std::uint64_t nodes = 0;
     think(*s, 1, nullptr, false, &nodes);
     total += nodes;
+    think(*s, 1, nullptr, false, &nodes, chooseComputerMoveFast);
+    fastTotal += nodes;
   }
   EXPECT_EQ(total, 2711838u);
+  EXPECT_EQ(fastTotal, 348440u);
 }
 
 }  // namespace

@@ -361,27 +361,41 @@ TEST(Shell, ClosingDuringACaptureShowsItWhole) {
 }
 
 TEST(Shell, ComputerThinksOnAWorkerWhileTheWindowPaints) {
-  Window w(Canadian);  // 12 x 12 at "Above normal"
+  Window w(Canadian);  // 12 x 12 at "Above normal", six flying kings a side: a long think
+  readPosition(
+      std::string("B:.B.B.B.B.B.B/") +
+          [] {
+            std::string rows;
+            for (int r = 0; r < 10; ++r) rows += "............/";
+            return rows;
+          }() +
+          "W.W.W.W.W.W.",
+      Canadian, *w.game);
+  refreshListing(w.listing, *w.game, 0);
+  w.listing.lines.push_back(" 1. ...");  // Black to move, as the position says
+  w.listing.selected = 1;
   w.game->players[Black].type = ComputerPlayer;
   w.game->searchDepth = 4;
+  w.game->gameRunning = 1;
+  w.window->refresh();
   PaintCounter counter;
   w.board()->installEventFilter(&counter);
-  w.playLegal(0);
   ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 5000));
   EXPECT_FALSE(w.window->menuBar()->isEnabled());
   EXPECT_FALSE(w.board()->isEnabled());
   const int before = counter.paints;
   w.window->dispatch(32772);  // New game: refused while the computer thinks, no dialog opens
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  QTest::qWait(300);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.window->windowTitle().startsWith("Velmora ["); }, 5000));
+  QTest::qWait(200);
   EXPECT_GT(counter.paints, before);  // the progress repaints the window
-  EXPECT_TRUE(w.window->windowTitle().startsWith("Velmora ["));
-  // Closing abandons the search at once: no move is played and the title
-  // and the window are as before.
+  ASSERT_EQ(w.game->thinking, 1);
+  // Closing abandons the search at once: no move is played.
   w.window->close();
   EXPECT_EQ(w.game->thinking, 0);
-  EXPECT_EQ(w.lines().size(), 2);
+  EXPECT_EQ(w.listing.moveCount(), 1);
   EXPECT_FALSE(w.window->isVisible());
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
 }
 
 TEST(Shell, BreakQuestionIsCaptionedPlainlyAndEscapeDoesNotAnswerIt) {

@@ -16,4 +16,8 @@ struct BenchPosition {
 
 const std::vector<BenchPosition>& benchPositions();
 
+// Positions from random games with many kings on the board, where the search
+// has the most moves to look at: Gothic, Turkish, International, Canadian.
+const std::vector<BenchPosition>& manyKingPositions();
+
 }  // namespace velmora::cli

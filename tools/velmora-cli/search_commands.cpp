@@ -2,11 +2,13 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <sstream>
 
 #include "bench_positions.h"
 #include "cli_common.h"
+#include "core/ai/fast_search.h"
 #include "core/ai/search.h"
 #include "core/records/notation.h"
 #include "core/rules/game_state.h"
@@ -33,8 +35,9 @@ struct SearchOutcome {
   double seconds = 0;
 };
 
-// The computer plays the side to move at `level` (searchDepth level + 2).
-SearchOutcome runSearch(GameState& state, Search& search, int level, bool giveAway) {
+// The computer plays the side to move at `level` (searchDepth level + 2), with
+// the game's search or, when `literal`, the reference search it must agree with.
+SearchOutcome runSearch(GameState& state, Search& search, int level, bool giveAway, bool literal) {
   state.aiSide = state.sideToMove();
   state.aiOpponent = state.aiSide ^ 1;
   state.searchDepth = level + 2;
@@ -43,7 +46,7 @@ SearchOutcome runSearch(GameState& state, Search& search, int level, bool giveAw
   state.bestRootIndex = -1;
   const double start = secondsNow();
   SearchOutcome outcome;
-  outcome.result = chooseComputerMove(search);
+  outcome.result = literal ? chooseComputerMove(search) : chooseComputerMoveFast(search);
   outcome.seconds = secondsNow() - start;
   state.thinking = 0;
   return outcome;
@@ -74,11 +77,25 @@ std::vector<std::string> splitWords(const char* text) {
   return words;
 }
 
+// Takes the flags among `names` out of the arguments, wherever they stand,
+// and closes the gaps; each flag counts once, a repeat stays as an argument.
+void takeFlags(int& argc, char** argv, std::initializer_list<std::pair<const char*, bool*>> names) {
+  int kept = 0;
+  for (int i = 0; i < argc; ++i) {
+    bool taken = false;
+    for (const auto& [name, flag] : names)
+      if (!taken && !*flag && std::strcmp(argv[i], name) == 0) taken = *flag = true;
+    if (!taken) argv[kept++] = argv[i];
+  }
+  argc = kept;
+}
+
 }  // namespace
 
 int searchCommand(int argc, char** argv) {
-  const bool giveAway = argc == 4 && std::strcmp(argv[3], "--give-away") == 0;
-  if (argc != 3 && !giveAway) return fail("usage: velmora-cli search VARIANT POSITION LEVEL [--give-away]");
+  bool giveAway = false, literal = false;
+  takeFlags(argc, argv, {{"--give-away", &giveAway}, {"--literal", &literal}});
+  if (argc != 3) return fail("usage: velmora-cli search VARIANT POSITION LEVEL [--give-away] [--literal]");
   const auto type = readVariant(argv[0]);
   if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
   const auto level = readLevel(argv[2]);
@@ -87,7 +104,7 @@ int searchCommand(int argc, char** argv) {
   if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
 
   Search search{*state};
-  const SearchOutcome outcome = runSearch(*state, search, *level, giveAway);
+  const SearchOutcome outcome = runSearch(*state, search, *level, giveAway, literal);
   const bool chosen = outcome.result == 1 && state->bestRootIndex >= 0;
   const bool searched = search.nodes > 0;
   if (chosen) {
@@ -121,7 +138,9 @@ int replayCommand(int argc, char** argv) {
 }
 
 int benchCommand(int argc, char** argv) {
-  if (argc > 1) return fail("usage: velmora-cli bench [LEVEL]");
+  bool literal = false, kings = false;
+  takeFlags(argc, argv, {{"--literal", &literal}, {"--kings", &kings}});
+  if (argc > 1) return fail("usage: velmora-cli bench [LEVEL] [--literal] [--kings]");
   const auto level = argc == 1 ? readLevel(argv[0]) : std::optional<int>(2);
   if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
   auto state = std::make_unique<GameState>();
@@ -131,7 +150,7 @@ int benchCommand(int argc, char** argv) {
   double seconds[4] = {}, slowest = 0, longestGap = 0;
   int number = 0, longestGapPosition = 0;
   std::printf("%-3s %-16s %12s %9s %12s\n", "#", "variant", "nodes", "seconds", "nodes/s");
-  for (const BenchPosition& p : benchPositions()) {
+  for (const BenchPosition& p : kings ? manyKingPositions() : benchPositions()) {
     const auto texts = splitWords(p.moves);
     if (replay(*state, p.variant, texts) != static_cast<int>(texts.size()))
       return fail("bench position " + std::to_string(number + 1) + " does not replay");
@@ -139,7 +158,7 @@ int benchCommand(int argc, char** argv) {
     // without a progress report is how long it would stay frozen.
     RootGaps gaps{secondsNow(), 0};
     Search search{*state, RootGaps::report, &gaps};
-    const SearchOutcome outcome = runSearch(*state, search, *level, false);
+    const SearchOutcome outcome = runSearch(*state, search, *level, false, literal);
     RootGaps::report(&gaps, 100);
     ++number;
     if (gaps.longest > longestGap) {

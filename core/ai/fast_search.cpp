@@ -1,0 +1,364 @@
+#include "core/ai/fast_search.h"
+
+#include <algorithm>
+#include <array>
+#include <cassert>
+#include <cstdint>
+#include <cstring>
+
+#include "core/ai/evaluation.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+
+namespace velmora {
+
+namespace {
+
+// Every value a node returns obeys the fail-soft contract of its window
+// (alpha, beta): a value <= alpha is an upper bound of the true score, a value
+// >= beta a lower bound, anything between is exact. The root asks each move
+// with beta = its best so far, so a move that scores strictly less comes back
+// exact and a move that does not comes back >= best: exactly the root rule.
+
+enum Bound : std::uint8_t { Exact = 1, Upper = 2, Lower = 3 };
+
+struct TableEntry {
+  std::uint64_t key;
+  std::int32_t value;
+  std::int16_t move;   // index of the best or refuting move in the generated list
+  std::uint8_t bound;  // a Bound, and the node's height above the leaves times 4
+  std::uint8_t stamp;  // of the search that stored it
+};
+static_assert(sizeof(TableEntry) == 16);
+
+// Two entries per bucket: one keeps the highest node of the bucket, the
+// other the latest, so the big subtrees stay while the small ones churn.
+struct Bucket {
+  TableEntry high;
+  TableEntry latest;
+};
+Bucket table[kTranspositionEntries / 2];
+static_assert((kTranspositionEntries & (kTranspositionEntries - 1)) == 0);
+
+constexpr std::uint64_t splitMix(std::uint64_t x) {
+  x += 0x9e3779b97f4a7c15ull;
+  x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
+  x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
+  return x ^ (x >> 31);
+}
+
+// Random keys of (colour, kind, square): a position's key is the exclusive or
+// of its pieces' keys, so a move changes it by the keys of the squares it
+// touches. Kind 0 is never used.
+constexpr int kSquares = kMaxBoardSize * kMaxBoardSize;
+constexpr auto kPieceKeys = [] {
+  std::array<std::uint64_t, 2 * 3 * kSquares> keys{};
+  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = splitMix(i + 1);
+  return keys;
+}();
+// The side to move and the remaining level belong to the key too: the same
+// board is a different node with the other side to move or fewer plies left.
+constexpr auto kNodeKeys = [] {
+  std::array<std::uint64_t, 2 * (kMaxSearchDepth + 1)> keys{};
+  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = splitMix(0x5eed0000 + i);
+  return keys;
+}();
+
+std::uint64_t pieceKey(int colour, int kind, int x, int y) {
+  return kPieceKeys[static_cast<std::size_t>((colour * 3 + kind) * kSquares + y * kMaxBoardSize + x)];
+}
+
+enum Mover { Computer = 0, Opponent = 1 };
+
+std::uint64_t nodeKey(std::uint64_t position, int level, Mover mover) {
+  return position ^ kNodeKeys[static_cast<std::size_t>(level * 2 + mover)];
+}
+
+std::uint64_t positionKey(const GameState& g) {
+  std::uint64_t key = 0;
+  for (int y = 0; y < g.boardSize; ++y)
+    for (int x = 0; x < g.boardSize; ++x) {
+      const Cell& c = g.board[y][x];
+      if (c.kind != Empty) key ^= pieceKey(c.side & 1, c.kind, x, y);
+    }
+  return key;
+}
+
+std::uint64_t keyChange(const MoveRecord& move) {
+  const int side = move.pieceSide & 1;
+  const MoveStep& last = move.finalStep();
+  std::uint64_t change =
+      pieceKey(side, move.pieceKind, move.fromX, move.fromY) ^ pieceKey(side, last.kindAfter, last.toX, last.toY);
+  for (int k = 0; k < move.captureCount; ++k) {
+    const MoveStep& s = move.steps[k];
+    change ^= pieceKey(side ^ 1, s.capturedKind, s.capturedX, s.capturedY);
+  }
+  return change;
+}
+
+// A move as killer and history tables know it: origin, destination, and
+// whether it captures. Distinct moves of one list may share an identity
+// (two capture paths to the same square); that only weakens a hint.
+int moveIdentity(const MoveRecord& move) {
+  const MoveStep& last = move.finalStep();
+  const int from = move.fromY * kMaxBoardSize + move.fromX;
+  const int to = last.toY * kMaxBoardSize + last.toX;
+  return (from * kSquares + to) * 2 + (move.captureCount > 0);
+}
+
+// Ordering state: lists and their order per level and mover, two killer moves
+// per level and mover, and a history count per mover and move.
+MoveRecord moveBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
+
+struct Ordered {
+  std::int64_t key;  // higher is tried first
+  int index;
+};
+Ordered orderBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
+int killers[kMaxSearchDepth + 1][2][2];
+std::int32_t history[2][kSquares * kSquares * 2];
+std::int32_t counters[2][kSquares * kSquares * 2];
+
+std::uint64_t searchCount = 0;
+
+struct Walk {
+  Search& search;
+  GameState& g;
+  int sign;           // of the evaluation: -1 in a give-away game
+  std::uint64_t key;  // of the pieces on the board, salted per search
+  int lastMove = 0;   // identity of the move that led to the node
+};
+
+std::uint8_t stamp = 0;
+
+// A computer node at level a stands above the opponent's node at level a,
+// which stands above the computer's at a - 1.
+int height(int level, Mover mover) { return 2 * level + (mover == Computer); }
+
+const TableEntry* find(std::uint64_t key) {
+  const Bucket& b = table[key & (kTranspositionEntries / 2 - 1)];
+  if (b.high.key == key) return &b.high;
+  if (b.latest.key == key) return &b.latest;
+  return nullptr;
+}
+
+// Whether the entry settles the node for the window (alpha, beta).
+bool settles(const TableEntry& e, int alpha, int beta) {
+  const int bound = e.bound & 3;
+  return bound == Exact || (bound == Lower && e.value >= beta) || (bound == Upper && e.value <= alpha);
+}
+
+void store(std::uint64_t key, int value, int alpha, int beta, int move, int level, Mover mover) {
+  Bucket& b = table[key & (kTranspositionEntries / 2 - 1)];
+  const int h = height(level, mover);
+  TableEntry& e = b.high.key == key || b.high.stamp != stamp || (b.high.bound >> 2) <= h ? b.high : b.latest;
+  const Bound bound = value <= alpha ? Upper : value >= beta ? Lower : Exact;
+  e = TableEntry{key, value, static_cast<std::int16_t>(move), static_cast<std::uint8_t>(bound | h << 2), stamp};
+}
+
+// The move to try first: the one the table holds for this node.
+int hintFor(const TableEntry* e, int n) { return e && e->move < n ? e->move : -1; }
+
+// Plays `move`, keeps the running sum and key in step, scores, takes it back.
+template <class Score>
+int tryMove(Walk& w, const MoveRecord& move, Score score) {
+  GameState& g = w.g;
+  // Given up from another thread: nothing more is searched, and what the
+  // table learns meanwhile is salted away with this search.
+  if (w.search.stop && w.search.stop->load(std::memory_order_relaxed)) {
+    g.thinking = 0;
+    return 0;
+  }
+  MoveRecord& slot = g.gameRecord[g.plyCount];
+  applyMove(move, slot, g);
+  ++w.search.nodes;
+  ++g.plyCount;
+  const int change = boardSumChange(g, move);
+  const std::uint64_t keyDelta = keyChange(move);
+  w.search.runningSum += change;
+  w.key ^= keyDelta;
+  const int lastMove = w.lastMove;
+  w.lastMove = moveIdentity(move);
+  const int value = score();
+  w.lastMove = lastMove;
+  w.key ^= keyDelta;
+  w.search.runningSum -= change;
+  --g.plyCount;
+  undoMove(slot, g);
+  return value;
+}
+
+// Puts the moves in the order to try them: the table's move, then the
+// killers, then the largest gain in the evaluation for the mover, then the
+// history of cut-offs. Returns the list of indices.
+const Ordered* orderMoves(Walk& w, const MoveRecord* moves, int n, int level, Mover mover, int hint) {
+  Ordered* order = orderBuffers[level][mover];
+  const int gainSign = mover == Computer ? -w.sign : w.sign;
+  const int* killer = killers[level][mover];
+  const std::int32_t* counts = history[mover];
+  for (int i = 0; i < n; ++i) {
+    const int identity = moveIdentity(moves[i]);
+    std::int64_t key = static_cast<std::int64_t>(gainSign * boardSumChange(w.g, moves[i])) * (1 << 24) +
+                       std::min(counts[identity], (1 << 24) - 1);
+    if (identity == killer[0] || identity == killer[1]) key += std::int64_t{1} << 50;
+    if (identity == counters[mover][w.lastMove]) key += std::int64_t{1} << 49;
+    if (i == hint) key = std::int64_t{1} << 60;
+    order[i] = Ordered{key, i};
+  }
+  std::sort(order, order + n, [](const Ordered& a, const Ordered& b) { return a.key > b.key; });
+  return order;
+}
+
+void rememberCutoff(Walk& w, const MoveRecord& move, int level, Mover mover) {
+  const int identity = moveIdentity(move);
+  counters[mover][w.lastMove] = identity;
+  int* killer = killers[level][mover];
+  if (killer[0] != identity) {
+    killer[1] = killer[0];
+    killer[0] = identity;
+  }
+  history[mover][identity] += (level + 1) * (level + 1);
+}
+
+int maxNode(Walk& w, int level, int alpha, int beta);
+
+// The computer to move with `level` levels left: the least score.
+int minNode(Walk& w, int level, int alpha, int beta) {
+  GameState& g = w.g;
+  const std::uint64_t key = nodeKey(w.key, level, Computer);
+  const TableEntry* entry = find(key);
+  if (entry && settles(*entry, alpha, beta)) return entry->value;
+  MoveRecord* moves = moveBuffers[level][Computer];
+  generateMoves(moves, g, g.aiSide);
+  const int n = g.moveCount;
+  if (n == 0) return kComputerStuck - level;
+
+  const Ordered* order = orderMoves(w, moves, n, level, Computer, hintFor(entry, n));
+  int best = kInitialMinBest, bestIndex = order[0].index;
+  for (int k = 0; k < n; ++k) {
+    const int i = order[k].index;
+    const int v = tryMove(w, moves[i], [&] {
+      const int limit = std::min(beta, best);
+      if (k == 0) return maxNode(w, level, alpha, limit);
+      // Only a move that beats the best needs its exact score: ask first
+      // whether it does, with the narrowest window.
+      const int probe = maxNode(w, level, limit - 1, limit);
+      return probe < limit && probe > alpha ? maxNode(w, level, alpha, limit) : probe;
+    });
+    if (v < best) {
+      best = v;
+      bestIndex = i;
+      if (best <= alpha) {
+        rememberCutoff(w, moves[i], level, Computer);
+        break;
+      }
+    }
+  }
+  store(key, best, alpha, beta, bestIndex, level, Computer);
+  return best;
+}
+
+// The opponent to move at level 0: each reply is scored by the evaluation,
+// which the reply's change to the running sum gives without playing it. These
+// nodes skip the table: scoring the replies costs less than a look-up that
+// misses the cache.
+int maxLeafNode(Walk& w, int beta) {
+  GameState& g = w.g;
+  MoveRecord* moves = moveBuffers[0][Opponent];
+  generateMoves(moves, g, g.aiOpponent);
+  const int n = g.moveCount;
+  if (n == 0) return kOpponentStuck;
+  int best = kInitialMaxBest;
+  for (int i = 0; i < n && best < beta; ++i) {
+    ++w.search.nodes;
+    best = std::max(best, w.sign * (w.search.runningSum + boardSumChange(g, moves[i])));
+  }
+  return best;
+}
+
+// The opponent to move with `level` levels left: the greatest score.
+int maxNode(Walk& w, int level, int alpha, int beta) {
+  if (level == 0) return maxLeafNode(w, beta);
+  GameState& g = w.g;
+  const std::uint64_t key = nodeKey(w.key, level, Opponent);
+  const TableEntry* entry = find(key);
+  if (entry && settles(*entry, alpha, beta)) return entry->value;
+  MoveRecord* moves = moveBuffers[level][Opponent];
+  generateMoves(moves, g, g.aiOpponent);
+  const int n = g.moveCount;
+  if (n == 0) return kOpponentStuck - level;
+
+  const Ordered* order = orderMoves(w, moves, n, level, Opponent, hintFor(entry, n));
+  int best = kInitialMaxBest, bestIndex = order[0].index;
+  for (int k = 0; k < n; ++k) {
+    const int i = order[k].index;
+    const int v = tryMove(w, moves[i], [&] {
+      const int limit = std::max(alpha, best);
+      if (k == 0) return minNode(w, level - 1, limit, beta);
+      const int probe = minNode(w, level - 1, limit, limit + 1);
+      return probe > limit && probe < beta ? minNode(w, level - 1, limit, beta) : probe;
+    });
+    if (v > best) {
+      best = v;
+      bestIndex = i;
+      if (best >= beta) {
+        rememberCutoff(w, moves[i], level, Opponent);
+        break;
+      }
+    }
+  }
+  store(key, best, alpha, beta, bestIndex, level, Opponent);
+  return best;
+}
+
+}  // namespace
+
+int chooseComputerMoveFast(Search& search) {
+  GameState& g = search.game;
+  const int depth = g.searchDepth;
+  assert(depth >= 0 && depth <= kMaxSearchDepth);
+  assert(g.plyCount + 2 * depth + 2 <= kGameRecordSlots);
+  buildEvalTable(g);
+  search.nodes = 0;
+  search.rootBest = kInitialMinBest;
+  search.runningSum = boardSum(g);
+  std::memset(killers, -1, sizeof killers);
+  std::memset(history, 0, sizeof history);
+  std::memset(counters, -1, sizeof counters);
+  // Entries of earlier searches were scored with another evaluation table:
+  // a fresh salt in every key makes them miss instead of clearing the table.
+  Walk w{search, g, g.giveAway ? -1 : 1, positionKey(g) ^ splitMix(++searchCount ^ 0xa11ce5ull)};
+  // The stamp tells this search's entries from older ones, which may be
+  // overwritten at will; when it comes round again the table starts empty.
+  if (++stamp == 0) {
+    std::memset(table, 0, sizeof table);
+    stamp = 1;
+  }
+
+  MoveRecord* moves = moveBuffers[depth][Computer];
+  generateMoves(moves, g, g.aiSide);
+  const int n = g.moveCount;
+  if (n == 0) return kComputerStuck - depth;
+  if (n == 1) {
+    g.bestRootIndex = 0;
+    return 1;
+  }
+  int best = kInitialMinBest;
+  for (int i = 0; i < n; ++i) {
+    if (search.progress) search.progress(search.progressContext, i * 100 / n);
+    if (g.thinking == 0) return 0;
+    const int v = tryMove(w, moves[i], [&] {
+      if (i == 0) return maxNode(w, depth, kInitialMaxBest, best);
+      const int probe = maxNode(w, depth, best - 1, best);
+      return probe < best ? maxNode(w, depth, kInitialMaxBest, best) : probe;
+    });
+    if (v < best) {  // strictly: ties keep the earliest move
+      best = v;
+      g.bestRootIndex = i;
+    }
+  }
+  search.rootBest = best;
+  return 1;
+}
+
+}  // namespace velmora
