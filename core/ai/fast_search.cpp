@@ -16,9 +16,10 @@ namespace {
 
 // Every value a node returns obeys the fail-soft contract of its window
 // (alpha, beta): a value <= alpha is an upper bound of the true score, a value
-// >= beta a lower bound, anything between is exact. The root asks each move
-// with beta = its best so far, so a move that scores strictly less comes back
-// exact and a move that does not comes back >= best: exactly the root rule.
+// >= beta a lower bound, anything between is exact. The table stores each
+// value with the kind of bound it is, so a look-up keeps the contract. The
+// root asks each move after the first whether it scores below the best so
+// far, and only then for its exact score: exactly the root rule.
 
 enum Bound : std::uint8_t { Exact = 1, Upper = 2, Lower = 3 };
 
@@ -311,6 +312,23 @@ int maxNode(Walk& w, int level, int alpha, int beta) {
   return best;
 }
 
+// The exact score of the opponent's node at `level`, known to be at most
+// `upper`: null-window tests from there close in on it, each answered largely
+// from the table the ones before it filled. Cheaper than one search with the
+// whole window below `upper`.
+int exactScore(Walk& w, int level, int upper) {
+  int lower = kInitialMaxBest, g = upper;
+  while (lower < upper) {
+    const int b = std::max(g, lower + 1);
+    g = maxNode(w, level, b - 1, b);
+    if (g < b)
+      upper = g;
+    else
+      lower = g;
+  }
+  return g;
+}
+
 }  // namespace
 
 int chooseComputerMoveFast(Search& search) {
@@ -350,7 +368,7 @@ int chooseComputerMoveFast(Search& search) {
     const int v = tryMove(w, moves[i], [&] {
       if (i == 0) return maxNode(w, depth, kInitialMaxBest, best);
       const int probe = maxNode(w, depth, best - 1, best);
-      return probe < best ? maxNode(w, depth, kInitialMaxBest, best) : probe;
+      return probe < best ? exactScore(w, depth, probe) : probe;
     });
     if (v < best) {  // strictly: ties keep the earliest move
       best = v;
