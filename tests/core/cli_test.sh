@@ -29,6 +29,15 @@ check "search single move" "best a1-b2 index 0 score -" \
   "$("$cli" search American 'W:......../......../......../......../......../......../......../W.......' 1 | head -3 | xargs)"
 check "search without a move" "best - index - score 999996" \
   "$("$cli" search American 'W:......../......../......../......../......../......../......../........' 1 | head -3 | xargs)"
+middle='W:.b.b.b.b/b...b.../.b.b.b.b/..b...../...w..../w...w.w./.w.w.w.w/w.w.w.w.'
+check "search agrees with --literal" \
+  "$("$cli" search American "$middle" 2 --literal | head -3 | xargs)" \
+  "$("$cli" search American "$middle" 2 | head -3 | xargs)"
+check "flags in any order" \
+  "$("$cli" search American "$middle" 1 --literal --give-away | head -3 | xargs)" \
+  "$("$cli" search American "$middle" 1 --give-away --literal | head -3 | xargs)"
+check "bench lines" "31" "$("$cli" bench 0 | wc -l)"
+check "bench --kings lines" "17" "$("$cli" bench 0 --kings | wc -l)"
 check "help" "0" "$(status "$cli" --help)"
 check "no command" "2" "$(status "$cli")"
 check "unknown command" "2" "$(status "$cli" frobnicate)"
@@ -38,6 +47,8 @@ check "short row" "2" "$(status "$cli" moves American 'W:.b.b.b.b/b.b.b.b./.b.b.
 check "wrong board size" "2" "$(status "$cli" moves International "$start")"
 check "unknown piece" "2" "$(status "$cli" moves American 'W:.b.b.b.b/b.b.b.b./.b.b.b.b/......../...x..../w.w.w.w./.w.w.w.w/w.w.w.w.')"
 check "bad level" "2" "$(status "$cli" search American "$start" 3)"
+check "flag twice" "2" "$(status "$cli" search American "$start" 1 --literal --literal)"
+check "bench unknown flag" "2" "$(status "$cli" bench 0 --fast)"
 # Saved games: the window's exact bytes, read back as the window reads them.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
