@@ -50,7 +50,9 @@ constexpr std::uint64_t splitMix(std::uint64_t x) {
 
 // Random keys of (colour, kind, square): a position's key is the exclusive or
 // of its pieces' keys, so a move changes it by the keys of the squares it
-// touches. Kind 0 is never used.
+// touches. Kind 0 is never used. The table trusts the 64-bit key alone: with
+// two entries compared a look-up, even 10^8 look-ups make a false match in
+// about one search in 10^11.
 constexpr int kSquares = kMaxBoardSize * kMaxBoardSize;
 constexpr auto kPieceKeys = [] {
   std::array<std::uint64_t, 2 * 3 * kSquares> keys{};
