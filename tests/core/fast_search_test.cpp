@@ -84,11 +84,10 @@ bool compare(GameState& s, int level, bool giveAway, std::uint64_t fastNodes, Co
 }
 
 // Random games of all fourteen variants, with and without give-away. Every
-// few moves, and where the game ends, the position
-// is searched at Easy, and at the levels above while the literal search stays
-// small there, so that it keeps the test short.
-// The searches follow one another as in a game, so the fast one's table holds
-// entries of other positions, sides and evaluation tables as it would there.
+// few moves, and where the game ends, the position is searched at Easy, and
+// at the levels above while the searches stay small there. The searches
+// follow one another as in a game, so the fast one's table holds entries of
+// other positions, sides and evaluation tables as it would there.
 TEST(FastSearch, AgreesWithTheLiteralSearchOnRandomGames) {
   const std::uint64_t kFastNodes = 3000;
   Coverage seen;
