@@ -38,7 +38,7 @@ void shortKingSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (atLimit(g, depth, start, false)) return;
   const int n = g.n;
   bool found = false;
-  const auto jump = [&](int dx, int dy) {
+  const auto jump = [&](int dx, int dy) __attribute__((always_inline)) {
     found |= shortJump(g, x, y, dx, dy, depth, start, TakeOut::Remove, King, false, shortKingSearch);
   };
   if (y <= n - 3 && x >= 2) jump(-1, +1);
@@ -57,7 +57,7 @@ void diagonalManPlain(Context& g, int x, int y) {
 }
 
 void shortKingPlain(Context& g, int x, int y) {
-  const auto step = [&](int dx, int dy) {
+  const auto step = [&](int dx, int dy) __attribute__((always_inline)) {
     if (g.inside(x + dx, y + dy) && g.at(x + dx, y + dy).kind == Empty) addPlainMove(g, x, y, x + dx, y + dy, King);
   };
   step(-1, +1);

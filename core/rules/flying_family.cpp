@@ -18,7 +18,7 @@ void fourWayManSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (atLimit(g, depth, start, true)) return;
   const int n = g.n;
   bool found = false;
-  const auto jump = [&](int dx, int dy) {
+  const auto jump = [&](int dx, int dy) __attribute__((always_inline)) {
     found |= shortJump(g, x, y, dx, dy, depth, start, TakeOut::Mark, Man, false, fourWayManSearch);
   };
   if (y <= n - 3 && x >= 2) jump(-1, +1);
@@ -41,7 +41,7 @@ void flyingKingSearch(Context& g, int x, int y, int depth, const Start& start) {
 void russianManSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (depth == kMaxSteps || g.full()) return;
   const int n = g.n;
-  const auto jump = [&](int dx, int dy) {
+  const auto jump = [&](int dx, int dy) __attribute__((always_inline)) {
     Cell& victim = g.at(x + dx, y + dy);
     const int landX = x + 2 * dx, landY = y + 2 * dy;
     if (victim.kind == Empty || victim.side != g.opponent || g.at(landX, landY).kind != Empty) return;

@@ -14,11 +14,13 @@ constexpr int kKingLines[8][2] = {{+1, +1}, {-1, +1}, {+1, -1}, {-1, -1}, {0, +2
 // Captured pieces are marked; a man is crowned only if the whole sequence ends
 // on the promotion row. The unplayable squares an orthogonal jump passes are
 // never examined.
+// The jump lambdas of the searches are forced inline: the link-time
+// optimiser otherwise weighs them differently from build to build.
 void frisianManSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (atLimit(g, depth, start, true)) return;
   const int n = g.n;
   bool found = false;
-  const auto jump = [&](int dx, int dy) {
+  const auto jump = [&](int dx, int dy) __attribute__((always_inline)) {
     found |= shortJump(g, x, y, dx, dy, depth, start, TakeOut::Mark, Man, false, frisianManSearch);
   };
   if (y <= n - 3 && x >= 2) jump(-1, +1);

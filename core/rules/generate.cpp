@@ -181,7 +181,13 @@ int captureQuality(const MoveRecord& move) {
 // Captured pieces, then the origin, then the destination: a capture may end on
 // its own starting square.
 void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
-  if (&slot != &move) std::memcpy(&slot, &move, usedBytes(move));
+  // A constant size lets the compiler copy a plain move in a few stores.
+  if (&slot != &move) {
+    if (move.captureCount == 0)
+      std::memcpy(&slot, &move, kPlainMoveBlockBytes);
+    else
+      std::memcpy(&slot, &move, usedBytes(move));
+  }
   for (int k = 0; k < move.captureCount; ++k)
     state.board[move.steps[k].capturedY][move.steps[k].capturedX].kind = Empty;
   state.board[move.fromY][move.fromX].kind = Empty;

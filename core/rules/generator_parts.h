@@ -50,8 +50,8 @@ void recordSequence(Context& g, int depth, const Start& start, bool crownOnLastR
 // The jump over (x+dx, y+dy) to (x+2dx, y+2dy); the caller has checked both are
 // on the board. Returns whether the jump was possible (and so was searched).
 // Defined here so that the compiler can inline it into every search.
-inline bool shortJump(Context& g, int x, int y, int dx, int dy, int depth, const Start& start, TakeOut how,
-                      int kindAfter, bool menOnly, CaptureSearch next) {
+[[gnu::always_inline]] inline bool shortJump(Context& g, int x, int y, int dx, int dy, int depth, const Start& start,
+                                             TakeOut how, int kindAfter, bool menOnly, CaptureSearch next) {
   Cell& victim = g.at(x + dx, y + dy);
   const int landX = x + 2 * dx, landY = y + 2 * dy;
   if (victim.kind == Empty || victim.side != g.opponent || g.at(landX, landY).kind != Empty) return false;
@@ -81,19 +81,20 @@ inline bool atLimit(Context& g, int depth, const Start& start, bool crownOnLastR
   return true;
 }
 
-inline void addPlainMove(Context& g, int x, int y, int toX, int toY, int kindAfter) {
+[[gnu::always_inline]] inline void addPlainMove(Context& g, int x, int y, int toX, int toY, int kindAfter) {
   if (g.full()) return;
   const Cell& c = g.at(x, y);
-  // Header and step 0 built locally and stored at once; a plain move
-  // captures nothing, so step 0's captured square and kind stay 0.
-  const std::int8_t bytes[kPlainMoveBytes] = {static_cast<std::int8_t>(x),
-                                              static_cast<std::int8_t>(y),
-                                              static_cast<std::int8_t>(c.kind),
-                                              static_cast<std::int8_t>(c.side),
-                                              0,
-                                              static_cast<std::int8_t>(toX),
-                                              static_cast<std::int8_t>(toY),
-                                              static_cast<std::int8_t>(kindAfter)};
+  // Header and step 0 built locally and stored as one block rounded up to
+  // 16 bytes, a single store; a plain move captures nothing, so step 0's
+  // captured square and kind, and the bytes after it, are 0.
+  const std::int8_t bytes[kPlainMoveBlockBytes] = {static_cast<std::int8_t>(x),
+                                                   static_cast<std::int8_t>(y),
+                                                   static_cast<std::int8_t>(c.kind),
+                                                   static_cast<std::int8_t>(c.side),
+                                                   0,
+                                                   static_cast<std::int8_t>(toX),
+                                                   static_cast<std::int8_t>(toY),
+                                                   static_cast<std::int8_t>(kindAfter)};
   std::memcpy(&g.list[g.state.moveCount++], bytes, sizeof bytes);
 }
 // Every empty square along (dx, dy) up to the first occupied one or the edge.

@@ -42,6 +42,8 @@ static_assert(sizeof(MoveRecord) == 125);
 // step for a plain move or each capture's step.
 constexpr size_t kMoveHeaderBytes = offsetof(MoveRecord, steps);
 constexpr size_t kPlainMoveBytes = kMoveHeaderBytes + sizeof(MoveStep);
+constexpr size_t kPlainMoveBlockBytes = 16;  // what the generator stores for one
+static_assert(kPlainMoveBlockBytes >= kPlainMoveBytes && kPlainMoveBlockBytes <= sizeof(MoveRecord));
 inline size_t usedBytes(const MoveRecord& m) {
   return m.captureCount > 0 ? kMoveHeaderBytes + sizeof(MoveStep) * static_cast<size_t>(m.captureCount)
                             : kPlainMoveBytes;
