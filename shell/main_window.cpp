@@ -2,7 +2,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
@@ -31,6 +34,7 @@
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/save_game_dialog.h"
 #include "shell/paint/app_icon.h"
+#include "shell/paint/printing.h"
 
 namespace velmora {
 
@@ -89,8 +93,7 @@ void MainWindow::createMenus() {
       action->setShortcutContext(Qt::ApplicationShortcut);
     }
     // What is not built yet is shown but cannot be chosen.
-    static constexpr int kNotYet[] = {CmdNetwork,        CmdPrintListing, CmdPrintBoard,
-                                      CmdPrintMiniBoard, CmdAppearance,   CmdSound};
+    static constexpr int kNotYet[] = {CmdNetwork, CmdAppearance, CmdSound};
     action->setEnabled(std::find(std::begin(kNotYet), std::end(kNotYet), item.command) == std::end(kNotYet));
     connect(action, &QAction::triggered, this, [this, c = item.command] { dispatch(c); });
     return action;
@@ -107,6 +110,7 @@ void MainWindow::createMenus() {
   add(print, {"Game listing...", CmdPrintListing, {}});
   add(print, {"Board...", CmdPrintBoard, {}});
   add(print, {"Mini board...", CmdPrintMiniBoard, {}});
+  add(gameMenu, {"Export board picture...", CmdExportBoard, {}});
   gameMenu->addSeparator();
   add(gameMenu, {"E&xit", CmdExit, QKeySequence("Alt+F4")});
 
@@ -148,6 +152,15 @@ void MainWindow::dispatch(int command) {
   switch (command) {
     case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
+    case CmdPrintListing:
+      if (listing_.lines.size() < 2)
+        host.messageBox("The listing is empty.", MessageIcon::Information, MessageButtons::Ok);
+      else
+        printGame(PrintListing, this, game_, listing_, board_->skins().full);
+      return;
+    case CmdPrintBoard: printGame(PrintBoard, this, game_, listing_, board_->skins().full); return;
+    case CmdPrintMiniBoard: printGame(PrintMiniBoard, this, game_, listing_, board_->skins().full); return;
+    case CmdExportBoard: exportBoard(); return;
     case CmdLoad: loadGame(); return;
     case CmdSave: saveGame(); return;
     case CmdRules: openHelp(HelpRules); return;
@@ -169,6 +182,20 @@ bool MainWindow::promptSaveGame() {
 bool MainWindow::saveGame() {
   const auto name = runSaveDialog(game_, this);
   return name && saveGameFile(game_, listing_, savedGamePath(".", *name));
+}
+
+void MainWindow::exportBoard() {
+  const QString folder = QString::fromStdString(exportSettings.folder);
+  const QString path =
+      QFileDialog::getSaveFileName(this, "Export board picture", folder, "PNG picture (*.png);;SVG picture (*.svg)");
+  if (path.isEmpty()) return;
+  bool ok = false;
+  const int size = QInputDialog::getInt(this, "Export board picture", "Size in pixels:", 512, 64, 8192, 64, &ok);
+  if (!ok) return;
+  exportSettings.folder = QFileInfo(path).absolutePath().toStdString();
+  QString error;
+  if (!exportBoardPicture(path, size, game_, board_->skins().full, &error))
+    host.messageBox(error.toStdString(), MessageIcon::Error, MessageButtons::Ok);
 }
 
 void MainWindow::setBusy(bool busy) {

@@ -53,6 +53,8 @@ class MainWindow : public QMainWindow {
   // Saves the game through the Save game dialog; false when not saved.
   bool saveGame();
   void startComputerMove();
+  // The board as a PNG or SVG file, in the folder used last time.
+  void exportBoard();
   void loadGame();
   void reloadSkin();
   void syncListingBox();

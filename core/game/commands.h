@@ -20,6 +20,7 @@ enum Command : int {
   CmdPrintMiniBoard = 32790,
   CmdPrintListing = 32791,
   CmdSound = 32794,
+  CmdExportBoard = 32800,  // beyond the original menu: the board as a picture file
 };
 
 }  // namespace velmora

@@ -15,6 +15,7 @@ namespace velmora {
 
 LastGameSettings lastGame;
 NetSettings netSettings;
+ExportSettings exportSettings;
 SoundSetting soundSettings[kSoundEventCount] = {
     {"Capture", {}, 1}, {"Error", {}, 1}, {"Movement", {}, 1}, {"Promotion", {}, 1}};
 
@@ -90,6 +91,7 @@ std::vector<SettingKey> settingKeys() {
     keys.push_back({"SOUND", soundKeys[i][0].c_str(), Kind::Text, &sound.file, 0, soundDefaults[i].c_str(), 260});
     keys.push_back({"SOUND", soundKeys[i][1].c_str(), Kind::Number, &sound.enabled, 1});
   }
+  keys.push_back({"EXPORT", "FOLDER", Kind::Text, &exportSettings.folder, 0, "", 4096});
   return keys;
 }
 

@@ -32,7 +32,14 @@ struct SoundSetting {
 constexpr int kSoundEventCount = 4;
 constexpr int kMinPort = 1025;
 
+// Where the board picture was exported last; a section of its own, which
+// older copies pass over.
+struct ExportSettings {
+  std::string folder;
+};
+
 extern LastGameSettings lastGame;
+extern ExportSettings exportSettings;
 extern NetSettings netSettings;
 extern SoundSetting soundSettings[kSoundEventCount];
 

@@ -27,6 +27,7 @@ std::string readFile(const std::string& path) {
 
 struct SettingsTest : ::testing::Test {
   void SetUp() override {
+    exportSettings = {};
     appearance = defaultAppearance;
     lastGame = {};
     netSettings = {};
@@ -135,6 +136,7 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   appearance.cellSize = 56;
   appearance.skinName.clear();
   netSettings = {"192.168.1.2", "Anna", 7001, 0};
+  exportSettings.folder = "/home/anna/Pictures";
   ASSERT_TRUE(saveSettings(path));
   const std::string expected =
       "\r\n[COLOR]\r\nBACKGROUND = 2575736\r\nINK = 8500460\r\n"
@@ -148,7 +150,8 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
       "\r\n[SOUND]\r\nCapture_FILE = .\\Sound\\Capture.wav\r\nCapture_ENABLE = 1\r\n"
       "Error_FILE = .\\Sound\\Error.wav\r\nError_ENABLE = 1\r\n"
       "Movement_FILE = .\\Sound\\Movement.wav\r\nMovement_ENABLE = 1\r\n"
-      "Promotion_FILE = .\\Sound\\Promotion.wav\r\nPromotion_ENABLE = 1\r\n";
+      "Promotion_FILE = .\\Sound\\Promotion.wav\r\nPromotion_ENABLE = 1\r\n"
+      "\r\n[EXPORT]\r\nFOLDER = /home/anna/Pictures\r\n";
   for (auto& s : soundSettings) s.file = std::string(".\\Sound\\") + s.event + ".wav";
   ASSERT_TRUE(saveSettings(path));
   EXPECT_EQ(readFile(path), expected);

@@ -207,14 +207,22 @@ TEST(Shell, EveryWayOfClosingAsksToSaveAChangedGame) {
   EXPECT_TRUE(exit->text().endsWith("Alt+F4"));
 }
 
+TEST(Shell, PrintingAnEmptyListingSaysSo) {
+  shownMessages.clear();
+  Window w(American);
+  w.window->dispatch(32791);
+  EXPECT_EQ(shownMessages, (std::vector<std::string>{"The listing is empty."}));
+}
+
 TEST(Shell, FeaturesStillToComeAreDisabled) {
   Window w(American);
-  for (int id : {32785, 32791, 32789, 32790, 32771, 32794}) {
+  for (int id : {32785, 32771, 32794}) {
     QAction* a = w.window->findChild<QAction*>(QString("id%1").arg(id));
     ASSERT_NE(a, nullptr) << id;
     EXPECT_FALSE(a->isEnabled()) << id;
   }
-  for (int id : {32773, 32774}) EXPECT_TRUE(w.window->findChild<QAction*>(QString("id%1").arg(id))->isEnabled()) << id;
+  for (int id : {32773, 32774, 32791, 32789, 32790, 32800})
+    EXPECT_TRUE(w.window->findChild<QAction*>(QString("id%1").arg(id))->isEnabled()) << id;
 }
 
 TEST(Shell, MultipleCaptureChosenByWaypoints) {

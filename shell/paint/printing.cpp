@@ -1,0 +1,163 @@
+#include "shell/paint/printing.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QTextOption>
+
+#include "core/records/printed_listing.h"
+#include "core/rules/game_state.h"
+#include "core/view/appearance.h"
+#include "shell/paint/renderer.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kPrintCell = 64;
+
+// The job's name is the program's caption, as its message boxes have.
+constexpr const char* kDocumentName = "Velmora";
+
+// Tab stops every 8 average character widths, as text output has them
+// without stops of its own.
+QTextOption listingTextOption(const QFontMetricsF& metrics) {
+  QTextOption option;
+  option.setTabStopDistance(8 * metrics.averageCharWidth());
+  option.setWrapMode(QTextOption::NoWrap);
+  return option;
+}
+
+}  // namespace
+
+QImage printedBoard(const GameState& game, const QImage& fullSkin) {
+  const int side = game.boardSize * kPrintCell;
+  QImage board(side, side, QImage::Format_RGB32);
+  board.fill(Qt::white);
+  AppearanceSettings settings = appearance;
+  settings.showLastMove = 0;
+  settings.showLegalMoves = 0;
+  // The board without the picked-up piece's marks or hints: those belong to
+  // the screen.
+  GameState plain = game;
+  for (auto& row : plain.marks)
+    for (auto& m : row) m = SquareMarks{};
+  QPainter p(&board);
+  drawBoard(p, plain, kPrintCell, fullSkin, 0, 0, settings, false, QPoint());
+  return board;
+}
+
+bool printListing(QPrinter& printer, const GameState& game, const MoveListing& listing) {
+  QPainter p(&printer);
+  if (!p.isActive()) return false;
+  const QFontMetricsF metrics(p.font(), &printer);
+  const QTextOption option = listingTextOption(metrics);
+  const qreal pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+  const std::vector<std::string> lines = printedListingLines(game, listing);
+  qreal y = 0;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const QString text = QString::fromStdString(lines[i]);
+    const qreal height = metrics.height();
+    p.drawText(QRectF(0, y, metrics.horizontalAdvance(text, option) + 1, height), text, option);
+    y += height;
+    // A new page only when another line follows: no empty last page.
+    if (i + 1 < lines.size() && y + height > pageHeight) {
+      if (!printer.newPage()) return false;
+      y = 0;
+    }
+  }
+  return true;
+}
+
+bool printBoardImage(QPrinter& printer, const GameState& game, const QImage& fullSkin, PrintKind kind) {
+  QPainter p(&printer);
+  if (!p.isActive()) return false;
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+  int side = std::min(page.width(), page.height());
+  if (kind == PrintMiniBoard) side /= 2;
+  p.setRenderHint(QPainter::SmoothPixmapTransform);
+  p.drawImage(QRect(0, 0, side, side), printedBoard(game, fullSkin));
+  return true;
+}
+
+namespace {
+
+bool printOn(QPrinter& printer, PrintKind kind, const GameState& game, const MoveListing& listing,
+             const QImage& fullSkin) {
+  printer.setDocName(kDocumentName);
+  return kind == PrintListing ? printListing(printer, game, listing)
+                              : printBoardImage(printer, game, fullSkin, kind);
+}
+
+}  // namespace
+
+void printGame(PrintKind kind, QWidget* parent, const GameState& game, const MoveListing& listing,
+               const QImage& fullSkin) {
+  const QString folder = QDir::currentPath();  // the dialog may change it
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, parent);
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  if (dialog.exec() == QDialog::Accepted) printOn(printer, kind, game, listing, fullSkin);
+  QDir::setCurrent(folder);
+}
+
+bool printToPdf(const QString& path, PrintKind kind, const GameState& game, const MoveListing& listing,
+                const QImage& fullSkin, QString* error) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  if (!printOn(printer, kind, game, listing, fullSkin)) {
+    if (error) *error = "cannot print to " + path;
+    return false;
+  }
+  return true;
+}
+
+bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin,
+                        QString* error) {
+  const QImage picture = printedBoard(game, fullSkin)
+                             .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const auto fail = [&](const QString& why) {
+    if (error) *error = why;
+    return false;
+  };
+  if (!path.endsWith(".svg", Qt::CaseInsensitive)) {
+    if (!picture.save(path, "PNG")) return fail("cannot write " + path);
+    return true;
+  }
+  // The board is a picture of skin tiles: the SVG holds that picture.
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  picture.save(&buffer, "PNG");
+  const QByteArray svg = QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                                 "xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                                 "width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
+                                 "  <image width=\"%1\" height=\"%1\" xlink:href=\"data:image/png;base64,%2\"/>\n"
+                                 "</svg>\n")
+                             .arg(size)
+                             .arg(QString::fromLatin1(png.toBase64()))
+                             .toUtf8();
+  // Written beside and renamed over, so a failed write leaves no half file.
+  const QString temporary = path + ".new";
+  QFile file(temporary);
+  if (!file.open(QIODevice::WriteOnly) || file.write(svg) != svg.size() || !file.flush()) {
+    file.remove();
+    return fail("cannot write " + path + ": " + file.errorString());
+  }
+  file.close();
+  QFile::remove(path);
+  if (!QFile::rename(temporary, path)) {
+    QFile::remove(temporary);
+    return fail("cannot write " + path);
+  }
+  return true;
+}
+
+}  // namespace velmora

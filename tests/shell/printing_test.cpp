@@ -1,0 +1,166 @@
+// Printing to PDF and exporting the board: the listing's lines and pages,
+// the board's size on the page, and the picture files.
+
+#include "shell/paint/printing.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QXmlStreamReader>
+#include <memory>
+
+#include "core/records/listing.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+#include "core/rules/position_text.h"
+#include "core/view/appearance.h"
+#include "shell/paint/skins.h"
+
+namespace velmora {
+namespace {
+
+struct Printed {
+  std::unique_ptr<GameState> game = std::make_unique<GameState>();
+  MoveListing listing;
+  QString folder = QDir::temp().filePath(QString("velmora-print-%1").arg(QCoreApplication::applicationPid()));
+
+  explicit Printed(GameType type) {
+    QDir().mkpath(folder);
+    setUpBoard(*game, type);
+    game->plyCount = 0;
+    resetListing(listing);
+    std::snprintf(game->players[White].name, sizeof game->players[White].name, "Anna");
+    std::snprintf(game->players[Black].name, sizeof game->players[Black].name, "Bert");
+  }
+  // Plays the first legal move `count` times, or until the game ends.
+  void play(int count) {
+    for (int i = 0; i < count; ++i) {
+      generateMoves(game->legalMoves, *game, game->sideToMove());
+      if (game->moveCount == 0) break;
+      applyMove(game->legalMoves[0], game->gameRecord[game->plyCount], *game);
+      ++game->plyCount;
+    }
+    refreshListing(listing, *game, game->plyCount);
+  }
+  QString path(const QString& name) const { return QDir(folder).filePath(name); }
+};
+
+QString pdfText(const QString& pdf) {
+  QProcess p;
+  p.start("pdftotext", {"-layout", pdf, "-"});
+  p.waitForFinished(20000);
+  return QString::fromUtf8(p.readAllStandardOutput());
+}
+
+int pdfPages(const QString& pdf) { return pdfText(pdf).count('\f'); }
+
+TEST(Printing, ListingHasItsHeaderAndEveryMoveLineAcrossPages) {
+  Printed p(American);
+  p.play(1);
+  QString error;
+  ASSERT_TRUE(printToPdf(p.path("one.pdf"), PrintListing, *p.game, p.listing, builtInSkin(2), &error)) << error.toStdString();
+  QStringList lines = pdfText(p.path("one.pdf")).split('\n');
+  for (QString& l : lines) l = l.trimmed();
+  while (!lines.isEmpty() && (lines.last().isEmpty() || lines.last() == "\f")) lines.removeLast();
+  EXPECT_EQ(lines.mid(0, 3), (QStringList{"GAME TYPE - American", "WHITE - Anna", "BLACK - Bert"}));
+  EXPECT_TRUE(lines.last().startsWith("1.")) << lines.last().toStdString();
+
+  Printed longGame(International);
+  longGame.play(240);
+  ASSERT_GT(longGame.listing.lines.size(), 100u);
+  ASSERT_TRUE(printToPdf(longGame.path("long.pdf"), PrintListing, *longGame.game, longGame.listing, builtInSkin(2), &error));
+  const QString text = pdfText(longGame.path("long.pdf"));
+  const int pages = pdfPages(longGame.path("long.pdf"));
+  EXPECT_GE(pages, 2);
+  // Every move line is there, and the last page is not empty.
+  const QString lastLine = QString::fromStdString(longGame.listing.lines.back()).trimmed();
+  EXPECT_TRUE(text.contains(lastLine)) << lastLine.toStdString();
+  EXPECT_FALSE(text.split('\f').at(pages - 1).trimmed().isEmpty());
+}
+
+TEST(Printing, BoardFillsThePagesSmallerSideAndTheMiniBoardHalfOfIt) {
+  Printed p(International);
+  for (auto orientation : {QPageLayout::Portrait, QPageLayout::Landscape})
+    for (PrintKind kind : {PrintBoard, PrintMiniBoard}) {
+      // Rendered to a picture the size of the page, the board's dark edge
+      // shows where it ends.
+      QPrinter printer(QPrinter::HighResolution);
+      printer.setOutputFormat(QPrinter::PdfFormat);
+      printer.setOutputFileName(p.path("board.pdf"));
+      printer.setPageOrientation(orientation);
+      const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
+      ASSERT_TRUE(printBoardImage(printer, *p.game, builtInSkin(2), kind));
+      const int expected = std::min(page.width(), page.height()) / (kind == PrintMiniBoard ? 2 : 1);
+      QProcess render;
+      render.start("pdftoppm", {"-png", "-r", "30", "-singlefile", p.path("board.pdf"), p.path("board")});
+      ASSERT_TRUE(render.waitForFinished(20000));
+      const QImage shown(p.path("board.png"));
+      ASSERT_FALSE(shown.isNull());
+      // At 30 dpi a page pixel is resolution / 30 printer pixels.
+      const double scale = printer.resolution() / 30.0;
+      // A row a little below the printable area's top edge.
+      const int row = static_cast<int>(page.top() / scale) + 3;
+      int left = -1, right = 0;
+      for (int x = 0; x < shown.width(); ++x)
+        if (qGray(shown.pixel(x, row)) < 250) {
+          if (left < 0) left = x;
+          right = x + 1;
+        }
+      EXPECT_NEAR((right - left) * scale, expected, 3 * scale) << orientation << " " << kind;
+    }
+}
+
+TEST(Printing, PrintedBoardIsTurnedLikeTheScreenAndHasNoMarks) {
+  Printed p(American);
+  p.game->marks[0][0].lastMove = 1;
+  p.game->marks[2][2].moveTarget = 1;
+  const QImage plain = printedBoard(*p.game, builtInSkin(2));
+  EXPECT_EQ(plain.size(), QSize(8 * 64, 8 * 64));
+  Printed unmarked(American);
+  EXPECT_EQ(printedBoard(*unmarked.game, builtInSkin(2)), plain);
+  appearance.whiteOnTop = 1;
+  const QImage turned = printedBoard(*p.game, builtInSkin(2));
+  appearance.whiteOnTop = 0;
+  // The dark square at the top, second from the left: Black's man b8 as
+  // the screen shows it, White's man g1 when White is on top.
+  EXPECT_LT(qGray(plain.pixel(96, 32)), 100);
+  EXPECT_GT(qGray(turned.pixel(96, 32)), 180);
+}
+
+TEST(Printing, BoardPictureAsPngAndSvg) {
+  Printed p(Canadian);
+  QString error;
+  ASSERT_TRUE(exportBoardPicture(p.path("b.png"), 300, *p.game, builtInSkin(2), &error));
+  const QImage png(p.path("b.png"));
+  EXPECT_EQ(png.size(), QSize(300, 300));
+  const QImage board = printedBoard(*p.game, builtInSkin(2));
+  // A square's middle keeps its colour through the scaling.
+  const QColor a = png.pixelColor(12, 12), b = board.pixelColor(32, 32);
+  EXPECT_NEAR(a.red(), b.red(), 24);
+  EXPECT_NEAR(a.green(), b.green(), 24);
+
+  ASSERT_TRUE(exportBoardPicture(p.path("b.svg"), 200, *p.game, builtInSkin(2), &error));
+  QFile svg(p.path("b.svg"));
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  QXmlStreamReader xml(&svg);
+  bool sawSvg = false, sawImage = false;
+  while (!xml.atEnd()) {
+    if (xml.readNext() != QXmlStreamReader::StartElement) continue;
+    if (xml.name() == QLatin1String("svg")) sawSvg = xml.attributes().value("width") == QLatin1String("200");
+    if (xml.name() == QLatin1String("image")) sawImage = true;
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  EXPECT_TRUE(sawSvg);
+  EXPECT_TRUE(sawImage);
+
+  EXPECT_FALSE(exportBoardPicture("/nonexistent-folder/b.png", 100, *p.game, builtInSkin(2), &error));
+  EXPECT_FALSE(error.isEmpty());
+}
+
+}  // namespace
+}  // namespace velmora

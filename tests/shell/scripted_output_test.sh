@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# velmora --print-pdf and --export-board: the files they write and their
+# exit statuses, run in a folder of their own as the game's working folder.
+set -u
+velmora=$1
+cli=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work"
+chmod 700 "$work"
+failures=0
+check() {  # description, then the command; fails when the command fails
+  local what=$1
+  shift
+  if ! "$@"; then
+    echo "FAILED: $what"
+    failures=$((failures + 1))
+  fi
+}
+expect_status() {  # status, then the command
+  local want=$1
+  shift
+  "$@" >/dev/null 2>err.txt
+  local got=$?
+  [ "$got" -eq "$want" ] || { echo "exit $got, wanted $want: $*"; cat err.txt; return 1; }
+}
+
+"$cli" save game.vlm International d4-c5 e7-d6 c5:e7 f8:d6 b4-a5 >/dev/null
+check "listing to PDF" expect_status 0 "$velmora" --load game.vlm --print-pdf listing.pdf listing
+check "listing text" grep -q "GAME TYPE - International" <(pdftotext listing.pdf -)
+check "listing moves" grep -q "c5:e7" <(pdftotext listing.pdf -)
+check "board to PDF" expect_status 0 "$velmora" --load game.vlm --print-pdf board.pdf board
+check "mini board to PDF" expect_status 0 "$velmora" --load game.vlm --print-pdf mini.pdf mini
+check "board PNG" expect_status 0 "$velmora" --load game.vlm --export-board board.png
+check "PNG of 640 pixels" grep -q "640 x 640" <(file board.png)
+check "board SVG" expect_status 0 "$velmora" --export-board board.svg
+check "SVG text" grep -q "<svg" board.svg
+check "empty listing" expect_status 1 "$velmora" --print-pdf empty.pdf listing
+check "said why" grep -q "The listing is empty." err.txt
+check "unknown kind" expect_status 1 "$velmora" --print-pdf x.pdf poster
+check "missing saved game" expect_status 1 "$velmora" --load nothing.vlm --export-board x.png
+check "unwritable picture" expect_status 1 "$velmora" --export-board /nonexistent-folder/x.png
+check "nothing written on failure" test ! -e x.pdf
+[ "$failures" -eq 0 ] && echo "scripted output: all passed"
+exit "$failures"
