@@ -100,6 +100,7 @@ void MainWindow::createMenus() {
   };
   QMenu* gameMenu = menuBar()->addMenu("Game");
   add(gameMenu, {"New...", CmdNew, QKeySequence("Ctrl+N")});
+  add(gameMenu, {"Continue game", CmdContinue, {}});
   gameMenu->addSeparator();
   add(gameMenu, {"Load...", CmdLoad, QKeySequence("Ctrl+L")});
   add(gameMenu, {"Save...", CmdSave, QKeySequence("Ctrl+S")});
@@ -152,6 +153,10 @@ void MainWindow::dispatch(int command) {
   switch (command) {
     case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
+    case CmdContinue:
+      continueGame(game_, scratch_, listing_);
+      refresh();
+      return;
     case CmdPrintListing:
       if (listing_.lines.size() < 2)
         host.messageBox("The listing is empty.", MessageIcon::Information, MessageButtons::Ok);
@@ -237,6 +242,8 @@ void MainWindow::syncListingBox() {
 
 void MainWindow::refresh() {
   syncListingBox();
+  if (QAction* go = findChild<QAction*>(QString("id%1").arg(CmdContinue)))
+    go->setEnabled(gameCanGoOn(game_, scratch_, listing_));
   // The marks the board shows follow the selection and the listing; painting
   // only reads them.
   computeMoveHints(game_, listing_, appearance.showLegalMoves != 0);

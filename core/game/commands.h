@@ -20,7 +20,9 @@ enum Command : int {
   CmdPrintMiniBoard = 32790,
   CmdPrintListing = 32791,
   CmdSound = 32794,
-  CmdExportBoard = 32800,  // beyond the original menu: the board as a picture file
+  CmdExportBoard = 32800,
+  CmdContinue = 32801,  // beyond the original menu: a stopped game goes on  // beyond the original menu: the board as a
+                        // picture file
 };
 
 }  // namespace velmora

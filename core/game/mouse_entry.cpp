@@ -57,6 +57,21 @@ void playEntered(GameState& game, MoveListing& listing, int index) {
   });
 }
 
+// A waypoint clicked on or off. A mark holds the order of the clicks, so that
+// paths through the same squares in another order can be told apart.
+void toggleWaypoint(GameState& game, Square s) {
+  SquareMarks& m = marksAt(game, s);
+  if (m.selected) {
+    m.selected = 0;
+  } else {
+    int last = 1;  // the picked-up piece's own mark
+    for (auto& row : game.marks)
+      for (auto& other : row) last = std::max(last, other.selected);
+    m.selected = last + 1;
+  }
+  host.requestRepaint();
+}
+
 // While a capture is shown or the computer thinks, the board takes no input.
 bool boardIsBusy(const GameState& game) { return game.showingMove || game.thinking; }
 
@@ -95,10 +110,38 @@ std::optional<Square> hitTestSquare(const GameState& game, const BoardView& view
   return toBoard(game, view, (x - left) / c, (y - top) / c);
 }
 
+namespace {
+
+// Whether the waypoints the player marked are exactly the intermediate
+// landing squares of `m`, clicked in the order the path reaches them. The
+// piece's own square and the destination cannot serve as waypoints.
+bool marksFollowPath(const GameState& game, const MoveRecord& m, Square picked, Square target) {
+  int previous = 0, used = 0;
+  for (int k = 0; k + 1 < m.captureCount; ++k) {
+    const MoveStep& s = m.steps[k];
+    if (Square{s.toX, s.toY} == picked || Square{s.toX, s.toY} == target) continue;
+    const int order = game.marks[s.toY][s.toX].selected;
+    if (order == 0) return false;
+    bool seen = false;  // a square the path lands on twice counts once
+    for (int j = 0; j < k && !seen; ++j) seen = m.steps[j].toX == s.toX && m.steps[j].toY == s.toY;
+    if (seen) continue;
+    if (order < previous) return false;
+    previous = order;
+    ++used;
+  }
+  int marked = 0;
+  for (int y = 0; y < game.boardSize; ++y)
+    for (int x = 0; x < game.boardSize; ++x)
+      marked += game.marks[y][x].selected != 0 && !(Square{x, y} == picked) && !(Square{x, y} == target);
+  return marked == used;
+}
+
+}  // namespace
+
 int findMoveTo(const GameState& game, int x, int y) {
   const auto picked = findSelectedPiece(game);
   if (!picked || game.moveCount == 0) return -1;
-  int candidates = 0, onlyCandidate = -1, lastFull = -1;
+  int candidates = 0, onlyCandidate = -1, lastFull = -1, exact = -1;
   bool somePartly = false;
   for (int i = 0; i < game.moveCount; ++i) {
     const MoveRecord& m = game.legalMoves[i];
@@ -114,8 +157,12 @@ int findMoveTo(const GameState& game, int x, int y) {
     for (int k = 0; k < between; ++k) marked += game.marks[m.steps[k].toY][m.steps[k].toX].selected != 0;
     if (marked == between) lastFull = i;
     if (marked > 0 && marked < between) somePartly = true;
+    // Paths through the same squares differ in their order or in what else
+    // was marked: the one the marks follow exactly is the player's.
+    if (exact < 0 && marksFollowPath(game, m, *picked, Square{x, y})) exact = i;
   }
   if (candidates <= 1) return onlyCandidate;
+  if (exact >= 0) return exact;
   if (lastFull >= 0) return lastFull;
   host.messageBox(somePartly ? "Please select full path of movement.\nSee also Manual -> How to make move"
                              : "Please select path of movement.\nSee also Manual -> How to make move",
@@ -125,15 +172,20 @@ int findMoveTo(const GameState& game, int x, int y) {
 
 bool multiCaptureChoice(const GameState& game) {
   const auto picked = findSelectedPiece(game);
-  if (!picked || game.moveCount == 0 || game.legalMoves[0].captureCount < 2) return false;
+  if (!picked) return false;
   int fromPicked = 0;
-  for (int i = 0; i < game.moveCount; ++i) fromPicked += startsOn(game.legalMoves[i], *picked);
-  return fromPicked > 1;
+  bool longer = false;  // variants that list captures of every length mix short and long
+  for (int i = 0; i < game.moveCount; ++i) {
+    if (!startsOn(game.legalMoves[i], *picked)) continue;
+    ++fromPicked;
+    longer |= game.legalMoves[i].captureCount >= 2;
+  }
+  return fromPicked > 1 && longer;
 }
 
 bool isPathSquare(const GameState& game, int x, int y) {
   const auto picked = findSelectedPiece(game);
-  if (!picked || game.moveCount == 0 || game.legalMoves[0].captureCount < 2) return false;
+  if (!picked) return false;
   for (int i = 0; i < game.moveCount; ++i) {
     const MoveRecord& m = game.legalMoves[i];
     if (!startsOn(m, *picked)) continue;
@@ -206,26 +258,29 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
       host.requestRepaint();
       return;
     }
-    // The picked-up piece clicked again: a closed circuit of four or more
-    // captures ends where it began; anything else puts the piece down.
+    // The picked-up piece clicked again: a closed circuit of captures ends
+    // where it began; anything else puts the piece down.
     const int index = findMoveTo(game, square.x, square.y);
-    if (index >= 0 && game.legalMoves[index].captureCount >= 4) playEntered(game, listing, index);
+    if (index >= 0 && game.legalMoves[index].captureCount >= 2) playEntered(game, listing, index);
     clearSelection(game);
     host.requestRepaint();
     return;
   }
 
-  // Step 6: an empty square or an opponent's piece.
+  // Step 6: an empty square or an opponent's piece. A square that ends a
+  // capture but also lies on a longer one is first marked as a waypoint; a
+  // second click on it plays the capture that ends there.
+  if (!drop && !marksAt(game, square).selected && multiCaptureChoice(game) && isPathSquare(game, square.x, square.y)) {
+    toggleWaypoint(game, square);
+    return;
+  }
   const int index = findMoveTo(game, square.x, square.y);
   if (index >= 0) {
     playEntered(game, listing, index);
     return;
   }
   if (multiCaptureChoice(game) && isPathSquare(game, square.x, square.y)) {
-    if (!drop) {
-      marksAt(game, square).selected ^= 1;
-      host.requestRepaint();
-    }
+    if (!drop) toggleWaypoint(game, square);
     return;
   }
   if (findSelectedPiece(game)) {

@@ -150,4 +150,33 @@ GameResult checkGameEnd(GameState& game, const MoveListing& listing, bool showMe
   return result;
 }
 
+namespace {
+
+// The listing with its last line selected: the game's latest position.
+MoveListing atLastMove(const MoveListing& listing) {
+  MoveListing last = listing;
+  last.selected = static_cast<int>(listing.lines.size()) - 1;
+  return last;
+}
+
+}  // namespace
+
+bool gameCanGoOn(const GameState& game, GameState& scratch, const MoveListing& listing) {
+  if (game.gameRunning || game.thinking || game.showingMove || listing.lines.empty()) return false;
+  const MoveListing last = atLastMove(listing);
+  setUpBoard(scratch, game.gameType);
+  scratch.giveAway = game.giveAway;
+  for (int j = 0; j < last.shownMoves(); ++j) applyMove(game.gameRecord[j], scratch.gameRecord[j], scratch);
+  scratch.plyCount = last.shownMoves();
+  return checkGameEnd(scratch, last, false) == GameGoesOn;
+}
+
+void continueGame(GameState& game, GameState& scratch, MoveListing& listing) {
+  if (!gameCanGoOn(game, scratch, listing)) return;
+  listing = atLastMove(listing);
+  showListedPosition(game, scratch, listing);
+  game.plyCount = listing.shownMoves();
+  game.gameRunning = 1;
+}
+
 }  // namespace velmora

@@ -24,6 +24,15 @@ constexpr int kQuietMovesForDraw = 30;
 // Until then game.showingMove is set and the board takes no input.
 void playMove(GameState& game, MoveListing& listing, int index, std::function<void()> done = {});
 
+// Whether "Continue game" can take up a stopped game: one has been started,
+// it is not running (broken off, or loaded with the computer to move) and
+// it is not over at its last move. `scratch` rebuilds that position.
+bool gameCanGoOn(const GameState& game, GameState& scratch, const MoveListing& listing);
+
+// Takes the game up again at its last move; the computer moves when it is
+// its turn. `scratch` rebuilds the position shown.
+void continueGame(GameState& game, GameState& scratch, MoveListing& listing);
+
 // Shows the last step of a capture being shown at once (the window closes).
 void finishShowingMove(GameState& game);
 

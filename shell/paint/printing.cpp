@@ -89,8 +89,7 @@ namespace {
 bool printOn(QPrinter& printer, PrintKind kind, const GameState& game, const MoveListing& listing,
              const QImage& fullSkin) {
   printer.setDocName(kDocumentName);
-  return kind == PrintListing ? printListing(printer, game, listing)
-                              : printBoardImage(printer, game, fullSkin, kind);
+  return kind == PrintListing ? printListing(printer, game, listing) : printBoardImage(printer, game, fullSkin, kind);
 }
 
 }  // namespace
@@ -118,10 +117,9 @@ bool printToPdf(const QString& path, PrintKind kind, const GameState& game, cons
   return true;
 }
 
-bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin,
-                        QString* error) {
-  const QImage picture = printedBoard(game, fullSkin)
-                             .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin, QString* error) {
+  const QImage picture =
+      printedBoard(game, fullSkin).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   const auto fail = [&](const QString& why) {
     if (error) *error = why;
     return false;
@@ -135,12 +133,13 @@ bool exportBoardPicture(const QString& path, int size, const GameState& game, co
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
   picture.save(&buffer, "PNG");
-  const QByteArray svg = QString("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                                 "<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                                 "xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
-                                 "width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
-                                 "  <image width=\"%1\" height=\"%1\" xlink:href=\"data:image/png;base64,%2\"/>\n"
-                                 "</svg>\n")
+  const QByteArray svg = QString(
+                             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                             "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+                             "xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                             "width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
+                             "  <image width=\"%1\" height=\"%1\" xlink:href=\"data:image/png;base64,%2\"/>\n"
+                             "</svg>\n")
                              .arg(size)
                              .arg(QString::fromLatin1(png.toBase64()))
                              .toUtf8();

@@ -36,7 +36,6 @@ bool printToPdf(const QString& path, PrintKind kind, const GameState& game, cons
 
 // The board of printedBoard scaled smoothly to `size` x `size`, written as
 // PNG, or as SVG (the picture inside) when the name ends in ".svg".
-bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin,
-                        QString* error);
+bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin, QString* error);
 
 }  // namespace velmora

@@ -115,6 +115,37 @@ TEST(ComputerMove, EscapeAnsweredNoGoesOnAndYesStopsTheGame) {
   }
 }
 
+TEST(ComputerMove, ABrokenOffGameGoesOnWhenContinued) {
+  test::FakeHost fake;
+  fake.record().escapeHeld = true;
+  fake.record().answerYes = true;
+  ComputerGame g(American, HumanPlayer, ComputerPlayer);
+  auto scratch = std::make_unique<GameState>();
+  auto& s = *g.game;
+  EXPECT_FALSE(gameCanGoOn(s, *scratch, g.listing));  // it runs
+  generateMoves(s.legalMoves, s, White);
+  playMove(s, g.listing, 2);
+  computerMove(s, g.listing, true);
+  ASSERT_EQ(s.gameRunning, 0);  // broken off
+  // Looking back at the start does not change where the game goes on.
+  g.listing.selected = 0;
+  showListedPosition(s, *scratch, g.listing);
+  ASSERT_TRUE(gameCanGoOn(s, *scratch, g.listing));
+  continueGame(s, *scratch, g.listing);
+  EXPECT_EQ(s.gameRunning, 1);
+  EXPECT_EQ(g.listing.selected, 1);
+  fake.record().escapeHeld = false;
+  ASSERT_TRUE(computerShouldMove(s, g.listing));
+  computerMove(s, g.listing, false);
+  EXPECT_EQ(g.listing.moveCount(), 2);
+  EXPECT_FALSE(gameCanGoOn(s, *scratch, g.listing));
+
+  // Before any game there is nothing to go on with.
+  MoveListing none;
+  s.gameRunning = 0;
+  EXPECT_FALSE(gameCanGoOn(s, *scratch, none));
+}
+
 TEST(ComputerMove, ComputerAgainstComputerPlaysToTheEnd) {
   test::FakeHost fake;
   for (GameType type : {American, Russian, Turkish, Thai, Frisian}) {

@@ -63,7 +63,8 @@ TEST(Printing, ListingHasItsHeaderAndEveryMoveLineAcrossPages) {
   Printed p(American);
   p.play(1);
   QString error;
-  ASSERT_TRUE(printToPdf(p.path("one.pdf"), PrintListing, *p.game, p.listing, builtInSkin(2), &error)) << error.toStdString();
+  ASSERT_TRUE(printToPdf(p.path("one.pdf"), PrintListing, *p.game, p.listing, builtInSkin(2), &error))
+      << error.toStdString();
   QStringList lines = pdfText(p.path("one.pdf")).split('\n');
   for (QString& l : lines) l = l.trimmed();
   while (!lines.isEmpty() && (lines.last().isEmpty() || lines.last() == "\f")) lines.removeLast();
@@ -73,7 +74,8 @@ TEST(Printing, ListingHasItsHeaderAndEveryMoveLineAcrossPages) {
   Printed longGame(International);
   longGame.play(240);
   ASSERT_GT(longGame.listing.lines.size(), 100u);
-  ASSERT_TRUE(printToPdf(longGame.path("long.pdf"), PrintListing, *longGame.game, longGame.listing, builtInSkin(2), &error));
+  ASSERT_TRUE(
+      printToPdf(longGame.path("long.pdf"), PrintListing, *longGame.game, longGame.listing, builtInSkin(2), &error));
   const QString text = pdfText(longGame.path("long.pdf"));
   const int pages = pdfPages(longGame.path("long.pdf"));
   EXPECT_GE(pages, 2);
