@@ -258,6 +258,35 @@ void whenDialogOpens(Act act) {
   });
 }
 
+TEST(Shell, CircuitsAndShorterCapturesOnALongerPathAreEnteredByClicks) {
+  Window gothic(Gothic);
+  readPosition("W:......../......../......../......../......../......../bb....../Wb......", Gothic, *gothic.game);
+  gothic.game->plyCount = 0;
+  resetListing(gothic.listing);
+  gothic.window->refresh();
+  gothic.click(0, 0);
+  gothic.click(0, 2);  // a3, then c1: the way round by a3 first
+  gothic.click(2, 0);
+  gothic.save("gothic-circuit-being-entered");
+  gothic.click(0, 0);  // the king itself ends the circuit
+  EXPECT_EQ(gothic.lines().last(), " 1. a1:a3:c1:a1");
+
+  // Russian: c3 ends a capture and lies on longer ones; the first click
+  // marks it, the second plays the capture that ends there.
+  Window russian(Russian);
+  readPosition("W:......../......../.b.b..../......../.b.b..../......../.b....../w.......", Russian, *russian.game);
+  russian.game->plyCount = 0;
+  resetListing(russian.listing);
+  russian.window->refresh();
+  russian.click(0, 0);
+  russian.click(2, 2);
+  EXPECT_EQ(russian.lines().size(), 1);
+  EXPECT_NE(russian.game->marks[2][2].selected, 0);
+  russian.save("russian-shorter-capture-marked");
+  russian.click(2, 2);
+  EXPECT_EQ(russian.lines().last(), " 1. a1:c3");
+}
+
 TEST(Shell, NewGameDialogStartsTheChosenGame) {
   Window w(American);
   shownMessages.clear();
