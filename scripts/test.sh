@@ -4,7 +4,7 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh clang-format poppler-utils
+scripts/install-deps.sh clang-format poppler-utils dpkg-dev desktop-file-utils appstream file
 
 # The layout every file follows.
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror

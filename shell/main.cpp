@@ -1,12 +1,15 @@
 // Velmora: one window, fourteen variants of draughts.
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "core/game/help.h"
 #include "core/game/settings.h"
+#include "core/platform/home_folder.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 #include "shell/main_window.h"
@@ -25,24 +28,55 @@ velmora::MoveListing theListing;
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Printing or exporting from the command line shows no window.
   std::string error;
-  const auto scripted = velmora::parseScriptedOutput(std::vector<std::string>(argv + 1, argv + argc), error);
+  velmora::CommandLine options = velmora::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), error);
   if (!error.empty()) {
     std::fprintf(stderr, "velmora: %s\n", error.c_str());
     return 1;
   }
-  if (scripted && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (options.help) {
+    std::fputs(velmora::kGameUsage, stdout);
+    return 0;
+  }
+  if (options.version) {
+    std::printf("velmora %s\n", VELMORA_VERSION);
+    return 0;
+  }
+  // Printing or exporting from the command line shows no window.
+  if (options.scripted && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
 
   QApplication app(argc, argv);
   app.setApplicationName("Velmora");
-  if (scripted) return velmora::runScriptedOutput(*scripted);
+  app.setApplicationVersion(VELMORA_VERSION);
+
+  // The working folder: --home, else the user's data folder for an installed
+  // copy, else the current folder (a copy run from where it was built).
+  const std::string programFolder = QCoreApplication::applicationDirPath().toStdString();
+  const auto data = velmora::installedDataFolder(programFolder);
+  std::string home = options.home;
+  if (home.empty() && data) home = velmora::userDataFolder();
+  if (options.scripted) {
+    // File names on the command line are the caller's, not the working folder's.
+    for (std::string* name : {&options.scripted->load, &options.scripted->pdf, &options.scripted->picture})
+      if (!name->empty()) *name = QFileInfo(QString::fromStdString(*name)).absoluteFilePath().toStdString();
+  }
+  if (!home.empty()) {
+    if (const std::string why = velmora::prepareHomeFolder(home, data); !why.empty()) {
+      std::fprintf(stderr, "velmora: %s\n", why.c_str());
+      return 1;
+    }
+    if (!QDir::setCurrent(QString::fromStdString(home))) {
+      std::fprintf(stderr, "velmora: cannot work in %s\n", home.c_str());
+      return 1;
+    }
+  }
+  if (options.scripted) return velmora::runScriptedOutput(*options.scripted);
 
   velmora::SingleInstance instance(velmora::defaultInstanceName());
   if (instance.askRunningCopy()) return 0;
   instance.listen();
 
-  velmora::setManualDirectory((QCoreApplication::applicationDirPath() + "/manual").toStdString());
+  velmora::setManualDirectory(data ? *data + "/manual" : programFolder + "/manual");
   velmora::MainWindow window(theGame, scratchGame, theListing, velmora::kSettingsFile);
   velmora::installQtHost(&window);
   QObject::connect(&instance, &velmora::SingleInstance::activationRequested, &window, [&window] {

@@ -17,41 +17,43 @@
 
 namespace velmora {
 
-std::optional<ScriptedOutput> parseScriptedOutput(const std::vector<std::string>& args, std::string& error) {
+CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& error) {
+  CommandLine line;
   ScriptedOutput out;
   bool any = false;
-  for (size_t i = 0; i < args.size(); ++i) {
+  for (size_t i = 0; i < args.size() && error.empty(); ++i) {
     const std::string& a = args[i];
-    const auto value = [&](std::string& into) {
+    const auto value = [&](std::string& into, const char* what) {
       if (i + 1 >= args.size()) {
-        error = a + " needs a file name";
+        error = a + " needs " + what;
         return false;
       }
       into = args[++i];
       return true;
     };
-    if (a == "--load") {
-      if (!value(out.load)) return std::nullopt;
+    if (a == "--help" || a == "-h") {
+      line.help = true;
+    } else if (a == "--version") {
+      line.version = true;
+    } else if (a == "--home") {
+      value(line.home, "a folder");
+    } else if (a == "--load") {
+      value(out.load, "a file name");
     } else if (a == "--print-pdf") {
-      if (!value(out.pdf)) return std::nullopt;
-      if (i + 1 >= args.size()) {
-        error = "--print-pdf needs a kind: listing, board or mini";
-        return std::nullopt;
-      }
-      out.kind = args[++i];
-      if (out.kind != "listing" && out.kind != "board" && out.kind != "mini") {
+      if (!value(out.pdf, "a file name") || !value(out.kind, "a kind: listing, board or mini")) break;
+      if (out.kind != "listing" && out.kind != "board" && out.kind != "mini")
         error = "unknown kind \"" + out.kind + "\": listing, board or mini";
-        return std::nullopt;
-      }
       any = true;
     } else if (a == "--export-board") {
-      if (!value(out.picture)) return std::nullopt;
+      value(out.picture, "a file name");
       any = true;
-    }
+    } else if (a.rfind("--", 0) == 0) {
+      error = "unknown option \"" + a + "\" (velmora --help lists them)";
+    }  // single-dash options are Qt's own (-platform, -style)
   }
-  if (!any && !out.load.empty()) error = "--load goes with --print-pdf or --export-board";
-  if (!any) return std::nullopt;
-  return out;
+  if (error.empty() && !any && !out.load.empty()) error = "--load goes with --print-pdf or --export-board";
+  if (any) line.scripted = out;
+  return line;
 }
 
 int runScriptedOutput(const ScriptedOutput& request) {

@@ -18,9 +18,28 @@ struct ScriptedOutput {
   std::string picture;
 };
 
-// The scripted request on the command line, if there is one; `error` is set
-// (and the result empty) when the options are wrong.
-std::optional<ScriptedOutput> parseScriptedOutput(const std::vector<std::string>& args, std::string& error);
+// Everything the game's command line says.
+struct CommandLine {
+  bool help = false;
+  bool version = false;
+  std::string home;  // --home DIR: the working folder
+  std::optional<ScriptedOutput> scripted;
+};
+
+constexpr const char* kGameUsage =
+    "usage: velmora [--home DIR] [--load FILE.vlm] [--print-pdf FILE listing|board|mini] [--export-board FILE]\n"
+    "\n"
+    "  --home DIR                   keep settings, saved games, skins and sounds in DIR\n"
+    "  --load FILE.vlm              the game to print or export (with the two options below)\n"
+    "  --print-pdf FILE KIND        print the listing, the board or the mini board to a PDF file\n"
+    "  --export-board FILE          the board as a PNG or SVG picture (by the file's extension)\n"
+    "  --version                    the version\n"
+    "  --help                       this text\n"
+    "\n"
+    "Printing and exporting show no window. Without --load they use the last game of the settings.\n";
+
+// The options; `error` is set when they are wrong.
+CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& error);
 
 // Writes the file; the exit status: 0 done, 1 with a message on stderr.
 int runScriptedOutput(const ScriptedOutput& request);

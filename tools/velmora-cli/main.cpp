@@ -23,6 +23,7 @@ const char kUsage[] =
     "                                        writes the game of the moves as a saved game;\n"
     "                                        a player named Computer is the computer\n"
     "  --help                                this text\n"
+    "  --version                             the version\n"
     "\n"
     "--literal runs the reference search, which the game's search must agree\n"
     "with, node for node as written. --kings benchmarks positions with kings.\n"
@@ -38,6 +39,10 @@ int main(int argc, char** argv) {
   using namespace velmora::cli;
   if (argc == 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
     std::fputs(kUsage, stdout);
+    return 0;
+  }
+  if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    std::printf("velmora-cli %s\n", VELMORA_VERSION);
     return 0;
   }
   if (argc >= 2) {
