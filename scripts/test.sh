@@ -27,4 +27,7 @@ cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
+# Every reader of outside input fuzzed for a while from its seed corpus.
+scripts/fuzz.sh 20
+
 echo "all tests passed"

@@ -131,7 +131,7 @@ std::string writtenValue(const SettingKey& k) {
     case Kind::Port: return std::to_string(*static_cast<const int*>(k.field));
     // The colour read back as it was read: -1 stays -1.
     case Kind::Colour: return std::to_string(static_cast<std::int32_t>(*static_cast<const Colour*>(k.field)));
-    case Kind::Text: return *static_cast<const std::string*>(k.field);
+    case Kind::Text: return profileValue(*static_cast<const std::string*>(k.field));
     case Kind::YesNo: return *static_cast<const bool*>(k.field) ? "YES" : "NO";
     case Kind::Scale: return std::to_string(scaleOfCellSize(*static_cast<const int*>(k.field)));
   }
@@ -141,7 +141,10 @@ std::string writtenValue(const SettingKey& k) {
 }  // namespace
 
 void loadSettings(const std::string& path, const std::string& userName) {
-  const Profile p = Profile::readFile(path);
+  loadSettingsFrom(Profile::readFile(path), userName);
+}
+
+void loadSettingsFrom(const Profile& p, const std::string& userName) {
   for (const SettingKey& k : settingKeys()) readKey(p, k, userName);
 }
 

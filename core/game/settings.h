@@ -48,6 +48,8 @@ constexpr const char* kSettingsFile = "velmora.ini";
 // Reads every setting from the file, with the defaults for whatever is
 // missing and the read-time adjustments; `userName` is the default name.
 void loadSettings(const std::string& path, const std::string& userName);
+class Profile;
+void loadSettingsFrom(const Profile& profile, const std::string& userName);
 
 // The whole text of the file, CR LF line ends.
 std::string settingsText();

@@ -28,6 +28,14 @@ bool sameName(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+std::string profileValue(const std::string& value) {
+  if (value.empty()) return value;
+  const auto space = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+  const bool quoted =
+      value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+  return space(value.front()) || space(value.back()) || quoted ? '"' + value + '"' : value;
+}
+
 Profile Profile::readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return Profile{};
@@ -76,13 +84,17 @@ std::string Profile::getString(const std::string& section, const std::string& ke
                                size_t bufferSize) const {
   const std::string* value = find(section, key);
   std::string result = value ? *value : fallback;
+  // A zero byte ends the value, and the spaces before it go with it.
+  const size_t nul = result.find('\0');
+  bool cut = nul != std::string::npos;
+  if (cut) {
+    result.resize(nul);
+    while (!result.empty() && std::isspace(static_cast<unsigned char>(result.back()))) result.pop_back();
+  }
   // One pair of matching quotes around the value is taken off.
   if (value && result.size() >= 2 && (result.front() == '"' || result.front() == '\'') &&
       result.back() == result.front())
     result = result.substr(1, result.size() - 2);
-  const size_t nul = result.find('\0');
-  bool cut = nul != std::string::npos;
-  if (cut) result.resize(nul);
   // Text other copies wrote in Windows-1252 becomes UTF-8; the limit is in
   // bytes and never splits a character.
   result = toUtf8(result);

@@ -10,6 +10,10 @@
 
 namespace velmora {
 
+// How a value is written so that the reader gives it back: in quotes when
+// it begins or ends with white space or is itself quoted.
+std::string profileValue(const std::string& value);
+
 class Profile {
  public:
   // A missing or unreadable file reads as empty. Only the first MiB of a

@@ -36,6 +36,11 @@ check "search agrees with --literal" \
 check "flags in any order" \
   "$("$cli" search American "$middle" 1 --literal --give-away | head -3 | xargs)" \
   "$("$cli" search American "$middle" 1 --give-away --literal | head -3 | xargs)"
+check "selfplay lines" "game 1 result black plies 60
+game 2 result black plies 62
+games 2 white 0 black 2 draw 0 limit 0 plies_mean 61.0 plies_min 60 plies_max 62" "$("$cli" selfplay Russian 2 0 --seed 3)"
+check "selfplay is repeatable" "$("$cli" selfplay Thai 3 0 --give-away --seed 9)" "$("$cli" selfplay Thai 3 0 --give-away --seed 9)"
+check "selfplay level" "2" "$(status "$cli" selfplay Russian 1 3)"
 check "bench lines" "31" "$("$cli" bench 0 | wc -l)"
 check "bench --kings lines" "17" "$("$cli" bench 0 --kings | wc -l)"
 check "help" "0" "$(status "$cli" --help)"

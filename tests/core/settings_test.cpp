@@ -97,6 +97,18 @@ TEST_F(SettingsTest, EverySettingReadsBackTheSameAfterASave) {
   EXPECT_EQ(settingsText(), first);
 }
 
+TEST_F(SettingsTest, QuotedAndSpacedNamesSurviveASave) {
+  for (const std::string name : {"\"Ann\"", " Ann", "Ann ", "'x'", "\"", "a \"b\""}) {
+    lastGame.player1Name = name;
+    const std::string text = settingsText();
+    loadSettingsFrom(Profile::fromText(text), "anna");
+    EXPECT_EQ(lastGame.player1Name, name) << text;
+  }
+  // A zero byte ends a value before its quotes are looked at.
+  loadSettingsFrom(Profile::fromText(std::string("[LAST GAME]\nPLAYER 1 NAME = \"Jo\"\0\0 x\n", 38)), "anna");
+  EXPECT_EQ(lastGame.player1Name, "Jo");
+}
+
 TEST_F(SettingsTest, AFailedWriteSaysWhy) {
   std::string error;
   EXPECT_FALSE(saveSettings("/nonexistent-folder/velmora.ini", &error));

@@ -22,6 +22,8 @@ const char kUsage[] =
     "       [--time1 S] [--time2 S] [--level 0|1|2] [--force] [MOVE ...]\n"
     "                                        writes the game of the moves as a saved game;\n"
     "                                        a player named Computer is the computer\n"
+    "  selfplay VARIANT GAMES LEVEL [--give-away] [--seed N]\n"
+    "                                        the computer against itself, a line per game\n"
     "  --help                                this text\n"
     "  --version                             the version\n"
     "\n"
@@ -54,6 +56,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "bench") == 0) return benchCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "load") == 0) return loadCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "save") == 0) return saveCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "selfplay") == 0) return selfplayCommand(argc - 2, argv + 2);
   }
   std::fputs(kUsage, stderr);
   return kUsageError;
