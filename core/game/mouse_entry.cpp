@@ -29,18 +29,6 @@ SquareMarks& marksAt(GameState& game, Square s) { return game.marks[s.y][s.x]; }
 
 int finalStepIndex(const MoveRecord& m) { return std::max(m.captureCount - 1, 0); }
 
-// Two records of one path: the same landing squares and captured pieces.
-// Russian lists a man's capture that crowns it and goes on twice; to the
-// player it is one move.
-bool samePath(const MoveRecord& a, const MoveRecord& b) {
-  if (a.fromX != b.fromX || a.fromY != b.fromY || a.captureCount != b.captureCount) return false;
-  for (int k = 0; k <= finalStepIndex(a); ++k) {
-    const MoveStep &p = a.steps[k], &q = b.steps[k];
-    if (p.toX != q.toX || p.toY != q.toY || p.capturedX != q.capturedX || p.capturedY != q.capturedY) return false;
-  }
-  return true;
-}
-
 bool startsOn(const MoveRecord& m, Square s) { return m.fromX == s.x && m.fromY == s.y; }
 
 void blinkOrigins(GameState& game, int ticks) {
@@ -85,6 +73,15 @@ void wrongInput() {
 }
 
 }  // namespace
+
+bool samePath(const MoveRecord& a, const MoveRecord& b) {
+  if (a.fromX != b.fromX || a.fromY != b.fromY || a.captureCount != b.captureCount) return false;
+  for (int k = 0; k <= finalStepIndex(a); ++k) {
+    const MoveStep &p = a.steps[k], &q = b.steps[k];
+    if (p.toX != q.toX || p.toY != q.toY || p.capturedX != q.capturedX || p.capturedY != q.capturedY) return false;
+  }
+  return true;
+}
 
 std::optional<Square> findSelectedPiece(const GameState& game) {
   for (int y = 0; y < game.boardSize; ++y)

@@ -9,6 +9,7 @@ namespace velmora {
 
 struct GameState;
 struct MoveListing;
+struct MoveRecord;
 
 // Where the board is in the window and how it is shown.
 struct BoardView {
@@ -29,6 +30,11 @@ enum class MouseButton { Select, Cancel };
 
 constexpr int kBlinkTicksNoMove = 14;  // 280 ms: a piece without a legal move
 constexpr int kBlinkTicksWrong = 7;    // 140 ms: an opponent's piece, a bad drop
+
+// Two records of one path: the same landing squares and captured pieces.
+// Russian lists a man's capture that crowns it and goes on twice; to the
+// player it is one move.
+bool samePath(const MoveRecord& a, const MoveRecord& b);
 
 // The picked-up piece: the first occupied square marked selected, in scan order.
 std::optional<Square> findSelectedPiece(const GameState& game);

@@ -20,15 +20,6 @@
 namespace velmora {
 namespace {
 
-bool samePath(const MoveRecord& a, const MoveRecord& b) {
-  if (a.fromX != b.fromX || a.fromY != b.fromY || a.captureCount != b.captureCount) return false;
-  for (int k = 0; k < std::max<int>(a.captureCount, 1); ++k) {
-    const MoveStep &p = a.steps[k], &q = b.steps[k];
-    if (p.toX != q.toX || p.toY != q.toY || p.capturedX != q.capturedX || p.capturedY != q.capturedY) return false;
-  }
-  return true;
-}
-
 struct Square2 {
   int x, y;
   auto operator<=>(const Square2&) const = default;
