@@ -17,8 +17,9 @@ using namespace gen;
 enum class Choice { All, GreatestNumber, GreatestNumberThenQuality };
 
 // Reach of a capture search: short searches jump over a neighbouring square,
-// so a piece without an opponent piece next to it cannot capture.
-enum class Reach { Short, Long };
+// so a piece without an opponent piece next to it cannot capture. A Frisian
+// man also jumps along rows and columns over the piece two squares away.
+enum class Reach { Short, ShortAndStraight, Long };
 
 struct VariantRules {
   CaptureSearch manCapture;
@@ -41,7 +42,7 @@ constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choi
 constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
 constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               turkishManPlain,  turkishKingPlain, Reach::Short, Reach::Long};
 constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               gothicManPlain,   gothicKingPlain,  Reach::Short, Reach::Short};
-constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::Long,  Reach::Long};
+constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::ShortAndStraight, Reach::Long};
 // clang-format on
 // Russian's choice is its own and made in generateRussian.
 
@@ -56,6 +57,12 @@ struct Pieces {
   // Whether an opponent piece stands on one of the eight squares around (x, y).
   bool opponentNextTo(int x, int y) const {
     return (((opponent[y] | opponent[y + 1] | opponent[y + 2]) >> x) & 7u) != 0;
+  }
+  // Whether one stands two squares away along the row or the column.
+  bool opponentTwoAway(int x, int y, int n) const {
+    const std::uint32_t row = (opponent[y + 1] << 1) >> x;  // columns x - 2 and x + 2 at bits 0 and 4
+    const std::uint32_t column = (y >= 2 ? opponent[y - 1] : 0u) | (y + 2 < n ? opponent[y + 3] : 0u);
+    return (row & 0x11u) != 0 || ((column >> (x + 1)) & 1u) != 0;
   }
 };
 
@@ -103,7 +110,9 @@ void capturePass(Context& g, const Pieces& p, int only) {
     Cell& c = g.at(x, y);
     const int kind = c.kind;
     if (only != Empty && kind != only) return;
-    if ((kind == Man ? rules.manReach : rules.kingReach) == Reach::Short && !p.opponentNextTo(x, y)) return;
+    const Reach reach = kind == Man ? rules.manReach : rules.kingReach;
+    if (reach == Reach::Short && !p.opponentNextTo(x, y)) return;
+    if (reach == Reach::ShortAndStraight && !p.opponentNextTo(x, y) && !p.opponentTwoAway(x, y, g.n)) return;
     c.kind = Empty;
     (kind == Man ? rules.manCapture : rules.kingCapture)(g, x, y, 0, Start{x, y, kind});
     c.kind = kind;
