@@ -10,7 +10,7 @@
 
 namespace velmora {
 
-enum class MessageIcon { Information, Error, Question };
+enum class MessageIcon { Information, Error, Question, None };
 enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 
 // The sounds of game events; which file each plays is the shell's affair.

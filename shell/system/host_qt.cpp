@@ -58,6 +58,7 @@ bool showMessage(const std::string& text, MessageIcon icon, MessageButtons butto
   // Captioned with the plain title, never the computer's progress.
   QMessageBox box(icon == MessageIcon::Error      ? QMessageBox::Critical
                   : icon == MessageIcon::Question ? QMessageBox::Question
+                  : icon == MessageIcon::None     ? QMessageBox::NoIcon
                                                   : QMessageBox::Information,
                   QString::fromStdString(plainWindowTitle()), QString::fromStdString(text),
                   question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, mainWindow.data());

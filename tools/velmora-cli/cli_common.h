@@ -41,5 +41,6 @@ int benchCommand(int argc, char** argv);
 int selfplayCommand(int argc, char** argv);
 int loadCommand(int argc, char** argv);
 int saveCommand(int argc, char** argv);
+int netCommand(int argc, char** argv);
 
 }  // namespace velmora::cli

@@ -24,6 +24,12 @@ const char kUsage[] =
     "                                        a player named Computer is the computer\n"
     "  selfplay VARIANT GAMES LEVEL [--give-away] [--seed N]\n"
     "                                        the computer against itself, a line per game\n"
+    "  net serve PORT VARIANT [--side 0|1] [--name NAME] [--level 0|1|2]\n"
+    "       [--give-away] [--clocks W,B] [--changed accept|refuse]\n"
+    "  net join HOST PORT [--name NAME] [--level 0|1|2] [--changed accept|refuse]\n"
+    "                                        plays a network game with the computer;\n"
+    "                                        prints end REASON, moves N, listing ...;\n"
+    "                                        exit 0 when the rules ended it, else 1\n"
     "  --help                                this text\n"
     "  --version                             the version\n"
     "\n"
@@ -57,6 +63,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "load") == 0) return loadCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "save") == 0) return saveCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "selfplay") == 0) return selfplayCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "net") == 0) return netCommand(argc - 2, argv + 2);
   }
   std::fputs(kUsage, stderr);
   return kUsageError;
