@@ -36,7 +36,6 @@ Transfer receiveMessage(NetLink& link, std::string& text, const Cancel& cancel, 
     if (timeoutMs >= 0) {
       const auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
       left = spent >= timeoutMs ? 0 : timeoutMs - static_cast<int>(spent);
-      if (left == 0) return Transfer::TimedOut;
     }
     std::size_t received = 0;
     const WaitResult result = receiveSome(link.fd, buffer, sizeof buffer, received, cancel, left);

@@ -38,15 +38,15 @@ WaitResult waitFor(int fd, short events, const Cancel& cancel, int timeoutMs) {
     int wait = -1;
     if (timeoutMs >= 0) {
       const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-      if (left <= 0) return WaitResult::TimedOut;
-      wait = static_cast<int>(left);
+      wait = left > 0 ? static_cast<int>(left) : 0;  // a spent limit still looks once
     }
     pollfd fds[2] = {{fd, events, 0}, {cancel.waitFd(), POLLIN, 0}};
     const int n = poll(fds, 2, wait);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return WaitResult::Failed;
+    if (n == 0) return WaitResult::TimedOut;
     if (fds[1].revents != 0) return WaitResult::Canceled;
-    if (fds[0].revents != 0) return WaitResult::Ready;
+    return WaitResult::Ready;
   }
 }
 
