@@ -20,6 +20,7 @@
 #include "core/game/mouse_entry.h"
 #include "core/game/play.h"
 #include "core/game/settings.h"
+#include "core/net/protocol.h"
 #include "core/platform/host.h"
 #include "core/platform/user_name.h"
 #include "core/records/listing.h"
@@ -31,8 +32,10 @@
 #include "shell/computer_thinker.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/load_game_dialog.h"
+#include "shell/dialogs/network_dialog.h"
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/save_game_dialog.h"
+#include "shell/network_game.h"
 #include "shell/paint/app_icon.h"
 #include "shell/paint/printing.h"
 
@@ -44,6 +47,9 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
       listing_(listing),
       board_(new BoardWidget(game, listing, this)),
       thinker_(new ComputerThinker(this)),
+      network_(new NetworkGame(game, listing,
+                               {[this](bool busy) { setBusy(busy); }, [this] { refresh(); }, [this] { placeWindow(); }},
+                               this)),
       settingsPath_(std::move(settingsPath)) {
   setWindowTitle("Velmora");
   setWindowIcon(appIcon());
@@ -72,6 +78,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
 
 MainWindow::~MainWindow() {
   thinker_->stop();
+  network_->end();
   shutdown();
 }
 
@@ -93,7 +100,7 @@ void MainWindow::createMenus() {
       action->setShortcutContext(Qt::ApplicationShortcut);
     }
     // What is not built yet is shown but cannot be chosen.
-    static constexpr int kNotYet[] = {CmdNetwork, CmdAppearance, CmdSound};
+    static constexpr int kNotYet[] = {CmdAppearance, CmdSound};
     action->setEnabled(std::find(std::begin(kNotYet), std::end(kNotYet), item.command) == std::end(kNotYet));
     connect(action, &QAction::triggered, this, [this, c = item.command] { dispatch(c); });
     return action;
@@ -149,7 +156,8 @@ void MainWindow::dispatch(int command) {
     close();  // through the save prompt, as every way of closing
     return;
   }
-  if (game_.thinking || game_.showingMove) return;  // the game is busy: its commands wait
+  // The game is busy: its commands wait.
+  if (game_.thinking || game_.showingMove || network_->transferring()) return;
   switch (command) {
     case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
@@ -168,6 +176,7 @@ void MainWindow::dispatch(int command) {
     case CmdExportBoard: exportBoard(); return;
     case CmdLoad: loadGame(); return;
     case CmdSave: saveGame(); return;
+    case CmdNetwork: startNetworkGame(); return;
     case CmdRules: openHelp(HelpRules); return;
     case CmdUserManual: openHelp(HelpStart); return;
     case CmdAbout: AboutDialog(this).exec(); return;
@@ -212,6 +221,7 @@ void MainWindow::loadGame() {
   if (!promptSaveGame()) return;
   LoadGameDialog dialog(scratch_, board_->skins().full, this);
   if (dialog.exec() != QDialog::Accepted) return;
+  network_->end();
   takeOverLoadedGame(game_, listing_, scratch_);
   placeWindow();
   refresh();
@@ -222,6 +232,7 @@ void MainWindow::newGame() {
   NewGameDialog dialog(rememberedChoice(), board_->skins().full, this);
   connect(&dialog, &NewGameDialog::rulesRequested, this, [] { openHelp(HelpRules); });
   if (dialog.exec() != QDialog::Accepted) return;
+  network_->end();
   startNewGame(game_, listing_, dialog.choice());
   placeWindow();
   refresh();
@@ -302,9 +313,27 @@ void MainWindow::clockTick() {
 
 void MainWindow::turnTick() {
   updateCursor();
+  network_->tick();  // a local move ends the game and still goes out: before the running check
   if (!game_.gameRunning) return;
   if (computerShouldMove(game_, listing_)) startComputerMove();
-  // The network exchange for a remote side arrives with network play.
+}
+
+void MainWindow::startNetworkGame() {
+  // A new connection begins by dropping the one before.
+  network_->end();
+  NetworkDialog dialog(game_, listing_, board_->skins().full, this);
+  connect(&dialog, &NetworkDialog::helpRequested, this, [] { openHelp(HelpNetwork); });
+  if (dialog.exec() != QDialog::Accepted) return;
+  const bool server = dialog.server();
+  int serverSide = 0;
+  if (server) {
+    serverSide = prepareServerGame(game_, listing_, dialog.choice(), dialog.name());
+  } else {
+    prepareClientGame(game_, listing_);
+  }
+  placeWindow();
+  refresh();
+  network_->start(dialog.takeSocket(), server, dialog.name(), serverSide);
 }
 
 void MainWindow::startComputerMove() {
@@ -343,7 +372,8 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // Closed while the computer thinks: its search is abandoned at once. A
-  // capture being shown is shown whole.
+  // capture being shown is shown whole. A network game ends.
+  network_->end();
   if (game_.thinking) {
     thinker_->stop();
     game_.thinking = 0;

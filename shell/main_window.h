@@ -12,6 +12,7 @@ namespace velmora {
 
 class BoardWidget;
 class ComputerThinker;
+class NetworkGame;
 struct GameState;
 struct MoveListing;
 
@@ -55,6 +56,7 @@ class MainWindow : public QMainWindow {
   void startComputerMove();
   // The board as a PNG or SVG file, in the folder used last time.
   void exportBoard();
+  void startNetworkGame();
   void loadGame();
   void reloadSkin();
   void syncListingBox();
@@ -70,6 +72,7 @@ class MainWindow : public QMainWindow {
   MoveListing& listing_;
   BoardWidget* board_;
   ComputerThinker* thinker_;
+  NetworkGame* network_;
   QTimer blinkTimer_, clockTimer_, turnTimer_;
   bool syncing_ = false;
   bool forwardingKey_ = false;

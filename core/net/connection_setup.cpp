@@ -1,0 +1,49 @@
+#include "core/net/connection_setup.h"
+
+#include "core/game/play.h"
+#include "core/game/settings.h"
+#include "core/net/socket.h"
+#include "core/platform/text.h"
+#include "core/records/listing.h"
+#include "core/rules/game_state.h"
+
+namespace velmora {
+
+bool canContinueCurrent(GameState& game, const MoveListing& listing) {
+  if (listing.selected < 0) return false;
+  return !(listing.atLastLine() && checkGameEnd(game, listing, false) != GameGoesOn);
+}
+
+SideChoice sideChoice(bool server, bool continueCurrent, const MoveListing& listing) {
+  SideChoice c;
+  if (server && !continueCurrent) c.available[0] = c.available[1] = true;
+  if (server && continueCurrent) c.available[listing.sideToMove()] = true;
+  c.groupEnabled = c.available[0] && c.available[1];
+  if (c.available[0] != c.available[1]) c.forced = c.available[0] ? 0 : 1;
+  return c;
+}
+
+std::string networkName(const std::string& typed) {
+  const std::size_t first = typed.find_first_not_of(' ');
+  return first == std::string::npos ? std::string() : cutUtf8(typed.substr(first), 50);
+}
+
+std::optional<std::string> takeNetDialogInput(const NetDialogInput& in) {
+  const std::string name = networkName(in.name);
+  if (name.empty()) return "Please enter your name.";
+  netSettings.ip = in.ip.substr(0, 15);
+  // An address the field cannot have completed reads as no address.
+  if (netSettings.ip == "0.0.0.0" || !isDottedIpv4(netSettings.ip)) return "Please enter serever's IP address.";
+  const int port = readDecimal(in.portText);
+  netSettings.port = port;
+  if (port <= 0) return "Please enter serever's port.";
+  if (port < 1024) return "Port number must be more or equal then 1024.";
+  if (port > 65535) return "Port number must be 65535 or less.";
+  netSettings.server = in.server ? 1 : 0;
+  netSettings.name = name;
+  lastGame.gameType = in.gameType;
+  lastGame.giveAway = in.giveAway;
+  return std::nullopt;
+}
+
+}  // namespace velmora

@@ -1,0 +1,77 @@
+#include "shell/dialogs/waiting_dialog.h"
+
+#include <QHBoxLayout>
+#include <QMetaObject>
+#include <QPushButton>
+
+#include "core/platform/host.h"
+#include "shell/dialogs/fixed_size.h"
+
+namespace velmora {
+
+WaitingDialog::WaitingDialog(bool server, std::string ip, int port, QWidget* parent) : QDialog(parent) {
+  setWindowTitle(server ? "Waiting for client." : "Trying connect to server.");
+  auto* cancel = new QPushButton("Cancel");
+  cancel->setObjectName("id2");
+  auto* row = new QHBoxLayout(this);
+  row->addStretch();
+  row->addWidget(cancel);
+  row->addStretch();
+  setMinimumWidth(260);
+  connect(cancel, &QPushButton::clicked, this, &WaitingDialog::reject);
+
+  worker_ = std::thread([this, server, ip = std::move(ip), port] {
+    WaitResult result = WaitResult::Failed;
+    if (server) {
+      std::string error;
+      int listener = listenOn(ip, port, error);
+      if (listener >= 0) {
+        socket_ = acceptClient(listener, cancel_, kNoTimeLimit, result);
+        closeSocket(listener);  // one client only
+        if (socket_ < 0) error = "Could not accept client";
+      }
+      failure_ = error;
+    } else {
+      socket_ = connectTo(ip, port, cancel_, kNoTimeLimit, result);
+      if (socket_ < 0) failure_ = "Could not connect to server";
+    }
+    if (result != WaitResult::Canceled)
+      QMetaObject::invokeMethod(this, &WaitingDialog::connectionEnded, Qt::QueuedConnection);
+  });
+  makeFixedSize(this);
+}
+
+WaitingDialog::~WaitingDialog() {
+  stopWorker();
+  closeSocket(socket_);
+}
+
+void WaitingDialog::stopWorker() {
+  cancel_.raise();
+  if (worker_.joinable()) worker_.join();
+}
+
+void WaitingDialog::connectionEnded() {
+  if (!isVisible()) return;  // cancelled meanwhile
+  stopWorker();
+  if (socket_ >= 0) {
+    QDialog::accept();
+    return;
+  }
+  host.messageBox(failure_, MessageIcon::Information, MessageButtons::Ok);
+  QDialog::reject();
+}
+
+void WaitingDialog::reject() {
+  stopWorker();
+  closeSocket(socket_);
+  QDialog::reject();
+}
+
+int WaitingDialog::takeSocket() {
+  const int fd = socket_;
+  socket_ = -1;
+  return fd;
+}
+
+}  // namespace velmora

@@ -1,0 +1,268 @@
+// Network play in the window: the Network game dialog's states and checks,
+// and a game against a scripted peer on 127.0.0.1 with the window painting
+// while it waits.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+#include "core/game/new_game.h"
+#include "core/game/settings.h"
+#include "core/net/framing.h"
+#include "core/net/protocol.h"
+#include "core/platform/host.h"
+#include "core/records/listing.h"
+#include "core/records/notation.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+#include "core/rules/position_text.h"
+#include "core/view/layout.h"
+#include "shell/board_widget.h"
+#include "shell/dialogs/network_dialog.h"
+#include "shell/dialogs/waiting_dialog.h"
+#include "shell/main_window.h"
+#include "shell/paint/skins.h"
+#include "shell/system/host_qt.h"
+
+namespace velmora {
+namespace {
+
+constexpr int kWaitMs = 10000;
+
+std::vector<std::string> shownMessages;
+bool answerYes = false;
+bool escapeHeld = false;
+
+struct Window {
+  std::unique_ptr<GameState> game = std::make_unique<GameState>();
+  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
+  MoveListing listing;
+  std::unique_ptr<MainWindow> window;
+
+  Window() {
+    shownMessages.clear();
+    answerYes = escapeHeld = false;
+    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
+    installQtHost(window.get());
+    host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
+      shownMessages.push_back(text);
+      return answerYes;
+    };
+    host.escapeDown = [] { return escapeHeld; };
+    host.windowIsActive = [] { return true; };
+    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
+    window->show();
+    NewGameChoice twoHumans;
+    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
+    startNewGame(*game, listing, twoHumans);
+    window->refresh();
+    QApplication::processEvents();
+  }
+
+  QPoint centre(int x, int y) const {
+    const BoardView v = window->boardWidget()->view();
+    const int n = game->boardSize;
+    const int sc = v.whiteOnTop ? n - 1 - x : x, sr = v.whiteOnTop ? y : n - 1 - y;
+    return QPoint(v.x0 + 20 + sc * v.cell + v.cell / 2, v.y0 + 20 + sr * v.cell + v.cell / 2);
+  }
+  void playFirstLegal() {
+    generateMoves(game->legalMoves, *game, listing.sideToMove());
+    const MoveRecord m = game->legalMoves[0];
+    for (QPoint p : {centre(m.fromX, m.fromY), centre(m.finalStep().toX, m.finalStep().toY)})
+      QTest::mouseClick(window->boardWidget(), Qt::LeftButton, {}, p);
+    QApplication::processEvents();
+  }
+};
+
+void saveScreenshot(QWidget* widget, const QString& name) {
+  QDir().mkpath(QDir::temp().filePath("velmora-screenshots"));
+  widget->grab().save(QDir::temp().filePath("velmora-screenshots/" + name + ".png"));
+}
+
+template <class Dialog, class Act>
+void whenDialogOpens(Act act, int tries = 200) {
+  QTimer::singleShot(10, [act, tries] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr && tries > 0) return whenDialogOpens<Dialog>(act, tries - 1);
+    ASSERT_NE(dialog, nullptr);
+    act(dialog);
+  });
+}
+
+template <class T>
+T* child(QWidget* w, int id) {
+  return w->findChild<T*>(QString("id%1").arg(id));
+}
+
+TEST(NetworkDialogShell, ControlsFollowTheRoleAndTheGameAndOkChecksTheFields) {
+  Window w;
+  const QImage skin = builtInSkin(0);
+  NetworkDialog d(*w.game, w.listing, skin, w.window.get());
+  d.show();
+  child<QRadioButton>(&d, 1019)->click();                   // server
+  EXPECT_TRUE(child<QRadioButton>(&d, 1024)->isEnabled());  // the start line can be continued
+  EXPECT_TRUE(child<QGroupBox>(&d, 1029)->isEnabled());
+  saveScreenshot(&d, "network-dialog-server");
+
+  child<QRadioButton>(&d, 1024)->click();  // continue current: only White, to move at line 0
+  EXPECT_FALSE(child<QGroupBox>(&d, 1032)->isEnabled());
+  EXPECT_TRUE(child<QRadioButton>(&d, 1027)->isChecked());
+  EXPECT_FALSE(child<QRadioButton>(&d, 1026)->isEnabled());
+  EXPECT_FALSE(child<QGroupBox>(&d, 1029)->isEnabled());
+  saveScreenshot(&d, "network-dialog-continue");
+
+  child<QRadioButton>(&d, 1020)->click();  // client: nothing of the game to choose
+  EXPECT_FALSE(child<QRadioButton>(&d, 1022)->isEnabled());
+  EXPECT_FALSE(child<QRadioButton>(&d, 1027)->isEnabled());
+  EXPECT_FALSE(child<QRadioButton>(&d, 1026)->isEnabled());
+  EXPECT_FALSE(child<QGroupBox>(&d, 1032)->isEnabled());
+  saveScreenshot(&d, "network-dialog-client");
+
+  struct Case {
+    const char *name, *ip, *port, *message;
+  };
+  for (const Case& c : {Case{"   ", "127.0.0.1", "7000", "Please enter your name."},
+                        Case{"Anna", "0.0.0.0", "7000", "Please enter serever's IP address."},
+                        Case{"Anna", "127.0.0", "7000", "Please enter serever's IP address."},
+                        Case{"Anna", "127.0.0.1", "", "Please enter serever's port."},
+                        Case{"Anna", "127.0.0.1", "1023", "Port number must be more or equal then 1024."},
+                        Case{"Anna", "127.0.0.1", "70000", "Port number must be 65535 or less."}}) {
+    shownMessages.clear();
+    child<QLineEdit>(&d, 1028)->setText(c.name);
+    child<QLineEdit>(&d, 1021)->setText(c.ip);
+    child<QLineEdit>(&d, 1013)->setText(c.port);
+    child<QPushButton>(&d, 1)->click();
+    EXPECT_EQ(shownMessages, std::vector<std::string>{c.message}) << c.name << " " << c.ip << " " << c.port;
+    EXPECT_TRUE(d.isVisible());
+  }
+  EXPECT_EQ(netSettings.port, 70000);  // stored though refused, as the address
+}
+
+TEST(NetworkDialogShell, TheGameOverAtItsLastLineCanOnlyBeANewGame) {
+  Window w;
+  readPosition("W:......../......../......../......../......../......../......../b.......", American, *w.game);
+  w.game->plyCount = 0;
+  resetListing(w.listing);  // White to move with no man: the game is over
+  NetworkDialog d(*w.game, w.listing, builtInSkin(0), w.window.get());
+  child<QRadioButton>(&d, 1019)->click();
+  EXPECT_FALSE(child<QRadioButton>(&d, 1024)->isEnabled());
+  EXPECT_FALSE(child<QGroupBox>(&d, 1030)->isEnabled());
+  EXPECT_TRUE(child<QRadioButton>(&d, 1022)->isChecked());
+}
+
+TEST(NetworkDialogShell, CancelWhileWaitingForAClientStopsTheWaitAndKeepsTheDialog) {
+  Window w;
+  NetworkDialog d(*w.game, w.listing, builtInSkin(0), w.window.get());
+  child<QLineEdit>(&d, 1028)->setText("Anna");
+  child<QLineEdit>(&d, 1021)->setText("127.0.0.1");
+  child<QLineEdit>(&d, 1013)->setText("0");  // refused: the dialog wants a real port
+  child<QRadioButton>(&d, 1019)->click();
+  bool sawWaiting = false;
+  whenDialogOpens<WaitingDialog>([&](WaitingDialog* wait) {
+    sawWaiting = true;
+    EXPECT_EQ(wait->windowTitle(), "Waiting for client.");
+    saveScreenshot(wait, "waiting-dialog");
+    child<QPushButton>(wait, 2)->click();
+  });
+  WaitingDialog waiting(true, "127.0.0.1", 0, &d);
+  EXPECT_EQ(waiting.exec(), QDialog::Rejected);
+  EXPECT_TRUE(sawWaiting);
+  EXPECT_EQ(waiting.takeSocket(), -1);
+}
+
+// The client's end of the connection, played by the test.
+struct Peer {
+  NetLink link;
+  Cancel cancel;
+  std::string receive() {
+    std::string text;
+    Transfer t = Transfer::TimedOut;
+    // Let the window run while the bytes come.
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return (t = receiveMessage(link, text, cancel, 0)) != Transfer::TimedOut; }, kWaitMs));
+    EXPECT_EQ(t, Transfer::Done);
+    return text;
+  }
+  void send(const std::string& text) { EXPECT_EQ(sendMessage(link, text, cancel, kWaitMs), Transfer::Done); }
+  ~Peer() { closeSocket(link.fd); }
+};
+
+TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive) {
+  Window w;
+  netSettings.name = "Anna";
+  netSettings.ip = "127.0.0.1";
+  netSettings.server = 1;
+  // A free port: bind to 0, read it, let it go.
+  std::string error;
+  int probe = listenOn("127.0.0.1", 0, error);
+  const int port = boundPort(probe);
+  closeSocket(probe);
+  netSettings.port = port;
+
+  Peer peer;
+  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+    child<QComboBox>(d, 1031)->setCurrentIndex(American);
+    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
+      WaitResult result;
+      peer.link.fd = connectTo("127.0.0.1", port, peer.cancel, kWaitMs, result);
+    });
+    child<QPushButton>(d, 1)->click();
+  });
+  w.window->dispatch(32785);
+  ASSERT_GE(peer.link.fd, 0);
+  EXPECT_EQ(peer.receive(), "0\r\n0\r\nAnna\r\n0\r\n0\r\n0\r\n");
+  peer.send("Visitor");
+  EXPECT_EQ(peer.receive(), "");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 1 && w.window->menuBar()->isEnabled(); }, kWaitMs));
+  EXPECT_STREQ(w.game->players[Black].name, "Visitor");
+  EXPECT_EQ(w.game->players[Black].type, RemotePlayer);
+
+  w.playFirstLegal();
+  const std::string first = peer.receive();
+  EXPECT_EQ(messageLines(first).size(), 1u);
+  EXPECT_FALSE(w.window->menuBar()->isEnabled());  // waiting for the reply: no commands
+  saveScreenshot(w.window.get(), "network-waiting-for-the-opponent");
+
+  GameState mirror;
+  setUpBoard(mirror, American);
+  ASSERT_TRUE(playMoveText(mirror, first));
+  generateMoves(mirror.legalMoves, mirror, Black);
+  const std::string reply = first + "\r\n" + moveText(mirror.legalMoves[0]);
+  peer.send(reply);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() == 2 && w.window->menuBar()->isEnabled(); }, kWaitMs));
+  EXPECT_EQ(buildListingText(*w.game, w.listing), reply);
+
+  w.playFirstLegal();
+  peer.receive();
+  answerYes = true;
+  escapeHeld = true;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !shownMessages.empty(); }, kWaitMs));
+  escapeHeld = false;
+  EXPECT_EQ(shownMessages.front(), "Break receive. Are you sure?");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->menuBar()->isEnabled(); }, kWaitMs));
+  EXPECT_EQ(w.game->players[Black].type, HumanPlayer);
+  EXPECT_EQ(w.game->gameRunning, 0);
+  EXPECT_EQ(w.listing.moveCount(), 3);  // the game on the board stays
+  std::string text;
+  EXPECT_EQ(receiveMessage(peer.link, text, peer.cancel, kWaitMs), Transfer::Failed);  // closed
+}
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
