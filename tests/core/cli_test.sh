@@ -85,5 +85,37 @@ check "missing file" "2" "$(status "$cli" load "$work/missing.vlm")"
 { head -c 3000 /dev/zero; printf '[\377\376]\n=\200\r\nNUMBER 0 = \n'; head -c 3000 /dev/zero | tr '\0' '\223'; } >"$work/junk.vlm"
 check "damaged file" "game_type American
 moves 0" "$("$cli" load "$work/junk.vlm" | grep -E '^(game_type|moves)')"
+# Two network players on 127.0.0.1: the server on a free port, which it
+# names on standard error; each waits at most 60 s for the other.
+net_pair() {  # net_pair SERVE-OPTIONS... -- JOIN-OPTIONS...
+  local serve=() join=()
+  while [ "$1" != "--" ]; do serve+=("$1"); shift; done
+  shift
+  join=("$@")
+  "$cli" net serve 0 "${serve[@]}" >"$work/serve.out" 2>"$work/serve.err" &
+  local pid=$! port=""
+  for _ in $(seq 100); do
+    port=$(sed -n 's/.*listening on port \([0-9]*\).*/\1/p' "$work/serve.err")
+    [ -n "$port" ] && break
+    sleep 0.1
+  done
+  "$cli" net join 127.0.0.1 "$port" "${join[@]}" >"$work/join.out" 2>"$work/join.err"
+  echo "join $?" >>"$work/join.out"
+  wait "$pid"
+  echo "serve $?" >>"$work/serve.out"
+}
+net_pair Russian --side 1 --level 0 --clocks 5,7 -- --level 0
+check "net ends alike" "$(sed -n 2,3p "$work/serve.out")" "$(sed -n 2,3p "$work/join.out")"
+results=$( (head -1 "$work/serve.out"; head -1 "$work/join.out") | sort | xargs)
+[ "$results" = "end draw end draw" ] || check "net result" "end loss end win" "$results"
+check "net exit by the rules" "serve 0 join 0" "$(tail -1 "$work/serve.out") $(tail -1 "$work/join.out")"
+check "net moves match the listing" "$(sed -n 2p "$work/join.out" | cut -d' ' -f2)" \
+  "$(sed -n 3p "$work/join.out" | wc -w | xargs expr -1 +)"
+check "net bad command line" "2" "$(status "$cli" net serve 70000 Russian)"
+check "net bad option" "2" "$(status "$cli" net join 127.0.0.1 7000 --level 5)"
+check "net nobody there" "end connection-lost
+moves 0
+listing" "$("$cli" net join 127.0.0.1 1 2>/dev/null)"
+check "net nobody there exits 1" "1" "$(status "$cli" net join 127.0.0.1 1)"
 [ "$failures" -eq 0 ] && echo "velmora-cli: all checks passed"
 exit $((failures > 0))
