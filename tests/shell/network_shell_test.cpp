@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -255,6 +256,57 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
   EXPECT_EQ(w.listing.moveCount(), 3);  // the game on the board stays
   std::string text;
   EXPECT_EQ(receiveMessage(peer.link, text, peer.cancel, kWaitMs), Transfer::Failed);  // closed
+}
+
+// A free port: bound to 0, read, let go.
+int freePort() {
+  std::string error;
+  int probe = listenOn("127.0.0.1", 0, error);
+  const int port = boundPort(probe);
+  closeSocket(probe);
+  return port;
+}
+
+TEST(NetworkGameInTheWindow, TheCommandLinePlayerPlaysAWholeGameAgainstTheWindow) {
+  Window w;
+  netSettings.name = "Anna";
+  netSettings.ip = "127.0.0.1";
+  netSettings.server = 1;
+  netSettings.port = freePort();
+  QProcess cli;
+  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+    child<QComboBox>(d, 1031)->setCurrentIndex(Italian);
+    child<QRadioButton>(d, 1026)->click();  // the window plays Black
+    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
+      cli.start(VELMORA_CLI, {"net", "join", "127.0.0.1", QString::number(netSettings.port), "--level", "0"});
+    });
+    child<QPushButton>(d, 1)->click();
+  });
+  w.window->dispatch(32785);
+  ASSERT_TRUE(cli.waitForStarted(kWaitMs));
+  // The window's player takes its first legal move whenever it is to move.
+  const auto localToMove = [&] {
+    return w.game->gameRunning && !w.game->showingMove && w.window->menuBar()->isEnabled() &&
+           w.game->players[w.listing.sideToMove()].type == HumanPlayer;
+  };
+  bool ended = false;
+  for (int i = 0; i < 3000 && !ended; ++i) {
+    if (localToMove()) w.playFirstLegal();
+    QTest::qWait(5);
+    ended = cli.state() == QProcess::NotRunning && w.window->menuBar()->isEnabled() &&
+            w.game->players[Black].type == HumanPlayer && w.game->players[White].type == HumanPlayer;
+  }
+  ASSERT_TRUE(ended);
+  const QStringList out = QString::fromUtf8(cli.readAllStandardOutput()).split('\n');
+  EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+  ASSERT_GE(out.size(), 3);
+  EXPECT_TRUE(out[0] == "end win" || out[0] == "end loss" || out[0] == "end draw") << out[0].toStdString();
+  EXPECT_EQ(out[1], QString("moves %1").arg(w.listing.moveCount()));
+  std::string listing = "listing";
+  for (const std::string& move : messageLines(buildListingText(*w.game, w.listing))) listing += " " + move;
+  EXPECT_EQ(out[2].toStdString(), listing);
+  EXPECT_EQ(w.game->gameType, Italian);
+  saveScreenshot(w.window.get(), "network-game-against-the-command-line");
 }
 
 }  // namespace
