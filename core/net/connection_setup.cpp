@@ -25,7 +25,12 @@ SideChoice sideChoice(bool server, bool continueCurrent, const MoveListing& list
 
 std::string networkName(const std::string& typed) {
   const std::size_t first = typed.find_first_not_of(' ');
-  return first == std::string::npos ? std::string() : cutUtf8(typed.substr(first), 50);
+  std::string name = first == std::string::npos ? std::string() : cutUtf8(typed.substr(first), 50);
+  // The server's name is a line of the header: a line end in it would shift
+  // the lines after it.
+  for (char& c : name)
+    if (c == '\r' || c == '\n') c = ' ';
+  return name;
 }
 
 std::optional<std::string> takeNetDialogInput(const NetDialogInput& in) {

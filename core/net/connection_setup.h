@@ -35,7 +35,8 @@ struct NetDialogInput {
   bool giveAway = false;
 };
 
-// The name as sent and stored: without its leading spaces, at most 50 bytes.
+// The name as sent and stored: without its leading spaces, at most 50 bytes,
+// on one line.
 std::string networkName(const std::string& typed);
 
 // Runs the OK checks in order, storing the address and the port as they go

@@ -264,15 +264,7 @@ NetAction NetSession::exchangeTurn() {
 }
 
 NetAction NetSession::handleReply(const std::string& reply) {
-  if (reply.empty()) {
-    host.updateCursor();
-    endNetworkPlay(game_);
-    phase_ = Phase::Over;
-    busy_ = false;
-    end_ = NetEnd::Canceled;
-    host.messageBox("The game was canceled", MessageIcon::None, MessageButtons::Ok);
-    return {NetAction::Over, {}};
-  }
+  if (reply.empty()) return finish(NetEnd::Canceled, "The game was canceled", MessageIcon::None);
   const std::vector<std::string> lines = messageLines(reply);
   const std::string& last = lines.back();
   std::string expected = buildListingText(game_, listing_);
@@ -336,12 +328,12 @@ NetEnd NetSession::gameOver() {
 
 NetAction NetSession::breakOff() { return finish(NetEnd::Broken); }
 
-NetAction NetSession::finish(NetEnd end, const char* message) {
+NetAction NetSession::finish(NetEnd end, const char* message, MessageIcon icon) {
   endNetworkPlay(game_);
   phase_ = Phase::Over;
   busy_ = false;
   end_ = end;
-  if (message) host.messageBox(message, MessageIcon::Information, MessageButtons::Ok);
+  if (message) host.messageBox(message, icon, MessageButtons::Ok);
   return {NetAction::Over, {}};
 }
 

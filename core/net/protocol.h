@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/net/framing.h"
+#include "core/platform/host.h"
 #include "core/rules/board.h"
 
 namespace velmora {
@@ -124,7 +125,7 @@ class NetSession {
   };
   NetAction beginPlay();
   NetAction handleReply(const std::string& reply);
-  NetAction finish(NetEnd end, const char* message = nullptr);
+  NetAction finish(NetEnd end, const char* message = nullptr, MessageIcon icon = MessageIcon::Information);
   NetEnd gameOver();  // None while the game goes on
 
   GameState& game_;

@@ -5,6 +5,8 @@
 #include <sys/socket.h>
 
 #include "core/game/play.h"
+#include "core/game/settings.h"
+#include "core/net/connection_setup.h"
 #include "core/net/net_player.h"
 #include "core/records/notation.h"
 #include "support/fake_host.h"
@@ -358,6 +360,36 @@ TEST(NetBreak, EscapeAsksAndYesEndsTheNetworkGameWithoutAMessage) {
   EXPECT_EQ(r.messages.size(), 2u);
   EXPECT_EQ(stepNetPlayer(p.server, 0, true), NetStep::Over);
   EXPECT_EQ(p.server.link.fd, -1);
+}
+
+TEST(NetDialogRules, OkStoresWhatItHasCheckedAndTrimsOnlyTheLeadingSpaces) {
+  EXPECT_EQ(networkName("  Anna Bell  "), "Anna Bell  ");
+  EXPECT_EQ(networkName("Anna\r\nBell"), "Anna  Bell");  // one header line
+  netSettings = NetSettings{};
+  lastGame.gameType = American;
+  NetDialogInput in{"  Anna ", "10.0.0.2", "1023", false, Thai, true};
+  EXPECT_EQ(takeNetDialogInput(in), "Port number must be more or equal then 1024.");
+  EXPECT_EQ(netSettings.ip, "10.0.0.2");  // the address and port are kept though refused
+  EXPECT_EQ(netSettings.port, 1023);
+  EXPECT_EQ(netSettings.server, 1);  // the rest waits for the checks to pass
+  EXPECT_EQ(lastGame.gameType, American);
+  in.portText = "1024";
+  EXPECT_EQ(takeNetDialogInput(in), std::nullopt);
+  EXPECT_EQ(netSettings.server, 0);
+  EXPECT_EQ(netSettings.name, "Anna ");
+  EXPECT_EQ(lastGame.gameType, Thai);
+  EXPECT_TRUE(lastGame.giveAway);
+
+  // Continuing a game lets the server take only the side to move there.
+  MoveListing listing;
+  resetListing(listing);
+  listing.lines.push_back(" 1. c3-d4");
+  listing.selected = 1;
+  const SideChoice c = sideChoice(true, true, listing);
+  EXPECT_EQ(c.forced, Black);
+  EXPECT_FALSE(c.groupEnabled);
+  EXPECT_TRUE(sideChoice(true, false, listing).groupEnabled);
+  EXPECT_FALSE(sideChoice(false, false, listing).available[0]);
 }
 
 TEST(NetSockets, CancelBreaksAWaitingAcceptAndAFailedConnectIsReported) {

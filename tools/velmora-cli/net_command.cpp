@@ -6,6 +6,7 @@
 #include <string>
 
 #include "cli_common.h"
+#include "core/net/connection_setup.h"
 #include "core/net/net_player.h"
 #include "core/platform/host.h"
 
@@ -52,8 +53,8 @@ bool readOptions(int argc, char** argv, int i, bool server, NetOptions& options)
     }
     if (!hasValue) return fail("missing value or unknown option: " + option) == 0;
     const std::string value = argv[++i];
-    if (option == "--name" && !value.empty()) {
-      options.name = value;
+    if (option == "--name" && !networkName(value).empty()) {
+      options.name = networkName(value);
     } else if (option == "--level") {
       const auto level = readInteger(value);
       if (!level || *level < 0 || *level > 2) return fail("--level takes 0, 1 or 2") == 0;
