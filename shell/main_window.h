@@ -57,6 +57,7 @@ class MainWindow : public QMainWindow {
   void exportBoard();
   void loadGame();
   void reloadSkin();
+  void showAppearance();
   void syncListingBox();
   void listingSelectionChanged(int row);
   void blinkTick();
