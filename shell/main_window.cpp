@@ -75,6 +75,8 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
 
 MainWindow::~MainWindow() {
   thinker_->stop();
+  // A sound or pause still to come must find the move over, not a game gone.
+  finishShowingMove(game_);
   shutdown();
 }
 

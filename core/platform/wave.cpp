@@ -66,8 +66,7 @@ std::optional<WaveSound> parseWave(std::string_view b) {
       const auto format = sampleFormat(tag, bits);
       sound.channels = le16(b, body + 2);
       sound.sampleRate = static_cast<int>(std::min<std::uint32_t>(le32(b, body + 4), 1u << 30));
-      if (!format || sound.channels < 1 || sound.channels > 8 || sound.sampleRate < 1000 ||
-          sound.sampleRate > 384000)
+      if (!format || sound.channels < 1 || sound.channels > 8 || sound.sampleRate < 1000 || sound.sampleRate > 384000)
         return std::nullopt;
       sound.format = *format;
       sound.frameBytes = sound.channels * bits / 8;

@@ -33,9 +33,8 @@ namespace {
 
 constexpr int kPreviewTile = kSkinTile / 2;
 constexpr int kPreviewSide = 12 * kPreviewTile + 2;  // the largest board and a pixel round it
-constexpr Colour kCustomColours[16] = {0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF80, 0x00FF00, 0x80FF00,
-                                       0xFFFF00, 0xFF8000, 0xFF0000, 0xFF0080, 0xFF00FF, 0x8000FF,
-                                       0x646464, 0x969696, 0xAFAFAF, 0xC8C8C8};
+constexpr Colour kCustomColours[16] = {0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF80, 0x00FF00, 0x80FF00, 0xFFFF00, 0xFF8000,
+                                       0xFF0000, 0xFF0080, 0xFF00FF, 0x8000FF, 0x646464, 0x969696, 0xAFAFAF, 0xC8C8C8};
 constexpr int kFirstUserSkin = kBuiltInSkinCount;
 
 class Preview : public QWidget {
@@ -310,8 +309,8 @@ void AppearanceDialog::selectCurrentSkin() {
 void AppearanceDialog::loadPreviewSkin() {
   const int i = std::max(0, skins_->currentRow());
   const QString name = i >= kFirstUserSkin ? skins_->item(i)->text() : QString();
-  previewSkin_ = loadSkin(name, i).scaled(kSkinWidth / 2, kSkinHeight / 2, Qt::IgnoreAspectRatio,
-                                          Qt::SmoothTransformation);
+  previewSkin_ =
+      loadSkin(name, i).scaled(kSkinWidth / 2, kSkinHeight / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   update();
   preview_->update();
 }

@@ -60,7 +60,7 @@ SoundDialog::SoundDialog(SoundEventTable& table, QWidget* parent)
   QPushButton* cancel = button(2, "Cancel");
 
   auto* layout = new QGridLayout(this);
-  layout->addWidget(list_, 0, 0, 8, 1);
+  layout->addWidget(list_, 0, 0, 8, 1, Qt::AlignTop);
   int row = 0;
   for (QPushButton* b : {ok, setDefault, play, select, setAll, resetAll}) layout->addWidget(b, row++, 1);
   layout->setRowStretch(row++, 1);

@@ -110,11 +110,12 @@ class Player {
         if (shared->watchdog) shared->watchdog->start(length + kEndGraceMs);
       });
     }
-    const size_t chunk = static_cast<size_t>(sound->frameBytes) *
-                         static_cast<size_t>(std::max(1, sound->sampleRate * kChunkMs / 1000));
+    const size_t chunk =
+        static_cast<size_t>(sound->frameBytes) * static_cast<size_t>(std::max(1, sound->sampleRate * kChunkMs / 1000));
     bool ok = true;
     for (size_t at = 0; ok && at < sound->samples.size() && !r.cancelled; at += chunk)
-      ok = pa_simple_write(stream, sound->samples.data() + at, std::min(chunk, sound->samples.size() - at), &error) >= 0;
+      ok =
+          pa_simple_write(stream, sound->samples.data() + at, std::min(chunk, sound->samples.size() - at), &error) >= 0;
     if (ok && !r.cancelled) pa_simple_drain(stream, &error);
     pa_simple_free(stream);
   }

@@ -2,7 +2,6 @@
 // text written, and damaged files.
 
 #include "core/game/settings.h"
-#include "core/game/sound.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -11,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/game/sound.h"
 #include "core/platform/profile.h"
 #include "core/view/appearance.h"
 

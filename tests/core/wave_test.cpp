@@ -22,7 +22,9 @@ std::string fmtChunk(int tag, int channels, std::uint32_t rate, int bits) {
          le16(block) + le16(bits);
 }
 
-std::string wave(const std::string& chunks) { return "RIFF" + le32(static_cast<std::uint32_t>(4 + chunks.size())) + "WAVE" + chunks; }
+std::string wave(const std::string& chunks) {
+  return "RIFF" + le32(static_cast<std::uint32_t>(4 + chunks.size())) + "WAVE" + chunks;
+}
 
 std::string dataChunk(const std::string& samples, std::uint32_t declared) { return "data" + le32(declared) + samples; }
 
@@ -56,10 +58,10 @@ TEST(Wave, BrokenFilesReadAsNothing) {
   header[8] = 'X';  // not WAVE
   EXPECT_FALSE(parseWave(header).has_value());
   EXPECT_FALSE(parseWave(wave(dataChunk("abcd", 4) + fmtChunk(1, 1, 22050, 16))).has_value());  // data first
-  EXPECT_FALSE(parseWave(wave(fmtChunk(1, 1, 22050, 16) + dataChunk("", 0))).has_value());       // zero length
-  EXPECT_FALSE(parseWave(wave(fmtChunk(2, 1, 22050, 4) + dataChunk("abcd", 4))).has_value());    // ADPCM
-  EXPECT_FALSE(parseWave(wave(fmtChunk(1, 0, 22050, 16) + dataChunk("abcd", 4))).has_value());   // no channel
-  EXPECT_FALSE(parseWave(wave(fmtChunk(1, 1, 0, 16) + dataChunk("abcd", 4))).has_value());       // no rate
+  EXPECT_FALSE(parseWave(wave(fmtChunk(1, 1, 22050, 16) + dataChunk("", 0))).has_value());      // zero length
+  EXPECT_FALSE(parseWave(wave(fmtChunk(2, 1, 22050, 4) + dataChunk("abcd", 4))).has_value());   // ADPCM
+  EXPECT_FALSE(parseWave(wave(fmtChunk(1, 0, 22050, 16) + dataChunk("abcd", 4))).has_value());  // no channel
+  EXPECT_FALSE(parseWave(wave(fmtChunk(1, 1, 0, 16) + dataChunk("abcd", 4))).has_value());      // no rate
   EXPECT_FALSE(parseWave(wave("fmt " + le32(0xFFFFFFF0u) + "xy")).has_value());  // a format chunk cut short
 }
 

@@ -147,7 +147,8 @@ TEST(SoundDialog, EveryControl) {
   // Play and Select... want a row.
   click(&dialog, 4);
   click(&dialog, 5);
-  EXPECT_EQ(messages, (std::vector<std::string>{"Please select a line in list box.", "Please select a line in list box."}));
+  EXPECT_EQ(messages,
+            (std::vector<std::string>{"Please select a line in list box.", "Please select a line in list box."}));
 
   click(&dialog, 7);
   for (int i = 0; i < 4; ++i) EXPECT_EQ(row(i)->checkState(0), Qt::Unchecked) << i;

@@ -63,8 +63,12 @@ struct Window {
       shownMessages.push_back(text);
       return answerYes;
     };
-    // Captures are still shown from a timer, but without the pauses.
+    // Captures are still shown from a timer, but without the pauses, and
+    // every sound is over as soon as the window is idle.
     host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
+    host.playSound = [](SoundId, const std::string&, std::function<void()> finished) {
+      if (finished) QTimer::singleShot(0, std::move(finished));
+    };
     window->show();
     NewGameChoice twoHumans;
     twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
