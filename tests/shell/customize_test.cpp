@@ -24,6 +24,7 @@
 #include "core/game/new_game.h"
 #include "core/game/sound.h"
 #include "core/platform/host.h"
+#include "core/platform/wave.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 #include "core/view/appearance.h"
@@ -107,6 +108,16 @@ struct Game {
     window->refresh();
   }
 };
+
+TEST(SoundOutput, OurDefaultSoundsAreShortWaves) {
+  for (const char* name : {"Capture", "Error", "Movement", "Promotion"}) {
+    const auto sound = readWaveFile(std::string(VELMORA_MEDIA_DIR "/Sound/") + name + ".wav");
+    ASSERT_TRUE(sound.has_value()) << name;
+    EXPECT_GT(sound->durationMs(), 50) << name;
+    EXPECT_LT(sound->durationMs(), 1000) << name;  // a three-piece capture stays brisk
+  }
+  EXPECT_EQ(QImage(VELMORA_MEDIA_DIR "/SKIN/Mint.bmp").size(), QSize(384, 448));
+}
 
 TEST(SoundOutput, NoDeviceOrNoFileFinishesAtOnce) {
   WorkDir work;
