@@ -3,7 +3,7 @@
 # as root or through sudo.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev pkg-config qt6-base-dev fonts-dejavu-core "$@")
+packages=(cmake ninja-build g++ libgtest-dev pkg-config qt6-base-dev libpulse-dev fonts-dejavu-core python3 "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

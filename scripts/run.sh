@@ -10,5 +10,8 @@ cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_TESTS=
 cmake --build build/release -j "$(nproc 2>/dev/null || echo 2)" --target velmora velmora-cli manual
 
 mkdir -p run/Save run/SKIN run/Sound
+# The default sounds and the example skin, made by our own script; files a
+# player has replaced are kept.
+python3 res/media/make_media.py run
 cd run
 exec ../build/release/velmora

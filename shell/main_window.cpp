@@ -21,6 +21,7 @@
 #include "core/game/play.h"
 #include "core/game/settings.h"
 #include "core/net/protocol.h"
+#include "core/game/sound.h"
 #include "core/platform/host.h"
 #include "core/platform/user_name.h"
 #include "core/records/listing.h"
@@ -31,11 +32,13 @@
 #include "shell/board_widget.h"
 #include "shell/computer_thinker.h"
 #include "shell/dialogs/about_dialog.h"
+#include "shell/dialogs/appearance_dialog.h"
 #include "shell/dialogs/load_game_dialog.h"
 #include "shell/dialogs/network_dialog.h"
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/save_game_dialog.h"
 #include "shell/network_game.h"
+#include "shell/dialogs/sound_dialog.h"
 #include "shell/paint/app_icon.h"
 #include "shell/paint/printing.h"
 
@@ -79,6 +82,8 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
 MainWindow::~MainWindow() {
   thinker_->stop();
   network_->end();
+  // A sound or pause still to come must find the move over, not a game gone.
+  finishShowingMove(game_);
   shutdown();
 }
 
@@ -99,9 +104,6 @@ void MainWindow::createMenus() {
       action->setShortcut(item.keys);
       action->setShortcutContext(Qt::ApplicationShortcut);
     }
-    // What is not built yet is shown but cannot be chosen.
-    static constexpr int kNotYet[] = {CmdAppearance, CmdSound};
-    action->setEnabled(std::find(std::begin(kNotYet), std::end(kNotYet), item.command) == std::end(kNotYet));
     connect(action, &QAction::triggered, this, [this, c = item.command] { dispatch(c); });
     return action;
   };
@@ -142,6 +144,16 @@ void MainWindow::reloadSkin() {
   board_->setSkins(makeSkinSet(loadSkin(QString::fromStdString(appearance.skinName), appearance.skinNumber)));
 }
 
+void MainWindow::showAppearance() {
+  AppearanceDialog dialog(game_, listing_, this);
+  connect(&dialog, &AppearanceDialog::applied, this, [this] {
+    reloadSkin();
+    placeWindow();
+    refresh();
+  });
+  dialog.exec();
+}
+
 void MainWindow::changeEvent(QEvent* event) {
   // The system's colours changed: skins are made again and the window re-placed.
   if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ThemeChange) {
@@ -180,6 +192,8 @@ void MainWindow::dispatch(int command) {
     case CmdRules: openHelp(HelpRules); return;
     case CmdUserManual: openHelp(HelpStart); return;
     case CmdAbout: AboutDialog(this).exec(); return;
+    case CmdAppearance: showAppearance(); return;
+    case CmdSound: SoundDialog(soundEvents, this).exec(); return;
     default: return;  // the disabled items of features still to come
   }
 }

@@ -59,6 +59,7 @@ class MainWindow : public QMainWindow {
   void startNetworkGame();
   void loadGame();
   void reloadSkin();
+  void showAppearance();
   void syncListingBox();
   void listingSelectionChanged(int row);
   void blinkTick();

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/game/play.h"
+#include "core/game/sound.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
@@ -69,7 +70,7 @@ bool sideToMoveIsHuman(const GameState& game, const MoveListing& listing) {
 
 void wrongInput() {
   host.requestRepaint();
-  host.playSound(SoundEvent::Error);
+  playEventSound(SoundId::Error);  // nothing waits for it: the squares blink meanwhile
 }
 
 }  // namespace

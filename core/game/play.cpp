@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/game/sound.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
@@ -26,6 +27,16 @@ struct CaptureShow {
 };
 
 CaptureShow current;
+int showNumber = 0;  // tells a late sound or pause which move it belongs to
+
+// Runs `next` only while the move it was scheduled for is still being shown:
+// a move shown whole at once (the window closing) leaves its sounds and
+// pauses nothing to do.
+std::function<void()> stillShowing(std::function<void()> next) {
+  return [number = showNumber, next = std::move(next)] {
+    if (current.game && showNumber == number) next();
+  };
+}
 
 // Puts the board as it stands after the first `steps` captures of the move.
 void showCaptureSteps(CaptureShow& show, int steps) {
@@ -37,29 +48,34 @@ void showCaptureSteps(CaptureShow& show, int steps) {
   show.shown = steps;
 }
 
-void finishShow(GameState& game);
+void finishShow();
+void endShow();
 
+// Each captured piece is shown and heard before the pause to the next one.
 void showNextStep() {
   CaptureShow& show = current;
   showCaptureSteps(show, show.shown + 1);
   host.repaintNow();
-  host.playSound(SoundEvent::Capture);
-  if (show.shown == show.move.captureCount) {
-    finishShow(*show.game);
-    return;
-  }
-  host.after(kCapturePauseMs, [game = show.game] {
-    if (current.game == game && game->showingMove) showNextStep();
-  });
+  playEventSound(SoundId::Capture, stillShowing([] {
+                   if (current.shown == current.move.captureCount) return finishShow();
+                   host.after(kCapturePauseMs, stillShowing(showNextStep));
+                 }));
 }
 
-void finishShow(GameState& game) {
-  CaptureShow& show = current;
-  show.game = nullptr;
-  game.gameModified = 1;
-  const MoveRecord& slot = game.gameRecord[show.slot];
+// The whole move is on the board: a piece that changed kind is heard last.
+void finishShow() {
+  const MoveRecord& slot = current.game->gameRecord[current.slot];
   const int last = slot.captureCount > 0 ? slot.captureCount - 1 : 0;
-  if (slot.pieceKind != slot.steps[last].kindAfter) host.playSound(SoundEvent::Promotion);
+  if (slot.pieceKind != slot.steps[last].kindAfter) return playEventSound(SoundId::Promotion, stillShowing(endShow));
+  endShow();
+}
+
+void endShow() {
+  CaptureShow& show = current;
+  GameState& game = *show.game;
+  show.game = nullptr;
+  ++showNumber;
+  game.gameModified = 1;
   game.showingMove = 0;
   const std::function<void()> done = std::move(show.done);
   show.done = nullptr;
@@ -109,14 +125,10 @@ void playMove(GameState& game, MoveListing& listing, int index, std::function<vo
   game.plyCount = k + 1;
   refreshListing(listing, game, k + 1);
 
-  if (show.move.captureCount == 0) {
-    host.repaintNow();
-    host.playSound(SoundEvent::Movement);
-    finishShow(game);
-    return;
-  }
   game.showingMove = 1;
-  showNextStep();
+  if (show.move.captureCount > 0) return showNextStep();
+  host.repaintNow();
+  playEventSound(SoundId::Movement, stillShowing(finishShow));
 }
 
 void finishShowingMove(GameState& game) {
@@ -126,7 +138,7 @@ void finishShowingMove(GameState& game) {
     showCaptureSteps(show, show.move.captureCount);
     host.repaintNow();
   }
-  finishShow(game);
+  endShow();
 }
 
 GameResult checkGameEnd(GameState& game, const MoveListing& listing, bool showMessages) {

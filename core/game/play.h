@@ -18,10 +18,11 @@ constexpr int kQuietMovesForDraw = 30;
 // rebuilds the listing, shows each capture step with its sound and marks the
 // game modified. An index not below moveCount is ignored.
 //
-// The steps of a capture are shown one after another with pauses between
-// them, through host.after: the call returns at once and `done` runs when
-// the last step has been shown (at once for a plain move or a refused one).
-// Until then game.showingMove is set and the board takes no input.
+// Each step of a capture is shown and its sound heard, then a pause leads to
+// the next step (host.playSound and host.after): the call returns at once
+// and `done` runs when the move has been shown and heard (at once for a
+// refused one). Until then game.showingMove is set and the board takes no
+// input.
 void playMove(GameState& game, MoveListing& listing, int index, std::function<void()> done = {});
 
 // Whether "Continue game" can take up a stopped game: one has been started,
@@ -33,7 +34,8 @@ bool gameCanGoOn(const GameState& game, GameState& scratch, const MoveListing& l
 // its turn. `scratch` rebuilds the position shown.
 void continueGame(GameState& game, GameState& scratch, MoveListing& listing);
 
-// Shows the last step of a capture being shown at once (the window closes).
+// Shows the move being shown whole at once, without its remaining sounds
+// (the window closes).
 void finishShowingMove(GameState& game);
 
 // Regenerates legalMoves for the side to move and tells whether the game has

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <vector>
 
+#include "core/game/sound.h"
 #include "core/platform/profile.h"
 #include "core/view/appearance.h"
 
@@ -16,8 +17,6 @@ namespace velmora {
 LastGameSettings lastGame;
 NetSettings netSettings;
 ExportSettings exportSettings;
-SoundSetting soundSettings[kSoundEventCount] = {
-    {"Capture", {}, 1}, {"Error", {}, 1}, {"Movement", {}, 1}, {"Promotion", {}, 1}};
 
 namespace {
 
@@ -25,8 +24,6 @@ int clamp(int value, int low, int high) { return value < low ? low : value > hig
 
 int cellSizeOfScale(int scale) { return scale == 87 ? 56 : scale == 75 ? 48 : 64; }
 int scaleOfCellSize(int cell) { return cell == 64 ? 100 : cell == 56 ? 87 : 75; }
-
-std::string defaultSoundFile(const char* event) { return std::string(".\\Sound\\") + event + ".wav"; }
 
 // How a key's value is read, checked and written.
 enum class Kind {
@@ -84,11 +81,12 @@ std::vector<SettingKey> settingKeys() {
   static std::string soundKeys[kSoundEventCount][2];
   static std::string soundDefaults[kSoundEventCount];
   for (int i = 0; i < kSoundEventCount; ++i) {
-    SoundSetting& sound = soundSettings[i];
-    soundKeys[i][0] = std::string(sound.event) + "_FILE";
-    soundKeys[i][1] = std::string(sound.event) + "_ENABLE";
-    soundDefaults[i] = defaultSoundFile(sound.event);
-    keys.push_back({"SOUND", soundKeys[i][0].c_str(), Kind::Text, &sound.file, 0, soundDefaults[i].c_str(), 260});
+    SoundEvent& sound = soundEvents[static_cast<size_t>(i)];
+    soundKeys[i][0] = sound.name + "_FILE";
+    soundKeys[i][1] = sound.name + "_ENABLE";
+    soundDefaults[i] = defaultSoundPath(i);
+    keys.push_back(
+        {"SOUND", soundKeys[i][0].c_str(), Kind::Text, &sound.file, 0, soundDefaults[i].c_str(), kSoundPathLimit});
     keys.push_back({"SOUND", soundKeys[i][1].c_str(), Kind::Number, &sound.enabled, 1});
   }
   keys.push_back({"EXPORT", "FOLDER", Kind::Text, &exportSettings.folder, 0, "", 4096});

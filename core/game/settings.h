@@ -1,6 +1,7 @@
 #pragma once
 // The settings file velmora.ini: read once at start-up, written whole at
-// shutdown. Appearance, the last new game, network play and the sounds.
+// shutdown. Appearance, the last new game, network play and the sounds
+// (the table of core/game/sound.h).
 
 #include <string>
 
@@ -23,13 +24,6 @@ struct NetSettings {
   int server = 1;
 };
 
-struct SoundSetting {
-  const char* event;  // "Capture", "Error", "Movement", "Promotion"
-  std::string file;
-  int enabled = 1;
-};
-
-constexpr int kSoundEventCount = 4;
 constexpr int kMinPort = 1025;
 
 // Where the board picture was exported last; a section of its own, which
@@ -41,7 +35,6 @@ struct ExportSettings {
 extern LastGameSettings lastGame;
 extern ExportSettings exportSettings;
 extern NetSettings netSettings;
-extern SoundSetting soundSettings[kSoundEventCount];
 
 constexpr const char* kSettingsFile = "velmora.ini";
 

@@ -10,7 +10,9 @@ Host silentHost() {
   h.messageBox = [](const std::string&, MessageIcon, MessageButtons buttons) { return buttons == MessageButtons::Ok; };
   h.repaintNow = [] {};
   h.requestRepaint = [] {};
-  h.playSound = [](SoundEvent) {};
+  h.playSound = [](SoundId, const std::string&, std::function<void()> finished) {
+    if (finished) finished();
+  };
   h.after = [](int ms, std::function<void()> then) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     then();

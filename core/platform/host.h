@@ -13,8 +13,8 @@ namespace velmora {
 enum class MessageIcon { Information, Error, Question, None };
 enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 
-// The sounds of game events; which file each plays is the shell's affair.
-enum class SoundEvent { Movement, Capture, Promotion, Error };
+// The sounds of game events, numbered as the settings file lists them.
+enum class SoundId { Capture, Error, Movement, Promotion };
 
 struct Host {
   // A message box owned by the main window, captioned with its title. A
@@ -24,8 +24,10 @@ struct Host {
   void (*repaintNow)();
   // Asks for the main window to be painted when the thread is next idle.
   void (*requestRepaint)();
-  // Plays an event's sound when it is enabled; returns when it has finished.
-  void (*playSound)(SoundEvent event);
+  // Plays the wave file of an event and returns at once; `finished`, when
+  // given, runs once the sound has been heard, or at once when the file
+  // plays nothing. The window goes on painting meanwhile.
+  void (*playSound)(SoundId event, const std::string& file, std::function<void()> finished);
   // Runs `then` once `milliseconds` have passed. The window goes on painting
   // meanwhile and the caller returns at once; headless, it sleeps and runs.
   void (*after)(int milliseconds, std::function<void()> then);

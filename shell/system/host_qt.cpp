@@ -13,6 +13,7 @@
 #include "core/game/computer_move.h"
 #include "core/platform/host.h"
 #include "shell/main_window.h"
+#include "shell/system/audio_output.h"
 
 namespace velmora {
 
@@ -87,7 +88,9 @@ void installQtHost(MainWindow* window) {
   host.requestRepaint = [] {
     if (mainWindow) mainWindow->refresh();
   };
-  host.playSound = [](SoundEvent) {};  // the sound files and their settings arrive with the sound issue
+  host.playSound = [](SoundId, const std::string& file, std::function<void()> finished) {
+    playWaveFile(file, std::move(finished));
+  };
   // A pause of the game is a timer: the window paints and takes its close
   // meanwhile. The continuation dies with the window.
   host.after = [](int ms, std::function<void()> then) {

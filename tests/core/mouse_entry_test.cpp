@@ -76,7 +76,7 @@ TEST(MouseEntry, PieceWithoutAMoveMakesTheMovablePiecesBlink) {
   e.click("a1");  // c3 must capture
   EXPECT_EQ(e.blinking("c3"), kBlinkTicksNoMove);
   EXPECT_EQ(e.countBlinking(), 1);
-  EXPECT_EQ(e.fake.record().sounds, (std::vector<SoundEvent>{SoundEvent::Error}));
+  EXPECT_EQ(e.fake.record().sounds, (std::vector<SoundId>{SoundId::Error}));
   EXPECT_FALSE(findSelectedPiece(*e.game).has_value());
   for (int tick = 0; tick < kBlinkTicksNoMove - 1; ++tick) EXPECT_FALSE(tickBlinking(*e.game));
   EXPECT_TRUE(tickBlinking(*e.game));

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/game/sound.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
@@ -16,7 +17,7 @@ namespace velmora {
 namespace {
 
 using Lines = std::vector<std::string>;
-using Sounds = std::vector<SoundEvent>;
+using Sounds = std::vector<SoundId>;
 
 struct Game {
   std::unique_ptr<GameState> state;
@@ -72,7 +73,7 @@ TEST(PlayMove, PlainMoveRepaintsAndSoundsOnce) {
   test::FakeHost fake;
   Game g(test::startPosition(American));
   g.play("c3-d4");
-  EXPECT_EQ(fake.record().sounds, (Sounds{SoundEvent::Movement}));
+  EXPECT_EQ(fake.record().sounds, (Sounds{SoundId::Movement}));
   EXPECT_EQ(fake.record().repaintsNow, 1);
   EXPECT_TRUE(fake.record().sleeps.empty());
   EXPECT_EQ(g.state->gameModified, 1);
@@ -93,7 +94,7 @@ TEST(PlayMove, CaptureIsShownStepByStep) {
   EXPECT_EQ(boards, (Lines{"B:......../......../.....b../......../.....b../....w.../......../........",
                            "B:......../......../.....b../......w./......../......../......../........",
                            "B:......../....w.../......../......../......../......../......../........"}));
-  EXPECT_EQ(fake.record().sounds, (Sounds{SoundEvent::Capture, SoundEvent::Capture, SoundEvent::Capture}));
+  EXPECT_EQ(fake.record().sounds, (Sounds{SoundId::Capture, SoundId::Capture, SoundId::Capture}));
   EXPECT_EQ(fake.record().sleeps, (std::vector<int>{750, 750}));
   EXPECT_EQ(g.state->gameRecord[0].captureCount, 3);
   EXPECT_EQ(formatMove(*g.state, 0), "c1:e3:g5:e7");
@@ -103,11 +104,75 @@ TEST(PlayMove, PromotionSoundsAfterTheMoveAndKingsNeverDo) {
   test::FakeHost fake;
   Game g(test::position(American, "W:.B....../......w./......../......../......../......../......../........"));
   g.play("g7-f8");
-  EXPECT_EQ(fake.record().sounds, (Sounds{SoundEvent::Movement, SoundEvent::Promotion}));
+  EXPECT_EQ(fake.record().sounds, (Sounds{SoundId::Movement, SoundId::Promotion}));
   g.play("b8-a7");
   fake.record().sounds.clear();
   g.play("f8-e7");
-  EXPECT_EQ(fake.record().sounds, (Sounds{SoundEvent::Movement}));
+  EXPECT_EQ(fake.record().sounds, (Sounds{SoundId::Movement}));
+}
+
+TEST(PlayMove, EachStepWaitsForItsSoundAndDisabledSoundsAreSkipped) {
+  test::FakeHost fake;
+  // The sounds are heard later, as the window plays them: each continuation
+  // is kept until the test lets the sound end.
+  static std::vector<std::function<void()>> playing;
+  playing.clear();
+  host.playSound = [](SoundId e, const std::string&, std::function<void()> finished) {
+    test::FakeHost::installed().sounds.push_back(e);
+    playing.push_back(std::move(finished));
+  };
+  Game g(test::position(American, "W:......../......../.....b../......../.....b../......../...b..../..w....."));
+  generateMoves(g.state->legalMoves, *g.state, White);
+  playMove(*g.state, g.listing, 0);
+  EXPECT_EQ(fake.record().sounds.size(), 1u);
+  EXPECT_TRUE(fake.record().sleeps.empty());  // no pause before the sound has ended
+  EXPECT_EQ(g.state->showingMove, 1);
+  playing.back()();
+  EXPECT_EQ(fake.record().sleeps, (std::vector<int>{750}));
+  EXPECT_EQ(fake.record().sounds.size(), 2u);
+  playing.back()();
+  playing.back()();
+  EXPECT_EQ(fake.record().sleeps, (std::vector<int>{750, 750}));
+  EXPECT_EQ(g.state->showingMove, 0);
+
+  // Every event switched off: a plain move, a promotion and a capture are silent.
+  for (auto& e : soundEvents) e.enabled = 0;
+  fake.record().sounds.clear();
+  Game quiet(test::position(American, "W:.B....../......w./......../......../......../......../......../........"));
+  quiet.play("g7-f8");
+  quiet.play("b8-a7");
+  EXPECT_TRUE(fake.record().sounds.empty());
+  EXPECT_EQ(quiet.state->showingMove, 0);
+  for (auto& e : soundEvents) e.enabled = 1;
+}
+
+TEST(PlayMove, CaptureOntoThePromotionRowSoundsItsCapturesThenPromotion) {
+  test::FakeHost fake;
+  Game g(test::position(American, "W:......../......../...b..../......../.b....../w......./......../........"));
+  g.play("a3:c5:e7");
+  EXPECT_EQ(fake.record().sounds, (Sounds{SoundId::Capture, SoundId::Capture}));
+  fake.record().sounds.clear();
+  Game p(test::position(American, "W:......../...b..../..w...../......../......../......../......../........"));
+  p.play("c6:e8");
+  EXPECT_EQ(fake.record().sounds, (Sounds{SoundId::Capture, SoundId::Promotion}));
+  EXPECT_EQ(fake.record().soundFiles.back(), ".\\Sound\\Promotion.wav");
+}
+
+TEST(PlayMove, ClosingWhileASoundPlaysLeavesItNothingToDo) {
+  test::FakeHost fake;
+  static std::function<void()> pending;
+  host.playSound = [](SoundId, const std::string&, std::function<void()> finished) { pending = std::move(finished); };
+  Game g(test::startPosition(American));
+  bool done = false;
+  generateMoves(g.state->legalMoves, *g.state, White);
+  playMove(*g.state, g.listing, 0, [&] { done = true; });
+  EXPECT_FALSE(done);
+  finishShowingMove(*g.state);
+  EXPECT_TRUE(done);
+  EXPECT_EQ(g.state->showingMove, 0);
+  done = false;
+  pending();  // the sound ends after the window has shown the move whole
+  EXPECT_FALSE(done);
 }
 
 TEST(PlayMove, FourHundredMovesAtMost) {

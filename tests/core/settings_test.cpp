@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/game/sound.h"
 #include "core/platform/profile.h"
 #include "core/view/appearance.h"
 
@@ -125,7 +126,7 @@ TEST_F(SettingsTest, MissingFileGivesTheDefaults) {
   EXPECT_EQ(appearance.cellSize, 64);
   EXPECT_EQ(appearance.skinName, "UNNAMED");
   EXPECT_EQ(appearance.backgroundColour, 2575736u);
-  EXPECT_EQ(soundSettings[0].file, ".\\Sound\\Capture.wav");
+  EXPECT_EQ(soundEvents[0].file, ".\\Sound\\Capture.wav");
 }
 
 TEST_F(SettingsTest, ReadTimeAdjustments) {
@@ -164,7 +165,7 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
       "Movement_FILE = .\\Sound\\Movement.wav\r\nMovement_ENABLE = 1\r\n"
       "Promotion_FILE = .\\Sound\\Promotion.wav\r\nPromotion_ENABLE = 1\r\n"
       "\r\n[EXPORT]\r\nFOLDER = /home/anna/Pictures\r\n";
-  for (auto& s : soundSettings) s.file = std::string(".\\Sound\\") + s.event + ".wav";
+  for (auto& s : soundEvents) s.file = ".\\Sound\\" + s.name + ".wav";
   ASSERT_TRUE(saveSettings(path));
   EXPECT_EQ(readFile(path), expected);
 
@@ -178,12 +179,12 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
 }
 
 TEST_F(SettingsTest, LongPathsAreWrittenWhole) {
-  for (auto& s : soundSettings) s.file = std::string(255, 'x') + ".wav";
+  for (auto& s : soundEvents) s.file = std::string(255, 'x') + ".wav";
   appearance.fontFace = std::string(259, 'f');
   ASSERT_TRUE(saveSettings(path));
   EXPECT_GT(readFile(path).size(), 1200u);
   loadSettings(path, "anna");
-  EXPECT_EQ(soundSettings[3].file.size(), 259u);
+  EXPECT_EQ(soundEvents[3].file.size(), 259u);
   EXPECT_EQ(appearance.fontFace.size(), 259u);
 }
 

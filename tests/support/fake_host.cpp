@@ -14,7 +14,12 @@ FakeHost::FakeHost() : saved_(host) {
   };
   host.repaintNow = [] { ++current->repaintsNow; };
   host.requestRepaint = [] { ++current->repaintRequests; };
-  host.playSound = [](SoundEvent e) { current->sounds.push_back(e); };
+  // A sound is recorded and over at once.
+  host.playSound = [](SoundId e, const std::string& file, std::function<void()> finished) {
+    current->sounds.push_back(e);
+    current->soundFiles.push_back(file);
+    if (finished) finished();
+  };
   // A pause is recorded and over at once, so a capture is shown whole
   // before playMove returns.
   host.after = [](int ms, std::function<void()> then) {
@@ -29,6 +34,8 @@ FakeHost::FakeHost() : saved_(host) {
   host.windowIsActive = [] { return current->active; };
   host.flashWindow = [] { ++current->flashes; };
 }
+
+HostRecord& FakeHost::installed() { return *current; }
 
 FakeHost::~FakeHost() {
   host = saved_;

@@ -11,7 +11,8 @@ namespace velmora::test {
 
 struct HostRecord {
   std::vector<std::string> messages;
-  std::vector<SoundEvent> sounds;
+  std::vector<SoundId> sounds;
+  std::vector<std::string> soundFiles;
   std::vector<int> sleeps;
   int repaintsNow = 0;
   int repaintRequests = 0;
@@ -31,6 +32,8 @@ class FakeHost {
   FakeHost();
   ~FakeHost();
   HostRecord& record() { return record_; }
+  // The record of the fake installed now, for replacements of its effects.
+  static HostRecord& installed();
 
  private:
   HostRecord record_;

@@ -1,0 +1,157 @@
+#include "shell/system/audio_output.h"
+
+#include <pulse/error.h>
+#include <pulse/simple.h>
+
+#include <QCoreApplication>
+#include <QTimer>
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "core/platform/wave.h"
+
+namespace velmora {
+
+namespace {
+
+// Reading the file and reaching the server may take this long before the
+// game stops waiting; once the sound has started, its length and this.
+constexpr int kStartGraceMs = 1500;
+constexpr int kEndGraceMs = 1000;
+constexpr int kChunkMs = 40;  // how soon a sound that is cut off falls silent
+
+// One sound asked for. Its continuation lives on the GUI thread only.
+struct Request {
+  std::string file;
+  bool background = false;
+  std::atomic<bool> cancelled{false};
+  std::function<void()> finished;  // GUI thread
+  QTimer* watchdog = nullptr;      // GUI thread
+};
+
+using RequestPtr = std::shared_ptr<Request>;
+
+// GUI thread: the sound is over (or no longer waited for); runs once.
+void complete(const RequestPtr& r) {
+  if (r->watchdog) {
+    r->watchdog->deleteLater();
+    r->watchdog = nullptr;
+  }
+  r->cancelled = true;
+  if (auto finished = std::exchange(r->finished, nullptr)) finished();
+}
+
+void onGuiThread(std::function<void()> f) {
+  if (QCoreApplication* app = QCoreApplication::instance())
+    QMetaObject::invokeMethod(app, std::move(f), Qt::QueuedConnection);
+}
+
+pa_sample_format_t paFormat(SampleFormat f) {
+  switch (f) {
+    case SampleFormat::U8: return PA_SAMPLE_U8;
+    case SampleFormat::S16: return PA_SAMPLE_S16LE;
+    case SampleFormat::S24: return PA_SAMPLE_S24LE;
+    case SampleFormat::S32: return PA_SAMPLE_S32LE;
+    case SampleFormat::Float32: return PA_SAMPLE_FLOAT32LE;
+  }
+  return PA_SAMPLE_S16LE;
+}
+
+class Player {
+ public:
+  Player() : thread_([this] { run(); }) { thread_.detach(); }
+
+  void enqueue(RequestPtr r) {
+    std::lock_guard lock(mutex_);
+    // A sound nobody waits for gives way to whatever is asked for next.
+    if (playing_ && playing_->background) playing_->cancelled = true;
+    for (auto& queued : queue_)
+      if (queued->background) queued->cancelled = true;
+    queue_.push_back(std::move(r));
+    wake_.notify_one();
+  }
+
+ private:
+  void run() {
+    for (;;) {
+      RequestPtr r;
+      {
+        std::unique_lock lock(mutex_);
+        wake_.wait(lock, [this] { return !queue_.empty(); });
+        r = std::move(queue_.front());
+        queue_.pop_front();
+        playing_ = r;
+      }
+      if (!r->cancelled) play(*r, r);
+      {
+        std::lock_guard lock(mutex_);
+        playing_ = nullptr;
+      }
+      if (!r->background) onGuiThread([r] { complete(r); });
+    }
+  }
+
+  static void play(Request& r, const RequestPtr& shared) {
+    const auto sound = readWaveFile(r.file);
+    if (!sound) return;
+    pa_sample_spec spec{paFormat(sound->format), static_cast<std::uint32_t>(sound->sampleRate),
+                        static_cast<std::uint8_t>(sound->channels)};
+    int error = 0;
+    pa_simple* stream =
+        pa_simple_new(nullptr, "Velmora", PA_STREAM_PLAYBACK, nullptr, "event sound", &spec, nullptr, nullptr, &error);
+    if (!stream) return;
+    if (!r.background) {
+      const int length = sound->durationMs();
+      onGuiThread([shared, length] {
+        if (shared->watchdog) shared->watchdog->start(length + kEndGraceMs);
+      });
+    }
+    const size_t chunk =
+        static_cast<size_t>(sound->frameBytes) * static_cast<size_t>(std::max(1, sound->sampleRate * kChunkMs / 1000));
+    bool ok = true;
+    for (size_t at = 0; ok && at < sound->samples.size() && !r.cancelled; at += chunk)
+      ok =
+          pa_simple_write(stream, sound->samples.data() + at, std::min(chunk, sound->samples.size() - at), &error) >= 0;
+    if (ok && !r.cancelled) pa_simple_drain(stream, &error);
+    pa_simple_free(stream);
+  }
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  std::deque<RequestPtr> queue_;
+  RequestPtr playing_;
+  std::thread thread_;
+};
+
+// Never destroyed: a sound still playing when the program ends is cut off by
+// the end of the process rather than waited for.
+Player& player() {
+  static Player* p = new Player;
+  return *p;
+}
+
+}  // namespace
+
+void playWaveFile(const std::string& file, std::function<void()> finished) {
+  auto r = std::make_shared<Request>();
+  r->file = file;
+  r->finished = std::move(finished);
+  r->watchdog = new QTimer(QCoreApplication::instance());
+  r->watchdog->setSingleShot(true);
+  QObject::connect(r->watchdog, &QTimer::timeout, [r] { complete(r); });
+  r->watchdog->start(kStartGraceMs);
+  player().enqueue(std::move(r));
+}
+
+void playWaveFileInBackground(const std::string& file) {
+  auto r = std::make_shared<Request>();
+  r->file = file;
+  r->background = true;
+  player().enqueue(std::move(r));
+}
+
+}  // namespace velmora
