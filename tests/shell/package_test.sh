@@ -19,7 +19,9 @@ usr=$work/root/usr
 
 for f in bin/velmora bin/velmora-cli share/velmora/manual/index.html share/icons/hicolor/scalable/apps/velmora.svg \
          share/icons/hicolor/48x48/apps/velmora.png share/applications/io.github.velmora.Velmora.desktop \
-         share/metainfo/io.github.velmora.Velmora.metainfo.xml; do
+         share/metainfo/io.github.velmora.Velmora.metainfo.xml share/velmora/Sound/Capture.wav \
+         share/velmora/Sound/Error.wav share/velmora/Sound/Movement.wav share/velmora/Sound/Promotion.wav \
+         share/velmora/SKIN/Mint.bmp; do
   [ -e "$usr/$f" ] || fail "missing $f"
 done
 desktop-file-validate "$usr/share/applications/io.github.velmora.Velmora.desktop" || fail "desktop entry"
