@@ -50,7 +50,9 @@ std::optional<WaveSound> parseWave(std::string_view b) {
   // Chunks follow one another, each padded to an even length; sizes are
   // checked against what is left, never trusted.
   size_t at = 12;
-  while (b.size() - at >= 8) {
+  // The padding byte of the last chunk may lie past the end: compare, never
+  // subtract, so the position cannot wrap round.
+  while (at <= b.size() && b.size() - at >= 8) {
     const std::string_view id = b.substr(at, 4);
     const std::uint32_t declared = le32(b, at + 4);
     const size_t body = at + 8;

@@ -88,5 +88,13 @@ TEST(Wave, FilesAreFoundWithEitherSeparator) {
   std::remove(path.c_str());
 }
 
+TEST(WaveFile, AnOddChunkEndingTheFileIsNoCrash) {
+  // The last chunk has an odd size, so its padding byte would lie past the
+  // end of the file: reading stops there instead of running off the end.
+  std::string bytes = "RIFF";
+  bytes += std::string("\x0a\x26\x00\x00", 4) + "WAVE" + "junk" + std::string("\x05\x00\x00\x00", 4) + "abcde";
+  EXPECT_FALSE(parseWave(bytes).has_value());
+}
+
 }  // namespace
 }  // namespace velmora
