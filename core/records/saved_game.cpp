@@ -107,7 +107,8 @@ std::string savedGameText(const GameState& game, int moves) {
   line("GAME TYPE", gameTypeName(game.gameType));
   line("GIVE AWAY", game.giveAway ? "YES" : "NO");
   for (int side = 0; side < 2; ++side) {
-    line(kNameKeys[side], playerName(game.players[side]));
+    // Quoted where the reader would otherwise trim or unquote the name.
+    line(kNameKeys[side], profileValue(playerName(game.players[side])));
     line(kTimeKeys[side], std::to_string(game.players[side].clockSeconds));
   }
   text += "\r\n[MOVEMENTS]\r\n";

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -109,6 +110,19 @@ TEST(SavedGame, EveryVariantReadsBackItsGame) {
   }
   EXPECT_GT(captures, 100);
   EXPECT_GT(promotions, 5);
+}
+
+TEST(SavedGame, QuotedOrSpacedNamesReadBackTheSame) {
+  for (const char* name : {"'Ann'", "\"\"", " Bert", "Cleo ", "''''"}) {
+    auto game = std::make_unique<GameState>();
+    loadGameText(*game, "[HEADER]\r\nGAME TYPE = Russian\r\n");
+    std::snprintf(game->players[White].name, sizeof game->players[White].name, "%s", name);
+    const std::string text = savedGameText(*game, 0);
+    auto again = std::make_unique<GameState>();
+    loadGameText(*again, text);
+    EXPECT_STREQ(again->players[White].name, name) << text;
+    EXPECT_EQ(savedGameText(*again, 0), text);
+  }
 }
 
 TEST(SavedGame, GameWithoutMovesBetweenHumans) {
