@@ -194,7 +194,11 @@ void MainWindow::dispatch(int command) {
     case CmdAbout: AboutDialog(this).exec(); return;
     case CmdAppearance: showAppearance(); return;
     case CmdSound: SoundDialog(soundEvents, this).exec(); return;
-    default: return;  // the disabled items of features still to come
+    default:
+      // Every item of the menu is handled above: another number is a fault
+      // of the caller, said rather than swallowed.
+      std::fprintf(stderr, "velmora: unknown command %d\n", command);
+      return;
   }
 }
 

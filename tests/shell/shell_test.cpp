@@ -766,10 +766,3 @@ TEST(Shell, SecondInstanceActivatesTheFirst) {
 
 }  // namespace
 }  // namespace velmora
-
-int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
-}
