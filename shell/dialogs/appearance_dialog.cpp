@@ -285,12 +285,10 @@ void AppearanceDialog::readControls(AppearanceSettings& a) const {
 
 void AppearanceDialog::fillSkinList() {
   for (const char* name : kBuiltInSkinNames) skins_->addItem(name);
-  // Only a picture of exactly the tile grid's size is offered.
+  // Only a file that reads as a skin is offered.
   const QDir folder("SKIN");
-  for (const QFileInfo& file : folder.entryInfoList({"*.bmp"}, QDir::Files, QDir::Name | QDir::IgnoreCase)) {
-    const QImage image(file.filePath());
-    if (image.size() == QSize(kSkinWidth, kSkinHeight)) skins_->addItem(file.fileName().chopped(4));
-  }
+  for (const QFileInfo& file : folder.entryInfoList({"*.bmp"}, QDir::Files, QDir::Name | QDir::IgnoreCase))
+    if (!readUserSkin(file.filePath()).isNull()) skins_->addItem(file.fileName().chopped(4));
 }
 
 void AppearanceDialog::selectCurrentSkin() {

@@ -9,6 +9,7 @@
 #include <QRadialGradient>
 #include <random>
 
+#include "core/platform/bitmap.h"
 #include "core/view/appearance.h"
 #include "core/view/tiles.h"
 
@@ -345,15 +346,24 @@ QImage builtInSkin(int number) {
 
 QImage loadSkin(const QString& name, int number) {
   if (name.isEmpty()) return builtInSkin(number);
-  // Only a picture of exactly the tile grid's size is a skin: any other
-  // would put pieces where the tiles are not.
-  QImage file(QDir("SKIN").filePath(name + ".bmp"));
-  if (file.size() == QSize(6 * kSkinTile, 7 * kSkinTile)) return file.convertToFormat(QImage::Format_RGB32);
+  const QImage file = readUserSkin(QDir("SKIN").filePath(name + ".bmp"));
+  if (!file.isNull()) return file;
   appearance.skinNumber = defaultAppearance.skinNumber;
   appearance.skinName.clear();
   appearance.inkColour = defaultAppearance.inkColour;
   appearance.backgroundColour = defaultAppearance.backgroundColour;
   return builtInSkin(defaultAppearance.skinNumber);
+}
+
+QImage readUserSkin(const QString& path) {
+  const auto bitmap = readBitmapFile(QFile::encodeName(path).toStdString());
+  if (!bitmap || bitmap->width != kSkinWidth || bitmap->height != kSkinHeight) return {};
+  QImage image(kSkinWidth, kSkinHeight, QImage::Format_RGB32);
+  for (int y = 0; y < kSkinHeight; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < kSkinWidth; ++x) row[x] = 0xFF000000u | bitmap->pixels[static_cast<size_t>(y * kSkinWidth + x)];
+  }
+  return image;
 }
 
 SkinSet makeSkinSet(const QImage& full) {

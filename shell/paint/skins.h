@@ -15,6 +15,11 @@ QImage builtInSkin(int number);
 // colours of `appearance` to their defaults and gives the default skin.
 QImage loadSkin(const QString& name, int number);
 
+// The picture of a user skin file when it is one: a bitmap of exactly the
+// tile grid's size (any other would put pieces where the tiles are not).
+// A null image otherwise.
+QImage readUserSkin(const QString& path);
+
 // The current skin at the three square sizes, made once per skin change.
 struct SkinSet {
   QImage full;    // tiles of 64
