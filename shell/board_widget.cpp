@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QScrollBar>
 
+#include "core/game/settings.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 #include "core/view/appearance.h"
@@ -33,7 +34,8 @@ void BoardWidget::setSkins(SkinSet skins) {
 
 BoardView BoardWidget::view() const {
   const Layout l = computeLayout(game_.boardSize, cell_, width(), height());
-  return BoardView{l.x0, l.y0, cell_, appearance.whiteOnTop != 0, appearance.dragShow != DragStays};
+  return BoardView{
+      l.x0, l.y0, cell_, appearance.whiteOnTop != 0, appearance.dragShow != DragStays, entrySettings.oneClick != 0};
 }
 
 QSize BoardWidget::layoutSize() const {

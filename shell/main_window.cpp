@@ -21,6 +21,7 @@
 #include "core/game/play.h"
 #include "core/game/settings.h"
 #include "core/game/sound.h"
+#include "core/game/take_back.h"
 #include "core/net/protocol.h"
 #include "core/platform/host.h"
 #include "core/platform/user_name.h"
@@ -110,6 +111,11 @@ void MainWindow::createMenus() {
   QMenu* gameMenu = menuBar()->addMenu("Game");
   add(gameMenu, {"New...", CmdNew, QKeySequence("Ctrl+N")});
   add(gameMenu, {"Continue game", CmdContinue, {}});
+  add(gameMenu, {"Take back", CmdTakeBack, QKeySequence("Ctrl+Z")});
+  add(gameMenu, {"Play on", CmdPlayOn, QKeySequence("Ctrl+Y")});
+  QAction* pause = add(gameMenu, {"Pause", CmdPause, QKeySequence("P")});
+  pause->setShortcuts({QKeySequence("P"), QKeySequence(Qt::Key_Pause)});
+  pause->setCheckable(true);
   gameMenu->addSeparator();
   add(gameMenu, {"Load...", CmdLoad, QKeySequence("Ctrl+L")});
   add(gameMenu, {"Save...", CmdSave, QKeySequence("Ctrl+S")});
@@ -128,6 +134,10 @@ void MainWindow::createMenus() {
   add(customize, {"Appearance...", CmdAppearance, QKeySequence("Ctrl+A")});
   customize->addSeparator();
   add(customize, {"Sound...", CmdSound, QKeySequence("Ctrl+D")});
+  customize->addSeparator();
+  QAction* oneClick = add(customize, {"One-click moves", CmdOneClick, {}});
+  oneClick->setCheckable(true);
+  oneClick->setChecked(entrySettings.oneClick != 0);
 
   QMenu* help = menuBar()->addMenu("Help");
   add(help, {"Rules", CmdRules, QKeySequence("Ctrl+R")});
@@ -168,6 +178,13 @@ void MainWindow::dispatch(int command) {
     close();  // through the save prompt, as every way of closing
     return;
   }
+  // Pause is taken while the computer thinks: it acts after the move.
+  if (command == CmdPause) {
+    paused_ = !paused_ && bothPlayersAreComputers();
+    showPause();
+    refresh();
+    return;
+  }
   // The game is busy: its commands wait.
   if (game_.thinking || game_.showingMove || network_->transferring()) return;
   switch (command) {
@@ -175,6 +192,18 @@ void MainWindow::dispatch(int command) {
     case CmdNew: newGame(); return;
     case CmdContinue:
       continueGame(game_, scratch_, listing_);
+      refresh();
+      return;
+    case CmdTakeBack:
+      takeBack(game_, scratch_, listing_);
+      refresh();
+      return;
+    case CmdPlayOn:
+      playOn(game_, scratch_, listing_);
+      refresh();
+      return;
+    case CmdOneClick:
+      entrySettings.oneClick = !entrySettings.oneClick;
       refresh();
       return;
     case CmdPrintListing:
@@ -269,10 +298,38 @@ void MainWindow::syncListingBox() {
   syncing_ = false;
 }
 
+QAction* MainWindow::action(int command) const { return findChild<QAction*>(QString("id%1").arg(command)); }
+
+bool MainWindow::bothPlayersAreComputers() const {
+  return game_.players[White].type == ComputerPlayer && game_.players[Black].type == ComputerPlayer;
+}
+
+void MainWindow::updateCommands() {
+  action(CmdContinue)->setEnabled(gameCanGoOn(game_, scratch_, listing_));
+  action(CmdTakeBack)->setEnabled(takeBackLine(game_, listing_) >= 0);
+  action(CmdPlayOn)->setEnabled(playOnLine(game_, listing_) >= 0);
+  // Only a game of two computers runs on by itself to be paused; a new game
+  // of any other kind ends the pause.
+  if (paused_ && !bothPlayersAreComputers()) {
+    paused_ = false;
+    showPause();
+  }
+  action(CmdPause)->setEnabled(bothPlayersAreComputers());
+  action(CmdPause)->setChecked(paused_);
+  action(CmdOneClick)->setChecked(entrySettings.oneClick != 0);
+}
+
+void MainWindow::showPause() {
+  // The computer's progress has the title while it thinks; the pause takes
+  // it when the move is over.
+  if (game_.thinking) return;
+  const QString title = QString::fromStdString(plainWindowTitle() + (paused_ ? " - Paused" : ""));
+  if (windowTitle() != title) setWindowTitle(title);
+}
+
 void MainWindow::refresh() {
   syncListingBox();
-  if (QAction* go = findChild<QAction*>(QString("id%1").arg(CmdContinue)))
-    go->setEnabled(gameCanGoOn(game_, scratch_, listing_));
+  updateCommands();
   // The marks the board shows follow the selection and the listing; painting
   // only reads them.
   computeMoveHints(game_, listing_, appearance.showLegalMoves != 0);
@@ -332,7 +389,8 @@ void MainWindow::clockTick() {
 void MainWindow::turnTick() {
   updateCursor();
   network_->tick();  // a local move ends the game and still goes out: before the running check
-  if (!game_.gameRunning) return;
+  if (paused_) showPause();
+  if (!game_.gameRunning || paused_) return;
   if (computerShouldMove(game_, listing_)) startComputerMove();
 }
 

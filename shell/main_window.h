@@ -66,6 +66,12 @@ class MainWindow : public QMainWindow {
   void clockTick();
   void turnTick();
   void updateCursor();
+  // Enables the commands that make sense now and ticks the checkable ones.
+  void updateCommands();
+  QAction* action(int command) const;
+  bool bothPlayersAreComputers() const;
+  // "Paused" in the title while a game of two computers waits.
+  void showPause();
   void shutdown();
 
   GameState& game_;
@@ -78,6 +84,7 @@ class MainWindow : public QMainWindow {
   bool syncing_ = false;
   bool forwardingKey_ = false;
   bool shutDown_ = false;
+  bool paused_ = false;  // a game of two computers waits after the current move
   std::string settingsPath_;
 };
 

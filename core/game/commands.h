@@ -20,9 +20,16 @@ enum Command : int {
   CmdPrintMiniBoard = 32790,
   CmdPrintListing = 32791,
   CmdSound = 32794,
-  CmdExportBoard = 32800,
-  CmdContinue = 32801,  // beyond the original menu: a stopped game goes on  // beyond the original menu: the board as a
-                        // picture file
+  CmdExportBoard = 32800,  // the board as a picture file
+  CmdContinue = 32801,     // a stopped game goes on
+  CmdTakeBack = 32802,
+  CmdPlayOn = 32803,
+  CmdPause = 32804,     // a game of two computers stops after the current move
+  CmdOneClick = 32805,  // the one-click entry setting, on or off
+  CmdExportPdn = 32806,
+  CmdImportPdn = 32807,
+  CmdCopyFen = 32808,
+  CmdPasteFen = 32809,
 };
 
 }  // namespace velmora

@@ -1,11 +1,15 @@
 #include "core/game/mouse_entry.h"
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
+#include "core/game/computer_move.h"
 #include "core/game/play.h"
 #include "core/game/sound.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
+#include "core/records/notation.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
@@ -71,6 +75,48 @@ bool sideToMoveIsHuman(const GameState& game, const MoveListing& listing) {
 void wrongInput() {
   host.requestRepaint();
   playEventSound(SoundId::Error);  // nothing waits for it: the squares blink meanwhile
+}
+
+// A refused click says why in the title, not only by a blink; the next click
+// that is taken puts the plain title back.
+void sayWhy(const std::string& reason) { host.setWindowTitle(plainWindowTitle() + " - " + reason); }
+void clearWhy() { host.setWindowTitle(plainWindowTitle()); }
+
+// "e5", "e5 or g3", "c1, e5 or g3": the squares the side to move's legal
+// moves start from, in the order of the list.
+std::string originNames(const GameState& game) {
+  std::vector<std::string> names;
+  for (int i = 0; i < game.moveCount; ++i) {
+    const std::string name = squareName(game.legalMoves[i].fromX, game.legalMoves[i].fromY);
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+  }
+  std::string text;
+  for (size_t i = 0; i < names.size(); ++i) text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+  return text;
+}
+
+std::string whyNoMove(const GameState& game) {
+  if (game.moveCount > 0 && game.legalMoves[0].captureCount > 0)
+    return "A capture is compulsory: " + originNames(game) + " must capture";
+  return "That piece has no legal move";
+}
+
+// The one move, counting the records of one path once, that `fits`; -1 when
+// none or several do.
+template <typename Fits>
+int onlyMoveThat(const GameState& game, Fits fits) {
+  int found = -1;
+  for (int i = 0; i < game.moveCount; ++i) {
+    if (!fits(game.legalMoves[i])) continue;
+    if (found >= 0 && !samePath(game.legalMoves[found], game.legalMoves[i])) return -1;
+    if (found < 0) found = i;
+  }
+  return found;
+}
+
+bool endsOn(const MoveRecord& m, Square s) {
+  const MoveStep& end = m.steps[std::max(m.captureCount - 1, 0)];
+  return end.toX == s.x && end.toY == s.y;
 }
 
 }  // namespace
@@ -243,10 +289,21 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
     if (!canMove) {
       if (pickedUp) return;
       blinkOrigins(game, kBlinkTicksNoMove);
+      sayWhy(whyNoMove(game));
       wrongInput();
       return;
     }
+    clearWhy();
     if (!marksAt(game, square).selected) {
+      // One click is enough for a piece with a single move.
+      const int only =
+          view.oneClick ? onlyMoveThat(game, [&](const MoveRecord& m) { return startsOn(m, square); }) : -1;
+      if (only >= 0) {
+        clearSelection(game);
+        playEntered(game, listing, only);
+        host.requestRepaint();
+        return;
+      }
       clearSelection(game);
       marksAt(game, square).selected = 1;
       const int sc = view.whiteOnTop ? game.boardSize - 1 - square.x : square.x;
@@ -274,8 +331,19 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
   }
   const int index = findMoveTo(game, square.x, square.y);
   if (index >= 0) {
+    clearWhy();
     playEntered(game, listing, index);
     return;
+  }
+  // With nothing picked up, an empty square that one move alone reaches is
+  // that move.
+  if (view.oneClick && cell.kind == Empty && !findSelectedPiece(game)) {
+    const int only = onlyMoveThat(game, [&](const MoveRecord& m) { return endsOn(m, square); });
+    if (only >= 0) {
+      clearWhy();
+      playEntered(game, listing, only);
+      return;
+    }
   }
   if (multiCaptureChoice(game) && isPathSquare(game, square.x, square.y)) {
     if (!drop) toggleWaypoint(game, square);
@@ -286,11 +354,13 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
     for (auto& row : game.marks)
       for (auto& m : row) m.blinkTicks = 0;
     marksAt(game, square).blinkTicks = kBlinkTicksWrong;
+    sayWhy("The piece cannot go there");
     wrongInput();
     return;
   }
   if (cell.kind == Empty) return;
   blinkOrigins(game, kBlinkTicksWrong);
+  sayWhy(std::string(side == White ? "White" : "Black") + " is to move");
   wrongInput();
 }
 

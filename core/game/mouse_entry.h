@@ -18,6 +18,9 @@ struct BoardView {
   int cell = 64;
   bool whiteOnTop = false;
   bool dragging = true;  // the picked-up piece follows the cursor
+  // A click on a piece with a single move, or on an empty square that a
+  // single move reaches, plays that move.
+  bool oneClick = false;
 };
 
 struct Square {

@@ -80,6 +80,8 @@ void endShow() {
   const std::function<void()> done = std::move(show.done);
   show.done = nullptr;
   if (done) done();
+  // The board takes input again: what the window offers follows.
+  host.requestRepaint();
 }
 
 const char* resultMessage(GameResult result) {

@@ -17,6 +17,7 @@ namespace velmora {
 LastGameSettings lastGame;
 NetSettings netSettings;
 ExportSettings exportSettings;
+EntrySettings entrySettings;
 
 namespace {
 
@@ -90,6 +91,7 @@ std::vector<SettingKey> settingKeys() {
     keys.push_back({"SOUND", soundKeys[i][1].c_str(), Kind::Number, &sound.enabled, 1});
   }
   keys.push_back({"EXPORT", "FOLDER", Kind::Text, &exportSettings.folder, 0, "", 4096});
+  keys.push_back({"ENTRY", "ONE CLICK", Kind::Number, &entrySettings.oneClick, 1, nullptr, 0, 0, 1});
   return keys;
 }
 

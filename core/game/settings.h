@@ -32,7 +32,14 @@ struct ExportSettings {
   std::string folder;
 };
 
+// How moves are entered with the mouse; a section of its own, which older
+// copies pass over.
+struct EntrySettings {
+  int oneClick = 1;  // a piece with a single move, or a square one move reaches, plays it at a click
+};
+
 extern LastGameSettings lastGame;
+extern EntrySettings entrySettings;
 extern ExportSettings exportSettings;
 extern NetSettings netSettings;
 

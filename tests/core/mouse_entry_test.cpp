@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/game/computer_move.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "support/fake_host.h"
@@ -119,6 +120,63 @@ TEST(MouseEntry, TwoRecordsOfOnePathAreOneMove) {
   EXPECT_TRUE(e.fake.record().messages.empty()) << e.fake.record().messages.front();
   EXPECT_EQ(e.game->plyCount, 12);
   EXPECT_EQ(e.lastMove(), "e5:c3:e1");
+}
+
+TEST(MouseEntry, RefusedClicksSayWhyInTheTitle) {
+  Entry e(American, "W:......../......../......../......../...b.b../..w...w./......../w.......");
+  const std::string plain = plainWindowTitle();
+  e.click("a1");
+  EXPECT_EQ(e.fake.record().titles.back(), plain + " - A capture is compulsory: c3 or g3 must capture");
+  e.click("d4");
+  EXPECT_EQ(e.fake.record().titles.back(), plain + " - White is to move");
+  e.click("c3");  // taken: the plain title again
+  EXPECT_EQ(e.fake.record().titles.back(), plain);
+  e.view.dragging = true;
+  const auto p = e.centre(7, 7);  // dropped where it cannot go
+  mouseDown(*e.game, e.listing, e.view, MouseButton::Select, p.x, p.y, true);
+  EXPECT_EQ(e.fake.record().titles.back(), plain + " - The piece cannot go there");
+
+  Entry blocked(American, "W:......../......../......../......../......../..b...../.b....../w.....w.");
+  blocked.click("a1");
+  EXPECT_EQ(blocked.fake.record().titles.back(), plain + " - That piece has no legal move");
+}
+
+TEST(MouseEntry, OneClickPlaysTheOnlyMoveOfAPieceOrToASquare) {
+  // White men a3, c3, e3: a3 goes only to b4; b4 and d4 are reached twice, f4 once.
+  const char* men = "W:......../......../......../......../......../w.w.w.../......../........";
+  Entry single(American, men);
+  single.view.oneClick = true;
+  single.click("a3");
+  EXPECT_EQ(single.lastMove(), "a3-b4");
+
+  Entry two(American, men);
+  two.view.oneClick = true;
+  two.click("c3");  // two moves: picked up, nothing played
+  EXPECT_EQ(two.game->plyCount, 0);
+  EXPECT_EQ(findSelectedPiece(*two.game), (Square{2, 2}));
+
+  Entry squares(American, men);
+  squares.view.oneClick = true;
+  squares.click("d4");  // reached from c3 and e3: nothing happens
+  squares.click("b4");
+  EXPECT_EQ(squares.game->plyCount, 0);
+  EXPECT_TRUE(squares.fake.record().sounds.empty());
+  squares.click("f4");
+  EXPECT_EQ(squares.lastMove(), "e3-f4");
+
+  Entry off(American, men);  // off, a click only picks the piece up
+  off.click("a3");
+  EXPECT_EQ(off.game->plyCount, 0);
+
+  // The two records of one Russian crowning capture are one move to e1.
+  Entry russian(Russian, "W:.b.b.b.b/b.b.b.b./.b.b.b.b/......../......../w.w.w.w./.w.w.w.w/w.w.w.w.");
+  for (const char* text :
+       {"e3-d4", "f6-e5", "d4:f6", "g7:e5", "f2-e3", "b6-a5", "e1-f2", "a7-b6", "e3-f4", "f8-g7", "c3-d4"})
+    ASSERT_TRUE(playMoveText(*russian.game, text)) << text;
+  refreshListing(russian.listing, *russian.game, russian.game->plyCount);
+  russian.view.oneClick = true;
+  russian.click("e1");
+  EXPECT_EQ(russian.lastMove(), "e5:c3:e1");
 }
 
 TEST(MouseEntry, WaypointsToggleAndVanishWithTheSelection) {

@@ -29,6 +29,7 @@ std::string readFile(const std::string& path) {
 struct SettingsTest : ::testing::Test {
   void SetUp() override {
     exportSettings = {};
+    entrySettings = {};
     appearance = defaultAppearance;
     lastGame = {};
     netSettings = {};
@@ -150,6 +151,7 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   appearance.skinName.clear();
   netSettings = {"192.168.1.2", "Anna", 7001, 0};
   exportSettings.folder = "/home/anna/Pictures";
+  entrySettings.oneClick = 0;
   ASSERT_TRUE(saveSettings(path));
   const std::string expected =
       "\r\n[COLOR]\r\nBACKGROUND = 2575736\r\nINK = 8500460\r\n"
@@ -164,7 +166,8 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
       "Error_FILE = .\\Sound\\Error.wav\r\nError_ENABLE = 1\r\n"
       "Movement_FILE = .\\Sound\\Movement.wav\r\nMovement_ENABLE = 1\r\n"
       "Promotion_FILE = .\\Sound\\Promotion.wav\r\nPromotion_ENABLE = 1\r\n"
-      "\r\n[EXPORT]\r\nFOLDER = /home/anna/Pictures\r\n";
+      "\r\n[EXPORT]\r\nFOLDER = /home/anna/Pictures\r\n"
+      "\r\n[ENTRY]\r\nONE CLICK = 0\r\n";
   for (auto& s : soundEvents) s.file = ".\\Sound\\" + s.name + ".wav";
   ASSERT_TRUE(saveSettings(path));
   EXPECT_EQ(readFile(path), expected);
@@ -173,9 +176,11 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   appearance = defaultAppearance;
   lastGame = {};
   netSettings = {};
+  entrySettings = {};
   loadSettings(path, "someone else");
   EXPECT_EQ(settingsText(), before);
   EXPECT_TRUE(lastGame.giveAway);
+  EXPECT_EQ(entrySettings.oneClick, 0);
 }
 
 TEST_F(SettingsTest, LongPathsAreWrittenWhole) {

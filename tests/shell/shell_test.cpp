@@ -25,6 +25,7 @@
 
 #include "core/game/help.h"
 #include "core/game/mouse_entry.h"
+#include "core/game/settings.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/records/saved_game.h"
@@ -57,6 +58,7 @@ struct Window {
 
   explicit Window(GameType type) {
     answerYes = false;
+    entrySettings.oneClick = 0;  // two clicks a move, unless a test says otherwise
     window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
     installQtHost(window.get());
     host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
@@ -226,6 +228,46 @@ TEST(Shell, EveryMenuItemCanBeChosen) {
   EXPECT_FALSE(w.window->findChild<QAction*>("id32801")->isEnabled());
 }
 
+TEST(Shell, TakeBackAndPlayOnStepThroughTheGame) {
+  Window w(American);
+  QAction* back = w.window->findChild<QAction*>("id32802");
+  QAction* on = w.window->findChild<QAction*>("id32803");
+  EXPECT_FALSE(back->isEnabled());
+  w.click(2, 2);  // c3-d4
+  w.click(3, 3);
+  w.click(5, 5);  // f6-e5
+  w.click(4, 4);
+  EXPECT_TRUE(back->isEnabled());
+  EXPECT_FALSE(on->isEnabled());
+  QTest::keyClick(w.window.get(), Qt::Key_Z, Qt::ControlModifier);  // two humans: one move back
+  EXPECT_EQ(w.listing.selected, 1);
+  EXPECT_EQ(w.game->board[5][5].kind, Man);  // f6 back in its place
+  EXPECT_TRUE(on->isEnabled());
+  QTest::keyClick(w.window.get(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(w.listing.selected, 2);
+  EXPECT_EQ(w.game->board[4][4].kind, Man);
+  w.window->dispatch(32802);
+  w.click(7, 5);  // h6-g5 replaces f6-e5
+  w.click(6, 4);
+  EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        h6-g5"}));
+  EXPECT_FALSE(on->isEnabled());
+}
+
+TEST(Shell, OneClickMovesAndRefusedClicksSayWhy) {
+  Window w(American);
+  w.window->dispatch(32805);  // on, as it is by default
+  EXPECT_TRUE(w.window->findChild<QAction*>("id32805")->isChecked());
+  w.click(0, 2);  // a3 has one move
+  EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. a3-b4"}));
+  w.click(2, 2);  // White's man, Black to move
+  EXPECT_EQ(w.window->windowTitle(), "Velmora - Black is to move");
+  w.click(7, 5);  // h6 has one move; the title is plain again
+  EXPECT_EQ(w.lines().last(), "        h6-g5");
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+  w.window->dispatch(32805);
+  EXPECT_EQ(entrySettings.oneClick, 0);
+}
+
 TEST(Shell, MultipleCaptureChosenByWaypoints) {
   Window w(International);
   // White king a3 takes the four men round the diamond either way round.
@@ -337,6 +379,31 @@ TEST(Shell, ComputerAgainstComputerInTheWindow) {
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
   EXPECT_TRUE(w.window->isEnabled());
   w.save("russian-computer-against-computer");
+}
+
+TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
+  Window w(American);
+  QAction* pause = w.window->findChild<QAction*>("id32804");
+  EXPECT_FALSE(pause->isEnabled());  // two humans: nothing runs by itself
+  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+    d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseComputer);
+    d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseComputer);
+    d->findChild<QComboBox*>("id1017")->setCurrentIndex(0);
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(32772);
+  ASSERT_TRUE(pause->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() >= 2; }, 60000));
+  w.window->dispatch(32804);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !w.game->thinking && !w.game->showingMove; }, 60000));
+  const int held = w.listing.moveCount();
+  QTest::qWait(600);
+  EXPECT_EQ(w.listing.moveCount(), held);
+  EXPECT_TRUE(pause->isChecked());
+  EXPECT_EQ(w.window->windowTitle(), "Velmora - Paused");
+  w.window->dispatch(32804);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() > held || !w.game->gameRunning; }, 60000));
+  EXPECT_FALSE(pause->isChecked());
 }
 
 TEST(Shell, EscapeHeldWhileTheComputerThinksAsksToBreak) {
