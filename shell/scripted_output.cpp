@@ -7,10 +7,14 @@
 
 #include "core/game/load_game.h"
 #include "core/game/settings.h"
+#include "core/platform/text.h"
 #include "core/platform/user_name.h"
 #include "core/records/listing.h"
+#include "core/records/notation.h"
 #include "core/records/saved_game.h"
 #include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+#include "core/rules/position_text.h"
 #include "core/view/appearance.h"
 #include "shell/paint/printing.h"
 #include "shell/paint/skins.h"
@@ -44,6 +48,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& 
       if (out.kind != "listing" && out.kind != "board" && out.kind != "mini")
         error = "unknown kind \"" + out.kind + "\": listing, board or mini";
       any = true;
+    } else if (a == "--position") {
+      if (!value(out.variant, "a variant and a position text") || !value(out.position, "a position text")) break;
+    } else if (a == "--size") {
+      std::string pixels;
+      if (!value(pixels, "a number of pixels")) break;
+      const int n = readDecimal(pixels);
+      if (pixels.find_first_not_of("0123456789") != std::string::npos || n < 64 || n > 8192)
+        error = "--size takes 64 to 8192 pixels, not \"" + pixels + "\"";
+      else
+        out.size = n;
+    } else if (a == "--path") {
+      value(out.path, "a move");
     } else if (a == "--export-board") {
       value(out.picture, "a file name");
       any = true;
@@ -52,9 +68,31 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& 
     }  // single-dash options are Qt's own (-platform, -style)
   }
   if (error.empty() && !any && !out.load.empty()) error = "--load goes with --print-pdf or --export-board";
+  if (error.empty() && !out.position.empty() && out.picture.empty()) error = "--position goes with --export-board";
+  if (error.empty() && !out.path.empty() && out.position.empty()) error = "--path goes with --position";
+  if (error.empty() && !out.position.empty() && !out.load.empty()) error = "--position and --load exclude each other";
   if (any) line.scripted = out;
   return line;
 }
+
+namespace {
+
+// Marks the move with this text as a picked-up piece's move is marked: its
+// square selected, the squares it passes and the one it ends on.
+bool markMove(GameState& game, const std::string& text) {
+  generateMoves(game.legalMoves, game, game.sideToMove());
+  for (int i = 0; i < game.moveCount; ++i) {
+    const MoveRecord& m = game.legalMoves[i];
+    if (moveText(m) != text) continue;
+    game.marks[m.fromY][m.fromX].selected = 1;
+    for (int k = 0; k + 1 < m.captureCount; ++k) game.marks[m.steps[k].toY][m.steps[k].toX].pathStep = 1;
+    game.marks[m.finalStep().toY][m.finalStep().toX].moveTarget = 1;
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
 
 int runScriptedOutput(const ScriptedOutput& request) {
   const auto fail = [](const std::string& why) {
@@ -70,6 +108,12 @@ int runScriptedOutput(const ScriptedOutput& request) {
     auto loaded = std::make_unique<GameState>();
     loadGameFile(*loaded, request.load);
     takeOverLoadedGame(*game, listing, *loaded);
+  } else if (!request.position.empty()) {
+    const GameType type = gameTypeFromName(request.variant.c_str());
+    if (type < 0) return fail("unknown variant \"" + request.variant + "\"");
+    if (const auto why = readPosition(request.position, type, *game)) return fail(*why);
+    if (!request.path.empty() && !markMove(*game, request.path))
+      return fail("\"" + request.path + "\" is not a legal move of that position");
   } else {
     // The last game, as the window shows it at its start.
     setUpBoard(*game, lastGame.gameType);
@@ -87,7 +131,8 @@ int runScriptedOutput(const ScriptedOutput& request) {
       return fail(error.toStdString());
   }
   if (!request.picture.empty() &&
-      !exportBoardPicture(QString::fromStdString(request.picture), game->boardSize * 64, *game, skin, &error))
+      !exportBoardPicture(QString::fromStdString(request.picture), request.size ? request.size : game->boardSize * 64,
+                          *game, skin, &error, !request.path.empty()))
     return fail(error.toStdString());
   return 0;
 }

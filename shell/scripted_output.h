@@ -2,8 +2,10 @@
 // Printing and picture export from the command line, without a window:
 //   velmora [--load FILE.vlm] --print-pdf FILE listing|board|mini
 //   velmora [--load FILE.vlm] --export-board FILE.png|FILE.svg
-// The game is the one in FILE.vlm, or else the last game of the settings
-// file at its start.
+//   velmora --position VARIANT TEXT [--path MOVE] --export-board FILE
+// The game is the one in FILE.vlm, or a position text, or else the last game
+// of the settings file at its start. A path marks a move of the position as
+// the board marks a picked-up piece's move: the diagrams of the manual.
 
 #include <optional>
 #include <string>
@@ -16,6 +18,10 @@ struct ScriptedOutput {
   std::string pdf;
   std::string kind;
   std::string picture;
+  std::string variant;   // with position: a variant's name
+  std::string position;  // a position text
+  std::string path;      // a legal move of that position, as the listing writes it
+  int size = 0;          // of the exported picture in pixels; 0: 64 a square
 };
 
 // Everything the game's command line says.
@@ -33,6 +39,10 @@ constexpr const char* kGameUsage =
     "  --load FILE.vlm              the game to print or export (with the two options below)\n"
     "  --print-pdf FILE KIND        print the listing, the board or the mini board to a PDF file\n"
     "  --export-board FILE          the board as a PNG or SVG picture (by the file's extension)\n"
+    "  --position VARIANT TEXT      export this position (\"W:\" or \"B:\", then the rows from the top,\n"
+    "                               '.' empty, w/W white man/king, b/B black) instead of a game\n"
+    "  --path MOVE                  mark a legal move of that position (c3:e5:g7) as the board does\n"
+    "  --size PIXELS                the exported picture's width and height (64 to 8192)\n"
     "  --version                    the version\n"
     "  --help                       this text\n"
     "\n"

@@ -34,18 +34,19 @@ QTextOption listingTextOption(const QFontMetricsF& metrics) {
 
 }  // namespace
 
-QImage printedBoard(const GameState& game, const QImage& fullSkin) {
+QImage printedBoard(const GameState& game, const QImage& fullSkin, bool withMarks) {
   const int side = game.boardSize * kPrintCell;
   QImage board(side, side, QImage::Format_RGB32);
   board.fill(Qt::white);
   AppearanceSettings settings = appearance;
   settings.showLastMove = 0;
-  settings.showLegalMoves = 0;
+  settings.showLegalMoves = withMarks;
+  settings.dragShow = DragStays;  // a marked piece stays on its square
   // The board without the picked-up piece's marks or hints: those belong to
-  // the screen.
+  // the screen, unless a diagram shows a move with them.
   GameState plain = game;
   for (auto& row : plain.marks)
-    for (auto& m : row) m = SquareMarks{};
+    for (auto& m : row) m = withMarks ? SquareMarks{m.selected, m.moveTarget, m.pathStep, 0, 0} : SquareMarks{};
   QPainter p(&board);
   drawBoard(p, plain, kPrintCell, fullSkin, 0, 0, settings, false, QPoint());
   return board;
@@ -117,9 +118,10 @@ bool printToPdf(const QString& path, PrintKind kind, const GameState& game, cons
   return true;
 }
 
-bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin, QString* error) {
+bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin, QString* error,
+                        bool withMarks) {
   const QImage picture =
-      printedBoard(game, fullSkin).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      printedBoard(game, fullSkin, withMarks).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   const auto fail = [&](const QString& why) {
     if (error) *error = why;
     return false;

@@ -18,7 +18,7 @@ enum PrintKind { PrintListing = 0, PrintMiniBoard = 1, PrintBoard = 2 };
 
 // The board as printed: squares of 64 pixels from the full-size skin, no
 // coordinates, names, clocks or marks, turned as the screen is.
-QImage printedBoard(const GameState& game, const QImage& fullSkin);
+QImage printedBoard(const GameState& game, const QImage& fullSkin, bool withMarks = false);
 
 // Draws the printout of `kind` on the printer, whose document has begun.
 // Returns false when a page could not be started.
@@ -36,6 +36,7 @@ bool printToPdf(const QString& path, PrintKind kind, const GameState& game, cons
 
 // The board of printedBoard scaled smoothly to `size` x `size`, written as
 // PNG, or as SVG (the picture inside) when the name ends in ".svg".
-bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin, QString* error);
+bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin, QString* error,
+                        bool withMarks = false);
 
 }  // namespace velmora

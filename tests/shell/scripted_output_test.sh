@@ -42,5 +42,17 @@ check "unknown kind" expect_status 1 "$velmora" --print-pdf x.pdf poster
 check "missing saved game" expect_status 1 "$velmora" --load nothing.vlm --export-board x.png
 check "unwritable picture" expect_status 1 "$velmora" --export-board /nonexistent-folder/x.png
 check "nothing written on failure" test ! -e x.pdf
+
+# A position with a marked move, as the manual's diagrams are drawn.
+position="W:......../......../.b...b../......../...b..../..w...../......../........"
+check "diagram" expect_status 0 "$velmora" --position American "$position" --path c3:e5:g7 --size 200 --export-board d.png
+check "diagram size" grep -q "200 x 200" <(file d.png)
+check "illegal marked move" expect_status 1 "$velmora" --position American "$position" --path c3-d4 --export-board e.png
+check "said which" grep -q '"c3-d4" is not a legal move' err.txt
+check "unknown variant" expect_status 1 "$velmora" --position Chess "$position" --export-board e.png
+check "bad position" expect_status 1 "$velmora" --position International "$position" --export-board e.png
+check "said rows" grep -q "the position has 8 rows" err.txt
+check "size out of range" expect_status 1 "$velmora" --position American "$position" --size 9x --export-board e.png
+check "no picture on failure" test ! -e e.png
 [ "$failures" -eq 0 ] && echo "scripted output: all passed"
 exit "$failures"
