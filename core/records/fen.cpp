@@ -132,9 +132,14 @@ std::string writeFen(const GameState& state) {
 }
 
 std::optional<std::string> readFen(std::string_view fen, GameType type, GameState& state) {
+  // A final full stop and quotes, in whichever order they were put around it.
   fen = trimmed(fen);
-  if (fen.size() >= 2 && fen.front() == '"' && fen.back() == '"') fen = trimmed(fen.substr(1, fen.size() - 2));
-  if (!fen.empty() && fen.back() == '.') fen = trimmed(fen.substr(0, fen.size() - 1));
+  for (bool changed = true; changed;) {
+    changed = false;
+    if (!fen.empty() && fen.back() == '.') fen = trimmed(fen.substr(0, fen.size() - 1)), changed = true;
+    if (fen.size() >= 2 && fen.front() == '"' && fen.back() == '"')
+      fen = trimmed(fen.substr(1, fen.size() - 2)), changed = true;
+  }
 
   const std::vector<std::string_view> fields = split(fen, ':');
   const std::string_view first = trimmed(fields[0]);
