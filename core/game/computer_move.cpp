@@ -61,8 +61,9 @@ bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void
   game.aiOpponent = game.aiSide ^ 1;
   generateMoves(game.legalMoves, game, game.aiSide);
 
-  // The first move of the game is a random one.
-  if (game.plyCount == 0) {
+  // The first move of a game from the variant's set-up is a random one; a
+  // position of its own is played as found.
+  if (game.plyCount == 0 && !game.start.custom) {
     const int index =
         game.moveCount > 0 ? static_cast<int>(computerRandom() % static_cast<unsigned>(game.moveCount)) : -1;
     playMove(game, listing, index, std::move(done));

@@ -10,7 +10,7 @@
 namespace velmora {
 
 void takeOverLoadedGame(GameState& game, MoveListing& listing, const GameState& loaded) {
-  setUpBoard(game, loaded.gameType);  // board size and square colours
+  setUpStartOf(game, loaded);  // board size, square colours and where the record starts
   game.giveAway = loaded.giveAway;
   if (loaded.players[White].type == ComputerPlayer || loaded.players[Black].type == ComputerPlayer)
     game.searchDepth = loaded.searchDepth;

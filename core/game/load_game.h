@@ -6,8 +6,8 @@ namespace velmora {
 struct GameState;
 struct MoveListing;
 
-// The current game takes from `loaded` its variant, give-away, players and
-// clocks, moves and board, and the computer's level when a player is the
+// The current game takes from `loaded` its variant, start position,
+// give-away, players and clocks, moves and board, and the computer's level when a player is the
 // computer. The listing shows every move with the last selected. The game
 // runs unless it is over or the computer is to move: the computer does not
 // start on its own after a load.

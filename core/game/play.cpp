@@ -178,7 +178,7 @@ MoveListing atLastMove(const MoveListing& listing) {
 bool gameCanGoOn(const GameState& game, GameState& scratch, const MoveListing& listing) {
   if (game.gameRunning || game.thinking || game.showingMove || listing.lines.empty()) return false;
   const MoveListing last = atLastMove(listing);
-  setUpBoard(scratch, game.gameType);
+  setUpStartOf(scratch, game);
   scratch.giveAway = game.giveAway;
   for (int j = 0; j < last.shownMoves(); ++j) applyMove(game.gameRecord[j], scratch.gameRecord[j], scratch);
   scratch.plyCount = last.shownMoves();

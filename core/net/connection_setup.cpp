@@ -10,7 +10,9 @@
 namespace velmora {
 
 bool canContinueCurrent(GameState& game, const MoveListing& listing) {
-  if (listing.selected < 0) return false;
+  // The wire carries the variant and the moves, never a start position: a
+  // game from a position of its own can only be offered as a new game.
+  if (listing.selected < 0 || game.start.custom) return false;
   return !(listing.atLastLine() && checkGameEnd(game, listing, false) != GameGoesOn);
 }
 

@@ -13,7 +13,8 @@ struct GameState;
 struct MoveListing;
 
 // The game on the board can be continued over the network: a line is
-// selected, and it is not the last line of a game that is over.
+// selected, it is not the last line of a game that is over, and the game
+// began at the variant's set-up.
 bool canContinueCurrent(GameState& game, const MoveListing& listing);
 
 struct SideChoice {

@@ -97,7 +97,7 @@ int prepareServerGame(GameState& game, MoveListing& listing, const NetChoice& ch
     setName(player, "");
   }
   int serverSide = choice.serverSide;
-  if (!choice.continueCurrent) {
+  if (!choice.continueCurrent || game.start.custom) {
     setUpBoard(game, choice.gameType);
     game.giveAway = choice.giveAway ? 1 : 0;
     game.plyCount = 0;
@@ -105,7 +105,7 @@ int prepareServerGame(GameState& game, MoveListing& listing, const NetChoice& ch
   } else {
     // The moves after the shown position are dropped; the side to move
     // there is the server's.
-    serverSide = listing.shownMoves() & 1;
+    serverSide = listing.sideToMove();
     game.plyCount = listing.shownMoves();
     refreshListing(listing, game, game.plyCount);
   }

@@ -50,8 +50,9 @@ struct NetChoice {
 
 // The local game once the connection stands: no game running, both players
 // human and unnamed; the server's new or continued game, or the client's
-// empty listing awaiting the server's game. The local name goes to the
-// server's player. Returns the server's side.
+// empty listing awaiting the server's game. A game from a start position
+// of its own cannot be continued: it is replaced by the new game chosen.
+// The local name goes to the server's player. Returns the server's side.
 int prepareServerGame(GameState& game, MoveListing& listing, const NetChoice& choice, const std::string& name);
 void prepareClientGame(GameState& game, MoveListing& listing);
 

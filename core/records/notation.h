@@ -20,7 +20,7 @@ std::string moveText(const MoveRecord& move);
 // The text of game record entry `index`.
 std::string formatMove(const GameState& state, int index);
 
-// Plays the first legal move of the side to move (plyCount & 1) that the text
+// Plays the first legal move of the side to move (sideToMove()) that the text
 // names, appending it to the game record. legalMoves is regenerated whatever
 // the outcome; on failure nothing else changes. Refuses a move that would not
 // fit in the 400 moves of a game.

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 
 #include "core/game/new_game.h"
 #include "core/platform/file_write.h"
@@ -14,6 +15,7 @@
 #include "core/records/notation.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
+#include "core/rules/position_text.h"
 
 namespace velmora {
 
@@ -27,6 +29,9 @@ constexpr size_t kValueBuffer = 50;  // values are read with at most 49 characte
 constexpr const char* kNameKeys[2] = {"PLAYER 1 NAME", "PLAYER 2 NAME"};
 constexpr const char* kTimeKeys[2] = {"PLAYER 1 TIME", "PLAYER 2 TIME"};
 constexpr const char* kDefaultNames[2] = {"PLAYER 1", "PLAYER 2"};
+// Written only for a game that did not begin at the variant's set-up.
+constexpr const char* kStartKey = "START POSITION";
+constexpr size_t kStartBuffer = 200;  // a 12 x 12 position text has 157 characters
 // A move text shorter than "a1-b2" cannot name a move.
 constexpr size_t kShortestMoveText = 5;
 // NAME_MAX less ".vlm" and the ".new" of the temporary file beside it.
@@ -67,6 +72,19 @@ std::string entryOfName(const fs::path& folder, const std::string& name, bool di
   return found.empty() ? std::string() : *std::min_element(found.begin(), found.end());
 }
 
+// The start position of the header, when there is one that reads for the
+// variant; a damaged one leaves the variant's set-up.
+void readStart(GameState& s, const Profile& p) {
+  const std::string text = p.getString(kHeader, kStartKey, "", kStartBuffer);
+  if (text.empty()) return;
+  auto read = std::make_unique<GameState>();
+  if (readPosition(text, s.gameType, *read)) return;
+  s.start.custom = 1;
+  s.start.side = read->sideToMove();
+  std::memcpy(s.start.board, read->board, sizeof s.start.board);
+  setUpStartOf(s, s);
+}
+
 void loadGame(GameState& s, const Profile& p) {
   // The variant: a name outside the table plays as American.
   const GameType found = gameTypeFromName(p.getString(kHeader, "GAME TYPE", "ERROR", kValueBuffer).c_str());
@@ -86,6 +104,7 @@ void loadGame(GameState& s, const Profile& p) {
   // The moves, from the start position, up to the first that is missing,
   // too short or not legal; playMoveText refuses the 401st.
   setUpBoard(s, type);
+  readStart(s, p);
   s.plyCount = 0;
   for (;;) {
     const std::string text = p.getString(kMovements, "NUMBER " + std::to_string(s.plyCount), "EMPTY", kValueBuffer);
@@ -93,7 +112,7 @@ void loadGame(GameState& s, const Profile& p) {
   }
 
   // The board once more from the record, as every other rebuild makes it.
-  setUpBoard(s, type);
+  setUpStartOf(s, s);
   for (int j = 0; j < s.plyCount; ++j) applyMove(s.gameRecord[j], s.gameRecord[j], s);
 }
 
@@ -105,6 +124,7 @@ std::string savedGameText(const GameState& game, int moves) {
   text += "[HEADER]\r\n";
   if (hasComputer(game)) line("AI LEVEL", std::to_string(game.searchDepth - 2));
   line("GAME TYPE", gameTypeName(game.gameType));
+  if (game.start.custom) line(kStartKey, positionText(game.start.board, game.boardSize, game.start.side));
   line("GIVE AWAY", game.giveAway ? "YES" : "NO");
   for (int side = 0; side < 2; ++side) {
     // Quoted where the reader would otherwise trim or unquote the name.

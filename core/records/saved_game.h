@@ -15,10 +15,11 @@ constexpr const char* kSavedGameExtension = ".vlm";
 constexpr int kMaxSaveNameLength = 99;  // characters the Save game dialog takes
 
 // The whole file for the first `moves` moves of the game record, CR LF after
-// every line. "AI LEVEL" is written only when a player is the computer.
+// every line. "AI LEVEL" is written only when a player is the computer,
+// "START POSITION" only for a game that began at a position of its own.
 std::string savedGameText(const GameState& game, int moves);
 
-// Fills `state` from the text of a saved game: variant set-up, players,
+// Fills `state` from the text of a saved game: variant and start position, players,
 // clocks, give-away, the computer's level when a player is the computer,
 // and the moves up to the first one that is missing or not legal (at most
 // 400). Never fails: whatever is missing or damaged reads as its default.

@@ -47,6 +47,8 @@ int setUpBoard(GameState& state, GameType type) {
   clearSelection(state);  // with the size of the board being left
 
   state.gameType = type;
+  state.start.custom = 0;
+  state.start.side = White;
   std::memset(state.board, 0, sizeof state.board);
   state.boardSize = boardSizeOf(type);
   const int n = state.boardSize;
@@ -69,6 +71,13 @@ int setUpBoard(GameState& state, GameType type) {
       if ((x + n - 1 - r) % 2 == 0) placeMan(state, x, n - 1 - r, Black);
     }
   return 1;
+}
+
+void setUpStartOf(GameState& state, const GameState& game) {
+  const StartPosition start = game.start;  // a copy: setUpBoard resets it when state is game
+  setUpBoard(state, game.gameType);
+  state.start = start;
+  if (start.custom) std::memcpy(state.board, start.board, sizeof state.board);
 }
 
 const char* gameTypeName(GameType type) { return inTable(type) ? kVariants[type].name : "Unknown"; }

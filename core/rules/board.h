@@ -87,8 +87,13 @@ int boardSizeOf(GameType type);
 // square of the board becomes 0.
 void clearSelection(GameState& state);
 
-// Clears the whole 12 x 12 grid and places the variant's men. Always returns 1.
+// Clears the whole 12 x 12 grid and places the variant's men; the game
+// starts there, White to move. Always returns 1.
 int setUpBoard(GameState& state, GameType type);
+
+// Sets `state` up at the start of `game`: its variant and its start
+// position, custom or not. `state` may be `game` itself.
+void setUpStartOf(GameState& state, const GameState& game);
 
 // "Unknown" for values outside 0..13.
 const char* gameTypeName(GameType type);

@@ -29,6 +29,15 @@ struct SquareMarks {
   std::int32_t blinkTicks;  // highlight countdown in 20 ms ticks
 };
 
+// Where the game record starts. Most games start from the variant's set-up
+// with White to move; a game taken from a FEN or a pasted position starts
+// from a board of its own, and may have Black move first.
+struct StartPosition {
+  std::int32_t custom = 0;    // 0: the variant's set-up, and `board` is unused
+  std::int32_t side = White;  // the side that made the record's first move
+  Board board = {};
+};
+
 struct GameState {
   // Board and variant.
   GameType gameType = American;
@@ -42,6 +51,7 @@ struct GameState {
   std::int32_t moveCount = 0;
 
   // Moves played from the start position; slots above plyCount are scratch.
+  StartPosition start;
   MoveRecord gameRecord[kGameRecordSlots];
   std::int32_t plyCount = 0;
 
@@ -71,7 +81,7 @@ struct GameState {
 
   // The side to move of the record: what the rules engine, the notation and
   // the search go by. The window goes by the listing's selected line instead.
-  int sideToMove() const { return plyCount & 1; }
+  int sideToMove() const { return (plyCount + start.side) & 1; }
 };
 
 }  // namespace velmora

@@ -61,10 +61,14 @@ std::optional<std::string> readPosition(std::string_view text, GameType type, Ga
 }
 
 std::string writePosition(const GameState& state) {
-  const int n = state.boardSize;
-  std::string text = state.sideToMove() == White ? "W:" : "B:";
+  return positionText(state.board, state.boardSize, state.sideToMove());
+}
+
+std::string positionText(const Board& board, int boardSize, int side) {
+  const int n = boardSize;
+  std::string text = side == White ? "W:" : "B:";
   for (int y = n - 1; y >= 0; --y) {
-    for (int x = 0; x < n; ++x) text += letterOf(state.board[y][x]);
+    for (int x = 0; x < n; ++x) text += letterOf(board[y][x]);
     if (y > 0) text += '/';
   }
   return text;

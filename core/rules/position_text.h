@@ -18,7 +18,10 @@ struct GameState;
 // error message, and leaves the state unspecified, when the text is refused.
 std::optional<std::string> readPosition(std::string_view text, GameType type, GameState& state);
 
-// The board and the side to move (plyCount's parity) as a position text.
+// The board and the side to move (sideToMove()) as a position text.
 std::string writePosition(const GameState& state);
+
+// A board of `boardSize` with `side` to move as a position text.
+std::string positionText(const Board& board, int boardSize, int side);
 
 }  // namespace velmora

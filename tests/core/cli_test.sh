@@ -117,5 +117,28 @@ check "net nobody there" "end connection-lost
 moves 0
 listing" "$("$cli" net join 127.0.0.1 1 2>/dev/null)"
 check "net nobody there exits 1" "1" "$(status "$cli" net join 127.0.0.1 1)"
+# PDN and FEN: a saved game out and back, positions both ways, refusals.
+"$cli" save "$work/pdn.vlm" American c3-d4 f6-e5 d4:f6 g7:e5 --player1 Ann --player2 Bob >/dev/null
+check "pdn of a saved game" '[White "Bob"]|[Black "Ann"]|[GameType "21,B,8,8,N1,0"]|1. 11-15 22-18 2. 15x22 25x18 *' \
+  "$("$cli" pdn "$work/pdn.vlm" | tr -d '\r' | grep -E '^\[(White|Black|GameType)|^1\.' | paste -sd'|')"
+"$cli" pdn "$work/pdn.vlm" >"$work/pdn.pdn"
+check "pdn import" "0" "$(status "$cli" pdn --import "$work/pdn.pdn" "$work/back.vlm")"
+check "pdn import gives the same game" "$("$cli" load "$work/pdn.vlm" | grep -v level)" \
+  "$("$cli" load "$work/back.vlm" | grep -v level)"
+printf '[GameType "20"]\n1. 32-28 19-23\n2. 28-22\n' >"$work/bad.pdn"
+check "pdn import of an illegal move" "velmora-cli: $work/bad.pdn: line 3: \"28-22\" is not a legal move of White here" \
+  "$("$cli" pdn --import "$work/bad.pdn" "$work/bad.vlm" 2>&1)"
+check "pdn import failure exits 1" "1" "$(status "$cli" pdn --import "$work/bad.pdn" "$work/bad.vlm")"
+check "pdn of a missing file" "1" "$(status "$cli" pdn "$work/none.vlm")"
+check "pdn usage" "2" "$(status "$cli" pdn)"
+check "fen of a position" "B:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12" \
+  "$("$cli" fen American "$start")"
+check "position of a fen" "$start" "$("$cli" fen American --from 'B:W21-32:B1-12')"
+check "position of an algebraic fen" "B:......../......../......../......../......../......../......../W......." \
+  "$("$cli" fen Russian --from 'B:WKa1:B')"
+check "bad fen" "velmora-cli: FEN, field 2: expected a square number from 1 to 50, found \"51\"" \
+  "$("$cli" fen International --from 'W:W51' 2>&1)"
+check "bad fen exits 1" "1" "$(status "$cli" fen International --from 'W:W51')"
+check "bad position for fen exits 1" "1" "$(status "$cli" fen American 'W:...')"
 [ "$failures" -eq 0 ] && echo "velmora-cli: all checks passed"
 exit $((failures > 0))

@@ -42,5 +42,7 @@ int selfplayCommand(int argc, char** argv);
 int loadCommand(int argc, char** argv);
 int saveCommand(int argc, char** argv);
 int netCommand(int argc, char** argv);
+int pdnCommand(int argc, char** argv);
+int fenCommand(int argc, char** argv);
 
 }  // namespace velmora::cli

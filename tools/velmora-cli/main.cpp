@@ -30,6 +30,11 @@ const char kUsage[] =
     "                                        plays a network game with the computer;\n"
     "                                        prints end REASON, moves N, listing ...;\n"
     "                                        exit 0 when the rules ended it, else 1\n"
+    "  pdn FILE.vlm                          the PDN of a saved game\n"
+    "  pdn --import FILE.pdn OUT.vlm         the first game of a PDN file as a saved game\n"
+    "  fen VARIANT POSITION                  the FEN of a position\n"
+    "  fen VARIANT --from FEN                the position of a FEN\n"
+    "                                        pdn and fen: exit 1 when the input does not read\n"
     "  --help                                this text\n"
     "  --version                             the version\n"
     "\n"
@@ -64,6 +69,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "save") == 0) return saveCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "selfplay") == 0) return selfplayCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "net") == 0) return netCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "pdn") == 0) return pdnCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "fen") == 0) return fenCommand(argc - 2, argv + 2);
   }
   std::fputs(kUsage, stderr);
   return kUsageError;

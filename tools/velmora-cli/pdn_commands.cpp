@@ -1,0 +1,78 @@
+// pdn and fen: games and positions in the formats other programs exchange.
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "cli_common.h"
+#include "core/platform/file_write.h"
+#include "core/records/fen.h"
+#include "core/records/pdn.h"
+#include "core/records/saved_game.h"
+#include "core/rules/game_state.h"
+#include "core/rules/position_text.h"
+
+namespace velmora::cli {
+
+namespace {
+
+constexpr int kBadInput = 1;  // a file or text that does not read, or a file not written
+
+int refuse(const std::string& message) {
+  std::fprintf(stderr, "velmora-cli: %s\n", message.c_str());
+  return kBadInput;
+}
+
+std::optional<std::string> readWholeFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+int importPdn(const char* pdnPath, const char* outPath) {
+  const auto text = readWholeFile(pdnPath);
+  if (!text) return refuse(std::string("cannot read ") + pdnPath);
+  std::vector<PdnGame> games;
+  if (auto error = parsePdn(*text, games)) return refuse(std::string(pdnPath) + ": " + *error);
+  if (games.empty()) return refuse(std::string(pdnPath) + ": the file holds no game");
+  auto state = std::make_unique<GameState>();
+  if (auto error = readPdnGame(games.front(), *state)) return refuse(std::string(pdnPath) + ": " + *error);
+  if (!replaceFile(outPath, savedGameText(*state, state->plyCount)))
+    return refuse(std::string("cannot write ") + outPath);
+  return 0;
+}
+
+}  // namespace
+
+int pdnCommand(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[0], "--import") == 0) return importPdn(argv[1], argv[2]);
+  if (argc != 1) return fail("usage: velmora-cli pdn FILE.vlm | pdn --import FILE.pdn OUT.vlm");
+  if (!readWholeFile(argv[0])) return refuse(std::string("cannot read ") + argv[0]);
+  auto state = std::make_unique<GameState>();
+  loadGameFile(*state, argv[0]);
+  std::fputs(writePdn(*state, state->plyCount).c_str(), stdout);
+  return 0;
+}
+
+int fenCommand(int argc, char** argv) {
+  const bool from = argc == 3 && std::strcmp(argv[1], "--from") == 0;
+  if (argc != 2 && !from) return fail("usage: velmora-cli fen VARIANT POSITION | fen VARIANT --from FEN");
+  const auto type = readVariant(argv[0]);
+  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  auto state = std::make_unique<GameState>();
+  if (from) {
+    if (auto error = readFen(argv[2], *type, *state)) return refuse(*error);
+    std::printf("%s\n", writePosition(*state).c_str());
+    return 0;
+  }
+  if (auto error = readPosition(argv[1], *type, *state)) return refuse("bad position: " + *error);
+  std::printf("%s\n", writeFen(*state).c_str());
+  return 0;
+}
+
+}  // namespace velmora::cli
