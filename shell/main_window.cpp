@@ -120,6 +120,11 @@ void MainWindow::createMenus() {
   add(gameMenu, {"Load...", CmdLoad, QKeySequence("Ctrl+L")});
   add(gameMenu, {"Save...", CmdSave, QKeySequence("Ctrl+S")});
   gameMenu->addSeparator();
+  add(gameMenu, {"Export PDN...", CmdExportPdn, {}});
+  add(gameMenu, {"Import PDN...", CmdImportPdn, {}});
+  add(gameMenu, {"Copy position (FEN)", CmdCopyFen, QKeySequence("Ctrl+Shift+C")});
+  add(gameMenu, {"Paste position (FEN)", CmdPasteFen, QKeySequence("Ctrl+Shift+V")});
+  gameMenu->addSeparator();
   add(gameMenu, {"Network...", CmdNetwork, QKeySequence("Ctrl+K")});
   gameMenu->addSeparator();
   QMenu* print = gameMenu->addMenu("Print");
@@ -216,6 +221,10 @@ void MainWindow::dispatch(int command) {
     case CmdPrintMiniBoard: printGame(PrintMiniBoard, this, game_, listing_, board_->skins().full); return;
     case CmdExportBoard: exportBoard(); return;
     case CmdLoad: loadGame(); return;
+    case CmdExportPdn: exportPdn(); return;
+    case CmdImportPdn: importPdn(); return;
+    case CmdCopyFen: copyFen(); return;
+    case CmdPasteFen: pasteFen(); return;
     case CmdSave: saveGame(); return;
     case CmdNetwork: startNetworkGame(); return;
     case CmdRules: openHelp(HelpRules); return;

@@ -58,6 +58,11 @@ class MainWindow : public QMainWindow {
   void exportBoard();
   void startNetworkGame();
   void loadGame();
+  // PDN files and FEN positions (pdn_commands.cpp).
+  void exportPdn();
+  void importPdn();
+  void copyFen();
+  void pasteFen();
   void reloadSkin();
   void showAppearance();
   void syncListingBox();

@@ -2,8 +2,11 @@
 
 #include <cstring>
 
+#include "core/game/load_game.h"
+#include "core/game/play.h"
 #include "core/game/settings.h"
 #include "core/platform/text.h"
+#include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 
@@ -76,6 +79,17 @@ void startNewGame(GameState& game, MoveListing& listing, const NewGameChoice& c)
   lastGame.player2Name = cut(c.name[Black]);
   lastGame.giveAway = c.giveAway;
   game.gameModified = 0;
+}
+
+std::optional<std::string> startGameFromFen(GameState& game, MoveListing& listing, GameState& scratch,
+                                            const NewGameChoice& choice, std::string_view fen) {
+  MoveListing unused;
+  if (auto why = readFen(fen, choice.gameType, scratch)) return why;
+  startNewGame(scratch, unused, choice);  // players, level, clocks; the set-up is replaced below
+  readFen(fen, choice.gameType, scratch);
+  takeOverLoadedGame(game, listing, scratch);
+  if (checkGameEnd(game, listing, false) == GameGoesOn) game.gameRunning = 1;
+  return std::nullopt;
 }
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/rules/board.h"
 
@@ -40,5 +41,12 @@ std::optional<std::string> newGameProblem(const NewGameChoice& choice);
 // Starts the game: start position, players, level, give-away, clocks, the
 // listing's single start line; remembers the choices as the last game.
 void startNewGame(GameState& game, MoveListing& listing, const NewGameChoice& choice);
+
+// Starts the game of `choice` from the position of a FEN instead of the
+// variant's set-up, built in `scratch`; the game runs at once, also when the
+// computer is to move. On a FEN that cannot be read returns why, and the
+// game and listing stay as they were.
+std::optional<std::string> startGameFromFen(GameState& game, MoveListing& listing, GameState& scratch,
+                                            const NewGameChoice& choice, std::string_view fen);
 
 }  // namespace velmora

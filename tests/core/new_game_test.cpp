@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <memory>
+
 #include "core/game/settings.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
@@ -94,6 +97,31 @@ TEST(NewGame, StartsTheGameAndRemembersIt) {
   c.level = 0;
   startNewGame(*game, listing, c);
   EXPECT_EQ(lastGame.level, 2);
+  lastGame = {};
+}
+
+TEST(NewGame, FromAFenTheComputerMayBeginAndABadOneChangesNothing) {
+  auto game = std::make_unique<GameState>();
+  auto scratch = std::make_unique<GameState>();
+  MoveListing listing;
+  NewGameChoice c;  // a human against the computer, which plays Black
+  c.name[White] = "Ann";
+  c.name[Black] = kComputerName;
+  c.level = 1;
+  c.gameType = Russian;
+  ASSERT_FALSE(startGameFromFen(*game, listing, *scratch, c, "B:Wc3,e3:Bd6,Kh8"));
+  EXPECT_EQ(listing.lines, (std::vector<std::string>{" 0."}));
+  EXPECT_EQ(listing.sideToMove(), Black);
+  EXPECT_EQ(game->players[Black].type, ComputerPlayer);
+  EXPECT_EQ(game->searchDepth, 3);
+  EXPECT_EQ(game->gameRunning, 1);  // the computer, to move, starts at once
+  EXPECT_EQ(game->board[7][7].kind, King);
+
+  const auto before = std::make_unique<GameState>(*game);
+  const auto why = startGameFromFen(*game, listing, *scratch, c, "W:Wz9");
+  ASSERT_TRUE(why.has_value());
+  EXPECT_EQ(std::memcmp(before->board, game->board, sizeof game->board), 0);
+  EXPECT_EQ(listing.lines.size(), 1u);
   lastGame = {};
 }
 

@@ -6,9 +6,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QLayout>
 #include <QLineEdit>
@@ -222,7 +224,8 @@ TEST(Shell, PrintingAnEmptyListingSaysSo) {
 
 TEST(Shell, EveryMenuItemCanBeChosen) {
   Window w(American);
-  for (int id : {32772, 32773, 32774, 32785, 32791, 32789, 32790, 32800, 105, 32771, 32794, 32777, 8, 104, 32780})
+  for (int id : {32772, 32773, 32774, 32785, 32791, 32789, 32790, 32800, 32806, 32807,
+                 32808, 32809, 32805, 105,   32771, 32794, 32777, 8,     104,   32780})
     EXPECT_TRUE(w.window->findChild<QAction*>(QString("id%1").arg(id))->isEnabled()) << id;
   // Continue game only while a game is stopped.
   EXPECT_FALSE(w.window->findChild<QAction*>("id32801")->isEnabled());
@@ -608,6 +611,59 @@ void writeSavedGame(const QString& name, const QByteArray& text) {
   QFile file("Save/" + name);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
   file.write(text);
+}
+
+// Exchange with other programs: a game out to PDN and back in, positions
+// through the clipboard, and a bad one that leaves the game as it was.
+TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
+  InFreshWorkDir work;
+  Window w(Russian);
+  w.click(2, 2);  // c3-d4
+  w.click(3, 3);
+  w.click(5, 5);  // f6-e5
+  w.click(4, 4);
+  const QString pdn = QDir::current().absoluteFilePath("game.pdn");
+  const auto choose = [pdn](QFileDialog* files) {
+    files->selectFile(pdn);
+    QMetaObject::invokeMethod(files, "accept");
+  };
+  whenDialogOpensLater<QFileDialog>(choose);
+  w.window->dispatch(32806);
+  QFile written(pdn);
+  ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+  const QByteArray text = written.readAll();
+  EXPECT_TRUE(text.contains("[GameType \"25")) << text.toStdString();
+  EXPECT_TRUE(text.contains("1. c3-d4 f6-e5")) << text.toStdString();
+
+  w.window->dispatch(32808);
+  EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("W:"))
+      << QGuiApplication::clipboard()->text().toStdString();
+
+  // Two humans by name, Black to move from a position of its own.
+  lastGame.player1Name = "Ann";
+  lastGame.player2Name = "Bob";
+  QGuiApplication::clipboard()->setText("B:Wc3,e3:Bd6,Kh8");
+  shownMessages.clear();
+  w.window->dispatch(32809);
+  EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?"}));  // answered No
+  EXPECT_EQ(w.lines(), (QStringList{" 0."}));
+  EXPECT_EQ(w.listing.sideToMove(), Black);
+  EXPECT_EQ(w.game->board[7][7].kind, King);
+  EXPECT_EQ(w.game->board[2][2].kind, Man);
+  EXPECT_EQ(w.game->gameRunning, 1);
+
+  QGuiApplication::clipboard()->setText("not a position");
+  shownMessages.clear();
+  w.window->dispatch(32809);
+  ASSERT_EQ(shownMessages.size(), 1u);
+  EXPECT_EQ(shownMessages[0].rfind("The clipboard holds no Russian position.", 0), 0u) << shownMessages[0];
+  EXPECT_EQ(w.game->board[7][7].kind, King);  // the game stays
+
+  whenDialogOpensLater<QFileDialog>(choose);
+  w.window->dispatch(32807);
+  EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        f6-e5"}));
+  EXPECT_EQ(w.game->board[2][2].kind, Empty);  // the start position replayed
+  lastGame = {};
 }
 
 TEST(Shell, SaveDialogProposesAName) {

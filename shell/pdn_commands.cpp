@@ -1,0 +1,105 @@
+// The Game menu's exchange with other draughts programs: PDN files and FEN
+// positions through the clipboard.
+
+#include <QClipboard>
+#include <QDate>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <memory>
+
+#include "core/game/new_game.h"
+#include "core/game/settings.h"
+#include "core/platform/file_write.h"
+#include "core/platform/host.h"
+#include "core/records/fen.h"
+#include "core/records/listing.h"
+#include "core/records/pdn.h"
+#include "core/rules/game_state.h"
+#include "shell/main_window.h"
+#include "shell/network_game.h"
+
+namespace velmora {
+
+namespace {
+
+// A PDN file larger than this is not a file of games.
+constexpr qint64 kMaxPdnBytes = 64 << 20;
+
+void tell(const std::string& text) { host.messageBox(text, MessageIcon::Error, MessageButtons::Ok); }
+
+}  // namespace
+
+void MainWindow::exportPdn() {
+  const QString path = QFileDialog::getSaveFileName(this, "Export PDN", QString::fromStdString(exportSettings.folder),
+                                                    "PDN game (*.pdn)");
+  if (path.isEmpty()) return;
+  exportSettings.folder = QFileInfo(path).absolutePath().toStdString();
+  PdnTags tags;
+  tags.date = QDate::currentDate().toString("yyyy.MM.dd").toStdString();
+  tags.event = "Velmora game";
+  if (!replaceFile(QFile::encodeName(path).toStdString(), writePdn(game_, listing_.moveCount(), tags)))
+    tell("Cannot write " + path.toStdString());
+}
+
+void MainWindow::importPdn() {
+  const QString path = QFileDialog::getOpenFileName(this, "Import PDN", QString::fromStdString(exportSettings.folder),
+                                                    "PDN games (*.pdn *.txt);;All files (*)");
+  if (path.isEmpty()) return;
+  exportSettings.folder = QFileInfo(path).absolutePath().toStdString();
+  QFile file(path);
+  if (file.size() > kMaxPdnBytes) return tell(path.toStdString() + " is too large to be a PDN file.");
+  if (!file.open(QIODevice::ReadOnly)) return tell("Cannot read " + path.toStdString());
+  const QByteArray bytes = file.readAll();
+  std::vector<PdnGame> games;
+  if (auto why = parsePdn(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), games))
+    return tell(*why);
+  if (games.empty()) return tell("The file holds no game.");
+  size_t chosen = 0;
+  if (games.size() > 1) {
+    QStringList names;
+    for (size_t i = 0; i < games.size(); ++i)
+      names << QString("%1. %2").arg(i + 1).arg(QString::fromStdString(games[i].summary()));
+    bool ok = false;
+    const QString name =
+        QInputDialog::getItem(this, "Import PDN", "The file holds several games:", names, 0, false, &ok);
+    if (!ok) return;
+    chosen = static_cast<size_t>(names.indexOf(name));
+  }
+  // Checked before the game on the board is let go: a game that cannot be
+  // read leaves it as it was.
+  auto check = std::make_unique<GameState>();
+  if (auto why = readPdnGame(games[chosen], *check, game_.gameType)) return tell(*why);
+  if (!promptSaveGame()) return;
+  network_->end();
+  takeOverPdnGame(game_, listing_, games[chosen], game_.gameType);
+  placeWindow();
+  refresh();
+}
+
+void MainWindow::copyFen() {
+  // The position shown, with the side to move of the listing's line.
+  auto shown = std::make_unique<GameState>(game_);
+  shown->plyCount = listing_.shownMoves();
+  QGuiApplication::clipboard()->setText(QString::fromStdString(writeFen(*shown)));
+}
+
+void MainWindow::pasteFen() {
+  const std::string fen = QGuiApplication::clipboard()->text().toStdString();
+  auto check = std::make_unique<GameState>();
+  if (auto why = readFen(fen, game_.gameType, *check))
+    return tell("The clipboard holds no " + std::string(gameTypeName(game_.gameType)) + " position.\n" + *why);
+  if (!promptSaveGame()) return;
+  network_->end();
+  // The players of the New game dialog, in the variant on the board.
+  NewGameChoice choice = rememberedChoice();
+  choice.gameType = game_.gameType;
+  choice.giveAway = game_.giveAway != 0;
+  startGameFromFen(game_, listing_, scratch_, choice, fen);
+  placeWindow();
+  refresh();
+}
+
+}  // namespace velmora
