@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/platform/little_endian.h"
+
 namespace velmora {
 
 namespace {
@@ -11,17 +13,6 @@ namespace {
 constexpr size_t kFileHeaderBytes = 14;
 constexpr std::uint32_t kUncompressed = 0;
 constexpr std::uint32_t kBitFields = 3;  // 32-bit pixels with masks; only the usual ones are read
-
-std::uint32_t le32(std::string_view b, size_t at) {
-  return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
-}
-
-int le16(std::string_view b, size_t at) {
-  return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
-}
 
 std::uint32_t rgbAt(std::string_view b, size_t at) {  // stored blue, green, red
   return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |

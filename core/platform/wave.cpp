@@ -4,6 +4,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "core/platform/little_endian.h"
+
 namespace velmora {
 
 namespace {
@@ -11,17 +13,6 @@ namespace {
 constexpr int kFormatPcm = 1;
 constexpr int kFormatFloat = 3;
 constexpr int kFormatExtensible = 0xFFFE;
-
-std::uint32_t le32(std::string_view b, size_t at) {
-  return static_cast<std::uint32_t>(static_cast<unsigned char>(b[at])) |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 1])) << 8 |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 2])) << 16 |
-         static_cast<std::uint32_t>(static_cast<unsigned char>(b[at + 3])) << 24;
-}
-
-int le16(std::string_view b, size_t at) {
-  return static_cast<unsigned char>(b[at]) | static_cast<unsigned char>(b[at + 1]) << 8;
-}
 
 std::optional<SampleFormat> sampleFormat(int tag, int bits) {
   if (tag == kFormatFloat) return bits == 32 ? std::optional(SampleFormat::Float32) : std::nullopt;

@@ -29,12 +29,7 @@ struct Game {
   }
 
   // Plays the move with this text from the shown position, as mouse entry does.
-  void play(const std::string& text) {
-    generateMoves(state->legalMoves, *state, listing.sideToMove());
-    for (int i = 0; i < state->moveCount; ++i)
-      if (moveText(state->legalMoves[i]) == text) return playMove(*state, listing, i);
-    FAIL() << text << " is not legal";
-  }
+  void play(const std::string& text) { test::playListed(*state, listing, text); }
 };
 
 TEST(Listing, LinesNumberWhiteMovesAndIndentBlackOnes) {

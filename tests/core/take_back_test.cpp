@@ -28,12 +28,7 @@ struct Game {
     state->players[Black].type = black;
     refreshListing(listing, *state, 0);
   }
-  void play(const std::string& text) {
-    generateMoves(state->legalMoves, *state, listing.sideToMove());
-    for (int i = 0; i < state->moveCount; ++i)
-      if (moveText(state->legalMoves[i]) == text) return playMove(*state, listing, i);
-    FAIL() << text << " is not legal";
-  }
+  void play(const std::string& text) { test::playListed(*state, listing, text); }
   std::string shown() const { return writePosition(*state).substr(2); }
 };
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/game/play.h"
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
@@ -42,6 +43,13 @@ std::vector<std::string> moveTexts(GameState& state) {
   std::vector<std::string> texts;
   for (int i = 0; i < state.moveCount; ++i) texts.push_back(moveText(state.legalMoves[i]));
   return texts;
+}
+
+void playListed(GameState& state, MoveListing& listing, const std::string& text) {
+  generateMoves(state.legalMoves, state, listing.sideToMove());
+  for (int i = 0; i < state.moveCount; ++i)
+    if (moveText(state.legalMoves[i]) == text) return playMove(state, listing, i);
+  FAIL() << text << " is not legal";
 }
 
 }  // namespace velmora::test

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/records/listing.h"
 #include "core/rules/game_state.h"
 
 namespace velmora::test {
@@ -21,5 +22,9 @@ std::vector<std::string> moves(GameState& state);
 
 // Only the move texts.
 std::vector<std::string> moveTexts(GameState& state);
+
+// Plays the legal move with this text from the listing's shown position, as
+// mouse entry does; the test fails when there is none.
+void playListed(GameState& state, MoveListing& listing, const std::string& text);
 
 }  // namespace velmora::test
