@@ -116,6 +116,7 @@ void MainWindow::createMenus() {
   QAction* pause = add(gameMenu, {"Pause", CmdPause, QKeySequence("P")});
   pause->setShortcuts({QKeySequence("P"), QKeySequence(Qt::Key_Pause)});
   pause->setCheckable(true);
+
   gameMenu->addSeparator();
   add(gameMenu, {"Load...", CmdLoad, QKeySequence("Ctrl+L")});
   add(gameMenu, {"Save...", CmdSave, QKeySequence("Ctrl+S")});
@@ -444,6 +445,13 @@ void MainWindow::updateCursor() {
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {
+  // The menu and its shortcuts are greyed while the computer thinks, which
+  // is when a game of two computers is paused: the window takes the key.
+  if ((event->key() == Qt::Key_P || event->key() == Qt::Key_Pause) && event->modifiers() == Qt::NoModifier &&
+      game_.thinking) {
+    dispatch(CmdPause);
+    return;
+  }
   // The arrow keys move through the listing wherever the focus is. A key the
   // listing does not take comes back up to this window: it stops here.
   if (forwardingKey_) {

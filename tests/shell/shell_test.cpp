@@ -396,8 +396,11 @@ TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
   });
   w.window->dispatch(32772);
   ASSERT_TRUE(pause->isEnabled());
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() >= 2; }, 60000));
-  w.window->dispatch(32804);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() >= 2 && w.game->thinking; }, 60000));
+  // While the computer thinks the menu is greyed, but the key is taken.
+  EXPECT_FALSE(w.window->menuBar()->isEnabled());
+  QTest::keyClick(w.window.get(), Qt::Key_P);
+  EXPECT_TRUE(pause->isChecked());
   ASSERT_TRUE(QTest::qWaitFor([&] { return !w.game->thinking && !w.game->showingMove; }, 60000));
   const int held = w.listing.moveCount();
   QTest::qWait(600);
