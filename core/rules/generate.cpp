@@ -4,6 +4,7 @@
 #include "core/rules/generate.h"
 
 #include <bit>
+#include <cassert>
 #include <cstring>
 
 #include "core/rules/generator_parts.h"
@@ -46,13 +47,11 @@ constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choi
 // clang-format on
 // Russian's choice is its own and made in generateRussian.
 
-// The mover's and the opponent's pieces as one bit per column for each row,
-// found in one pass; walking the rows upwards and the bits from the lowest is
-// the scan order. Rows and columns are shifted by one so that the squares
-// around any square can be read without bounds checks.
+// The mover's and the opponent's pieces, rows as GameState::pieceRows keeps
+// them; walking the rows upwards and the bits from the lowest is the scan order.
 struct Pieces {
-  std::uint32_t own[kMaxBoardSize + 2];
-  std::uint32_t opponent[kMaxBoardSize + 2];
+  const std::uint32_t* own;
+  const std::uint32_t* opponent;
 
   // Whether an opponent piece stands on one of the eight squares around (x, y).
   bool opponentNextTo(int x, int y) const {
@@ -66,11 +65,14 @@ struct Pieces {
   }
 };
 
+Pieces piecesOf(const Context& g) { return Pieces{g.state.pieceRows[g.mover], g.state.pieceRows[g.opponent]}; }
+
 template <int N>
-void findPiecesOn(const Context& g, Pieces& p) {
-  p.own[0] = p.opponent[0] = p.own[N + 1] = p.opponent[N + 1] = 0;
+void readPieceRowsOn(GameState& state) {
+  auto& rows = state.pieceRows;
+  for (int side = 0; side < 2; ++side) rows[side][0] = rows[side][N + 1] = 0;
   for (int y = 0; y < N; ++y) {
-    const Cell* cells = g.state.board[y];
+    const Cell* cells = state.board[y];
     std::uint32_t occupied = 0, black = 0;
     // Kinds are 0, 1 or 2 and sides 0 or 1, so (kind + 1) / 2 is 1 exactly
     // for a piece and the side is its own bit.
@@ -80,18 +82,33 @@ void findPiecesOn(const Context& g, Pieces& p) {
       black |= static_cast<std::uint32_t>(cells[x].side) << (x + 1);
     }
     // An empty cell's side is stale and falls out with `occupied`.
-    const std::uint32_t own = occupied & (g.mover == White ? ~black : black);
-    p.own[y + 1] = own;
-    p.opponent[y + 1] = occupied & ~own;
+    rows[Black][y + 1] = occupied & black;
+    rows[White][y + 1] = occupied & ~black;
   }
 }
 
-void findPieces(const Context& g, Pieces& p) {
-  switch (g.n) {
-    case 10: return findPiecesOn<10>(g, p);
-    case 12: return findPiecesOn<12>(g, p);
-    default: return findPiecesOn<8>(g, p);
+void readPieceRows(GameState& state) {
+  std::memset(state.pieceRows, 0, sizeof state.pieceRows);
+  switch (state.boardSize) {
+    case 10: readPieceRowsOn<10>(state); break;
+    case 12: readPieceRowsOn<12>(state); break;
+    default: readPieceRowsOn<8>(state); break;
   }
+  state.pieceRowsValid = 1;
+}
+
+// Whether the kept rows are those of the board, for the debug builds' check.
+[[maybe_unused]] bool pieceRowsMatchBoard(const GameState& state) {
+  for (int y = 0; y < kMaxBoardSize; ++y)
+    for (int x = 0; x < kMaxBoardSize; ++x) {
+      const Cell& c = state.board[y][x];
+      const bool inside = x < state.boardSize && y < state.boardSize;
+      for (int side = 0; side < 2; ++side) {
+        const bool bit = y + 1 < kMaxBoardSize + 2 && ((state.pieceRows[side][y + 1] >> (x + 1)) & 1u) != 0;
+        if (bit != (inside && c.kind != Empty && c.side == side)) return false;
+      }
+    }
+  return true;
 }
 
 // Calls visit(x, y) for every piece in scan order.
@@ -128,8 +145,7 @@ void plainPass(Context& g, const Pieces& p) {
 // family are called directly in the hot loops.
 template <const VariantRules& rules>
 void generateTabled(Context& g) {
-  Pieces pieces;
-  findPieces(g, pieces);
+  const Pieces pieces = piecesOf(g);
   capturePass<rules>(g, pieces, Empty);
   if (g.state.moveCount > 0) {
     if (rules.choice == Choice::GreatestNumber) keepGreatestNumber(g);
@@ -142,8 +158,7 @@ void generateTabled(Context& g) {
 // Russian: kings' captures come first and exclude the men's.
 
 void generateRussian(Context& g) {
-  Pieces pieces;
-  findPieces(g, pieces);
+  const Pieces pieces = piecesOf(g);
   capturePass<kRussian>(g, pieces, King);
   if (g.state.moveCount > 0) {
     keepGreatestNumber(g);
@@ -160,6 +175,8 @@ void generateRussian(Context& g) {
 }  // namespace
 
 void generateMoves(MoveRecord* list, GameState& state, int side) {
+  if (!state.pieceRowsValid) readPieceRows(state);
+  assert(pieceRowsMatchBoard(state));
   state.moveCount = 0;
   state.moverSide = side;
   state.opponentSide = otherSide(side);
@@ -187,6 +204,23 @@ int captureQuality(const MoveRecord& move) {
   return quality;
 }
 
+namespace {
+
+constexpr std::uint32_t bitOf(int x) { return 1u << (x + 1); }
+
+// Whether the move is one the kept piece rows can follow: a side and kinds
+// the board's pieces can have. A record from outside may hold anything.
+bool rowsCanFollow(const MoveRecord& move) {
+  if ((move.pieceSide & ~1) != 0 || move.pieceKind < Man || move.pieceKind > King) return false;
+  const MoveStep& last = move.finalStep();
+  if (last.kindAfter < Man || last.kindAfter > King) return false;
+  for (int k = 0; k < move.captureCount; ++k)
+    if (move.steps[k].capturedKind < Man || move.steps[k].capturedKind > King) return false;
+  return true;
+}
+
+}  // namespace
+
 // Captured pieces, then the origin, then the destination: a capture may end on
 // its own starting square.
 void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
@@ -202,6 +236,17 @@ void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
   state.board[move.fromY][move.fromX].kind = Empty;
   const MoveStep& last = move.finalStep();
   state.board[last.toY][last.toX] = Cell{last.kindAfter, move.pieceSide};
+
+  if (!state.pieceRowsValid) return;
+  if (!rowsCanFollow(move)) {
+    state.pieceRowsValid = 0;
+    return;
+  }
+  std::uint32_t* own = state.pieceRows[move.pieceSide];
+  std::uint32_t* opponent = state.pieceRows[move.pieceSide ^ 1];
+  for (int k = 0; k < move.captureCount; ++k) opponent[move.steps[k].capturedY + 1] &= ~bitOf(move.steps[k].capturedX);
+  own[move.fromY + 1] &= ~bitOf(move.fromX);
+  own[last.toY + 1] |= bitOf(last.toX);
 }
 
 void undoMove(const MoveRecord& move, GameState& state) {
@@ -211,6 +256,17 @@ void undoMove(const MoveRecord& move, GameState& state) {
   const MoveStep& last = move.finalStep();
   state.board[last.toY][last.toX].kind = Empty;
   state.board[move.fromY][move.fromX] = Cell{move.pieceKind, move.pieceSide};
+
+  if (!state.pieceRowsValid) return;
+  if (!rowsCanFollow(move)) {
+    state.pieceRowsValid = 0;
+    return;
+  }
+  std::uint32_t* own = state.pieceRows[move.pieceSide];
+  own[last.toY + 1] &= ~bitOf(last.toX);
+  own[move.fromY + 1] |= bitOf(move.fromX);
+  std::uint32_t* theirs = state.pieceRows[move.pieceSide ^ 1];
+  for (int k = 0; k < move.captureCount; ++k) theirs[move.steps[k].capturedY + 1] |= bitOf(move.steps[k].capturedX);
 }
 
 }  // namespace velmora
