@@ -81,30 +81,14 @@ TEST(GeneratorOracle, RandomGamesOfEveryVariant) {
   EXPECT_GT(positions, 50000);
 }
 
-// A position text with men and kings of both sides scattered over the
-// squares pieces stand on; kings from the start reach the flying and
-// sideways captures that games reach only late.
-std::string randomPosition(GameType type, std::mt19937& random) {
-  const int n = boardSizeOf(type);
-  const bool everySquare = variantInfo(type).setUp != SetUp::Diagonal;
-  const char pieces[] = "wbWB";
-  std::string text = random() % 2 ? "W:" : "B:";
-  for (int y = n - 1; y >= 0; --y) {
-    for (int x = 0; x < n; ++x) {
-      const bool used = everySquare || (x + y) % 2 == 0;
-      text += used && random() % 100 < 30 ? pieces[random() % 4] : '.';
-    }
-    if (y > 0) text += '/';
-  }
-  return text;
-}
-
+// Kings from the start reach the flying and sideways captures that games
+// reach only late.
 TEST(GeneratorOracle, RandomPositionsWithKings) {
   int positions = 0, withCaptures = 0;
   for (GameType type = 0; type < kVariantCount; ++type) {
     std::mt19937 random(77 + static_cast<unsigned>(type));
     for (int k = 0; k < 40; ++k) {
-      const std::string text = randomPosition(type, random);
+      const std::string text = test::randomPositionText(type, random, 30);
       auto s = test::position(type, text);
       generateMoves(s->legalMoves, *s, s->sideToMove());
       withCaptures += s->moveCount > 0 && s->legalMoves[0].captureCount > 0;
