@@ -51,6 +51,7 @@ struct GameState {
   // pieceRowsValid is set; whatever else writes the board calls boardWritten,
   // and the next generateMoves reads them afresh.
   std::uint32_t pieceRows[2][kMaxBoardSize + 2] = {};
+  std::uint32_t kingRows[2][kMaxBoardSize + 2] = {};  // the kings among them
   std::int32_t pieceRowsValid = 0;
   SquareMarks marks[kMaxBoardSize][kMaxBoardSize] = {};  // marks[y][x], as the board
 

@@ -51,21 +51,25 @@ constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choi
 // them; walking the rows upwards and the bits from the lowest is the scan order.
 struct Pieces {
   const std::uint32_t* own;
+  const std::uint32_t* ownKings;
   const std::uint32_t* opponent;
 
-  // Whether an opponent piece stands on one of the eight squares around (x, y).
-  bool opponentNextTo(int x, int y) const {
-    return (((opponent[y] | opponent[y + 1] | opponent[y + 2]) >> x) & 7u) != 0;
+  // Row y's pieces (bits as kept) with an opponent piece on one of the eight
+  // squares around them.
+  std::uint32_t nextToOpponent(int y) const {
+    const std::uint32_t near = opponent[y] | opponent[y + 1] | opponent[y + 2];
+    return near | near << 1 | near >> 1;
   }
-  // Whether one stands two squares away along the row or the column.
-  bool opponentTwoAway(int x, int y, int n) const {
-    const std::uint32_t row = (opponent[y + 1] << 1) >> x;  // columns x - 2 and x + 2 at bits 0 and 4
+  // Those with one two squares away along the row or the column.
+  std::uint32_t twoFromOpponent(int y, int n) const {
     const std::uint32_t column = (y >= 2 ? opponent[y - 1] : 0u) | (y + 2 < n ? opponent[y + 3] : 0u);
-    return (row & 0x11u) != 0 || ((column >> (x + 1)) & 1u) != 0;
+    return opponent[y + 1] << 2 | opponent[y + 1] >> 2 | column;
   }
 };
 
-Pieces piecesOf(const Context& g) { return Pieces{g.state.pieceRows[g.mover], g.state.pieceRows[g.opponent]}; }
+Pieces piecesOf(const Context& g) {
+  return Pieces{g.state.pieceRows[g.mover], g.state.kingRows[g.mover], g.state.pieceRows[g.opponent]};
+}
 
 template <int N>
 void readPieceRowsOn(GameState& state) {
@@ -84,11 +88,14 @@ void readPieceRowsOn(GameState& state) {
     // An empty cell's side is stale and falls out with `occupied`.
     rows[Black][y + 1] = occupied & black;
     rows[White][y + 1] = occupied & ~black;
+    for (int x = 0; x < N; ++x)
+      if (cells[x].kind == King) state.kingRows[cells[x].side & 1][y + 1] |= 1u << (x + 1);
   }
 }
 
 void readPieceRows(GameState& state) {
   std::memset(state.pieceRows, 0, sizeof state.pieceRows);
+  std::memset(state.kingRows, 0, sizeof state.kingRows);
   switch (state.boardSize) {
     case 10: readPieceRowsOn<10>(state); break;
     case 12: readPieceRowsOn<12>(state); break;
@@ -106,39 +113,53 @@ void readPieceRows(GameState& state) {
       for (int side = 0; side < 2; ++side) {
         const bool bit = y + 1 < kMaxBoardSize + 2 && ((state.pieceRows[side][y + 1] >> (x + 1)) & 1u) != 0;
         if (bit != (inside && c.kind != Empty && c.side == side)) return false;
+        const bool king = y + 1 < kMaxBoardSize + 2 && ((state.kingRows[side][y + 1] >> (x + 1)) & 1u) != 0;
+        if (king != (inside && c.kind == King && c.side == side)) return false;
       }
     }
   return true;
 }
 
-// Calls visit(x, y) for every piece in scan order.
-template <class Visit>
-void forEachPiece(const Context& g, const Pieces& p, Visit visit) {
-  for (int y = 0; y < g.n; ++y)
-    for (std::uint32_t bits = p.own[y + 1]; bits != 0; bits &= bits - 1) visit(std::countr_zero(bits) - 1, y);
+// Row y's pieces whose capture search can find anything: short searches need
+// an opponent piece next to the piece (or, for a Frisian man, two squares
+// away in a straight line); long ones are always searched.
+std::uint32_t reachable(const Pieces& p, Reach reach, std::uint32_t pieces, int y, int n) {
+  if (reach == Reach::Long) return pieces;
+  std::uint32_t near = p.nextToOpponent(y);
+  if (reach == Reach::ShortAndStraight) near |= p.twoFromOpponent(y, n);
+  return pieces & near;
 }
 
 // Runs the capture search of each piece whose kind is `only` (any kind when
-// Empty), lifted off its square so that the square counts as empty during
-// its own search.
+// Empty) in scan order, rows upwards and columns from the left, lifted off
+// its square so that the square counts as empty during its own search.
 template <const VariantRules& rules>
 void capturePass(Context& g, const Pieces& p, int only) {
-  forEachPiece(g, p, [&](int x, int y) {
-    Cell& c = g.at(x, y);
-    const int kind = c.kind;
-    if (only != Empty && kind != only) return;
-    const Reach reach = kind == Man ? rules.manReach : rules.kingReach;
-    if (reach == Reach::Short && !p.opponentNextTo(x, y)) return;
-    if (reach == Reach::ShortAndStraight && !p.opponentNextTo(x, y) && !p.opponentTwoAway(x, y, g.n)) return;
-    c.kind = Empty;
-    (kind == Man ? rules.manCapture : rules.kingCapture)(g, x, y, 0, Start{x, y, kind});
-    c.kind = kind;
-  });
+  for (int y = 0; y < g.n; ++y) {
+    const std::uint32_t kings = p.ownKings[y + 1], men = p.own[y + 1] & ~kings;
+    std::uint32_t bits = 0;
+    if (only != King) bits |= reachable(p, rules.manReach, men, y, g.n);
+    if (only != Man) bits |= reachable(p, rules.kingReach, kings, y, g.n);
+    for (; bits != 0; bits &= bits - 1) {
+      const int x = std::countr_zero(bits) - 1;
+      const int kind = (kings >> (x + 1)) & 1u ? King : Man;
+      Cell& c = g.at(x, y);
+      c.kind = Empty;
+      (kind == Man ? rules.manCapture : rules.kingCapture)(g, x, y, 0, Start{x, y, kind});
+      c.kind = kind;
+    }
+  }
 }
 
 template <const VariantRules& rules>
 void plainPass(Context& g, const Pieces& p) {
-  forEachPiece(g, p, [&](int x, int y) { (g.at(x, y).kind == Man ? rules.manPlain : rules.kingPlain)(g, x, y); });
+  for (int y = 0; y < g.n; ++y) {
+    const std::uint32_t kings = p.ownKings[y + 1];
+    for (std::uint32_t bits = p.own[y + 1]; bits != 0; bits &= bits - 1) {
+      const int x = std::countr_zero(bits) - 1;
+      ((kings >> (x + 1)) & 1u ? rules.kingPlain : rules.manPlain)(g, x, y);
+    }
+  }
 }
 
 // One instance per variant family, so that the searches and plain moves of the
@@ -242,11 +263,16 @@ void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
     state.pieceRowsValid = 0;
     return;
   }
-  std::uint32_t* own = state.pieceRows[move.pieceSide];
-  std::uint32_t* opponent = state.pieceRows[move.pieceSide ^ 1];
-  for (int k = 0; k < move.captureCount; ++k) opponent[move.steps[k].capturedY + 1] &= ~bitOf(move.steps[k].capturedX);
-  own[move.fromY + 1] &= ~bitOf(move.fromX);
-  own[last.toY + 1] |= bitOf(last.toX);
+  const int side = move.pieceSide;
+  for (int k = 0; k < move.captureCount; ++k) {
+    const std::uint32_t out = ~bitOf(move.steps[k].capturedX);
+    state.pieceRows[side ^ 1][move.steps[k].capturedY + 1] &= out;
+    state.kingRows[side ^ 1][move.steps[k].capturedY + 1] &= out;
+  }
+  state.pieceRows[side][move.fromY + 1] &= ~bitOf(move.fromX);
+  state.kingRows[side][move.fromY + 1] &= ~bitOf(move.fromX);
+  state.pieceRows[side][last.toY + 1] |= bitOf(last.toX);
+  if (last.kindAfter == King) state.kingRows[side][last.toY + 1] |= bitOf(last.toX);
 }
 
 void undoMove(const MoveRecord& move, GameState& state) {
@@ -262,11 +288,16 @@ void undoMove(const MoveRecord& move, GameState& state) {
     state.pieceRowsValid = 0;
     return;
   }
-  std::uint32_t* own = state.pieceRows[move.pieceSide];
-  own[last.toY + 1] &= ~bitOf(last.toX);
-  own[move.fromY + 1] |= bitOf(move.fromX);
-  std::uint32_t* theirs = state.pieceRows[move.pieceSide ^ 1];
-  for (int k = 0; k < move.captureCount; ++k) theirs[move.steps[k].capturedY + 1] |= bitOf(move.steps[k].capturedX);
+  const int side = move.pieceSide;
+  state.pieceRows[side][last.toY + 1] &= ~bitOf(last.toX);
+  state.kingRows[side][last.toY + 1] &= ~bitOf(last.toX);
+  state.pieceRows[side][move.fromY + 1] |= bitOf(move.fromX);
+  if (move.pieceKind == King) state.kingRows[side][move.fromY + 1] |= bitOf(move.fromX);
+  for (int k = 0; k < move.captureCount; ++k) {
+    const MoveStep& s = move.steps[k];
+    state.pieceRows[side ^ 1][s.capturedY + 1] |= bitOf(s.capturedX);
+    if (s.capturedKind == King) state.kingRows[side ^ 1][s.capturedY + 1] |= bitOf(s.capturedX);
+  }
 }
 
 }  // namespace velmora
