@@ -84,7 +84,7 @@ row() {  # label, then one median per cli
   shift
   printf '%-18s' "$label"
   for v in "$@"; do printf ' %14s' "$v"; done
-  [[ $# -eq 2 ]] && awk -v a="$1" -v b="$2" 'BEGIN { printf " %7.2f", a > 0 ? b / a : 0 }'
+  [[ $# -eq 2 ]] && awk -v a="$1" -v b="$2" 'BEGIN { printf " %7.2f", (a > 0 ? b / a : 0) }'
   printf '\n'
 }
 
