@@ -212,6 +212,28 @@ const Ordered* orderMoves(Walk& w, const MoveRecord* moves, int n, int level, Mo
   return order;
 }
 
+// Nodes from this level up look at their children's entries first.
+constexpr int kCutoffLevel = 1;
+
+// Whether a child's entry already settles the node: a reply the table knows
+// to score at most `alpha` for the computer, or at least `beta` for the
+// opponent, cuts the node off before any subtree is searched. The look-ups
+// cost a key change and a probe per move, less than the subtrees they spare
+// from this level up; the opponent's nodes at level 0 have no entries.
+bool childCutoff(Walk& w, const MoveRecord* moves, int n, int childLevel, Mover childMover, int alpha, int beta,
+                 int& value) {
+  for (int i = 0; i < n; ++i) {
+    const TableEntry* e = find(nodeKey(w.key ^ keyChange(moves[i]), childLevel, childMover));
+    if (!e) continue;
+    const int bound = e->bound & 3;
+    if (childMover == Opponent ? bound != Lower && e->value <= alpha : bound != Upper && e->value >= beta) {
+      value = e->value;
+      return true;
+    }
+  }
+  return false;
+}
+
 void rememberCutoff(Walk& w, const MoveRecord& move, int level, Mover mover) {
   const int identity = moveIdentity(move);
   counters[mover][w.lastMove] = identity;
@@ -235,6 +257,8 @@ int minNode(Walk& w, int level, int alpha, int beta) {
   generateMoves(moves, g, g.aiSide);
   const int n = g.moveCount;
   if (n == 0) return kComputerStuck - level;
+  int known = 0;
+  if (level >= kCutoffLevel && childCutoff(w, moves, n, level, Opponent, alpha, beta, known)) return known;
 
   const Ordered* order = orderMoves(w, moves, n, level, Computer, hintFor(entry, n));
   int best = kInitialMinBest, bestIndex = order[0].index;
@@ -290,6 +314,8 @@ int maxNode(Walk& w, int level, int alpha, int beta) {
   generateMoves(moves, g, g.aiOpponent);
   const int n = g.moveCount;
   if (n == 0) return kOpponentStuck - level;
+  int known = 0;
+  if (level > kCutoffLevel && childCutoff(w, moves, n, level - 1, Computer, alpha, beta, known)) return known;
 
   const Ordered* order = orderMoves(w, moves, n, level, Opponent, hintFor(entry, n));
   int best = kInitialMaxBest, bestIndex = order[0].index;

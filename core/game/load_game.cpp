@@ -17,6 +17,7 @@ void takeOverLoadedGame(GameState& game, MoveListing& listing, const GameState& 
   std::copy(std::begin(loaded.players), std::end(loaded.players), std::begin(game.players));
   std::memcpy(game.gameRecord, loaded.gameRecord, sizeof game.gameRecord);
   std::memcpy(game.board, loaded.board, sizeof game.board);
+  game.boardWritten();
   game.plyCount = loaded.plyCount;
 
   game.gameModified = 0;

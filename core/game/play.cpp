@@ -42,6 +42,7 @@ std::function<void()> stillShowing(std::function<void()> next) {
 void showCaptureSteps(CaptureShow& show, int steps) {
   GameState& game = *show.game;
   std::memcpy(game.board, show.before, sizeof show.before);
+  game.boardWritten();
   MoveRecord partial = show.move;
   partial.captureCount = static_cast<std::int8_t>(steps);
   applyMove(partial, show.replay, game);

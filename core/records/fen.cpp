@@ -157,6 +157,7 @@ std::optional<std::string> readFen(std::string_view fen, GameType type, GameStat
 
   setUpBoard(state, type);
   std::memcpy(state.board, reader.board, sizeof state.board);
+  state.boardWritten();
   const int side = pdnColour(type, colourOf(first[0]));
   state.start.custom = side != White || !isStartOf(type, reader.board) ? 1 : 0;
   state.start.side = side;

@@ -33,6 +33,7 @@ void showListedPosition(GameState& game, GameState& scratch, const MoveListing& 
   setUpStartOf(scratch, game);
   for (int j = 0; j < listing.shownMoves(); ++j) applyMove(game.gameRecord[j], scratch.gameRecord[j], scratch);
   std::memcpy(game.board, scratch.board, sizeof game.board);
+  game.boardWritten();
   clearSelection(game);
 }
 

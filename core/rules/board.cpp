@@ -50,6 +50,7 @@ int setUpBoard(GameState& state, GameType type) {
   state.start.custom = 0;
   state.start.side = White;
   std::memset(state.board, 0, sizeof state.board);
+  state.boardWritten();
   state.boardSize = boardSizeOf(type);
   const int n = state.boardSize;
 
@@ -77,7 +78,10 @@ void setUpStartOf(GameState& state, const GameState& game) {
   const StartPosition start = game.start;  // a copy: setUpBoard resets it when state is game
   setUpBoard(state, game.gameType);
   state.start = start;
-  if (start.custom) std::memcpy(state.board, start.board, sizeof state.board);
+  if (start.custom) {
+    std::memcpy(state.board, start.board, sizeof state.board);
+    state.boardWritten();
+  }
 }
 
 const char* gameTypeName(GameType type) { return inTable(type) ? kVariants[type].name : "Unknown"; }

@@ -43,7 +43,16 @@ struct GameState {
   GameType gameType = American;
   std::int32_t boardSize = 8;
   Board board = {};
-  std::int32_t invertSquareColours = 0;                  // read by the board display only
+  std::int32_t invertSquareColours = 0;  // read by the board display only
+  // The pieces of each side as bits, so that the generator never reads the
+  // whole board: square (x, y) is bit x + 1 of pieceRows[side][y + 1], and
+  // rows 0 and n + 1 and bit 0 stay clear so that the squares around any
+  // square read without bounds checks. applyMove and undoMove keep them while
+  // pieceRowsValid is set; whatever else writes the board calls boardWritten,
+  // and the next generateMoves reads them afresh.
+  std::uint32_t pieceRows[2][kMaxBoardSize + 2] = {};
+  std::uint32_t kingRows[2][kMaxBoardSize + 2] = {};  // the kings among them
+  std::int32_t pieceRowsValid = 0;
   SquareMarks marks[kMaxBoardSize][kMaxBoardSize] = {};  // marks[y][x], as the board
 
   // Legal moves of the position, as the last generateMoves into it left them.
@@ -82,6 +91,9 @@ struct GameState {
   // The side to move of the record: what the rules engine, the notation and
   // the search go by. The window goes by the listing's selected line instead.
   int sideToMove() const { return (plyCount + start.side) & 1; }
+
+  // To be called after writing the board other than by applyMove or undoMove.
+  void boardWritten() { pieceRowsValid = 0; }
 };
 
 }  // namespace velmora

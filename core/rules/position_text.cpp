@@ -42,6 +42,7 @@ std::optional<std::string> readPosition(std::string_view text, GameType type, Ga
 
   setUpBoard(state, type);
   std::memset(state.board, 0, sizeof state.board);
+  state.boardWritten();
   for (int i = 0; i < n; ++i) {
     const size_t slash = rows.find('/');
     const std::string_view row = rows.substr(0, slash);

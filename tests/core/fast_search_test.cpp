@@ -127,5 +127,24 @@ TEST(FastSearch, AgreesWithTheLiteralSearchOnRandomGames) {
       static_cast<unsigned long long>(seen.fastNodes));
 }
 
+// Positions with kings of both sides and few men: long sliding moves reach
+// the same position by many paths, so the table answers many nodes, and
+// cut-offs come from the entries of children as well as of nodes.
+TEST(FastSearch, AgreesWithTheLiteralSearchOnPositionsWithKings) {
+  const std::uint64_t kFastNodes = 20000;
+  Coverage seen;
+  for (GameType type = 0; type < kVariantCount; ++type) {
+    std::mt19937 random(500 + static_cast<unsigned>(type));
+    for (int k = 0; k < 12; ++k) {
+      const std::string text = test::randomPositionText(type, random, 12);
+      auto s = test::position(type, text);
+      for (int level = 0; level <= 2; ++level)
+        if (!compare(*s, level, k % 2 == 1, kFastNodes, seen, std::string(gameTypeName(type)) + " " + text)) break;
+    }
+  }
+  EXPECT_GT(seen.compared[1], 60);
+  EXPECT_GT(seen.compared[2], 20);
+}
+
 }  // namespace
 }  // namespace velmora

@@ -16,6 +16,21 @@ std::unique_ptr<GameState> position(GameType type, const std::string& text) {
   return state;
 }
 
+std::string randomPositionText(GameType type, std::mt19937& random, unsigned percent) {
+  const int n = boardSizeOf(type);
+  const bool everySquare = variantInfo(type).setUp != SetUp::Diagonal;
+  const char pieces[] = "wbWB";
+  std::string text = random() % 2 ? "W:" : "B:";
+  for (int y = n - 1; y >= 0; --y) {
+    for (int x = 0; x < n; ++x) {
+      const bool used = everySquare || (x + y) % 2 == 0;
+      text += used && random() % 100 < percent ? pieces[random() % 4] : '.';
+    }
+    if (y > 0) text += '/';
+  }
+  return text;
+}
+
 std::unique_ptr<GameState> startPosition(GameType type) {
   auto state = std::make_unique<GameState>();
   setUpBoard(*state, type);

@@ -3,6 +3,7 @@
 // move lists compared as the lines `velmora-cli moves` prints.
 
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,11 @@ namespace velmora::test {
 
 // A state set up for `type` from a position text; the test fails on a bad text.
 std::unique_ptr<GameState> position(GameType type, const std::string& text);
+
+// A position text with men and kings of both sides scattered over the squares
+// the variant's pieces stand on, each such square taken with `percent` chance,
+// and a random side to move.
+std::string randomPositionText(GameType type, std::mt19937& random, unsigned percent);
 
 // A state at the variant's start position, White to move.
 std::unique_ptr<GameState> startPosition(GameType type);
