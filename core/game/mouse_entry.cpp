@@ -114,10 +114,7 @@ int onlyMoveThat(const GameState& game, Fits fits) {
   return found;
 }
 
-bool endsOn(const MoveRecord& m, Square s) {
-  const MoveStep& end = m.steps[std::max(m.captureCount - 1, 0)];
-  return end.toX == s.x && end.toY == s.y;
-}
+bool endsOn(const MoveRecord& m, Square s) { return m.finalStep().toX == s.x && m.finalStep().toY == s.y; }
 
 }  // namespace
 

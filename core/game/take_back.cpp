@@ -8,9 +8,7 @@ namespace velmora {
 namespace {
 
 bool humanToMoveAt(const GameState& game, const MoveListing& listing, int line) {
-  MoveListing at = listing;
-  at.selected = line;
-  return game.players[at.sideToMove()].type == HumanPlayer;
+  return game.players[listing.sideToMoveAt(line)].type == HumanPlayer;
 }
 
 bool canStep(const GameState& game, const MoveListing& listing) {

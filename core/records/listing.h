@@ -15,7 +15,9 @@ struct MoveListing {
   int firstSide = 0;  // the side to move at line 0: the game's start.side
 
   // Side to move at the selected line (firstSide with no selection).
-  int sideToMove() const { return ((selected < 0 ? 0 : selected) + firstSide) & 1; }
+  int sideToMove() const { return sideToMoveAt(selected < 0 ? 0 : selected); }
+  // Side to move at line `line`.
+  int sideToMoveAt(int line) const { return (line + firstSide) & 1; }
   // Moves leading to the shown position (0 with no selection).
   int shownMoves() const { return selected < 0 ? 0 : selected; }
   bool atLastLine() const { return static_cast<int>(lines.size()) == selected + 1; }
