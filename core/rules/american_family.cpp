@@ -50,15 +50,15 @@ void shortKingSearch(Context& g, int x, int y, int depth, const Start& start) {
 
 void diagonalManPlain(Context& g, int x, int y) {
   const int ty = y + g.forward();
-  if (ty < 0 || ty >= g.n) return;
   const int kindAfter = ty == g.promotionRow() ? King : Man;
-  if (x >= 1 && g.at(x - 1, ty).kind == Empty) addPlainMove(g, x, y, x - 1, ty, kindAfter);
-  if (x <= g.n - 2 && g.at(x + 1, ty).kind == Empty) addPlainMove(g, x, y, x + 1, ty, kindAfter);
+  // The empty rows are clear off the board, so no bounds are tested.
+  if (g.emptyAt(x - 1, ty)) addPlainMove(g, x, y, Man, x - 1, ty, kindAfter);
+  if (g.emptyAt(x + 1, ty)) addPlainMove(g, x, y, Man, x + 1, ty, kindAfter);
 }
 
 void shortKingPlain(Context& g, int x, int y) {
   const auto step = [&](int dx, int dy) __attribute__((always_inline)) {
-    if (g.inside(x + dx, y + dy) && g.at(x + dx, y + dy).kind == Empty) addPlainMove(g, x, y, x + dx, y + dy, King);
+    if (g.emptyAt(x + dx, y + dy)) addPlainMove(g, x, y, King, x + dx, y + dy, King);
   };
   step(-1, +1);
   step(+1, +1);

@@ -17,10 +17,23 @@ using namespace gen;
 
 enum class Choice { All, GreatestNumber, GreatestNumberThenQuality };
 
-// Reach of a capture search: short searches jump over a neighbouring square,
-// so a piece without an opponent piece next to it cannot capture. A Frisian
-// man also jumps along rows and columns over the piece two squares away.
-enum class Reach { Short, ShortAndStraight, Long };
+// What a piece's capture search can take at its first jump, as the pre-test
+// reads it from the rows: a piece that fails the pre-test finds nothing, so
+// its search is skipped. The short reaches list the jumps over a neighbouring
+// square (a Frisian man also jumps two squares along rows and columns); the
+// long ones follow whole lines.
+enum class Reach {
+  ForwardDiagonal,       // American family, Spanish and Thai men
+  ForwardDiagonalMen,    // Italian men, which take men only
+  FourDiagonal,          // men of the flying-king family, American kings
+  FourDiagonalStraight,  // Frisian men
+  SidewaysForward,       // Turkish men
+  SidewaysThreeForward,  // Gothic men
+  EightWay,              // Gothic kings
+  DiagonalLines,         // flying kings
+  OrthogonalLines,       // Turkish kings
+  FrisianLines           // Frisian kings
+};
 
 struct VariantRules {
   CaptureSearch manCapture;
@@ -33,42 +46,117 @@ struct VariantRules {
 };
 
 // clang-format off
-//                                    man capture        king capture       choice among captures                 man plain         king plain        man reach     king reach
-constexpr VariantRules kAmerican     {forwardManSearch,  shortKingSearch,   Choice::GreatestNumber,               diagonalManPlain, shortKingPlain,   Reach::Short, Reach::Short};
-constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
-constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
-constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
-constexpr VariantRules kItalian      {italianManSearch,  shortKingSearch,   Choice::GreatestNumberThenQuality,    diagonalManPlain, shortKingPlain,   Reach::Short, Reach::Short};
-constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
-constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::Short, Reach::Long};
-constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               turkishManPlain,  turkishKingPlain, Reach::Short, Reach::Long};
-constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               gothicManPlain,   gothicKingPlain,  Reach::Short, Reach::Short};
-constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::ShortAndStraight, Reach::Long};
+//                                    man capture        king capture       choice among captures                 man plain         king plain        man reach                     king reach
+constexpr VariantRules kAmerican     {forwardManSearch,  shortKingSearch,   Choice::GreatestNumber,               diagonalManPlain, shortKingPlain,   Reach::ForwardDiagonal,       Reach::FourDiagonal};
+constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               diagonalManPlain, flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kItalian      {italianManSearch,  shortKingSearch,   Choice::GreatestNumberThenQuality,    diagonalManPlain, shortKingPlain,   Reach::ForwardDiagonalMen,    Reach::FourDiagonal};
+constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::ForwardDiagonal,       Reach::DiagonalLines};
+constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::ForwardDiagonal,       Reach::DiagonalLines};
+constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               turkishManPlain,  turkishKingPlain, Reach::SidewaysForward,       Reach::OrthogonalLines};
+constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               gothicManPlain,   gothicKingPlain,  Reach::SidewaysThreeForward,  Reach::EightWay};
+constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::FourDiagonalStraight,  Reach::FrisianLines};
 // clang-format on
 // Russian's choice is its own and made in generateRussian.
 
-// The mover's and the opponent's pieces, rows as GameState::pieceRows keeps
-// them; walking the rows upwards and the bits from the lowest is the scan order.
+// The rows of a generator call: the mover's pieces and kings, the opponent's
+// pieces and men, and the empty squares, each as GameState::pieceRows keeps
+// them. Walking the rows upwards and the bits from the lowest is the scan order.
 struct Pieces {
   const std::uint32_t* own;
   const std::uint32_t* ownKings;
   const std::uint32_t* opponent;
+  const std::uint32_t* opponentKings;
+  const std::uint32_t* empty;
+  int n;
+  int forward;
 
-  // Row y's pieces (bits as kept) with an opponent piece on one of the eight
-  // squares around them.
-  std::uint32_t nextToOpponent(int y) const {
-    const std::uint32_t near = opponent[y] | opponent[y + 1] | opponent[y + 2];
-    return near | near << 1 | near >> 1;
+  // Row y's bits moved so that the bit of (x + dx, y) sits at x's bit.
+  static std::uint32_t shifted(std::uint32_t row, int dx) { return dx >= 0 ? row >> dx : row << -dx; }
+
+  // Row y's squares from which a piece can jump over an opponent piece
+  // (a man only, with `menOnly`) at (x + dx, y + dy) to the empty
+  // (x + 2dx, y + 2dy).
+  std::uint32_t jumpFrom(int y, int dx, int dy, bool menOnly = false) const {
+    const int land = y + 2 * dy;
+    if (land < 0 || land >= n) return 0;
+    std::uint32_t victims = opponent[y + dy + 1];
+    if (menOnly) victims &= ~opponentKings[y + dy + 1];
+    return shifted(victims, dx) & shifted(empty[land + 1], 2 * dx);
   }
-  // Those with one two squares away along the row or the column.
-  std::uint32_t twoFromOpponent(int y, int n) const {
-    const std::uint32_t column = (y >= 2 ? opponent[y - 1] : 0u) | (y + 2 < n ? opponent[y + 3] : 0u);
-    return opponent[y + 1] << 2 | opponent[y + 1] >> 2 | column;
+
+  std::uint32_t fourDiagonal(int y) const {
+    return jumpFrom(y, -1, 1) | jumpFrom(y, 1, 1) | jumpFrom(y, -1, -1) | jumpFrom(y, 1, -1);
+  }
+
+  // Whether a piece on (x, y) moving along (dx, dy) from a distance meets an
+  // opponent piece with an empty square behind it.
+  bool lineCaptures(int x, int y, int dx, int dy) const {
+    const auto inside = [this](int cx, int cy) { return cx >= 0 && cy >= 0 && cx < n && cy < n; };
+    int cx = x + dx, cy = y + dy;
+    while (inside(cx, cy) && ((empty[cy + 1] >> (cx + 1)) & 1u)) {
+      cx += dx;
+      cy += dy;
+    }
+    if (!inside(cx, cy) || !((opponent[cy + 1] >> (cx + 1)) & 1u)) return false;
+    cx += dx;
+    cy += dy;
+    return inside(cx, cy) && ((empty[cy + 1] >> (cx + 1)) & 1u);
+  }
+
+  template <std::size_t L>
+  std::uint32_t onLines(std::uint32_t pieces, int y, const int (&lines)[L][2]) const {
+    std::uint32_t found = 0;
+    for (std::uint32_t bits = pieces; bits != 0; bits &= bits - 1) {
+      const int x = std::countr_zero(bits) - 1;
+      for (const auto& d : lines)
+        if (lineCaptures(x, y, d[0], d[1])) {
+          found |= bits & -bits;
+          break;
+        }
+    }
+    return found;
+  }
+
+  // Row y's `pieces` whose capture search takes something.
+  std::uint32_t canCapture(Reach reach, std::uint32_t pieces, int y) const {
+    static constexpr int kDiagonals[4][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
+    static constexpr int kOrthogonals[4][2] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}};
+    static constexpr int kFrisianLines[8][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}, {0, 2}, {0, -2}, {2, 0}, {-2, 0}};
+    if (pieces == 0) return 0;
+    const int f = forward;
+    switch (reach) {
+      case Reach::ForwardDiagonal: return pieces & (jumpFrom(y, -1, f) | jumpFrom(y, 1, f));
+      case Reach::ForwardDiagonalMen: return pieces & (jumpFrom(y, -1, f, true) | jumpFrom(y, 1, f, true));
+      case Reach::FourDiagonal: return pieces & fourDiagonal(y);
+      case Reach::FourDiagonalStraight:
+        return pieces &
+               (fourDiagonal(y) | jumpFrom(y, 0, 2) | jumpFrom(y, 0, -2) | jumpFrom(y, 2, 0) | jumpFrom(y, -2, 0));
+      case Reach::SidewaysForward: return pieces & (jumpFrom(y, 1, 0) | jumpFrom(y, -1, 0) | jumpFrom(y, 0, f));
+      case Reach::SidewaysThreeForward:
+        return pieces &
+               (jumpFrom(y, 1, 0) | jumpFrom(y, -1, 0) | jumpFrom(y, 0, f) | jumpFrom(y, 1, f) | jumpFrom(y, -1, f));
+      case Reach::EightWay:
+        return pieces &
+               (fourDiagonal(y) | jumpFrom(y, 1, 0) | jumpFrom(y, -1, 0) | jumpFrom(y, 0, 1) | jumpFrom(y, 0, -1));
+      case Reach::DiagonalLines: return onLines(pieces, y, kDiagonals);
+      case Reach::OrthogonalLines: return onLines(pieces, y, kOrthogonals);
+      case Reach::FrisianLines: return onLines(pieces, y, kFrisianLines);
+    }
+    return pieces;
   }
 };
 
 Pieces piecesOf(const Context& g) {
-  return Pieces{g.state.pieceRows[g.mover], g.state.kingRows[g.mover], g.state.pieceRows[g.opponent]};
+  const int f = g.mover == White ? 1 : -1;
+  return Pieces{g.state.pieceRows[g.mover],
+                g.state.kingRows[g.mover],
+                g.state.pieceRows[g.opponent],
+                g.state.kingRows[g.opponent],
+                g.empty,
+                g.n,
+                f};
 }
 
 template <int N>
@@ -120,16 +208,6 @@ void readPieceRows(GameState& state) {
   return true;
 }
 
-// Row y's pieces whose capture search can find anything: short searches need
-// an opponent piece next to the piece (or, for a Frisian man, two squares
-// away in a straight line); long ones are always searched.
-std::uint32_t reachable(const Pieces& p, Reach reach, std::uint32_t pieces, int y, int n) {
-  if (reach == Reach::Long) return pieces;
-  std::uint32_t near = p.nextToOpponent(y);
-  if (reach == Reach::ShortAndStraight) near |= p.twoFromOpponent(y, n);
-  return pieces & near;
-}
-
 // Runs the capture search of each piece whose kind is `only` (any kind when
 // Empty) in scan order, rows upwards and columns from the left, lifted off
 // its square so that the square counts as empty during its own search.
@@ -138,8 +216,8 @@ void capturePass(Context& g, const Pieces& p, int only) {
   for (int y = 0; y < g.n; ++y) {
     const std::uint32_t kings = p.ownKings[y + 1], men = p.own[y + 1] & ~kings;
     std::uint32_t bits = 0;
-    if (only != King) bits |= reachable(p, rules.manReach, men, y, g.n);
-    if (only != Man) bits |= reachable(p, rules.kingReach, kings, y, g.n);
+    if (only != King) bits |= p.canCapture(rules.manReach, men, y);
+    if (only != Man) bits |= p.canCapture(rules.kingReach, kings, y);
     for (; bits != 0; bits &= bits - 1) {
       const int x = std::countr_zero(bits) - 1;
       const int kind = (kings >> (x + 1)) & 1u ? King : Man;
@@ -201,7 +279,9 @@ void generateMoves(MoveRecord* list, GameState& state, int side) {
   state.moveCount = 0;
   state.moverSide = side;
   state.opponentSide = otherSide(side);
-  Context g{state, list, state.boardSize, side, otherSide(side)};
+  Context g{state, list, state.boardSize, side, otherSide(side), {}};
+  const std::uint32_t inside = ((1u << g.n) - 1) << 1;
+  for (int y = 1; y <= g.n; ++y) g.empty[y] = inside & ~(state.pieceRows[White][y] | state.pieceRows[Black][y]);
   switch (variantInfo(state.gameType).rules) {
     case RuleFamily::American: return generateTabled<kAmerican>(g);
     case RuleFamily::International: return generateTabled<kInternational>(g);

@@ -43,11 +43,6 @@ bool lineCapture(Context& g, int x, int y, int dx, int dy, int depth, const Star
   return true;
 }
 
-void addSlidingMoves(Context& g, int x, int y, int dx, int dy) {
-  for (int tx = x + dx, ty = y + dy; g.inside(tx, ty) && g.at(tx, ty).kind == Empty; tx += dx, ty += dy)
-    addPlainMove(g, x, y, tx, ty, King);
-}
-
 namespace {
 
 // Moves the records that `keep` accepts down to the front, in their order.

@@ -3,6 +3,8 @@
 // recording of capture sequences, and the capture searches and plain-move
 // passes of each family. Internal to the rules engine.
 
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "core/rules/game_state.h"
@@ -16,9 +18,16 @@ struct Context {
   int n;  // boardSize
   int mover;
   int opponent;
+  // The empty squares of the position as generateMoves found it, rows as
+  // GameState::pieceRows keeps them: read by the plain-move passes and the
+  // capture pre-tests, never during a capture search, which changes the board.
+  std::uint32_t empty[kMaxBoardSize + 2];
 
   Cell& at(int x, int y) { return state.board[y][x]; }
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < n && y < n; }
+  // Rows 0 and n + 1 and the bits outside the board are clear, so a square
+  // one step off the board reads as occupied.
+  bool emptyAt(int x, int y) const { return (empty[y + 1] >> (x + 1)) & 1u; }
   bool full() const { return state.moveCount >= kMaxMoves; }
   int promotionRow() const { return mover == White ? n - 1 : 0; }
   int forward() const { return mover == White ? 1 : -1; }
@@ -81,24 +90,33 @@ inline bool atLimit(Context& g, int depth, const Start& start, bool crownOnLastR
   return true;
 }
 
-[[gnu::always_inline]] inline void addPlainMove(Context& g, int x, int y, int toX, int toY, int kindAfter) {
+// A plain move of the mover's piece of `kind` is stored as one block rounded
+// up to 16 bytes, built in two 64-bit words: fromX, fromY, pieceKind,
+// pieceSide, captureCount 0, then step 0's toX, toY, kindAfter. A plain move
+// captures nothing, so step 0's captured square and kind, and the bytes after
+// it, are 0.
+[[gnu::always_inline]] inline void addPlainMove(Context& g, int x, int y, int kind, int toX, int toY, int kindAfter) {
   if (g.full()) return;
-  const Cell& c = g.at(x, y);
-  // Header and step 0 built locally and stored as one block rounded up to
-  // 16 bytes, a single store; a plain move captures nothing, so step 0's
-  // captured square and kind, and the bytes after it, are 0.
-  const std::int8_t bytes[kPlainMoveBlockBytes] = {static_cast<std::int8_t>(x),
-                                                   static_cast<std::int8_t>(y),
-                                                   static_cast<std::int8_t>(c.kind),
-                                                   static_cast<std::int8_t>(c.side),
-                                                   0,
-                                                   static_cast<std::int8_t>(toX),
-                                                   static_cast<std::int8_t>(toY),
-                                                   static_cast<std::int8_t>(kindAfter)};
-  std::memcpy(&g.list[g.state.moveCount++], bytes, sizeof bytes);
+  static_assert(kPlainMoveBlockBytes == 16 && kMoveHeaderBytes == 5);
+  const std::uint64_t low = static_cast<std::uint64_t>(x) | static_cast<std::uint64_t>(y) << 8 |
+                            static_cast<std::uint64_t>(kind) << 16 | static_cast<std::uint64_t>(g.mover) << 24 |
+                            static_cast<std::uint64_t>(toX) << 40 | static_cast<std::uint64_t>(toY) << 48 |
+                            static_cast<std::uint64_t>(kindAfter) << 56;
+  MoveRecord& m = g.list[g.state.moveCount++];
+  if constexpr (std::endian::native == std::endian::little) {
+    const std::uint64_t words[2] = {low, 0};
+    std::memcpy(&m, words, sizeof words);
+  } else {
+    std::int8_t bytes[kPlainMoveBlockBytes] = {};
+    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<std::int8_t>(low >> (8 * i));
+    std::memcpy(&m, bytes, sizeof bytes);
+  }
 }
 // Every empty square along (dx, dy) up to the first occupied one or the edge.
-void addSlidingMoves(Context& g, int x, int y, int dx, int dy);
+[[gnu::always_inline]] inline void addSlidingMoves(Context& g, int x, int y, int dx, int dy) {
+  for (int tx = x + dx, ty = y + dy; g.inside(tx, ty) && g.emptyAt(tx, ty); tx += dx, ty += dy)
+    addPlainMove(g, x, y, King, tx, ty, King);
+}
 
 // American family and the short searches other variants reuse.
 void forwardManSearch(Context&, int x, int y, int depth, const Start&);

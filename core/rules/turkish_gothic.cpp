@@ -11,8 +11,8 @@ namespace {
 constexpr int kTurkishKingOrder[4][2] = {{0, +1}, {+1, 0}, {0, -1}, {-1, 0}};
 
 // Inlined: it runs for every man of every Turkish or Gothic position.
-[[gnu::always_inline]] inline void stepIfEmpty(Context& g, int x, int y, int dx, int dy, int kindAfter) {
-  if (g.inside(x + dx, y + dy) && g.at(x + dx, y + dy).kind == Empty) addPlainMove(g, x, y, x + dx, y + dy, kindAfter);
+[[gnu::always_inline]] inline void stepIfEmpty(Context& g, int x, int y, int kind, int dx, int dy, int kindAfter) {
+  if (g.emptyAt(x + dx, y + dy)) addPlainMove(g, x, y, kind, x + dx, y + dy, kindAfter);
 }
 
 }  // namespace
@@ -43,10 +43,10 @@ void turkishKingSearch(Context& g, int x, int y, int depth, const Start& start) 
 }
 
 void turkishManPlain(Context& g, int x, int y) {
-  stepIfEmpty(g, x, y, +1, 0, Man);
-  stepIfEmpty(g, x, y, -1, 0, Man);
+  stepIfEmpty(g, x, y, Man, +1, 0, Man);
+  stepIfEmpty(g, x, y, Man, -1, 0, Man);
   const int ty = y + g.forward();
-  stepIfEmpty(g, x, y, 0, g.forward(), ty == g.promotionRow() ? King : Man);
+  stepIfEmpty(g, x, y, Man, 0, g.forward(), ty == g.promotionRow() ? King : Man);
 }
 
 void turkishKingPlain(Context& g, int x, int y) {
@@ -97,24 +97,24 @@ void gothicKingSearch(Context& g, int x, int y, int depth, const Start& start) {
 }
 
 void gothicManPlain(Context& g, int x, int y) {
-  stepIfEmpty(g, x, y, -1, 0, Man);
-  stepIfEmpty(g, x, y, +1, 0, Man);
+  stepIfEmpty(g, x, y, Man, -1, 0, Man);
+  stepIfEmpty(g, x, y, Man, +1, 0, Man);
   const int f = g.forward();
   const int kindAfter = y + f == g.promotionRow() ? King : Man;
-  stepIfEmpty(g, x, y, 0, f, kindAfter);
-  stepIfEmpty(g, x, y, -1, f, kindAfter);
-  stepIfEmpty(g, x, y, +1, f, kindAfter);
+  stepIfEmpty(g, x, y, Man, 0, f, kindAfter);
+  stepIfEmpty(g, x, y, Man, -1, f, kindAfter);
+  stepIfEmpty(g, x, y, Man, +1, f, kindAfter);
 }
 
 void gothicKingPlain(Context& g, int x, int y) {
-  stepIfEmpty(g, x, y, -1, 0, King);
-  stepIfEmpty(g, x, y, +1, 0, King);
-  stepIfEmpty(g, x, y, 0, +1, King);
-  stepIfEmpty(g, x, y, -1, +1, King);
-  stepIfEmpty(g, x, y, +1, +1, King);
-  stepIfEmpty(g, x, y, 0, -1, King);
-  stepIfEmpty(g, x, y, -1, -1, King);
-  stepIfEmpty(g, x, y, +1, -1, King);
+  stepIfEmpty(g, x, y, King, -1, 0, King);
+  stepIfEmpty(g, x, y, King, +1, 0, King);
+  stepIfEmpty(g, x, y, King, 0, +1, King);
+  stepIfEmpty(g, x, y, King, -1, +1, King);
+  stepIfEmpty(g, x, y, King, +1, +1, King);
+  stepIfEmpty(g, x, y, King, 0, -1, King);
+  stepIfEmpty(g, x, y, King, -1, -1, King);
+  stepIfEmpty(g, x, y, King, +1, -1, King);
 }
 
 }  // namespace velmora::gen
