@@ -14,6 +14,10 @@ enum PlayerType : std::int32_t { HumanPlayer = 0, ComputerPlayer = 1, RemotePlay
 
 constexpr int kMaxNameLength = 50;
 
+// Where the board's rows sit among the generator's rows of bits.
+constexpr int kRowPad = 4;
+constexpr int kPaddedRows = kMaxBoardSize + 2 * kRowPad;
+
 struct PlayerRecord {
   std::int32_t type = HumanPlayer;
   char name[kMaxNameLength + 2] = {};
@@ -45,13 +49,14 @@ struct GameState {
   Board board = {};
   std::int32_t invertSquareColours = 0;  // read by the board display only
   // The pieces of each side as bits, so that the generator never reads the
-  // whole board: square (x, y) is bit x + 1 of pieceRows[side][y + 1], and
-  // rows 0 and n + 1 and bit 0 stay clear so that the squares around any
-  // square read without bounds checks. applyMove and undoMove keep them while
-  // pieceRowsValid is set; whatever else writes the board calls boardWritten,
-  // and the next generateMoves reads them afresh.
-  std::uint32_t pieceRows[2][kMaxBoardSize + 2] = {};
-  std::uint32_t kingRows[2][kMaxBoardSize + 2] = {};  // the kings among them
+  // whole board: square (x, y) is bit x + 1 of pieceRows[side][y + kRowPad].
+  // The rows around the board and the bits beside it stay clear, so that the
+  // squares up to four rows and a few columns away read without bounds
+  // checks. applyMove and undoMove keep them while pieceRowsValid is set;
+  // whatever else writes the board calls boardWritten, and the next
+  // generateMoves reads them afresh.
+  std::uint32_t pieceRows[2][kPaddedRows] = {};
+  std::uint32_t kingRows[2][kPaddedRows] = {};  // the kings among them
   std::int32_t pieceRowsValid = 0;
   SquareMarks marks[kMaxBoardSize][kMaxBoardSize] = {};  // marks[y][x], as the board
 

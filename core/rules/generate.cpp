@@ -61,7 +61,7 @@ constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choi
 // Russian's choice is its own and made in generateRussian.
 
 // The rows of a generator call: the mover's pieces and kings, the opponent's
-// pieces and men, and the empty squares, each as GameState::pieceRows keeps
+// pieces and kings, and the empty squares, each as GameState::pieceRows keeps
 // them. Walking the rows upwards and the bits from the lowest is the scan order.
 struct Pieces {
   const std::uint32_t* own;
@@ -72,37 +72,35 @@ struct Pieces {
   int n;
   int forward;
 
-  // Row y's bits moved so that the bit of (x + dx, y) sits at x's bit.
+  // A row's bits moved so that the bit of column x + dx sits at x's bit.
   static std::uint32_t shifted(std::uint32_t row, int dx) { return dx >= 0 ? row >> dx : row << -dx; }
 
-  // Row y's squares from which a piece can jump over an opponent piece
-  // (a man only, with `menOnly`) at (x + dx, y + dy) to the empty
-  // (x + 2dx, y + 2dy).
-  std::uint32_t jumpFrom(int y, int dx, int dy, bool menOnly = false) const {
-    const int land = y + 2 * dy;
-    if (land < 0 || land >= n) return 0;
-    std::uint32_t victims = opponent[y + dy + 1];
-    if (menOnly) victims &= ~opponentKings[y + dy + 1];
-    return shifted(victims, dx) & shifted(empty[land + 1], 2 * dx);
+  // Entry r's squares from which a piece can jump over an opponent piece (a
+  // man only, with `menOnly`) at (x + dx, r + dy) to the empty
+  // (x + 2dx, r + 2dy). The padding rows hold no piece and no empty square.
+  std::uint32_t jumpFrom(int r, int dx, int dy, bool menOnly = false) const {
+    std::uint32_t victims = opponent[r + dy];
+    if (menOnly) victims &= ~opponentKings[r + dy];
+    return shifted(victims, dx) & shifted(empty[r + 2 * dy], 2 * dx);
   }
 
-  std::uint32_t fourDiagonal(int y) const {
-    return jumpFrom(y, -1, 1) | jumpFrom(y, 1, 1) | jumpFrom(y, -1, -1) | jumpFrom(y, 1, -1);
+  std::uint32_t fourDiagonal(int r) const {
+    return jumpFrom(r, -1, 1) | jumpFrom(r, 1, 1) | jumpFrom(r, -1, -1) | jumpFrom(r, 1, -1);
   }
+
+  bool emptyAt(int x, int y) const { return (empty[y + kRowPad] >> (x + 1)) & 1u; }
 
   // Whether a piece on (x, y) moving along (dx, dy) from a distance meets an
   // opponent piece with an empty square behind it.
   bool lineCaptures(int x, int y, int dx, int dy) const {
     const auto inside = [this](int cx, int cy) { return cx >= 0 && cy >= 0 && cx < n && cy < n; };
     int cx = x + dx, cy = y + dy;
-    while (inside(cx, cy) && ((empty[cy + 1] >> (cx + 1)) & 1u)) {
+    while (inside(cx, cy) && emptyAt(cx, cy)) {
       cx += dx;
       cy += dy;
     }
-    if (!inside(cx, cy) || !((opponent[cy + 1] >> (cx + 1)) & 1u)) return false;
-    cx += dx;
-    cy += dy;
-    return inside(cx, cy) && ((empty[cy + 1] >> (cx + 1)) & 1u);
+    if (!inside(cx, cy) || !((opponent[cy + kRowPad] >> (cx + 1)) & 1u)) return false;
+    return inside(cx + dx, cy + dy) && emptyAt(cx + dx, cy + dy);
   }
 
   template <std::size_t L>
@@ -119,34 +117,43 @@ struct Pieces {
     return found;
   }
 
-  // Row y's `pieces` whose capture search takes something.
-  std::uint32_t canCapture(Reach reach, std::uint32_t pieces, int y) const {
+  // The squares of entry r from which a short reach takes something; all
+  // squares for a long one, which is tested piece by piece.
+  std::uint32_t shortCaptures(Reach reach, int r) const {
+    const int f = forward;
+    switch (reach) {
+      case Reach::ForwardDiagonal: return jumpFrom(r, -1, f) | jumpFrom(r, 1, f);
+      case Reach::ForwardDiagonalMen: return jumpFrom(r, -1, f, true) | jumpFrom(r, 1, f, true);
+      case Reach::FourDiagonal: return fourDiagonal(r);
+      case Reach::FourDiagonalStraight:
+        return fourDiagonal(r) | jumpFrom(r, 0, 2) | jumpFrom(r, 0, -2) | jumpFrom(r, 2, 0) | jumpFrom(r, -2, 0);
+      case Reach::SidewaysForward: return jumpFrom(r, 1, 0) | jumpFrom(r, -1, 0) | jumpFrom(r, 0, f);
+      case Reach::SidewaysThreeForward:
+        return jumpFrom(r, 1, 0) | jumpFrom(r, -1, 0) | jumpFrom(r, 0, f) | jumpFrom(r, 1, f) | jumpFrom(r, -1, f);
+      case Reach::EightWay:
+        return fourDiagonal(r) | jumpFrom(r, 1, 0) | jumpFrom(r, -1, 0) | jumpFrom(r, 0, 1) | jumpFrom(r, 0, -1);
+      default: return ~0u;
+    }
+  }
+
+  // Row y's `pieces` of a long reach whose capture search takes something.
+  std::uint32_t longCaptures(Reach reach, std::uint32_t pieces, int y) const {
     static constexpr int kDiagonals[4][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
     static constexpr int kOrthogonals[4][2] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}};
     static constexpr int kFrisianLines[8][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}, {0, 2}, {0, -2}, {2, 0}, {-2, 0}};
     if (pieces == 0) return 0;
-    const int f = forward;
     switch (reach) {
-      case Reach::ForwardDiagonal: return pieces & (jumpFrom(y, -1, f) | jumpFrom(y, 1, f));
-      case Reach::ForwardDiagonalMen: return pieces & (jumpFrom(y, -1, f, true) | jumpFrom(y, 1, f, true));
-      case Reach::FourDiagonal: return pieces & fourDiagonal(y);
-      case Reach::FourDiagonalStraight:
-        return pieces &
-               (fourDiagonal(y) | jumpFrom(y, 0, 2) | jumpFrom(y, 0, -2) | jumpFrom(y, 2, 0) | jumpFrom(y, -2, 0));
-      case Reach::SidewaysForward: return pieces & (jumpFrom(y, 1, 0) | jumpFrom(y, -1, 0) | jumpFrom(y, 0, f));
-      case Reach::SidewaysThreeForward:
-        return pieces &
-               (jumpFrom(y, 1, 0) | jumpFrom(y, -1, 0) | jumpFrom(y, 0, f) | jumpFrom(y, 1, f) | jumpFrom(y, -1, f));
-      case Reach::EightWay:
-        return pieces &
-               (fourDiagonal(y) | jumpFrom(y, 1, 0) | jumpFrom(y, -1, 0) | jumpFrom(y, 0, 1) | jumpFrom(y, 0, -1));
       case Reach::DiagonalLines: return onLines(pieces, y, kDiagonals);
       case Reach::OrthogonalLines: return onLines(pieces, y, kOrthogonals);
       case Reach::FrisianLines: return onLines(pieces, y, kFrisianLines);
+      default: return pieces;
     }
-    return pieces;
   }
 };
+
+constexpr bool isLong(Reach reach) {
+  return reach == Reach::DiagonalLines || reach == Reach::OrthogonalLines || reach == Reach::FrisianLines;
+}
 
 Pieces piecesOf(const Context& g) {
   const int f = g.mover == White ? 1 : -1;
@@ -162,7 +169,6 @@ Pieces piecesOf(const Context& g) {
 template <int N>
 void readPieceRowsOn(GameState& state) {
   auto& rows = state.pieceRows;
-  for (int side = 0; side < 2; ++side) rows[side][0] = rows[side][N + 1] = 0;
   for (int y = 0; y < N; ++y) {
     const Cell* cells = state.board[y];
     std::uint32_t occupied = 0, black = 0;
@@ -174,10 +180,10 @@ void readPieceRowsOn(GameState& state) {
       black |= static_cast<std::uint32_t>(cells[x].side) << (x + 1);
     }
     // An empty cell's side is stale and falls out with `occupied`.
-    rows[Black][y + 1] = occupied & black;
-    rows[White][y + 1] = occupied & ~black;
+    rows[Black][y + kRowPad] = occupied & black;
+    rows[White][y + kRowPad] = occupied & ~black;
     for (int x = 0; x < N; ++x)
-      if (cells[x].kind == King) state.kingRows[cells[x].side & 1][y + 1] |= 1u << (x + 1);
+      if (cells[x].kind == King) state.kingRows[cells[x].side & 1][y + kRowPad] |= 1u << (x + 1);
   }
 }
 
@@ -199,9 +205,9 @@ void readPieceRows(GameState& state) {
       const Cell& c = state.board[y][x];
       const bool inside = x < state.boardSize && y < state.boardSize;
       for (int side = 0; side < 2; ++side) {
-        const bool bit = y + 1 < kMaxBoardSize + 2 && ((state.pieceRows[side][y + 1] >> (x + 1)) & 1u) != 0;
+        const bool bit = ((state.pieceRows[side][y + kRowPad] >> (x + 1)) & 1u) != 0;
         if (bit != (inside && c.kind != Empty && c.side == side)) return false;
-        const bool king = y + 1 < kMaxBoardSize + 2 && ((state.kingRows[side][y + 1] >> (x + 1)) & 1u) != 0;
+        const bool king = ((state.kingRows[side][y + kRowPad] >> (x + 1)) & 1u) != 0;
         if (king != (inside && c.kind == King && c.side == side)) return false;
       }
     }
@@ -213,14 +219,23 @@ void readPieceRows(GameState& state) {
 // its square so that the square counts as empty during its own search.
 template <const VariantRules& rules>
 void capturePass(Context& g, const Pieces& p, int only) {
+  // The short reaches are tested for the whole board at once, a loop over the
+  // rows without branches; most positions have no capture and stop there.
+  std::uint32_t men[kMaxBoardSize], kings[kMaxBoardSize], any = 0;
+  for (int y = 0; y < kMaxBoardSize; ++y) {
+    const int r = y + kRowPad;
+    const std::uint32_t ownKings = p.ownKings[r], ownMen = p.own[r] & ~ownKings;
+    men[y] = only == King ? 0 : ownMen & p.shortCaptures(rules.manReach, r);
+    kings[y] = only == Man ? 0 : ownKings & p.shortCaptures(rules.kingReach, r);
+    any |= men[y] | kings[y];
+  }
+  if (any == 0) return;
   for (int y = 0; y < g.n; ++y) {
-    const std::uint32_t kings = p.ownKings[y + 1], men = p.own[y + 1] & ~kings;
-    std::uint32_t bits = 0;
-    if (only != King) bits |= p.canCapture(rules.manReach, men, y);
-    if (only != Man) bits |= p.canCapture(rules.kingReach, kings, y);
+    std::uint32_t bits = men[y] | kings[y];
+    if constexpr (isLong(rules.kingReach)) bits = men[y] | p.longCaptures(rules.kingReach, kings[y], y);
     for (; bits != 0; bits &= bits - 1) {
       const int x = std::countr_zero(bits) - 1;
-      const int kind = (kings >> (x + 1)) & 1u ? King : Man;
+      const int kind = (p.ownKings[y + kRowPad] >> (x + 1)) & 1u ? King : Man;
       Cell& c = g.at(x, y);
       c.kind = Empty;
       (kind == Man ? rules.manCapture : rules.kingCapture)(g, x, y, 0, Start{x, y, kind});
@@ -232,10 +247,29 @@ void capturePass(Context& g, const Pieces& p, int only) {
 template <const VariantRules& rules>
 void plainPass(Context& g, const Pieces& p) {
   for (int y = 0; y < g.n; ++y) {
-    const std::uint32_t kings = p.ownKings[y + 1];
-    for (std::uint32_t bits = p.own[y + 1]; bits != 0; bits &= bits - 1) {
-      const int x = std::countr_zero(bits) - 1;
-      ((kings >> (x + 1)) & 1u ? rules.kingPlain : rules.manPlain)(g, x, y);
+    const std::uint32_t kings = p.ownKings[y + kRowPad];
+    if constexpr (rules.manPlain == diagonalManPlain) {
+      // Diagonal men: which of them step left and right is read off the
+      // empty squares of the row ahead, a whole row at a time.
+      const int ahead = y + p.forward;
+      const std::uint32_t men = p.own[y + kRowPad] & ~kings, free = g.empty[ahead + kRowPad];
+      const std::uint32_t left = men & free << 1, right = men & free >> 1;
+      const int kindAfter = ahead == (g.mover == White ? g.n - 1 : 0) ? King : Man;
+      for (std::uint32_t bits = kings | left | right; bits != 0; bits &= bits - 1) {
+        const int x = std::countr_zero(bits) - 1;
+        const std::uint32_t bit = bits & -bits;
+        if (kings & bit) {
+          rules.kingPlain(g, x, y);
+          continue;
+        }
+        if (left & bit) addPlainMove(g, x, y, Man, x - 1, ahead, kindAfter);
+        if (right & bit) addPlainMove(g, x, y, Man, x + 1, ahead, kindAfter);
+      }
+    } else {
+      for (std::uint32_t bits = p.own[y + kRowPad]; bits != 0; bits &= bits - 1) {
+        const int x = std::countr_zero(bits) - 1;
+        ((kings >> (x + 1)) & 1u ? rules.kingPlain : rules.manPlain)(g, x, y);
+      }
     }
   }
 }
@@ -281,7 +315,8 @@ void generateMoves(MoveRecord* list, GameState& state, int side) {
   state.opponentSide = otherSide(side);
   Context g{state, list, state.boardSize, side, otherSide(side), {}};
   const std::uint32_t inside = ((1u << g.n) - 1) << 1;
-  for (int y = 1; y <= g.n; ++y) g.empty[y] = inside & ~(state.pieceRows[White][y] | state.pieceRows[Black][y]);
+  for (int r = kRowPad; r < kRowPad + g.n; ++r)
+    g.empty[r] = inside & ~(state.pieceRows[White][r] | state.pieceRows[Black][r]);
   switch (variantInfo(state.gameType).rules) {
     case RuleFamily::American: return generateTabled<kAmerican>(g);
     case RuleFamily::International: return generateTabled<kInternational>(g);
@@ -346,13 +381,13 @@ void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
   const int side = move.pieceSide;
   for (int k = 0; k < move.captureCount; ++k) {
     const std::uint32_t out = ~bitOf(move.steps[k].capturedX);
-    state.pieceRows[side ^ 1][move.steps[k].capturedY + 1] &= out;
-    state.kingRows[side ^ 1][move.steps[k].capturedY + 1] &= out;
+    state.pieceRows[side ^ 1][move.steps[k].capturedY + kRowPad] &= out;
+    state.kingRows[side ^ 1][move.steps[k].capturedY + kRowPad] &= out;
   }
-  state.pieceRows[side][move.fromY + 1] &= ~bitOf(move.fromX);
-  state.kingRows[side][move.fromY + 1] &= ~bitOf(move.fromX);
-  state.pieceRows[side][last.toY + 1] |= bitOf(last.toX);
-  if (last.kindAfter == King) state.kingRows[side][last.toY + 1] |= bitOf(last.toX);
+  state.pieceRows[side][move.fromY + kRowPad] &= ~bitOf(move.fromX);
+  state.kingRows[side][move.fromY + kRowPad] &= ~bitOf(move.fromX);
+  state.pieceRows[side][last.toY + kRowPad] |= bitOf(last.toX);
+  if (last.kindAfter == King) state.kingRows[side][last.toY + kRowPad] |= bitOf(last.toX);
 }
 
 void undoMove(const MoveRecord& move, GameState& state) {
@@ -369,14 +404,14 @@ void undoMove(const MoveRecord& move, GameState& state) {
     return;
   }
   const int side = move.pieceSide;
-  state.pieceRows[side][last.toY + 1] &= ~bitOf(last.toX);
-  state.kingRows[side][last.toY + 1] &= ~bitOf(last.toX);
-  state.pieceRows[side][move.fromY + 1] |= bitOf(move.fromX);
-  if (move.pieceKind == King) state.kingRows[side][move.fromY + 1] |= bitOf(move.fromX);
+  state.pieceRows[side][last.toY + kRowPad] &= ~bitOf(last.toX);
+  state.kingRows[side][last.toY + kRowPad] &= ~bitOf(last.toX);
+  state.pieceRows[side][move.fromY + kRowPad] |= bitOf(move.fromX);
+  if (move.pieceKind == King) state.kingRows[side][move.fromY + kRowPad] |= bitOf(move.fromX);
   for (int k = 0; k < move.captureCount; ++k) {
     const MoveStep& s = move.steps[k];
-    state.pieceRows[side ^ 1][s.capturedY + 1] |= bitOf(s.capturedX);
-    if (s.capturedKind == King) state.kingRows[side ^ 1][s.capturedY + 1] |= bitOf(s.capturedX);
+    state.pieceRows[side ^ 1][s.capturedY + kRowPad] |= bitOf(s.capturedX);
+    if (s.capturedKind == King) state.kingRows[side ^ 1][s.capturedY + kRowPad] |= bitOf(s.capturedX);
   }
 }
 

@@ -21,13 +21,13 @@ struct Context {
   // The empty squares of the position as generateMoves found it, rows as
   // GameState::pieceRows keeps them: read by the plain-move passes and the
   // capture pre-tests, never during a capture search, which changes the board.
-  std::uint32_t empty[kMaxBoardSize + 2];
+  std::uint32_t empty[kPaddedRows];
 
   Cell& at(int x, int y) { return state.board[y][x]; }
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < n && y < n; }
-  // Rows 0 and n + 1 and the bits outside the board are clear, so a square
-  // one step off the board reads as occupied.
-  bool emptyAt(int x, int y) const { return (empty[y + 1] >> (x + 1)) & 1u; }
+  // The rows around the board and the bits outside it are clear, so a
+  // square a step off the board reads as occupied.
+  bool emptyAt(int x, int y) const { return (empty[y + kRowPad] >> (x + 1)) & 1u; }
   bool full() const { return state.moveCount >= kMaxMoves; }
   int promotionRow() const { return mover == White ? n - 1 : 0; }
   int forward() const { return mover == White ? 1 : -1; }
@@ -90,19 +90,17 @@ inline bool atLimit(Context& g, int depth, const Start& start, bool crownOnLastR
   return true;
 }
 
-// A plain move of the mover's piece of `kind` is stored as one block rounded
-// up to 16 bytes, built in two 64-bit words: fromX, fromY, pieceKind,
-// pieceSide, captureCount 0, then step 0's toX, toY, kindAfter. A plain move
-// captures nothing, so step 0's captured square and kind, and the bytes after
-// it, are 0.
-[[gnu::always_inline]] inline void addPlainMove(Context& g, int x, int y, int kind, int toX, int toY, int kindAfter) {
-  if (g.full()) return;
+// A plain move of a `side` piece of `kind` is stored as one block rounded up
+// to 16 bytes, built in two 64-bit words: fromX, fromY, pieceKind, pieceSide,
+// captureCount 0, then step 0's toX, toY, kindAfter. A plain move captures
+// nothing, so step 0's captured square and kind, and the bytes after it, are 0.
+[[gnu::always_inline]] inline void writePlainMove(MoveRecord& m, int x, int y, int kind, int side, int toX, int toY,
+                                                  int kindAfter) {
   static_assert(kPlainMoveBlockBytes == 16 && kMoveHeaderBytes == 5);
   const std::uint64_t low = static_cast<std::uint64_t>(x) | static_cast<std::uint64_t>(y) << 8 |
-                            static_cast<std::uint64_t>(kind) << 16 | static_cast<std::uint64_t>(g.mover) << 24 |
+                            static_cast<std::uint64_t>(kind) << 16 | static_cast<std::uint64_t>(side) << 24 |
                             static_cast<std::uint64_t>(toX) << 40 | static_cast<std::uint64_t>(toY) << 48 |
                             static_cast<std::uint64_t>(kindAfter) << 56;
-  MoveRecord& m = g.list[g.state.moveCount++];
   if constexpr (std::endian::native == std::endian::little) {
     const std::uint64_t words[2] = {low, 0};
     std::memcpy(&m, words, sizeof words);
@@ -111,6 +109,11 @@ inline bool atLimit(Context& g, int depth, const Start& start, bool crownOnLastR
     for (int i = 0; i < 8; ++i) bytes[i] = static_cast<std::int8_t>(low >> (8 * i));
     std::memcpy(&m, bytes, sizeof bytes);
   }
+}
+
+[[gnu::always_inline]] inline void addPlainMove(Context& g, int x, int y, int kind, int toX, int toY, int kindAfter) {
+  if (g.full()) return;
+  writePlainMove(g.list[g.state.moveCount++], x, y, kind, g.mover, toX, toY, kindAfter);
 }
 // Every empty square along (dx, dy) up to the first occupied one or the edge.
 [[gnu::always_inline]] inline void addSlidingMoves(Context& g, int x, int y, int dx, int dy) {
