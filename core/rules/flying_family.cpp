@@ -42,18 +42,19 @@ void russianManSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (depth == kMaxSteps || g.full()) return;
   const int n = g.n;
   const auto jump = [&](int dx, int dy) __attribute__((always_inline)) {
-    Cell& victim = g.at(x + dx, y + dy);
-    const int landX = x + 2 * dx, landY = y + 2 * dy;
-    if (victim.kind == Empty || victim.side != g.opponent || g.at(landX, landY).kind != Empty) return;
+    const int victimX = x + dx, victimY = y + dy, landX = x + 2 * dx, landY = y + 2 * dy;
+    std::uint32_t& takeable = g.takeable[victimY + kRowPad];
+    const std::uint32_t victim = columnBit(victimX);
+    if (!(takeable & victim) || !g.emptyAt(landX, landY)) return;
     const int kindAfter = landY == g.promotionRow() ? King : Man;
-    writeStep(g, depth, landX, landY, kindAfter, x + dx, y + dy, victim.kind);
+    writeStep(g, depth, landX, landY, kindAfter, victimX, victimY, g.opponentKindAt(victimX, victimY));
     recordSequence(g, depth + 1, start, false);
-    victim.side = g.mover;
+    takeable &= ~victim;
     if (kindAfter == Man)
       russianManSearch(g, landX, landY, depth + 1, start);
     else
       flyingKingSearch(g, landX, landY, depth + 1, start);
-    victim.side = g.opponent;
+    takeable |= victim;
   };
   if (x <= n - 3 && y <= n - 3) jump(+1, +1);
   if (x >= 2 && y <= n - 3) jump(-1, +1);

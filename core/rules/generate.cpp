@@ -230,16 +230,17 @@ void capturePass(Context& g, const Pieces& p, int only) {
     any |= men[y] | kings[y];
   }
   if (any == 0) return;
+  // Only squares on the board are ever tested for a piece to take.
+  std::memcpy(g.takeable + kRowPad, g.state.pieceRows[g.opponent] + kRowPad, sizeof(std::uint32_t) * g.n);
   for (int y = 0; y < g.n; ++y) {
     std::uint32_t bits = men[y] | kings[y];
     if constexpr (isLong(rules.kingReach)) bits = men[y] | p.longCaptures(rules.kingReach, kings[y], y);
     for (; bits != 0; bits &= bits - 1) {
       const int x = std::countr_zero(bits) - 1;
       const int kind = (p.ownKings[y + kRowPad] >> (x + 1)) & 1u ? King : Man;
-      Cell& c = g.at(x, y);
-      c.kind = Empty;
+      g.empty[y + kRowPad] |= columnBit(x);
       (kind == Man ? rules.manCapture : rules.kingCapture)(g, x, y, 0, Start{x, y, kind});
-      c.kind = kind;
+      g.empty[y + kRowPad] &= ~columnBit(x);
     }
   }
 }
@@ -313,8 +314,9 @@ void generateMoves(MoveRecord* list, GameState& state, int side) {
   state.moveCount = 0;
   state.moverSide = side;
   state.opponentSide = otherSide(side);
-  Context g{state, list, state.boardSize, side, otherSide(side), {}};
+  Context g(state, list, side);
   const std::uint32_t inside = ((1u << g.n) - 1) << 1;
+  std::memset(g.empty, 0, sizeof g.empty);
   for (int r = kRowPad; r < kRowPad + g.n; ++r)
     g.empty[r] = inside & ~(state.pieceRows[White][r] | state.pieceRows[Black][r]);
   switch (variantInfo(state.gameType).rules) {

@@ -12,7 +12,7 @@ void recordSequence(Context& g, int depth, const Start& start, bool crownOnLastR
   m.fromX = static_cast<std::int8_t>(start.x);
   m.fromY = static_cast<std::int8_t>(start.y);
   m.pieceKind = static_cast<std::int8_t>(start.kind);
-  m.pieceSide = static_cast<std::int8_t>(g.at(start.x, start.y).side);
+  m.pieceSide = static_cast<std::int8_t>(g.mover);
   m.captureCount = static_cast<std::int8_t>(depth);
   std::memcpy(m.steps, g.state.scratchPath, sizeof(MoveStep) * static_cast<size_t>(depth));
   MoveStep& last = m.steps[depth - 1];
@@ -22,24 +22,25 @@ void recordSequence(Context& g, int depth, const Start& start, bool crownOnLastR
 bool lineCapture(Context& g, int x, int y, int dx, int dy, int depth, const Start& start, bool nearestOnly,
                  CaptureSearch next) {
   int cx = x + dx, cy = y + dy;
-  while (g.inside(cx, cy) && g.at(cx, cy).kind == Empty) {
+  while (g.inside(cx, cy) && g.emptyAt(cx, cy)) {
     cx += dx;
     cy += dy;
   }
   if (!g.inside(cx, cy)) return false;
-  Cell& victim = g.at(cx, cy);
-  if (victim.side == g.mover) return false;  // own piece, or one already taken in this move
+  std::uint32_t& takeable = g.takeable[cy + kRowPad];
+  const std::uint32_t victim = columnBit(cx);
+  if (!(takeable & victim)) return false;  // own piece, or one already taken in this move
   int lx = cx + dx, ly = cy + dy;
-  if (!g.inside(lx, ly) || g.at(lx, ly).kind != Empty) return false;  // an edge piece is never taken
+  if (!g.inside(lx, ly) || !g.emptyAt(lx, ly)) return false;  // an edge piece is never taken
 
-  const int victimSide = victim.side;
-  victim.side = g.mover;
-  for (; g.inside(lx, ly) && g.at(lx, ly).kind == Empty; lx += dx, ly += dy) {
-    writeStep(g, depth, lx, ly, King, cx, cy, victim.kind);
+  const int victimKind = g.opponentKindAt(cx, cy);
+  takeable &= ~victim;
+  for (; g.inside(lx, ly) && g.emptyAt(lx, ly); lx += dx, ly += dy) {
+    writeStep(g, depth, lx, ly, King, cx, cy, victimKind);
     next(g, lx, ly, depth + 1, start);
     if (nearestOnly || g.full()) break;
   }
-  victim.side = victimSide;
+  takeable |= victim;
   return true;
 }
 

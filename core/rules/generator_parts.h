@@ -13,25 +13,35 @@
 namespace velmora::gen {
 
 struct Context {
+  // The rows are left for generateMoves to fill: this runs for every node.
+  Context(GameState& s, MoveRecord* moves, int side)
+      : state(s), list(moves), n(s.boardSize), mover(side), opponent(side ^ 1), opponentKings(s.kingRows[side ^ 1]) {}
+
   GameState& state;
   MoveRecord* list;
   int n;  // boardSize
   int mover;
   int opponent;
-  // The empty squares of the position as generateMoves found it, rows as
-  // GameState::pieceRows keeps them: read by the plain-move passes and the
-  // capture pre-tests, never during a capture search, which changes the board.
+  // The position as rows of bits, as GameState::pieceRows keeps them. A
+  // capture search works on these alone and leaves the board untouched: the
+  // piece it moves is lifted (its square empty), a removed piece's square
+  // turns empty, and a taken piece is no longer takeable.
   std::uint32_t empty[kPaddedRows];
+  std::uint32_t takeable[kPaddedRows];  // the opponent's pieces not yet taken
+  const std::uint32_t* opponentKings;
 
-  Cell& at(int x, int y) { return state.board[y][x]; }
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < n && y < n; }
   // The rows around the board and the bits outside it are clear, so a
   // square a step off the board reads as occupied.
   bool emptyAt(int x, int y) const { return (empty[y + kRowPad] >> (x + 1)) & 1u; }
+  // The kind of the opponent's piece on (x, y).
+  int opponentKindAt(int x, int y) const { return (opponentKings[y + kRowPad] >> (x + 1)) & 1u ? King : Man; }
   bool full() const { return state.moveCount >= kMaxMoves; }
   int promotionRow() const { return mover == White ? n - 1 : 0; }
   int forward() const { return mover == White ? 1 : -1; }
 };
+
+constexpr std::uint32_t columnBit(int x) { return 1u << (x + 1); }
 
 // Where a capture sequence started and the kind it records as `pieceKind`.
 struct Start {
@@ -61,17 +71,22 @@ void recordSequence(Context& g, int depth, const Start& start, bool crownOnLastR
 // Defined here so that the compiler can inline it into every search.
 [[gnu::always_inline]] inline bool shortJump(Context& g, int x, int y, int dx, int dy, int depth, const Start& start,
                                              TakeOut how, int kindAfter, bool menOnly, CaptureSearch next) {
-  Cell& victim = g.at(x + dx, y + dy);
-  const int landX = x + 2 * dx, landY = y + 2 * dy;
-  if (victim.kind == Empty || victim.side != g.opponent || g.at(landX, landY).kind != Empty) return false;
-  if (menOnly && victim.kind != Man) return false;
+  const int victimX = x + dx, victimY = y + dy, landX = x + 2 * dx, landY = y + 2 * dy;
+  std::uint32_t& takeable = g.takeable[victimY + kRowPad];
+  std::uint32_t& empty = g.empty[victimY + kRowPad];
+  const std::uint32_t victim = columnBit(victimX);
+  if (!(takeable & victim) || !g.emptyAt(landX, landY)) return false;
+  const int victimKind = g.opponentKindAt(victimX, victimY);
+  if (menOnly && victimKind != Man) return false;
 
-  writeStep(g, depth, landX, landY, kindAfter, x + dx, y + dy, victim.kind);
-  const Cell saved = victim;
-  if (how == TakeOut::Remove) victim.kind = Empty;
-  if (how == TakeOut::Mark) victim.side = g.mover;  // still blocks, cannot be taken again
+  writeStep(g, depth, landX, landY, kindAfter, victimX, victimY, victimKind);
+  // A marked piece still blocks but cannot be taken again; a removed one
+  // leaves its square empty.
+  if (how != TakeOut::Leave) takeable &= ~victim;
+  if (how == TakeOut::Remove) empty |= victim;
   next(g, landX, landY, depth + 1, start);
-  victim = saved;
+  if (how != TakeOut::Leave) takeable |= victim;
+  if (how == TakeOut::Remove) empty &= ~victim;
   return true;
 }
 
