@@ -217,12 +217,12 @@ void readPieceRows(GameState& state) {
 // Runs the capture search of each piece whose kind is `only` (any kind when
 // Empty) in scan order, rows upwards and columns from the left, lifted off
 // its square so that the square counts as empty during its own search.
-template <const VariantRules& rules>
+template <const VariantRules& rules, int N>
 void capturePass(Context& g, const Pieces& p, int only) {
   // The short reaches are tested for the whole board at once, a loop over the
   // rows without branches; most positions have no capture and stop there.
-  std::uint32_t men[kMaxBoardSize], kings[kMaxBoardSize], any = 0;
-  for (int y = 0; y < kMaxBoardSize; ++y) {
+  std::uint32_t men[N], kings[N], any = 0;
+  for (int y = 0; y < N; ++y) {
     const int r = y + kRowPad;
     const std::uint32_t ownKings = p.ownKings[r], ownMen = p.own[r] & ~ownKings;
     men[y] = only == King ? 0 : ownMen & p.shortCaptures(rules.manReach, r);
@@ -231,8 +231,8 @@ void capturePass(Context& g, const Pieces& p, int only) {
   }
   if (any == 0) return;
   // Only squares on the board are ever tested for a piece to take.
-  std::memcpy(g.takeable + kRowPad, g.state.pieceRows[g.opponent] + kRowPad, sizeof(std::uint32_t) * g.n);
-  for (int y = 0; y < g.n; ++y) {
+  std::memcpy(g.takeable + kRowPad, g.state.pieceRows[g.opponent] + kRowPad, sizeof(std::uint32_t) * N);
+  for (int y = 0; y < N; ++y) {
     std::uint32_t bits = men[y] | kings[y];
     if constexpr (isLong(rules.kingReach)) bits = men[y] | p.longCaptures(rules.kingReach, kings[y], y);
     for (; bits != 0; bits &= bits - 1) {
@@ -245,9 +245,9 @@ void capturePass(Context& g, const Pieces& p, int only) {
   }
 }
 
-template <const VariantRules& rules>
+template <const VariantRules& rules, int N>
 void plainPass(Context& g, const Pieces& p) {
-  for (int y = 0; y < g.n; ++y) {
+  for (int y = 0; y < N; ++y) {
     const std::uint32_t kings = p.ownKings[y + kRowPad];
     if constexpr (rules.manPlain == diagonalManPlain) {
       // Diagonal men: which of them step left and right is read off the
@@ -255,7 +255,7 @@ void plainPass(Context& g, const Pieces& p) {
       const int ahead = y + p.forward;
       const std::uint32_t men = p.own[y + kRowPad] & ~kings, free = g.empty[ahead + kRowPad];
       const std::uint32_t left = men & free << 1, right = men & free >> 1;
-      const int kindAfter = ahead == (g.mover == White ? g.n - 1 : 0) ? King : Man;
+      const int kindAfter = ahead == (g.mover == White ? N - 1 : 0) ? King : Man;
       for (std::uint32_t bits = kings | left | right; bits != 0; bits &= bits - 1) {
         const int x = std::countr_zero(bits) - 1;
         const std::uint32_t bit = bits & -bits;
@@ -275,35 +275,57 @@ void plainPass(Context& g, const Pieces& p) {
   }
 }
 
-// One instance per variant family, so that the searches and plain moves of the
-// family are called directly in the hot loops.
-template <const VariantRules& rules>
+// One instance per variant family and board size, so that the searches and
+// plain moves of the family are called directly in the hot loops, and the
+// loops over the rows have a fixed length.
+template <const VariantRules& rules, int N>
 void generateTabled(Context& g) {
   const Pieces pieces = piecesOf(g);
-  capturePass<rules>(g, pieces, Empty);
+  capturePass<rules, N>(g, pieces, Empty);
   if (g.state.moveCount > 0) {
     if (rules.choice == Choice::GreatestNumber) keepGreatestNumber(g);
     if (rules.choice == Choice::GreatestNumberThenQuality) keepGreatestNumberThenQuality(g);
     return;
   }
-  plainPass<rules>(g, pieces);
+  plainPass<rules, N>(g, pieces);
 }
 
 // Russian: kings' captures come first and exclude the men's.
-
+template <const VariantRules&, int N>
 void generateRussian(Context& g) {
   const Pieces pieces = piecesOf(g);
-  capturePass<kRussian>(g, pieces, King);
+  capturePass<kRussian, N>(g, pieces, King);
   if (g.state.moveCount > 0) {
     keepGreatestNumber(g);
     return;
   }
-  capturePass<kRussian>(g, pieces, Man);
+  capturePass<kRussian, N>(g, pieces, Man);
   if (g.state.moveCount > 0) {
     keepRussianCrownedLongest(g);
     return;
   }
-  plainPass<kRussian>(g, pieces);
+  plainPass<kRussian, N>(g, pieces);
+}
+
+template <int N>
+void fillEmptyRows(Context& g) {
+  const std::uint32_t inside = ((1u << N) - 1) << 1;
+  std::memset(g.empty, 0, sizeof g.empty);
+  for (int r = kRowPad; r < kRowPad + N; ++r)
+    g.empty[r] = inside & ~(g.state.pieceRows[White][r] | g.state.pieceRows[Black][r]);
+}
+
+using Generator = void (*)(Context&);
+
+// Fills the empty rows and picks the instance of a family for the board's
+// size, which is always 8, 10 or 12.
+template <const VariantRules& rules, bool russian>
+Generator forSize(Context& g) {
+  switch (g.n) {
+    case 10: fillEmptyRows<10>(g); return russian ? generateRussian<rules, 10> : generateTabled<rules, 10>;
+    case 12: fillEmptyRows<12>(g); return russian ? generateRussian<rules, 12> : generateTabled<rules, 12>;
+    default: fillEmptyRows<8>(g); return russian ? generateRussian<rules, 8> : generateTabled<rules, 8>;
+  }
 }
 
 }  // namespace
@@ -315,21 +337,17 @@ void generateMoves(MoveRecord* list, GameState& state, int side) {
   state.moverSide = side;
   state.opponentSide = otherSide(side);
   Context g(state, list, side);
-  const std::uint32_t inside = ((1u << g.n) - 1) << 1;
-  std::memset(g.empty, 0, sizeof g.empty);
-  for (int r = kRowPad; r < kRowPad + g.n; ++r)
-    g.empty[r] = inside & ~(state.pieceRows[White][r] | state.pieceRows[Black][r]);
   switch (variantInfo(state.gameType).rules) {
-    case RuleFamily::American: return generateTabled<kAmerican>(g);
-    case RuleFamily::International: return generateTabled<kInternational>(g);
-    case RuleFamily::PoolCheckers: return generateTabled<kPoolCheckers>(g);
-    case RuleFamily::Russian: return generateRussian(g);
-    case RuleFamily::Italian: return generateTabled<kItalian>(g);
-    case RuleFamily::Spanish: return generateTabled<kSpanish>(g);
-    case RuleFamily::Thai: return generateTabled<kThai>(g);
-    case RuleFamily::Turkish: return generateTabled<kTurkish>(g);
-    case RuleFamily::Gothic: return generateTabled<kGothic>(g);
-    case RuleFamily::Frisian: return generateTabled<kFrisian>(g);
+    case RuleFamily::American: return forSize<kAmerican, false>(g)(g);
+    case RuleFamily::International: return forSize<kInternational, false>(g)(g);
+    case RuleFamily::PoolCheckers: return forSize<kPoolCheckers, false>(g)(g);
+    case RuleFamily::Russian: return forSize<kRussian, true>(g)(g);
+    case RuleFamily::Italian: return forSize<kItalian, false>(g)(g);
+    case RuleFamily::Spanish: return forSize<kSpanish, false>(g)(g);
+    case RuleFamily::Thai: return forSize<kThai, false>(g)(g);
+    case RuleFamily::Turkish: return forSize<kTurkish, false>(g)(g);
+    case RuleFamily::Gothic: return forSize<kGothic, false>(g)(g);
+    case RuleFamily::Frisian: return forSize<kFrisian, false>(g)(g);
   }
 }
 
