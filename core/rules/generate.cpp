@@ -221,14 +221,21 @@ template <const VariantRules& rules, int N>
 void capturePass(Context& g, const Pieces& p, int only) {
   // The short reaches are tested for the whole board at once, a loop over the
   // rows without branches; most positions have no capture and stop there.
-  std::uint32_t men[N], kings[N], any = 0;
+  // The kings' part is skipped while the side has none, as in most openings.
+  std::uint32_t men[N], kings[N] = {}, any = 0, anyKing = 0;
   for (int y = 0; y < N; ++y) {
     const int r = y + kRowPad;
     const std::uint32_t ownKings = p.ownKings[r], ownMen = p.own[r] & ~ownKings;
     men[y] = only == King ? 0 : ownMen & p.shortCaptures(rules.manReach, r);
-    kings[y] = only == Man ? 0 : ownKings & p.shortCaptures(rules.kingReach, r);
-    any |= men[y] | kings[y];
+    any |= men[y];
+    anyKing |= ownKings;
   }
+  if (only != Man && anyKing != 0)
+    for (int y = 0; y < N; ++y) {
+      const int r = y + kRowPad;
+      kings[y] = p.ownKings[r] & p.shortCaptures(rules.kingReach, r);
+      any |= kings[y];
+    }
   if (any == 0) return;
   // Only squares on the board are ever tested for a piece to take.
   std::memcpy(g.takeable + kRowPad, g.state.pieceRows[g.opponent] + kRowPad, sizeof(std::uint32_t) * N);
@@ -256,16 +263,26 @@ void plainPass(Context& g, const Pieces& p) {
       const std::uint32_t men = p.own[y + kRowPad] & ~kings, free = g.empty[ahead + kRowPad];
       const std::uint32_t left = men & free << 1, right = men & free >> 1;
       const int kindAfter = ahead == (g.mover == White ? N - 1 : 0) ? King : Man;
+      const std::uint64_t rowWord = plainWord(0, y, Man, g.mover, 0, ahead, kindAfter);
+      // The count stays in a register: stores to the list could otherwise
+      // alias it and force a reload for every move.
+      int count = g.state.moveCount;
       for (std::uint32_t bits = kings | left | right; bits != 0; bits &= bits - 1) {
         const int x = std::countr_zero(bits) - 1;
         const std::uint32_t bit = bits & -bits;
         if (kings & bit) {
+          g.state.moveCount = count;
           rules.kingPlain(g, x, y);
+          count = g.state.moveCount;
           continue;
         }
-        if (left & bit) addPlainMove(g, x, y, Man, x - 1, ahead, kindAfter);
-        if (right & bit) addPlainMove(g, x, y, Man, x + 1, ahead, kindAfter);
+        const std::uint64_t word = rowWord | static_cast<std::uint64_t>(x);
+        if ((left & bit) && count < kMaxMoves)
+          storePlainMove(g.list[count++], word | plainWord(0, 0, 0, 0, x - 1, 0, 0));
+        if ((right & bit) && count < kMaxMoves)
+          storePlainMove(g.list[count++], word | plainWord(0, 0, 0, 0, x + 1, 0, 0));
       }
+      g.state.moveCount = count;
     } else {
       for (std::uint32_t bits = p.own[y + kRowPad]; bits != 0; bits &= bits - 1) {
         const int x = std::countr_zero(bits) - 1;

@@ -105,30 +105,37 @@ inline bool atLimit(Context& g, int depth, const Start& start, bool crownOnLastR
   return true;
 }
 
-// A plain move of a `side` piece of `kind` is stored as one block rounded up
-// to 16 bytes, built in two 64-bit words: fromX, fromY, pieceKind, pieceSide,
-// captureCount 0, then step 0's toX, toY, kindAfter. A plain move captures
-// nothing, so step 0's captured square and kind, and the bytes after it, are 0.
-[[gnu::always_inline]] inline void writePlainMove(MoveRecord& m, int x, int y, int kind, int side, int toX, int toY,
-                                                  int kindAfter) {
+// A plain move is stored as one block rounded up to 16 bytes, built in two
+// 64-bit words: fromX, fromY, pieceKind, pieceSide, captureCount 0, then
+// step 0's toX, toY, kindAfter. A plain move captures nothing, so step 0's
+// captured square and kind, and the bytes after it, are 0. The first word
+// is put together from the parts a pass shares, so that one move costs an
+// or and two stores.
+constexpr std::uint64_t plainWord(int x, int y, int kind, int side, int toX, int toY, int kindAfter) {
+  return static_cast<std::uint64_t>(static_cast<std::uint8_t>(x)) |
+         static_cast<std::uint64_t>(static_cast<std::uint8_t>(y)) << 8 |
+         static_cast<std::uint64_t>(static_cast<std::uint8_t>(kind)) << 16 |
+         static_cast<std::uint64_t>(static_cast<std::uint8_t>(side)) << 24 |
+         static_cast<std::uint64_t>(static_cast<std::uint8_t>(toX)) << 40 |
+         static_cast<std::uint64_t>(static_cast<std::uint8_t>(toY)) << 48 |
+         static_cast<std::uint64_t>(static_cast<std::uint8_t>(kindAfter)) << 56;
+}
+
+[[gnu::always_inline]] inline void storePlainMove(MoveRecord& m, std::uint64_t word) {
   static_assert(kPlainMoveBlockBytes == 16 && kMoveHeaderBytes == 5);
-  const std::uint64_t low = static_cast<std::uint64_t>(x) | static_cast<std::uint64_t>(y) << 8 |
-                            static_cast<std::uint64_t>(kind) << 16 | static_cast<std::uint64_t>(side) << 24 |
-                            static_cast<std::uint64_t>(toX) << 40 | static_cast<std::uint64_t>(toY) << 48 |
-                            static_cast<std::uint64_t>(kindAfter) << 56;
   if constexpr (std::endian::native == std::endian::little) {
-    const std::uint64_t words[2] = {low, 0};
+    const std::uint64_t words[2] = {word, 0};
     std::memcpy(&m, words, sizeof words);
   } else {
     std::int8_t bytes[kPlainMoveBlockBytes] = {};
-    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<std::int8_t>(low >> (8 * i));
+    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<std::int8_t>(word >> (8 * i));
     std::memcpy(&m, bytes, sizeof bytes);
   }
 }
 
 [[gnu::always_inline]] inline void addPlainMove(Context& g, int x, int y, int kind, int toX, int toY, int kindAfter) {
   if (g.full()) return;
-  writePlainMove(g.list[g.state.moveCount++], x, y, kind, g.mover, toX, toY, kindAfter);
+  storePlainMove(g.list[g.state.moveCount++], plainWord(x, y, kind, g.mover, toX, toY, kindAfter));
 }
 // Every empty square along (dx, dy) up to the first occupied one or the edge.
 [[gnu::always_inline]] inline void addSlidingMoves(Context& g, int x, int y, int dx, int dy) {
