@@ -254,20 +254,28 @@ void capturePass(Context& g, const Pieces& p, int only) {
 
 template <const VariantRules& rules, int N>
 void plainPass(Context& g, const Pieces& p) {
-  for (int y = 0; y < N; ++y) {
-    const std::uint32_t kings = p.ownKings[y + kRowPad];
-    if constexpr (rules.manPlain == diagonalManPlain) {
-      // Diagonal men: which of them step left and right is read off the
-      // empty squares of the row ahead, a whole row at a time.
+  if constexpr (rules.manPlain == diagonalManPlain) {
+    // Diagonal men: which of them step left and right is read off the empty
+    // squares of the row ahead, for the whole board in a loop without
+    // branches; then only the rows with a piece to move are visited.
+    std::uint32_t left[N], right[N], movers[N];
+    for (int y = 0; y < N; ++y) {
+      const int r = y + kRowPad;
+      const std::uint32_t kings = p.ownKings[r], men = p.own[r] & ~kings, free = p.empty[r + p.forward];
+      left[y] = men & free << 1;
+      right[y] = men & free >> 1;
+      movers[y] = kings | left[y] | right[y];
+    }
+    const int promotionRow = g.mover == White ? N - 1 : 0;
+    // The count stays in a register: stores to the list could otherwise
+    // alias it and force a reload for every move.
+    int count = g.state.moveCount;
+    for (int y = 0; y < N; ++y) {
+      if (movers[y] == 0) continue;
       const int ahead = y + p.forward;
-      const std::uint32_t men = p.own[y + kRowPad] & ~kings, free = g.empty[ahead + kRowPad];
-      const std::uint32_t left = men & free << 1, right = men & free >> 1;
-      const int kindAfter = ahead == (g.mover == White ? N - 1 : 0) ? King : Man;
-      const std::uint64_t rowWord = plainWord(0, y, Man, g.mover, 0, ahead, kindAfter);
-      // The count stays in a register: stores to the list could otherwise
-      // alias it and force a reload for every move.
-      int count = g.state.moveCount;
-      for (std::uint32_t bits = kings | left | right; bits != 0; bits &= bits - 1) {
+      const std::uint64_t rowWord = plainWord(0, y, Man, g.mover, 0, ahead, ahead == promotionRow ? King : Man);
+      const std::uint32_t kings = p.ownKings[y + kRowPad];
+      for (std::uint32_t bits = movers[y]; bits != 0; bits &= bits - 1) {
         const int x = std::countr_zero(bits) - 1;
         const std::uint32_t bit = bits & -bits;
         if (kings & bit) {
@@ -277,13 +285,16 @@ void plainPass(Context& g, const Pieces& p) {
           continue;
         }
         const std::uint64_t word = rowWord | static_cast<std::uint64_t>(x);
-        if ((left & bit) && count < kMaxMoves)
+        if ((left[y] & bit) && count < kMaxMoves)
           storePlainMove(g.list[count++], word | plainWord(0, 0, 0, 0, x - 1, 0, 0));
-        if ((right & bit) && count < kMaxMoves)
+        if ((right[y] & bit) && count < kMaxMoves)
           storePlainMove(g.list[count++], word | plainWord(0, 0, 0, 0, x + 1, 0, 0));
       }
-      g.state.moveCount = count;
-    } else {
+    }
+    g.state.moveCount = count;
+  } else {
+    for (int y = 0; y < N; ++y) {
+      const std::uint32_t kings = p.ownKings[y + kRowPad];
       for (std::uint32_t bits = p.own[y + kRowPad]; bits != 0; bits &= bits - 1) {
         const int x = std::countr_zero(bits) - 1;
         ((kings >> (x + 1)) & 1u ? rules.kingPlain : rules.manPlain)(g, x, y);
