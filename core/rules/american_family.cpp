@@ -48,22 +48,4 @@ void shortKingSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (!found && depth >= 1) recordSequence(g, depth, start, false);
 }
 
-void diagonalManPlain(Context& g, int x, int y) {
-  const int ty = y + g.forward();
-  const int kindAfter = ty == g.promotionRow() ? King : Man;
-  // The empty rows are clear off the board, so no bounds are tested.
-  if (g.emptyAt(x - 1, ty)) addPlainMove(g, x, y, Man, x - 1, ty, kindAfter);
-  if (g.emptyAt(x + 1, ty)) addPlainMove(g, x, y, Man, x + 1, ty, kindAfter);
-}
-
-void shortKingPlain(Context& g, int x, int y) {
-  const auto step = [&](int dx, int dy) __attribute__((always_inline)) {
-    if (g.emptyAt(x + dx, y + dy)) addPlainMove(g, x, y, King, x + dx, y + dy, King);
-  };
-  step(-1, +1);
-  step(+1, +1);
-  step(-1, -1);
-  step(+1, -1);
-}
-
 }  // namespace velmora::gen

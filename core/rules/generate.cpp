@@ -35,28 +35,46 @@ enum class Reach {
   FrisianLines           // Frisian kings
 };
 
+// The single steps of a piece's plain moves in the order they are listed;
+// a man's dy counts forward. A king without steps slides, by its function.
+struct Step {
+  int dx;
+  int dy;
+};
+struct Steps {
+  int count;
+  Step step[8];
+};
+constexpr Steps kDiagonalMan{2, {{-1, 1}, {1, 1}}};
+constexpr Steps kTurkishMan{3, {{1, 0}, {-1, 0}, {0, 1}}};
+constexpr Steps kGothicMan{5, {{-1, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, 1}}};
+constexpr Steps kShortKing{4, {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}}};
+constexpr Steps kGothicKing{8, {{-1, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, 1}, {0, -1}, {-1, -1}, {1, -1}}};
+constexpr Steps kSlides{0, {}};
+
 struct VariantRules {
   CaptureSearch manCapture;
   CaptureSearch kingCapture;
   Choice choice;
-  PlainMoves manPlain;
-  PlainMoves kingPlain;
+  const Steps& manSteps;
+  const Steps& kingSteps;
+  PlainMoves kingSlides;  // with no king steps
   Reach manReach;
   Reach kingReach;
 };
 
 // clang-format off
-//                                    man capture        king capture       choice among captures                 man plain         king plain        man reach                     king reach
-constexpr VariantRules kAmerican     {forwardManSearch,  shortKingSearch,   Choice::GreatestNumber,               diagonalManPlain, shortKingPlain,   Reach::ForwardDiagonal,       Reach::FourDiagonal};
-constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               diagonalManPlain, flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kItalian      {italianManSearch,  shortKingSearch,   Choice::GreatestNumberThenQuality,    diagonalManPlain, shortKingPlain,   Reach::ForwardDiagonalMen,    Reach::FourDiagonal};
-constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::ForwardDiagonal,       Reach::DiagonalLines};
-constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          diagonalManPlain, flyingKingPlain,  Reach::ForwardDiagonal,       Reach::DiagonalLines};
-constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               turkishManPlain,  turkishKingPlain, Reach::SidewaysForward,       Reach::OrthogonalLines};
-constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               gothicManPlain,   gothicKingPlain,  Reach::SidewaysThreeForward,  Reach::EightWay};
-constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    diagonalManPlain, flyingKingPlain,  Reach::FourDiagonalStraight,  Reach::FrisianLines};
+//                                    man capture        king capture       choice among captures                 man steps     king steps    king slides       man reach                     king reach
+constexpr VariantRules kAmerican     {forwardManSearch,  shortKingSearch,   Choice::GreatestNumber,               kDiagonalMan, kShortKing,   nullptr,          Reach::ForwardDiagonal,       Reach::FourDiagonal};
+constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               kDiagonalMan, kSlides,      flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kSlides,      flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kSlides,      flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kItalian      {italianManSearch,  shortKingSearch,   Choice::GreatestNumberThenQuality,    kDiagonalMan, kShortKing,   nullptr,          Reach::ForwardDiagonalMen,    Reach::FourDiagonal};
+constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    kDiagonalMan, kSlides,      flyingKingPlain,  Reach::ForwardDiagonal,       Reach::DiagonalLines};
+constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          kDiagonalMan, kSlides,      flyingKingPlain,  Reach::ForwardDiagonal,       Reach::DiagonalLines};
+constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               kTurkishMan,  kSlides,      turkishKingPlain, Reach::SidewaysForward,       Reach::OrthogonalLines};
+constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               kGothicMan,   kGothicKing,  nullptr,          Reach::SidewaysThreeForward,  Reach::EightWay};
+constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    kDiagonalMan, kSlides,      flyingKingPlain,  Reach::FourDiagonalStraight,  Reach::FrisianLines};
 // clang-format on
 // Russian's choice is its own and made in generateRussian.
 
@@ -254,53 +272,74 @@ void capturePass(Context& g, const Pieces& p, int only) {
 
 template <const VariantRules& rules, int N>
 void plainPass(Context& g, const Pieces& p) {
-  if constexpr (rules.manPlain == diagonalManPlain) {
-    // Diagonal men: which of them step left and right is read off the empty
-    // squares of the row ahead, for the whole board in a loop without
-    // branches; then only the rows with a piece to move are visited.
-    std::uint32_t left[N], right[N], movers[N];
+  constexpr const Steps& manSteps = rules.manSteps;
+  constexpr const Steps& kingSteps = rules.kingSteps;
+  constexpr int kManSteps = manSteps.count, kKingSteps = kingSteps.count;
+  // Which pieces can make each step is read off the empty squares for the
+  // whole board in a loop without branches; then only the rows with a piece
+  // to move are visited, each piece's steps in their order.
+  std::uint32_t manCan[kManSteps][N], kingCan[kKingSteps > 0 ? kKingSteps : 1][N], movers[N];
+  const int f = p.forward;
+  std::uint32_t anyKing = 0;
+  for (int y = 0; y < N; ++y) {
+    const int r = y + kRowPad;
+    const std::uint32_t kings = p.ownKings[r], men = p.own[r] & ~kings;
+    std::uint32_t any = kKingSteps > 0 ? 0 : kings;
+    for (int k = 0; k < kManSteps; ++k) {
+      const Step s = manSteps.step[k];
+      manCan[k][y] = men & Pieces::shifted(p.empty[r + s.dy * f], s.dx);
+      any |= manCan[k][y];
+    }
+    movers[y] = any;
+    anyKing |= kings;
+  }
+  // Kings are rare until the middle game: their steps are looked at only
+  // when the side has one.
+  if (kKingSteps > 0 && anyKing != 0)
     for (int y = 0; y < N; ++y) {
       const int r = y + kRowPad;
-      const std::uint32_t kings = p.ownKings[r], men = p.own[r] & ~kings, free = p.empty[r + p.forward];
-      left[y] = men & free << 1;
-      right[y] = men & free >> 1;
-      movers[y] = kings | left[y] | right[y];
-    }
-    const int promotionRow = g.mover == White ? N - 1 : 0;
-    // The count stays in a register: stores to the list could otherwise
-    // alias it and force a reload for every move.
-    int count = g.state.moveCount;
-    for (int y = 0; y < N; ++y) {
-      if (movers[y] == 0) continue;
-      const int ahead = y + p.forward;
-      const std::uint64_t rowWord = plainWord(0, y, Man, g.mover, 0, ahead, ahead == promotionRow ? King : Man);
-      const std::uint32_t kings = p.ownKings[y + kRowPad];
-      for (std::uint32_t bits = movers[y]; bits != 0; bits &= bits - 1) {
-        const int x = std::countr_zero(bits) - 1;
-        const std::uint32_t bit = bits & -bits;
-        if (kings & bit) {
-          g.state.moveCount = count;
-          rules.kingPlain(g, x, y);
-          count = g.state.moveCount;
-          continue;
-        }
-        const std::uint64_t word = rowWord | static_cast<std::uint64_t>(x);
-        if ((left[y] & bit) && count < kMaxMoves)
-          storePlainMove(g.list[count++], word | plainWord(0, 0, 0, 0, x - 1, 0, 0));
-        if ((right[y] & bit) && count < kMaxMoves)
-          storePlainMove(g.list[count++], word | plainWord(0, 0, 0, 0, x + 1, 0, 0));
+      for (int k = 0; k < kKingSteps; ++k) {
+        const Step s = kingSteps.step[k];
+        kingCan[k][y] = p.ownKings[r] & Pieces::shifted(p.empty[r + s.dy], s.dx);
+        movers[y] |= kingCan[k][y];
       }
     }
-    g.state.moveCount = count;
-  } else {
-    for (int y = 0; y < N; ++y) {
-      const std::uint32_t kings = p.ownKings[y + kRowPad];
-      for (std::uint32_t bits = p.own[y + kRowPad]; bits != 0; bits &= bits - 1) {
-        const int x = std::countr_zero(bits) - 1;
-        ((kings >> (x + 1)) & 1u ? rules.kingPlain : rules.manPlain)(g, x, y);
+  const int promotionRow = g.mover == White ? N - 1 : 0;
+  // The count stays in a register: stores to the list could otherwise alias
+  // it and force a reload for every move.
+  int count = g.state.moveCount;
+  const auto add = [&](std::uint64_t word, int x, int toX) __attribute__((always_inline)) {
+    if (count < kMaxMoves) storePlainMove(g.list[count++], word | plainWord(x, 0, 0, 0, toX, 0, 0));
+  };
+  for (int y = 0; y < N; ++y) {
+    if (movers[y] == 0) continue;
+    // Each step's move from this row, but for the columns.
+    std::uint64_t manWords[kManSteps];
+    for (int k = 0; k < kManSteps; ++k) {
+      const int toY = y + manSteps.step[k].dy * f;
+      const int kindAfter = manSteps.step[k].dy != 0 && toY == promotionRow ? King : Man;
+      manWords[k] = plainWord(0, y, Man, g.mover, 0, toY, kindAfter);
+    }
+    const std::uint32_t kings = p.ownKings[y + kRowPad];
+    for (std::uint32_t bits = movers[y]; bits != 0; bits &= bits - 1) {
+      const int x = std::countr_zero(bits) - 1;
+      const std::uint32_t bit = bits & -bits;
+      if (!(kings & bit)) {
+        for (int k = 0; k < kManSteps; ++k)
+          if (manCan[k][y] & bit) add(manWords[k], x, x + manSteps.step[k].dx);
+      } else if constexpr (kKingSteps > 0) {
+        for (int k = 0; k < kKingSteps; ++k) {
+          const Step s = kingSteps.step[k];
+          if (kingCan[k][y] & bit) add(plainWord(0, y, King, g.mover, 0, y + s.dy, King), x, x + s.dx);
+        }
+      } else {
+        g.state.moveCount = count;
+        rules.kingSlides(g, x, y);
+        count = g.state.moveCount;
       }
     }
   }
+  g.state.moveCount = count;
 }
 
 // One instance per variant family and board size, so that the searches and

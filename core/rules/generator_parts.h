@@ -147,8 +147,6 @@ constexpr std::uint64_t plainWord(int x, int y, int kind, int side, int toX, int
 void forwardManSearch(Context&, int x, int y, int depth, const Start&);
 void italianManSearch(Context&, int x, int y, int depth, const Start&);
 void shortKingSearch(Context&, int x, int y, int depth, const Start&);
-void diagonalManPlain(Context&, int x, int y);
-void shortKingPlain(Context&, int x, int y);
 
 // Flying-king family.
 void fourWayManSearch(Context&, int x, int y, int depth, const Start&);
@@ -162,12 +160,9 @@ void thaiKingSearch(Context&, int x, int y, int depth, const Start&);
 // Turkish and Gothic.
 void turkishManSearch(Context&, int x, int y, int depth, const Start&);
 void turkishKingSearch(Context&, int x, int y, int depth, const Start&);
-void turkishManPlain(Context&, int x, int y);
 void turkishKingPlain(Context&, int x, int y);
 void gothicManSearch(Context&, int x, int y, int depth, const Start&);
 void gothicKingSearch(Context&, int x, int y, int depth, const Start&);
-void gothicManPlain(Context&, int x, int y);
-void gothicKingPlain(Context&, int x, int y);
 
 // Frisian.
 void frisianManSearch(Context&, int x, int y, int depth, const Start&);

@@ -10,11 +10,6 @@ namespace {
 
 constexpr int kTurkishKingOrder[4][2] = {{0, +1}, {+1, 0}, {0, -1}, {-1, 0}};
 
-// Inlined: it runs for every man of every Turkish or Gothic position.
-[[gnu::always_inline]] inline void stepIfEmpty(Context& g, int x, int y, int kind, int dx, int dy, int kindAfter) {
-  if (g.emptyAt(x + dx, y + dy)) addPlainMove(g, x, y, kind, x + dx, y + dy, kindAfter);
-}
-
 }  // namespace
 
 // Sideways and forward jumps, captured pieces marked; crowned only if the
@@ -40,13 +35,6 @@ void turkishKingSearch(Context& g, int x, int y, int depth, const Start& start) 
   for (const auto& d : kTurkishKingOrder)
     found |= lineCapture(g, x, y, d[0], d[1], depth, start, false, turkishKingSearch);
   if (!found && depth >= 1) recordSequence(g, depth, start, false);
-}
-
-void turkishManPlain(Context& g, int x, int y) {
-  stepIfEmpty(g, x, y, Man, +1, 0, Man);
-  stepIfEmpty(g, x, y, Man, -1, 0, Man);
-  const int ty = y + g.forward();
-  stepIfEmpty(g, x, y, Man, 0, g.forward(), ty == g.promotionRow() ? King : Man);
 }
 
 void turkishKingPlain(Context& g, int x, int y) {
@@ -94,27 +82,6 @@ void gothicKingSearch(Context& g, int x, int y, int depth, const Start& start) {
     if (x >= 2) jump(-1, -1);
   }
   if (!found && depth >= 1) recordSequence(g, depth, start, false);
-}
-
-void gothicManPlain(Context& g, int x, int y) {
-  stepIfEmpty(g, x, y, Man, -1, 0, Man);
-  stepIfEmpty(g, x, y, Man, +1, 0, Man);
-  const int f = g.forward();
-  const int kindAfter = y + f == g.promotionRow() ? King : Man;
-  stepIfEmpty(g, x, y, Man, 0, f, kindAfter);
-  stepIfEmpty(g, x, y, Man, -1, f, kindAfter);
-  stepIfEmpty(g, x, y, Man, +1, f, kindAfter);
-}
-
-void gothicKingPlain(Context& g, int x, int y) {
-  stepIfEmpty(g, x, y, King, -1, 0, King);
-  stepIfEmpty(g, x, y, King, +1, 0, King);
-  stepIfEmpty(g, x, y, King, 0, +1, King);
-  stepIfEmpty(g, x, y, King, -1, +1, King);
-  stepIfEmpty(g, x, y, King, +1, +1, King);
-  stepIfEmpty(g, x, y, King, 0, -1, King);
-  stepIfEmpty(g, x, y, King, -1, -1, King);
-  stepIfEmpty(g, x, y, King, +1, -1, King);
 }
 
 }  // namespace velmora::gen
