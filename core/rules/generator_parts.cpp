@@ -76,10 +76,21 @@ void keepGreatestNumber(Context& g) {
 
 void keepGreatestNumberThenQuality(Context& g) {
   keepGreatestNumber(g);
+  if (g.state.moveCount < 2) return;
+  // Each record's quality once: the steps are walked for it.
+  int quality[kMaxMoves];
   int best = 0;
-  for (int i = 0; i < g.state.moveCount; ++i)
-    if (captureQuality(g.list[i]) > best) best = captureQuality(g.list[i]);
-  compact(g, [best](const MoveRecord& r) { return captureQuality(r) == best; });
+  for (int i = 0; i < g.state.moveCount; ++i) {
+    quality[i] = captureQuality(g.list[i]);
+    if (quality[i] > best) best = quality[i];
+  }
+  int kept = 0;
+  for (int i = 0; i < g.state.moveCount; ++i) {
+    if (quality[i] != best) continue;
+    if (kept != i) g.list[kept] = g.list[i];
+    ++kept;
+  }
+  g.state.moveCount = kept;
 }
 
 // A man's sequence is listed at every jump; only among the sequences that
