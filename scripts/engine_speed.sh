@@ -24,12 +24,12 @@ if [[ $# -ge 1 ]]; then
   names=("old" "new")
 fi
 
-# Depths that take about a second each with the generator of early 2025;
-# Gothic's next depth takes twenty times longer, so it stays short.
+# Depths that take between a third of a second and a second each with the
+# current generator; the next depth of each takes several seconds.
 depths=(
-  "American 10" "Brazilian 10" "Canadian 8" "Crowded 9" "Frisian 9" "Gothic 5"
+  "American 10" "Brazilian 10" "Canadian 8" "Crowded 9" "Frisian 9" "Gothic 6"
   "International 9" "Italian 10" "Pool checkers 10" "Russian 10" "Spanish 10"
-  "Sparse checkers 7" "Thai 9" "Turkish 7"
+  "Sparse checkers 8" "Thai 9" "Turkish 8"
 )
 
 median() { sort -g | sed -n 2p; }
