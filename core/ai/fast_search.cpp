@@ -341,20 +341,27 @@ int maxNode(Walk& w, int level, int alpha, int beta) {
 }
 
 // The exact score of the opponent's node at `level`, known to be at most
-// `upper`: null-window tests from there close in on it, each answered largely
-// from the table the ones before it filled. Cheaper than one search with the
-// whole window below `upper`.
+// `upper`: null-window tests close in on it, each answered largely from the
+// table the ones before it filled. The evaluation is fine-grained and a test
+// that fails low mostly lowers the bound by one only, so the tests step down
+// from `upper` by doubling distances until one holds, then halve the gap.
 int exactScore(Walk& w, int level, int upper) {
-  int lower = kInitialMaxBest, g = upper;
+  int lower = kInitialMaxBest, step = 1;
   while (lower < upper) {
-    const int b = std::max(g, lower + 1);
-    g = maxNode(w, level, b - 1, b);
+    int b;
+    if (lower == kInitialMaxBest) {
+      b = std::max(upper - step + 1, lower + 1);
+      step *= 2;
+    } else {
+      b = lower + (upper - lower + 1) / 2;
+    }
+    const int g = maxNode(w, level, b - 1, b);
     if (g < b)
       upper = g;
     else
       lower = g;
   }
-  return g;
+  return upper;
 }
 
 }  // namespace
