@@ -10,6 +10,10 @@
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace velmora {
 
 namespace {
@@ -38,7 +42,10 @@ struct Bucket {
   TableEntry high;
   TableEntry latest;
 };
-Bucket table[kTranspositionEntries / 2];
+// Aligned to 2 MiB so that the system can back it with large pages: look-ups
+// land all over the table, and with small pages most of them would miss the
+// address cache as well as the data cache.
+alignas(1 << 21) Bucket table[kTranspositionEntries / 2];
 static_assert((kTranspositionEntries & (kTranspositionEntries - 1)) == 0);
 
 constexpr std::uint64_t splitMix(std::uint64_t x) {
@@ -381,6 +388,12 @@ int chooseComputerMoveFast(Search& search) {
   // Entries of earlier searches were scored with another evaluation table:
   // a fresh salt in every key makes them miss instead of clearing the table.
   Walk w{search, g, g.giveAway ? -1 : 1, positionKey(g) ^ splitMix(++searchCount ^ 0xa11ce5ull)};
+#if defined(__linux__)
+  // Asked before the first search touches the table, while no page of it is
+  // mapped; a refusal leaves the small pages.
+  static const int largePages = madvise(table, sizeof table, MADV_HUGEPAGE);
+  (void)largePages;
+#endif
   // The stamp tells this search's entries from older ones, which may be
   // overwritten at will; when it comes round again the table starts empty.
   if (++stamp == 0) {
