@@ -10,6 +10,10 @@
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace velmora {
 
 namespace {
@@ -38,7 +42,10 @@ struct Bucket {
   TableEntry high;
   TableEntry latest;
 };
-Bucket table[kTranspositionEntries / 2];
+// Aligned to 2 MiB so that the system can back it with large pages: look-ups
+// land all over the table, and with small pages most of them would miss the
+// address cache as well as the data cache.
+alignas(1 << 21) Bucket table[kTranspositionEntries / 2];
 static_assert((kTranspositionEntries & (kTranspositionEntries - 1)) == 0);
 
 constexpr std::uint64_t splitMix(std::uint64_t x) {
@@ -73,9 +80,9 @@ std::uint64_t pieceKey(int colour, int kind, int x, int y) {
 
 enum Mover { Computer = 0, Opponent = 1 };
 
-std::uint64_t nodeKey(std::uint64_t position, int level, Mover mover) {
-  return position ^ kNodeKeys[static_cast<std::size_t>(level * 2 + mover)];
-}
+std::uint64_t salt(int level, Mover mover) { return kNodeKeys[static_cast<std::size_t>(level * 2 + mover)]; }
+
+std::uint64_t nodeKey(std::uint64_t position, int level, Mover mover) { return position ^ salt(level, mover); }
 
 std::uint64_t positionKey(const GameState& g) {
   std::uint64_t key = 0;
@@ -163,8 +170,11 @@ void store(std::uint64_t key, int value, int alpha, int beta, int move, int leve
 int hintFor(const TableEntry* e, int n) { return e && e->move < n ? e->move : -1; }
 
 // Plays `move`, keeps the running sum and key in step, scores, takes it back.
+// `child` is the salt of the node the move leads to, 0 for a node without
+// entries: its bucket is fetched while the move is played, so that the
+// child's look-up seldom waits for memory.
 template <class Score>
-int tryMove(Walk& w, const MoveRecord& move, Score score) {
+int tryMove(Walk& w, const MoveRecord& move, std::uint64_t child, Score score) {
   GameState& g = w.g;
   // Given up from another thread: nothing more is searched, and what the
   // table learns meanwhile is salted away with this search.
@@ -172,12 +182,13 @@ int tryMove(Walk& w, const MoveRecord& move, Score score) {
     g.thinking = 0;
     return 0;
   }
+  const std::uint64_t keyDelta = keyChange(move);
+  if (child) __builtin_prefetch(&table[(w.key ^ keyDelta ^ child) & (kTranspositionEntries / 2 - 1)]);
   MoveRecord& slot = g.gameRecord[g.plyCount];
   applyMove(move, slot, g);
   ++w.search.nodes;
   ++g.plyCount;
   const int change = boardSumChange(g, move);
-  const std::uint64_t keyDelta = keyChange(move);
   w.search.runningSum += change;
   w.key ^= keyDelta;
   const int lastMove = w.lastMove;
@@ -191,26 +202,64 @@ int tryMove(Walk& w, const MoveRecord& move, Score score) {
   return value;
 }
 
-// Puts the moves in the order to try them: the table's move, then the
+// Hands out the moves in the order to try them: the table's move, then the
 // killers, then the largest gain in the evaluation for the mover, then the
-// history of cut-offs. Returns the list of indices.
-const Ordered* orderMoves(Walk& w, const MoveRecord* moves, int n, int level, Mover mover, int hint) {
-  Ordered* order = orderBuffers[level][mover];
-  const int gainSign = mover == Computer ? -w.sign : w.sign;
-  const int* killer = killers[level][mover];
-  const std::int32_t* counts = history[mover];
-  for (int i = 0; i < n; ++i) {
-    const int identity = moveIdentity(moves[i]);
-    std::int64_t key = static_cast<std::int64_t>(gainSign * boardSumChange(w.g, moves[i])) * (1 << 24) +
-                       std::min(counts[identity], (1 << 24) - 1);
-    if (identity == killer[0] || identity == killer[1]) key += std::int64_t{1} << 50;
-    if (identity == counters[mover][w.lastMove]) key += std::int64_t{1} << 49;
-    if (i == hint) key = std::int64_t{1} << 60;
-    order[i] = Ordered{key, i};
+// history of cut-offs. Most nodes are cut off by their first or second move,
+// so nothing is ranked before the table's move has been tried, and the rest
+// are picked one at a time instead of sorted.
+class MovePicker {
+ public:
+  MovePicker(Walk& w, const MoveRecord* moves, int n, int level, Mover mover, int hint)
+      : w_(w), moves_(moves), n_(n), level_(level), mover_(mover), hint_(hint), order_(orderBuffers[level][mover]) {}
+
+  // The index of the k-th move to try, k counted from 0 up by one.
+  int next(int k) {
+    if (k == 0 && hint_ >= 0) return hint_;
+    if (ranked_ == 0) rank();
+    const int from = k - (hint_ >= 0);
+    if (from >= 2) {
+      // A node that got this far mostly tries all its moves: the rest are
+      // sorted once, equal keys in the order they were generated in.
+      if (from == 2)
+        std::sort(order_ + from, order_ + ranked_, [](const Ordered& a, const Ordered& b) {
+          return a.key > b.key || (a.key == b.key && a.index < b.index);
+        });
+      return order_[from].index;
+    }
+    int bestAt = from;
+    for (int j = from + 1; j < ranked_; ++j)
+      if (order_[j].key > order_[bestAt].key) bestAt = j;
+    const Ordered picked = order_[bestAt];
+    for (int j = bestAt; j > from; --j) order_[j] = order_[j - 1];
+    order_[from] = picked;
+    return picked.index;
   }
-  std::sort(order, order + n, [](const Ordered& a, const Ordered& b) { return a.key > b.key; });
-  return order;
-}
+
+ private:
+  void rank() {
+    const int gainSign = mover_ == Computer ? -w_.sign : w_.sign;
+    const int* killer = killers[level_][mover_];
+    const int counter = counters[mover_][w_.lastMove];
+    const std::int32_t* counts = history[mover_];
+    for (int i = 0; i < n_; ++i) {
+      if (i == hint_) continue;
+      const int identity = moveIdentity(moves_[i]);
+      std::int64_t key = static_cast<std::int64_t>(gainSign * boardSumChange(w_.g, moves_[i])) * (1 << 24) +
+                         std::min(counts[identity], (1 << 24) - 1);
+      if (identity == killer[0] || identity == killer[1]) key += std::int64_t{1} << 50;
+      if (identity == counter) key += std::int64_t{1} << 49;
+      order_[ranked_++] = Ordered{key, i};
+    }
+  }
+
+  Walk& w_;
+  const MoveRecord* moves_;
+  int n_, level_;
+  Mover mover_;
+  int hint_;
+  Ordered* order_;
+  int ranked_ = 0;
+};
 
 // Nodes from this level up look at their children's entries first.
 constexpr int kCutoffLevel = 1;
@@ -260,11 +309,11 @@ int minNode(Walk& w, int level, int alpha, int beta) {
   int known = 0;
   if (level >= kCutoffLevel && childCutoff(w, moves, n, level, Opponent, alpha, beta, known)) return known;
 
-  const Ordered* order = orderMoves(w, moves, n, level, Computer, hintFor(entry, n));
-  int best = kInitialMinBest, bestIndex = order[0].index;
+  MovePicker picker(w, moves, n, level, Computer, hintFor(entry, n));
+  int best = kInitialMinBest, bestIndex = -1;
   for (int k = 0; k < n; ++k) {
-    const int i = order[k].index;
-    const int v = tryMove(w, moves[i], [&] {
+    const int i = picker.next(k);
+    const int v = tryMove(w, moves[i], level > 0 ? salt(level, Opponent) : 0, [&] {
       const int limit = std::min(beta, best);
       if (k == 0) return maxNode(w, level, alpha, limit);
       // Only a move that beats the best needs its exact score: ask first
@@ -317,11 +366,11 @@ int maxNode(Walk& w, int level, int alpha, int beta) {
   int known = 0;
   if (level > kCutoffLevel && childCutoff(w, moves, n, level - 1, Computer, alpha, beta, known)) return known;
 
-  const Ordered* order = orderMoves(w, moves, n, level, Opponent, hintFor(entry, n));
-  int best = kInitialMaxBest, bestIndex = order[0].index;
+  MovePicker picker(w, moves, n, level, Opponent, hintFor(entry, n));
+  int best = kInitialMaxBest, bestIndex = -1;
   for (int k = 0; k < n; ++k) {
-    const int i = order[k].index;
-    const int v = tryMove(w, moves[i], [&] {
+    const int i = picker.next(k);
+    const int v = tryMove(w, moves[i], salt(level - 1, Computer), [&] {
       const int limit = std::max(alpha, best);
       if (k == 0) return minNode(w, level - 1, limit, beta);
       const int probe = minNode(w, level - 1, limit, limit + 1);
@@ -341,20 +390,27 @@ int maxNode(Walk& w, int level, int alpha, int beta) {
 }
 
 // The exact score of the opponent's node at `level`, known to be at most
-// `upper`: null-window tests from there close in on it, each answered largely
-// from the table the ones before it filled. Cheaper than one search with the
-// whole window below `upper`.
+// `upper`: null-window tests close in on it, each answered largely from the
+// table the ones before it filled. The evaluation is fine-grained and a test
+// that fails low mostly lowers the bound by one only, so the tests step down
+// from `upper` by doubling distances until one holds, then halve the gap.
 int exactScore(Walk& w, int level, int upper) {
-  int lower = kInitialMaxBest, g = upper;
+  int lower = kInitialMaxBest, step = 1;
   while (lower < upper) {
-    const int b = std::max(g, lower + 1);
-    g = maxNode(w, level, b - 1, b);
+    int b;
+    if (lower == kInitialMaxBest) {
+      b = std::max(upper - step + 1, lower + 1);
+      step *= 2;
+    } else {
+      b = lower + (upper - lower + 1) / 2;
+    }
+    const int g = maxNode(w, level, b - 1, b);
     if (g < b)
       upper = g;
     else
       lower = g;
   }
-  return g;
+  return upper;
 }
 
 }  // namespace
@@ -374,6 +430,12 @@ int chooseComputerMoveFast(Search& search) {
   // Entries of earlier searches were scored with another evaluation table:
   // a fresh salt in every key makes them miss instead of clearing the table.
   Walk w{search, g, g.giveAway ? -1 : 1, positionKey(g) ^ splitMix(++searchCount ^ 0xa11ce5ull)};
+#if defined(__linux__)
+  // Asked before the first search touches the table, while no page of it is
+  // mapped; a refusal leaves the small pages.
+  static const int largePages = madvise(table, sizeof table, MADV_HUGEPAGE);
+  (void)largePages;
+#endif
   // The stamp tells this search's entries from older ones, which may be
   // overwritten at will; when it comes round again the table starts empty.
   if (++stamp == 0) {
@@ -393,7 +455,7 @@ int chooseComputerMoveFast(Search& search) {
   for (int i = 0; i < n; ++i) {
     if (search.progress) search.progress(search.progressContext, i * 100 / n);
     if (g.thinking == 0) return 0;
-    const int v = tryMove(w, moves[i], [&] {
+    const int v = tryMove(w, moves[i], depth > 0 ? salt(depth, Opponent) : 0, [&] {
       if (i == 0) return maxNode(w, depth, kInitialMaxBest, best);
       const int probe = maxNode(w, depth, best - 1, best);
       return probe < best ? exactScore(w, depth, probe) : probe;

@@ -210,7 +210,7 @@ TEST(Search, BenchNodeCountsArePinned) {
     fastTotal += nodes;
   }
   EXPECT_EQ(total, 2711838u);
-  EXPECT_EQ(fastTotal, 329356u);
+  EXPECT_EQ(fastTotal, 338720u);
 }
 
 }  // namespace
