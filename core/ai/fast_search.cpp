@@ -183,7 +183,9 @@ int tryMove(Walk& w, const MoveRecord& move, std::uint64_t child, Score score) {
     return 0;
   }
   const std::uint64_t keyDelta = keyChange(move);
+#if defined(__GNUC__) || defined(__clang__)
   if (child) __builtin_prefetch(&table[(w.key ^ keyDelta ^ child) & (kTranspositionEntries / 2 - 1)]);
+#endif
   MoveRecord& slot = g.gameRecord[g.plyCount];
   applyMove(move, slot, g);
   ++w.search.nodes;
