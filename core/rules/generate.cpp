@@ -112,11 +112,8 @@ struct Pieces {
   // opponent piece with an empty square behind it.
   bool lineCaptures(int x, int y, int dx, int dy) const {
     const auto inside = [this](int cx, int cy) { return cx >= 0 && cy >= 0 && cx < n && cy < n; };
-    int cx = x + dx, cy = y + dy;
-    while (inside(cx, cy) && emptyAt(cx, cy)) {
-      cx += dx;
-      cy += dy;
-    }
+    int cx, cy;
+    firstStop(empty, n, x, y, dx, dy, cx, cy);
     if (!inside(cx, cy) || !((opponent[cy + kRowPad] >> (cx + 1)) & 1u)) return false;
     return inside(cx + dx, cy + dy) && emptyAt(cx + dx, cy + dy);
   }

@@ -21,11 +21,8 @@ void recordSequence(Context& g, int depth, const Start& start, bool crownOnLastR
 
 bool lineCapture(Context& g, int x, int y, int dx, int dy, int depth, const Start& start, bool nearestOnly,
                  CaptureSearch next) {
-  int cx = x + dx, cy = y + dy;
-  while (g.inside(cx, cy) && g.emptyAt(cx, cy)) {
-    cx += dx;
-    cy += dy;
-  }
+  int cx, cy;
+  firstStop(g.empty, g.n, x, y, dx, dy, cx, cy);
   if (!g.inside(cx, cy)) return false;
   std::uint32_t& takeable = g.takeable[cy + kRowPad];
   const std::uint32_t victim = columnBit(cx);

@@ -105,6 +105,34 @@ inline bool atLimit(Context& g, int depth, const Start& start, bool crownOnLastR
   return true;
 }
 
+// The column of the first square along the row from column x that is not
+// empty: to the right with dx > 0, else to the left; -1 or n and beyond when
+// the row runs out. The bits beside the board are never empty, so a scan of
+// the row's bits finds it at once.
+inline int firstStopInRow(std::uint32_t emptyRow, int x, int dx) {
+  const std::uint32_t blocked = ~emptyRow;
+  if (dx > 0) return std::countr_zero(blocked & (~0u << (x + 2))) - 1;
+  return std::bit_width(blocked & ((1u << (x + 1)) - 1)) - 2;
+}
+
+// The first square from (x, y) along (dx, dy) that is not empty, written to
+// (cx, cy); it may lie off the board.
+[[gnu::always_inline]] inline void firstStop(const std::uint32_t* empty, int n, int x, int y, int dx, int dy, int& cx,
+                                             int& cy) {
+  if (dy == 0 && (dx == 1 || dx == -1)) {
+    cx = firstStopInRow(empty[y + kRowPad], x, dx);
+    cy = y;
+    return;
+  }
+  const auto inside = [n](int px, int py) { return px >= 0 && py >= 0 && px < n && py < n; };
+  cx = x + dx;
+  cy = y + dy;
+  while (inside(cx, cy) && ((empty[cy + kRowPad] >> (cx + 1)) & 1u)) {
+    cx += dx;
+    cy += dy;
+  }
+}
+
 // A plain move is stored as one block rounded up to 16 bytes, built in two
 // 64-bit words: fromX, fromY, pieceKind, pieceSide, captureCount 0, then
 // step 0's toX, toY, kindAfter. A plain move captures nothing, so step 0's
@@ -139,7 +167,9 @@ constexpr std::uint64_t plainWord(int x, int y, int kind, int side, int toX, int
 }
 // Every empty square along (dx, dy) up to the first occupied one or the edge.
 [[gnu::always_inline]] inline void addSlidingMoves(Context& g, int x, int y, int dx, int dy) {
-  for (int tx = x + dx, ty = y + dy; g.inside(tx, ty) && g.emptyAt(tx, ty); tx += dx, ty += dy)
+  int stopX, stopY;
+  firstStop(g.empty, g.n, x, y, dx, dy, stopX, stopY);
+  for (int tx = x + dx, ty = y + dy; tx != stopX || ty != stopY; tx += dx, ty += dy)
     addPlainMove(g, x, y, King, tx, ty, King);
 }
 
