@@ -62,10 +62,6 @@ void russianManSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (x >= 2 && y >= 2) jump(-1, -1);
 }
 
-void flyingKingPlain(Context& g, int x, int y) {
-  for (const auto& d : kFlyingOrder) addSlidingMoves(g, x, y, d[0], d[1]);
-}
-
 // Thai kings approach from a distance but land directly behind the piece.
 void thaiKingSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (atLimit(g, depth, start, false)) return;

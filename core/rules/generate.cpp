@@ -35,22 +35,25 @@ enum class Reach {
   FrisianLines           // Frisian kings
 };
 
-// The single steps of a piece's plain moves in the order they are listed;
-// a man's dy counts forward. A king without steps slides, by its function.
+// The steps of a piece's plain moves in the order they are listed; a man's
+// dy counts forward. A sliding king goes on along each direction to the
+// first square that is not empty.
 struct Step {
   int dx;
   int dy;
 };
 struct Steps {
   int count;
+  bool slides;
   Step step[8];
 };
-constexpr Steps kDiagonalMan{2, {{-1, 1}, {1, 1}}};
-constexpr Steps kTurkishMan{3, {{1, 0}, {-1, 0}, {0, 1}}};
-constexpr Steps kGothicMan{5, {{-1, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, 1}}};
-constexpr Steps kShortKing{4, {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}}};
-constexpr Steps kGothicKing{8, {{-1, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, 1}, {0, -1}, {-1, -1}, {1, -1}}};
-constexpr Steps kSlides{0, {}};
+constexpr Steps kDiagonalMan{2, false, {{-1, 1}, {1, 1}}};
+constexpr Steps kTurkishMan{3, false, {{1, 0}, {-1, 0}, {0, 1}}};
+constexpr Steps kGothicMan{5, false, {{-1, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, 1}}};
+constexpr Steps kShortKing{4, false, {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}}};
+constexpr Steps kGothicKing{8, false, {{-1, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, 1}, {0, -1}, {-1, -1}, {1, -1}}};
+constexpr Steps kDiagonalSlides{4, true, {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}}};
+constexpr Steps kOrthogonalSlides{4, true, {{0, 1}, {1, 0}, {0, -1}, {-1, 0}}};
 
 struct VariantRules {
   CaptureSearch manCapture;
@@ -58,23 +61,22 @@ struct VariantRules {
   Choice choice;
   const Steps& manSteps;
   const Steps& kingSteps;
-  PlainMoves kingSlides;  // with no king steps
   Reach manReach;
   Reach kingReach;
 };
 
 // clang-format off
-//                                    man capture        king capture       choice among captures                 man steps     king steps    king slides       man reach                     king reach
-constexpr VariantRules kAmerican     {forwardManSearch,  shortKingSearch,   Choice::GreatestNumber,               kDiagonalMan, kShortKing,   nullptr,          Reach::ForwardDiagonal,       Reach::FourDiagonal};
-constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               kDiagonalMan, kSlides,      flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kSlides,      flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kSlides,      flyingKingPlain,  Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kItalian      {italianManSearch,  shortKingSearch,   Choice::GreatestNumberThenQuality,    kDiagonalMan, kShortKing,   nullptr,          Reach::ForwardDiagonalMen,    Reach::FourDiagonal};
-constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    kDiagonalMan, kSlides,      flyingKingPlain,  Reach::ForwardDiagonal,       Reach::DiagonalLines};
-constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          kDiagonalMan, kSlides,      flyingKingPlain,  Reach::ForwardDiagonal,       Reach::DiagonalLines};
-constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               kTurkishMan,  kSlides,      turkishKingPlain, Reach::SidewaysForward,       Reach::OrthogonalLines};
-constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               kGothicMan,   kGothicKing,  nullptr,          Reach::SidewaysThreeForward,  Reach::EightWay};
-constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    kDiagonalMan, kSlides,      flyingKingPlain,  Reach::FourDiagonalStraight,  Reach::FrisianLines};
+//                                    man capture        king capture       choice among captures                 man steps     king steps         man reach                     king reach
+constexpr VariantRules kAmerican     {forwardManSearch,  shortKingSearch,   Choice::GreatestNumber,               kDiagonalMan, kShortKing,        Reach::ForwardDiagonal,       Reach::FourDiagonal};
+constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               kDiagonalMan, kDiagonalSlides,   Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kDiagonalSlides,   Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kDiagonalSlides,   Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kItalian      {italianManSearch,  shortKingSearch,   Choice::GreatestNumberThenQuality,    kDiagonalMan, kShortKing,        Reach::ForwardDiagonalMen,    Reach::FourDiagonal};
+constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    kDiagonalMan, kDiagonalSlides,   Reach::ForwardDiagonal,       Reach::DiagonalLines};
+constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          kDiagonalMan, kDiagonalSlides,   Reach::ForwardDiagonal,       Reach::DiagonalLines};
+constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               kTurkishMan,  kOrthogonalSlides, Reach::SidewaysForward,       Reach::OrthogonalLines};
+constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               kGothicMan,   kGothicKing,       Reach::SidewaysThreeForward,  Reach::EightWay};
+constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    kDiagonalMan, kDiagonalSlides,   Reach::FourDiagonalStraight,  Reach::FrisianLines};
 // clang-format on
 // Russian's choice is its own and made in generateRussian.
 
@@ -229,35 +231,60 @@ void readPieceRows(GameState& state) {
   return true;
 }
 
-// Runs the capture search of each piece whose kind is `only` (any kind when
-// Empty) in scan order, rows upwards and columns from the left, lifted off
-// its square so that the square counts as empty during its own search.
+// The pieces whose capture search may take something, row by row, as the
+// pre-test finds them: exact for the short reaches; for a long one every king
+// is listed here and tested line by line where it is searched.
+template <int N>
+struct Candidates {
+  std::uint32_t men[N];
+  std::uint32_t kings[N];
+  bool any;
+};
+
+// The short reaches are tested for the whole board at once, a loop over the
+// rows without branches; most positions have no capture and stop there. The
+// kings' part is skipped while the side has none, as in most openings. Only
+// pieces of the kind `only` (any kind when Empty) are looked at.
 template <const VariantRules& rules, int N>
-void capturePass(Context& g, const Pieces& p, int only) {
-  // The short reaches are tested for the whole board at once, a loop over the
-  // rows without branches; most positions have no capture and stop there.
-  // The kings' part is skipped while the side has none, as in most openings.
-  std::uint32_t men[N], kings[N] = {}, any = 0, anyKing = 0;
+[[gnu::always_inline]] inline Candidates<N> captureCandidates(const Pieces& p, int only) {
+  Candidates<N> c;
+  std::uint32_t any = 0, anyKing = 0;
   for (int y = 0; y < N; ++y) {
     const int r = y + kRowPad;
     const std::uint32_t ownKings = p.ownKings[r], ownMen = p.own[r] & ~ownKings;
-    men[y] = only == King ? 0 : ownMen & p.shortCaptures(rules.manReach, r);
-    any |= men[y];
+    c.men[y] = only == King ? 0 : ownMen & p.shortCaptures(rules.manReach, r);
+    c.kings[y] = 0;
+    any |= c.men[y];
     anyKing |= ownKings;
   }
   if (only != Man && anyKing != 0)
     for (int y = 0; y < N; ++y) {
       const int r = y + kRowPad;
-      kings[y] = p.ownKings[r] & p.shortCaptures(rules.kingReach, r);
-      any |= kings[y];
+      c.kings[y] = p.ownKings[r] & p.shortCaptures(rules.kingReach, r);
+      any |= c.kings[y];
     }
-  if (any == 0) return;
+  c.any = any != 0;
+  return c;
+}
+
+// Row y's candidates that do take something.
+template <const VariantRules& rules, int N>
+[[gnu::always_inline]] inline std::uint32_t capturers(const Pieces& p, const Candidates<N>& c, int y) {
+  if constexpr (isLong(rules.kingReach)) return c.men[y] | p.longCaptures(rules.kingReach, c.kings[y], y);
+  return c.men[y] | c.kings[y];
+}
+
+// Runs the capture search of each piece whose kind is `only` (any kind when
+// Empty) in scan order, rows upwards and columns from the left, lifted off
+// its square so that the square counts as empty during its own search.
+template <const VariantRules& rules, int N>
+void capturePass(Context& g, const Pieces& p, int only) {
+  const Candidates<N> c = captureCandidates<rules, N>(p, only);
+  if (!c.any) return;
   // Only squares on the board are ever tested for a piece to take.
   std::memcpy(g.takeable + kRowPad, g.state.pieceRows[g.opponent] + kRowPad, sizeof(std::uint32_t) * N);
   for (int y = 0; y < N; ++y) {
-    std::uint32_t bits = men[y] | kings[y];
-    if constexpr (isLong(rules.kingReach)) bits = men[y] | p.longCaptures(rules.kingReach, kings[y], y);
-    for (; bits != 0; bits &= bits - 1) {
+    for (std::uint32_t bits = capturers<rules, N>(p, c, y); bits != 0; bits &= bits - 1) {
       const int x = std::countr_zero(bits) - 1;
       const int kind = (p.ownKings[y + kRowPad] >> (x + 1)) & 1u ? King : Man;
       g.empty[y + kRowPad] |= columnBit(x);
@@ -267,21 +294,34 @@ void capturePass(Context& g, const Pieces& p, int only) {
   }
 }
 
+// A sliding king's moves, each direction to the first square that is not
+// empty; returns the new count. Kept out of line: the men's loop of the pass
+// runs faster without it.
+template <const Steps& kingSteps, int N>
+[[gnu::noinline]] int slide(Context& g, const Pieces& p, int count, int x, int y) {
+  for (int k = 0; k < kingSteps.count; ++k) {
+    const Step s = kingSteps.step[k];
+    int stopX, stopY;
+    firstStop(p.empty, N, x, y, s.dx, s.dy, stopX, stopY);
+    for (int tx = x + s.dx, ty = y + s.dy; tx != stopX || ty != stopY; tx += s.dx, ty += s.dy)
+      if (count < kMaxMoves) storePlainMove(g.list[count++], plainWord(x, y, King, g.mover, tx, ty, King));
+  }
+  return count;
+}
+
 template <const VariantRules& rules, int N>
 void plainPass(Context& g, const Pieces& p) {
   constexpr const Steps& manSteps = rules.manSteps;
   constexpr const Steps& kingSteps = rules.kingSteps;
-  constexpr int kManSteps = manSteps.count, kKingSteps = kingSteps.count;
-  // Which pieces can make each step is read off the empty squares for the
-  // whole board in a loop without branches; then only the rows with a piece
-  // to move are visited, each piece's steps in their order.
+  constexpr int kManSteps = manSteps.count;
+  constexpr int kKingSteps = kingSteps.slides ? 0 : kingSteps.count;  // single steps read off masks
   std::uint32_t manCan[kManSteps][N], kingCan[kKingSteps > 0 ? kKingSteps : 1][N], movers[N];
   const int f = p.forward;
   std::uint32_t anyKing = 0;
   for (int y = 0; y < N; ++y) {
     const int r = y + kRowPad;
     const std::uint32_t kings = p.ownKings[r], men = p.own[r] & ~kings;
-    std::uint32_t any = kKingSteps > 0 ? 0 : kings;
+    std::uint32_t any = kingSteps.slides ? kings : 0;
     for (int k = 0; k < kManSteps; ++k) {
       const Step s = manSteps.step[k];
       manCan[k][y] = men & Pieces::shifted(p.empty[r + s.dy * f], s.dx);
@@ -303,10 +343,10 @@ void plainPass(Context& g, const Pieces& p) {
     }
   const int promotionRow = g.mover == White ? N - 1 : 0;
   // The count stays in a register: stores to the list could otherwise alias
-  // it and force a reload for every move.
+  // the state's count and force a reload for every move.
   int count = g.state.moveCount;
-  const auto add = [&](std::uint64_t word, int x, int toX) __attribute__((always_inline)) {
-    if (count < kMaxMoves) storePlainMove(g.list[count++], word | plainWord(x, 0, 0, 0, toX, 0, 0));
+  const auto add = [&](std::uint64_t word) __attribute__((always_inline)) {
+    if (count < kMaxMoves) storePlainMove(g.list[count++], word);
   };
   for (int y = 0; y < N; ++y) {
     if (movers[y] == 0) continue;
@@ -323,16 +363,14 @@ void plainPass(Context& g, const Pieces& p) {
       const std::uint32_t bit = bits & -bits;
       if (!(kings & bit)) {
         for (int k = 0; k < kManSteps; ++k)
-          if (manCan[k][y] & bit) add(manWords[k], x, x + manSteps.step[k].dx);
+          if (manCan[k][y] & bit) add(manWords[k] | plainWord(x, 0, 0, 0, x + manSteps.step[k].dx, 0, 0));
       } else if constexpr (kKingSteps > 0) {
         for (int k = 0; k < kKingSteps; ++k) {
           const Step s = kingSteps.step[k];
-          if (kingCan[k][y] & bit) add(plainWord(0, y, King, g.mover, 0, y + s.dy, King), x, x + s.dx);
+          if (kingCan[k][y] & bit) add(plainWord(x, y, King, g.mover, x + s.dx, y + s.dy, King));
         }
       } else {
-        g.state.moveCount = count;
-        rules.kingSlides(g, x, y);
-        count = g.state.moveCount;
+        count = slide<kingSteps, N>(g, p, count, x, y);
       }
     }
   }

@@ -51,7 +51,6 @@ struct Start {
 };
 
 using CaptureSearch = void (*)(Context&, int x, int y, int depth, const Start&);
-using PlainMoves = void (*)(Context&, int x, int y);
 
 // How a captured piece is kept out of play while the search goes deeper.
 enum class TakeOut { Remove, Mark, Leave };
@@ -161,18 +160,6 @@ constexpr std::uint64_t plainWord(int x, int y, int kind, int side, int toX, int
   }
 }
 
-[[gnu::always_inline]] inline void addPlainMove(Context& g, int x, int y, int kind, int toX, int toY, int kindAfter) {
-  if (g.full()) return;
-  storePlainMove(g.list[g.state.moveCount++], plainWord(x, y, kind, g.mover, toX, toY, kindAfter));
-}
-// Every empty square along (dx, dy) up to the first occupied one or the edge.
-[[gnu::always_inline]] inline void addSlidingMoves(Context& g, int x, int y, int dx, int dy) {
-  int stopX, stopY;
-  firstStop(g.empty, g.n, x, y, dx, dy, stopX, stopY);
-  for (int tx = x + dx, ty = y + dy; tx != stopX || ty != stopY; tx += dx, ty += dy)
-    addPlainMove(g, x, y, King, tx, ty, King);
-}
-
 // American family and the short searches other variants reuse.
 void forwardManSearch(Context&, int x, int y, int depth, const Start&);
 void italianManSearch(Context&, int x, int y, int depth, const Start&);
@@ -182,7 +169,6 @@ void shortKingSearch(Context&, int x, int y, int depth, const Start&);
 void fourWayManSearch(Context&, int x, int y, int depth, const Start&);
 void flyingKingSearch(Context&, int x, int y, int depth, const Start&);
 void russianManSearch(Context&, int x, int y, int depth, const Start&);
-void flyingKingPlain(Context&, int x, int y);
 
 // Thai.
 void thaiKingSearch(Context&, int x, int y, int depth, const Start&);
@@ -190,7 +176,6 @@ void thaiKingSearch(Context&, int x, int y, int depth, const Start&);
 // Turkish and Gothic.
 void turkishManSearch(Context&, int x, int y, int depth, const Start&);
 void turkishKingSearch(Context&, int x, int y, int depth, const Start&);
-void turkishKingPlain(Context&, int x, int y);
 void gothicManSearch(Context&, int x, int y, int depth, const Start&);
 void gothicKingSearch(Context&, int x, int y, int depth, const Start&);
 

@@ -37,10 +37,6 @@ void turkishKingSearch(Context& g, int x, int y, int depth, const Start& start) 
   if (!found && depth >= 1) recordSequence(g, depth, start, false);
 }
 
-void turkishKingPlain(Context& g, int x, int y) {
-  for (const auto& d : kTurkishKingOrder) addSlidingMoves(g, x, y, d[0], d[1]);
-}
-
 // Sideways jumps mark the captured piece and leave a man; forward jumps leave
 // it unmarked (a man never returns to a lower row to meet it again) and crown
 // on the promotion row. The piece ends as the final step says.
