@@ -482,6 +482,15 @@ bool plainRowsCanFollow(const MoveRecord& move) {
   return ((move.pieceSide | (move.pieceKind - 1) | (move.steps[0].kindAfter - 1)) & ~1) == 0;
 }
 
+// A piece of `side` moved in the kept rows from one square, where it was of
+// kind `before`, to another, where it is of kind `after`.
+void movePieceBits(GameState& state, int side, int fromX, int fromY, int before, int toX, int toY, int after) {
+  state.pieceRows[side][fromY + kRowPad] &= ~bitOf(fromX);
+  state.pieceRows[side][toY + kRowPad] |= bitOf(toX);
+  if (before == King) state.kingRows[side][fromY + kRowPad] &= ~bitOf(fromX);
+  if (after == King) state.kingRows[side][toY + kRowPad] |= bitOf(toX);
+}
+
 // A plain move, most of the moves played and taken back, with the fewest
 // tests: one square emptied and one filled.
 void applyPlainMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
@@ -495,11 +504,7 @@ void applyPlainMove(const MoveRecord& move, MoveRecord& slot, GameState& state) 
     state.pieceRowsValid = 0;
     return;
   }
-  const int side = move.pieceSide;
-  state.pieceRows[side][move.fromY + kRowPad] &= ~bitOf(move.fromX);
-  state.pieceRows[side][to.toY + kRowPad] |= bitOf(to.toX);
-  if (move.pieceKind == King) state.kingRows[side][move.fromY + kRowPad] &= ~bitOf(move.fromX);
-  if (to.kindAfter == King) state.kingRows[side][to.toY + kRowPad] |= bitOf(to.toX);
+  movePieceBits(state, move.pieceSide, move.fromX, move.fromY, move.pieceKind, to.toX, to.toY, to.kindAfter);
 }
 
 void undoPlainMove(const MoveRecord& move, GameState& state) {
@@ -511,11 +516,7 @@ void undoPlainMove(const MoveRecord& move, GameState& state) {
     state.pieceRowsValid = 0;
     return;
   }
-  const int side = move.pieceSide;
-  state.pieceRows[side][to.toY + kRowPad] &= ~bitOf(to.toX);
-  state.pieceRows[side][move.fromY + kRowPad] |= bitOf(move.fromX);
-  if (to.kindAfter == King) state.kingRows[side][to.toY + kRowPad] &= ~bitOf(to.toX);
-  if (move.pieceKind == King) state.kingRows[side][move.fromY + kRowPad] |= bitOf(move.fromX);
+  movePieceBits(state, move.pieceSide, to.toX, to.toY, to.kindAfter, move.fromX, move.fromY, move.pieceKind);
 }
 
 }  // namespace
@@ -524,13 +525,7 @@ void undoPlainMove(const MoveRecord& move, GameState& state) {
 // its own starting square.
 void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
   if (move.captureCount == 0) return applyPlainMove(move, slot, state);
-  // A constant size lets the compiler copy a plain move in a few stores.
-  if (&slot != &move) {
-    if (move.captureCount == 0)
-      std::memcpy(&slot, &move, kPlainMoveBlockBytes);
-    else
-      std::memcpy(&slot, &move, usedBytes(move));
-  }
+  if (&slot != &move) std::memcpy(&slot, &move, usedBytes(move));
   for (int k = 0; k < move.captureCount; ++k)
     state.board[move.steps[k].capturedY][move.steps[k].capturedX].kind = Empty;
   state.board[move.fromY][move.fromX].kind = Empty;
@@ -548,10 +543,7 @@ void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
     state.pieceRows[side ^ 1][move.steps[k].capturedY + kRowPad] &= out;
     state.kingRows[side ^ 1][move.steps[k].capturedY + kRowPad] &= out;
   }
-  state.pieceRows[side][move.fromY + kRowPad] &= ~bitOf(move.fromX);
-  state.kingRows[side][move.fromY + kRowPad] &= ~bitOf(move.fromX);
-  state.pieceRows[side][last.toY + kRowPad] |= bitOf(last.toX);
-  if (last.kindAfter == King) state.kingRows[side][last.toY + kRowPad] |= bitOf(last.toX);
+  movePieceBits(state, side, move.fromX, move.fromY, move.pieceKind, last.toX, last.toY, last.kindAfter);
 }
 
 void undoMove(const MoveRecord& move, GameState& state) {
@@ -569,10 +561,7 @@ void undoMove(const MoveRecord& move, GameState& state) {
     return;
   }
   const int side = move.pieceSide;
-  state.pieceRows[side][last.toY + kRowPad] &= ~bitOf(last.toX);
-  state.kingRows[side][last.toY + kRowPad] &= ~bitOf(last.toX);
-  state.pieceRows[side][move.fromY + kRowPad] |= bitOf(move.fromX);
-  if (move.pieceKind == King) state.kingRows[side][move.fromY + kRowPad] |= bitOf(move.fromX);
+  movePieceBits(state, side, last.toX, last.toY, last.kindAfter, move.fromX, move.fromY, move.pieceKind);
   for (int k = 0; k < move.captureCount; ++k) {
     const MoveStep& s = move.steps[k];
     state.pieceRows[side ^ 1][s.capturedY + kRowPad] |= bitOf(s.capturedX);
