@@ -589,12 +589,18 @@ struct InFreshWorkDir {
 };
 
 // Like whenDialogOpens, for a dialog that opens after another one closes.
+// Waits up to ten seconds: on a loaded machine a file dialog can take more
+// than one to open. A dialog of another kind is rejected when the wait runs
+// out, so that the test fails instead of waiting on it for ever.
 template <class Dialog, class Act>
-void whenDialogOpensLater(Act act, int tries = 100) {
+void whenDialogOpensLater(Act act, int tries = 1000) {
   QTimer::singleShot(10, [act, tries] {
     auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
     if (dialog == nullptr && tries > 0) return whenDialogOpensLater<Dialog>(act, tries - 1);
-    ASSERT_NE(dialog, nullptr);
+    if (dialog == nullptr) {
+      if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
+      FAIL() << "the dialog did not open";
+    }
     act(dialog);
   });
 }
