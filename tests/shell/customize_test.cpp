@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
@@ -174,7 +175,9 @@ TEST(SoundDialog, EveryControl) {
   whenOpen<QFileDialog>([&](QFileDialog* files) {
     EXPECT_EQ(files->windowTitle(), "Please select a wave file");
     EXPECT_EQ(files->nameFilters(), QStringList{"Wave file (*.wav)"});
-    files->selectFile(chosen);
+    // Typed into the name field: selectFile leaves the field alone while
+    // it has the focus.
+    files->findChild<QLineEdit*>("fileNameEdit")->setText(chosen);
     QMetaObject::invokeMethod(files, "accept");
   });
   click(&dialog, 5);

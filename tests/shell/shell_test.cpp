@@ -17,6 +17,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -605,6 +606,21 @@ void whenDialogOpensLater(Act act, int tries = 1000) {
   });
 }
 
+// Picks `path` in an open file dialog, as a user typing it would.
+// selectFile leaves the name field alone while the field has the focus,
+// which a second dialog may well have; the choice is made again until the
+// dialog has closed.
+void chooseFile(QFileDialog* files, const QString& path, int tries = 100) {
+  if (auto* name = files->findChild<QLineEdit*>("fileNameEdit"))
+    name->setText(path);
+  else
+    files->selectFile(path);
+  QMetaObject::invokeMethod(files, "accept");
+  QTimer::singleShot(50, [still = QPointer<QFileDialog>(files), path, tries] {
+    if (still && still->isVisible() && tries > 0) chooseFile(still, path, tries - 1);
+  });
+}
+
 void saveScreenshot(QWidget* widget, const QString& name) {
   QDir().mkpath(QDir::temp().filePath("velmora-screenshots"));
   widget->grab().save(QDir::temp().filePath("velmora-screenshots/" + name + ".png"));
@@ -632,10 +648,7 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   w.click(5, 5);  // f6-e5
   w.click(4, 4);
   const QString pdn = QDir::current().absoluteFilePath("game.pdn");
-  const auto choose = [pdn](QFileDialog* files) {
-    files->selectFile(pdn);
-    QMetaObject::invokeMethod(files, "accept");
-  };
+  const auto choose = [pdn](QFileDialog* files) { chooseFile(files, pdn); };
   whenDialogOpensLater<QFileDialog>(choose);
   w.window->dispatch(32806);
   QFile written(pdn);
