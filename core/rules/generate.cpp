@@ -120,13 +120,12 @@ struct Pieces {
     return inside(cx + dx, cy + dy) && emptyAt(cx + dx, cy + dy);
   }
 
-  template <std::size_t L>
-  std::uint32_t onLines(std::uint32_t pieces, int y, const int (&lines)[L][2]) const {
+  std::uint32_t onLines(std::uint32_t pieces, int y, const Steps& lines) const {
     std::uint32_t found = 0;
     for (std::uint32_t bits = pieces; bits != 0; bits &= bits - 1) {
       const int x = std::countr_zero(bits) - 1;
-      for (const auto& d : lines)
-        if (lineCaptures(x, y, d[0], d[1])) {
+      for (int k = 0; k < lines.count; ++k)
+        if (lineCaptures(x, y, lines.step[k].dx, lines.step[k].dy)) {
           found |= bits & -bits;
           break;
         }
@@ -155,13 +154,14 @@ struct Pieces {
 
   // Row y's `pieces` of a long reach whose capture search takes something.
   std::uint32_t longCaptures(Reach reach, std::uint32_t pieces, int y) const {
-    static constexpr int kDiagonals[4][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
-    static constexpr int kOrthogonals[4][2] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}};
-    static constexpr int kFrisianLines[8][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}, {0, 2}, {0, -2}, {2, 0}, {-2, 0}};
+    // Frisian kings also capture along rows and columns, over the playable
+    // squares two apart.
+    static constexpr Steps kFrisianLines{
+        8, true, {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}, {0, 2}, {0, -2}, {2, 0}, {-2, 0}}};
     if (pieces == 0) return 0;
     switch (reach) {
-      case Reach::DiagonalLines: return onLines(pieces, y, kDiagonals);
-      case Reach::OrthogonalLines: return onLines(pieces, y, kOrthogonals);
+      case Reach::DiagonalLines: return onLines(pieces, y, kDiagonalSlides);
+      case Reach::OrthogonalLines: return onLines(pieces, y, kOrthogonalSlides);
       case Reach::FrisianLines: return onLines(pieces, y, kFrisianLines);
       default: return pieces;
     }
