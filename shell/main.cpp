@@ -73,12 +73,15 @@ int main(int argc, char** argv) {
   if (options.scripted) return velmora::runScriptedOutput(*options.scripted);
 
   velmora::SingleInstance instance(velmora::defaultInstanceName());
-  if (instance.askRunningCopy()) return 0;
+  if (!instance.isFirstCopy()) {
+    instance.activateRunningCopy([] { QCoreApplication::exit(0); });
+    return app.exec();
+  }
   instance.listen();
 
   velmora::setManualDirectory(data ? *data + "/manual" : programFolder + "/manual");
   velmora::MainWindow window(theGame, scratchGame, theListing, velmora::kSettingsFile);
-  velmora::installQtHost(&window);
+  velmora::installQtHost(window.hostWindow());
   QObject::connect(&instance, &velmora::SingleInstance::activationRequested, &window, [&window] {
     window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window.showNormal();

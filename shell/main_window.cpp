@@ -50,10 +50,12 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
       scratch_(scratch),
       listing_(listing),
       board_(new BoardWidget(game, listing, this)),
-      thinker_(new ComputerThinker(this)),
+      thinker_(new ComputerThinker([this](std::function<void()> event) { turn_.deliver(std::move(event)); }, this)),
       network_(new NetworkGame(game, listing,
-                               {[this](bool busy) { setBusy(busy); }, [this] { refresh(); }, [this] { placeWindow(); }},
+                               {[this](bool busy) { setBusy(busy); }, [this] { refresh(); }, [this] { placeWindow(); },
+                                [this](std::function<void()> event) { turn_.deliver(std::move(event)); }},
                                this)),
+      turn_(game, listing),
       settingsPath_(std::move(settingsPath)) {
   setWindowTitle("Velmora");
   setWindowIcon(appIcon());
@@ -85,7 +87,50 @@ MainWindow::~MainWindow() {
   network_->end();
   // A sound or pause still to come must find the move over, not a game gone.
   finishShowingMove(game_);
-  shutdown();
+  turn_.gameReplaced();
+  shutdown(false);
+}
+
+HostWindow MainWindow::hostWindow() {
+  HostWindow hooks;
+  hooks.widget = this;
+  hooks.refresh = [this] { scheduleRefresh(); };
+  hooks.repaintNow = [this] { refresh(); };
+  hooks.setBusy = [this](bool busy) { setBusy(busy); };
+  hooks.updateCursor = [this] { updateCursor(); };
+  hooks.deliver = [this](std::function<void()> event) { turn_.deliver(std::move(event)); };
+  hooks.escapePressed = [this] { escapePressed(); };
+  return hooks;
+}
+
+bool MainWindow::event(QEvent* event) {
+  // A modal window over this one: nothing starts until it closes, and what
+  // arrived meanwhile runs once its event loop has returned.
+  if (event->type() == QEvent::WindowBlocked) turn_.modalOpened();
+  if (event->type() == QEvent::WindowUnblocked) {
+    turn_.modalClosed();
+    QTimer::singleShot(0, this, [this] { turn_.runWaiting(); });
+  }
+  return QMainWindow::event(event);
+}
+
+NetworkFacts MainWindow::networkFacts() const {
+  return {network_->active(), network_->transferring(), network_->wantsExchange()};
+}
+
+void MainWindow::replaceGame(const std::function<void()>& replace) {
+  thinker_->stop();
+  network_->end();
+  finishShowingMove(game_);
+  turn_.gameReplaced();
+  if (game_.thinking) {
+    game_.thinking = 0;
+    setBusy(false);
+    setWindowTitle(QString::fromStdString(plainWindowTitle()));
+  }
+  replace();
+  placeWindow();
+  refresh();
 }
 
 void MainWindow::createMenus() {
@@ -186,13 +231,13 @@ void MainWindow::dispatch(int command) {
   }
   // Pause is taken while the computer thinks: it acts after the move.
   if (command == CmdPause) {
-    paused_ = !paused_ && bothPlayersAreComputers();
+    turn_.togglePause();
     showPause();
     refresh();
     return;
   }
   // The game is busy: its commands wait.
-  if (game_.thinking || game_.showingMove || network_->transferring()) return;
+  if (!turn_.commandsAllowed(networkFacts())) return;
   switch (command) {
     case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
@@ -278,10 +323,7 @@ void MainWindow::loadGame() {
   if (!promptSaveGame()) return;
   LoadGameDialog dialog(scratch_, board_->skins().full, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  network_->end();
-  takeOverLoadedGame(game_, listing_, scratch_);
-  placeWindow();
-  refresh();
+  replaceGame([this] { takeOverLoadedGame(game_, listing_, scratch_); });
 }
 
 void MainWindow::newGame() {
@@ -289,10 +331,7 @@ void MainWindow::newGame() {
   NewGameDialog dialog(rememberedChoice(), board_->skins().full, this);
   connect(&dialog, &NewGameDialog::rulesRequested, this, [] { openHelp(HelpRules); });
   if (dialog.exec() != QDialog::Accepted) return;
-  network_->end();
-  startNewGame(game_, listing_, dialog.choice());
-  placeWindow();
-  refresh();
+  replaceGame([this, choice = dialog.choice()] { startNewGame(game_, listing_, choice); });
 }
 
 void MainWindow::syncListingBox() {
@@ -320,12 +359,12 @@ void MainWindow::updateCommands() {
   action(CmdPlayOn)->setEnabled(playOnLine(game_, listing_) >= 0);
   // Only a game of two computers runs on by itself to be paused; a new game
   // of any other kind ends the pause.
-  if (paused_ && !bothPlayersAreComputers()) {
-    paused_ = false;
+  if (turn_.paused() && !bothPlayersAreComputers()) {
+    turn_.dropPauseUnlessComputers();
     showPause();
   }
   action(CmdPause)->setEnabled(bothPlayersAreComputers());
-  action(CmdPause)->setChecked(paused_);
+  action(CmdPause)->setChecked(turn_.paused());
   action(CmdOneClick)->setChecked(entrySettings.oneClick != 0);
 }
 
@@ -333,8 +372,17 @@ void MainWindow::showPause() {
   // The computer's progress has the title while it thinks; the pause takes
   // it when the move is over.
   if (game_.thinking) return;
-  const QString title = QString::fromStdString(plainWindowTitle() + (paused_ ? " - Paused" : ""));
+  const QString title = QString::fromStdString(plainWindowTitle() + (turn_.paused() ? " - Paused" : ""));
   if (windowTitle() != title) setWindowTitle(title);
+}
+
+void MainWindow::scheduleRefresh() {
+  if (refreshPosted_) return;
+  refreshPosted_ = true;
+  QTimer::singleShot(0, this, [this] {
+    refreshPosted_ = false;
+    refresh();
+  });
 }
 
 void MainWindow::refresh() {
@@ -347,8 +395,6 @@ void MainWindow::refresh() {
   board_->update();
   updateCursor();
 }
-
-void MainWindow::repaintNow() { refresh(); }
 
 void MainWindow::listingSelectionChanged(int row) {
   if (syncing_ || row < 0) return;
@@ -397,11 +443,33 @@ void MainWindow::clockTick() {
 }
 
 void MainWindow::turnTick() {
+  // A native dialog may not block the window as Qt's own do.
+  if (QApplication::activeModalWidget()) return;
   updateCursor();
-  network_->tick();  // a local move ends the game and still goes out: before the running check
-  if (paused_) showPause();
-  if (!game_.gameRunning || paused_) return;
-  if (computerShouldMove(game_, listing_)) startComputerMove();
+  if (turn_.paused()) showPause();
+  switch (turn_.onTick(networkFacts())) {
+    case TurnStart::NetworkExchange: network_->exchange(); return;
+    case TurnStart::ComputerMove: startComputerMove(); return;
+    case TurnStart::Nothing: return;
+  }
+}
+
+void MainWindow::escapePressed() {
+  if (!turn_.escapeAsksBreak(networkFacts())) return;
+  // From the press on, the worker's reports wait for the answer; the
+  // question itself opens once the key event has been handled.
+  turn_.breakQuestionOpened();
+  QTimer::singleShot(0, this, &MainWindow::askBreak);
+}
+
+void MainWindow::askBreak() {
+  if (game_.thinking) {
+    if (askBreakComputerMove(game_)) thinker_->breakOff();
+  } else if (network_->transferring()) {
+    network_->askBreak();
+  }
+  turn_.breakQuestionClosed();
+  turn_.runWaiting();
 }
 
 void MainWindow::startNetworkGame() {
@@ -412,13 +480,13 @@ void MainWindow::startNetworkGame() {
   if (dialog.exec() != QDialog::Accepted) return;
   const bool server = dialog.server();
   int serverSide = 0;
-  if (server) {
-    serverSide = prepareServerGame(game_, listing_, dialog.choice(), dialog.name());
-  } else {
-    prepareClientGame(game_, listing_);
-  }
-  placeWindow();
-  refresh();
+  replaceGame([&] {
+    if (server) {
+      serverSide = prepareServerGame(game_, listing_, dialog.choice(), dialog.name());
+    } else {
+      prepareClientGame(game_, listing_);
+    }
+  });
   network_->start(dialog.takeSocket(), server, dialog.name(), serverSide);
 }
 
@@ -432,11 +500,12 @@ void MainWindow::startComputerMove() {
   thinker_->start(
       game_,
       [this](int percent) {
-        const bool goOn = reportComputerProgress(game_, percent, appearance.showAiProgress != 0);
+        showComputerProgress(game_, percent, appearance.showAiProgress != 0);
         board_->update();
-        return goOn;
       },
       [this, done](ComputerChoice choice) { finishComputerMove(game_, listing_, choice, done); });
+  // Escape already held down when the thinking begins counts as a press.
+  if (host.escapeDown()) escapePressed();
 }
 
 void MainWindow::updateCursor() {
@@ -479,19 +548,21 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  shutdown();
+  shutdown(true);
   event->accept();
 }
 
-void MainWindow::shutdown() {
+void MainWindow::shutdown(bool tell) {
   if (shutDown_) return;
   shutDown_ = true;
   blinkTimer_.stop();
   clockTimer_.stop();
   turnTimer_.stop();
   std::string error;
-  if (!settingsPath_.empty() && !saveSettings(settingsPath_, &error))
-    std::fprintf(stderr, "velmora: the settings were not saved: %s\n", error.c_str());
+  if (settingsPath_.empty() || saveSettings(settingsPath_, &error)) return;
+  const std::string text = "The settings were not saved:\n" + error;
+  std::fprintf(stderr, "velmora: %s\n", text.c_str());
+  if (tell) host.messageBox(text, MessageIcon::Error, MessageButtons::Ok);
 }
 
 }  // namespace velmora

@@ -4,9 +4,12 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <functional>
 #include <string>
 
+#include "core/game/turn_controller.h"
 #include "core/rules/board.h"
+#include "shell/system/host_qt.h"
 
 namespace velmora {
 
@@ -29,7 +32,12 @@ class MainWindow : public QMainWindow {
 
   // Brings the listing box up to date with the core listing and repaints.
   void refresh();
-  void repaintNow();
+  // One refresh once the current event is handled, however often asked for.
+  void scheduleRefresh();
+
+  // The hooks through which the host table reaches this window.
+  HostWindow hostWindow();
+  const TurnController& turn() const { return turn_; }
 
   // Window placement: at least the layout's size, centred when not yet shown.
   void placeWindow();
@@ -41,12 +49,17 @@ class MainWindow : public QMainWindow {
   void setBusy(bool busy);
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
 
  private:
   void createMenus();
+  // Every way of replacing the game: the search is stopped and joined, a
+  // network transfer cancelled, a capture shown whole, what waited from the
+  // old game dropped; then `replace` runs and the window follows the board.
+  void replaceGame(const std::function<void()>& replace);
   void newGame();
   // Asks whether to save a changed game before it is replaced or the window
   // closes; false when the player chose to save and the save did not happen.
@@ -70,6 +83,10 @@ class MainWindow : public QMainWindow {
   void blinkTick();
   void clockTick();
   void turnTick();
+  NetworkFacts networkFacts() const;
+  // Escape pressed: the break question, asked once the key event is over.
+  void escapePressed();
+  void askBreak();
   void updateCursor();
   // Enables the commands that make sense now and ticks the checkable ones.
   void updateCommands();
@@ -77,7 +94,8 @@ class MainWindow : public QMainWindow {
   bool bothPlayersAreComputers() const;
   // "Paused" in the title while a game of two computers waits.
   void showPause();
-  void shutdown();
+  // Writes the settings; a failure is told to the player when `tell`.
+  void shutdown(bool tell);
 
   GameState& game_;
   GameState& scratch_;
@@ -86,10 +104,11 @@ class MainWindow : public QMainWindow {
   ComputerThinker* thinker_;
   NetworkGame* network_;
   QTimer blinkTimer_, clockTimer_, turnTimer_;
+  TurnController turn_;
   bool syncing_ = false;
   bool forwardingKey_ = false;
   bool shutDown_ = false;
-  bool paused_ = false;  // a game of two computers waits after the current move
+  bool refreshPosted_ = false;
   std::string settingsPath_;
 };
 

@@ -46,7 +46,8 @@ void NetworkGame::perform(NetAction action) {
           result_ = receiveMessage(link_, received_, *cancel_, kNoTimeLimit);
         }
         QMetaObject::invokeMethod(
-            this, [this, generation] { transferEnded(generation); }, Qt::QueuedConnection);
+            this, [this, generation] { window_.deliver([this, generation] { transferEnded(generation); }); },
+            Qt::QueuedConnection);
       });
       return;
     }
@@ -64,31 +65,21 @@ void NetworkGame::perform(NetAction action) {
 
 void NetworkGame::transferEnded(std::uint64_t generation) {
   if (generation != generation_ || !worker_.joinable()) return;
-  if (asking_) {
-    endedMeanwhile_ = true;
-    return;
-  }
   worker_.join();
   if (!session_) return;
   perform(session_->transferred(result_, received_));
 }
 
-void NetworkGame::tick() {
-  if (!session_ || asking_) return;
-  if (transferring()) {
-    asking_ = true;
-    const bool breakOff = askBreakTransfer(session_->sending());
-    asking_ = false;
-    if (breakOff) {
-      stopWorker();
-      perform(session_->breakOff());
-    } else if (endedMeanwhile_) {
-      endedMeanwhile_ = false;
-      transferEnded(generation_);
-    }
-    return;
-  }
-  if (session_->shouldExchange()) perform(session_->exchangeTurn());
+void NetworkGame::exchange() {
+  if (wantsExchange()) perform(session_->exchangeTurn());
+}
+
+void NetworkGame::askBreak() {
+  if (!session_ || !transferring()) return;
+  // The end of the transfer, if it comes meanwhile, waits for the answer.
+  if (!breakTransferQuestion(session_->sending())) return;
+  stopWorker();
+  perform(session_->breakOff());
 }
 
 void NetworkGame::end() {
@@ -102,7 +93,6 @@ void NetworkGame::end() {
 
 void NetworkGame::stopWorker() {
   ++generation_;
-  endedMeanwhile_ = false;
   if (cancel_) cancel_->raise();
   if (worker_.joinable()) worker_.join();
 }

@@ -2,7 +2,8 @@
 // The network game in the window: the session of the core, its connection,
 // and each send or receive on a worker thread. The window goes on painting
 // meanwhile; its menu and board take no input, and Escape offers to break
-// the transfer off.
+// the transfer off. The end of a transfer is handed to `deliver`, which runs
+// it once no modal window and no break question is up.
 
 #include <QObject>
 #include <functional>
@@ -25,14 +26,18 @@ class NetworkGame : public QObject {
     std::function<void(bool)> setBusy;
     std::function<void()> refresh;
     std::function<void()> placeWindow;  // the board's size may have changed
+    std::function<void(std::function<void()>)> deliver;
   };
   NetworkGame(GameState& game, MoveListing& listing, Window window, QObject* parent = nullptr);
   ~NetworkGame() override;
 
   // Takes over a connected socket; the game has been prepared for it.
   void start(int fd, bool server, const std::string& name, int serverSide);
-  // From the turn timer: Escape during a transfer, or the local move to send.
-  void tick();
+  // The local move is to go out now (the turn controller decides when).
+  bool wantsExchange() const { return session_ && !transferring() && session_->shouldExchange(); }
+  void exchange();
+  // Escape was pressed during a transfer: asks whether to break it off.
+  void askBreak();
   // Ends the network game at once: the transfer is stopped, the socket
   // closed, both players become local humans.
   void end();
@@ -56,10 +61,6 @@ class NetworkGame : public QObject {
   // Written by the worker, read after it has been joined.
   Transfer result_ = Transfer::Failed;
   std::string received_;
-  // The break question's message box runs an event loop: a transfer that
-  // ends meanwhile waits for the answer.
-  bool asking_ = false;
-  bool endedMeanwhile_ = false;
   int boardSize_ = 0;
 };
 

@@ -19,7 +19,6 @@
 #include "core/records/pdn.h"
 #include "core/rules/game_state.h"
 #include "shell/main_window.h"
-#include "shell/network_game.h"
 
 namespace velmora {
 
@@ -73,10 +72,7 @@ void MainWindow::importPdn() {
   auto check = std::make_unique<GameState>();
   if (auto why = readPdnGame(games[chosen], *check, game_.gameType)) return tell(*why);
   if (!promptSaveGame()) return;
-  network_->end();
-  takeOverPdnGame(game_, listing_, games[chosen], game_.gameType);
-  placeWindow();
-  refresh();
+  replaceGame([&] { takeOverPdnGame(game_, listing_, games[chosen], game_.gameType); });
 }
 
 void MainWindow::copyFen() {
@@ -92,14 +88,11 @@ void MainWindow::pasteFen() {
   if (auto why = readFen(fen, game_.gameType, *check))
     return tell("The clipboard holds no " + std::string(gameTypeName(game_.gameType)) + " position.\n" + *why);
   if (!promptSaveGame()) return;
-  network_->end();
   // The players of the New game dialog, in the variant on the board.
   NewGameChoice choice = rememberedChoice();
   choice.gameType = game_.gameType;
   choice.giveAway = game_.giveAway != 0;
-  startGameFromFen(game_, listing_, scratch_, choice, fen);
-  placeWindow();
-  refresh();
+  replaceGame([&] { startGameFromFen(game_, listing_, scratch_, choice, fen); });
 }
 
 }  // namespace velmora

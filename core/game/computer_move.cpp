@@ -78,16 +78,22 @@ bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void
   return true;
 }
 
-bool reportComputerProgress(GameState& game, int percent, bool showProgress) {
+void showComputerProgress(GameState& game, int percent, bool showProgress) {
   chargeClock(game);
   host.requestRepaint();
   if (showProgress) host.setWindowTitle(plainTitle + " [" + std::to_string(percent) + "%]");
-  if (host.escapeDown() &&
-      host.messageBox("Break AI move. Are you sure?", MessageIcon::Question, MessageButtons::YesNoDefaultNo)) {
-    game.gameRunning = 0;
+}
+
+bool askBreakComputerMove(GameState& game) {
+  if (!host.messageBox("Break AI move. Are you sure?", MessageIcon::Question, MessageButtons::YesNoDefaultNo))
     return false;
-  }
+  game.gameRunning = 0;
   return true;
+}
+
+bool reportComputerProgress(GameState& game, int percent, bool showProgress) {
+  showComputerProgress(game, percent, showProgress);
+  return !(host.escapeDown() && askBreakComputerMove(game));
 }
 
 void finishComputerMove(GameState& game, MoveListing& listing, ComputerChoice choice, std::function<void()> done) {

@@ -41,9 +41,16 @@ struct ComputerChoice {
   int bestRootIndex = 0;
 };
 
-// Called as each root move begins, on the game's thread: charges the clock,
-// shows the progress, and when Escape is held asks whether to break off.
-// Returns false when the player broke off; the game then stops.
+// Called as each root move begins, on the game's thread: charges the clock
+// and shows the progress.
+void showComputerProgress(GameState& game, int percent, bool showProgress);
+
+// Asks "Break AI move. Are you sure?"; on Yes the game stops and the result
+// is true. The window asks it when Escape is pressed.
+bool askBreakComputerMove(GameState& game);
+
+// showComputerProgress, then, when Escape is held, askBreakComputerMove.
+// Returns false when the player broke off. For a search on this thread.
 bool reportComputerProgress(GameState& game, int percent, bool showProgress);
 
 // Plays the choice (unless the search was abandoned), then, once its capture

@@ -337,10 +337,13 @@ NetAction NetSession::finish(NetEnd end, const char* message, MessageIcon icon) 
   return {NetAction::Over, {}};
 }
 
-bool askBreakTransfer(bool sending) {
-  return host.windowIsActive() && host.escapeDown() &&
-         host.messageBox(sending ? "Break send. Are you sure?" : "Break receive. Are you sure?", MessageIcon::Question,
+bool breakTransferQuestion(bool sending) {
+  return host.messageBox(sending ? "Break send. Are you sure?" : "Break receive. Are you sure?", MessageIcon::Question,
                          MessageButtons::YesNoDefaultNo);
+}
+
+bool askBreakTransfer(bool sending) {
+  return host.windowIsActive() && host.escapeDown() && breakTransferQuestion(sending);
 }
 
 }  // namespace velmora

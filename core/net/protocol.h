@@ -143,5 +143,7 @@ class NetSession {
 // Escape held in the active window during a transfer: asks whether to break
 // it off; true when the player said Yes.
 bool askBreakTransfer(bool sending);
+// The question alone, for a window that takes Escape as a key press.
+bool breakTransferQuestion(bool sending);
 
 }  // namespace velmora

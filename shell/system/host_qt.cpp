@@ -12,7 +12,6 @@
 
 #include "core/game/computer_move.h"
 #include "core/platform/host.h"
-#include "shell/main_window.h"
 #include "shell/system/audio_output.h"
 
 namespace velmora {
@@ -20,7 +19,8 @@ namespace velmora {
 namespace {
 
 // Cleared by Qt when the window goes, so no effect reaches a destroyed one.
-QPointer<MainWindow> mainWindow;
+QPointer<QWidget> mainWindow;
+HostWindow hooks;
 bool escapeHeld = false;
 
 // Notices Escape going down and up anywhere in the application.
@@ -29,7 +29,12 @@ class EscapeWatcher : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
       auto* key = static_cast<QKeyEvent*>(event);
-      if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) escapeHeld = event->type() == QEvent::KeyPress;
+      if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) {
+        const bool press = event->type() == QEvent::KeyPress;
+        // A key event passes up through its parents: one press acts once.
+        if (press && !escapeHeld && mainWindow && hooks.escapePressed) hooks.escapePressed();
+        escapeHeld = press;
+      }
     }
     return QObject::eventFilter(watched, event);
   }
@@ -73,29 +78,41 @@ bool showMessage(const std::string& text, MessageIcon icon, MessageButtons butto
   return question ? answer == QMessageBox::Yes : true;
 }
 
+// Runs `then` through the window's delivery, or at once without a window.
+std::function<void()> delivered(std::function<void()> then) {
+  return [then = std::move(then)] {
+    if (mainWindow && hooks.deliver)
+      hooks.deliver(then);
+    else
+      then();
+  };
+}
+
 }  // namespace
 
-void installQtHost(MainWindow* window) {
-  mainWindow = window;
+void installQtHost(HostWindow window) {
+  mainWindow = window.widget;
+  hooks = std::move(window);
+  escapeHeld = false;
   static EscapeWatcher watcher;
   qApp->installEventFilter(&watcher);
   static QElapsedTimer clock;
   clock.start();
   host.messageBox = showMessage;
   host.repaintNow = [] {
-    if (mainWindow) mainWindow->refresh();
+    if (mainWindow) hooks.repaintNow();
   };
   host.requestRepaint = [] {
-    if (mainWindow) mainWindow->refresh();
+    if (mainWindow) hooks.refresh();
   };
   host.playSound = [](SoundId, const std::string& file, std::function<void()> finished) {
-    playWaveFile(file, std::move(finished));
+    playWaveFile(file, finished ? delivered(std::move(finished)) : nullptr);
   };
   // A pause of the game is a timer: the window paints and takes its close
   // meanwhile. The continuation dies with the window.
   host.after = [](int ms, std::function<void()> then) {
     QObject* owner = mainWindow ? static_cast<QObject*>(mainWindow.data()) : qApp;
-    QTimer::singleShot(ms, owner, std::move(then));
+    QTimer::singleShot(ms, owner, delivered(std::move(then)));
   };
   host.tickCount = [] { return static_cast<std::uint32_t>(clock.elapsed()); };
   host.escapeDown = [] { return escapeHeld; };
@@ -103,10 +120,10 @@ void installQtHost(MainWindow* window) {
     if (mainWindow) mainWindow->setWindowTitle(QString::fromStdString(title));
   };
   host.setWindowEnabled = [](bool enabled) {
-    if (mainWindow) mainWindow->setBusy(!enabled);
+    if (mainWindow) hooks.setBusy(!enabled);
   };
   host.updateCursor = [] {
-    if (mainWindow) mainWindow->refresh();
+    if (mainWindow) hooks.updateCursor();
   };
   host.windowIsActive = [] { return mainWindow && mainWindow->isActiveWindow(); };
   host.flashWindow = [] {

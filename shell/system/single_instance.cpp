@@ -7,32 +7,53 @@
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
-#include <QThread>
+#include <QTimer>
 
 namespace velmora {
 
 SingleInstance::SingleInstance(const QString& name) : name_(name) {}
 
-bool SingleInstance::askRunningCopy() {
+bool SingleInstance::isFirstCopy() {
   // The lock goes to one copy only; a copy that died leaves a stale lock,
   // which QLockFile takes over.
   lock_ = std::make_unique<QLockFile>(name_ + ".lock");
-  if (lock_->tryLock(0)) return false;
-  // The other copy may still be starting: it listens within moments.
-  QElapsedTimer waited;
-  waited.start();
-  while (waited.elapsed() < 5000) {
-    QLocalSocket socket;
-    socket.connectToServer(name_);
-    if (socket.waitForConnected(250)) {
-      socket.write("activate\n");
-      socket.waitForBytesWritten(500);
-      socket.disconnectFromServer();
-      return true;
-    }
-    QThread::msleep(100);
+  return lock_->tryLock(0);
+}
+
+void SingleInstance::activateRunningCopy(std::function<void()> done) {
+  done_ = std::move(done);
+  waited_.start();
+  tryActivation();
+}
+
+void SingleInstance::tryActivation() {
+  auto* socket = new QLocalSocket(this);
+  connect(socket, &QLocalSocket::connected, this, [this, socket] {
+    // From here on the end is the disconnection, whatever it reports.
+    disconnect(socket, &QLocalSocket::errorOccurred, this, nullptr);
+    socket->write("activate\n");
+    socket->disconnectFromServer();
+  });
+  connect(socket, &QLocalSocket::disconnected, this, [this, socket] {
+    socket->deleteLater();
+    finishActivation();
+  });
+  connect(socket, &QLocalSocket::errorOccurred, this, [this, socket] {
+    socket->deleteLater();
+    // It holds the lock but does not answer yet: it may still be starting.
+    // Past the deadline, still one copy only.
+    if (waited_.elapsed() >= 5000) return finishActivation();
+    QTimer::singleShot(100, this, &SingleInstance::tryActivation);
+  });
+  socket->connectToServer(name_);
+}
+
+void SingleInstance::finishActivation() {
+  // Once only: a closed connection may also report an error.
+  if (auto done = std::move(done_)) {
+    done_ = nullptr;
+    done();
   }
-  return true;  // it holds the lock but does not answer: still, one copy only
 }
 
 void SingleInstance::listen() {

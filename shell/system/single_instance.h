@@ -2,9 +2,11 @@
 // One copy of the program at a time: a second start asks the first to bring
 // its window back and ends.
 
+#include <QElapsedTimer>
 #include <QLockFile>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QLocalServer;
@@ -18,9 +20,13 @@ class SingleInstance : public QObject {
   // copies started at the same moment goes on.
   explicit SingleInstance(const QString& name);
 
-  // True when another copy runs (or is starting); it has been asked to show
-  // itself. False when this copy is the one.
-  bool askRunningCopy();
+  // True when this copy is the one; false when another copy runs or is
+  // starting.
+  bool isFirstCopy();
+  // Asks the running copy to show itself, from the event loop: a copy that
+  // is still starting is tried again every tenth of a second for up to five
+  // seconds, without the thread ever sleeping. `done` runs once at the end.
+  void activateRunningCopy(std::function<void()> done);
   // Starts listening for later copies.
   void listen();
 
@@ -28,7 +34,12 @@ class SingleInstance : public QObject {
   void activationRequested();
 
  private:
+  void tryActivation();
+  void finishActivation();
+
   QString name_;
+  QElapsedTimer waited_;
+  std::function<void()> done_;
   QLocalServer* server_ = nullptr;
   std::unique_ptr<QLockFile> lock_;
 };

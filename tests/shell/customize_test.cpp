@@ -95,7 +95,7 @@ struct Game {
 
   explicit Game(GameType type) {
     window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window.get());
+    installQtHost(window->hostWindow());
     messages.clear();
     host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
       messages.push_back(text);

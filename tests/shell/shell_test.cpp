@@ -22,9 +22,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <atomic>
 #include <memory>
-#include <thread>
 
 #include "core/game/help.h"
 #include "core/game/mouse_entry.h"
@@ -50,6 +48,12 @@
 namespace velmora {
 namespace {
 
+// Lets the window finish what a step posted: a sound's end, then the one
+// refresh it asks for.
+void settle() {
+  for (int i = 0; i < 4; ++i) QApplication::processEvents();
+}
+
 std::vector<std::string> shownMessages;
 bool answerYes = false;  // what every question is answered
 
@@ -63,7 +67,7 @@ struct Window {
     answerYes = false;
     entrySettings.oneClick = 0;  // two clicks a move, unless a test says otherwise
     window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window.get());
+    installQtHost(window->hostWindow());
     host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
       shownMessages.push_back(text);
       return answerYes;
@@ -81,7 +85,7 @@ struct Window {
     startNewGame(*game, listing, twoHumans);
     window->placeWindow();
     window->refresh();
-    QApplication::processEvents();
+    settle();
   }
 
   BoardWidget* board() const { return window->boardWidget(); }
@@ -96,14 +100,14 @@ struct Window {
 
   void click(int x, int y) {
     QTest::mouseClick(board(), Qt::LeftButton, {}, centre(x, y));
-    QApplication::processEvents();
+    settle();
   }
 
   void drag(int fromX, int fromY, int toX, int toY) {
     QTest::mousePress(board(), Qt::LeftButton, {}, centre(fromX, fromY));
     QTest::mouseMove(board(), centre(toX, toY));
     QTest::mouseRelease(board(), Qt::LeftButton, {}, centre(toX, toY));
-    QApplication::processEvents();
+    settle();
   }
 
   // Plays legal move `index` of the side to move with two clicks.
@@ -167,7 +171,7 @@ TEST(Shell, ArrowKeysStepBackAndPlayingCutsTheGame) {
   ASSERT_EQ(w.lines().size(), 3);
   QTest::keyClick(w.window.get(), Qt::Key_Up);
   QTest::keyClick(w.window.get(), Qt::Key_Up);
-  QApplication::processEvents();
+  settle();
   EXPECT_EQ(w.listing.selected, 0);
   EXPECT_EQ(w.game->board[2][2].kind, Man);  // the start position again
   EXPECT_EQ(w.game->board[3][3].kind, Empty);
@@ -284,7 +288,7 @@ TEST(Shell, MultipleCaptureChosenByWaypoints) {
   w.click(0, 2);
   w.click(2, 4);  // c5: a waypoint of the first way round
   QTest::mouseMove(w.board(), w.centre(1, 5));
-  QApplication::processEvents();
+  settle();
   w.save("international-capture-path-being-chosen");
   EXPECT_NE(w.game->marks[4][2].selected, 0);
   w.click(4, 2);
@@ -513,7 +517,7 @@ TEST(Shell, ComputerThinksOnAWorkerWhileTheWindowPaints) {
 
 TEST(Shell, BreakQuestionIsCaptionedPlainlyAndEscapeDoesNotAnswerIt) {
   Window w(International);
-  installQtHost(w.window.get());  // the real message boxes
+  installQtHost(w.window->hostWindow());  // the real message boxes
   host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
   w.game->players[Black].type = ComputerPlayer;
   w.game->searchDepth = 4;
@@ -877,7 +881,7 @@ TEST(Shell, ScreenshotsOfEverySkinAndBoardSize) {
     ASSERT_TRUE(picked.has_value());
     QTest::mouseMove(w.board(),
                      w.centre(picked->x, picked->y) + QPoint(w.board()->view().cell / 2, -w.board()->view().cell / 3));
-    QApplication::processEvents();
+    settle();
     w.save(QString("skin-%1-%2x%2%3").arg(skin + 1).arg(n).arg(appearance.whiteOnTop ? "-white-on-top" : ""));
     boards.push_back(w.board()->skins().full);
     boards.back().save(QString("screenshots/skin-sheet-%1.png").arg(skin + 1));
@@ -891,21 +895,20 @@ TEST(Shell, SecondInstanceActivatesTheFirst) {
   const QString name =
       QDir::temp().filePath(QString("velmora-test-instance-%1").arg(QCoreApplication::applicationPid()));
   SingleInstance first(name);
-  ASSERT_FALSE(first.askRunningCopy());
+  ASSERT_TRUE(first.isFirstCopy());
   // The second copy starts before the first listens, as when both start at
-  // the same moment: it waits for the first rather than running too.
-  std::atomic<int> secondAnswer{-1};
-  std::thread second([&] {
-    SingleInstance copy(name);
-    secondAnswer = copy.askRunningCopy() ? 1 : 0;
-  });
+  // the same moment: it waits for the first rather than running too, and
+  // the window's thread goes on meanwhile.
+  SingleInstance copy(name);
+  ASSERT_FALSE(copy.isFirstCopy());
+  bool secondDone = false;
+  copy.activateRunningCopy([&] { secondDone = true; });
   QTest::qWait(300);
+  EXPECT_FALSE(secondDone);
   int activations = 0;
   QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
   first.listen();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return activations == 1; }, 5000));
-  second.join();
-  EXPECT_EQ(secondAnswer, 1);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return activations == 1 && secondDone; }, 5000));
   EXPECT_TRUE(defaultInstanceName().endsWith(QString("velmora-%1").arg(::getuid())));
 }
 
