@@ -1,0 +1,219 @@
+// Turns in the window: nothing of the game runs behind a modal window, a new
+// game replaces a thinking computer's game wholly, and one short Escape
+// press asks to break the computer's move off.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/game/commands.h"
+#include "core/game/new_game.h"
+#include "core/platform/host.h"
+#include "core/records/listing.h"
+#include "core/rules/game_state.h"
+#include "core/rules/position_text.h"
+#include "shell/board_widget.h"
+#include "shell/dialogs/load_game_dialog.h"
+#include "shell/dialogs/new_game_dialog.h"
+#include "shell/main_window.h"
+#include "shell/system/host_qt.h"
+
+namespace velmora {
+namespace {
+
+std::vector<std::string> questions;
+bool answerYes = false;
+
+struct Window {
+  std::unique_ptr<GameState> game = std::make_unique<GameState>();
+  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
+  MoveListing listing;
+  std::unique_ptr<MainWindow> window;
+
+  // `realBoxes`: message boxes are real modal windows, answered by the test.
+  explicit Window(bool realBoxes) {
+    questions.clear();
+    answerYes = false;
+    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
+    installQtHost(window->hostWindow());
+    if (!realBoxes) {
+      host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
+        questions.push_back(text);
+        return answerYes;
+      };
+    }
+    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
+    host.playSound = [](SoundId, const std::string&, std::function<void()> finished) {
+      if (finished) QTimer::singleShot(0, std::move(finished));
+    };
+    window->show();
+  }
+
+  void start(GameType type, TypeChoice white, TypeChoice black, int level) {
+    NewGameChoice choice;
+    choice.type[White] = white;
+    choice.type[Black] = black;
+    choice.gameType = type;
+    choice.level = level;
+    startNewGame(*game, listing, choice);
+    window->placeWindow();
+    window->refresh();
+  }
+
+  bool betweenMoves(int moves) const {
+    return listing.moveCount() >= moves && !game->thinking && !game->showingMove && game->gameRunning;
+  }
+};
+
+// Answers whatever modal window comes up, polled every 10 ms while the
+// window under test runs its event loops.
+struct ModalAnswerer {
+  QTimer poll;
+  QWidget* current = nullptr;
+  int heldMs = 0;
+  std::function<bool(QWidget*, int)> answer;  // true once it has answered
+
+  explicit ModalAnswerer(std::function<bool(QWidget*, int)> a) : answer(std::move(a)) {
+    QObject::connect(&poll, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal != current) {
+        current = modal;
+        heldMs = 0;
+      }
+      if (!modal) return;
+      heldMs += 10;
+      if (answer(modal, heldMs)) current = nullptr;
+    });
+    poll.start(10);
+  }
+};
+
+TEST(TurnsInTheWindow, NewGameBetweenTwoComputersMovesReplacesTheirGameWholly) {
+  Window w(true);
+  w.start(Canadian, ChooseComputer, ChooseComputer, 2);  // "Above normal"
+  bool thoughtBehindThePrompt = false, newGameChosen = false;
+  int movesAtPrompt = -1, movesBehindThePrompt = 0;
+  ModalAnswerer answerer([&](QWidget* modal, int heldMs) {
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      if (movesAtPrompt < 0) movesAtPrompt = w.listing.moveCount();
+      thoughtBehindThePrompt = thoughtBehindThePrompt || w.game->thinking;
+      movesBehindThePrompt = w.listing.moveCount() - movesAtPrompt;
+      if (heldMs < 3000) return false;
+      QTimer::singleShot(0, box->button(QMessageBox::No), &QPushButton::click);
+      return true;
+    }
+    if (auto* dialog = qobject_cast<NewGameDialog*>(modal)) {
+      dialog->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
+      dialog->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
+      dialog->findChild<QComboBox*>("id1019")->setCurrentIndex(American);
+      dialog->findChild<QLineEdit*>("id1012")->setText("Ann");
+      dialog->findChild<QLineEdit*>("id1015")->setText("Bob");
+      // Clicked from the event loop: a message box it opened would otherwise
+      // stop this poll.
+      QTimer::singleShot(0, dialog->findChild<QPushButton*>("id1"), &QPushButton::click);
+      newGameChosen = true;
+      return true;
+    }
+    return false;
+  });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.betweenMoves(2); }, 60000));
+  const int movesBefore = w.listing.moveCount();
+  QTest::keyClick(w.window.get(), Qt::Key_N, Qt::ControlModifier);  // returns once the new game stands
+  EXPECT_FALSE(thoughtBehindThePrompt);
+  EXPECT_EQ(movesBehindThePrompt, 0);
+  ASSERT_TRUE(newGameChosen);
+  EXPECT_GE(movesBefore, 2);
+  QTest::qWait(5000);
+  auto american = std::make_unique<GameState>();
+  setUpBoard(*american, American);
+  EXPECT_EQ(writePosition(*w.game), writePosition(*american));
+  EXPECT_EQ(w.listing.moveCount(), 0);
+  EXPECT_EQ(w.game->thinking, 0);
+  // No old search charged its time to the new game: Black has not moved,
+  // and White's clock holds only the seconds it has been White's turn.
+  EXPECT_EQ(w.game->players[Black].clockSeconds, 0);
+  EXPECT_LE(w.game->players[White].clockSeconds, 6);
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+  EXPECT_TRUE(w.window->boardWidget()->isEnabled());
+}
+
+TEST(TurnsInTheWindow, TheComputerWaitsWhileTheLoadDialogIsOpen) {
+  Window w(false);
+  w.start(American, ChooseComputer, ChooseComputer, 0);
+  bool thoughtBehindTheDialog = false;
+  int movesBehindTheDialog = 0, movesAtOpening = -1;
+  ModalAnswerer answerer([&](QWidget* modal, int heldMs) {
+    auto* dialog = qobject_cast<LoadGameDialog*>(modal);
+    if (!dialog) return false;
+    if (movesAtOpening < 0) movesAtOpening = w.listing.moveCount();
+    thoughtBehindTheDialog = thoughtBehindTheDialog || w.game->thinking;
+    movesBehindTheDialog = w.listing.moveCount() - movesAtOpening;
+    if (heldMs < 3000) return false;
+    dialog->reject();
+    return true;
+  });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.betweenMoves(2); }, 60000));
+  w.game->gameModified = 0;  // no save prompt before the dialog
+  QTest::keyClick(w.window.get(), Qt::Key_L, Qt::ControlModifier);
+  ASSERT_GE(movesAtOpening, 2);
+  EXPECT_FALSE(thoughtBehindTheDialog);
+  EXPECT_EQ(movesBehindTheDialog, 0);
+  // Once it has closed, the game goes on.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() > movesAtOpening || !w.game->gameRunning; }, 60000));
+}
+
+// Black, the computer, to move among six flying kings a side on 12 x 12:
+// a search that lasts (the outcome does not depend on how long).
+void startALongThink(Window& w) {
+  w.start(Canadian, ChooseHuman, ChooseComputer, 0);
+  std::string rows = "B:.B.B.B.B.B.B/";
+  for (int r = 0; r < 10; ++r) rows += "............/";
+  readPosition(rows + "W.W.W.W.W.W.", Canadian, *w.game);
+  refreshListing(w.listing, *w.game, 0);
+  w.listing.lines.push_back(" 1. ...");
+  w.listing.selected = 1;
+  w.game->searchDepth = 3;
+  w.window->refresh();
+}
+
+TEST(TurnsInTheWindow, OneShortEscapePressAsksAndNoLetsTheSearchFinish) {
+  Window w(false);
+  startALongThink(w);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 5000));
+  QTest::keyPress(w.window.get(), Qt::Key_Escape);
+  QTest::qWait(50);
+  QTest::keyRelease(w.window.get(), Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !questions.empty(); }, 1000));
+  EXPECT_EQ(questions, std::vector<std::string>{"Break AI move. Are you sure?"});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !w.game->thinking && !w.game->showingMove; }, 120000));
+  EXPECT_EQ(w.listing.moveCount(), 2);  // the computer's move was played
+  EXPECT_EQ(w.game->gameRunning, 1);
+}
+
+TEST(TurnsInTheWindow, OneShortEscapePressAndYesStopTheSearch) {
+  Window w(false);
+  startALongThink(w);
+  answerYes = true;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 5000));
+  QTest::keyPress(w.window.get(), Qt::Key_Escape);
+  QTest::qWait(50);
+  QTest::keyRelease(w.window.get(), Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !w.game->thinking; }, 120000));
+  EXPECT_EQ(questions, std::vector<std::string>{"Break AI move. Are you sure?"});
+  EXPECT_EQ(w.listing.moveCount(), 1);  // no move
+  EXPECT_EQ(w.game->gameRunning, 0);
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+  EXPECT_TRUE(w.window->boardWidget()->isEnabled());
+}
+
+}  // namespace
+}  // namespace velmora
