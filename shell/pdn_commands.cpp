@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <memory>
 
+#include "core/game/load_game.h"
 #include "core/game/new_game.h"
 #include "core/game/settings.h"
 #include "core/platform/file_write.h"

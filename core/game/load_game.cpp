@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
 
 #include "core/game/play.h"
 #include "core/records/listing.h"
+#include "core/records/pdn.h"
 #include "core/rules/game_state.h"
 
 namespace velmora {
@@ -25,6 +27,15 @@ void takeOverLoadedGame(GameState& game, MoveListing& listing, const GameState& 
   refreshListing(listing, game, game.plyCount);
   if (checkGameEnd(game, listing, false) == GameGoesOn && game.players[listing.sideToMove()].type != ComputerPlayer)
     game.gameRunning = 1;
+}
+
+std::optional<std::string> takeOverPdnGame(GameState& game, MoveListing& listing, const PdnGame& pdn,
+                                           GameType fallback) {
+  auto read = std::make_unique<GameState>();
+  read->searchDepth = game.searchDepth;
+  if (auto error = readPdnGame(pdn, *read, fallback)) return error;
+  takeOverLoadedGame(game, listing, *read);
+  return std::nullopt;
 }
 
 }  // namespace velmora

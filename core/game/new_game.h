@@ -24,8 +24,6 @@ struct NewGameChoice {
   bool giveAway = false;
 };
 
-constexpr const char* kComputerName = "Computer";
-
 // The dialog's first state, from the LAST GAME settings.
 NewGameChoice rememberedChoice();
 

@@ -3,15 +3,14 @@
 
 #include <functional>
 
+#include "core/rules/game_result.h"
+
 namespace velmora {
 
 struct GameState;
 struct MoveListing;
 
-enum GameResult { GameGoesOn = 0, WhiteWins = 1, BlackWins = 2, Draw = 3 };
-
 constexpr int kCapturePauseMs = 750;
-constexpr int kQuietMovesForDraw = 30;
 
 // Plays legalMoves[index] from the shown position (the listing's selected
 // line): refuses the 401st move, cuts the moves after the shown position,

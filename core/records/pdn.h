@@ -57,9 +57,4 @@ std::optional<std::string> parsePdn(std::string_view text, std::vector<PdnGame>&
 // On failure returns the message with the line, and `state` is unspecified.
 std::optional<std::string> readPdnGame(const PdnGame& pdn, GameState& state, GameType fallback = International);
 
-// Makes `pdn` the current game as a loaded game is (takeOverLoadedGame);
-// on failure returns the message and leaves the game and listing untouched.
-std::optional<std::string> takeOverPdnGame(GameState& game, MoveListing& listing, const PdnGame& pdn,
-                                           GameType fallback = International);
-
 }  // namespace velmora

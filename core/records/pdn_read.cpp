@@ -6,8 +6,6 @@
 #include <cstring>
 #include <memory>
 
-#include "core/game/load_game.h"
-#include "core/game/new_game.h"
 #include "core/platform/text.h"
 #include "core/records/fen.h"
 #include "core/records/pdn.h"
@@ -338,15 +336,6 @@ std::optional<std::string> readPdnGame(const PdnGame& pdn, GameState& state, Gam
 
   for (const PdnMove& move : pdn.moves)
     if (auto error = playPdnMove(state, move)) return error;
-  return std::nullopt;
-}
-
-std::optional<std::string> takeOverPdnGame(GameState& game, MoveListing& listing, const PdnGame& pdn,
-                                           GameType fallback) {
-  auto read = std::make_unique<GameState>();
-  read->searchDepth = game.searchDepth;
-  if (auto error = readPdnGame(pdn, *read, fallback)) return error;
-  takeOverLoadedGame(game, listing, *read);
   return std::nullopt;
 }
 

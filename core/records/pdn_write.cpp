@@ -3,11 +3,11 @@
 #include <cstring>
 #include <memory>
 
-#include "core/game/play.h"
 #include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/records/pdn.h"
 #include "core/records/pdn_board.h"
+#include "core/rules/game_result.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
@@ -38,9 +38,7 @@ std::string resultText(const GameState& game, int moves) {
   played->giveAway = game.giveAway;
   for (int j = 0; j < moves; ++j) applyMove(game.gameRecord[j], played->gameRecord[j], *played);
   played->plyCount = moves;
-  MoveListing listing;
-  refreshListing(listing, *played, moves);
-  const GameResult result = checkGameEnd(*played, listing, false);
+  const GameResult result = gameResult(*played, played->sideToMove(), moves);
   if (result == GameGoesOn) return "*";
   if (result == Draw) return "1-1";
   return pdnColour(game.gameType, result == WhiteWins ? White : Black) == White ? "1-0" : "0-1";

@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/game/new_game.h"
 #include "core/platform/file_write.h"
 #include "core/platform/host.h"
 #include "core/platform/profile.h"

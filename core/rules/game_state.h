@@ -18,6 +18,9 @@ constexpr int kMaxNameLength = 50;
 constexpr int kRowPad = 4;
 constexpr int kPaddedRows = kMaxBoardSize + 2 * kRowPad;
 
+// The computer player's reserved name: how saved games and PDN files mark it.
+constexpr const char* kComputerName = "Computer";
+
 struct PlayerRecord {
   std::int32_t type = HumanPlayer;
   char name[kMaxNameLength + 2] = {};

@@ -2,6 +2,7 @@
 // files other programs write, the result and the capture paths written,
 // and malformed files refused with the line and what was expected.
 
+#include "core/game/load_game.h"
 #include "core/records/pdn.h"
 
 #include <gtest/gtest.h>

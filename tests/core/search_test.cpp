@@ -15,7 +15,7 @@
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
 #include "support/test_support.h"
-#include "tools/velmora-cli/bench_positions.h"
+#include "core/ai/bench_positions.h"
 
 namespace velmora {
 namespace {
@@ -198,7 +198,7 @@ TEST(Evaluation, SumAfterAMoveEqualsSumBeforePlusItsChange) {
 TEST(Search, BenchNodeCountsArePinned) {
   auto s = std::make_unique<GameState>();
   std::uint64_t total = 0, fastTotal = 0;
-  for (const auto& p : cli::benchPositions()) {
+  for (const auto& p : benchPositions()) {
     setUpBoard(*s, p.variant);
     s->plyCount = 0;
     std::istringstream texts(p.moves);

@@ -6,7 +6,7 @@
 #include <memory>
 #include <sstream>
 
-#include "bench_positions.h"
+#include "core/ai/bench_positions.h"
 #include "cli_common.h"
 #include "core/ai/fast_search.h"
 #include "core/ai/search.h"

@@ -1,5 +1,5 @@
 #pragma once
-// The standing benchmark set: positions reached in real play, each given as
+// The standing benchmark set of the search: positions reached in real play, each given as
 // the variant and the move texts that lead to it from the start. Fixed once
 // chosen, so that figures compare over time.
 
@@ -7,7 +7,7 @@
 
 #include "core/rules/board.h"
 
-namespace velmora::cli {
+namespace velmora {
 
 struct BenchPosition {
   GameType variant;
@@ -20,4 +20,4 @@ const std::vector<BenchPosition>& benchPositions();
 // has the most moves to look at: Gothic, Turkish, International, Canadian.
 const std::vector<BenchPosition>& manyKingPositions();
 
-}  // namespace velmora::cli
+}  // namespace velmora

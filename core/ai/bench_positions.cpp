@@ -1,6 +1,6 @@
-#include "bench_positions.h"
+#include "core/ai/bench_positions.h"
 
-namespace velmora::cli {
+namespace velmora {
 
 // Reached by the program playing itself after a few random opening moves:
 // openings, middle games and endgames with kings, on all three board sizes.
@@ -282,4 +282,4 @@ const std::vector<BenchPosition>& manyKingPositions() {
   return positions;
 }
 
-}  // namespace velmora::cli
+}  // namespace velmora

@@ -1,0 +1,18 @@
+#pragma once
+// Whether a game has ended, decided from its position and record alone.
+
+namespace velmora {
+
+struct GameState;
+
+enum GameResult { GameGoesOn = 0, WhiteWins = 1, BlackWins = 2, Draw = 3 };
+
+constexpr int kQuietMovesForDraw = 30;
+
+// The result after the first `plies` moves of the record, with `side` to
+// move on the board of `state`: a side that cannot move loses (wins in the
+// give-away game), and thirty moves in a row without a capture or a man
+// changing its column draw. Regenerates state.legalMoves for `side`.
+GameResult gameResult(GameState& state, int side, int plies);
+
+}  // namespace velmora
