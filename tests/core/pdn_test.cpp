@@ -2,7 +2,6 @@
 // files other programs write, the result and the capture paths written,
 // and malformed files refused with the line and what was expected.
 
-#include "core/game/load_game.h"
 #include "core/records/pdn.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +9,7 @@
 #include <cstring>
 #include <random>
 
+#include "core/game/load_game.h"
 #include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"

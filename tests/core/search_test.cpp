@@ -10,12 +10,12 @@
 #include <random>
 #include <sstream>
 
+#include "core/ai/bench_positions.h"
 #include "core/ai/evaluation.h"
 #include "core/ai/fast_search.h"
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
 #include "support/test_support.h"
-#include "core/ai/bench_positions.h"
 
 namespace velmora {
 namespace {
