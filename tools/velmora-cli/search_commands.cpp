@@ -6,8 +6,8 @@
 #include <memory>
 #include <sstream>
 
-#include "core/ai/bench_positions.h"
 #include "cli_common.h"
+#include "core/ai/bench_positions.h"
 #include "core/ai/fast_search.h"
 #include "core/ai/search.h"
 #include "core/records/notation.h"
