@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/platform/player_name.h"  // kComputerName, for the callers
 #include "core/rules/board.h"
 
 namespace velmora {
@@ -23,8 +24,6 @@ struct NewGameChoice {
   GameType gameType = American;
   bool giveAway = false;
 };
-
-constexpr const char* kComputerName = "Computer";
 
 // The dialog's first state, from the LAST GAME settings.
 NewGameChoice rememberedChoice();

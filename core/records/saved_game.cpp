@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/game/new_game.h"
 #include "core/platform/file_write.h"
 #include "core/platform/host.h"
+#include "core/platform/player_name.h"
 #include "core/platform/profile.h"
 #include "core/platform/text.h"
 #include "core/records/listing.h"
