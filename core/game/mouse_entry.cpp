@@ -269,7 +269,7 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
     host.requestRepaint();
     return;
   }
-  // Step 4: the square, for a human side to move only.
+  // Which square was hit; only a human side to move enters moves.
   const auto hit = hitTestSquare(game, view, x, y);
   if (!hit || !sideToMoveIsHuman(game, listing)) return;
   const Square square = *hit;
@@ -277,7 +277,7 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
   generateMoves(game.legalMoves, game, side);
   const Cell& cell = game.board[square.y][square.x];
 
-  // Step 5: a piece of the side to move.
+  // A piece of the side to move: pick it up, play its only move, or put it down.
   if (cell.kind != Empty && cell.side == side) {
     const bool pickedUp = findSelectedPiece(game).has_value();
     bool canMove = false;
@@ -318,7 +318,7 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
     return;
   }
 
-  // Step 6: an empty square or an opponent's piece. A square that ends a
+  // An empty square or an opponent's piece: a destination. A square that ends a
   // capture but also lies on a longer one is first marked as a waypoint; a
   // second click on it plays the capture that ends there.
   if (!drop && !marksAt(game, square).selected && multiCaptureChoice(game) && isPathSquare(game, square.x, square.y)) {

@@ -283,8 +283,8 @@ void AppearanceDialog::readControls(AppearanceSettings& a) const {
   a.dragShow = dragShow_->isChecked() ? DragFollows : DragStays;
   a.dragShadow = dragShadow_->isChecked() ? 1 : 0;
   a.cellSize = kSquareSizes[0].pixels;
-  for (int i = 0; i < kSquareSizeCount; ++i)
-    if (scale_[i]->isChecked()) a.cellSize = squareSizeOfButton(i);
+  for (int button = 0; button < kSquareSizeCount; ++button)
+    if (scale_[button]->isChecked()) a.cellSize = squareSizeOfButton(button);
   a.fontFace = cutUtf8(fontFace_->text().toStdString(), 259);
   a.backgroundColour = background_->property("colour").toUInt();
   a.inkColour = ink_->property("colour").toUInt();
