@@ -78,7 +78,7 @@ std::vector<SettingKey> settingKeys() {
       {"SHOW", "AI PROGRESS", Kind::Number, &a.showAiProgress, d.showAiProgress},
       {"SHOW", "COORDINATES", Kind::Number, &a.showCoordinates, d.showCoordinates},
       {"SHOW", "DRAGGING_PIECE", Kind::Number, &a.dragShow, d.dragShow},
-      {"SHOW", "FONT", Kind::Text, &a.fontFace, 0, d.fontFace.c_str(), 260},
+      {"SHOW", "FONT", Kind::Text, &a.fontFace, 0, d.fontFace.c_str(), kFontFaceBuffer},
       {"SHOW", "LAST MOVE", Kind::Number, &a.showLastMove, d.showLastMove},
       {"SHOW", "LEGAL MOVES", Kind::Number, &a.showLegalMoves, d.showLegalMoves},
       {"SHOW", "OPAQUE_DRAGGING_PIECE", Kind::Opacity, &a.dragOpacity, d.dragOpacity},
@@ -102,7 +102,7 @@ std::vector<SettingKey> settingKeys() {
     soundDefaults[i] = defaultSoundPath(i);
     keys.push_back(
         {"SOUND", soundKeys[i][0].c_str(), Kind::Text, &sound.file, 0, soundDefaults[i].c_str(), kSoundPathLimit});
-    keys.push_back({"SOUND", soundKeys[i][1].c_str(), Kind::Number, &sound.enabled, 1});
+    keys.push_back({"SOUND", soundKeys[i][1].c_str(), Kind::Number, &sound.enabled, SoundEvent{}.enabled});
   }
   keys.push_back({"EXPORT", "FOLDER", Kind::Text, &exportSettings.folder, 0, "", 4096});
   keys.push_back(

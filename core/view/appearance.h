@@ -19,13 +19,17 @@ constexpr Colour makeColour(int r, int g, int b) {
 enum DragShow : std::int32_t { DragStays = 0, DragFollows = 1, DragPreviewCentre = 2 };
 
 // The sizes a board square is shown at, largest first, each with the scale
-// in percent that the settings file and the Appearance dialog name it by.
+// in percent that the settings file names it by.
 struct SquareSize {
   int pixels;
   int percent;
 };
 constexpr int kSquareSizeCount = 3;
 constexpr SquareSize kSquareSizes[kSquareSizeCount] = {{64, 100}, {56, 87}, {48, 75}};
+
+// Bytes a font's face name keeps, its terminating zero included, in the
+// settings file and the Appearance dialog alike.
+constexpr int kFontFaceBuffer = 260;
 
 // The opacity of a dragged piece, in percent.
 constexpr int kMinDragOpacity = 50;

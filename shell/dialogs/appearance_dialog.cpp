@@ -285,7 +285,7 @@ void AppearanceDialog::readControls(AppearanceSettings& a) const {
   a.cellSize = kSquareSizes[0].pixels;
   for (int button = 0; button < kSquareSizeCount; ++button)
     if (scale_[button]->isChecked()) a.cellSize = squareSizeOfButton(button);
-  a.fontFace = cutUtf8(fontFace_->text().toStdString(), 259);
+  a.fontFace = cutUtf8(fontFace_->text().toStdString(), kFontFaceBuffer - 1);
   a.backgroundColour = background_->property("colour").toUInt();
   a.inkColour = ink_->property("colour").toUInt();
   a.dragOpacity = opacity_->value();
