@@ -15,7 +15,7 @@ namespace velmora::gen {
 // Square (x, y) is bit x + 1 of row entry y + kRowPad, as GameState::pieceRows
 // keeps them: the clear bit 0 and the rows of padding read as off the board.
 constexpr std::uint32_t columnBit(int x) { return 1u << (x + 1); }
-constexpr bool hasSquare(const std::uint32_t* rows, int x, int y) { return (rows[y + kRowPad] & columnBit(x)) != 0; }
+constexpr bool hasSquare(const std::uint32_t* rows, int x, int y) { return (rows[y + kRowPad] >> (x + 1)) & 1u; }
 
 // Directions in the order their moves are listed; order is behaviour, as the
 // move lists of the tests and the perft counts pin it. A man's dy counts
@@ -137,8 +137,9 @@ inline bool atLimit(Context& g, int depth, const Start& start, bool crownOnLastR
 // the row's bits finds it at once.
 inline int firstStopInRow(std::uint32_t emptyRow, int x, int dx) {
   const std::uint32_t blocked = ~emptyRow;
-  if (dx > 0) return std::countr_zero(blocked & ~(2 * columnBit(x) - 1)) - 1;  // the bits above x's
-  return std::bit_width(blocked & (columnBit(x) - 1)) - 2;                     // the bits below x's
+  // The bits above column x's bit (columnBit(x)), and those below it.
+  if (dx > 0) return std::countr_zero(blocked & (~0u << (x + 2))) - 1;
+  return std::bit_width(blocked & ((1u << (x + 1)) - 1)) - 2;
 }
 
 // The first square from (x, y) along (dx, dy) that is not empty, written to
