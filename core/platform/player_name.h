@@ -1,7 +1,8 @@
 #pragma once
-// How long a player's name may be, wherever it is typed, stored, saved or
-// sent. Kept on the lowest floor, so that the login name, the game record,
-// the settings and the network header all count the same bytes.
+// Players' names: how long one may be, wherever it is typed, stored, saved or
+// sent, and the name that marks the computer. Kept on the lowest floor, so
+// that the login name, the game record, the settings and the network header
+// all count the same bytes.
 
 namespace velmora {
 
@@ -11,7 +12,7 @@ constexpr int kMaxNameLength = 50;
 
 // A name typed into the New game dialog or read from the settings file keeps
 // one byte fewer: those were read into a buffer of kMaxNameLength bytes that
-// also held the terminating zero. Files written by other copies depend on it.
+// also held the terminating zero.
 constexpr int kTypedNameLength = kMaxNameLength - 1;
 
 // The name that marks a player as the computer, in the game record, the
