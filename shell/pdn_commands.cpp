@@ -40,8 +40,8 @@ void MainWindow::exportPdn() {
   PdnTags tags;
   tags.date = QDate::currentDate().toString("yyyy.MM.dd").toStdString();
   tags.event = "Velmora game";
-  if (!replaceFile(QFile::encodeName(path).toStdString(), writePdn(game_, listing_.moveCount(), tags)))
-    tell("Cannot write " + path.toStdString());
+  std::string why;
+  if (!replaceFile(QFile::encodeName(path).toStdString(), writePdn(game_, listing_.moveCount(), tags), &why)) tell(why);
 }
 
 void MainWindow::importPdn() {

@@ -12,12 +12,11 @@
 #include "core/records/notation.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
+#include "core/view/layout.h"
 
 namespace velmora {
 
 namespace {
-
-constexpr int kBorder = 20;  // the coordinate band around the squares
 
 Square toBoard(const GameState& game, const BoardView& view, int screenColumn, int screenRow) {
   const int n = game.boardSize;
@@ -27,7 +26,7 @@ Square toBoard(const GameState& game, const BoardView& view, int screenColumn, i
 bool onSquares(const GameState& game, const BoardView& view, int x, int y) {
   const int b = game.boardSize * view.cell;
   const int dx = x - view.x0, dy = y - view.y0;
-  return dx >= kBorder && dx < b + kBorder && dy >= kBorder && dy < b + kBorder;
+  return dx >= kCoordinateBand && dx < b + kCoordinateBand && dy >= kCoordinateBand && dy < b + kCoordinateBand;
 }
 
 SquareMarks& marksAt(GameState& game, Square s) { return game.marks[s.y][s.x]; }
@@ -136,7 +135,7 @@ std::optional<Square> findSelectedPiece(const GameState& game) {
 
 std::optional<Square> hitTestSquare(const GameState& game, const BoardView& view, int x, int y) {
   const int n = game.boardSize, c = view.cell;
-  const int left = view.x0 + kBorder, top = view.y0 + kBorder;
+  const int left = view.x0 + kCoordinateBand, top = view.y0 + kCoordinateBand;
   if (view.dragging && findSelectedPiece(game)) {
     const int imageLeft = x - game.grabOffsetX, imageTop = y - game.grabOffsetY;
     for (int sr = 0; sr < n; ++sr)
@@ -270,7 +269,7 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
     host.requestRepaint();
     return;
   }
-  // Step 4: the square, for a human side to move only.
+  // Which square was hit; only a human side to move enters moves.
   const auto hit = hitTestSquare(game, view, x, y);
   if (!hit || !sideToMoveIsHuman(game, listing)) return;
   const Square square = *hit;
@@ -278,7 +277,7 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
   generateMoves(game.legalMoves, game, side);
   const Cell& cell = game.board[square.y][square.x];
 
-  // Step 5: a piece of the side to move.
+  // A piece of the side to move: pick it up, play its only move, or put it down.
   if (cell.kind != Empty && cell.side == side) {
     const bool pickedUp = findSelectedPiece(game).has_value();
     bool canMove = false;
@@ -305,8 +304,8 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
       marksAt(game, square).selected = 1;
       const int sc = view.whiteOnTop ? game.boardSize - 1 - square.x : square.x;
       const int sr = view.whiteOnTop ? square.y : game.boardSize - 1 - square.y;
-      game.grabOffsetX = x - view.x0 - kBorder - sc * view.cell;
-      game.grabOffsetY = y - view.y0 - kBorder - sr * view.cell;
+      game.grabOffsetX = x - view.x0 - kCoordinateBand - sc * view.cell;
+      game.grabOffsetY = y - view.y0 - kCoordinateBand - sr * view.cell;
       host.requestRepaint();
       return;
     }
@@ -319,7 +318,7 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
     return;
   }
 
-  // Step 6: an empty square or an opponent's piece. A square that ends a
+  // An empty square or an opponent's piece: a destination. A square that ends a
   // capture but also lies on a longer one is first marked as a waypoint; a
   // second click on it plays the capture that ends there.
   if (!drop && !marksAt(game, square).selected && multiCaptureChoice(game) && isPathSquare(game, square.x, square.y)) {
@@ -363,7 +362,8 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
 
 void mouseUp(GameState& game, MoveListing& listing, const BoardView& view, MouseButton button, int x, int y) {
   if (button == MouseButton::Cancel || listing.selected < 0 || !onSquares(game, view, x, y)) return;
-  const Square under = toBoard(game, view, (x - view.x0 - kBorder) / view.cell, (y - view.y0 - kBorder) / view.cell);
+  const Square under =
+      toBoard(game, view, (x - view.x0 - kCoordinateBand) / view.cell, (y - view.y0 - kCoordinateBand) / view.cell);
   if (findSelectedPiece(game) && !marksAt(game, under).selected)
     mouseDown(game, listing, view, MouseButton::Select, x, y, true);
 }

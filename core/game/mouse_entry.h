@@ -5,6 +5,8 @@
 
 #include <optional>
 
+#include "core/view/appearance.h"
+
 namespace velmora {
 
 struct GameState;
@@ -13,9 +15,9 @@ struct MoveRecord;
 
 // Where the board is in the window and how it is shown.
 struct BoardView {
-  int x0 = 0;  // layout origin; the squares start 20 pixels right and down
+  int x0 = 0;  // layout origin; the squares start kCoordinateBand pixels right and down
   int y0 = 0;
-  int cell = 64;
+  int cell = kSquareSizes[0].pixels;
   bool whiteOnTop = false;
   bool dragging = true;  // the picked-up piece follows the cursor
   // A click on a piece with a single move, or on an empty square that a

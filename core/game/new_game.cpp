@@ -5,6 +5,7 @@
 #include "core/game/load_game.h"
 #include "core/game/play.h"
 #include "core/game/settings.h"
+#include "core/platform/player_name.h"
 #include "core/platform/text.h"
 #include "core/records/fen.h"
 #include "core/records/listing.h"
@@ -17,7 +18,7 @@ namespace {
 const char* const kPlayerNames[2] = {"Player 1", "Player 2"};
 const char* const kSideNames[2] = {"WHITE SIDE", "BLACK SIDE"};
 
-std::string cut(const std::string& name) { return cutUtf8(name, 49); }
+std::string cut(const std::string& name) { return cutUtf8(name, kTypedNameLength); }
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/platform/player_name.h"  // kComputerName, for the callers
 #include "core/rules/board.h"
 
 namespace velmora {

@@ -1,14 +1,12 @@
 #include "core/game/settings.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
 #include <vector>
 
 #include "core/game/sound.h"
+#include "core/platform/file_write.h"
+#include "core/platform/player_name.h"
 #include "core/platform/profile.h"
 #include "core/view/appearance.h"
 
@@ -21,19 +19,33 @@ EntrySettings entrySettings;
 
 namespace {
 
+// A name is read as into a buffer that also holds the terminating zero.
+constexpr size_t kNameBuffer = kTypedNameLength + 1;
+
 int clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
-int cellSizeOfScale(int scale) { return scale == 87 ? 56 : scale == 75 ? 48 : 64; }
-int scaleOfCellSize(int cell) { return cell == 64 ? 100 : cell == 56 ? 87 : 75; }
+// The file keeps the square size as the percentage of its scale; a number
+// that is no scale reads as the largest squares, a size that is none as the
+// smallest scale.
+int cellSizeOfScale(int scale) {
+  for (const SquareSize& s : kSquareSizes)
+    if (s.percent == scale) return s.pixels;
+  return kSquareSizes[0].pixels;
+}
+int scaleOfCellSize(int cell) {
+  for (const SquareSize& s : kSquareSizes)
+    if (s.pixels == cell) return s.percent;
+  return kSquareSizes[kSquareSizeCount - 1].percent;
+}
 
 // How a key's value is read, checked and written.
 enum class Kind {
   Number,   // an int; `low`..`high` bound it where they differ
   Colour,   // a colour; written as the signed number that was read
   Text,     // a string of at most `limit` - 1 bytes
-  YesNo,    // a bool: "YES", anything else is false
+  YesNo,    // a bool: "YES", anything else is false; `numberDefault` when missing
   Scale,    // the square size, written as the percentage of its scale
-  Opacity,  // a number 50..100, else 85
+  Opacity,  // a number kMinDragOpacity..kMaxDragOpacity, else the default
   Port,     // a number, raised to kMinPort
 };
 
@@ -53,30 +65,32 @@ struct SettingKey {
 std::vector<SettingKey> settingKeys() {
   AppearanceSettings& a = appearance;
   const AppearanceSettings& d = defaultAppearance;
+  const LastGameSettings& dl = defaultLastGame;
+  const NetSettings& dn = defaultNetSettings;
   std::vector<SettingKey> keys = {
       {"COLOR", "BACKGROUND", Kind::Colour, &a.backgroundColour, static_cast<int>(d.backgroundColour)},
       {"COLOR", "INK", Kind::Colour, &a.inkColour, static_cast<int>(d.inkColour)},
-      {"LAST GAME", "GAME TYPE", Kind::Number, &lastGame.gameType, 0, nullptr, 0, 0, kVariantCount - 1},
-      {"LAST GAME", "GIVE AWAY", Kind::YesNo, &lastGame.giveAway},
-      {"LAST GAME", "LEVEL", Kind::Number, &lastGame.level, 0, nullptr, 0, 0, 2},
-      {"LAST GAME", "PLAYER 1 NAME", Kind::Text, &lastGame.player1Name, 0, nullptr, 50},
-      {"LAST GAME", "PLAYER 2 NAME", Kind::Text, &lastGame.player2Name, 0, "Computer", 50},
+      {"LAST GAME", "GAME TYPE", Kind::Number, &lastGame.gameType, dl.gameType, nullptr, 0, 0, kVariantCount - 1},
+      {"LAST GAME", "GIVE AWAY", Kind::YesNo, &lastGame.giveAway, dl.giveAway ? 1 : 0},
+      {"LAST GAME", "LEVEL", Kind::Number, &lastGame.level, dl.level, nullptr, 0, 0, 2},
+      {"LAST GAME", "PLAYER 1 NAME", Kind::Text, &lastGame.player1Name, 0, nullptr, kNameBuffer},
+      {"LAST GAME", "PLAYER 2 NAME", Kind::Text, &lastGame.player2Name, 0, dl.player2Name.c_str(), kNameBuffer},
       {"SHOW", "AI PROGRESS", Kind::Number, &a.showAiProgress, d.showAiProgress},
       {"SHOW", "COORDINATES", Kind::Number, &a.showCoordinates, d.showCoordinates},
       {"SHOW", "DRAGGING_PIECE", Kind::Number, &a.dragShow, d.dragShow},
-      {"SHOW", "FONT", Kind::Text, &a.fontFace, 0, d.fontFace.c_str(), 260},
+      {"SHOW", "FONT", Kind::Text, &a.fontFace, 0, d.fontFace.c_str(), kFontFaceBuffer},
       {"SHOW", "LAST MOVE", Kind::Number, &a.showLastMove, d.showLastMove},
       {"SHOW", "LEGAL MOVES", Kind::Number, &a.showLegalMoves, d.showLegalMoves},
       {"SHOW", "OPAQUE_DRAGGING_PIECE", Kind::Opacity, &a.dragOpacity, d.dragOpacity},
-      {"SHOW", "SCALE", Kind::Scale, &a.cellSize, 100},
+      {"SHOW", "SCALE", Kind::Scale, &a.cellSize, scaleOfCellSize(d.cellSize)},
       {"SHOW", "SHADOW_DRAGGING_PIECE", Kind::Number, &a.dragShadow, d.dragShadow},
       {"SHOW", "WHITE ON TOP", Kind::Number, &a.whiteOnTop, d.whiteOnTop},
       {"SKIN", "NAME", Kind::Text, &a.skinName, 0, "UNNAMED", 50},
       {"SKIN", "NUMBER", Kind::Number, &a.skinNumber, d.skinNumber, nullptr, 0, 0, kBuiltInSkinCount - 1},
-      {"NET", "IP", Kind::Text, &netSettings.ip, 0, "0.0.0.0", 16},
-      {"NET", "NAME", Kind::Text, &netSettings.name, 0, nullptr, 50},
-      {"NET", "PORT", Kind::Port, &netSettings.port, 7000},
-      {"NET", "SERVER", Kind::Number, &netSettings.server, 1},
+      {"NET", "IP", Kind::Text, &netSettings.ip, 0, dn.ip.c_str(), 16},
+      {"NET", "NAME", Kind::Text, &netSettings.name, 0, nullptr, kNameBuffer},
+      {"NET", "PORT", Kind::Port, &netSettings.port, dn.port},
+      {"NET", "SERVER", Kind::Number, &netSettings.server, dn.server},
   };
   // The sound keys are named after their events.
   static std::string soundKeys[kSoundEventCount][2];
@@ -88,10 +102,11 @@ std::vector<SettingKey> settingKeys() {
     soundDefaults[i] = defaultSoundPath(i);
     keys.push_back(
         {"SOUND", soundKeys[i][0].c_str(), Kind::Text, &sound.file, 0, soundDefaults[i].c_str(), kSoundPathLimit});
-    keys.push_back({"SOUND", soundKeys[i][1].c_str(), Kind::Number, &sound.enabled, 1});
+    keys.push_back({"SOUND", soundKeys[i][1].c_str(), Kind::Number, &sound.enabled, SoundEvent{}.enabled});
   }
   keys.push_back({"EXPORT", "FOLDER", Kind::Text, &exportSettings.folder, 0, "", 4096});
-  keys.push_back({"ENTRY", "ONE CLICK", Kind::Number, &entrySettings.oneClick, 1, nullptr, 0, 0, 1});
+  keys.push_back(
+      {"ENTRY", "ONE CLICK", Kind::Number, &entrySettings.oneClick, defaultEntrySettings.oneClick, nullptr, 0, 0, 1});
   return keys;
 }
 
@@ -109,13 +124,15 @@ void readKey(const Profile& p, const SettingKey& k, const std::string& userName)
       *static_cast<std::string*>(k.field) =
           p.getString(k.section, k.key, k.textDefault ? k.textDefault : userName, k.limit);
       return;
-    case Kind::YesNo: *static_cast<bool*>(k.field) = p.getString(k.section, k.key, "", 50) == "YES"; return;
+    case Kind::YesNo:
+      *static_cast<bool*>(k.field) = p.getString(k.section, k.key, k.numberDefault ? "YES" : "", 50) == "YES";
+      return;
     case Kind::Scale:
       *static_cast<int*>(k.field) = cellSizeOfScale(p.getInt(k.section, k.key, k.numberDefault));
       return;
     case Kind::Opacity: {
       const int value = p.getInt(k.section, k.key, k.numberDefault);
-      *static_cast<int*>(k.field) = value < 50 || value > 100 ? 85 : value;
+      *static_cast<int*>(k.field) = value < kMinDragOpacity || value > kMaxDragOpacity ? k.numberDefault : value;
       return;
     }
     case Kind::Port:
@@ -161,27 +178,6 @@ std::string settingsText() {
   return text;
 }
 
-bool saveSettings(const std::string& path, std::string* error) {
-  // Written beside the file and renamed over it, so a failed write never
-  // leaves half a settings file.
-  const std::string temporary = path + ".new";
-  const std::string text = settingsText();
-  const auto fail = [&](const char* what) {
-    const int reason = errno;
-    if (error) *error = std::string(what) + " " + temporary + ": " + std::strerror(reason);
-    std::remove(temporary.c_str());
-    return false;
-  };
-  std::FILE* out = std::fopen(temporary.c_str(), "wb");
-  if (!out) return fail("cannot create");
-  const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
-  const int writeErrno = errno;
-  if (std::fclose(out) != 0 || !written) {
-    if (!written) errno = writeErrno;
-    return fail("cannot write");
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) return fail("cannot rename");
-  return true;
-}
+bool saveSettings(const std::string& path, std::string* error) { return replaceFile(path, settingsText(), error); }
 
 }  // namespace velmora

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "core/platform/player_name.h"
 #include "core/rules/board.h"
 
 namespace velmora {
@@ -14,11 +15,14 @@ struct LastGameSettings {
   bool giveAway = false;
   int level = 0;  // 0 "Easy", 1 "Normal", 2 "Above normal"
   std::string player1Name;
-  std::string player2Name = "Computer";
+  std::string player2Name = kComputerName;
 };
 
+// The address of a server that has not been entered.
+constexpr const char* kNoAddress = "0.0.0.0";
+
 struct NetSettings {
-  std::string ip = "0.0.0.0";
+  std::string ip = kNoAddress;
   std::string name;
   int port = 7000;
   int server = 1;
@@ -37,6 +41,12 @@ struct ExportSettings {
 struct EntrySettings {
   int oneClick = 1;  // a piece with a single move, or a square one move reaches, plays it at a click
 };
+
+// What a setting is when the file does not hold it: one set of defaults for
+// the globals' first values and for reading the file.
+inline const LastGameSettings defaultLastGame{};
+inline const NetSettings defaultNetSettings{};
+inline const EntrySettings defaultEntrySettings{};
 
 extern LastGameSettings lastGame;
 extern EntrySettings entrySettings;

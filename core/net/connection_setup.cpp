@@ -3,6 +3,7 @@
 #include "core/game/play.h"
 #include "core/game/settings.h"
 #include "core/net/socket.h"
+#include "core/platform/player_name.h"
 #include "core/platform/text.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
@@ -27,7 +28,7 @@ SideChoice sideChoice(bool server, bool continueCurrent, const MoveListing& list
 
 std::string networkName(const std::string& typed) {
   const std::size_t first = typed.find_first_not_of(' ');
-  std::string name = first == std::string::npos ? std::string() : cutUtf8(typed.substr(first), 50);
+  std::string name = first == std::string::npos ? std::string() : cutUtf8(typed.substr(first), kMaxNameLength);
   // The server's name is a line of the header: a line end in it would shift
   // the lines after it.
   for (char& c : name)
@@ -40,7 +41,7 @@ std::optional<std::string> takeNetDialogInput(const NetDialogInput& in) {
   if (name.empty()) return "Please enter your name.";
   netSettings.ip = in.ip.substr(0, 15);
   // An address the field cannot have completed reads as no address.
-  if (netSettings.ip == "0.0.0.0" || !isDottedIpv4(netSettings.ip)) return "Please enter serever's IP address.";
+  if (netSettings.ip == kNoAddress || !isDottedIpv4(netSettings.ip)) return "Please enter serever's IP address.";
   const int port = readDecimal(in.portText);
   netSettings.port = port;
   if (port <= 0) return "Please enter serever's port.";

@@ -36,7 +36,7 @@ struct NetDialogInput {
   bool giveAway = false;
 };
 
-// The name as sent and stored: without its leading spaces, at most 50 bytes,
+// The name as sent and stored: without its leading spaces, at most kMaxNameLength bytes,
 // on one line.
 std::string networkName(const std::string& typed);
 

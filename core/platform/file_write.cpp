@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace velmora {
 
@@ -16,6 +17,7 @@ bool writeAll(int fd, const std::string& text) {
   while (left > 0) {
     const ssize_t written = ::write(fd, data, left);
     if (written < 0 && errno == EINTR) continue;
+    if (written == 0) errno = ENOSPC;  // a write that makes no progress never will
     if (written <= 0) return false;
     data += written;
     left -= static_cast<size_t>(written);
@@ -25,18 +27,26 @@ bool writeAll(int fd, const std::string& text) {
 
 }  // namespace
 
-bool replaceFile(const std::string& path, const std::string& text) {
-  // A full disk shows up in write or fsync; only a complete copy is renamed
-  // over the old file, so a crash leaves the old file or the new one.
+bool replaceFile(const std::string& path, const std::string& text, std::string* error) {
+  // A full disk shows up in write, fsync or close; only a complete copy is
+  // renamed over the old file, so a crash leaves the old file or the new one.
   const std::string temporary = path + ".new";
-  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return false;
-  const bool written = writeAll(fd, text) && ::fsync(fd) == 0;
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::remove(temporary.c_str());
+  const auto fail = [&](const char* what, bool created) {
+    const int reason = errno;                     // before the clean-up can change it
+    if (created) std::remove(temporary.c_str());  // never what stood in the way of creating it
+    if (error) *error = std::string(what) + " " + path + ": " + std::strerror(reason);
     return false;
+  };
+  const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return fail("Cannot write", false);
+  if (!writeAll(fd, text) || ::fsync(fd) != 0) {
+    const int reason = errno;
+    ::close(fd);
+    errno = reason;
+    return fail("Cannot write", true);
   }
+  if (::close(fd) != 0) return fail("Cannot write", true);
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) return fail("Cannot replace", true);
   return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// Replacing a whole file so that it is never left half written.
+// Replacing a whole file so that it is never left half written: every file
+// the program writes goes through here.
 
 #include <string>
 
@@ -7,7 +8,9 @@ namespace velmora {
 
 // Writes `text` to a temporary file beside `path`, flushes it to the disk and
 // renames it over `path`. On failure the old file, if any, is untouched, the
-// temporary file is removed and false is returned.
-bool replaceFile(const std::string& path, const std::string& text);
+// temporary file is removed, false is returned and `error`, when given, says
+// what failed with the system's reason ("Cannot write PATH: No space left on
+// device").
+bool replaceFile(const std::string& path, const std::string& text, std::string* error = nullptr);
 
 }  // namespace velmora

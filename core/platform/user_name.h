@@ -1,5 +1,5 @@
 #pragma once
-// The login name of the user running the program, at most 50 characters.
+// The login name of the user running the program, at most kMaxNameLength bytes.
 
 #include <string>
 

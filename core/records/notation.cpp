@@ -37,17 +37,16 @@ bool readRow(std::string_view digits, int n, int& y) {
 }
 
 bool parseMoveText(std::string_view text, int n, ParsedMove& out) {
-  // Step 1: start column.
+  // The start square: its column letter, then its row number, which ends at
+  // the first "-", or failing that the first ":".
   if (text.empty() || !readColumn(text[0], n, out.from.x)) return false;
   std::string_view rest = text.substr(1);
-
-  // Steps 2-3: the start row ends at the first "-", or failing that the first ":".
   size_t sep = rest.find('-');
   if (sep == std::string_view::npos) sep = rest.find(':');
   if (sep == std::string_view::npos || !readRow(rest.substr(0, sep), n, out.from.y)) return false;
   rest = rest.substr(sep);
 
-  // Step 4: plain path; characters after the landing row are ignored.
+  // A plain move: one landing square; characters after its row are ignored.
   if (rest[0] == '-') {
     rest = rest.substr(1);
     if (rest.empty() || !readColumn(rest[0], n, out.landing[0].x)) return false;
@@ -55,7 +54,7 @@ bool parseMoveText(std::string_view text, int n, ParsedMove& out) {
     return readRow(rest.substr(1), n, out.landing[0].y);
   }
 
-  // Step 5: capture path, one landing square per ":"; a trailing ":" is ignored.
+  // A capture: one landing square after each ":"; a trailing ":" is ignored.
   out.captureCount = 0;
   for (;;) {
     rest = rest.substr(1);

@@ -7,45 +7,6 @@ namespace velmora {
 
 namespace {
 
-// Where numbering starts, as the GameType's notation digit says, with the
-// first mover at the bottom: numbers run along the row from that corner,
-// then row by row away from it.
-enum Corner { BottomLeft = 0, BottomRight = 1, TopLeft = 2, TopRight = 3 };
-
-struct Numbering {
-  Corner corner;
-  bool mirrored;  // PDN's a1 is not a playing square: its columns run opposite to ours
-};
-
-// clang-format off
-constexpr PdnConvention kConventions[kVariantCount] = {
-  //  GameType              code   swap   algebraic  capture
-    {"21,B,8,8,N1,0",       true,  true,  false,     'x'},  // American
-    {"26,W,8,8,A0,0",       true,  false, true,      'x'},  // Brazilian
-    {"27,W,12,12,N2,0",     true,  false, false,     'x'},  // Canadian
-    {"21,W,10,10,N2,0",     false, false, false,     'x'},  // Crowded
-    {"40,W,10,10,N2,0",     true,  false, false,     'x'},  // Frisian
-    {"30,W,8,8,A0,0",       false, false, true,      'x'},  // Gothic
-    {"20,W,10,10,N2,0",     true,  false, false,     'x'},  // International
-    {"22,W,8,8,N2,1",       true,  false, false,     'x'},  // Italian
-    {"23,W,8,8,A0,0",       true,  false, true,      'x'},  // Pool checkers
-    {"25,W,8,8,A0,0",       true,  false, true,      ':'},  // Russian
-    {"24,W,8,8,N1,1",       true,  false, false,     'x'},  // Spanish
-    {"21,W,10,10,N2,0",     false, false, false,     'x'},  // Sparse checkers
-    {"31,B,8,8,N2,0",       true,  true,  false,     'x'},  // Thai
-    {"30,W,8,8,A0,0",       true,  false, true,      'x'},  // Turkish
-};
-// clang-format on
-
-GameType inTable(GameType type) { return type >= 0 && type < kVariantCount ? type : American; }
-
-// The corner digit and the inversion flag, read from the GameType text.
-Numbering numberingOf(GameType type) {
-  const std::string_view tag = kConventions[inTable(type)].gameType;
-  const size_t notation = tag.rfind(',', tag.size() - 3);  // "...,N2,0": the field before the last
-  return {static_cast<Corner>(tag[notation + 2] - '0'), tag.back() == '1'};
-}
-
 bool everySquarePlays(GameType type) { return variantInfo(type).setUp != SetUp::Diagonal; }
 
 bool isPlayingSquare(GameType type, int x, int y) {
@@ -55,20 +16,29 @@ bool isPlayingSquare(GameType type, int x, int y) {
 }
 
 // PDN's column of our column x.
-int pdnColumn(GameType type, int x) { return numberingOf(type).mirrored ? boardSizeOf(type) - 1 - x : x; }
+int pdnColumn(GameType type, int x) { return pdnConvention(type).mirrored ? boardSizeOf(type) - 1 - x : x; }
 
 int squareNumber(GameType type, int x, int y) {
   const int n = boardSizeOf(type);
-  const Corner corner = numberingOf(type).corner;
+  const PdnCorner corner = pdnConvention(type).corner;
   const int column = pdnColumn(type, x);
-  const int row = corner == TopLeft || corner == TopRight ? n - 1 - y : y;
-  const int along = corner == BottomRight || corner == TopRight ? n - 1 - column : column;
+  const bool fromTop = corner == PdnCorner::TopLeft || corner == PdnCorner::TopRight;
+  const bool fromRight = corner == PdnCorner::BottomRight || corner == PdnCorner::TopRight;
+  const int row = fromTop ? n - 1 - y : y;
+  const int along = fromRight ? n - 1 - column : column;
   return row * (n / 2) + along / 2 + 1;  // playing squares alternate along a row
 }
 
 }  // namespace
 
-const PdnConvention& pdnConvention(GameType type) { return kConventions[inTable(type)]; }
+const PdnConvention& pdnConvention(GameType type) { return variantInfo(type).pdn; }
+
+std::string pdnGameTypeTag(GameType type) {
+  const PdnConvention& c = pdnConvention(type);
+  const std::string size = std::to_string(boardSizeOf(type));
+  return std::to_string(c.code) + (c.swapColours ? ",B," : ",W,") + size + "," + size + "," +
+         (c.algebraic ? 'A' : 'N') + std::to_string(static_cast<int>(c.corner)) + (c.mirrored ? ",1" : ",0");
+}
 
 int pdnColour(GameType type, int side) { return pdnConvention(type).swapColours ? side ^ 1 : side; }
 

@@ -1,7 +1,6 @@
 #pragma once
-// How PDN and FEN name the squares and colours of each variant, and how
-// that maps onto our board, where White always moves first from rows 0 up
-// and square a1 (0, 0) is always a playing square.
+// How PDN and FEN name the squares and colours of each variant, by the
+// conventions of the variant table.
 
 #include <optional>
 #include <string>
@@ -11,17 +10,11 @@
 
 namespace velmora {
 
-struct PdnConvention {
-  const char* gameType;  // the GameType tag, in full
-  bool hasCode;          // false: the code is borrowed, and a Variant tag names the variant
-  // The first mover is PDN's Black (American, Thai): every colour and
-  // result is swapped at the edge.
-  bool swapColours;
-  bool algebraic;  // a1-h8 rather than numbers
-  char captureSeparator;
-};
-
 const PdnConvention& pdnConvention(GameType type);
+
+// The GameType tag in full: "21,B,8,8,N1,0" is code 21, PDN's Black moves
+// first, 8 x 8, numbered from the corner 1, not mirrored.
+std::string pdnGameTypeTag(GameType type);
 
 // The PDN colour (0 White, 1 Black) of our side, and back: the same swap.
 int pdnColour(GameType type, int side);

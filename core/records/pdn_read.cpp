@@ -154,7 +154,7 @@ std::optional<GameType> variantOfGameType(std::string_view tag) {
   for (bool ownCode : {true, false})
     for (GameType t = 0; t < kVariantCount; ++t) {
       const PdnConvention& c = pdnConvention(t);
-      if (c.hasCode == ownCode && readDecimal(c.gameType) == code && (width == 0 || width == boardSizeOf(t))) return t;
+      if (c.hasCode == ownCode && c.code == code && (width == 0 || width == boardSizeOf(t))) return t;
     }
   return std::nullopt;
 }

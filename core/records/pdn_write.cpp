@@ -113,7 +113,7 @@ std::string writePdn(const GameState& game, int moves, const PdnTags& tags) {
   text += tagLine("White", playerName(game, pdnColour(type, White)));
   text += tagLine("Black", playerName(game, pdnColour(type, Black)));
   text += tagLine("Result", result);
-  text += tagLine("GameType", convention.gameType);
+  text += tagLine("GameType", pdnGameTypeTag(type));
   if (!convention.hasCode) text += tagLine("Variant", gameTypeName(type));
   if (game.start.custom) {
     auto start = std::make_unique<GameState>();

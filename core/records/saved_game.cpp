@@ -8,6 +8,7 @@
 
 #include "core/platform/file_write.h"
 #include "core/platform/host.h"
+#include "core/platform/player_name.h"
 #include "core/platform/profile.h"
 #include "core/platform/text.h"
 #include "core/records/listing.h"

@@ -9,22 +9,24 @@ namespace velmora {
 namespace {
 
 // clang-format off
+constexpr PdnCorner BL = PdnCorner::BottomLeft, BR = PdnCorner::BottomRight, TL = PdnCorner::TopLeft;
 constexpr VariantInfo kVariants[kVariantCount] = {
-  //  name               size  rows  set-up                  inverted  rules
-    {"American",         8,    3,    SetUp::Diagonal,        false,    RuleFamily::American},
-    {"Brazilian",        8,    3,    SetUp::Diagonal,        false,    RuleFamily::International},
-    {"Canadian",         12,   5,    SetUp::Diagonal,        false,    RuleFamily::International},
-    {"Crowded",          10,   4,    SetUp::Diagonal,        false,    RuleFamily::American},
-    {"Frisian",          10,   4,    SetUp::Diagonal,        false,    RuleFamily::Frisian},
-    {"Gothic",           8,    2,    SetUp::EveryFromZero,   false,    RuleFamily::Gothic},
-    {"International",    10,   4,    SetUp::Diagonal,        false,    RuleFamily::International},
-    {"Italian",          8,    3,    SetUp::Diagonal,        true,     RuleFamily::Italian},
-    {"Pool checkers",    8,    3,    SetUp::Diagonal,        false,    RuleFamily::PoolCheckers},
-    {"Russian",          8,    3,    SetUp::Diagonal,        false,    RuleFamily::Russian},
-    {"Spanish",          8,    3,    SetUp::Diagonal,        true,     RuleFamily::Spanish},
-    {"Sparse checkers",  10,   3,    SetUp::Diagonal,        false,    RuleFamily::American},
-    {"Thai",             8,    2,    SetUp::Diagonal,        false,    RuleFamily::Thai},
-    {"Turkish",          8,    2,    SetUp::EveryFromOne,    false,    RuleFamily::Turkish},
+  //                                                                                   PDN:
+  //  name               size  rows  set-up                  inverted  rules                          code  own    swap   algebraic corner mirrored capture
+    {"American",         8,    3,    SetUp::Diagonal,        false,    RuleFamily::American,      {21,  true,  true,  false,    BR,    false,   'x'}},
+    {"Brazilian",        8,    3,    SetUp::Diagonal,        false,    RuleFamily::International, {26,  true,  false, true,     BL,    false,   'x'}},
+    {"Canadian",         12,   5,    SetUp::Diagonal,        false,    RuleFamily::International, {27,  true,  false, false,    TL,    false,   'x'}},
+    {"Crowded",          10,   4,    SetUp::Diagonal,        false,    RuleFamily::American,      {21,  false, false, false,    TL,    false,   'x'}},
+    {"Frisian",          10,   4,    SetUp::Diagonal,        false,    RuleFamily::Frisian,       {40,  true,  false, false,    TL,    false,   'x'}},
+    {"Gothic",           8,    2,    SetUp::EveryFromZero,   false,    RuleFamily::Gothic,        {30,  false, false, true,     BL,    false,   'x'}},
+    {"International",    10,   4,    SetUp::Diagonal,        false,    RuleFamily::International, {20,  true,  false, false,    TL,    false,   'x'}},
+    {"Italian",          8,    3,    SetUp::Diagonal,        true,     RuleFamily::Italian,       {22,  true,  false, false,    TL,    true,    'x'}},
+    {"Pool checkers",    8,    3,    SetUp::Diagonal,        false,    RuleFamily::PoolCheckers,  {23,  true,  false, true,     BL,    false,   'x'}},
+    {"Russian",          8,    3,    SetUp::Diagonal,        false,    RuleFamily::Russian,       {25,  true,  false, true,     BL,    false,   ':'}},
+    {"Spanish",          8,    3,    SetUp::Diagonal,        true,     RuleFamily::Spanish,       {24,  true,  false, false,    BR,    true,    'x'}},
+    {"Sparse checkers",  10,   3,    SetUp::Diagonal,        false,    RuleFamily::American,      {21,  false, false, false,    TL,    false,   'x'}},
+    {"Thai",             8,    2,    SetUp::Diagonal,        false,    RuleFamily::Thai,          {31,  true,  true,  false,    TL,    false,   'x'}},
+    {"Turkish",          8,    2,    SetUp::EveryFromOne,    false,    RuleFamily::Turkish,       {30,  true,  false, true,     BL,    false,   'x'}},
 };
 // clang-format on
 

@@ -67,6 +67,26 @@ enum class SetUp {
   EveryFromZero  // every square of rows 1 and 2 (Gothic)
 };
 
+// The corner PDN numbers the squares from, with the first mover at the
+// bottom: numbers run along the row from that corner, then row by row away
+// from it. The value is the digit the GameType tag writes for it.
+enum class PdnCorner { BottomLeft = 0, BottomRight = 1, TopLeft = 2, TopRight = 3 };
+
+// How PDN and FEN name a variant's squares and colours, against our board,
+// where White always moves first from rows 0 up and square a1 (0, 0) is
+// always a playing square.
+struct PdnConvention {
+  int code;      // the GameType tag's number
+  bool hasCode;  // false: the code is borrowed, and a Variant tag names the variant
+  // The first mover is PDN's Black (American, Thai): every colour and
+  // result is swapped at the edge.
+  bool swapColours;
+  bool algebraic;    // a1-h8 rather than numbers
+  PdnCorner corner;  // of the numbers; algebraic names start at a1
+  bool mirrored;     // PDN's a1 is not a playing square: its columns run opposite to ours
+  char captureSeparator;
+};
+
 // Everything that makes a variant: the one table of them.
 struct VariantInfo {
   const char* name;
@@ -75,6 +95,7 @@ struct VariantInfo {
   SetUp setUp;
   bool invertSquareColours;  // the board is shown with its colours swapped
   RuleFamily rules;
+  PdnConvention pdn;
 };
 
 // The variant's row of the table; American's for values outside it.

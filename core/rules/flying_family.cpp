@@ -6,12 +6,6 @@
 
 namespace velmora::gen {
 
-namespace {
-
-constexpr int kFlyingOrder[4][2] = {{+1, +1}, {-1, +1}, {+1, -1}, {-1, -1}};
-
-}  // namespace
-
 // Captured pieces are marked; every step leaves a man, crowned only if the
 // whole sequence ends on the promotion row.
 void fourWayManSearch(Context& g, int x, int y, int depth, const Start& start) {
@@ -31,7 +25,7 @@ void fourWayManSearch(Context& g, int x, int y, int depth, const Start& start) {
 void flyingKingSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (atLimit(g, depth, start, false)) return;
   bool found = false;
-  for (const auto& d : kFlyingOrder) found |= lineCapture(g, x, y, d[0], d[1], depth, start, false, flyingKingSearch);
+  for (const Step& d : kDiagonalLines) found |= lineCapture(g, x, y, d.dx, d.dy, depth, start, false, flyingKingSearch);
   if (!found && depth >= 1) recordSequence(g, depth, start, false);
 }
 
@@ -66,7 +60,7 @@ void russianManSearch(Context& g, int x, int y, int depth, const Start& start) {
 void thaiKingSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (atLimit(g, depth, start, false)) return;
   bool found = false;
-  for (const auto& d : kFlyingOrder) found |= lineCapture(g, x, y, d[0], d[1], depth, start, true, thaiKingSearch);
+  for (const Step& d : kDiagonalLines) found |= lineCapture(g, x, y, d.dx, d.dy, depth, start, true, thaiKingSearch);
   if (!found && depth >= 1) recordSequence(g, depth, start, false);
 }
 

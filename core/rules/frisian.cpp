@@ -5,12 +5,6 @@
 
 namespace velmora::gen {
 
-namespace {
-
-constexpr int kKingLines[8][2] = {{+1, +1}, {-1, +1}, {+1, -1}, {-1, -1}, {0, +2}, {0, -2}, {+2, 0}, {-2, 0}};
-
-}  // namespace
-
 // Captured pieces are marked; a man is crowned only if the whole sequence ends
 // on the promotion row. The unplayable squares an orthogonal jump passes are
 // never examined.
@@ -37,7 +31,7 @@ void frisianManSearch(Context& g, int x, int y, int depth, const Start& start) {
 void frisianKingSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (atLimit(g, depth, start, false)) return;
   bool found = false;
-  for (const auto& d : kKingLines) found |= lineCapture(g, x, y, d[0], d[1], depth, start, false, frisianKingSearch);
+  for (const Step& d : kFrisianLines) found |= lineCapture(g, x, y, d.dx, d.dy, depth, start, false, frisianKingSearch);
   if (!found && depth >= 1) recordSequence(g, depth, start, false);
 }
 

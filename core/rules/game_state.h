@@ -5,14 +5,13 @@
 
 #include <cstdint>
 
+#include "core/platform/player_name.h"
 #include "core/rules/board.h"
 #include "core/rules/move.h"
 
 namespace velmora {
 
 enum PlayerType : std::int32_t { HumanPlayer = 0, ComputerPlayer = 1, RemotePlayer = 2 };
-
-constexpr int kMaxNameLength = 50;
 
 // Where the board's rows sit among the generator's rows of bits.
 constexpr int kRowPad = 4;

@@ -35,25 +35,13 @@ enum class Reach {
   FrisianLines           // Frisian kings
 };
 
-// The steps of a piece's plain moves in the order they are listed; a man's
-// dy counts forward. A sliding king goes on along each direction to the
-// first square that is not empty.
-struct Step {
-  int dx;
-  int dy;
-};
-struct Steps {
-  int count;
-  bool slides;
-  Step step[8];
-};
+// The steps of a piece's plain moves in the order they are listed; the
+// sliding kings' are the lines of generator_parts.h.
 constexpr Steps kDiagonalMan{2, false, {{-1, 1}, {1, 1}}};
 constexpr Steps kTurkishMan{3, false, {{1, 0}, {-1, 0}, {0, 1}}};
 constexpr Steps kGothicMan{5, false, {{-1, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, 1}}};
 constexpr Steps kShortKing{4, false, {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}}};
 constexpr Steps kGothicKing{8, false, {{-1, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, 1}, {0, -1}, {-1, -1}, {1, -1}}};
-constexpr Steps kDiagonalSlides{4, true, {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}}};
-constexpr Steps kOrthogonalSlides{4, true, {{0, 1}, {1, 0}, {0, -1}, {-1, 0}}};
 
 struct VariantRules {
   CaptureSearch manCapture;
@@ -68,15 +56,15 @@ struct VariantRules {
 // clang-format off
 //                                    man capture        king capture       choice among captures                 man steps     king steps         man reach                     king reach
 constexpr VariantRules kAmerican     {forwardManSearch,  shortKingSearch,   Choice::GreatestNumber,               kDiagonalMan, kShortKing,        Reach::ForwardDiagonal,       Reach::FourDiagonal};
-constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               kDiagonalMan, kDiagonalSlides,   Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kDiagonalSlides,   Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kDiagonalSlides,   Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               kDiagonalMan, kDiagonalLines,    Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kDiagonalLines,    Reach::FourDiagonal,          Reach::DiagonalLines};
+constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kDiagonalLines,    Reach::FourDiagonal,          Reach::DiagonalLines};
 constexpr VariantRules kItalian      {italianManSearch,  shortKingSearch,   Choice::GreatestNumberThenQuality,    kDiagonalMan, kShortKing,        Reach::ForwardDiagonalMen,    Reach::FourDiagonal};
-constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    kDiagonalMan, kDiagonalSlides,   Reach::ForwardDiagonal,       Reach::DiagonalLines};
-constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          kDiagonalMan, kDiagonalSlides,   Reach::ForwardDiagonal,       Reach::DiagonalLines};
-constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               kTurkishMan,  kOrthogonalSlides, Reach::SidewaysForward,       Reach::OrthogonalLines};
+constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    kDiagonalMan, kDiagonalLines,    Reach::ForwardDiagonal,       Reach::DiagonalLines};
+constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          kDiagonalMan, kDiagonalLines,    Reach::ForwardDiagonal,       Reach::DiagonalLines};
+constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               kTurkishMan,  kOrthogonalLines,  Reach::SidewaysForward,       Reach::OrthogonalLines};
 constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               kGothicMan,   kGothicKing,       Reach::SidewaysThreeForward,  Reach::EightWay};
-constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    kDiagonalMan, kDiagonalSlides,   Reach::FourDiagonalStraight,  Reach::FrisianLines};
+constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    kDiagonalMan, kDiagonalLines,    Reach::FourDiagonalStraight,  Reach::FrisianLines};
 // clang-format on
 // Russian's choice is its own and made in generateRussian.
 
@@ -108,7 +96,7 @@ struct Pieces {
     return jumpFrom(r, -1, 1) | jumpFrom(r, 1, 1) | jumpFrom(r, -1, -1) | jumpFrom(r, 1, -1);
   }
 
-  bool emptyAt(int x, int y) const { return (empty[y + kRowPad] >> (x + 1)) & 1u; }
+  bool emptyAt(int x, int y) const { return hasSquare(empty, x, y); }
 
   // Whether a piece on (x, y) moving along (dx, dy) from a distance meets an
   // opponent piece with an empty square behind it.
@@ -116,7 +104,7 @@ struct Pieces {
     const auto inside = [this](int cx, int cy) { return cx >= 0 && cy >= 0 && cx < n && cy < n; };
     int cx, cy;
     firstStop(empty, n, x, y, dx, dy, cx, cy);
-    if (!inside(cx, cy) || !((opponent[cy + kRowPad] >> (cx + 1)) & 1u)) return false;
+    if (!inside(cx, cy) || !hasSquare(opponent, cx, cy)) return false;
     return inside(cx + dx, cy + dy) && emptyAt(cx + dx, cy + dy);
   }
 
@@ -124,8 +112,8 @@ struct Pieces {
     std::uint32_t found = 0;
     for (std::uint32_t bits = pieces; bits != 0; bits &= bits - 1) {
       const int x = std::countr_zero(bits) - 1;
-      for (int k = 0; k < lines.count; ++k)
-        if (lineCaptures(x, y, lines.step[k].dx, lines.step[k].dy)) {
+      for (const Step& d : lines)
+        if (lineCaptures(x, y, d.dx, d.dy)) {
           found |= bits & -bits;
           break;
         }
@@ -154,14 +142,10 @@ struct Pieces {
 
   // Row y's `pieces` of a long reach whose capture search takes something.
   std::uint32_t longCaptures(Reach reach, std::uint32_t pieces, int y) const {
-    // Frisian kings also capture along rows and columns, over the playable
-    // squares two apart.
-    static constexpr Steps kFrisianLines{
-        8, true, {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}, {0, 2}, {0, -2}, {2, 0}, {-2, 0}}};
     if (pieces == 0) return 0;
     switch (reach) {
-      case Reach::DiagonalLines: return onLines(pieces, y, kDiagonalSlides);
-      case Reach::OrthogonalLines: return onLines(pieces, y, kOrthogonalSlides);
+      case Reach::DiagonalLines: return onLines(pieces, y, kDiagonalLines);
+      case Reach::OrthogonalLines: return onLines(pieces, y, kOrthogonalLines);
       case Reach::FrisianLines: return onLines(pieces, y, kFrisianLines);
       default: return pieces;
     }
@@ -193,14 +177,14 @@ void readPieceRowsOn(GameState& state) {
     // for a piece and the side is its own bit.
 #pragma GCC unroll 12
     for (int x = 0; x < N; ++x) {
-      occupied |= static_cast<std::uint32_t>((cells[x].kind + 1) >> 1) << (x + 1);
-      black |= static_cast<std::uint32_t>(cells[x].side) << (x + 1);
+      occupied |= static_cast<std::uint32_t>((cells[x].kind + 1) >> 1) * columnBit(x);
+      black |= static_cast<std::uint32_t>(cells[x].side) * columnBit(x);
     }
     // An empty cell's side is stale and falls out with `occupied`.
     rows[Black][y + kRowPad] = occupied & black;
     rows[White][y + kRowPad] = occupied & ~black;
     for (int x = 0; x < N; ++x)
-      if (cells[x].kind == King) state.kingRows[cells[x].side & 1][y + kRowPad] |= 1u << (x + 1);
+      if (cells[x].kind == King) state.kingRows[cells[x].side & 1][y + kRowPad] |= columnBit(x);
   }
 }
 
@@ -222,9 +206,9 @@ void readPieceRows(GameState& state) {
       const Cell& c = state.board[y][x];
       const bool inside = x < state.boardSize && y < state.boardSize;
       for (int side = 0; side < 2; ++side) {
-        const bool bit = ((state.pieceRows[side][y + kRowPad] >> (x + 1)) & 1u) != 0;
+        const bool bit = hasSquare(state.pieceRows[side], x, y);
         if (bit != (inside && c.kind != Empty && c.side == side)) return false;
-        const bool king = ((state.kingRows[side][y + kRowPad] >> (x + 1)) & 1u) != 0;
+        const bool king = hasSquare(state.kingRows[side], x, y);
         if (king != (inside && c.kind == King && c.side == side)) return false;
       }
     }
@@ -286,7 +270,7 @@ void capturePass(Context& g, const Pieces& p, int only) {
   for (int y = 0; y < N; ++y) {
     for (std::uint32_t bits = capturers<rules, N>(p, c, y); bits != 0; bits &= bits - 1) {
       const int x = std::countr_zero(bits) - 1;
-      const int kind = (p.ownKings[y + kRowPad] >> (x + 1)) & 1u ? King : Man;
+      const int kind = hasSquare(p.ownKings, x, y) ? King : Man;
       g.empty[y + kRowPad] |= columnBit(x);
       (kind == Man ? rules.manCapture : rules.kingCapture)(g, x, y, 0, Start{x, y, kind});
       g.empty[y + kRowPad] &= ~columnBit(x);
@@ -464,8 +448,6 @@ int captureQuality(const MoveRecord& move) {
 
 namespace {
 
-constexpr std::uint32_t bitOf(int x) { return 1u << (x + 1); }
-
 // Whether the move is one the kept piece rows can follow: a side and kinds
 // the board's pieces can have. A record from outside may hold anything.
 bool rowsCanFollow(const MoveRecord& move) {
@@ -485,10 +467,10 @@ bool plainRowsCanFollow(const MoveRecord& move) {
 // A piece of `side` moved in the kept rows from one square, where it was of
 // kind `before`, to another, where it is of kind `after`.
 void movePieceBits(GameState& state, int side, int fromX, int fromY, int before, int toX, int toY, int after) {
-  state.pieceRows[side][fromY + kRowPad] &= ~bitOf(fromX);
-  state.pieceRows[side][toY + kRowPad] |= bitOf(toX);
-  if (before == King) state.kingRows[side][fromY + kRowPad] &= ~bitOf(fromX);
-  if (after == King) state.kingRows[side][toY + kRowPad] |= bitOf(toX);
+  state.pieceRows[side][fromY + kRowPad] &= ~columnBit(fromX);
+  state.pieceRows[side][toY + kRowPad] |= columnBit(toX);
+  if (before == King) state.kingRows[side][fromY + kRowPad] &= ~columnBit(fromX);
+  if (after == King) state.kingRows[side][toY + kRowPad] |= columnBit(toX);
 }
 
 // A plain move, most of the moves played and taken back, with the fewest
@@ -539,7 +521,7 @@ void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
   }
   const int side = move.pieceSide;
   for (int k = 0; k < move.captureCount; ++k) {
-    const std::uint32_t out = ~bitOf(move.steps[k].capturedX);
+    const std::uint32_t out = ~columnBit(move.steps[k].capturedX);
     state.pieceRows[side ^ 1][move.steps[k].capturedY + kRowPad] &= out;
     state.kingRows[side ^ 1][move.steps[k].capturedY + kRowPad] &= out;
   }
@@ -564,8 +546,8 @@ void undoMove(const MoveRecord& move, GameState& state) {
   movePieceBits(state, side, last.toX, last.toY, last.kindAfter, move.fromX, move.fromY, move.pieceKind);
   for (int k = 0; k < move.captureCount; ++k) {
     const MoveStep& s = move.steps[k];
-    state.pieceRows[side ^ 1][s.capturedY + kRowPad] |= bitOf(s.capturedX);
-    if (s.capturedKind == King) state.kingRows[side ^ 1][s.capturedY + kRowPad] |= bitOf(s.capturedX);
+    state.pieceRows[side ^ 1][s.capturedY + kRowPad] |= columnBit(s.capturedX);
+    if (s.capturedKind == King) state.kingRows[side ^ 1][s.capturedY + kRowPad] |= columnBit(s.capturedX);
   }
 }
 

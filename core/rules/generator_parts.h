@@ -12,6 +12,35 @@
 
 namespace velmora::gen {
 
+// Square (x, y) is bit x + 1 of row entry y + kRowPad, as GameState::pieceRows
+// keeps them: the clear bit 0 and the rows of padding read as off the board.
+constexpr std::uint32_t columnBit(int x) { return 1u << (x + 1); }
+constexpr bool hasSquare(const std::uint32_t* rows, int x, int y) { return (rows[y + kRowPad] >> (x + 1)) & 1u; }
+
+// Directions in the order their moves are listed; order is behaviour, as the
+// move lists of the tests and the perft counts pin it. A man's dy counts
+// forward. A sliding piece goes on along each direction to the first square
+// that is not empty.
+struct Step {
+  int dx;
+  int dy;
+};
+struct Steps {
+  int count;
+  bool slides;
+  Step step[8];
+  constexpr const Step* begin() const { return step; }
+  constexpr const Step* end() const { return step + count; }
+};
+
+// The lines of the flying kings, for their plain moves, the capture pre-test
+// and the capture searches alike.
+inline constexpr Steps kDiagonalLines{4, true, {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}}};
+inline constexpr Steps kOrthogonalLines{4, true, {{0, 1}, {1, 0}, {0, -1}, {-1, 0}}};
+// A Frisian king moves along the diagonals but also captures along rows and
+// columns, over the playable squares two apart.
+inline constexpr Steps kFrisianLines{8, true, {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}, {0, 2}, {0, -2}, {2, 0}, {-2, 0}}};
+
 struct Context {
   // The rows are left for generateMoves to fill: this runs for every node.
   Context(GameState& s, MoveRecord* moves, int side)
@@ -33,15 +62,13 @@ struct Context {
   bool inside(int x, int y) const { return x >= 0 && y >= 0 && x < n && y < n; }
   // The rows around the board and the bits outside it are clear, so a
   // square a step off the board reads as occupied.
-  bool emptyAt(int x, int y) const { return (empty[y + kRowPad] >> (x + 1)) & 1u; }
+  bool emptyAt(int x, int y) const { return hasSquare(empty, x, y); }
   // The kind of the opponent's piece on (x, y).
-  int opponentKindAt(int x, int y) const { return (opponentKings[y + kRowPad] >> (x + 1)) & 1u ? King : Man; }
+  int opponentKindAt(int x, int y) const { return hasSquare(opponentKings, x, y) ? King : Man; }
   bool full() const { return state.moveCount >= kMaxMoves; }
   int promotionRow() const { return mover == White ? n - 1 : 0; }
   int forward() const { return mover == White ? 1 : -1; }
 };
-
-constexpr std::uint32_t columnBit(int x) { return 1u << (x + 1); }
 
 // Where a capture sequence started and the kind it records as `pieceKind`.
 struct Start {
@@ -110,6 +137,7 @@ inline bool atLimit(Context& g, int depth, const Start& start, bool crownOnLastR
 // the row's bits finds it at once.
 inline int firstStopInRow(std::uint32_t emptyRow, int x, int dx) {
   const std::uint32_t blocked = ~emptyRow;
+  // The bits above column x's bit (columnBit(x)), and those below it.
   if (dx > 0) return std::countr_zero(blocked & (~0u << (x + 2))) - 1;
   return std::bit_width(blocked & ((1u << (x + 1)) - 1)) - 2;
 }
@@ -126,7 +154,7 @@ inline int firstStopInRow(std::uint32_t emptyRow, int x, int dx) {
   const auto inside = [n](int px, int py) { return px >= 0 && py >= 0 && px < n && py < n; };
   cx = x + dx;
   cy = y + dy;
-  while (inside(cx, cy) && ((empty[cy + kRowPad] >> (cx + 1)) & 1u)) {
+  while (inside(cx, cy) && hasSquare(empty, cx, cy)) {
     cx += dx;
     cy += dy;
   }

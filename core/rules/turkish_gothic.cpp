@@ -6,12 +6,6 @@
 
 namespace velmora::gen {
 
-namespace {
-
-constexpr int kTurkishKingOrder[4][2] = {{0, +1}, {+1, 0}, {0, -1}, {-1, 0}};
-
-}  // namespace
-
 // Sideways and forward jumps, captured pieces marked; crowned only if the
 // sequence ends on the promotion row.
 void turkishManSearch(Context& g, int x, int y, int depth, const Start& start) {
@@ -32,8 +26,8 @@ void turkishManSearch(Context& g, int x, int y, int depth, const Start& start) {
 void turkishKingSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (atLimit(g, depth, start, false)) return;
   bool found = false;
-  for (const auto& d : kTurkishKingOrder)
-    found |= lineCapture(g, x, y, d[0], d[1], depth, start, false, turkishKingSearch);
+  for (const Step& d : kOrthogonalLines)
+    found |= lineCapture(g, x, y, d.dx, d.dy, depth, start, false, turkishKingSearch);
   if (!found && depth >= 1) recordSequence(g, depth, start, false);
 }
 

@@ -18,8 +18,25 @@ constexpr Colour makeColour(int r, int g, int b) {
 
 enum DragShow : std::int32_t { DragStays = 0, DragFollows = 1, DragPreviewCentre = 2 };
 
+// The sizes a board square is shown at, largest first, each with the scale
+// in percent that the settings file names it by.
+struct SquareSize {
+  int pixels;
+  int percent;
+};
+constexpr int kSquareSizeCount = 3;
+constexpr SquareSize kSquareSizes[kSquareSizeCount] = {{64, 100}, {56, 87}, {48, 75}};
+
+// Bytes a font's face name keeps, its terminating zero included, in the
+// settings file and the Appearance dialog alike.
+constexpr int kFontFaceBuffer = 260;
+
+// The opacity of a dragged piece, in percent.
+constexpr int kMinDragOpacity = 50;
+constexpr int kMaxDragOpacity = 100;
+
 struct AppearanceSettings {
-  std::int32_t cellSize = 64;  // 48, 56 or 64
+  std::int32_t cellSize = kSquareSizes[0].pixels;  // one of kSquareSizes
   std::int32_t skinNumber = 2;
   std::string skinName;  // a file in SKIN without extension; empty for a built-in skin
   std::int32_t whiteOnTop = 0;
@@ -31,7 +48,7 @@ struct AppearanceSettings {
   Colour backgroundColour = 0x00274D78;
   std::string fontFace = "Palatino Linotype";
   std::int32_t dragShow = DragFollows;
-  std::int32_t dragOpacity = 85;  // percent, 50..100
+  std::int32_t dragOpacity = 85;  // percent, kMinDragOpacity..kMaxDragOpacity
   std::int32_t dragShadow = 1;
 };
 

@@ -14,38 +14,37 @@ Layout computeLayout(int n, int cell, int clientWidth, int clientHeight, bool gi
   const int b = n * cell;
   l.n = n;
   l.cell = cell;
-  l.width = b + 220;
-  l.height = b + 40;
+  l.width = kCoordinateBand + b + 200;  // the panel right of the board
+  l.height = kCoordinateBand + b + kCoordinateBand;
   l.x0 = std::max(0, (clientWidth - l.width) / 2);
   l.y0 = std::max(0, (clientHeight - l.height) / 2);
   const int x = l.x0, y = l.y0;
-  l.board = {x + 20, y + 20, x + 20 + b, y + 20 + b};
+  l.board = {x + kCoordinateBand, y + kCoordinateBand, x + kCoordinateBand + b, y + kCoordinateBand + b};
   const int listBottom = kListingLineHeight * ((b - 108) / kListingLineHeight);
   l.listing = {x + b + 40, y + 148, x + b + 200, y + listBottom};
-  const int panel = x + b + 20;
-  l.logo = {x + b + 56, y + 20, x + b + 56 + 128, y + 20 + 64};
+  const int panel = l.board.right;
+  l.logo = {x + b + 56, l.board.top, x + b + 56 + 128, l.board.top + 64};
   l.upperName = {panel, y + 84, panel + 200, y + 116};
   l.upperClock = {panel, y + 148 - 32, panel + 200, y + 148};
   l.lowerName = {panel, y + listBottom + 1, panel + 200, y + listBottom + 32};
   l.lowerClock = {panel, y + listBottom + 32, panel + 200, y + listBottom + 64};
   if (giveAway) {
     l.variantName = {panel, y + listBottom + 64, panel + 200, y + listBottom + 96};
-    l.giveAwayText = {panel, y + listBottom + 96, panel + 200, y + b + 20};
+    l.giveAwayText = {panel, y + listBottom + 96, panel + 200, l.board.bottom};
   } else {
-    l.variantName = {panel, y + listBottom + 64, panel + 200, y + b + 20};
-    l.giveAwayText = {panel, y + b + 20, panel + 200, y + b + 20};
+    l.variantName = {panel, y + listBottom + 64, panel + 200, l.board.bottom};
+    l.giveAwayText = {panel, l.board.bottom, panel + 200, l.board.bottom};
   }
   return l;
 }
 
 int cellSizeThatFits(int n, int chosen, int availableWidth, int availableHeight) {
-  constexpr int kSizes[] = {64, 56, 48};  // the scales 100 %, 87 % and 75 %
-  for (int cell : kSizes) {
-    if (cell > chosen) continue;
-    const Layout l = computeLayout(n, cell, 0, 0);
-    if (l.width <= availableWidth && l.height <= availableHeight) return cell;
+  for (const SquareSize& size : kSquareSizes) {
+    if (size.pixels > chosen) continue;
+    const Layout l = computeLayout(n, size.pixels, 0, 0);
+    if (l.width <= availableWidth && l.height <= availableHeight) return size.pixels;
   }
-  return kSizes[2];
+  return kSquareSizes[kSquareSizeCount - 1].pixels;
 }
 
 Rect squareRect(const Layout& l, int k, int r) {

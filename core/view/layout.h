@@ -19,6 +19,10 @@ struct Rect {
 
 constexpr int kListingLineHeight = 25;
 
+// The strip left of the squares and below them where the row numbers and
+// column letters are written; the board keeps as wide a margin above.
+constexpr int kCoordinateBand = 20;
+
 struct Layout {
   int x0;  // layout origin in the client area
   int y0;

@@ -37,6 +37,9 @@ constexpr Colour kCustomColours[16] = {0x0000FF, 0x0080FF, 0x00FFFF, 0x00FF80, 0
                                        0xFF0000, 0xFF0080, 0xFF00FF, 0x8000FF, 0x646464, 0x969696, 0xAFAFAF, 0xC8C8C8};
 constexpr int kFirstUserSkin = kBuiltInSkinCount;
 
+// The scale buttons run from the smallest squares up.
+int squareSizeOfButton(int button) { return kSquareSizes[kSquareSizeCount - 1 - button].pixels; }
+
 class Preview : public QWidget {
  public:
   explicit Preview(const AppearanceDialog* dialog) : dialog_(dialog) {
@@ -90,8 +93,8 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
 
   auto* scaleBox = new QGroupBox("Scale of board");
   auto* scaleLayout = new QVBoxLayout(scaleBox);
-  const char* scaleTexts[3] = {"75 %", "87.5 %", "100 %"};
-  for (int i = 0; i < 3; ++i) {
+  const char* scaleTexts[kSquareSizeCount] = {"75 %", "87.5 %", "100 %"};
+  for (int i = 0; i < kSquareSizeCount; ++i) {
     scale_[i] = new QRadioButton(scaleTexts[i]);
     idOf(scale_[i], 1007 + i);
     scaleLayout->addWidget(scale_[i]);
@@ -139,7 +142,7 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
   idOf(dragShadow_, 1012);
   opacity_ = new QSlider(Qt::Horizontal);
   idOf(opacity_, 1037);
-  opacity_->setRange(50, 100);
+  opacity_->setRange(kMinDragOpacity, kMaxDragOpacity);
   opacity_->setPageStep(5);
   opacity_->setTickInterval(5);
   opacity_->setTickPosition(QSlider::TicksBelow);
@@ -256,7 +259,10 @@ void AppearanceDialog::setControls(const AppearanceSettings& a) {
   for (int i = 0; i < 5; ++i) show_[i]->setChecked(flags[i] != 0);
   dragShow_->setChecked(a.dragShow != 0);
   dragShadow_->setChecked(a.dragShadow != 0);
-  scale_[a.cellSize == 64 ? 2 : a.cellSize == 56 ? 1 : 0]->setChecked(true);
+  int button = 0;  // a size that is none of them shows as the smallest
+  for (int i = 0; i < kSquareSizeCount; ++i)
+    if (squareSizeOfButton(i) == a.cellSize) button = i;
+  scale_[button]->setChecked(true);
   fontFace_->setText(QString::fromStdString(a.fontFace));
   setButtonColour(background_, a.backgroundColour);
   setButtonColour(ink_, a.inkColour);
@@ -276,8 +282,10 @@ void AppearanceDialog::readControls(AppearanceSettings& a) const {
   for (int k = 0; k < 5; ++k) *flags[k] = show_[k]->isChecked() ? 1 : 0;
   a.dragShow = dragShow_->isChecked() ? DragFollows : DragStays;
   a.dragShadow = dragShadow_->isChecked() ? 1 : 0;
-  a.cellSize = scale_[0]->isChecked() ? 48 : scale_[1]->isChecked() ? 56 : 64;
-  a.fontFace = cutUtf8(fontFace_->text().toStdString(), 259);
+  a.cellSize = kSquareSizes[0].pixels;
+  for (int button = 0; button < kSquareSizeCount; ++button)
+    if (scale_[button]->isChecked()) a.cellSize = squareSizeOfButton(button);
+  a.fontFace = cutUtf8(fontFace_->text().toStdString(), kFontFaceBuffer - 1);
   a.backgroundColour = background_->property("colour").toUInt();
   a.inkColour = ink_->property("colour").toUInt();
   a.dragOpacity = opacity_->value();

@@ -55,7 +55,7 @@ class AppearanceDialog : public QDialog {
   std::unique_ptr<MoveListing> listing_;
   QImage previewSkin_;  // the selected skin at tiles of 32
   QCheckBox* show_[5];
-  QRadioButton* scale_[3];
+  QRadioButton* scale_[kSquareSizeCount];
   QPushButton* background_;
   QPushButton* ink_;
   QLabel* fontFace_;

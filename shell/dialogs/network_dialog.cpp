@@ -18,6 +18,7 @@
 #include "core/net/connection_setup.h"
 #include "core/net/socket.h"
 #include "core/platform/host.h"
+#include "core/platform/player_name.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 #include "core/view/appearance.h"
@@ -63,7 +64,7 @@ NetworkDialog::NetworkDialog(GameState& game, const MoveListing& listing, const 
   auto* nameBox = group("Name");
   name_ = new QLineEdit(QString::fromStdString(netSettings.name));
   name_->setObjectName("id1028");
-  name_->setMaxLength(50);
+  name_->setMaxLength(kMaxNameLength);
   (new QHBoxLayout(nameBox))->addWidget(name_);
 
   auto* roleBox = group("Start game as");

@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "core/platform/host.h"
+#include "core/platform/player_name.h"
 #include "core/rules/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/dialogs/fixed_size.h"
@@ -50,7 +51,7 @@ NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, Q
     type_[side]->setCurrentIndex(initial.type[side]);
     name_[side] = new QLineEdit(QString::fromStdString(initial.name[side]));
     name_[side]->setObjectName(QString("id%1").arg(nameIds[side]));
-    name_[side]->setMaxLength(50);
+    name_[side]->setMaxLength(kMaxNameLength);
     auto* form = new QGridLayout(group);
     form->addWidget(picture, 0, 0, 2, 1);
     form->addWidget(new QLabel("Type:"), 0, 1);

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QTextOption>
 
+#include "core/platform/file_write.h"
 #include "core/records/printed_listing.h"
 #include "core/rules/game_state.h"
 #include "core/view/appearance.h"
@@ -118,6 +119,24 @@ bool printToPdf(const QString& path, PrintKind kind, const GameState& game, cons
   return true;
 }
 
+namespace {
+
+// The board is a picture of skin tiles: the SVG holds that picture.
+QByteArray svgHolding(const QByteArray& png, int size) {
+  return QString(
+             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+             "<svg xmlns=\"http://www.w3.org/2000/svg\" "
+             "xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+             "width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
+             "  <image width=\"%1\" height=\"%1\" xlink:href=\"data:image/png;base64,%2\"/>\n"
+             "</svg>\n")
+      .arg(size)
+      .arg(QString::fromLatin1(png.toBase64()))
+      .toUtf8();
+}
+
+}  // namespace
+
 bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin, QString* error,
                         bool withMarks) {
   const QImage picture =
@@ -126,38 +145,14 @@ bool exportBoardPicture(const QString& path, int size, const GameState& game, co
     if (error) *error = why;
     return false;
   };
-  if (!path.endsWith(".svg", Qt::CaseInsensitive)) {
-    if (!picture.save(path, "PNG")) return fail("cannot write " + path);
-    return true;
-  }
-  // The board is a picture of skin tiles: the SVG holds that picture.
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  picture.save(&buffer, "PNG");
-  const QByteArray svg = QString(
-                             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                             "<svg xmlns=\"http://www.w3.org/2000/svg\" "
-                             "xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
-                             "width=\"%1\" height=\"%1\" viewBox=\"0 0 %1 %1\">\n"
-                             "  <image width=\"%1\" height=\"%1\" xlink:href=\"data:image/png;base64,%2\"/>\n"
-                             "</svg>\n")
-                             .arg(size)
-                             .arg(QString::fromLatin1(png.toBase64()))
-                             .toUtf8();
-  // Written beside and renamed over, so a failed write leaves no half file.
-  const QString temporary = path + ".new";
-  QFile file(temporary);
-  if (!file.open(QIODevice::WriteOnly) || file.write(svg) != svg.size() || !file.flush()) {
-    file.remove();
-    return fail("cannot write " + path + ": " + file.errorString());
-  }
-  file.close();
-  QFile::remove(path);
-  if (!QFile::rename(temporary, path)) {
-    QFile::remove(temporary);
-    return fail("cannot write " + path);
-  }
+  if (!picture.save(&buffer, "PNG")) return fail("Cannot write " + path + ": the picture could not be encoded");
+  const QByteArray bytes = path.endsWith(".svg", Qt::CaseInsensitive) ? svgHolding(png, size) : png;
+  std::string why;
+  if (!replaceFile(QFile::encodeName(path).toStdString(), bytes.toStdString(), &why))
+    return fail(QString::fromStdString(why));
   return true;
 }
 

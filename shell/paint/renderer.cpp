@@ -16,7 +16,7 @@ namespace {
 void drawCentred(QPainter& p, const Rect& r, const QString& text) {
   const QRect q(r.left, r.top, r.width(), r.height());
   p.fillRect(q, p.background());
-  // Two-digit row numbers are narrowed to fit their 20-pixel band.
+  // Two-digit row numbers are narrowed to fit their band.
   const int width = p.fontMetrics().horizontalAdvance(text);
   if (width > q.width() && width > 0) {
     p.save();
@@ -90,12 +90,13 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
   if (a.showCoordinates) {
     for (int k = 0; k < n; ++k) {
       const int x = a.whiteOnTop ? n - 1 - k : k;
-      const Rect band{l.board.left + k * c, l.board.bottom, l.board.left + (k + 1) * c, l.board.bottom + 20};
+      const Rect band{l.board.left + k * c, l.board.bottom, l.board.left + (k + 1) * c,
+                      l.board.bottom + kCoordinateBand};
       drawCentred(p, band, QString(QChar('A' + x)));
     }
     for (int r = 0; r < n; ++r) {
       const int y = a.whiteOnTop ? r : n - 1 - r;
-      const Rect band{l.x0, l.board.top + r * c, l.x0 + 20, l.board.top + (r + 1) * c};
+      const Rect band{l.x0, l.board.top + r * c, l.x0 + kCoordinateBand, l.board.top + (r + 1) * c};
       drawCentred(p, band, QString::number(y + 1));
     }
   }

@@ -13,6 +13,7 @@
 #include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
+#include "core/records/pdn_board.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 #include "support/test_support.h"
@@ -110,6 +111,16 @@ TEST(Pdn, WrittenTagsAndMovetext) {
   EXPECT_NE(crowded.find("[GameType \"21,W,10,10,N2,0\"]\r\n[Variant \"Crowded\"]\r\n"), std::string::npos);
   EXPECT_EQ(readBack(crowded)->gameType, Crowded);
   EXPECT_EQ(writePdn(*test::startPosition(International), 0).find("FEN"), std::string::npos);
+}
+
+// Other programs recognise a variant by these tags, so each is pinned as
+// they write it: code, first mover, size, numbering corner, mirroring.
+TEST(Pdn, GameTypeTagOfEveryVariant) {
+  const char* const expected[kVariantCount] = {"21,B,8,8,N1,0",   "26,W,8,8,A0,0", "27,W,12,12,N2,0", "21,W,10,10,N2,0",
+                                               "40,W,10,10,N2,0", "30,W,8,8,A0,0", "20,W,10,10,N2,0", "22,W,8,8,N2,1",
+                                               "23,W,8,8,A0,0",   "25,W,8,8,A0,0", "24,W,8,8,N1,1",   "21,W,10,10,N2,0",
+                                               "31,B,8,8,N2,0",   "30,W,8,8,A0,0"};
+  for (GameType type = 0; type < kVariantCount; ++type) EXPECT_EQ(pdnGameTypeTag(type), expected[type]) << type;
 }
 
 TEST(Pdn, ResultIsTheGamesOwnInPdnColours) {

@@ -1,16 +1,22 @@
 // The settings file: the reading rules, defaults and adjustments, the exact
-// text written, and damaged files.
+// text written, and damaged files; and the whole-file replacement every
+// written file goes through.
 
 #include "core/game/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
 #include "core/game/sound.h"
+#include "core/platform/file_write.h"
 #include "core/platform/profile.h"
 #include "core/view/appearance.h"
 
@@ -119,7 +125,16 @@ TEST_F(SettingsTest, AFailedWriteSaysWhy) {
 
 TEST_F(SettingsTest, MissingFileGivesTheDefaults) {
   std::remove(path.c_str());
+  netSettings = {"1.2.3.4", "bob", 80, 0};
+  lastGame.level = 2;
+  lastGame.gameType = Thai;
+  entrySettings.oneClick = 0;
   loadSettings(path, "anna");
+  EXPECT_EQ(netSettings.ip, "0.0.0.0");
+  EXPECT_EQ(netSettings.server, 1);
+  EXPECT_EQ(lastGame.level, 0);
+  EXPECT_EQ(lastGame.gameType, American);
+  EXPECT_EQ(entrySettings.oneClick, 1);
   EXPECT_EQ(lastGame.player1Name, "anna");
   EXPECT_EQ(lastGame.player2Name, "Computer");
   EXPECT_EQ(netSettings.name, "anna");
@@ -128,6 +143,39 @@ TEST_F(SettingsTest, MissingFileGivesTheDefaults) {
   EXPECT_EQ(appearance.skinName, "UNNAMED");
   EXPECT_EQ(appearance.backgroundColour, 2575736u);
   EXPECT_EQ(soundEvents[0].file, ".\\Sound\\Capture.wav");
+}
+
+// A write that fails half way (a full disk here: a file size limit) and one
+// whose temporary file cannot be made both keep the old file whole, leave
+// nothing behind and say which file and why.
+TEST_F(SettingsTest, AFailedReplaceKeepsTheOldFileAndSaysWhy) {
+  const std::string old = "[SHOW]\r\nSCALE = 75\r\n";
+  writeFile(path, old);
+
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+  rlimit small = saved;
+  small.rlim_cur = 16;
+  const auto previous = std::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the process
+  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::string error;
+  const bool written = replaceFile(path, std::string(4096, 'x'), &error);
+  setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, previous);
+  EXPECT_FALSE(written);
+  EXPECT_EQ(error, "Cannot write " + path + ": " + std::strerror(EFBIG));
+  EXPECT_EQ(readFile(path), old);
+  EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+
+  std::filesystem::create_directory(path + ".new");
+  EXPECT_FALSE(saveSettings(path, &error));
+  EXPECT_EQ(error, "Cannot write " + path + ": " + std::strerror(EISDIR));
+  EXPECT_EQ(readFile(path), old);
+  EXPECT_TRUE(std::filesystem::is_directory(path + ".new"));  // not ours to remove
+  std::filesystem::remove(path + ".new");
+
+  ASSERT_TRUE(replaceFile(path, "new"));
+  EXPECT_EQ(readFile(path), "new");
 }
 
 TEST_F(SettingsTest, ReadTimeAdjustments) {

@@ -38,6 +38,7 @@
 #include "shell/paint/skins.h"
 #include "shell/system/audio_output.h"
 #include "shell/system/host_qt.h"
+#include "tests/shell/command_action.h"
 
 namespace velmora {
 namespace {
@@ -227,7 +228,7 @@ TEST(SoundDialog, OpensFromTheMenuAndOkChangesTheGamesSounds) {
     click(d, 7);
     click(d, 1);
   });
-  g.window->dispatch(32794);
+  g.window->dispatch(CmdSound);
   for (const auto& e : soundEvents) EXPECT_EQ(e.enabled, 0);
   soundEvents = saved;
 }
@@ -369,7 +370,7 @@ TEST(AppearanceDialog, ApplyReachesTheWindowAndOkCloses) {
     child<QCheckBox>(d, 1001)->setChecked(false);
     click(d, 1);
   });
-  g.window->dispatch(32771);
+  g.window->dispatch(CmdAppearance);
   EXPECT_EQ(appearance.showCoordinates, 0);
   EXPECT_GE(g.window->boardWidget()->minimumWidth(), widthBefore);
   // The window paints from the user skin now.

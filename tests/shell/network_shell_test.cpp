@@ -34,6 +34,7 @@
 #include "shell/main_window.h"
 #include "shell/paint/skins.h"
 #include "shell/system/host_qt.h"
+#include "tests/shell/command_action.h"
 
 namespace velmora {
 namespace {
@@ -231,7 +232,7 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
     });
     child<QPushButton>(d, 1)->click();
   });
-  w.window->dispatch(32785);
+  w.window->dispatch(CmdNetwork);
   ASSERT_GE(peer.link.fd, 0);
   EXPECT_EQ(peer.receive(), "0\r\n0\r\nAnna\r\n0\r\n0\r\n0\r\n");
   peer.send("Visitor");
@@ -294,7 +295,7 @@ TEST(NetworkGameInTheWindow, TheCommandLinePlayerPlaysAWholeGameAgainstTheWindow
     });
     child<QPushButton>(d, 1)->click();
   });
-  w.window->dispatch(32785);
+  w.window->dispatch(CmdNetwork);
   ASSERT_TRUE(cli.waitForStarted(kWaitMs));
   // The window's player takes its first legal move whenever it is to move.
   const auto localToMove = [&] {
@@ -342,11 +343,11 @@ TEST(NetworkGameInTheWindow, TwoWindowsServerAndClientPlayAGameToItsEnd) {
         child<QLineEdit>(c, 1013)->setText(QString::number(port));
         child<QPushButton>(c, 1)->click();
       });
-      client.window->dispatch(32785);
+      client.window->dispatch(CmdNetwork);
     });
     child<QPushButton>(d, 1)->click();
   });
-  server.window->dispatch(32785);
+  server.window->dispatch(CmdNetwork);
 
   ASSERT_TRUE(QTest::qWaitFor([&] { return client.game->gameRunning == 1; }, kWaitMs));
   EXPECT_EQ(client.game->gameType, Russian);

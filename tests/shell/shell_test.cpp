@@ -44,6 +44,7 @@
 #include "shell/paint/skins.h"
 #include "shell/system/host_qt.h"
 #include "shell/system/single_instance.h"
+#include "tests/shell/command_action.h"
 
 namespace velmora {
 namespace {
@@ -142,8 +143,9 @@ TEST(Shell, WindowHasTheWholeMenu) {
   QStringList titles;
   for (QAction* a : w.window->menuBar()->actions()) titles << a->text();
   EXPECT_EQ(titles, (QStringList{"Game", "Customize", "Help"}));
-  for (int id : {32772, 32773, 32774, 32785, 32791, 32789, 32790, 105, 32771, 32794, 32777, 8, 104, 32780})
-    EXPECT_NE(w.window->findChild<QAction*>(QString("id%1").arg(id)), nullptr) << id;
+  for (Command id : {CmdNew, CmdLoad, CmdSave, CmdNetwork, CmdPrintListing, CmdPrintBoard, CmdPrintMiniBoard, CmdExit,
+                     CmdAppearance, CmdSound, CmdRules, CmdUserManual, CmdAbout, CmdHomePage})
+    EXPECT_NE(test::commandAction(w.window.get(), id), nullptr) << id;
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
 }
 
@@ -205,16 +207,16 @@ TEST(Shell, EveryWayOfClosingAsksToSaveAChangedGame) {
     if (route == 0)
       w.window->close();
     else
-      w.window->dispatch(105);  // Exit
+      w.window->dispatch(CmdExit);  // Exit
     EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?"}));
     EXPECT_FALSE(w.window->isVisible());  // answered No: the game is let go and the window closes
   }
   shownMessages.clear();
   Window fresh(American);
-  fresh.window->dispatch(105);
+  fresh.window->dispatch(CmdExit);
   EXPECT_TRUE(shownMessages.empty());  // nothing played, nothing to ask
   // Alt+F4 belongs to the window manager: the menu shows it but binds nothing.
-  QAction* exit = fresh.window->findChild<QAction*>("id105");
+  QAction* exit = test::commandAction(fresh.window.get(), CmdExit);
   ASSERT_NE(exit, nullptr);
   EXPECT_TRUE(exit->shortcut().isEmpty());
   EXPECT_TRUE(exit->text().endsWith("Alt+F4"));
@@ -223,23 +225,25 @@ TEST(Shell, EveryWayOfClosingAsksToSaveAChangedGame) {
 TEST(Shell, PrintingAnEmptyListingSaysSo) {
   shownMessages.clear();
   Window w(American);
-  w.window->dispatch(32791);
+  w.window->dispatch(CmdPrintListing);
   EXPECT_EQ(shownMessages, (std::vector<std::string>{"The listing is empty."}));
 }
 
 TEST(Shell, EveryMenuItemCanBeChosen) {
   Window w(American);
-  for (int id : {32772, 32773, 32774, 32785, 32791, 32789, 32790, 32800, 32806, 32807,
-                 32808, 32809, 32805, 105,   32771, 32794, 32777, 8,     104,   32780})
-    EXPECT_TRUE(w.window->findChild<QAction*>(QString("id%1").arg(id))->isEnabled()) << id;
+  for (Command id :
+       {CmdNew,         CmdLoad,      CmdSave,      CmdNetwork,    CmdPrintListing, CmdPrintBoard, CmdPrintMiniBoard,
+        CmdExportBoard, CmdExportPdn, CmdImportPdn, CmdCopyFen,    CmdPasteFen,     CmdOneClick,   CmdExit,
+        CmdAppearance,  CmdSound,     CmdRules,     CmdUserManual, CmdAbout,        CmdHomePage})
+    EXPECT_TRUE(test::commandAction(w.window.get(), id)->isEnabled()) << id;
   // Continue game only while a game is stopped.
-  EXPECT_FALSE(w.window->findChild<QAction*>("id32801")->isEnabled());
+  EXPECT_FALSE(test::commandAction(w.window.get(), CmdContinue)->isEnabled());
 }
 
 TEST(Shell, TakeBackAndPlayOnStepThroughTheGame) {
   Window w(American);
-  QAction* back = w.window->findChild<QAction*>("id32802");
-  QAction* on = w.window->findChild<QAction*>("id32803");
+  QAction* back = test::commandAction(w.window.get(), CmdTakeBack);
+  QAction* on = test::commandAction(w.window.get(), CmdPlayOn);
   EXPECT_FALSE(back->isEnabled());
   w.click(2, 2);  // c3-d4
   w.click(3, 3);
@@ -254,7 +258,7 @@ TEST(Shell, TakeBackAndPlayOnStepThroughTheGame) {
   QTest::keyClick(w.window.get(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(w.listing.selected, 2);
   EXPECT_EQ(w.game->board[4][4].kind, Man);
-  w.window->dispatch(32802);
+  w.window->dispatch(CmdTakeBack);
   w.click(7, 5);  // h6-g5 replaces f6-e5
   w.click(6, 4);
   EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        h6-g5"}));
@@ -263,8 +267,8 @@ TEST(Shell, TakeBackAndPlayOnStepThroughTheGame) {
 
 TEST(Shell, OneClickMovesAndRefusedClicksSayWhy) {
   Window w(American);
-  w.window->dispatch(32805);  // on, as it is by default
-  EXPECT_TRUE(w.window->findChild<QAction*>("id32805")->isChecked());
+  w.window->dispatch(CmdOneClick);  // on, as it is by default
+  EXPECT_TRUE(test::commandAction(w.window.get(), CmdOneClick)->isChecked());
   w.click(0, 2);  // a3 has one move
   EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. a3-b4"}));
   w.click(2, 2);  // White's man, Black to move
@@ -272,7 +276,7 @@ TEST(Shell, OneClickMovesAndRefusedClicksSayWhy) {
   w.click(7, 5);  // h6 has one move; the title is plain again
   EXPECT_EQ(w.lines().last(), "        h6-g5");
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
-  w.window->dispatch(32805);
+  w.window->dispatch(CmdOneClick);
   EXPECT_EQ(entrySettings.oneClick, 0);
 }
 
@@ -354,7 +358,7 @@ TEST(Shell, NewGameDialogStartsTheChosenGame) {
     d->grab().save("screenshots/new-game-dialog.png");
     d->findChild<QPushButton*>("id1")->click();
   });
-  w.window->dispatch(32772);
+  w.window->dispatch(CmdNew);
   EXPECT_EQ(shownMessages, (std::vector<std::string>{"Please enter any other name (WHITE SIDE)"}));
   EXPECT_EQ(w.game->gameType, Frisian);
   EXPECT_EQ(w.game->giveAway, 1);
@@ -366,7 +370,7 @@ TEST(Shell, NewGameDialogStartsTheChosenGame) {
 
   // Cancel changes nothing.
   whenDialogOpens<NewGameDialog>([](NewGameDialog* d) { d->reject(); });
-  w.window->dispatch(32772);
+  w.window->dispatch(CmdNew);
   EXPECT_EQ(w.game->gameType, Frisian);
 }
 
@@ -379,7 +383,7 @@ TEST(Shell, ComputerAgainstComputerInTheWindow) {
     d->findChild<QComboBox*>("id1019")->setCurrentIndex(Russian);
     d->findChild<QPushButton*>("id1")->click();
   });
-  w.window->dispatch(32772);
+  w.window->dispatch(CmdNew);
   ASSERT_EQ(w.game->gameRunning, 1);
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 0; }, 120000));
   EXPECT_GT(w.lines().size(), 10);
@@ -391,7 +395,7 @@ TEST(Shell, ComputerAgainstComputerInTheWindow) {
 
 TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
   Window w(American);
-  QAction* pause = w.window->findChild<QAction*>("id32804");
+  QAction* pause = test::commandAction(w.window.get(), CmdPause);
   EXPECT_FALSE(pause->isEnabled());  // two humans: nothing runs by itself
   whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
     d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseComputer);
@@ -399,7 +403,7 @@ TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
     d->findChild<QComboBox*>("id1017")->setCurrentIndex(0);
     d->findChild<QPushButton*>("id1")->click();
   });
-  w.window->dispatch(32772);
+  w.window->dispatch(CmdNew);
   ASSERT_TRUE(pause->isEnabled());
   ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() >= 2 && w.game->thinking; }, 60000));
   // While the computer thinks the menu is greyed, but the key is taken.
@@ -412,7 +416,7 @@ TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
   EXPECT_EQ(w.listing.moveCount(), held);
   EXPECT_TRUE(pause->isChecked());
   EXPECT_EQ(w.window->windowTitle(), "Velmora - Paused");
-  w.window->dispatch(32804);
+  w.window->dispatch(CmdPause);
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() > held || !w.game->gameRunning; }, 60000));
   EXPECT_FALSE(pause->isChecked());
 }
@@ -501,7 +505,7 @@ TEST(Shell, ComputerThinksOnAWorkerWhileTheWindowPaints) {
   EXPECT_FALSE(w.window->menuBar()->isEnabled());
   EXPECT_FALSE(w.board()->isEnabled());
   const int before = counter.paints;
-  w.window->dispatch(32772);  // New game: refused while the computer thinks, no dialog opens
+  w.window->dispatch(CmdNew);  // New game: refused while the computer thinks, no dialog opens
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.window->windowTitle().startsWith("Velmora ["); }, 5000));
   QTest::qWait(200);
@@ -578,8 +582,8 @@ TEST(Shell, HelpOpensThePageOfEachTopic) {
   opened.clear();
   host.openDocument = [](const std::string& path) { opened.push_back(path); };
   setManualDirectory("manual");
-  w.window->dispatch(8);
-  w.window->dispatch(32777);
+  w.window->dispatch(CmdUserManual);
+  w.window->dispatch(CmdRules);
   EXPECT_EQ(opened, (std::vector<std::string>{"manual/index.html", "manual/rules.html"}));
   EXPECT_EQ(helpPage(HelpAppearance), "manual/appearance.html");
   EXPECT_EQ(helpPage(HelpNetwork), "manual/network.html");
@@ -654,14 +658,14 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   const QString pdn = QDir::current().absoluteFilePath("game.pdn");
   const auto choose = [pdn](QFileDialog* files) { chooseFile(files, pdn); };
   whenDialogOpensLater<QFileDialog>(choose);
-  w.window->dispatch(32806);
+  w.window->dispatch(CmdExportPdn);
   QFile written(pdn);
   ASSERT_TRUE(written.open(QIODevice::ReadOnly));
   const QByteArray text = written.readAll();
   EXPECT_TRUE(text.contains("[GameType \"25")) << text.toStdString();
   EXPECT_TRUE(text.contains("1. c3-d4 f6-e5")) << text.toStdString();
 
-  w.window->dispatch(32808);
+  w.window->dispatch(CmdCopyFen);
   EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("W:"))
       << QGuiApplication::clipboard()->text().toStdString();
 
@@ -670,7 +674,7 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   lastGame.player2Name = "Bob";
   QGuiApplication::clipboard()->setText("B:Wc3,e3:Bd6,Kh8");
   shownMessages.clear();
-  w.window->dispatch(32809);
+  w.window->dispatch(CmdPasteFen);
   EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?"}));  // answered No
   EXPECT_EQ(w.lines(), (QStringList{" 0."}));
   EXPECT_EQ(w.listing.sideToMove(), Black);
@@ -680,13 +684,13 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
 
   QGuiApplication::clipboard()->setText("not a position");
   shownMessages.clear();
-  w.window->dispatch(32809);
+  w.window->dispatch(CmdPasteFen);
   ASSERT_EQ(shownMessages.size(), 1u);
   EXPECT_EQ(shownMessages[0].rfind("The clipboard holds no Russian position.", 0), 0u) << shownMessages[0];
   EXPECT_EQ(w.game->board[7][7].kind, King);  // the game stays
 
   whenDialogOpensLater<QFileDialog>(choose);
-  w.window->dispatch(32807);
+  w.window->dispatch(CmdImportPdn);
   EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        f6-e5"}));
   EXPECT_EQ(w.game->board[2][2].kind, Empty);  // the start position replayed
   lastGame = {};
@@ -715,7 +719,7 @@ TEST(Shell, SaveDialogProposesAName) {
     edit->setText("first game");
     d->findChild<QPushButton*>("id1")->click();
   });
-  w.window->dispatch(32774);
+  w.window->dispatch(CmdSave);
   ASSERT_EQ(shownMessages.size(), 3u);
   EXPECT_EQ(shownMessages[0], "Please enter name");
   EXPECT_NE(shownMessages[1].find("cannot hold"), std::string::npos);
@@ -731,7 +735,7 @@ TEST(Shell, SaveDialogProposesAName) {
 
   // Cancel writes nothing.
   whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
-  w.window->dispatch(32774);
+  w.window->dispatch(CmdSave);
   EXPECT_EQ(QDir("SAVE").entryList(QDir::Files), QStringList{"first game.vlm"});
 }
 
@@ -790,7 +794,7 @@ TEST(Shell, LoadDialogPreviewsAndDeletes) {
     saveScreenshot(d, "load-game-dialog-empty");
     d->reject();
   });
-  w.window->dispatch(32773);
+  w.window->dispatch(CmdLoad);
   EXPECT_TRUE(shownMessages.empty());
   EXPECT_EQ(QDir("Save").entryList(QDir::Files), QStringList{});
   EXPECT_EQ(w.game->gameType, American);  // nothing taken over
@@ -806,7 +810,7 @@ TEST(Shell, DoubleClickTakesTheGameOver) {
     list->item(1)->setSelected(true);
     emit list->itemDoubleClicked(list->item(1));
   });
-  w.window->dispatch(32773);
+  w.window->dispatch(CmdLoad);
   EXPECT_EQ(w.game->gameType, Russian);
   EXPECT_EQ(w.game->gameRunning, 1);
   EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        f6-e5", " 2. d4:f6", "        g7:e5"}));
@@ -820,7 +824,7 @@ TEST(Shell, DoubleClickTakesTheGameOver) {
     d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
     d->findChild<QPushButton*>("id1")->click();
   });
-  w.window->dispatch(32773);
+  w.window->dispatch(CmdLoad);
   EXPECT_EQ(w.lines().size(), 4);
   EXPECT_EQ(w.game->gameRunning, 0);
 }
@@ -841,7 +845,7 @@ TEST(Shell, SavePromptSavesForRealAndACancelledSaveKeepsTheWindowOpen) {
     });
     d->findChild<QPushButton*>("id1")->click();
   });
-  w.window->dispatch(32773);
+  w.window->dispatch(CmdLoad);
   EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?", "Game saved."}));
   EXPECT_EQ(w.game->gameModified, 0);
 
