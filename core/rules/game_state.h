@@ -17,9 +17,6 @@ enum PlayerType : std::int32_t { HumanPlayer = 0, ComputerPlayer = 1, RemotePlay
 constexpr int kRowPad = 4;
 constexpr int kPaddedRows = kMaxBoardSize + 2 * kRowPad;
 
-// The computer player's reserved name: how saved games and PDN files mark it.
-constexpr const char* kComputerName = "Computer";
-
 struct PlayerRecord {
   std::int32_t type = HumanPlayer;
   char name[kMaxNameLength + 2] = {};
