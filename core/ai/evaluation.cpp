@@ -27,12 +27,12 @@ void buildProximityMap(const GameState& state, int colour, int out[12][12]) {
       }
 }
 
-void buildEvalTable(GameState& state) {
+void buildEvalTable(const GameState& state, EvalTable& table) {
   const int n = state.boardSize;
   int proximity[2][12][12];
   buildProximityMap(state, White, proximity[White]);
   buildProximityMap(state, Black, proximity[Black]);
-  std::memset(state.evalTable, 0, sizeof state.evalTable);  // the Empty layer stays zero
+  std::memset(table.value, 0, sizeof table.value);  // the Empty layer stays zero
   for (int colour = 0; colour < 2; ++colour) {
     const int sign = colour == state.aiSide ? -1 : 1;
     const int enemy = colour ^ 1;
@@ -40,9 +40,9 @@ void buildEvalTable(GameState& state) {
       for (int x = 0; x < n; ++x) {
         // Men gain by the column, not the row: colour 0 towards higher columns.
         const int column = colour == White ? x : n - 1 - x;
-        state.evalTable[colour][Man][y][x] = sign * 4 * (column + 250);
+        table.value[colour][Man][y][x] = sign * 4 * (column + 250);
         // A king is worth about three men and gains near enemy pieces.
-        state.evalTable[colour][King][y][x] = sign * (3000 + proximity[enemy][y][x]);
+        table.value[colour][King][y][x] = sign * (3000 + proximity[enemy][y][x]);
       }
   }
 }
@@ -52,29 +52,29 @@ namespace {
 // Every square is summed without a test: the table's Empty layer is all zero,
 // so an empty square adds nothing whatever its stale side says.
 template <int N>
-int sumOfSquares(const GameState& state) {
+int sumOfSquares(const GameState& state, const EvalTable& table) {
   int sum = 0;
   for (int y = 0; y < N; ++y)
 #pragma GCC unroll 12
     for (int x = 0; x < N; ++x) {
       const Cell& c = state.board[y][x];
-      sum += state.evalTable[c.side & 1][c.kind][y][x];
+      sum += table.value[c.side & 1][c.kind][y][x];
     }
   return sum;
 }
 
 }  // namespace
 
-int boardSum(const GameState& state) {
+int boardSum(const GameState& state, const EvalTable& table) {
   switch (state.boardSize) {
-    case 10: return sumOfSquares<10>(state);
-    case 12: return sumOfSquares<12>(state);
-    default: return sumOfSquares<8>(state);
+    case 10: return sumOfSquares<10>(state, table);
+    case 12: return sumOfSquares<12>(state, table);
+    default: return sumOfSquares<8>(state, table);
   }
 }
 
-int boardSumChange(const GameState& state, const MoveRecord& move) {
-  const auto& table = state.evalTable;
+int boardSumChange(const EvalTable& evalTable, const MoveRecord& move) {
+  const auto& table = evalTable.value;
   const int side = move.pieceSide & 1;
   const MoveStep& last = move.finalStep();
   int change = table[side][last.kindAfter][last.toY][last.toX] - table[side][move.pieceKind][move.fromY][move.fromX];
@@ -85,8 +85,8 @@ int boardSumChange(const GameState& state, const MoveRecord& move) {
   return change;
 }
 
-int evaluatePosition(const GameState& state) {
-  const int sum = boardSum(state);
+int evaluatePosition(const GameState& state, const EvalTable& table) {
+  const int sum = boardSum(state, table);
   return state.giveAway ? -sum : sum;
 }
 

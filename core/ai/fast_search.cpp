@@ -190,7 +190,7 @@ int tryMove(Walk& w, const MoveRecord& move, std::uint64_t child, Score score) {
   applyMove(move, slot, g);
   ++w.search.nodes;
   ++g.plyCount;
-  const int change = boardSumChange(g, move);
+  const int change = boardSumChange(w.search.table, move);
   w.search.runningSum += change;
   w.key ^= keyDelta;
   const int lastMove = w.lastMove;
@@ -246,7 +246,7 @@ class MovePicker {
     for (int i = 0; i < n_; ++i) {
       if (i == hint_) continue;
       const int identity = moveIdentity(moves_[i]);
-      std::int64_t key = static_cast<std::int64_t>(gainSign * boardSumChange(w_.g, moves_[i])) * (1 << 24) +
+      std::int64_t key = static_cast<std::int64_t>(gainSign * boardSumChange(w_.search.table, moves_[i])) * (1 << 24) +
                          std::min(counts[identity], (1 << 24) - 1);
       if (identity == killer[0] || identity == killer[1]) key += std::int64_t{1} << 50;
       if (identity == counter) key += std::int64_t{1} << 49;
@@ -349,7 +349,7 @@ int maxLeafNode(Walk& w, int beta) {
   int best = kInitialMaxBest;
   for (int i = 0; i < n && best < beta; ++i) {
     ++w.search.nodes;
-    best = std::max(best, w.sign * (w.search.runningSum + boardSumChange(g, moves[i])));
+    best = std::max(best, w.sign * (w.search.runningSum + boardSumChange(w.search.table, moves[i])));
   }
   return best;
 }
@@ -422,10 +422,10 @@ int chooseComputerMoveFast(Search& search) {
   const int depth = g.searchDepth;
   assert(depth >= 0 && depth <= kMaxSearchDepth);
   assert(g.plyCount + 2 * depth + 2 <= kGameRecordSlots);
-  buildEvalTable(g);
+  buildEvalTable(g, search.table);
   search.nodes = 0;
   search.rootBest = kInitialMinBest;
-  search.runningSum = boardSum(g);
+  search.runningSum = boardSum(g, search.table);
   std::memset(killers, -1, sizeof killers);
   std::memset(history, 0, sizeof history);
   std::memset(counters, -1, sizeof counters);

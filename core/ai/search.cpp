@@ -26,7 +26,7 @@ int tryMove(Search& search, const MoveRecord& move, Score score) {
   applyMove(move, slot, g);
   ++search.nodes;
   ++g.plyCount;
-  const int change = boardSumChange(g, move);
+  const int change = boardSumChange(search.table, move);
   search.runningSum += change;
   const int value = score();
   search.runningSum -= change;
@@ -97,10 +97,10 @@ int searchMax(Search& search, int level, int bound) {
 int chooseComputerMove(Search& search) {
   GameState& g = search.game;
   assert(g.searchDepth >= 0 && g.searchDepth <= kMaxSearchDepth);
-  buildEvalTable(g);
+  buildEvalTable(g, search.table);
   search.nodes = 0;
   search.rootBest = kInitialMinBest;
-  search.runningSum = boardSum(g);
+  search.runningSum = boardSum(g, search.table);
   return searchMin(search, g.searchDepth, kInitialMaxBest);
 }
 

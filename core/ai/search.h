@@ -7,6 +7,8 @@
 #include <atomic>
 #include <cstdint>
 
+#include "core/ai/evaluation.h"
+
 namespace velmora {
 
 struct GameState;
@@ -31,6 +33,7 @@ struct Search {
   std::uint64_t nodes = 0;         // applyMove calls made
   int rootBest = kInitialMinBest;  // the root's best score, once a root search ran
   int runningSum = 0;              // boardSum of the board as it stands; chooseComputerMove sets it
+  EvalTable table{};               // built by chooseComputerMove from the root position
 };
 
 // At the root (level == searchDepth): 1 when bestRootIndex holds the choice,

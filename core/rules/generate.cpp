@@ -69,7 +69,7 @@ constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choi
 // Russian's choice is its own and made in generateRussian.
 
 // The rows of a generator call: the mover's pieces and kings, the opponent's
-// pieces and kings, and the empty squares, each as GameState::pieceRows keeps
+// pieces and kings, and the empty squares, each as Position::pieceRows keeps
 // them. Walking the rows upwards and the bits from the lowest is the scan order.
 struct Pieces {
   const std::uint32_t* own;
@@ -168,7 +168,7 @@ Pieces piecesOf(const Context& g) {
 }
 
 template <int N>
-void readPieceRowsOn(GameState& state) {
+void readPieceRowsOn(Position& state) {
   auto& rows = state.pieceRows;
   for (int y = 0; y < N; ++y) {
     const Cell* cells = state.board[y];
@@ -188,7 +188,7 @@ void readPieceRowsOn(GameState& state) {
   }
 }
 
-void readPieceRows(GameState& state) {
+void readPieceRows(Position& state) {
   std::memset(state.pieceRows, 0, sizeof state.pieceRows);
   std::memset(state.kingRows, 0, sizeof state.kingRows);
   switch (state.boardSize) {
@@ -200,7 +200,7 @@ void readPieceRows(GameState& state) {
 }
 
 // Whether the kept rows are those of the board, for the debug builds' check.
-[[maybe_unused]] bool pieceRowsMatchBoard(const GameState& state) {
+[[maybe_unused]] bool pieceRowsMatchBoard(const Position& state) {
   for (int y = 0; y < kMaxBoardSize; ++y)
     for (int x = 0; x < kMaxBoardSize; ++x) {
       const Cell& c = state.board[y][x];
@@ -416,12 +416,10 @@ Generator forSize(Context& g) {
 
 }  // namespace
 
-void generateMoves(MoveRecord* list, GameState& state, int side) {
+void generateMoves(MoveRecord* list, Position& state, int side) {
   if (!state.pieceRowsValid) readPieceRows(state);
   assert(pieceRowsMatchBoard(state));
   state.moveCount = 0;
-  state.moverSide = side;
-  state.opponentSide = otherSide(side);
   Context g(state, list, side);
   switch (variantInfo(state.gameType).rules) {
     case RuleFamily::American: return forSize<kAmerican, false>(g)(g);
@@ -466,7 +464,7 @@ bool plainRowsCanFollow(const MoveRecord& move) {
 
 // A piece of `side` moved in the kept rows from one square, where it was of
 // kind `before`, to another, where it is of kind `after`.
-void movePieceBits(GameState& state, int side, int fromX, int fromY, int before, int toX, int toY, int after) {
+void movePieceBits(Position& state, int side, int fromX, int fromY, int before, int toX, int toY, int after) {
   state.pieceRows[side][fromY + kRowPad] &= ~columnBit(fromX);
   state.pieceRows[side][toY + kRowPad] |= columnBit(toX);
   if (before == King) state.kingRows[side][fromY + kRowPad] &= ~columnBit(fromX);
@@ -475,7 +473,7 @@ void movePieceBits(GameState& state, int side, int fromX, int fromY, int before,
 
 // A plain move, most of the moves played and taken back, with the fewest
 // tests: one square emptied and one filled.
-void applyPlainMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
+void applyPlainMove(const MoveRecord& move, MoveRecord& slot, Position& state) {
   // A constant size lets the compiler copy a plain move in a few stores.
   if (&slot != &move) std::memcpy(&slot, &move, kPlainMoveBlockBytes);
   const MoveStep& to = move.steps[0];
@@ -489,7 +487,7 @@ void applyPlainMove(const MoveRecord& move, MoveRecord& slot, GameState& state) 
   movePieceBits(state, move.pieceSide, move.fromX, move.fromY, move.pieceKind, to.toX, to.toY, to.kindAfter);
 }
 
-void undoPlainMove(const MoveRecord& move, GameState& state) {
+void undoPlainMove(const MoveRecord& move, Position& state) {
   const MoveStep& to = move.steps[0];
   state.board[to.toY][to.toX].kind = Empty;
   state.board[move.fromY][move.fromX] = Cell{move.pieceKind, move.pieceSide};
@@ -505,7 +503,7 @@ void undoPlainMove(const MoveRecord& move, GameState& state) {
 
 // Captured pieces, then the origin, then the destination: a capture may end on
 // its own starting square.
-void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
+void applyMove(const MoveRecord& move, MoveRecord& slot, Position& state) {
   if (move.captureCount == 0) return applyPlainMove(move, slot, state);
   if (&slot != &move) std::memcpy(&slot, &move, usedBytes(move));
   for (int k = 0; k < move.captureCount; ++k)
@@ -528,7 +526,7 @@ void applyMove(const MoveRecord& move, MoveRecord& slot, GameState& state) {
   movePieceBits(state, side, move.fromX, move.fromY, move.pieceKind, last.toX, last.toY, last.kindAfter);
 }
 
-void undoMove(const MoveRecord& move, GameState& state) {
+void undoMove(const MoveRecord& move, Position& state) {
   if (move.captureCount == 0) return undoPlainMove(move, state);
   const int opponent = otherSide(move.pieceSide);
   for (int k = 0; k < move.captureCount; ++k)

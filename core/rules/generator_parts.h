@@ -7,12 +7,12 @@
 #include <cstdint>
 #include <cstring>
 
-#include "core/rules/game_state.h"
 #include "core/rules/move.h"
+#include "core/rules/position.h"
 
 namespace velmora::gen {
 
-// Square (x, y) is bit x + 1 of row entry y + kRowPad, as GameState::pieceRows
+// Square (x, y) is bit x + 1 of row entry y + kRowPad, as Position::pieceRows
 // keeps them: the clear bit 0 and the rows of padding read as off the board.
 constexpr std::uint32_t columnBit(int x) { return 1u << (x + 1); }
 constexpr bool hasSquare(const std::uint32_t* rows, int x, int y) { return (rows[y + kRowPad] >> (x + 1)) & 1u; }
@@ -43,15 +43,15 @@ inline constexpr Steps kFrisianLines{8, true, {{1, 1}, {-1, 1}, {1, -1}, {-1, -1
 
 struct Context {
   // The rows are left for generateMoves to fill: this runs for every node.
-  Context(GameState& s, MoveRecord* moves, int side)
+  Context(Position& s, MoveRecord* moves, int side)
       : state(s), list(moves), n(s.boardSize), mover(side), opponent(side ^ 1), opponentKings(s.kingRows[side ^ 1]) {}
 
-  GameState& state;
+  Position& state;
   MoveRecord* list;
   int n;  // boardSize
   int mover;
   int opponent;
-  // The position as rows of bits, as GameState::pieceRows keeps them. A
+  // The position as rows of bits, as Position::pieceRows keeps them. A
   // capture search works on these alone and leaves the board untouched: the
   // piece it moves is lifted (its square empty), a removed piece's square
   // turns empty, and a taken piece is no longer takeable.

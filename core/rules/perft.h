@@ -6,13 +6,13 @@
 
 namespace velmora {
 
-struct GameState;
+struct Position;
 
 constexpr int kMaxPerftDepth = 32;
 
 // Leaves of the tree of `depth` plies from the position on the board, the side
 // to move alternating from `side`; no game-end rules. The last ply is counted
 // in bulk. Depth is 1..kMaxPerftDepth.
-std::uint64_t perft(GameState& state, int side, int depth);
+std::uint64_t perft(Position& state, int side, int depth);
 
 }  // namespace velmora

@@ -125,10 +125,12 @@ TEST_P(RootRules, GiveAwayTurnsTheEvaluationAround) {
   auto normal = test::position(American, diagram);
   EXPECT_EQ(think(*normal, 0), 1);
   EXPECT_NE(chosenMove(*normal), "f3-e4");
-  const int plain = evaluatePosition(*normal);
+  auto table = std::make_unique<EvalTable>();
+  buildEvalTable(*normal, *table);
+  const int plain = evaluatePosition(*normal, *table);
   normal->giveAway = 1;
   EXPECT_NE(plain, 0);
-  EXPECT_EQ(evaluatePosition(*normal), -plain);
+  EXPECT_EQ(evaluatePosition(*normal, *table), -plain);
 
   auto giveAway = test::position(American, diagram);
   EXPECT_EQ(think(*giveAway, 0, nullptr, true), 1);
@@ -158,11 +160,12 @@ TEST(Evaluation, TableValuesAndSigns) {
   s->aiSide = Black;
   s->aiOpponent = White;
   s->board[0][0] = Cell{King, Black};
-  buildEvalTable(*s);
-  EXPECT_EQ(s->evalTable[White][Man][5][2], 1000 + 4 * 2);
-  EXPECT_EQ(s->evalTable[Black][Man][5][2], -(1000 + 4 * 5));
-  EXPECT_EQ(s->evalTable[White][King][1][1], 3000 + 6);  // one square from the black king
-  EXPECT_EQ(s->evalTable[Black][King][1][1], -3000);     // no white piece on the board
+  EvalTable t;
+  buildEvalTable(*s, t);
+  EXPECT_EQ(t.value[White][Man][5][2], 1000 + 4 * 2);
+  EXPECT_EQ(t.value[Black][Man][5][2], -(1000 + 4 * 5));
+  EXPECT_EQ(t.value[White][King][1][1], 3000 + 6);  // one square from the black king
+  EXPECT_EQ(t.value[Black][King][1][1], -3000);     // no white piece on the board
 }
 
 // The leaf scores come from the parent's sum plus each move's change; that
@@ -170,19 +173,20 @@ TEST(Evaluation, TableValuesAndSigns) {
 TEST(Evaluation, SumAfterAMoveEqualsSumBeforePlusItsChange) {
   std::mt19937 random(99);
   auto s = std::make_unique<GameState>();
+  EvalTable t;
   for (GameType type = 0; type < kVariantCount; ++type) {
     setUpBoard(*s, type);
     s->plyCount = 0;
     for (int ply = 0; ply < 150; ++ply) {
       s->aiSide = ply % 2;
       s->aiOpponent = s->aiSide ^ 1;
-      buildEvalTable(*s);
+      buildEvalTable(*s, t);
       generateMoves(s->legalMoves, *s, s->sideToMove());
       if (s->moveCount == 0) break;
-      const int before = boardSum(*s);
+      const int before = boardSum(*s, t);
       for (int i = 0; i < s->moveCount; ++i) {
         applyMove(s->legalMoves[i], s->gameRecord[s->plyCount], *s);
-        EXPECT_EQ(boardSum(*s), before + boardSumChange(*s, s->legalMoves[i])) << gameTypeName(type);
+        EXPECT_EQ(boardSum(*s, t), before + boardSumChange(t, s->legalMoves[i])) << gameTypeName(type);
         undoMove(s->gameRecord[s->plyCount], *s);
       }
       const int pick = static_cast<int>(random() % static_cast<unsigned>(s->moveCount));

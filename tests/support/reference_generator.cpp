@@ -656,8 +656,6 @@ void generateRussian(Context& g) {
 
 void generateMoves(MoveRecord* list, GameState& state, int side) {
   state.moveCount = 0;
-  state.moverSide = side;
-  state.opponentSide = otherSide(side);
   Context g{state, list, state.boardSize, side, otherSide(side)};
   switch (variantInfo(state.gameType).rules) {
     case RuleFamily::American: return generateTabled<kAmerican>(g);
