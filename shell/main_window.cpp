@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <algorithm>
 #include <chrono>
+#include <memory>
 #include <cstdio>
 
 #include "core/game/commands.h"
@@ -323,7 +324,11 @@ void MainWindow::loadGame() {
   if (!promptSaveGame()) return;
   LoadGameDialog dialog(scratch_, board_->skins().full, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  replaceGame([this] { takeOverLoadedGame(game_, listing_, scratch_); });
+  // The preview is taken out of the scratch state at once: anything that
+  // rebuilds a position on the way (ending a network game refreshes the
+  // window) would otherwise replace it with the old game's.
+  const auto loaded = std::make_unique<GameState>(scratch_);
+  replaceGame([&] { takeOverLoadedGame(game_, listing_, *loaded); });
 }
 
 void MainWindow::newGame() {

@@ -9,12 +9,15 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <cstring>
 #include <memory>
 
 #include "core/game/new_game.h"
@@ -24,11 +27,13 @@
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
+#include "core/records/saved_game.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 #include "core/view/layout.h"
 #include "shell/board_widget.h"
+#include "shell/dialogs/load_game_dialog.h"
 #include "shell/dialogs/network_dialog.h"
 #include "shell/dialogs/waiting_dialog.h"
 #include "shell/main_window.h"
@@ -278,6 +283,63 @@ int freePort() {
   const int port = boundPort(probe);
   closeSocket(probe);
   return port;
+}
+
+// A game with no moves loaded after a network game that broke off: the
+// loaded game is shown whole, not the board and listing of the network game.
+TEST(NetworkGameInTheWindow, AGameWithoutMovesLoadsWhollyAfterALostConnection) {
+  QTemporaryDir work;
+  const QString previous = QDir::currentPath();
+  QDir::setCurrent(work.path());
+  {
+    auto frisian = std::make_unique<GameState>();
+    setUpBoard(*frisian, Frisian);
+    std::strcpy(frisian->players[White].name, "Ann");
+    std::strcpy(frisian->players[Black].name, "Bob");
+    MoveListing none;
+    refreshListing(none, *frisian, 0);
+    ASSERT_TRUE(saveGameFile(*frisian, none, "Save/frisian.vlm"));
+  }
+  Window w;
+  netSettings.name = "Anna";
+  netSettings.ip = "127.0.0.1";
+  netSettings.server = 1;
+  netSettings.port = freePort();
+  Peer peer;
+  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+    child<QComboBox>(d, 1031)->setCurrentIndex(American);
+    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
+      WaitResult result;
+      peer.link.fd = connectTo("127.0.0.1", netSettings.port, peer.cancel, kWaitMs, result);
+    });
+    child<QPushButton>(d, 1)->click();
+  });
+  w.window->dispatch(CmdNetwork);
+  ASSERT_GE(peer.link.fd, 0);
+  peer.receive();
+  peer.send("Visitor");
+  peer.receive();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 1 && w.window->menuBar()->isEnabled(); }, kWaitMs));
+  w.playFirstLegal();
+  peer.receive();
+  closeSocket(peer.link.fd);  // the client is gone
+  peer.link.fd = -1;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !shownMessages.empty() && w.window->menuBar()->isEnabled(); }, kWaitMs));
+  EXPECT_EQ(shownMessages.back(), "Connection lost. Receive data error.");
+
+  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+    d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(CmdLoad);
+  settle();
+  EXPECT_EQ(w.game->gameType, Frisian);
+  EXPECT_STREQ(w.game->players[White].name, "Ann");
+  EXPECT_EQ(w.listing.lines, std::vector<std::string>{" 0."});
+  auto start = std::make_unique<GameState>();
+  setUpBoard(*start, Frisian);
+  EXPECT_EQ(writePosition(*w.game), writePosition(*start));
+  QDir::setCurrent(previous);
 }
 
 TEST(NetworkGameInTheWindow, TheCommandLinePlayerPlaysAWholeGameAgainstTheWindow) {
