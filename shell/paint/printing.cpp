@@ -8,6 +8,8 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextOption>
+#include <algorithm>
+#include <cmath>
 
 #include "core/platform/file_write.h"
 #include "core/records/printed_listing.h"
@@ -24,12 +26,11 @@ constexpr int kPrintCell = 64;
 // The job's name is the program's caption, as its message boxes have.
 constexpr const char* kDocumentName = "Velmora";
 
-// Tab stops every 8 average character widths, as text output has them
-// without stops of its own.
-QTextOption listingTextOption(const QFontMetricsF& metrics) {
-  QTextOption option;
-  option.setTabStopDistance(8 * metrics.averageCharWidth());
-  option.setWrapMode(QTextOption::NoWrap);
+// Text at the left margin; a line longer than the page (a long name) wraps
+// rather than running off it.
+QTextOption listingTextOption() {
+  QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
   return option;
 }
 
@@ -56,21 +57,39 @@ QImage printedBoard(const GameState& game, const QImage& fullSkin, bool withMark
 bool printListing(QPrinter& printer, const GameState& game, const MoveListing& listing) {
   QPainter p(&printer);
   if (!p.isActive()) return false;
-  const QFontMetricsF metrics(p.font(), &printer);
-  const QTextOption option = listingTextOption(metrics);
-  const qreal pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
+  // The painter's own metrics, in the page's pixels. Tabs are expanded
+  // here, to stops every 8 average character widths as text output has
+  // them: a text layout would measure its stops at the screen's resolution,
+  // twelve times too wide on a 1200 dpi page.
+  const QFontMetricsF metrics = QFontMetricsF(p.fontMetrics());
+  const qreal tab = 8 * metrics.averageCharWidth();
+  const QTextOption option = listingTextOption();
+  const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
   const std::vector<std::string> lines = printedListingLines(game, listing);
   qreal y = 0;
   for (size_t i = 0; i < lines.size(); ++i) {
-    const QString text = QString::fromStdString(lines[i]);
-    const qreal height = metrics.height();
-    p.drawText(QRectF(0, y, metrics.horizontalAdvance(text, option) + 1, height), text, option);
-    y += height;
-    // A new page only when another line follows: no empty last page.
-    if (i + 1 < lines.size() && y + height > pageHeight) {
+    const QStringList parts = QString::fromStdString(lines[i]).split('\t');
+    // Every part but the last ends at a tab; the last wraps in the room left.
+    qreal x = 0;
+    for (qsizetype k = 0; k + 1 < parts.size(); ++k) {
+      x += metrics.horizontalAdvance(parts[k]);
+      x = (std::floor(x / tab) + 1) * tab;
+    }
+    x = std::min(x, page.width() / 2.0);
+    const QRectF room(x, 0, page.width() - x, page.height());
+    const qreal height = std::max(metrics.height(), p.boundingRect(room, parts.back(), option).height());
+    if (y > 0 && y + height > page.height()) {
       if (!printer.newPage()) return false;
       y = 0;
     }
+    x = 0;
+    for (qsizetype k = 0; k + 1 < parts.size(); ++k) {
+      p.drawText(QPointF(x, y + metrics.ascent()), parts[k]);
+      x = (std::floor((x + metrics.horizontalAdvance(parts[k])) / tab) + 1) * tab;
+    }
+    x = std::min(x, page.width() / 2.0);
+    p.drawText(QRectF(x, y, page.width() - x, height), parts.back(), option);
+    y += height;
   }
   return true;
 }

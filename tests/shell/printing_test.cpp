@@ -11,8 +11,11 @@
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
@@ -83,6 +86,40 @@ TEST(Printing, ListingHasItsHeaderAndEveryMoveLineAcrossPages) {
   const QString lastLine = QString::fromStdString(longGame.listing.lines.back()).trimmed();
   EXPECT_TRUE(text.contains(lastLine)) << lastLine.toStdString();
   EXPECT_FALSE(text.split('\f').at(pages - 1).trimmed().isEmpty());
+}
+
+// Where each word of a PDF stands: its left edge in points, and its text.
+std::vector<std::pair<double, QString>> pdfWords(const QString& pdf) {
+  QProcess p;
+  p.start("pdftotext", {"-bbox", pdf, "-"});
+  p.waitForFinished(20000);
+  std::vector<std::pair<double, QString>> words;
+  static const QRegularExpression word("<word xMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>");
+  for (auto it = word.globalMatch(QString::fromUtf8(p.readAllStandardOutput())); it.hasNext();) {
+    const auto m = it.next();
+    words.emplace_back(m.captured(1).toDouble(), m.captured(2));
+  }
+  return words;
+}
+
+TEST(Printing, TheListingStartsAtTheLeftOfThePageAndALongNameIsShownWhole) {
+  Printed p(American);
+  std::snprintf(p.game->players[White].name, sizeof p.game->players[White].name,
+                "Maximilian Alexander von Hohenberg-Schwarzenfels");
+  p.play(2);
+  QString error;
+  ASSERT_TRUE(printToPdf(p.path("left.pdf"), PrintListing, *p.game, p.listing, builtInSkin(2), &error));
+  const auto words = pdfWords(p.path("left.pdf"));
+  ASSERT_FALSE(words.empty());
+  QStringList text;
+  for (const auto& [x, w] : words) {
+    // Each line one tab in from the margin, on an A4 page 595 points wide:
+    // today's lines ran from 466 points on and were cut at the edge.
+    if (w == "GAME" || w == "WHITE" || w == "BLACK" || w == "1.") EXPECT_LT(x, 100) << w.toStdString();
+    text << w;
+  }
+  EXPECT_TRUE(text.join(' ').contains("WHITE - Maximilian Alexander von Hohenberg-Schwarzenfels"))
+      << text.join(' ').toStdString();
 }
 
 TEST(Printing, BoardFillsThePagesSmallerSideAndTheMiniBoardHalfOfIt) {
