@@ -115,7 +115,9 @@ TEST(Printing, TheListingStartsAtTheLeftOfThePageAndALongNameIsShownWhole) {
   for (const auto& [x, w] : words) {
     // Each line one tab in from the margin, on an A4 page 595 points wide:
     // today's lines ran from 466 points on and were cut at the edge.
-    if (w == "GAME" || w == "WHITE" || w == "BLACK" || w == "1.") EXPECT_LT(x, 100) << w.toStdString();
+    if (w == "GAME" || w == "WHITE" || w == "BLACK" || w == "1.") {
+      EXPECT_LT(x, 100) << w.toStdString();
+    }
     text << w;
   }
   EXPECT_TRUE(text.join(' ').contains("WHITE - Maximilian Alexander von Hohenberg-Schwarzenfels"))
