@@ -11,8 +11,8 @@
 #include <QScreen>
 #include <algorithm>
 #include <chrono>
-#include <memory>
 #include <cstdio>
+#include <memory>
 
 #include "core/game/commands.h"
 #include "core/game/computer_move.h"
@@ -430,6 +430,12 @@ void MainWindow::placeWindow() {
                 screen.y() + std::max(0, screen.height() / 2 - whole.height() / 2), whole.width(), whole.height());
   } else {
     resize(size().expandedTo(wanted + chrome).boundedTo((screen.size() - decoration).expandedTo(wanted + chrome)));
+    // A larger board grows the window down and right: it is moved back so
+    // that the whole of it stays on the screen it is on.
+    const QSize whole = size() + decoration;
+    const int x = std::clamp(pos().x(), screen.left(), std::max(screen.left(), screen.right() + 1 - whole.width()));
+    const int y = std::clamp(pos().y(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - whole.height()));
+    if (QPoint(x, y) != pos()) move(x, y);
   }
   board_->placeListingBox();
   board_->update();

@@ -19,6 +19,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -391,6 +392,30 @@ TEST(Shell, ComputerAgainstComputerInTheWindow) {
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
   EXPECT_TRUE(w.window->isEnabled());
   w.save("russian-computer-against-computer");
+}
+
+TEST(Shell, ALargerBoardKeepsTheWindowOnItsScreen) {
+  Window w(American);
+  const QRect screen = w.window->screen()->availableGeometry();
+  // The 8 x 8 window low on the screen, its bottom at the screen's.
+  w.window->move(screen.left(), screen.bottom() + 1 - w.window->frameGeometry().height());
+  settle();
+  for (GameType type : {Canadian, International}) {
+    whenDialogOpens<NewGameDialog>([type](NewGameDialog* d) {
+      d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
+      d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
+      d->findChild<QLineEdit*>("id1012")->setText("Ann");
+      d->findChild<QLineEdit*>("id1015")->setText("Bob");
+      d->findChild<QComboBox*>("id1019")->setCurrentIndex(type);
+      d->findChild<QPushButton*>("id1")->click();
+    });
+    w.window->dispatch(CmdNew);
+    settle();
+    EXPECT_EQ(w.game->gameType, type);
+    EXPECT_TRUE(screen.contains(w.window->frameGeometry()))
+        << gameTypeName(type) << " " << w.window->frameGeometry().y() << "+" << w.window->frameGeometry().height()
+        << " on " << screen.height();
+  }
 }
 
 TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
