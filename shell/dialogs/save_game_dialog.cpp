@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -50,8 +51,16 @@ void SaveGameDialog::accept() {
   QDialog::accept();
 }
 
+QString numericShortDate(const QLocale& locale, const QDate& date) {
+  QString format = locale.dateFormat(QLocale::ShortFormat);
+  format.replace(QRegularExpression("M{3,4}"), "MM");
+  // A weekday's name has no number to stand for it.
+  format.replace(QRegularExpression("d{3,4}[^dMy]*"), "");
+  return locale.toString(date, format.trimmed());
+}
+
 std::optional<std::string> runSaveDialog(const GameState& game, QWidget* parent) {
-  const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+  const QString date = numericShortDate(QLocale(), QDate::currentDate());
   SaveGameDialog dialog(proposedSaveName(game, date.toStdString()), parent);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.name();

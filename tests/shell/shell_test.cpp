@@ -394,6 +394,17 @@ TEST(Shell, ComputerAgainstComputerInTheWindow) {
   w.save("russian-computer-against-computer");
 }
 
+TEST(Shell, TheSaveNamesDateKeepsItsMonthInEveryLocale) {
+  const QDate day(2026, 12, 7);
+  // The C locale writes month names, which became underscores.
+  EXPECT_EQ(proposedSaveName(GameState{}, numericShortDate(QLocale::c(), day).toStdString()),
+            "[]-[]-[7_12_2026]-[RULES-American]");
+  for (const char* name : {"de_DE", "en_US", "ru_RU", "fr_FR", "nl_NL"}) {
+    const std::string date = numericShortDate(QLocale(name), day).toStdString();
+    EXPECT_NE(date.find("12"), std::string::npos) << name << " " << date;
+  }
+}
+
 TEST(Shell, ALargerBoardKeepsTheWindowOnItsScreen) {
   Window w(American);
   const QRect screen = w.window->screen()->availableGeometry();
