@@ -71,7 +71,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
   connect(&clockTimer_, &QTimer::timeout, this, &MainWindow::clockTick);
   connect(&turnTimer_, &QTimer::timeout, this, &MainWindow::turnTick);
   blinkTimer_.start(20);
-  clockTimer_.start(1000);
+  clockTimer_.start(200);
   turnTimer_.start(100);
 
   // No game until one is started: the remembered variant's start position.
@@ -446,10 +446,23 @@ void MainWindow::blinkTick() {
 }
 
 void MainWindow::clockTick() {
-  if (!game_.gameRunning) return;
-  PlayerRecord& player = game_.players[listing_.sideToMove()];
-  if (player.type == ComputerPlayer) return;
-  ++player.clockSeconds;
+  // A clock counts from the moment its side came to move, to the second,
+  // not in whole ticks of the timer: a move just before a tick charges
+  // nothing for it.
+  const int side = listing_.sideToMove();
+  if (!game_.gameRunning || game_.players[side].type == ComputerPlayer) {
+    clockTurn_ = ClockTurn{};
+    return;
+  }
+  PlayerRecord& player = game_.players[side];
+  const std::uint32_t now = host.tickCount();
+  if (clockTurn_.side != side || clockTurn_.line != listing_.selected) {
+    clockTurn_ = ClockTurn{side, listing_.selected, now, player.clockSeconds};
+    return;
+  }
+  const int seconds = clockTurn_.secondsBefore + static_cast<int>((now - clockTurn_.since) / 1000);
+  if (seconds == player.clockSeconds) return;
+  player.clockSeconds = seconds;
   board_->update();
 }
 

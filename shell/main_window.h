@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -105,6 +106,13 @@ class MainWindow : public QMainWindow {
   NetworkGame* network_;
   QTimer blinkTimer_, clockTimer_, turnTimer_;
   TurnController turn_;
+  // The turn the clock timer is counting: whose, at which line, since when.
+  struct ClockTurn {
+    int side = -1;
+    int line = -1;
+    std::uint32_t since = 0;
+    int secondsBefore = 0;
+  } clockTurn_;
   bool syncing_ = false;
   bool forwardingKey_ = false;
   bool shutDown_ = false;

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -169,6 +170,24 @@ TEST(TurnsInTheWindow, TheComputerWaitsWhileTheLoadDialogIsOpen) {
   EXPECT_EQ(movesBehindTheDialog, 0);
   // Once it has closed, the game goes on.
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() > movesAtOpening || !w.game->gameRunning; }, 60000));
+}
+
+std::uint32_t fakeNow = 0;
+
+TEST(TurnsInTheWindow, AHumansClockCountsFromTheMomentItsSideCameToMove) {
+  Window w(false);
+  host.tickCount = [] { return fakeNow; };
+  fakeNow = 100000;
+  w.start(American, ChooseComputer, ChooseHuman, 0);
+  // The computer's first move is played at once; then Black is to move.
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() == 1 && !w.game->showingMove; }, 10000));
+  const int before = w.game->players[Black].clockSeconds;
+  QTest::qWait(2500);  // the clock timer ticks, but no time passes on the clock
+  EXPECT_EQ(w.game->players[Black].clockSeconds, before);
+  fakeNow += 3400;
+  QTest::qWait(600);
+  EXPECT_EQ(w.game->players[Black].clockSeconds, before + 3);
+  EXPECT_EQ(w.game->players[White].clockSeconds, 0);  // the computer's first move takes no time
 }
 
 // Black, the computer, to move among six flying kings a side on 12 x 12:
