@@ -1,23 +1,40 @@
 #include "shell/dialogs/waiting_dialog.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMetaObject>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "core/platform/host.h"
 #include "shell/dialogs/fixed_size.h"
 
 namespace velmora {
 
+namespace {
+
+// The caption's icon and close button beside its text.
+constexpr int kCaptionButtonsRoom = 120;
+
+}  // namespace
+
 WaitingDialog::WaitingDialog(bool server, std::string ip, int port, QWidget* parent) : QDialog(parent) {
-  setWindowTitle(server ? "Waiting for client." : "Trying connect to server.");
+  const QString title = server ? "Waiting for client." : "Trying connect to server.";
+  setWindowTitle(title);
+  // The title again as text, and room for the whole title in the caption:
+  // a window manager cuts a caption wider than its window to nothing.
+  auto* text = new QLabel(title);
+  text->setAlignment(Qt::AlignCenter);
+  text->setMinimumWidth(fontMetrics().horizontalAdvance(title) + kCaptionButtonsRoom);
   auto* cancel = new QPushButton("Cancel");
   cancel->setObjectName("id2");
-  auto* row = new QHBoxLayout(this);
+  auto* column = new QVBoxLayout(this);
+  column->addWidget(text);
+  auto* row = new QHBoxLayout;
   row->addStretch();
   row->addWidget(cancel);
   row->addStretch();
-  setMinimumWidth(260);
+  column->addLayout(row);
   connect(cancel, &QPushButton::clicked, this, &WaitingDialog::reject);
 
   worker_ = std::thread([this, server, ip = std::move(ip), port] {

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
@@ -190,6 +191,10 @@ TEST(NetworkDialogShell, CancelWhileWaitingForAClientStopsTheWaitAndKeepsTheDial
   whenDialogOpens<WaitingDialog>([&](WaitingDialog* wait) {
     sawWaiting = true;
     EXPECT_EQ(wait->windowTitle(), "Waiting for client.");
+    // Wide enough for its title, which it also shows as text.
+    EXPECT_GT(wait->width(), wait->fontMetrics().horizontalAdvance(wait->windowTitle()) + 100);
+    ASSERT_NE(wait->findChild<QLabel*>(), nullptr);
+    EXPECT_EQ(wait->findChild<QLabel*>()->text(), "Waiting for client.");
     saveScreenshot(wait, "waiting-dialog");
     child<QPushButton>(wait, 2)->click();
   });
