@@ -61,7 +61,10 @@ int main(int argc, char** argv) {
       if (!name->empty()) *name = QFileInfo(QString::fromStdString(*name)).absoluteFilePath().toStdString();
   }
   if (!home.empty()) {
-    if (const std::string why = velmora::prepareHomeFolder(home, data); !why.empty()) {
+    // A copy run from its build folder fills a new home from the media it
+    // made there, as an installed copy does from its data.
+    const auto media = data ? data : velmora::buildTreeMediaFolder(programFolder);
+    if (const std::string why = velmora::prepareHomeFolder(home, media); !why.empty()) {
       std::fprintf(stderr, "velmora: %s\n", why.c_str());
       return 1;
     }

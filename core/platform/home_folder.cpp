@@ -17,6 +17,13 @@ std::optional<std::string> installedDataFolder(const std::string& programFolder)
   return data.string();
 }
 
+std::optional<std::string> buildTreeMediaFolder(const std::string& programFolder) {
+  const fs::path media = fs::path(programFolder) / "media";
+  std::error_code ec;
+  if (!fs::is_directory(media / "Sound", ec) && !fs::is_directory(media / "SKIN", ec)) return std::nullopt;
+  return media.string();
+}
+
 std::string userDataFolder() {
   const char* xdg = std::getenv("XDG_DATA_HOME");
   // A relative XDG_DATA_HOME is invalid and is ignored, as the standard says.

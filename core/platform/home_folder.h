@@ -13,6 +13,10 @@ namespace velmora {
 // <prefix>/bin, if the program is installed there.
 std::optional<std::string> installedDataFolder(const std::string& programFolder);
 
+// The media a copy run from its build folder made beside itself
+// (<build>/media with Sound/ and SKIN/), if there are any.
+std::optional<std::string> buildTreeMediaFolder(const std::string& programFolder);
+
 // $XDG_DATA_HOME/velmora, or ~/.local/share/velmora when that is unset.
 std::string userDataFolder();
 

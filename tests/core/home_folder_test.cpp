@@ -33,6 +33,10 @@ TEST(HomeFolder, FilledFromTheInstalledDataWithoutReplacingAnything) {
 
   EXPECT_EQ(installedDataFolder((root / "usr" / "bin").string()), data.string());
   EXPECT_EQ(installedDataFolder((root / "build").string()), std::nullopt);
+  // A build folder's own media, made beside the program; none elsewhere.
+  fs::create_directories(root / "build" / "media" / "Sound");
+  EXPECT_EQ(buildTreeMediaFolder((root / "build").string()), (root / "build" / "media").string());
+  EXPECT_EQ(buildTreeMediaFolder((root / "usr" / "bin").string()), std::nullopt);
 
   const fs::path home = root / "home" / "velmora";
   fs::create_directories(home / "Sound");

@@ -54,5 +54,11 @@ check "bad position" expect_status 1 "$velmora" --position International "$posit
 check "said rows" grep -q "the position has 8 rows" err.txt
 check "size out of range" expect_status 1 "$velmora" --position American "$position" --size 9x --export-board e.png
 check "no picture on failure" test ! -e e.png
+# A new --home of a copy run from its build folder gets the default sounds
+# and the example skin, as an installed copy's does.
+check "fresh home" expect_status 0 "$velmora" --home "$work/home" --export-board "$work/h.png"
+check "home has the sounds" test -s "$work/home/Sound/Capture.wav"
+check "home has the example skin" test -s "$work/home/SKIN/Mint.bmp"
+
 [ "$failures" -eq 0 ] && echo "scripted output: all passed"
 exit "$failures"
