@@ -40,6 +40,7 @@
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/save_game_dialog.h"
 #include "shell/dialogs/sound_dialog.h"
+#include "shell/help_window.h"
 #include "shell/network_game.h"
 #include "shell/paint/app_icon.h"
 #include "shell/paint/printing.h"
@@ -101,6 +102,10 @@ HostWindow MainWindow::hostWindow() {
   hooks.updateCursor = [this] { updateCursor(); };
   hooks.deliver = [this](std::function<void()> event) { turn_.deliver(std::move(event)); };
   hooks.escapePressed = [this] { escapePressed(); };
+  hooks.showManualPage = [this](const std::string& page) {
+    if (!help_) help_ = new HelpWindow(this);
+    help_->showPage(QString::fromStdString(page));
+  };
   return hooks;
 }
 

@@ -15,6 +15,7 @@
 namespace velmora {
 
 class BoardWidget;
+class HelpWindow;
 class ComputerThinker;
 class NetworkGame;
 struct GameState;
@@ -39,6 +40,7 @@ class MainWindow : public QMainWindow {
   // The hooks through which the host table reaches this window.
   HostWindow hostWindow();
   const TurnController& turn() const { return turn_; }
+  HelpWindow* helpWindow() const { return help_; }
 
   // Window placement: at least the layout's size, centred when not yet shown.
   void placeWindow();
@@ -104,6 +106,7 @@ class MainWindow : public QMainWindow {
   BoardWidget* board_;
   ComputerThinker* thinker_;
   NetworkGame* network_;
+  HelpWindow* help_ = nullptr;  // made when help is first asked for
   QTimer blinkTimer_, clockTimer_, turnTimer_;
   TurnController turn_;
   // The turn the clock timer is counting: whose, at which line, since when.

@@ -129,8 +129,14 @@ void installQtHost(HostWindow window) {
   host.flashWindow = [] {
     if (mainWindow) QApplication::alert(mainWindow);
   };
+  // A page of the manual is shown in the window's own help window; an
+  // address on the web goes to the system's browser, which may be missing.
   host.openDocument = [](const std::string& path) {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
+    const QUrl url(QString::fromStdString(path));
+    const bool web = url.scheme() == "http" || url.scheme() == "https";
+    if (!web && mainWindow && hooks.showManualPage) return hooks.showManualPage(path);
+    if (!QDesktopServices::openUrl(web ? url : QUrl::fromLocalFile(QString::fromStdString(path))))
+      showMessage("No web browser could be started for " + path + ".", MessageIcon::Information, MessageButtons::Ok);
   };
 }
 

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <functional>
+#include <string>
 
 namespace velmora {
 
@@ -18,6 +19,7 @@ struct HostWindow {
   // that end inside a dialog's event loop wait for it to close.
   std::function<void(std::function<void()>)> deliver;
   std::function<void()> escapePressed;  // a press, not a repeat
+  std::function<void(const std::string&)> showManualPage;
 };
 
 void installQtHost(HostWindow window);

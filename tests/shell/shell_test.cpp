@@ -22,6 +22,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <memory>
 
@@ -40,6 +41,7 @@
 #include "shell/dialogs/load_game_dialog.h"
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/save_game_dialog.h"
+#include "shell/help_window.h"
 #include "shell/main_window.h"
 #include "shell/paint/renderer.h"
 #include "shell/paint/skins.h"
@@ -623,6 +625,27 @@ TEST(Shell, HelpOpensThePageOfEachTopic) {
   EXPECT_EQ(opened, (std::vector<std::string>{"manual/index.html", "manual/rules.html"}));
   EXPECT_EQ(helpPage(HelpAppearance), "manual/appearance.html");
   EXPECT_EQ(helpPage(HelpNetwork), "manual/network.html");
+}
+
+TEST(Shell, HelpIsShownInAWindowOfItsOwnWithoutABrowser) {
+  Window w(American);
+  installQtHost(w.window->hostWindow());  // the real way pages open
+  setManualDirectory(QDir(VELMORA_MEDIA_DIR "/../manual").absolutePath().toStdString());
+  w.window->dispatch(CmdRules);
+  settle();
+  HelpWindow* help = w.window->helpWindow();
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->isVisible());
+  EXPECT_TRUE(help->currentPage().endsWith("/rules.html")) << help->currentPage().toStdString();
+  auto* browser = help->findChild<QTextBrowser*>();
+  ASSERT_NE(browser, nullptr);
+  EXPECT_TRUE(browser->toPlainText().contains("Frisian"));
+  w.save("help-window-rules");
+  help->grab().save("screenshots/help-window-rules.png");
+  w.window->dispatch(CmdUserManual);
+  settle();
+  EXPECT_TRUE(help->currentPage().endsWith("/index.html"));
+  setManualDirectory("manual");
 }
 
 // The game's working folder for one test: a fresh, empty one.
