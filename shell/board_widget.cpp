@@ -21,10 +21,9 @@ BoardWidget::BoardWidget(GameState& game, MoveListing& listing, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   listingBox_->setObjectName("id1014");
   listingBox_->setItemDelegate(new ListingLineDelegate(listingBox_));
-  listingBox_->setUniformItemSizes(true);
   listingBox_->setFrameShape(QFrame::NoFrame);
   listingBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  listingBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  listingBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 
 void BoardWidget::setSkins(SkinSet skins) {
@@ -57,6 +56,13 @@ void BoardWidget::placeListingBox() {
               "QScrollBar::handle:vertical { background: %2; min-height: 24px; border-radius: 4px; margin: 2px; }"
               "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }")
           .arg(back, ink));
+  listingBox_->horizontalScrollBar()->setStyleSheet(
+      QString("QScrollBar:horizontal { background: %1; height: 12px; margin: 0; }"
+              "QScrollBar::handle:horizontal { background: %2; min-width: 24px; border-radius: 4px; margin: 2px; }"
+              "QScrollBar::add-line:horizontal, QScrollBar::sub-line:horizontal { width: 0; }")
+          .arg(back, ink));
+  // The lines' widths follow the font.
+  listingBox_->doItemsLayout();
 }
 
 void BoardWidget::paintEvent(QPaintEvent*) {

@@ -1,5 +1,7 @@
 #include "shell/paint/renderer.h"
 
+#include <QAbstractItemView>
+#include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
 
@@ -133,8 +135,14 @@ void ListingLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   painter->restore();
 }
 
-QSize ListingLineDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const {
-  return QSize(option.rect.width(), kListingLineHeight);
+QSize ListingLineDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+  // As wide as the line in the chosen font, so that a wide font scrolls
+  // sideways instead of cutting the move; at least the box's width, so the
+  // selected line is marked across the whole box.
+  const int text = QFontMetrics(boardFont(appearance)).horizontalAdvance(index.data().toString()) + 4;
+  const auto* view = qobject_cast<const QAbstractItemView*>(parent());
+  const int box = view ? view->viewport()->width() : option.rect.width();
+  return QSize(std::max(text, box), kListingLineHeight);
 }
 
 }  // namespace velmora

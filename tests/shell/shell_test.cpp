@@ -20,6 +20,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -405,6 +406,31 @@ TEST(Shell, TheSaveNamesDateKeepsItsMonthInEveryLocale) {
     const std::string date = numericShortDate(QLocale(name), day).toStdString();
     EXPECT_NE(date.find("12"), std::string::npos) << name << " " << date;
   }
+}
+
+TEST(Shell, ALongMoveInAWideFontScrollsRatherThanBeingCut) {
+  appearance.fontFace = "DejaVu Sans Mono";
+  Window w(International);
+  w.window->refresh();  // the box takes the font
+  // Enough lines for the vertical scroll bar, which narrows the lines'
+  // room; Black's moves stand eight spaces in.
+  w.listing.lines = {" 0."};
+  for (int i = 1; i <= 20; ++i) {
+    w.listing.lines.push_back(" " + std::to_string(i) + ". h10-a3");
+    w.listing.lines.push_back("        h10-a3");
+  }
+  w.listing.selected = 40;
+  w.window->refresh();
+  settle();
+  QListWidget* box = w.board()->listingBox();
+  const QFontMetrics metrics(boardFont(appearance));
+  for (int i = 0; i < box->count(); ++i) {
+    const QString text = box->item(i)->text();
+    EXPECT_GE(box->visualItemRect(box->item(i)).width(), metrics.horizontalAdvance(text)) << text.toStdString();
+  }
+  EXPECT_GT(box->horizontalScrollBar()->maximum(), 0);
+  w.save("listing-wide-font");
+  appearance = defaultAppearance;
 }
 
 TEST(Shell, ALargerBoardKeepsTheWindowOnItsScreen) {
