@@ -18,37 +18,17 @@ namespace velmora {
 
 namespace {
 
-// Reading the file and reaching the server may take this long before the
-// game stops waiting; once the sound has started, its length and this.
-constexpr int kStartGraceMs = 1500;
-constexpr int kEndGraceMs = 1000;
 constexpr int kChunkMs = 40;  // how soon a sound that is cut off falls silent
 
-// One sound asked for. Its continuation lives on the GUI thread only.
+// One sound asked for. A game sound plays whole; a background one (the
+// Sound dialog's trial) gives way to the next sound.
 struct Request {
   std::string file;
   bool background = false;
   std::atomic<bool> cancelled{false};
-  std::function<void()> finished;  // GUI thread
-  QTimer* watchdog = nullptr;      // GUI thread
 };
 
 using RequestPtr = std::shared_ptr<Request>;
-
-// GUI thread: the sound is over (or no longer waited for); runs once.
-void complete(const RequestPtr& r) {
-  if (r->watchdog) {
-    r->watchdog->deleteLater();
-    r->watchdog = nullptr;
-  }
-  r->cancelled = true;
-  if (auto finished = std::exchange(r->finished, nullptr)) finished();
-}
-
-void onGuiThread(std::function<void()> f) {
-  if (QCoreApplication* app = QCoreApplication::instance())
-    QMetaObject::invokeMethod(app, std::move(f), Qt::QueuedConnection);
-}
 
 pa_sample_format_t paFormat(SampleFormat f) {
   switch (f) {
@@ -86,16 +66,13 @@ class Player {
         queue_.pop_front();
         playing_ = r;
       }
-      if (!r->cancelled) play(*r, r);
-      {
-        std::lock_guard lock(mutex_);
-        playing_ = nullptr;
-      }
-      if (!r->background) onGuiThread([r] { complete(r); });
+      if (!r->cancelled) play(*r);
+      std::lock_guard lock(mutex_);
+      playing_ = nullptr;
     }
   }
 
-  static void play(Request& r, const RequestPtr& shared) {
+  static void play(Request& r) {
     const auto sound = readWaveFile(r.file);
     if (!sound) return;
     pa_sample_spec spec{paFormat(sound->format), static_cast<std::uint32_t>(sound->sampleRate),
@@ -104,12 +81,6 @@ class Player {
     pa_simple* stream =
         pa_simple_new(nullptr, "Velmora", PA_STREAM_PLAYBACK, nullptr, "event sound", &spec, nullptr, nullptr, &error);
     if (!stream) return;
-    if (!r.background) {
-      const int length = sound->durationMs();
-      onGuiThread([shared, length] {
-        if (shared->watchdog) shared->watchdog->start(length + kEndGraceMs);
-      });
-    }
     const size_t chunk =
         static_cast<size_t>(sound->frameBytes) * static_cast<size_t>(std::max(1, sound->sampleRate * kChunkMs / 1000));
     bool ok = true;
@@ -137,14 +108,17 @@ Player& player() {
 }  // namespace
 
 void playWaveFile(const std::string& file, std::function<void()> finished) {
-  auto r = std::make_shared<Request>();
-  r->file = file;
-  r->finished = std::move(finished);
-  r->watchdog = new QTimer(QCoreApplication::instance());
-  r->watchdog->setSingleShot(true);
-  QObject::connect(r->watchdog, &QTimer::timeout, [r] { complete(r); });
-  r->watchdog->start(kStartGraceMs);
-  player().enqueue(std::move(r));
+  // The header tells the length; an event sound is small enough to read
+  // here. The sound then plays on the player's thread, nobody waiting on it.
+  const auto sound = readWaveFile(file);
+  const int length = sound ? sound->durationMs() : 0;
+  if (sound) {
+    auto r = std::make_shared<Request>();
+    r->file = file;
+    player().enqueue(std::move(r));
+  }
+  if (!finished) return;
+  QTimer::singleShot(length, QCoreApplication::instance(), std::move(finished));
 }
 
 void playWaveFileInBackground(const std::string& file) {

@@ -8,10 +8,10 @@
 
 namespace velmora {
 
-// Plays `file` and runs `finished` on the GUI thread once it has been heard
-// or could not be played. Should the audio server stall, `finished` still
-// runs, shortly after the sound's own length: the game never waits on it
-// for long.
+// Plays `file` and runs `finished` on the GUI thread once its own length
+// (from the file's header) has passed, at once when the file does not read.
+// The game is paced by the sound, not by how long the audio server takes to
+// drain its buffer, and the same with or without a server.
 void playWaveFile(const std::string& file, std::function<void()> finished);
 
 // Starts `file` without anyone waiting for it. The next sound asked for, of
