@@ -5,8 +5,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include "core/platform/host.h"
