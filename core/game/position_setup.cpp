@@ -1,0 +1,115 @@
+#include "core/game/position_setup.h"
+
+#include <cstring>
+#include <memory>
+
+#include "core/records/fen.h"
+#include "core/records/notation.h"
+#include "core/rules/game_state.h"
+
+namespace velmora {
+
+namespace {
+
+const char* const kColourNames[2] = {"white", "black"};
+const char* const kSideNames[2] = {"White", "Black"};
+
+// The lowest and highest rows a side's men stand on at the start.
+struct MenRows {
+  int first[2];
+  int count[2];  // pieces a side starts with
+};
+
+MenRows startOf(GameType type) {
+  auto start = std::make_unique<GameState>();
+  setUpBoard(*start, type);
+  MenRows rows{{kMaxBoardSize, -1}, {0, 0}};
+  const int n = start->boardSize;
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) {
+      const Cell& c = start->board[y][x];
+      if (c.kind == Empty) continue;
+      ++rows.count[c.side];
+      if (c.side == White && y < rows.first[White]) rows.first[White] = y;
+      if (c.side == Black && y > rows.first[Black]) rows.first[Black] = y;
+    }
+  return rows;
+}
+
+// Men that only ever move and capture forward and sideways never come back
+// behind the rows they start on.
+bool menNeverGoBack(GameType type) {
+  const RuleFamily rules = variantInfo(type).rules;
+  return rules == RuleFamily::Turkish || rules == RuleFamily::Gothic;
+}
+
+}  // namespace
+
+bool setupSquarePlayable(GameType type, int x, int y) {
+  const int n = boardSizeOf(type);
+  if (x < 0 || y < 0 || x >= n || y >= n) return false;
+  return variantInfo(type).setUp != SetUp::Diagonal || (x + y) % 2 == 0;
+}
+
+void cycleSetupSquare(GameState& setup, int x, int y, bool backwards) {
+  if (!setupSquarePlayable(setup.gameType, x, y)) return;
+  static const Cell kOrder[5] = {{Empty, White}, {Man, White}, {King, White}, {Man, Black}, {King, Black}};
+  Cell& cell = setup.board[y][x];
+  int at = 0;
+  for (int i = 1; i < 5; ++i)
+    if (cell.kind == kOrder[i].kind && cell.side == kOrder[i].side) at = i;
+  cell = kOrder[(at + (backwards ? 4 : 1)) % 5];
+  setup.boardWritten();
+}
+
+void clearSetup(GameState& setup, GameType type) {
+  const int side = setup.start.side;
+  setUpBoard(setup, type);
+  std::memset(setup.board, 0, sizeof setup.board);
+  setup.boardWritten();
+  setup.start.side = side;
+  setup.plyCount = 0;
+}
+
+void startPositionSetup(GameState& setup, GameType type) {
+  const int side = setup.start.side;
+  setUpBoard(setup, type);
+  setup.start.side = side;
+  setup.plyCount = 0;
+}
+
+std::optional<std::string> setupProblem(const GameState& setup) {
+  const GameType type = setup.gameType;
+  const int n = setup.boardSize;
+  const MenRows start = startOf(type);
+  int count[2] = {0, 0};
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) {
+      const Cell& c = setup.board[y][x];
+      if (c.kind == Empty) continue;
+      const int side = c.side;
+      ++count[side];
+      if (c.kind != Man) continue;
+      const std::string colour = kColourNames[side];
+      if (y == (side == White ? n - 1 : 0))
+        return "A " + colour + " man stands on its crowning row, on " + squareName(x, y) + ".";
+      const bool behind = side == White ? y < start.first[White] : y > start.first[Black];
+      if (menNeverGoBack(type) && behind)
+        return "A " + colour + " man stands on " + squareName(x, y) + ", where " + colour + " men never come.";
+    }
+  for (int side : {White, Black}) {
+    if (count[side] == 0) return std::string(kSideNames[side]) + " has no piece.";
+    if (count[side] > start.count[side])
+      return std::string(kSideNames[side]) + " has " + std::to_string(count[side]) + " pieces; a " +
+             gameTypeName(type) + " game starts with " + std::to_string(start.count[side]) + ".";
+  }
+  return std::nullopt;
+}
+
+std::string setupFen(const GameState& setup) {
+  auto copy = std::make_unique<GameState>(setup);
+  copy->plyCount = 0;
+  return writeFen(*copy);
+}
+
+}  // namespace velmora
