@@ -12,6 +12,7 @@ enum GameResult { GameGoesOn = 0, WhiteWins = 1, BlackWins = 2, Draw = 3 };
 
 constexpr int kCapturePauseMs = 750;
 constexpr int kQuietMovesForDraw = 30;
+constexpr const char* kMoveLimitMessage = "Limit of amount movements has been reached.\nGame over.";
 
 // Plays legalMoves[index] from the shown position (the listing's selected
 // line): refuses the 401st move, cuts the moves after the shown position,
