@@ -28,9 +28,10 @@ CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo 
   -DVELMORA_SHELL=OFF -DVELMORA_TESTS=OFF >/dev/null
 cmake --build build/fuzz -j "$(nproc 2>/dev/null || echo 2)"
 
-# Runs per target in --check: enough to pass the seeds' neighbourhood, few
-# enough that all targets take about a minute on two cores.
-check_runs=20000
+# Runs per target in --check, after the kept inputs: a few seconds of each
+# on two cores, so that the slower targets get fewer.
+declare -A check_runs=([bitmap]=100000 [move_text]=15000 [net_messages]=10000 [pdn]=100000
+  [position_text]=30000 [saved_game]=12000 [settings]=20000 [wave]=100000)
 check_seed=1
 
 export ASAN_OPTIONS=detect_leaks=1
@@ -44,8 +45,9 @@ for seeds in tests/fuzz/corpus/*/; do
     # the timeout only catches a hang, never a slow machine.
     found=build/fuzz/check/$target
     rm -rf "$found" && mkdir -p "$found"
-    echo "fuzzing $target: $(find "${dirs[@]#../../}" -type f | wc -l) kept inputs, then $check_runs runs"
-    (cd build/fuzz && "./${target}_fuzz" -runs="$check_runs" -seed="$check_seed" -reload=0 -timeout=120 \
+    runs=${check_runs[$target]:-10000}
+    echo "fuzzing $target: $(find "${dirs[@]#../../}" -type f | wc -l) kept inputs, then $runs runs"
+    (cd build/fuzz && "./${target}_fuzz" -runs="$runs" -seed="$check_seed" -reload=0 -timeout=120 \
       -rss_limit_mb=2048 "../../$found" "${dirs[@]}" >"check/$target.log" 2>&1) || {
       tail -40 "build/fuzz/check/$target.log"
       echo "fuzzing $target failed; the input is in build/fuzz" >&2
