@@ -28,7 +28,7 @@ ctest --test-dir build/release --output-on-failure -j "$jobs"
 # The core and the command line build without Qt: a Qt include under core/
 # or tools/ fails here. Unoptimised, as only the build itself is the test.
 cmake -S . -B build/core-only -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMORA_SHELL=OFF
-cmake --build build/core-only -j "$jobs" --target velmora-cli core_tests
+cmake --build build/core-only -j "$jobs" --target velmora-cli
 
 # Everything once more under AddressSanitizer and UndefinedBehaviorSanitizer:
 # the core tests, the window's tests and the command-line script.
