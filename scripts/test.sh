@@ -9,7 +9,7 @@
 #      UndefinedBehaviorSanitizer;
 #   5. every fuzz target over its seeds and kept inputs, then a fixed run
 #      from a fixed seed (scripts/fuzz.sh --check).
-# At most nine minutes from a fresh clone on two cores. Open-ended fuzzing,
+# Under ten minutes from a fresh clone on two cores. Open-ended fuzzing,
 # whose answer depends on what it happens to reach, is scripts/fuzz.sh
 # SECONDS and not part of this.
 set -euo pipefail
