@@ -1,7 +1,17 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test, checks that
-# the core builds without Qt, then runs every test once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# Builds everything with warnings as errors and runs every test that can
+# catch a fault, with the same answer on every run:
+#   1. the source layout (clang-format);
+#   2. every test of the release build: the core, the window on Qt's
+#      offscreen platform, the command line, the manual, the Debian package;
+#   3. the core and the command line built without Qt;
+#   4. every test once more under AddressSanitizer and
+#      UndefinedBehaviorSanitizer;
+#   5. every fuzz target over its seeds and kept inputs, then a fixed run
+#      from a fixed seed (scripts/fuzz.sh --check).
+# Under ten minutes from a fresh clone on two cores. Open-ended fuzzing,
+# whose answer depends on what it happens to reach, is scripts/fuzz.sh
+# SECONDS and not part of this.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh clang-format poppler-utils dpkg-dev desktop-file-utils appstream file
@@ -16,9 +26,9 @@ cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
 # The core and the command line build without Qt: a Qt include under core/
-# fails here.
-cmake -S . -B build/core-only -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_WERROR=ON -DVELMORA_SHELL=OFF
-cmake --build build/core-only -j "$jobs" --target velmora-cli core_tests
+# or tools/ fails here. Unoptimised, as only the build itself is the test.
+cmake -S . -B build/core-only -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMORA_SHELL=OFF
+cmake --build build/core-only -j "$jobs" --target velmora-cli
 
 # Everything once more under AddressSanitizer and UndefinedBehaviorSanitizer:
 # the core tests, the window's tests and the command-line script.
@@ -27,7 +37,7 @@ cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
-# Every reader of outside input fuzzed for a while from its seed corpus.
-scripts/fuzz.sh 20
+# Every reader of outside input over its kept inputs and a fixed fuzz run.
+scripts/fuzz.sh --check
 
 echo "all tests passed"

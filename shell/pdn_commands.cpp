@@ -25,9 +25,6 @@ namespace velmora {
 
 namespace {
 
-// A PDN file larger than this is not a file of games.
-constexpr qint64 kMaxPdnBytes = 64 << 20;
-
 void tell(const std::string& text) { host.messageBox(text, MessageIcon::Error, MessageButtons::Ok); }
 
 }  // namespace
@@ -49,13 +46,11 @@ void MainWindow::importPdn() {
                                                     "PDN games (*.pdn *.txt);;All files (*)");
   if (path.isEmpty()) return;
   exportSettings.folder = QFileInfo(path).absolutePath().toStdString();
-  QFile file(path);
-  if (file.size() > kMaxPdnBytes) return tell(path.toStdString() + " is too large to be a PDN file.");
-  if (!file.open(QIODevice::ReadOnly)) return tell("Cannot read " + path.toStdString());
-  const QByteArray bytes = file.readAll();
+  std::string text;
+  if (auto why = readPdnFile(QFile::encodeName(path).toStdString(), text)) return tell(*why);
   std::vector<PdnGame> games;
-  if (auto why = parsePdn(std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), games))
-    return tell(*why);
+  bool more = false;
+  if (auto why = parsePdn(text, games, kMaxListedPdnGames, &more)) return tell(*why);
   if (games.empty()) return tell("The file holds no game.");
   size_t chosen = 0;
   if (games.size() > 1) {
@@ -63,8 +58,10 @@ void MainWindow::importPdn() {
     for (size_t i = 0; i < games.size(); ++i)
       names << QString("%1. %2").arg(i + 1).arg(QString::fromStdString(games[i].summary()));
     bool ok = false;
-    const QString name =
-        QInputDialog::getItem(this, "Import PDN", "The file holds several games:", names, 0, false, &ok);
+    const QString label =
+        more ? QString("The file holds more than %1 games; the first %1 are listed:").arg(kMaxListedPdnGames)
+             : QString("The file holds several games:");
+    const QString name = QInputDialog::getItem(this, "Import PDN", label, names, 0, false, &ok);
     if (!ok) return;
     chosen = static_cast<size_t>(names.indexOf(name));
   }

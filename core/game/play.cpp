@@ -107,8 +107,7 @@ void playMove(GameState& game, MoveListing& listing, int index, std::function<vo
   }
   const int k = listing.shownMoves();
   if (k >= kMaxGameMoves) {
-    host.messageBox("Limit of amount movements has been reached.\nGame over.", MessageIcon::Information,
-                    MessageButtons::Ok);
+    host.messageBox(kMoveLimitMessage, MessageIcon::Information, MessageButtons::Ok);
     game.gameRunning = 0;
     if (done) done();
     return;

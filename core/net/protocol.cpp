@@ -237,6 +237,7 @@ NetAction NetSession::transferred(Transfer result, const std::string& received) 
 NetAction NetSession::beginPlay() {
   game_.gameRunning = 1;
   host.requestRepaint();
+  if (const NetEnd end = endOfListedGame(); end != NetEnd::None) return finish(end);
   if (game_.players[listing_.sideToMove()].type == RemotePlayer) {
     host.updateCursor();
     startUpReply_ = true;
@@ -288,6 +289,8 @@ NetAction NetSession::handleReply(const std::string& reply) {
       if (lines[i].empty()) break;
       playMoveText(game_, lines[i]);
     }
+    refreshListing(listing_, game_, game_.plyCount);
+    if (const NetEnd end = endOfListedGame(); end != NetEnd::None) return finish(end);
   }
   // The new move must be the remote player's: a rebuilt game that leaves
   // the local side to move cannot take it.
@@ -324,6 +327,16 @@ NetEnd NetSession::gameOver() {
   // Neither side can make the 401st move, so both copies end here alike.
   if (listing_.moveCount() >= kMaxGameMoves) return NetEnd::MoveLimit;
   return NetEnd::None;
+}
+
+NetEnd NetSession::endOfListedGame() {
+  const NetEnd end = gameOver();
+  if (end == NetEnd::MoveLimit) {
+    host.messageBox(kMoveLimitMessage, MessageIcon::Information, MessageButtons::Ok);
+  } else if (end != NetEnd::None) {
+    checkGameEnd(game_, listing_, true);  // for its message
+  }
+  return end;
 }
 
 NetAction NetSession::breakOff() { return finish(NetEnd::Broken); }

@@ -128,6 +128,10 @@ class NetSession {
   NetAction handleReply(const std::string& reply);
   NetAction finish(NetEnd end, const char* message = nullptr, MessageIcon icon = MessageIcon::Information);
   NetEnd gameOver();  // None while the game goes on
+  // gameOver for a game taken from a listing (the start-up game, a changed
+  // game), with the end's message: a game over at its last line leaves
+  // nobody a move to make, so the network game must end there.
+  NetEnd endOfListedGame();
 
   GameState& game_;
   MoveListing& listing_;

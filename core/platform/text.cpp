@@ -85,6 +85,11 @@ std::string cutUtf8(std::string_view text, size_t maxBytes) {
   return std::string(text.substr(0, end));
 }
 
+std::string quotedExcerpt(std::string_view text) {
+  if (text.size() <= kQuotedBytes) return "\"" + std::string(text) + "\"";
+  return "\"" + cutUtf8(text, kQuotedBytes) + "...\"";
+}
+
 int readDecimal(std::string_view s) {
   size_t i = 0;
   while (i < s.size() && (s[i] == ' ' || (s[i] >= '\t' && s[i] <= '\r'))) ++i;

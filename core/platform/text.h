@@ -19,6 +19,11 @@ std::string toUtf8(std::string_view text);
 // boundary of UTF-8 text.
 std::string cutUtf8(std::string_view text, size_t maxBytes);
 
+// Outside text quoted in a message: in double quotes, and beyond
+// kQuotedBytes bytes cut with "..." so that a huge token gives a short message.
+constexpr size_t kQuotedBytes = 40;
+std::string quotedExcerpt(std::string_view text);
+
 // White space, an optional sign and decimal digits up to the first
 // non-digit, as C's atoi reads them: no digits read as 0, and a number
 // beyond int saturates at its limit instead of overflowing.

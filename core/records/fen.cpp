@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "core/platform/text.h"
 #include "core/records/pdn_board.h"
 #include "core/rules/game_state.h"
 
@@ -52,7 +53,7 @@ struct FenReader {
   GameType type;
   Board board{};
 
-  std::string quoted(std::string_view s) const { return "\"" + std::string(s) + "\""; }
+  std::string quoted(std::string_view s) const { return quotedExcerpt(s); }
 
   std::optional<std::string> place(std::string_view name, Cell cell) {
     const auto square = readPdnSquare(type, name);
@@ -144,7 +145,7 @@ std::optional<std::string> readFen(std::string_view fen, GameType type, GameStat
   const std::vector<std::string_view> fields = split(fen, ':');
   const std::string_view first = trimmed(fields[0]);
   if (first.size() != 1 || colourOf(first[0]) < 0)
-    return "FEN: expected the side to move, W or B, at the start, found \"" + std::string(first) + "\"";
+    return "FEN: expected the side to move, W or B, at the start, found " + quotedExcerpt(first);
   FenReader reader{type};
   bool seen[2] = {false, false};
   for (size_t i = 1; i < fields.size(); ++i) {

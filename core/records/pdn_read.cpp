@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/platform/file_read.h"
 #include "core/platform/text.h"
 #include "core/records/fen.h"
 #include "core/records/pdn.h"
@@ -29,7 +30,12 @@ bool sameText(std::string_view a, std::string_view b) {
 
 std::string at(int line) { return "line " + std::to_string(line) + ": "; }
 
-std::string quoted(std::string_view s) { return "\"" + std::string(s) + "\""; }
+std::string quoted(std::string_view s) { return quotedExcerpt(s); }
+
+// A tag name in a message: a name runs to any length.
+std::string shownName(const std::string& name) {
+  return name.size() <= kQuotedBytes ? name : cutUtf8(name, kQuotedBytes) + "...";
+}
 
 // The text with its line count; `next` keeps the count as it goes.
 struct Cursor {
@@ -88,12 +94,15 @@ std::optional<std::string> readTag(Cursor& c, PdnGame& game) {
   std::string name;
   while (!c.done() && (std::isalnum(static_cast<unsigned char>(c.peek())) || c.peek() == '_')) name += c.next();
   if (name.empty()) return at(line) + "expected a tag name after \"[\", as in [Event \"...\"]";
+  if (game.tags.size() >= kMaxPdnTags)
+    return at(line) + "a game has more than " + std::to_string(kMaxPdnTags) + " tags";
   c.skipSpace();
-  if (c.done() || c.peek() != '"') return at(c.line) + "expected the value of tag " + name + " in quotes";
+  if (c.done() || c.peek() != '"') return at(c.line) + "expected the value of tag " + shownName(name) + " in quotes";
   c.next();
   std::string value;
   for (;;) {
-    if (c.done() || c.peek() == '\n') return at(c.line) + "the value of tag " + name + " is not closed by a quote";
+    if (c.done() || c.peek() == '\n')
+      return at(c.line) + "the value of tag " + shownName(name) + " is not closed by a quote";
     const char ch = c.next();
     if (ch == '"') break;
     if (ch == '\\' && !c.done() && (c.peek() == '"' || c.peek() == '\\')) {
@@ -103,8 +112,11 @@ std::optional<std::string> readTag(Cursor& c, PdnGame& game) {
     value += ch;
   }
   c.skipSpace();
-  if (c.done() || c.peek() != ']') return at(c.line) + "expected \"]\" to close tag " + name;
+  if (c.done() || c.peek() != ']') return at(c.line) + "expected \"]\" to close tag " + shownName(name);
   c.next();
+  // A value ends at a zero byte, as the name it may become does: what
+  // follows would be tested but never kept.
+  if (const size_t nul = value.find('\0'); nul != std::string::npos) value.resize(nul);
   game.tags.emplace_back(name, toUtf8(value));
   return std::nullopt;
 }
@@ -246,24 +258,23 @@ std::string PdnGame::summary() const {
   return text;
 }
 
-std::optional<std::string> parsePdn(std::string_view text, std::vector<PdnGame>& games) {
-  games.clear();
+std::optional<std::string> parsePdn(std::string_view text, const std::function<bool(PdnGame&)>& take) {
   if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   Cursor c{text};
-  std::vector<PdnGame> found;
   PdnGame current;
   bool open = false;     // the current game has begun
   bool inMoves = false;  // its movetext has begun: a tag now begins another game
+  bool taking = true;    // false once `take` has had enough
   const auto begin = [&] {
     if (!open) current.line = c.line;
     open = true;
   };
   const auto finish = [&] {
-    if (open) found.push_back(std::move(current));
+    if (open) taking = take(current);
     current = PdnGame{};
     open = inMoves = false;
   };
-  for (;;) {
+  while (taking) {
     c.skipSpace();
     if (c.done()) break;
     const char ch = c.peek();
@@ -272,6 +283,7 @@ std::optional<std::string> parsePdn(std::string_view text, std::vector<PdnGame>&
       c.skipLine();  // an escaped line
     } else if (ch == '[') {
       if (inMoves) finish();
+      if (!taking) break;
       begin();
       error = readTag(c, current);
     } else if (ch == '{') {
@@ -298,13 +310,39 @@ std::optional<std::string> parsePdn(std::string_view text, std::vector<PdnGame>&
       if (!looksLikeMove(move)) return at(line) + "expected a move, a move number or a result, found " + quoted(token);
       begin();
       inMoves = true;
-      current.moves.push_back({std::string(move), line});
+      // One move past the most a game holds is kept, for readPdnGame to
+      // refuse with its line; more would only take memory.
+      if (current.moves.size() <= static_cast<size_t>(kMaxGameMoves))
+        current.moves.push_back({std::string(move), line});
     }
     if (error) return error;
   }
-  finish();
+  if (taking) finish();
+  return std::nullopt;
+}
+
+std::optional<std::string> parsePdn(std::string_view text, std::vector<PdnGame>& games, size_t maxGames, bool* more) {
+  games.clear();
+  if (more) *more = false;
+  std::vector<PdnGame> found;
+  const auto error = parsePdn(text, [&](PdnGame& game) {
+    if (found.size() == maxGames) {
+      if (more) *more = true;
+      return false;
+    }
+    found.push_back(std::move(game));
+    return true;
+  });
+  if (error) {
+    if (more) *more = false;
+    return error;
+  }
   games = std::move(found);
   return std::nullopt;
+}
+
+std::optional<std::string> readPdnFile(const std::string& path, std::string& text) {
+  return readRegularFile(path, kMaxPdnFileBytes, text);
 }
 
 std::optional<std::string> readPdnGame(const PdnGame& pdn, GameState& state, GameType fallback) {

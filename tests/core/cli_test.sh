@@ -54,6 +54,14 @@ check "unknown piece" "2" "$(status "$cli" moves American 'W:.b.b.b.b/b.b.b.b./.
 check "bad level" "2" "$(status "$cli" search American "$start" 3)"
 check "flag twice" "2" "$(status "$cli" search American "$start" 1 --literal --literal)"
 check "bench unknown flag" "2" "$(status "$cli" bench 0 --fast)"
+# A variant number is one of the table's, 0 to 13, for every command.
+for args in "perft 14 2" "perft -1 2" "moves 14 $start" "replay 14" "fen 14 $start" "search 14 $start 0" \
+  "selfplay 14 1 0"; do
+  variant=${args#* } variant=${variant%% *}
+  # shellcheck disable=SC2086
+  check "variant out of the table: $args" "2 velmora-cli: unknown variant \"$variant\"" \
+    "$(status "$cli" $args) $("$cli" $args 2>&1)"
+done
 # Saved games: the window's exact bytes, read back as the window reads them.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -82,6 +90,10 @@ check "illegal move named" "velmora-cli: move 2 \"c3-d4\" is not legal" \
   "$("$cli" save "$work/bad.vlm" American c3-d4 c3-d4 2>&1)"
 check "nothing written" "no" "$([ -e "$work/bad.vlm" ] && echo yes || echo no)"
 check "missing file" "2" "$(status "$cli" load "$work/missing.vlm")"
+check "load names what is not a file" "velmora-cli: /dev/zero is a character device, not a regular file|velmora-cli: $work is a directory, not a regular file" \
+  "$("$cli" load /dev/zero 2>&1)|$("$cli" load "$work" 2>&1)"
+check "save of a variant out of the table" "2 no file" \
+  "$(status "$cli" save "$work/v14.vlm" 14) $([ -e "$work/v14.vlm" ] && echo file || echo no file)"
 { head -c 3000 /dev/zero; printf '[\377\376]\n=\200\r\nNUMBER 0 = \n'; head -c 3000 /dev/zero | tr '\0' '\223'; } >"$work/junk.vlm"
 check "damaged file" "game_type American
 moves 0" "$("$cli" load "$work/junk.vlm" | grep -E '^(game_type|moves)')"
@@ -130,6 +142,18 @@ check "pdn import of an illegal move" "velmora-cli: $work/bad.pdn: line 3: \"28-
   "$("$cli" pdn --import "$work/bad.pdn" "$work/bad.vlm" 2>&1)"
 check "pdn import failure exits 1" "1" "$(status "$cli" pdn --import "$work/bad.pdn" "$work/bad.vlm")"
 check "pdn of a missing file" "1" "$(status "$cli" pdn "$work/none.vlm")"
+check "pdn of what is not a file" "1 velmora-cli: $work is a directory, not a regular file|1 velmora-cli: /dev/null is a character device, not a regular file" \
+  "$(status "$cli" pdn "$work") $("$cli" pdn "$work" 2>&1)|$(status "$cli" pdn /dev/null) $("$cli" pdn /dev/null 2>&1)"
+check "pdn import reads no device" "1 velmora-cli: /dev/zero is a character device, not a regular file" \
+  "$(status "$cli" pdn --import /dev/zero "$work/zero.vlm") $("$cli" pdn --import /dev/zero "$work/zero.vlm" 2>&1)"
+# An existing file is replaced only with --force, as save does.
+check "pdn import keeps an existing file" "1 velmora-cli: $work/pdn.vlm exists; --force replaces it|Ann" \
+  "$(status "$cli" pdn --import "$work/pdn.pdn" "$work/pdn.vlm") $("$cli" pdn --import "$work/pdn.pdn" "$work/pdn.vlm" 2>&1)|$("$cli" load "$work/pdn.vlm" | grep -o Ann)"
+printf '[White "Cy"][GameType "21"]\n1. 11-15 *\n' >"$work/cy.pdn"
+check "pdn import --force replaces it" "0|Cy" \
+  "$(status "$cli" pdn --import "$work/cy.pdn" "$work/pdn.vlm" --force)|$("$cli" load "$work/pdn.vlm" | grep -o Cy)"
+check "save keeps an existing file" "1 velmora-cli: $work/pdn.vlm exists; --force replaces it" \
+  "$(status "$cli" save "$work/pdn.vlm" American) $("$cli" save "$work/pdn.vlm" American 2>&1)"
 check "pdn usage" "2" "$(status "$cli" pdn)"
 check "fen of a position" "B:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12" \
   "$("$cli" fen American "$start")"

@@ -8,6 +8,7 @@
 #include "core/game/settings.h"
 #include "core/net/connection_setup.h"
 #include "core/net/net_player.h"
+#include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "support/fake_host.h"
 
@@ -342,6 +343,73 @@ TEST(NetBadPeer, TheEmptyReplyCancelsAndTwoMovesAtOnceAreAChange) {
   sendRaw(q.peer, std::string("Visitor\0\0", 9));
   EXPECT_EQ(q.finish(), NetEnd::Canceled);
   EXPECT_EQ(q.fake.record().messages, std::vector<std::string>{"The game was canceled"});
+}
+
+// A game played from the variant's set-up by a fixed rule (the legal move
+// at ply * stride, wrapping) until the rules end it or it holds 400 moves.
+std::vector<std::string> playedOutGame(GameType type, int stride) {
+  auto game = std::make_unique<GameState>();
+  setUpBoard(*game, type);
+  game->plyCount = 0;
+  MoveListing listing;
+  std::vector<std::string> moves;
+  for (;;) {
+    refreshListing(listing, *game, game->plyCount);
+    if (checkGameEnd(*game, listing, false) != GameGoesOn || game->plyCount >= kMaxGameMoves) return moves;
+    moves.push_back(moveText(game->legalMoves[(game->plyCount * stride) % game->moveCount]));
+    EXPECT_TRUE(playMoveText(*game, moves.back()));
+  }
+}
+
+std::string joinLines(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += (text.empty() ? "" : "\r\n") + line;
+  return text;
+}
+
+// A listing that leaves nobody a move ends the network game with the
+// game's result: the local player has nothing to play and the peer nothing
+// to answer, so waiting for either would never end.
+TEST(NetFinishedGame, AChangedGameThatIsOverEndsTheNetworkGameWithItsResult) {
+  const std::vector<std::string> won = playedOutGame(American, 3);
+  ASSERT_LT(won.size(), static_cast<size_t>(kMaxGameMoves));
+  RawPeer p;
+  p.fake.record().answerYes = true;
+  // Answering the first move with a whole finished game and one more line.
+  sendRaw(p.peer, "Visitor" + std::string(1, '\0') + joinLines(won) + "\r\nzz-zz" + std::string(1, '\0'));
+  for (int i = 0; i < 5 && !p.server.session->over(); ++i) runUntilWaiting(p.server);
+  const NetEnd end = p.server.session->end();
+  EXPECT_TRUE(endedByRules(end)) << netEndWord(end);
+  EXPECT_EQ(p.server.listing.moveCount(), static_cast<int>(won.size()));
+  const std::vector<std::string>& messages = p.fake.record().messages;
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_EQ(messages[0], "The game was changed by your opponent. Do you want to continue?");
+  EXPECT_EQ(messages[1].rfind("Game over.", 0), 0u) << messages[1];
+}
+
+TEST(NetFinishedGame, AStartUpListingThatIsOverEndsTheClientsNetworkGame) {
+  struct Case {
+    GameType type;
+    int stride;
+    NetEnd end;  // for the client, who plays White
+    const char* message;
+  };
+  // A decided game, and one that holds its 400 moves.
+  for (const Case& c : {Case{Russian, 3, NetEnd::Win, "Game over.\nWhite wins."},
+                        Case{Turkish, 12, NetEnd::MoveLimit, kMoveLimitMessage}}) {
+    const std::vector<std::string> moves = playedOutGame(c.type, c.stride);
+    test::FakeHost fake;
+    SocketPair sockets;
+    NetPlayer client;
+    startNetPlayer(client, sockets.client, false, "Visitor", 0);
+    sockets.client = -1;
+    const std::string header = std::to_string(c.type) + "\r\n1\r\nHost\r\n0\r\n0\r\n0\r\n";
+    sendRaw(sockets.server, header + '\0' + joinLines(moves) + '\0');
+    for (int i = 0; i < 5 && !client.session->over(); ++i) runUntilWaiting(client);
+    EXPECT_EQ(client.session->end(), c.end) << gameTypeName(c.type) << " " << netEndWord(client.session->end());
+    EXPECT_EQ(client.listing.moveCount(), static_cast<int>(moves.size()));
+    EXPECT_EQ(fake.record().messages, std::vector<std::string>{c.message});
+  }
 }
 
 TEST(NetBreak, EscapeAsksAndYesEndsTheNetworkGameWithoutAMessage) {

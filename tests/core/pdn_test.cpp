@@ -7,9 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <random>
 
 #include "core/game/load_game.h"
+#include "core/platform/text.h"
 #include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
@@ -229,6 +232,84 @@ TEST(Pdn, TakingOverAGameOrKeepingTheOneOnTheBoard) {
   EXPECT_EQ(game->players[White].type, ComputerPlayer);
   EXPECT_EQ(listing.lines, (std::vector<std::string>{" 0.", " 1. ... g7-f6", " 2. e5:g7"}));
   EXPECT_EQ(game->gameRunning, 0);  // Black has no piece left: the game is over
+}
+
+TEST(Pdn, APlayerTagEndsAtAZeroByteBeforeItIsReadAsUnknownOrTheComputer) {
+  const char raw[] = "[GameType \"20\"][White \"?\0x\"][Black \"Computer\0x\"] *";
+  const std::string text(raw, sizeof raw - 1);
+  auto s = readBack(text);
+  EXPECT_STREQ(s->players[White].name, "");
+  EXPECT_EQ(s->players[White].type, HumanPlayer);
+  EXPECT_STREQ(s->players[Black].name, "Computer");
+  EXPECT_EQ(s->players[Black].type, ComputerPlayer);
+  auto again = readBack(writePdn(*s, s->plyCount));  // and it reads back as written
+  for (int side : {White, Black}) {
+    EXPECT_STREQ(again->players[side].name, s->players[side].name);
+    EXPECT_EQ(again->players[side].type, s->players[side].type);
+  }
+}
+
+TEST(Pdn, ReadingStopsAtTheGamesWantedAndKeepsAGameToItsLimits) {
+  std::vector<PdnGame> games;
+  bool more = true;
+  // Reading stops once a third game is there, before the fourth is refused.
+  ASSERT_FALSE(parsePdn("* [Event \"b\"] * [Event \"c\"] * 1. castles", games, 2, &more));
+  EXPECT_EQ(games.size(), 2u);
+  EXPECT_TRUE(more);
+  ASSERT_FALSE(parsePdn("* [Event \"b\"] *", games, 2, &more));
+  EXPECT_FALSE(more);
+  EXPECT_EQ(parsePdn("* [Event \"b\"] * [Event \"c\"] * 1. castles", games, 3, &more).value_or(""),
+            "line 1: expected a move, a move number or a result, found \"castles\"");
+  EXPECT_TRUE(games.empty());
+
+  // A million empty games are handed over one by one, none kept.
+  std::string empties;
+  for (int i = 0; i < 1'000'000; ++i) empties += "*\n";
+  size_t seen = 0;
+  ASSERT_FALSE(parsePdn(empties, [&](PdnGame& game) { return ++seen, game.moves.empty(); }));
+  EXPECT_EQ(seen, 1'000'000u);
+
+  // Moves beyond the limit are not kept; the one past it is refused.
+  std::string shuffle = "[GameType \"20\"][FEN \"W:WK47:BK4\"]";
+  const char* const shuffles[] = {" 47-42", " 4-9", " 42-47", " 9-4"};
+  for (int i = 0; i < 5000; ++i) shuffle += shuffles[i % 4];
+  ASSERT_FALSE(parsePdn(shuffle, games));
+  ASSERT_EQ(games.size(), 1u);
+  EXPECT_EQ(games[0].moves.size(), static_cast<size_t>(kMaxGameMoves) + 1);
+  EXPECT_EQ(readError(shuffle), "line 1: a game holds at most 400 moves");
+
+  std::string tags;
+  for (size_t i = 0; i <= kMaxPdnTags; ++i) tags += "[Event \"x\"]\n";
+  EXPECT_EQ(readError(tags), "line 101: a game has more than 100 tags");
+}
+
+TEST(Pdn, MessagesQuoteOnlyTheStartOfAHugeToken) {
+  const std::string huge(1'000'000, '7');
+  for (const std::string& text : {"1. " + huge + "-1", "1. 32-28 " + std::string(100'000, 'q'),
+                                  "[GameType \"" + huge + "\"]", "[FEN \"" + huge + "\"]", "[" + huge + " x]"}) {
+    const std::string message = readError(text);
+    EXPECT_FALSE(message.empty());
+    EXPECT_LT(message.size(), 200u) << message.substr(0, 300);
+  }
+  EXPECT_EQ(readError("1. 32-28 " + std::string(50, 'q')),
+            "line 1: expected a move, a move number or a result, found \"" + std::string(kQuotedBytes, 'q') + "...\"");
+}
+
+TEST(Pdn, OnlyARegularFileOfBoundedSizeIsRead) {
+  const test::WorkDir work;
+  const std::string& folder = work.path;
+  std::string text = "left over";
+  EXPECT_EQ(readPdnFile(folder, text).value_or(""), folder + " is a directory, not a regular file");
+  EXPECT_EQ(text, "");
+  EXPECT_EQ(readPdnFile("/dev/zero", text).value_or(""), "/dev/zero is a character device, not a regular file");
+  EXPECT_EQ(readPdnFile(folder + "/none.pdn", text).value_or(""), "no such file: " + folder + "/none.pdn");
+  const std::string large = folder + "/large.pdn";
+  std::ofstream(large) << "*";
+  std::filesystem::resize_file(large, kMaxPdnFileBytes + 1);  // sparse: no time to write
+  EXPECT_EQ(readPdnFile(large, text).value_or(""), large + " is larger than 64 MiB");
+  std::filesystem::resize_file(large, 2);
+  EXPECT_FALSE(readPdnFile(large, text));
+  EXPECT_EQ(text, std::string("*\0", 2));
 }
 
 }  // namespace

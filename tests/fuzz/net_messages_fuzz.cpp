@@ -1,13 +1,16 @@
 // Messages from a peer: the bytes, cut into messages at their zero bytes
 // however they arrive, drive a client's session from the header through
-// the turns. Whatever the bytes, the session ends or waits without a crash,
-// and a game it keeps is a legal one of at most 400 moves.
+// the turns, the local side answering each move. Whatever the bytes, the
+// session ends or waits for the peer without a crash, never waits for a
+// local move that cannot be made, and a game it keeps is a legal one of at
+// most 400 moves.
 
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "core/game/play.h"
 #include "core/net/protocol.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
@@ -33,7 +36,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     if (action.kind == NetAction::Send) {
       action = session.transferred(Transfer::Done);
     } else if (action.kind == NetAction::Idle) {
-      if (!session.shouldExchange()) break;  // the local player's turn: the peer's bytes are spent
+      if (!session.shouldExchange()) {
+        // The local player's turn: the first legal move stands in for the
+        // computer's. A session idle with no move to make would wait for ever.
+        if (checkGameEnd(*game, listing, false) != GameGoesOn) std::abort();
+        playMove(*game, listing, 0);
+        if (!session.shouldExchange()) std::abort();
+      }
       action = session.exchangeTurn();
     } else {
       std::string text;

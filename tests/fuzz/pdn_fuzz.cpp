@@ -1,6 +1,6 @@
 // PDN files: any text parses or is refused with a message, and a game that
 // reads is written again as PDN that reads back to the same moves, start
-// and players.
+// and players, names and whether each is the computer.
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,9 +18,11 @@ namespace {
 
 bool sameGame(const GameState& a, const GameState& b) {
   if (a.gameType != b.gameType || a.plyCount != b.plyCount || a.start.custom != b.start.custom ||
-      a.start.side != b.start.side || std::strcmp(a.players[0].name, b.players[0].name) != 0 ||
-      std::strcmp(a.players[1].name, b.players[1].name) != 0)
+      a.start.side != b.start.side)
     return false;
+  for (int side = 0; side < 2; ++side)
+    if (std::strcmp(a.players[side].name, b.players[side].name) != 0 || a.players[side].type != b.players[side].type)
+      return false;
   for (int i = 0; i < a.plyCount; ++i)
     if (std::memcmp(&a.gameRecord[i], &b.gameRecord[i], usedBytes(a.gameRecord[i])) != 0) return false;
   return true;
@@ -31,7 +33,7 @@ bool sameGame(const GameState& a, const GameState& b) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   std::vector<PdnGame> games;
-  if (const auto error = parsePdn(text, games)) {
+  if (const auto error = parsePdn(text, games, 4)) {
     if (error->empty() || !games.empty()) std::abort();  // a refusal says why and yields nothing
     return 0;
   }

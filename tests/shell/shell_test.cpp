@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QInputDialog>
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
@@ -779,6 +780,31 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        f6-e5"}));
   EXPECT_EQ(w.game->board[2][2].kind, Empty);  // the start position replayed
   lastGame = {};
+}
+
+// A database of more games than a list can hold: the first thousand are
+// listed, and the dialog says that there are more.
+TEST(Shell, PdnImportListsAThousandGamesAtMost) {
+  InFreshWorkDir work;
+  Window w(Russian);
+  const QString pdn = QDir::current().absoluteFilePath("many.pdn");
+  QFile file(pdn);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  for (int i = 1; i <= 1001; ++i) file.write(QString("[White \"P%1\"] *\n").arg(i).toUtf8());
+  file.close();
+  QString label;
+  QStringList items;
+  whenDialogOpensLater<QFileDialog>([pdn](QFileDialog* files) { chooseFile(files, pdn); });
+  whenDialogOpensLater<QInputDialog>([&](QInputDialog* list) {
+    label = list->labelText();
+    items = list->comboBoxItems();
+    list->reject();
+  });
+  w.window->dispatch(32807);
+  EXPECT_EQ(label, "The file holds more than 1000 games; the first 1000 are listed:");
+  ASSERT_EQ(items.size(), 1000);
+  EXPECT_EQ(items.back(), "1000. P1000 \u2013 ?");
+  EXPECT_EQ(w.lines(), (QStringList{" 0."}));  // nothing chosen: the game stays
 }
 
 TEST(Shell, SaveDialogProposesAName) {

@@ -1,6 +1,9 @@
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <filesystem>
 
 #include "core/game/play.h"
 #include "core/records/notation.h"
@@ -8,6 +11,16 @@
 #include "core/rules/position_text.h"
 
 namespace velmora::test {
+
+WorkDir::WorkDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+  path = mkdtemp(pattern.data());
+}
+
+WorkDir::~WorkDir() {
+  std::error_code ec;
+  std::filesystem::remove_all(path, ec);
+}
 
 std::unique_ptr<GameState> position(GameType type, const std::string& text) {
   auto state = std::make_unique<GameState>();

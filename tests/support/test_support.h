@@ -12,6 +12,16 @@
 
 namespace velmora::test {
 
+// A fresh, empty folder under the system's temporary folder, removed with
+// everything in it at the end of the scope.
+struct WorkDir {
+  std::string path;
+  WorkDir();
+  ~WorkDir();
+  WorkDir(const WorkDir&) = delete;
+  WorkDir& operator=(const WorkDir&) = delete;
+};
+
 // A state set up for `type` from a position text; the test fails on a bad text.
 std::unique_ptr<GameState> position(GameType type, const std::string& text);
 

@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 
 #include "core/rules/game_state.h"
 #include "core/rules/position_text.h"
@@ -24,8 +25,16 @@ std::optional<long> readInteger(const std::string& arg) {
 std::optional<GameType> readVariant(const std::string& arg) {
   const GameType byName = gameTypeFromName(arg.c_str());
   if (byName >= 0) return byName;
-  if (auto number = readInteger(arg)) return static_cast<GameType>(*number);
+  if (auto number = readInteger(arg); number && *number >= 0 && *number < kVariantCount)
+    return static_cast<GameType>(*number);
   return std::nullopt;
+}
+
+bool refuseToReplace(const std::string& path, bool force) {
+  std::error_code ec;
+  if (force || !std::filesystem::exists(path, ec)) return false;
+  std::fprintf(stderr, "velmora-cli: %s exists; --force replaces it\n", path.c_str());
+  return true;
 }
 
 bool setUpPosition(GameState& state, GameType type, const char* position) {

@@ -17,8 +17,14 @@ constexpr int kUsageError = 2;
 // Prints "velmora-cli: <message>" to standard error and returns kUsageError.
 int fail(const std::string& message);
 
-// A variant name exactly as the table writes it, or any integer GameType.
+// A variant name exactly as the table writes it, or its number in the
+// table; nothing for any other text or number.
 std::optional<GameType> readVariant(const std::string& arg);
+
+// Whether writing `path` must be refused because a file is there and
+// `force` was not given; prints why when it is refused. One rule for every
+// command that writes a file.
+bool refuseToReplace(const std::string& path, bool force);
 
 // A whole decimal integer, nothing else.
 std::optional<long> readInteger(const std::string& arg);

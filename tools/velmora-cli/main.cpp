@@ -31,7 +31,9 @@ const char kUsage[] =
     "                                        prints end REASON, moves N, listing ...;\n"
     "                                        exit 0 when the rules ended it, else 1\n"
     "  pdn FILE.vlm                          the PDN of a saved game\n"
-    "  pdn --import FILE.pdn OUT.vlm         the first game of a PDN file as a saved game\n"
+    "  pdn --import FILE.pdn OUT.vlm [--force]\n"
+    "                                        the first game of a PDN file as a saved game;\n"
+    "                                        --force replaces OUT, as for save\n"
     "  fen VARIANT POSITION                  the FEN of a position\n"
     "  fen VARIANT --from FEN                the position of a FEN\n"
     "                                        pdn and fen: exit 1 when the input does not read\n"
@@ -42,8 +44,8 @@ const char kUsage[] =
     "with, node for node as written. --kings benchmarks positions with kings.\n"
     "\n"
     "VARIANT is a variant name as the program writes it (\"Pool checkers\") or its\n"
-    "number. POSITION is \"<side>:<top row>/.../<bottom row>\", side W or B, with\n"
-    ". empty, w/W white man/king, b/B black man/king, for example\n"
+    "number, 0 to 13. POSITION is \"<side>:<top row>/.../<bottom row>\", side W\n"
+    "or B, with . empty, w/W white man/king, b/B black man/king, for example\n"
     "W:.b.b.b.b/b.b.b.b./.b.b.b.b/......../......../w.w.w.w./.w.w.w.w/w.w.w.w.\n";
 
 }  // namespace

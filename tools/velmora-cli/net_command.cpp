@@ -116,7 +116,7 @@ int netCommand(int argc, char** argv) {
     const auto port = readPort(argv[1]);
     const auto variant = readVariant(argv[2]);
     if (!port) return fail("bad port: " + std::string(argv[1]));
-    if (!variant || *variant < 0 || *variant >= kVariantCount) return fail("unknown variant: " + std::string(argv[2]));
+    if (!variant) return fail("unknown variant \"" + std::string(argv[2]) + "\"");
     if (!readOptions(argc, argv, 3, true, options)) return kUsageError;
     std::string error;
     int listener = listenOn("0.0.0.0", *port, error);

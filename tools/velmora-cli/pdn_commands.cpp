@@ -2,12 +2,11 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <vector>
 
 #include "cli_common.h"
+#include "core/platform/file_read.h"
 #include "core/platform/file_write.h"
 #include "core/records/fen.h"
 #include "core/records/pdn.h"
@@ -26,22 +25,15 @@ int refuse(const std::string& message) {
   return kBadInput;
 }
 
-std::optional<std::string> readWholeFile(const char* path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-int importPdn(const char* pdnPath, const char* outPath) {
-  const auto text = readWholeFile(pdnPath);
-  if (!text) return refuse(std::string("cannot read ") + pdnPath);
+int importPdn(const char* pdnPath, const char* outPath, bool force) {
+  std::string text;
+  if (auto error = readPdnFile(pdnPath, text)) return refuse(*error);
   std::vector<PdnGame> games;
-  if (auto error = parsePdn(*text, games)) return refuse(std::string(pdnPath) + ": " + *error);
+  if (auto error = parsePdn(text, games, 1)) return refuse(std::string(pdnPath) + ": " + *error);
   if (games.empty()) return refuse(std::string(pdnPath) + ": the file holds no game");
   auto state = std::make_unique<GameState>();
   if (auto error = readPdnGame(games.front(), *state)) return refuse(std::string(pdnPath) + ": " + *error);
+  if (refuseToReplace(outPath, force)) return kBadInput;
   if (!replaceFile(outPath, savedGameText(*state, state->plyCount)))
     return refuse(std::string("cannot write ") + outPath);
   return 0;
@@ -50,9 +42,10 @@ int importPdn(const char* pdnPath, const char* outPath) {
 }  // namespace
 
 int pdnCommand(int argc, char** argv) {
-  if (argc == 3 && std::strcmp(argv[0], "--import") == 0) return importPdn(argv[1], argv[2]);
-  if (argc != 1) return fail("usage: velmora-cli pdn FILE.vlm | pdn --import FILE.pdn OUT.vlm");
-  if (!readWholeFile(argv[0])) return refuse(std::string("cannot read ") + argv[0]);
+  const bool force = argc == 4 && std::strcmp(argv[3], "--force") == 0;
+  if ((argc == 3 || force) && std::strcmp(argv[0], "--import") == 0) return importPdn(argv[1], argv[2], force);
+  if (argc != 1) return fail("usage: velmora-cli pdn FILE.vlm | pdn --import FILE.pdn OUT.vlm [--force]");
+  if (auto problem = notRegularFile(argv[0])) return refuse(*problem);
   auto state = std::make_unique<GameState>();
   loadGameFile(*state, argv[0]);
   std::fputs(writePdn(*state, state->plyCount).c_str(), stdout);

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <vector>
 
 #include "cli_common.h"
 #include "core/game/new_game.h"
+#include "core/platform/file_read.h"
 #include "core/platform/file_write.h"
 #include "core/platform/text.h"
 #include "core/records/notation.h"
@@ -46,8 +46,7 @@ const char* optionValue(int argc, char** argv, int& i) {
 
 int loadCommand(int argc, char** argv) {
   if (argc != 1) return fail("usage: velmora-cli load FILE");
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(argv[0], ec)) return fail(std::string("no such file: ") + argv[0]);
+  if (auto problem = notRegularFile(argv[0])) return fail(*problem);
   auto state = std::make_unique<GameState>();
   loadGameFile(*state, argv[0]);
   const bool computer = state->players[White].type == ComputerPlayer || state->players[Black].type == ComputerPlayer;
@@ -112,11 +111,7 @@ int saveCommand(int argc, char** argv) {
     if (!playMoveText(*state, move))
       return fail("move " + std::to_string(state->plyCount + 1) + " \"" + move + "\" is not legal");
 
-  std::error_code ec;
-  if (!force && std::filesystem::exists(path, ec)) {
-    std::fprintf(stderr, "velmora-cli: %s exists; --force replaces it\n", path);
-    return kNotWritten;
-  }
+  if (refuseToReplace(path, force)) return kNotWritten;
   if (!replaceFile(path, savedGameText(*state, state->plyCount))) {
     std::fprintf(stderr, "velmora-cli: cannot write %s\n", path);
     return kNotWritten;
