@@ -94,6 +94,12 @@ std::optional<MouseButton> buttonOf(const QMouseEvent* event) {
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
   cursor_ = event->position().toPoint();
+  if (setupClicks_) {
+    const QPoint at = event->position().toPoint();
+    if (auto square = hitTestSquare(game_, view(), at.x(), at.y()))
+      setupClicks_(square->x, square->y, event->button() == Qt::RightButton);
+    return;
+  }
   if (auto button = buttonOf(event)) {
     const QPoint at = event->position().toPoint();
     mouseDown(game_, listing_, view(), *button, at.x(), at.y());
@@ -102,6 +108,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
   cursor_ = event->position().toPoint();
+  if (setupClicks_) return;
   if (auto button = buttonOf(event)) {
     const QPoint at = event->position().toPoint();
     mouseUp(game_, listing_, view(), *button, at.x(), at.y());

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QListWidget>
 #include <QWidget>
+#include <functional>
 
 #include "core/game/mouse_entry.h"
 #include "shell/paint/skins.h"
@@ -32,6 +33,9 @@ class BoardWidget : public QWidget {
   // the screen holds.
   int cell() const { return cell_; }
   void setCell(int cell) { cell_ = cell; }
+  // While a position is set up, a click on a square goes here (`right` for
+  // the other button) instead of to move entry; empty ends that.
+  void setSetupClicks(std::function<void(int x, int y, bool right)> clicks) { setupClicks_ = std::move(clicks); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -48,6 +52,7 @@ class BoardWidget : public QWidget {
   QImage backBuffer_;  // the widget's size in device pixels, remade when that changes
   int cell_ = 64;
   QPoint cursor_;  // last mouse position, where the dragged piece is drawn
+  std::function<void(int, int, bool)> setupClicks_;
 };
 
 }  // namespace velmora

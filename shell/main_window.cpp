@@ -176,6 +176,7 @@ void MainWindow::createMenus() {
   add(gameMenu, {"Import PDN...", CmdImportPdn, {}});
   add(gameMenu, {"Copy position (FEN)", CmdCopyFen, QKeySequence("Ctrl+Shift+C")});
   add(gameMenu, {"Paste position (FEN)", CmdPasteFen, QKeySequence("Ctrl+Shift+V")});
+  add(gameMenu, {"Set up position...", CmdSetUp, QKeySequence("Ctrl+E")});
   gameMenu->addSeparator();
   add(gameMenu, {"Network...", CmdNetwork, QKeySequence("Ctrl+K")});
   gameMenu->addSeparator();
@@ -242,8 +243,8 @@ void MainWindow::dispatch(int command) {
     refresh();
     return;
   }
-  // The game is busy: its commands wait.
-  if (!turn_.commandsAllowed(networkFacts())) return;
+  // The game is busy, or a position is being set up: its commands wait.
+  if (!turn_.commandsAllowed(networkFacts()) || settingUp()) return;
   switch (command) {
     case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
@@ -277,6 +278,7 @@ void MainWindow::dispatch(int command) {
     case CmdImportPdn: importPdn(); return;
     case CmdCopyFen: copyFen(); return;
     case CmdPasteFen: pasteFen(); return;
+    case CmdSetUp: beginSetup(); return;
     case CmdSave: saveGame(); return;
     case CmdNetwork: startNetworkGame(); return;
     case CmdRules: openHelp(HelpRules); return;
@@ -573,6 +575,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     setWindowTitle(QString::fromStdString(plainWindowTitle()));
   }
   finishShowingMove(game_);
+  if (settingUp()) cancelSetup();  // the save prompt is about the game, not the set-up
   if (!promptSaveGame()) {
     event->ignore();
     return;

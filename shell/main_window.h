@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "core/game/turn_controller.h"
@@ -15,6 +16,7 @@
 namespace velmora {
 
 class BoardWidget;
+class SetupBar;
 class HelpWindow;
 class ComputerThinker;
 class NetworkGame;
@@ -41,6 +43,8 @@ class MainWindow : public QMainWindow {
   HostWindow hostWindow();
   const TurnController& turn() const { return turn_; }
   HelpWindow* helpWindow() const { return help_; }
+  // A position is being set up on the board.
+  bool settingUp() const { return setupBackup_ != nullptr; }
 
   // Window placement: at least the layout's size, centred when not yet shown.
   void placeWindow();
@@ -64,6 +68,14 @@ class MainWindow : public QMainWindow {
   // old game dropped; then `replace` runs and the window follows the board.
   void replaceGame(const std::function<void()>& replace);
   void newGame();
+  // Set-up mode (setup_mode.cpp): the game is kept aside while the board
+  // takes the position; Done starts a game from it as from a pasted
+  // position, Cancel puts the game back as it was.
+  void beginSetup();
+  void setupClicked(int x, int y, bool backwards);
+  void finishSetup();
+  void cancelSetup();
+  void showSetup();
   // Asks whether to save a changed game before it is replaced or the window
   // closes; false when the player chose to save and the save did not happen.
   bool promptSaveGame();
@@ -107,6 +119,9 @@ class MainWindow : public QMainWindow {
   ComputerThinker* thinker_;
   NetworkGame* network_;
   HelpWindow* help_ = nullptr;  // made when help is first asked for
+  SetupBar* setupBar_ = nullptr;
+  std::unique_ptr<GameState> setupBackup_;  // the game while a position is set up
+  std::unique_ptr<MoveListing> setupListingBackup_;
   QTimer blinkTimer_, clockTimer_, turnTimer_;
   TurnController turn_;
   // The turn the clock timer is counting: whose, at which line, since when.

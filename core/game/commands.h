@@ -30,6 +30,7 @@ enum Command : int {
   CmdImportPdn = 32807,
   CmdCopyFen = 32808,
   CmdPasteFen = 32809,
+  CmdSetUp = 32810,  // set up a position on the board
 };
 
 }  // namespace velmora

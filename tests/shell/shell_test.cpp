@@ -911,6 +911,94 @@ TEST(Shell, LoadDialogPreviewsAndDeletes) {
   EXPECT_EQ(w.game->gameType, American);  // nothing taken over
 }
 
+// Runs a set-up bar's action by its object name.
+void setupAction(Window& w, const char* name) {
+  QAction* action = w.window->findChild<QAction*>(name);
+  ASSERT_NE(action, nullptr) << name;
+  action->trigger();
+  settle();
+}
+
+void rightClick(Window& w, int x, int y) {
+  QTest::mouseClick(w.board(), Qt::RightButton, {}, w.centre(x, y));
+  settle();
+}
+
+TEST(Shell, AFrisianEndingSetUpByClicksIsPlayedSavedAndLoaded) {
+  InFreshWorkDir work;
+  Window w(American);
+  // The players of the New game dialog: Ann against the computer.
+  lastGame.player1Name = "Ann";
+  lastGame.player2Name = kComputerName;
+  lastGame.level = 0;
+  w.window->dispatch(CmdSetUp);
+  ASSERT_TRUE(w.window->settingUp());
+  EXPECT_EQ(w.window->windowTitle(), "Velmora - Set up position");
+  w.window->findChild<QComboBox*>("setupVariant")->setCurrentIndex(Frisian);
+  EXPECT_EQ(w.game->boardSize, 10);
+  setupAction(w, "setupClear");
+  w.window->findChild<QComboBox*>("setupSide")->setCurrentIndex(Black);  // the computer moves first
+  w.click(0, 0);
+  w.click(0, 0);                              // a white king on a1
+  w.click(2, 2);                              // a white man on c3
+  for (int i = 0; i < 3; ++i) w.click(5, 7);  // a black man on f8
+  rightClick(w, 1, 9);
+  rightClick(w, 1, 9);  // backwards: black king, then black man on b10
+  w.click(1, 0);        // a light square takes no piece
+  EXPECT_EQ(writePosition(*w.game),
+            "B:.b......../........../.....b..../........../........../"
+            "........../........../..w......./........../W.........");
+  QDir().mkpath(QDir::temp().filePath("velmora-screenshots"));  // the work folder goes with the test
+  w.window->grab().save(QDir::temp().filePath("velmora-screenshots/setup-frisian.png"));
+  setupAction(w, "setupDone");
+  EXPECT_FALSE(w.window->settingUp());
+  EXPECT_EQ(w.game->gameType, Frisian);
+  EXPECT_EQ(w.game->start.custom, 1);
+  EXPECT_EQ(w.game->players[Black].type, ComputerPlayer);
+  ASSERT_TRUE(
+      QTest::qWaitFor([&] { return w.listing.moveCount() >= 1 && !w.game->thinking && !w.game->showingMove; }, 60000));
+  const std::string played = writePosition(*w.game);
+  ASSERT_TRUE(saveGameFile(*w.game, w.listing, "Save/ending.vlm"));
+
+  Window other(American);
+  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+    d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  other.window->dispatch(CmdLoad);
+  EXPECT_EQ(other.game->gameType, Frisian);
+  EXPECT_EQ(writePosition(*other.game), played);
+  EXPECT_EQ(other.listing.lines, w.listing.lines);
+  lastGame = LastGameSettings{};
+}
+
+TEST(Shell, AWrongSetUpIsSaidAndCancelLeavesTheGameAsItWas) {
+  Window w(American);
+  w.click(2, 2);  // c3-d4
+  w.click(3, 3);
+  const std::string before = writePosition(*w.game);
+  const auto lines = w.listing.lines;
+  shownMessages.clear();
+  w.window->dispatch(CmdSetUp);
+  setupAction(w, "setupClear");
+  w.click(2, 2);  // a lone white man
+  setupAction(w, "setupDone");
+  EXPECT_EQ(shownMessages, std::vector<std::string>{"Black has no piece."});
+  EXPECT_TRUE(w.window->settingUp());
+  for (int i = 0; i < 3; ++i) w.click(4, 0);  // a black man on its crowning row
+  shownMessages.clear();
+  setupAction(w, "setupDone");
+  EXPECT_EQ(shownMessages, std::vector<std::string>{"A black man stands on its crowning row, on e1."});
+  w.window->dispatch(CmdNew);  // refused while setting up
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+  setupAction(w, "setupCancel");
+  EXPECT_FALSE(w.window->settingUp());
+  EXPECT_EQ(writePosition(*w.game), before);
+  EXPECT_EQ(w.listing.lines, lines);
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+  EXPECT_TRUE(w.window->menuBar()->isEnabled());
+}
+
 TEST(Shell, DoubleClickTakesTheGameOver) {
   InFreshWorkDir work;
   writeSavedGame("russian.vlm", kRussianGame);

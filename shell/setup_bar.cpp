@@ -1,0 +1,40 @@
+#include "shell/setup_bar.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+
+namespace velmora {
+
+SetupBar::SetupBar(QWidget* parent) : QToolBar("Set up position", parent) {
+  setObjectName("setupBar");
+  setMovable(false);
+  addAction("Clear board", this, &SetupBar::clearRequested)->setObjectName("setupClear");
+  addAction("Start position", this, &SetupBar::startRequested)->setObjectName("setupStart");
+  addSeparator();
+  addWidget(new QLabel(" To move: "));
+  side_ = new QComboBox;
+  side_->setObjectName("setupSide");
+  side_->addItems({"White", "Black"});
+  addWidget(side_);
+  connect(side_, &QComboBox::currentIndexChanged, this, &SetupBar::sideChosen);
+  addWidget(new QLabel(" Variant: "));
+  variant_ = new QComboBox;
+  variant_->setObjectName("setupVariant");
+  for (GameType t = 0; t < kVariantCount; ++t) variant_->addItem(QString::fromLatin1(gameTypeName(t)));
+  addWidget(variant_);
+  connect(variant_, &QComboBox::currentIndexChanged, this, [this](int i) { emit variantChosen(i); });
+  addAction("Flip", this, &SetupBar::flipRequested)->setObjectName("setupFlip");
+  addSeparator();
+  addAction("Done", this, &SetupBar::done)->setObjectName("setupDone");
+  addAction("Cancel", this, &SetupBar::cancelled)->setObjectName("setupCancel");
+}
+
+void SetupBar::show(GameType type, int sideToMove) {
+  const QSignalBlocker quietSide(side_), quietVariant(variant_);
+  side_->setCurrentIndex(sideToMove);
+  variant_->setCurrentIndex(type);
+  QToolBar::show();
+}
+
+}  // namespace velmora
