@@ -376,6 +376,7 @@ void MainWindow::updateCommands() {
     showPause();
   }
   action(CmdPause)->setEnabled(bothPlayersAreComputers());
+  action(CmdSetUp)->setEnabled(!network_->active());
   action(CmdPause)->setChecked(turn_.paused());
   action(CmdOneClick)->setChecked(entrySettings.oneClick != 0);
 }

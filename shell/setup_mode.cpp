@@ -12,12 +12,14 @@
 #include "core/view/appearance.h"
 #include "shell/board_widget.h"
 #include "shell/main_window.h"
+#include "shell/network_game.h"
 #include "shell/setup_bar.h"
 
 namespace velmora {
 
 void MainWindow::beginSetup() {
-  if (settingUp()) return;
+  // The other side of a network game keeps its own record of the game.
+  if (settingUp() || network_->active()) return;
   setupBackup_ = std::make_unique<GameState>(game_);
   setupListingBackup_ = std::make_unique<MoveListing>(listing_);
   // The position shown is where the set-up starts; nothing runs meanwhile.
