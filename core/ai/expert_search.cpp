@@ -409,7 +409,8 @@ ExpertResult ExpertSearch::choose(GameState& game, const ExpertLimits& limits) {
     result.pvLength = s.pvLength[0];
     std::copy(s.pvAt(0), s.pvAt(0) + s.pvLength[0], result.pv);
     if (limits.progress) limits.progress(limits.progressContext, depth, score);
-    if (n == 1 || std::abs(score) > kExpertWinFound) break;
+    // With the clock running, a move that is the only one is played at once.
+    if ((n == 1 && limits.moveTimeMs > 0) || std::abs(score) > kExpertWinFound) break;
     // An iteration takes a few times the one before it: one that could not
     // finish in the time left is not started.
     if (limits.moveTimeMs > 0 && s.elapsed() * 5 > static_cast<std::uint64_t>(limits.moveTimeMs) * 2) break;
