@@ -20,14 +20,14 @@ namespace {
 const char kMatchUsage[] =
     "usage: velmora-cli match VARIANT GAMES LEVEL_A LEVEL_B [--movetime MS] [--depth D] [--seed N] [--give-away]";
 
-double eloOf(double share) { return -400.0 * std::log10(1.0 / share - 1.0); }
+double eloOf(double share) { return share == 0.5 ? 0.0 : -400.0 * std::log10(1.0 / share - 1.0); }
 
 // "+12.3" for the Elo of a share of the points; a clean sweep has none.
 std::string eloText(double share) {
   if (share <= 0) return "-inf";
   if (share >= 1) return "+inf";
   char text[32];
-  std::snprintf(text, sizeof text, "%+.0f", eloOf(share));
+  std::snprintf(text, sizeof text, "%+.0f", eloOf(share) + 0.0);  // never "-0"
   return text;
 }
 
