@@ -65,6 +65,30 @@ int distance(int x1, int y1, int x2, int y2) { return std::max(std::abs(x1 - x2)
 // Rows or columns the square is from the nearest edge.
 int edgeDistance(int x, int y, int n) { return std::min(std::min(x, n - 1 - x), std::min(y, n - 1 - y)); }
 
+// The sum over the kings of `side` of the distance to the nearest enemy piece.
+int kingDistances(const Position& p, int side) {
+  const int n = p.boardSize;
+  int enemyX[kMaxBoardSize * kMaxBoardSize], enemyY[kMaxBoardSize * kMaxBoardSize], enemies = 0;
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) {
+      const Cell& c = p.board[y][x];
+      if (c.kind != Empty && (c.side & 1) != side) {
+        enemyX[enemies] = x;
+        enemyY[enemies++] = y;
+      }
+    }
+  int sum = 0;
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) {
+      const Cell& c = p.board[y][x];
+      if (c.kind != King || (c.side & 1) != side) continue;
+      int nearest = n;
+      for (int e = 0; e < enemies; ++e) nearest = std::min(nearest, distance(x, y, enemyX[e], enemyY[e]));
+      sum += nearest;
+    }
+  return sum;
+}
+
 // The ending where one side has only kings left and fewer pieces: the
 // stronger side closes in on them and drives them to the edge.
 int huntScore(const Position& p, int strong) {
@@ -125,6 +149,15 @@ int expertEvaluate(const Position& p, int side, int quietPlies) {
         v += 4 * edgeDistance(x, y, n);
       }
     }
+
+  // The side ahead goes after the other's pieces with its kings: waiting
+  // draws, by the quiet run or by repetition.
+  const int materialLead = m.men[White] * kManValue + m.kings[White] * kingValue -
+                           (m.men[Black] * kManValue + m.kings[Black] * kingValue);
+  if (materialLead != 0) {
+    const int strong = materialLead > 0 ? White : Black;
+    if (m.kings[strong] > 0) score[strong] -= 2 * kingDistances(p, strong);
+  }
 
   int result = score[side] - score[side ^ 1];
 
