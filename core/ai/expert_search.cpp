@@ -242,6 +242,16 @@ struct ExpertSearch::Impl {
     h = std::min(h + depth * depth, 1 << 25);
   }
 
+  // Whether the side not to move at `ply` could capture, were it its turn.
+  bool threatened(int ply, int side) {
+    MoveRecord* scratch = movesAt(ply + 1);  // the child's list, not yet in use
+    const std::int32_t count = game->moveCount;
+    generateMoves(scratch, *game, side ^ 1);
+    const bool threat = game->moveCount > 0 && scratch[0].captureCount > 0;
+    game->moveCount = count;
+    return threat;
+  }
+
   int search(int depth, int ply, int alpha, int beta);
 };
 
@@ -260,13 +270,19 @@ int ExpertSearch::Impl::search(int depth, int ply, int alpha, int beta) {
   if (n == 0) return giveAway ? kExpertWin - ply : -(kExpertWin - ply);
   if (ply > 0 && quietRun[ply] >= kQuietMovesForDraw) return 0;
   if (ply >= kExpertMaxPly - 1) return evaluate(ply);
+  bool extended = false;
   // Captures are compulsory, so a side that can capture has only captures:
   // they are played out past the horizon, and only a quiet position is scored.
   const bool captures = list[0].captureCount > 0;
-  if (depth <= 0 && !captures) return evaluate(ply);
+  if (depth <= 0 && !captures) {
+    // A capture the other side threatens is looked at one ply further, once
+    // on the line: a quiet position with a shot pending is not quiet.
+    if (depth < 0 || !threatened(ply, side)) return evaluate(ply);
+    extended = true;
+  }
   if (depth < 0) depth = 0;
   // A forced move costs the side no choice: it does not use up depth.
-  const int childDepth = n == 1 && ply > 0 ? depth : depth - 1;
+  const int childDepth = extended ? -1 : n == 1 && ply > 0 ? depth : depth - 1;
 
   const std::uint64_t key = keys[base + ply];
   int hint = -1;
