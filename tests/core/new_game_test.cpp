@@ -91,12 +91,27 @@ TEST(NewGame, StartsTheGameAndRemembersIt) {
   EXPECT_EQ(lastGame.level, 2);
   EXPECT_TRUE(lastGame.giveAway);
 
+  EXPECT_EQ(game->expertMoveTimeMs, 0);
+
+  // The Expert: the level is kept for the saved game and the settings.
+  c.expert = true;
+  c.moveTimeMs = 5000;
+  startNewGame(*game, listing, c);
+  EXPECT_EQ(game->searchDepth, 4);
+  EXPECT_EQ(game->expertMoveTimeMs, 5000);
+  EXPECT_EQ(lastGame.level, 2);
+  EXPECT_TRUE(lastGame.expert);
+  EXPECT_EQ(lastGame.moveTimeMs, 5000);
+  EXPECT_TRUE(rememberedChoice().expert);
+
   // Two humans leave the remembered level alone.
   c.type[Black] = ChooseHuman;
   c.name[Black] = "Bert";
   c.level = 0;
+  c.expert = false;
   startNewGame(*game, listing, c);
   EXPECT_EQ(lastGame.level, 2);
+  EXPECT_TRUE(lastGame.expert);
   lastGame = {};
 }
 
