@@ -152,8 +152,8 @@ int expertEvaluate(const Position& p, int side, int quietPlies) {
 
   // The side ahead goes after the other's pieces with its kings: waiting
   // draws, by the quiet run or by repetition.
-  const int materialLead = m.men[White] * kManValue + m.kings[White] * kingValue -
-                           (m.men[Black] * kManValue + m.kings[Black] * kingValue);
+  const int materialLead =
+      m.men[White] * kManValue + m.kings[White] * kingValue - (m.men[Black] * kManValue + m.kings[Black] * kingValue);
   if (materialLead != 0) {
     const int strong = materialLead > 0 ? White : Black;
     if (m.kings[strong] > 0) score[strong] -= 2 * kingDistances(p, strong);
