@@ -157,6 +157,7 @@ struct ExpertSearch::Impl {
   bool outOfBudget() {
     if (stopped) return true;
     if (limits.stop && limits.stop->load(std::memory_order_relaxed)) stopped = true;
+    if (limits.breakOff && limits.breakOff->load(std::memory_order_relaxed)) stopped = true;
     if (limits.maxNodes && nodes >= limits.maxNodes) stopped = true;
     if (limits.moveTimeMs > 0 && nodes >= nextPoll) {
       nextPoll = nodes + kExpertClockInterval;

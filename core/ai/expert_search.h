@@ -33,7 +33,10 @@ struct ExpertLimits {
   int maxDepth = kExpertMaxDepth;
   std::uint64_t maxNodes = 0;  // 0: no node limit
   int moveTimeMs = 0;          // 0: no clock
+  // Either flag, set from another thread, stops the search at the next node:
+  // one for the game going away, one for the player breaking off.
   const std::atomic<bool>* stop = nullptr;
+  const std::atomic<bool>* breakOff = nullptr;
   ExpertProgress progress = nullptr;
   void* progressContext = nullptr;
   ExpertClock clock = nullptr;  // null: the system's monotonic clock

@@ -145,7 +145,7 @@ struct ExpertReport {
 }  // namespace
 
 ComputerChoice searchComputerMove(GameState& game, ProgressCallback progress, void* context,
-                                  const std::atomic<bool>* stop) {
+                                  const std::atomic<bool>* stop, const std::atomic<bool>* breakOff) {
   ComputerChoice choice;
   if (game.expertMoveTimeMs <= 0) {
     Search search{game, progress, context};
@@ -160,11 +160,13 @@ ComputerChoice searchComputerMove(GameState& game, ProgressCallback progress, vo
   ExpertReport report{game, progress, context, std::chrono::steady_clock::now()};
   ExpertLimits limits;
   limits.moveTimeMs = game.expertMoveTimeMs;
-  limits.stop = stop ? stop : &report.brokenOff;
+  limits.stop = stop;
+  limits.breakOff = breakOff ? breakOff : &report.brokenOff;
   limits.progress = ExpertReport::report;
   limits.progressContext = &report;
   const ExpertResult found = expert.choose(game, limits);
-  if ((stop && stop->load()) || report.brokenOff || game.thinking == 0) return choice;  // result 0: abandoned
+  const bool broken = (stop && stop->load()) || (breakOff && breakOff->load()) || report.brokenOff;
+  if (broken || game.thinking == 0) return choice;  // result 0: abandoned
   choice.result = found.rootIndex >= 0 ? 1 : kComputerStuck - game.searchDepth;
   choice.bestRootIndex = std::max(found.rootIndex, 0);
   return choice;

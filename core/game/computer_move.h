@@ -46,9 +46,10 @@ struct ComputerChoice {
 
 // The search the game runs for the computer: the level's, or the Expert's
 // when game.expertMoveTimeMs is set. `progress` gets a percentage, of the
-// root moves or of the Expert's time; `stop` breaks off at once (result 0).
+// root moves or of the Expert's time; `stop` ends it at once (result 0),
+// and so does `breakOff`, which the level's search reads as it reports.
 ComputerChoice searchComputerMove(GameState& game, ProgressCallback progress, void* context,
-                                  const std::atomic<bool>* stop);
+                                  const std::atomic<bool>* stop, const std::atomic<bool>* breakOff = nullptr);
 
 // Called as each root move begins, on the game's thread: charges the clock
 // and shows the progress.
