@@ -9,21 +9,28 @@ namespace velmora {
 
 namespace {
 
-struct Material {
-  int men[2] = {};
-  int kings[2] = {};
-  int pieces(int s) const { return men[s] + kings[s]; }
+struct Piece {
+  int x, y, side, kind;
 };
 
-Material countPieces(const Position& p) {
-  Material m;
+// The pieces of the board, read once: every term below walks this list.
+struct Pieces {
+  Piece list[kMaxBoardSize * kMaxBoardSize];
+  int count = 0;
+  int men[2] = {};
+  int kings[2] = {};
+  int of(int s) const { return men[s] + kings[s]; }
+};
+
+void readPieces(const Position& p, Pieces& out) {
   for (int y = 0; y < p.boardSize; ++y)
     for (int x = 0; x < p.boardSize; ++x) {
       const Cell& c = p.board[y][x];
-      if (c.kind == Man) ++m.men[c.side & 1];
-      if (c.kind == King) ++m.kings[c.side & 1];
+      if (c.kind == Empty) continue;
+      const int s = c.side & 1;
+      out.list[out.count++] = Piece{x, y, s, c.kind};
+      (c.kind == Man ? out.men : out.kings)[s] += 1;
     }
-  return m;
 }
 
 int forwardOf(int side) { return side == White ? 1 : -1; }
@@ -66,45 +73,32 @@ int distance(int x1, int y1, int x2, int y2) { return std::max(std::abs(x1 - x2)
 int edgeDistance(int x, int y, int n) { return std::min(std::min(x, n - 1 - x), std::min(y, n - 1 - y)); }
 
 // The sum over the kings of `side` of the distance to the nearest enemy piece.
-int kingDistances(const Position& p, int side) {
-  const int n = p.boardSize;
-  int enemyX[kMaxBoardSize * kMaxBoardSize], enemyY[kMaxBoardSize * kMaxBoardSize], enemies = 0;
-  for (int y = 0; y < n; ++y)
-    for (int x = 0; x < n; ++x) {
-      const Cell& c = p.board[y][x];
-      if (c.kind != Empty && (c.side & 1) != side) {
-        enemyX[enemies] = x;
-        enemyY[enemies++] = y;
-      }
-    }
+int kingDistances(const Pieces& all, int side, int n) {
   int sum = 0;
-  for (int y = 0; y < n; ++y)
-    for (int x = 0; x < n; ++x) {
-      const Cell& c = p.board[y][x];
-      if (c.kind != King || (c.side & 1) != side) continue;
-      int nearest = n;
-      for (int e = 0; e < enemies; ++e) nearest = std::min(nearest, distance(x, y, enemyX[e], enemyY[e]));
-      sum += nearest;
-    }
+  for (int k = 0; k < all.count; ++k) {
+    const Piece& king = all.list[k];
+    if (king.kind != King || king.side != side) continue;
+    int nearest = n;
+    for (int e = 0; e < all.count; ++e)
+      if (all.list[e].side != side) nearest = std::min(nearest, distance(king.x, king.y, all.list[e].x, all.list[e].y));
+    sum += nearest;
+  }
   return sum;
 }
 
 // The ending where one side has only kings left and fewer pieces: the
 // stronger side closes in on them and drives them to the edge.
-int huntScore(const Position& p, int strong) {
-  const int n = p.boardSize;
+int huntScore(const Pieces& all, int strong, int n) {
   int score = 0;
-  for (int wy = 0; wy < n; ++wy)
-    for (int wx = 0; wx < n; ++wx) {
-      const Cell& weak = p.board[wy][wx];
-      if (weak.kind != King || (weak.side & 1) == strong) continue;
-      score -= 6 * edgeDistance(wx, wy, n);
-      for (int y = 0; y < n; ++y)
-        for (int x = 0; x < n; ++x) {
-          const Cell& c = p.board[y][x];
-          if (c.kind == King && (c.side & 1) == strong) score -= 3 * distance(x, y, wx, wy);
-        }
+  for (int w = 0; w < all.count; ++w) {
+    const Piece& weak = all.list[w];
+    if (weak.kind != King || weak.side == strong) continue;
+    score -= 6 * edgeDistance(weak.x, weak.y, n);
+    for (int k = 0; k < all.count; ++k) {
+      const Piece& c = all.list[k];
+      if (c.kind == King && c.side == strong) score -= 3 * distance(c.x, c.y, weak.x, weak.y);
     }
+  }
   return score;
 }
 
@@ -119,11 +113,12 @@ int expertKingValue(GameType type) { return kingsFly(type) ? 300 : 160; }
 
 int expertEvaluate(const Position& p, int side, int quietPlies) {
   const int n = p.boardSize;
-  const Material m = countPieces(p);
+  Pieces m;
+  readPieces(p, m);
   const bool flying = kingsFly(p.gameType);
   const bool orthogonalKings = variantInfo(p.gameType).rules == RuleFamily::Turkish;
   const int kingValue = expertKingValue(p.gameType);
-  const int total = m.pieces(White) + m.pieces(Black);
+  const int total = m.of(White) + m.of(Black);
   // Men count for more the fewer pieces are left: an extra man decides an
   // ending, while early on it is often given back.
   const bool ending = total <= n;
@@ -131,24 +126,22 @@ int expertEvaluate(const Position& p, int side, int quietPlies) {
   int score[2] = {};
   for (int s = 0; s < 2; ++s) score[s] = m.men[s] * kManValue + m.kings[s] * kingValue;
 
-  for (int y = 0; y < n; ++y)
-    for (int x = 0; x < n; ++x) {
-      const Cell& c = p.board[y][x];
-      if (c.kind == Empty) continue;
-      const int s = c.side & 1, enemy = s ^ 1;
-      int& v = score[s];
-      if (c.kind == Man) {
-        const int r = progress(s, y, n);
-        v += r * (ending ? 6 : 3);
-        if (x >= 2 && x <= n - 3 && r >= 2 && r <= n - 3) v += 4;  // centre
-        if (r == 0 && m.men[enemy] > 0 && !ending) v += 6;         // guards the crowning row
-        if (m.kings[enemy] == 0 && 2 * r >= n && runsThrough(p, s, x, y)) v += 30 + 8 * r;
-      } else if (flying) {
-        v += 2 * kingReach(p, x, y, orthogonalKings);
-      } else {
-        v += 4 * edgeDistance(x, y, n);
-      }
+  for (int k = 0; k < m.count; ++k) {
+    const Piece& c = m.list[k];
+    const int s = c.side, enemy = s ^ 1, x = c.x, y = c.y;
+    int& v = score[s];
+    if (c.kind == Man) {
+      const int r = progress(s, y, n);
+      v += r * (ending ? 6 : 3);
+      if (x >= 2 && x <= n - 3 && r >= 2 && r <= n - 3) v += 4;  // centre
+      if (r == 0 && m.men[enemy] > 0 && !ending) v += 6;         // guards the crowning row
+      if (m.kings[enemy] == 0 && 2 * r >= n && runsThrough(p, s, x, y)) v += 30 + 8 * r;
+    } else if (flying) {
+      v += 2 * kingReach(p, x, y, orthogonalKings);
+    } else {
+      v += 4 * edgeDistance(x, y, n);
     }
+  }
 
   // The side ahead goes after the other's pieces with its kings: waiting
   // draws, by the quiet run or by repetition.
@@ -156,7 +149,7 @@ int expertEvaluate(const Position& p, int side, int quietPlies) {
       m.men[White] * kManValue + m.kings[White] * kingValue - (m.men[Black] * kManValue + m.kings[Black] * kingValue);
   if (materialLead != 0) {
     const int strong = materialLead > 0 ? White : Black;
-    if (m.kings[strong] > 0) score[strong] -= 2 * kingDistances(p, strong);
+    if (m.kings[strong] > 0) score[strong] -= 2 * kingDistances(m, strong, n);
   }
 
   int result = score[side] - score[side ^ 1];
@@ -165,8 +158,8 @@ int expertEvaluate(const Position& p, int side, int quietPlies) {
   // other side has too few; a king against a king draws everywhere.
   for (int strong = 0; strong < 2; ++strong) {
     const int weak = strong ^ 1;
-    if (m.men[weak] == 0 && m.pieces(weak) < m.pieces(strong)) {
-      const int hunt = huntScore(p, strong);
+    if (m.men[weak] == 0 && m.of(weak) < m.of(strong)) {
+      const int hunt = huntScore(m, strong, n);
       result += strong == side ? hunt : -hunt;
     }
   }
