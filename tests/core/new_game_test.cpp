@@ -129,6 +129,7 @@ TEST(NewGame, FromAFenTheComputerMayBeginAndABadOneChangesNothing) {
   EXPECT_EQ(listing.sideToMove(), Black);
   EXPECT_EQ(game->players[Black].type, ComputerPlayer);
   EXPECT_EQ(game->searchDepth, 3);
+  EXPECT_EQ(game->expertMoveTimeMs, 0);
   EXPECT_EQ(game->gameRunning, 1);  // the computer, to move, starts at once
   EXPECT_EQ(game->board[7][7].kind, King);
 
@@ -137,6 +138,13 @@ TEST(NewGame, FromAFenTheComputerMayBeginAndABadOneChangesNothing) {
   ASSERT_TRUE(why.has_value());
   EXPECT_EQ(std::memcmp(before->board, game->board, sizeof game->board), 0);
   EXPECT_EQ(listing.lines.size(), 1u);
+
+  // The Expert chosen for it plays the game from the FEN too.
+  c.expert = true;
+  c.moveTimeMs = 1000;
+  ASSERT_FALSE(startGameFromFen(*game, listing, *scratch, c, "B:Wc3,e3:Bd6,Kh8"));
+  EXPECT_EQ(game->searchDepth, 3);
+  EXPECT_EQ(game->expertMoveTimeMs, 1000);
   lastGame = {};
 }
 
