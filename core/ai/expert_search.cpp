@@ -166,6 +166,10 @@ struct ExpertSearch::Impl {
     return stopped;
   }
 
+  // A draw counts a little against the side the Expert plays: it plays on
+  // while it is not clearly worse, and the other side is welcome to the draw.
+  int drawScore(int ply) const { return (ply & 1) == 0 ? -kExpertContempt : kExpertContempt; }
+
   int evaluate(int ply) {
     const int side = rootSide ^ (ply & 1);
     const int score = giveAway ? giveAwayEvaluate(*game, side) : expertEvaluate(*game, side, quietRun[ply]);
@@ -261,7 +265,7 @@ struct ExpertSearch::Impl {
 int ExpertSearch::Impl::search(int depth, int ply, int alpha, int beta) {
   pvLength[ply] = 0;
   if (ply > 0 && outOfBudget()) return 0;
-  if (ply > 0 && repeats(ply)) return 0;
+  if (ply > 0 && repeats(ply)) return drawScore(ply);
 
   Position& pos = *game;
   const int side = rootSide ^ (ply & 1);
@@ -269,7 +273,7 @@ int ExpertSearch::Impl::search(int depth, int ply, int alpha, int beta) {
   generateMoves(list, pos, side);
   const int n = pos.moveCount;
   if (n == 0) return giveAway ? kExpertWin - ply : -(kExpertWin - ply);
-  if (ply > 0 && quietRun[ply] >= kQuietMovesForDraw) return 0;
+  if (ply > 0 && quietRun[ply] >= kQuietMovesForDraw) return drawScore(ply);
   if (ply >= kExpertMaxPly - 1) return evaluate(ply);
   bool extended = false;
   // Captures are compulsory, so a side that can capture has only captures:

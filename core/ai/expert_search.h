@@ -19,6 +19,8 @@ struct GameState;
 constexpr int kExpertMaxDepth = 64;  // iterations of the deepening
 constexpr int kExpertMaxPly = 128;   // plies below the root, captures included
 constexpr int kExpertWin = 30000;    // a won position, less the plies to reach it
+// What a draw the search foresees costs the side the Expert plays.
+constexpr int kExpertContempt = 15;
 // Scores beyond this are wins or losses found by the search.
 constexpr int kExpertWinFound = kExpertWin - kExpertMaxPly;
 
