@@ -3,7 +3,6 @@
 #include <QMetaObject>
 #include <QPointer>
 
-#include "core/ai/fast_search.h"
 #include "core/rules/game_state.h"
 
 namespace velmora {
@@ -57,11 +56,7 @@ void ComputerThinker::start(const GameState& game, std::function<void(int)> prog
     };
     WorkerContext context{
         game, &broken_, [&post](int percent) { post([percent](ComputerThinker* t) { t->progressArrived(percent); }); }};
-    Search search{*game, workerProgress, &context};
-    search.stop = &abandoned_;
-    ComputerChoice choice;
-    choice.result = chooseComputerMoveFast(search);
-    choice.bestRootIndex = game->bestRootIndex;
+    const ComputerChoice choice = searchComputerMove(*game, workerProgress, &context, &abandoned_, &broken_);
     post([choice](ComputerThinker* t) { t->searchEnded(choice); });
   });
 }

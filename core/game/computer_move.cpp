@@ -1,7 +1,10 @@
 #include "core/game/computer_move.h"
 
+#include <algorithm>
+#include <chrono>
 #include <random>
 
+#include "core/ai/expert_search.h"
 #include "core/ai/fast_search.h"
 #include "core/game/play.h"
 #include "core/platform/host.h"
@@ -118,13 +121,61 @@ void finishComputerMove(GameState& game, MoveListing& listing, ComputerChoice ch
   playMove(game, listing, choice.bestRootIndex, conclude);
 }
 
+namespace {
+
+// The Expert's report after each iteration, passed on as the share of its
+// time used; a player who broke off (game.thinking cleared) stops it.
+struct ExpertReport {
+  GameState& game;
+  ProgressCallback progress;
+  void* context;
+  std::chrono::steady_clock::time_point start;
+  std::atomic<bool> brokenOff{false};
+
+  static void report(void* self, int, int) {
+    auto& r = *static_cast<ExpertReport*>(self);
+    if (!r.progress) return;
+    const auto used = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - r.start);
+    const auto percent = std::min<std::int64_t>(99, used.count() * 100 / std::max(1, r.game.expertMoveTimeMs));
+    r.progress(r.context, static_cast<int>(percent));
+    if (r.game.thinking == 0) r.brokenOff = true;
+  }
+};
+
+}  // namespace
+
+ComputerChoice searchComputerMove(GameState& game, ProgressCallback progress, void* context,
+                                  const std::atomic<bool>* stop, const std::atomic<bool>* breakOff) {
+  ComputerChoice choice;
+  if (game.expertMoveTimeMs <= 0) {
+    Search search{game, progress, context};
+    search.stop = stop;
+    choice.result = chooseComputerMoveFast(search);
+    choice.bestRootIndex = game.bestRootIndex;
+    return choice;
+  }
+  // Allocated at the first Expert move: its table is large, and most games
+  // never need it. One search runs at a time.
+  static ExpertSearch expert;
+  ExpertReport report{game, progress, context, std::chrono::steady_clock::now()};
+  ExpertLimits limits;
+  limits.moveTimeMs = game.expertMoveTimeMs;
+  limits.stop = stop;
+  limits.breakOff = breakOff ? breakOff : &report.brokenOff;
+  limits.progress = ExpertReport::report;
+  limits.progressContext = &report;
+  const ExpertResult found = expert.choose(game, limits);
+  const bool broken = (stop && stop->load()) || (breakOff && breakOff->load()) || report.brokenOff;
+  if (broken || game.thinking == 0) return choice;  // result 0: abandoned
+  choice.result = found.rootIndex >= 0 ? 1 : kComputerStuck - game.searchDepth;
+  choice.bestRootIndex = std::max(found.rootIndex, 0);
+  return choice;
+}
+
 void computerMove(GameState& game, MoveListing& listing, bool showProgress) {
   if (!beginComputerMove(game, listing, {})) return;
   SameThreadSearch context{game, showProgress};
-  Search search{game, sameThreadProgress, &context};
-  ComputerChoice choice;
-  choice.result = chooseComputerMoveFast(search);
-  choice.bestRootIndex = game.bestRootIndex;
+  const ComputerChoice choice = searchComputerMove(game, sameThreadProgress, &context, nullptr);
   game.thinking = 1;  // the search clears it when broken off; finishing needs the state as it was
   finishComputerMove(game, listing, choice, {});
 }

@@ -7,9 +7,12 @@
 // finishComputerMove run on the thread that owns the game, the search
 // between them on a copy of it. computerMove runs all three in turn.
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <string>
+
+#include "core/ai/search.h"
 
 namespace velmora {
 
@@ -40,6 +43,13 @@ struct ComputerChoice {
   int result = 0;  // 0 when abandoned
   int bestRootIndex = 0;
 };
+
+// The search the game runs for the computer: the level's, or the Expert's
+// when game.expertMoveTimeMs is set. `progress` gets a percentage, of the
+// root moves or of the Expert's time; `stop` ends it at once (result 0),
+// and so does `breakOff`, which the level's search reads as it reports.
+ComputerChoice searchComputerMove(GameState& game, ProgressCallback progress, void* context,
+                                  const std::atomic<bool>* stop, const std::atomic<bool>* breakOff = nullptr);
 
 // Called as each root move begins, on the game's thread: charges the clock
 // and shows the progress.

@@ -28,6 +28,8 @@ NewGameChoice rememberedChoice() {
   c.name[Black] = lastGame.player2Name;
   for (int side = 0; side < 2; ++side) c.type[side] = c.name[side] == kComputerName ? ChooseComputer : ChooseHuman;
   c.level = lastGame.level;
+  c.expert = lastGame.expert;
+  c.moveTimeMs = lastGame.moveTimeMs;
   c.gameType = lastGame.gameType;
   c.giveAway = lastGame.giveAway;
   applyTypeRules(c);
@@ -70,11 +72,16 @@ void startNewGame(GameState& game, MoveListing& listing, const NewGameChoice& c)
     p.clockSeconds = 0;
   }
   game.searchDepth = c.level + 2;
+  game.expertMoveTimeMs = c.expert ? c.moveTimeMs : 0;
   game.giveAway = c.giveAway ? 1 : 0;
   game.gameRunning = 1;
   resetListing(listing);
 
-  if (levelEnabled(c)) lastGame.level = c.level;
+  if (levelEnabled(c)) {
+    lastGame.level = c.level;
+    lastGame.expert = c.expert;
+    lastGame.moveTimeMs = c.moveTimeMs;
+  }
   lastGame.gameType = c.gameType;
   lastGame.player1Name = cut(c.name[White]);
   lastGame.player2Name = cut(c.name[Black]);

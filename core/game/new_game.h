@@ -17,10 +17,15 @@ struct MoveListing;
 // Entries of the two type lists.
 enum TypeChoice { ChooseComputer = 0, ChooseHuman = 1 };
 
+// The Expert's times a move the dialog offers, in milliseconds.
+constexpr int kExpertMoveTimes[] = {200, 1000, 5000, 15000};
+
 struct NewGameChoice {
   int type[2] = {ChooseHuman, ChooseComputer};  // White, Black
   std::string name[2];
   int level = 0;
+  bool expert = false;  // the Expert plays; `level` is still remembered and saved
+  int moveTimeMs = 1000;
   GameType gameType = American;
   bool giveAway = false;
 };

@@ -10,12 +10,20 @@
 
 namespace velmora {
 
+// The Expert's time a move, in milliseconds, as the file may hold it.
+constexpr int kMinMoveTimeMs = 200;
+constexpr int kMaxMoveTimeMs = 15000;
+
 struct LastGameSettings {
   GameType gameType = American;
   bool giveAway = false;
   int level = 0;  // 0 "Easy", 1 "Normal", 2 "Above normal"
   std::string player1Name;
   std::string player2Name = kComputerName;
+  // The Expert instead of the level, and its time a move; keys of their
+  // own, so that LEVEL means what it always meant to other copies.
+  bool expert = false;
+  int moveTimeMs = 1000;
 };
 
 // The address of a server that has not been entered.

@@ -97,7 +97,11 @@ void loadGame(GameState& s, const Profile& p) {
     s.players[side].type = name == kComputerName ? ComputerPlayer : HumanPlayer;
   }
   // Between two humans the level of the state is kept.
-  if (hasComputer(s)) s.searchDepth = std::clamp(p.getInt(kHeader, "AI LEVEL", 1), 0, 2) + 2;
+  // The file knows the level only: a loaded game is played at it.
+  if (hasComputer(s)) {
+    s.searchDepth = std::clamp(p.getInt(kHeader, "AI LEVEL", 1), 0, 2) + 2;
+    s.expertMoveTimeMs = 0;
+  }
   s.giveAway = p.getString(kHeader, "GIVE AWAY", "NO", kValueBuffer) == "YES" ? 1 : 0;
   for (int side = 0; side < 2; ++side) s.players[side].clockSeconds = p.getInt(kHeader, kTimeKeys[side], 0);
 

@@ -62,6 +62,9 @@ struct ComputerPlayerPart {
   std::int32_t searchDepth = 2;
   std::int32_t bestRootIndex = 0;
   std::int32_t giveAway = 0;  // the side left without a move wins
+  // Above 0 the Expert plays instead of the level, this long a move; the
+  // level stays what the saved game records.
+  std::int32_t expertMoveTimeMs = 0;
 };
 
 // The session: players and clocks, and what the game is doing.

@@ -66,9 +66,22 @@ NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, Q
   levelBox_->setObjectName("id1016");
   level_ = new QComboBox;
   level_->setObjectName("id1017");
-  level_->addItems({"Easy", "Normal", "Above normal"});
-  level_->setCurrentIndex(initial.level);
-  (new QHBoxLayout(levelBox_))->addWidget(level_);
+  level_->addItems({"Easy", "Normal", "Above normal", "Expert"});
+  level_->setCurrentIndex(initial.expert ? kExpertItem : initial.level);
+  // The Expert's time a move; the level of the other three is remembered
+  // even while the Expert is chosen.
+  rememberedLevel_ = initial.level;
+  moveTime_ = new QComboBox;
+  moveTime_->setObjectName("expertMoveTime");
+  for (int ms : kExpertMoveTimes) moveTime_->addItem(QString::number(ms / 1000.0) + " s", ms);
+  const int remembered = moveTime_->findData(initial.moveTimeMs);
+  moveTime_->setCurrentIndex(remembered >= 0 ? remembered : moveTime_->findData(1000));
+  auto* levelRow = new QHBoxLayout(levelBox_);
+  levelRow->addWidget(level_);
+  levelRow->addWidget(moveTime_);
+  connect(level_, &QComboBox::currentIndexChanged, this,
+          [this] { moveTime_->setEnabled(level_->currentIndex() == kExpertItem); });
+  moveTime_->setEnabled(level_->currentIndex() == kExpertItem);
   grid->addWidget(levelBox_, 1, 0);
 
   auto* typeBox = new QGroupBox("Game type");
@@ -114,7 +127,9 @@ NewGameChoice NewGameDialog::choice() const {
     c.type[side] = type_[side]->currentIndex();
     c.name[side] = name_[side]->text().toStdString();
   }
-  c.level = level_->currentIndex();
+  c.expert = level_->currentIndex() == kExpertItem;
+  c.level = c.expert ? rememberedLevel_ : level_->currentIndex();
+  c.moveTimeMs = moveTime_->currentData().toInt();
   c.gameType = gameType_->currentIndex();
   c.giveAway = giveAway_->isChecked();
   return c;

@@ -32,6 +32,9 @@ class NewGameDialog : public QDialog {
   QLineEdit* name_[2];
   QGroupBox* levelBox_;
   QComboBox* level_;
+  static constexpr int kExpertItem = 3;  // after the three levels
+  QComboBox* moveTime_;                  // the Expert's time a move
+  int rememberedLevel_ = 0;
   QComboBox* gameType_;
   QCheckBox* giveAway_;
 };

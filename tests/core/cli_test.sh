@@ -44,6 +44,17 @@ check "selfplay level" "2" "$(status "$cli" selfplay Russian 1 3)"
 check "bench lines" "31" "$("$cli" bench 0 | wc -l)"
 check "bench --kings lines" "17" "$("$cli" bench 0 --kings | wc -l)"
 check "help" "0" "$(status "$cli" --help)"
+check "expert search keys" "best index score nodes seconds nodes_per_second depth pv" \
+  "$("$cli" search American "$start" expert --depth 4 | cut -d' ' -f1 | xargs)"
+check "expert without a move" "best - index - score -30000" \
+  "$("$cli" search American 'W:......../......../......../......../......../......../......../........' expert | head -3 | xargs)"
+check "expert takes a capture" "best c3:e5 depth 3" \
+  "$("$cli" search American 'W:.......b/......../......../......../...b..../..w...../......../w.......' expert --depth 3 | grep -E '^(best|depth)' | xargs)"
+check "match lines" "game 1 a white game 2 a black score" \
+  "$("$cli" match American 2 expert 0 --depth 2 --seed 3 | head -2 | cut -d' ' -f1-4 | xargs) score"
+check "match score line" "score A W D L elo E ± M" \
+  "$("$cli" match American 2 1 0 --seed 3 | tail -1 | sed -E 's/^score [0-9.]+ [0-9]+ [0-9]+ [0-9]+ elo [-+0-9a-z]+ ± [0-9a-z]+$/score A W D L elo E ± M/')"
+check "match bad level" "2" "$(status "$cli" match American 2 expert 3)"
 check "no command" "2" "$(status "$cli")"
 check "unknown command" "2" "$(status "$cli" frobnicate)"
 check "unknown variant" "2" "$(status "$cli" perft american 2)"

@@ -146,6 +146,23 @@ TEST(ComputerMove, ABrokenOffGameGoesOnWhenContinued) {
   EXPECT_FALSE(gameCanGoOn(s, *scratch, none));
 }
 
+TEST(ComputerMove, TheExpertPlaysWhenItsTimeIsSetAndStopsWhenAsked) {
+  // A lone legal move is played as soon as the Expert has seen it.
+  auto forced = test::position(American, "B:......../......../......../......../......../......../......../.......B");
+  forced->expertMoveTimeMs = 200;
+  forced->thinking = 1;
+  const ComputerChoice single = searchComputerMove(*forced, nullptr, nullptr, nullptr);
+  EXPECT_EQ(single.result, 1);
+  EXPECT_EQ(single.bestRootIndex, 0);
+
+  // Asked to stop before it starts: abandoned, nothing to play.
+  auto start = test::startPosition(International);
+  start->expertMoveTimeMs = 15000;
+  start->thinking = 1;
+  const std::atomic<bool> stop{true};
+  EXPECT_EQ(searchComputerMove(*start, nullptr, nullptr, &stop).result, 0);
+}
+
 TEST(ComputerMove, ComputerAgainstComputerPlaysToTheEnd) {
   test::FakeHost fake;
   for (GameType type : {American, Russian, Turkish, Thai, Frisian}) {

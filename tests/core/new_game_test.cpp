@@ -91,12 +91,27 @@ TEST(NewGame, StartsTheGameAndRemembersIt) {
   EXPECT_EQ(lastGame.level, 2);
   EXPECT_TRUE(lastGame.giveAway);
 
+  EXPECT_EQ(game->expertMoveTimeMs, 0);
+
+  // The Expert: the level is kept for the saved game and the settings.
+  c.expert = true;
+  c.moveTimeMs = 5000;
+  startNewGame(*game, listing, c);
+  EXPECT_EQ(game->searchDepth, 4);
+  EXPECT_EQ(game->expertMoveTimeMs, 5000);
+  EXPECT_EQ(lastGame.level, 2);
+  EXPECT_TRUE(lastGame.expert);
+  EXPECT_EQ(lastGame.moveTimeMs, 5000);
+  EXPECT_TRUE(rememberedChoice().expert);
+
   // Two humans leave the remembered level alone.
   c.type[Black] = ChooseHuman;
   c.name[Black] = "Bert";
   c.level = 0;
+  c.expert = false;
   startNewGame(*game, listing, c);
   EXPECT_EQ(lastGame.level, 2);
+  EXPECT_TRUE(lastGame.expert);
   lastGame = {};
 }
 
@@ -114,6 +129,7 @@ TEST(NewGame, FromAFenTheComputerMayBeginAndABadOneChangesNothing) {
   EXPECT_EQ(listing.sideToMove(), Black);
   EXPECT_EQ(game->players[Black].type, ComputerPlayer);
   EXPECT_EQ(game->searchDepth, 3);
+  EXPECT_EQ(game->expertMoveTimeMs, 0);
   EXPECT_EQ(game->gameRunning, 1);  // the computer, to move, starts at once
   EXPECT_EQ(game->board[7][7].kind, King);
 
@@ -122,6 +138,13 @@ TEST(NewGame, FromAFenTheComputerMayBeginAndABadOneChangesNothing) {
   ASSERT_TRUE(why.has_value());
   EXPECT_EQ(std::memcmp(before->board, game->board, sizeof game->board), 0);
   EXPECT_EQ(listing.lines.size(), 1u);
+
+  // The Expert chosen for it plays the game from the FEN too.
+  c.expert = true;
+  c.moveTimeMs = 1000;
+  ASSERT_FALSE(startGameFromFen(*game, listing, *scratch, c, "B:Wc3,e3:Bd6,Kh8"));
+  EXPECT_EQ(game->searchDepth, 3);
+  EXPECT_EQ(game->expertMoveTimeMs, 1000);
   lastGame = {};
 }
 

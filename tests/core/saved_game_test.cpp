@@ -167,6 +167,12 @@ TEST(SavedGame, ReadingRules) {
   EXPECT_EQ(loaded("[HEADER]\nAI LEVEL = -3\nPLAYER 1 NAME = Computer\n")->searchDepth, 2);
   EXPECT_EQ(loaded("[HEADER]\nPLAYER 1 NAME = Computer\n")->searchDepth, 3);
   EXPECT_EQ(loaded("[HEADER]\nAI LEVEL = 0\nPLAYER 1 NAME = computer\n", 4)->searchDepth, 4);
+  // The file knows no Expert: a state that had it plays the saved level.
+  auto expertState = std::make_unique<GameState>();
+  expertState->expertMoveTimeMs = 1000;
+  loadGameText(*expertState, "[HEADER]\nAI LEVEL = 1\nPLAYER 1 NAME = Computer\n");
+  EXPECT_EQ(expertState->expertMoveTimeMs, 0);
+  EXPECT_EQ(expertState->searchDepth, 3);
 
   // Values are cut to 49 characters.
   const std::string sixty(60, 'n');

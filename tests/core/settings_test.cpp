@@ -123,6 +123,20 @@ TEST_F(SettingsTest, AFailedWriteSaysWhy) {
   EXPECT_NE(error.find("No such file or directory"), std::string::npos) << error;
 }
 
+TEST_F(SettingsTest, TheExpertHasKeysOfItsOwnAndItsTimeIsBounded) {
+  writeFile(path, "[LAST GAME]\r\nLEVEL = 1\r\nEXPERT = YES\r\nMOVE TIME = 999999\r\n");
+  loadSettings(path, "anna");
+  EXPECT_EQ(lastGame.level, 1);
+  EXPECT_TRUE(lastGame.expert);
+  EXPECT_EQ(lastGame.moveTimeMs, kMaxMoveTimeMs);
+  writeFile(path, "[LAST GAME]\r\nLEVEL = 2\r\nMOVE TIME = 5\r\n");
+  loadSettings(path, "anna");
+  EXPECT_EQ(lastGame.level, 2);
+  EXPECT_FALSE(lastGame.expert);
+  EXPECT_EQ(lastGame.moveTimeMs, kMinMoveTimeMs);
+  lastGame = {};
+}
+
 TEST_F(SettingsTest, MissingFileGivesTheDefaults) {
   std::remove(path.c_str());
   netSettings = {"1.2.3.4", "bob", 80, 0};
@@ -194,7 +208,7 @@ TEST_F(SettingsTest, ReadTimeAdjustments) {
 }
 
 TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
-  lastGame = {Russian, true, 1, "Anna", "Computer"};
+  lastGame = {Russian, true, 1, "Anna", "Computer", true, 5000};
   appearance.cellSize = 56;
   appearance.skinName.clear();
   netSettings = {"192.168.1.2", "Anna", 7001, 0};
@@ -204,7 +218,7 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   const std::string expected =
       "\r\n[COLOR]\r\nBACKGROUND = 2575736\r\nINK = 8500460\r\n"
       "\r\n[LAST GAME]\r\nGAME TYPE = 9\r\nGIVE AWAY = YES\r\nLEVEL = 1\r\nPLAYER 1 NAME = Anna\r\nPLAYER 2 NAME = "
-      "Computer\r\n"
+      "Computer\r\nEXPERT = YES\r\nMOVE TIME = 5000\r\n"
       "\r\n[SHOW]\r\nAI PROGRESS = 1\r\nCOORDINATES = 1\r\nDRAGGING_PIECE = 1\r\nFONT = Palatino Linotype\r\n"
       "LAST MOVE = 1\r\nLEGAL MOVES = 1\r\nOPAQUE_DRAGGING_PIECE = 85\r\nSCALE = 87\r\nSHADOW_DRAGGING_PIECE = 1\r\n"
       "WHITE ON TOP = 0\r\n"

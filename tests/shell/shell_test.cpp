@@ -616,6 +616,40 @@ TEST(Shell, BreakQuestionIsCaptionedPlainlyAndEscapeDoesNotAnswerIt) {
   EXPECT_TRUE(w.window->menuBar()->isEnabled());
 }
 
+TEST(Shell, NewGameDialogOffersTheExpertWithATimeAMove) {
+  NewGameChoice initial;
+  initial.level = 1;
+  initial.expert = true;
+  initial.moveTimeMs = 5000;
+  NewGameDialog dialog(initial, builtInSkin(0), nullptr);
+  auto* level = dialog.findChild<QComboBox*>("id1017");
+  auto* time = dialog.findChild<QComboBox*>("expertMoveTime");
+  ASSERT_TRUE(level && time);
+  EXPECT_EQ(level->count(), 4);
+  EXPECT_EQ(level->currentText(), "Expert");
+  QStringList times;
+  for (int i = 0; i < time->count(); ++i) times << time->itemText(i);
+  EXPECT_EQ(times, (QStringList{"0.2 s", "1 s", "5 s", "15 s"}));
+  EXPECT_EQ(time->currentText(), "5 s");
+  EXPECT_TRUE(time->isEnabled());
+  dialog.grab().save("screenshots/new-game-dialog-expert.png");
+  NewGameChoice c = dialog.choice();
+  EXPECT_TRUE(c.expert);
+  EXPECT_EQ(c.level, 1);  // the level stays as it was, for the saved game
+  EXPECT_EQ(c.moveTimeMs, 5000);
+
+  level->setCurrentIndex(2);
+  EXPECT_FALSE(time->isEnabled());
+  c = dialog.choice();
+  EXPECT_FALSE(c.expert);
+  EXPECT_EQ(c.level, 2);
+
+  // A time the dialog does not offer shows as the default, one second.
+  initial.moveTimeMs = 3000;
+  NewGameDialog other(initial, builtInSkin(0), nullptr);
+  EXPECT_EQ(other.findChild<QComboBox*>("expertMoveTime")->currentText(), "1 s");
+}
+
 TEST(Shell, FixedSizeDialogsHaveNoMaximiseButton) {
   NewGameDialog dialog(NewGameChoice{}, builtInSkin(0), nullptr);
   EXPECT_FALSE(dialog.windowFlags() & Qt::WindowMaximizeButtonHint);

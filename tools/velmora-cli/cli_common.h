@@ -39,6 +39,9 @@ double secondsNow();
 // "<count>/<seconds>" as a whole number per second.
 long long perSecond(double count, double seconds);
 
+// 0, 1 or 2 for the game's levels, "expert" for kExpertLevel.
+std::optional<int> readPlayerLevel(const std::string& arg);
+
 int perftCommand(int argc, char** argv);
 int movesCommand(int argc, char** argv);
 int searchCommand(int argc, char** argv);
@@ -50,5 +53,6 @@ int saveCommand(int argc, char** argv);
 int netCommand(int argc, char** argv);
 int pdnCommand(int argc, char** argv);
 int fenCommand(int argc, char** argv);
+int matchCommand(int argc, char** argv);
 
 }  // namespace velmora::cli

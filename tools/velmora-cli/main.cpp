@@ -15,6 +15,9 @@ const char kUsage[] =
     "  moves VARIANT POSITION                legal moves of the side to move\n"
     "  search VARIANT POSITION LEVEL [--give-away] [--literal]\n"
     "                                        the computer's choice; LEVEL 0, 1 or 2\n"
+    "  search VARIANT POSITION expert [--movetime MS] [--depth D] [--give-away]\n"
+    "                                        the Expert's choice, its depth and line;\n"
+    "                                        one second a move unless told otherwise\n"
     "  replay VARIANT [TEXT ...]             play move texts from the start position\n"
     "  bench [LEVEL] [--literal] [--kings]   the standing search benchmark\n"
     "  load FILE                             a saved game: players, level, moves, position\n"
@@ -24,6 +27,11 @@ const char kUsage[] =
     "                                        a player named Computer is the computer\n"
     "  selfplay VARIANT GAMES LEVEL [--give-away] [--seed N]\n"
     "                                        the computer against itself, a line per game\n"
+    "  match VARIANT GAMES LEVEL_A LEVEL_B [--movetime MS] [--depth D] [--seed N]\n"
+    "       [--give-away]                    LEVEL_A against LEVEL_B (0, 1, 2 or expert),\n"
+    "                                        each random opening with both colours; a line\n"
+    "                                        per game, then score A% W D L elo E \xC2\xB1 M;\n"
+    "                                        the Expert has 100 ms a move by default\n"
     "  net serve PORT VARIANT [--side 0|1] [--name NAME] [--level 0|1|2]\n"
     "       [--give-away] [--clocks W,B] [--changed accept|refuse]\n"
     "  net join HOST PORT [--name NAME] [--level 0|1|2] [--changed accept|refuse]\n"
@@ -73,6 +81,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "net") == 0) return netCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "pdn") == 0) return pdnCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "fen") == 0) return fenCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "match") == 0) return matchCommand(argc - 2, argv + 2);
   }
   std::fputs(kUsage, stderr);
   return kUsageError;

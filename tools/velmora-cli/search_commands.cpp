@@ -1,5 +1,6 @@
 // search, replay and bench: the computer player's and the notation's commands.
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <initializer_list>
@@ -8,6 +9,7 @@
 
 #include "cli_common.h"
 #include "core/ai/bench_positions.h"
+#include "core/ai/expert_search.h"
 #include "core/ai/fast_search.h"
 #include "core/ai/search.h"
 #include "core/records/notation.h"
@@ -90,11 +92,74 @@ void takeFlags(int& argc, char** argv, std::initializer_list<std::pair<const cha
   argc = kept;
 }
 
+// The values of --movetime and --depth, taken out of the arguments.
+struct ExpertOptions {
+  std::optional<long> moveTime;
+  std::optional<long> depth;
+  bool valid = true;
+};
+
+ExpertOptions takeExpertOptions(int& argc, char** argv) {
+  ExpertOptions options;
+  int kept = 0;
+  for (int i = 0; i < argc; ++i) {
+    const bool time = std::strcmp(argv[i], "--movetime") == 0, depth = std::strcmp(argv[i], "--depth") == 0;
+    if ((time || depth) && i + 1 < argc) {
+      const auto value = readInteger(argv[++i]);
+      if (!value || *value < 1) options.valid = false;
+      (time ? options.moveTime : options.depth) = value;
+    } else {
+      argv[kept++] = argv[i];
+    }
+  }
+  argc = kept;
+  return options;
+}
+
+int expertSearchCommand(int argc, char** argv, bool giveAway) {
+  const ExpertOptions options = takeExpertOptions(argc, argv);
+  if (argc != 3 || !options.valid)
+    return fail("usage: velmora-cli search VARIANT POSITION expert [--movetime MS] [--depth D] [--give-away]");
+  const auto type = readVariant(argv[0]);
+  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  auto state = std::make_unique<GameState>();
+  if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
+  state->giveAway = giveAway ? 1 : 0;
+
+  ExpertLimits limits;
+  if (options.depth) limits.maxDepth = static_cast<int>(std::min<long>(*options.depth, kExpertMaxDepth));
+  // A depth alone searches to that depth whatever it takes.
+  limits.moveTimeMs = options.moveTime ? static_cast<int>(std::min<long>(*options.moveTime, 3600000))
+                      : options.depth  ? 0
+                                       : 1000;
+  ExpertSearch expert;
+  const double start = secondsNow();
+  const ExpertResult result = expert.choose(*state, limits);
+  const double seconds = secondsNow() - start;
+  if (result.rootIndex >= 0) {
+    generateMoves(state->legalMoves, *state, state->sideToMove());
+    std::printf("best %s\n", moveText(state->legalMoves[result.rootIndex]).c_str());
+    std::printf("index %d\n", result.rootIndex);
+  } else {
+    std::printf("best -\nindex -\n");
+  }
+  std::printf("score %d\n", result.score);
+  std::printf("nodes %llu\n", static_cast<unsigned long long>(result.nodes));
+  std::printf("seconds %.3f\n", seconds);
+  std::printf("nodes_per_second %lld\n", perSecond(static_cast<double>(result.nodes), seconds));
+  std::printf("depth %d\n", result.depth);
+  std::string line;
+  for (int i = 0; i < result.pvLength; ++i) line += " " + moveText(result.pv[i]);
+  std::printf("pv%s\n", line.empty() ? " -" : line.c_str());
+  return 0;
+}
+
 }  // namespace
 
 int searchCommand(int argc, char** argv) {
   bool giveAway = false, literal = false;
   takeFlags(argc, argv, {{"--give-away", &giveAway}, {"--literal", &literal}});
+  if (argc >= 3 && std::strcmp(argv[2], "expert") == 0 && !literal) return expertSearchCommand(argc, argv, giveAway);
   if (argc != 3) return fail("usage: velmora-cli search VARIANT POSITION LEVEL [--give-away] [--literal]");
   const auto type = readVariant(argv[0]);
   if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");

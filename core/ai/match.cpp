@@ -1,0 +1,103 @@
+#include "core/ai/match.h"
+
+#include <algorithm>
+#include <memory>
+#include <vector>
+
+#include "core/ai/fast_search.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+
+namespace velmora {
+
+namespace {
+
+std::uint64_t nextRandom(std::uint64_t& state) {
+  std::uint64_t x = (state += 0x9e3779b97f4a7c15ull);
+  x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
+  x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
+  return x ^ (x >> 31);
+}
+
+void startGame(GameState& game, GameType type, bool giveAway) {
+  setUpBoard(game, type);
+  game.plyCount = 0;
+  game.giveAway = giveAway ? 1 : 0;
+}
+
+void play(GameState& game, int index) {
+  const MoveRecord move = game.legalMoves[index];
+  applyMove(move, game.gameRecord[game.plyCount], game);
+  ++game.plyCount;
+}
+
+// The move of the side to move at `level`: the index in generateMoves order.
+int chooseMove(GameState& game, ExpertSearch& expert, const MatchSettings& settings, int level) {
+  if (level == kExpertLevel) return expert.choose(game, settings.expert).rootIndex;
+  game.aiSide = game.sideToMove();
+  game.aiOpponent = game.aiSide ^ 1;
+  game.searchDepth = level + 2;
+  game.thinking = 1;
+  game.bestRootIndex = -1;
+  Search search{game};
+  const int chosen = chooseComputerMoveFast(search);
+  game.thinking = 0;
+  return chosen == 1 ? game.bestRootIndex : -1;
+}
+
+}  // namespace
+
+Opening randomOpening(GameType type, bool giveAway, std::uint64_t seed) {
+  auto game = std::make_unique<GameState>();
+  startGame(*game, type, giveAway);
+  std::uint64_t state = seed;
+  Opening opening;
+  const int plies = 2 + static_cast<int>(nextRandom(state) % 3);
+  while (opening.plies < plies) {
+    generateMoves(game->legalMoves, *game, game->sideToMove());
+    if (game->moveCount == 0) break;
+    const int index = static_cast<int>(nextRandom(state) % static_cast<std::uint64_t>(game->moveCount));
+    opening.index[opening.plies++] = index;
+    play(*game, index);
+  }
+  return opening;
+}
+
+MatchGame playMatchGame(GameState& game, ExpertSearch& expert, const MatchSettings& settings, const Opening& opening,
+                        int whiteLevel, int blackLevel) {
+  startGame(game, settings.type, settings.giveAway);
+  std::vector<std::uint64_t> seen;  // the key of each position of the game
+  seen.reserve(kGameRecordSlots);
+  seen.push_back(expertPositionKey(game, game.sideToMove()));
+  MatchGame outcome;
+  for (int ply = 0;; ++ply) {
+    const int side = game.sideToMove();
+    const GameResult result = gameResult(game, side, game.plyCount);  // leaves the legal moves in game.legalMoves
+    if (result != GameGoesOn) {
+      outcome.result = result;
+      break;
+    }
+    if (std::count(seen.begin(), seen.end(), seen.back()) >= 3) {
+      outcome.end = GameEnd::Repetition;
+      break;
+    }
+    if (game.plyCount >= kMaxGameMoves) {
+      outcome.end = GameEnd::MoveLimit;
+      break;
+    }
+    int index;
+    if (ply < opening.plies) {
+      index = std::min(opening.index[ply], game.moveCount - 1);
+    } else {
+      index = chooseMove(game, expert, settings, side == White ? whiteLevel : blackLevel);
+      generateMoves(game.legalMoves, game, side);  // the searches leave other lists there
+    }
+    if (index < 0 || index >= game.moveCount) index = 0;
+    play(game, index);
+    seen.push_back(expertPositionKey(game, game.sideToMove()));
+  }
+  outcome.plies = game.plyCount;
+  return outcome;
+}
+
+}  // namespace velmora

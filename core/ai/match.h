@@ -1,0 +1,50 @@
+#pragma once
+// Games between two computer players, for measuring one against the other:
+// a short random opening, then each side's search to the end of the game.
+
+#include <cstdint>
+
+#include "core/ai/expert_search.h"
+#include "core/rules/board.h"
+#include "core/rules/game_result.h"
+
+namespace velmora {
+
+struct GameState;
+
+// Levels 0..2 are the game's fixed-depth search at depth level + 2.
+constexpr int kExpertLevel = 3;
+
+constexpr int kMaxOpeningPlies = 4;
+
+// An opening as the index of each ply's move in generateMoves order.
+struct Opening {
+  int plies = 0;
+  int index[kMaxOpeningPlies] = {};
+};
+
+// Two to four random plies, the same for the same seed; fewer when a side
+// runs out of moves.
+Opening randomOpening(GameType type, bool giveAway, std::uint64_t seed);
+
+struct MatchSettings {
+  GameType type = American;
+  bool giveAway = false;
+  ExpertLimits expert;  // for the Expert, whichever side it plays
+};
+
+enum class GameEnd { Rules, Repetition, MoveLimit };
+
+struct MatchGame {
+  GameResult result = Draw;  // WhiteWins, BlackWins or Draw
+  GameEnd end = GameEnd::Rules;
+  int plies = 0;
+};
+
+// Plays the opening, then `whiteLevel` against `blackLevel` until the rules
+// end the game (no move, the quiet run), a position comes a third time, or
+// the game reaches kMaxGameMoves plies. `game` is the board it is played on.
+MatchGame playMatchGame(GameState& game, ExpertSearch& expert, const MatchSettings& settings, const Opening& opening,
+                        int whiteLevel, int blackLevel);
+
+}  // namespace velmora
