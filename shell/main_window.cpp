@@ -17,6 +17,7 @@
 #include "core/game/commands.h"
 #include "core/game/computer_move.h"
 #include "core/game/help.h"
+#include "core/game/hint.h"
 #include "core/game/load_game.h"
 #include "core/game/mouse_entry.h"
 #include "core/game/play.h"
@@ -164,6 +165,7 @@ void MainWindow::createMenus() {
   add(gameMenu, {"Continue game", CmdContinue, {}});
   add(gameMenu, {"Take back", CmdTakeBack, QKeySequence("Ctrl+Z")});
   add(gameMenu, {"Play on", CmdPlayOn, QKeySequence("Ctrl+Y")});
+  add(gameMenu, {"Hint", CmdHint, QKeySequence("H")});
   QAction* pause = add(gameMenu, {"Pause", CmdPause, QKeySequence("P")});
   pause->setShortcuts({QKeySequence("P"), QKeySequence(Qt::Key_Pause)});
   pause->setCheckable(true);
@@ -244,7 +246,7 @@ void MainWindow::dispatch(int command) {
     return;
   }
   // The game is busy, or a position is being set up: its commands wait.
-  if (!turn_.commandsAllowed(networkFacts()) || settingUp()) return;
+  if (!turn_.commandsAllowed(networkFacts()) || settingUp() || thinker_->running()) return;
   switch (command) {
     case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
@@ -279,6 +281,7 @@ void MainWindow::dispatch(int command) {
     case CmdCopyFen: copyFen(); return;
     case CmdPasteFen: pasteFen(); return;
     case CmdSetUp: beginSetup(); return;
+    case CmdHint: showHint(); return;
     case CmdSave: saveGame(); return;
     case CmdNetwork: startNetworkGame(); return;
     case CmdRules: openHelp(HelpRules); return;
@@ -377,6 +380,7 @@ void MainWindow::updateCommands() {
   }
   action(CmdPause)->setEnabled(bothPlayersAreComputers());
   action(CmdSetUp)->setEnabled(!network_->active());
+  action(CmdHint)->setEnabled(hintAvailable(game_, listing_) && !thinker_->running());
   action(CmdPause)->setChecked(turn_.paused());
   action(CmdOneClick)->setChecked(entrySettings.oneClick != 0);
 }
@@ -540,6 +544,22 @@ void MainWindow::startComputerMove() {
   if (host.escapeDown()) escapePressed();
 }
 
+void MainWindow::showHint() {
+  if (!hintAvailable(game_, listing_) || thinker_->running()) return;
+  // The Expert thinks for the person to move on the worker, within a
+  // second; meanwhile the board takes no move.
+  auto search = std::make_unique<GameState>(game_);
+  prepareHintSearch(*search, listing_);
+  setBusy(true);
+  thinker_->start(
+      *search, [](int) {},
+      [this](ComputerChoice choice) {
+        setBusy(false);
+        if (choice.result == 1) markHint(game_, listing_, choice.bestRootIndex);
+        refresh();
+      });
+}
+
 void MainWindow::updateCursor() {
   const bool busy = game_.thinking || game_.showingMove || game_.players[listing_.sideToMove()].type == RemotePlayer;
   board_->setCursor(busy ? Qt::WaitCursor : Qt::ArrowCursor);
@@ -551,6 +571,11 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   if ((event->key() == Qt::Key_P || event->key() == Qt::Key_Pause) && event->modifiers() == Qt::NoModifier &&
       game_.thinking) {
     dispatch(CmdPause);
+    return;
+  }
+  // A letter would otherwise go to the listing's search by first letter.
+  if (event->key() == Qt::Key_H && event->modifiers() == Qt::NoModifier) {
+    dispatch(CmdHint);
     return;
   }
   // The arrow keys move through the listing wherever the focus is. A key the

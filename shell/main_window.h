@@ -82,6 +82,8 @@ class MainWindow : public QMainWindow {
   // Saves the game through the Save game dialog; false when not saved.
   bool saveGame();
   void startComputerMove();
+  // Marks the move the Expert would play for the person to move.
+  void showHint();
   // The board as a PNG or SVG file, in the folder used last time.
   void exportBoard();
   void startNetworkGame();

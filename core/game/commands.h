@@ -31,6 +31,7 @@ enum Command : int {
   CmdCopyFen = 32808,
   CmdPasteFen = 32809,
   CmdSetUp = 32810,  // set up a position on the board
+  CmdHint = 32811,   // the move the Expert would play, marked
 };
 
 }  // namespace velmora

@@ -172,6 +172,23 @@ TEST(TurnsInTheWindow, TheComputerWaitsWhileTheLoadDialogIsOpen) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() > movesAtOpening || !w.game->gameRunning; }, 60000));
 }
 
+TEST(TurnsInTheWindow, HMarksTheExpertsMoveForThePersonToMoveWithoutPlayingIt) {
+  Window w(false);
+  w.start(American, ChooseHuman, ChooseHuman, 0);
+  const auto marked = [&] {
+    int squares = 0;
+    for (const auto& row : w.game->marks)
+      for (const auto& m : row) squares += m.blinkTicks > 0;
+    return squares;
+  };
+  QTest::keyClick(w.window.get(), Qt::Key_H);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return marked() > 0; }, 10000));
+  EXPECT_EQ(marked(), 2);  // where a plain opening move starts and ends
+  EXPECT_EQ(w.listing.moveCount(), 0);
+  EXPECT_TRUE(w.window->boardWidget()->isEnabled());
+  EXPECT_EQ(w.game->thinking, 0);
+}
+
 std::uint32_t fakeNow = 0;
 
 TEST(TurnsInTheWindow, AHumansClockCountsFromTheMomentItsSideCameToMove) {

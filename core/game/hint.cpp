@@ -1,0 +1,34 @@
+#include "core/game/hint.h"
+
+#include "core/records/listing.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+
+namespace velmora {
+
+bool hintAvailable(const GameState& game, const MoveListing& listing) {
+  if (!game.gameRunning || game.thinking || game.showingMove || !listing.atLastLine()) return false;
+  for (const PlayerRecord& p : game.players)
+    if (p.type == RemotePlayer) return false;
+  return game.players[listing.sideToMove()].type == HumanPlayer;
+}
+
+void prepareHintSearch(GameState& search, const MoveListing& listing) {
+  search.plyCount = listing.shownMoves();
+  search.aiSide = listing.sideToMove();
+  search.aiOpponent = search.aiSide ^ 1;
+  search.expertMoveTimeMs = kHintTimeMs;
+  search.thinking = 1;
+  generateMoves(search.legalMoves, search, search.aiSide);
+}
+
+void markHint(GameState& game, const MoveListing& listing, int index) {
+  generateMoves(game.legalMoves, game, listing.sideToMove());
+  if (index < 0 || index >= game.moveCount) return;
+  const MoveRecord& m = game.legalMoves[index];
+  game.marks[m.fromY][m.fromX].blinkTicks = kHintBlinkTicks;
+  const int landings = m.captureCount > 0 ? m.captureCount : 1;
+  for (int k = 0; k < landings; ++k) game.marks[m.steps[k].toY][m.steps[k].toX].blinkTicks = kHintBlinkTicks;
+}
+
+}  // namespace velmora
