@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/ai/expert_eval.h"
+#include "core/ai/position_keys.h"
 #include "core/rules/game_result.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
@@ -16,55 +17,16 @@ namespace velmora {
 
 namespace {
 
-constexpr std::uint64_t splitMix(std::uint64_t x) {
-  x += 0x9e3779b97f4a7c15ull;
-  x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
-  x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
-  return x ^ (x >> 31);
-}
-
-constexpr int kSquares = kMaxBoardSize * kMaxBoardSize;
-constexpr auto kPieceKeys = [] {
-  std::array<std::uint64_t, 2 * 3 * kSquares> keys{};
-  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = splitMix(0xe4be47ull * (i + 1));
-  return keys;
-}();
 constexpr std::uint64_t kBlackToMove = splitMix(0xb1ac4ull);
 
-std::uint64_t pieceKey(int colour, int kind, int x, int y) {
-  return kPieceKeys[static_cast<std::size_t>((colour * 3 + kind) * kSquares + y * kMaxBoardSize + x)];
-}
-
 // How the key changes when `move` is played, the side to move included.
-std::uint64_t keyChange(const MoveRecord& move) {
-  const int side = move.pieceSide & 1;
-  const MoveStep& last = move.finalStep();
-  std::uint64_t change = kBlackToMove ^ pieceKey(side, move.pieceKind, move.fromX, move.fromY) ^
-                         pieceKey(side, last.kindAfter, last.toX, last.toY);
-  for (int k = 0; k < move.captureCount; ++k) {
-    const MoveStep& s = move.steps[k];
-    change ^= pieceKey(side ^ 1, s.capturedKind, s.capturedX, s.capturedY);
-  }
-  return change;
-}
+std::uint64_t keyChange(const MoveRecord& move) { return kBlackToMove ^ boardKeyChange(move); }
 
 // A capture or a man's move can never be undone: no position before it
 // comes back after it.
 bool reversible(const MoveRecord& m) { return m.captureCount == 0 && m.pieceKind == King; }
 
-// The quiet run of the draw rule: a capture or a man changing its column ends it.
-bool breaksQuietRun(const MoveRecord& m) {
-  return m.captureCount != 0 || (m.pieceKind == Man && m.fromX != m.steps[0].toX);
-}
-
-// Killer and history tables know a move by origin, destination and capture.
-int moveIdentity(const MoveRecord& move) {
-  const MoveStep& last = move.finalStep();
-  const int from = move.fromY * kMaxBoardSize + move.fromX;
-  const int to = last.toY * kMaxBoardSize + last.toX;
-  return (from * kSquares + to) * 2 + (move.captureCount > 0);
-}
-constexpr int kIdentities = kSquares * kSquares * 2;
+constexpr int kIdentities = kMoveIdentities;
 
 enum Bound : std::uint8_t { Upper = 1, Lower = 2, Exact = 3 };
 
@@ -100,13 +62,7 @@ constexpr int kAspiration = 35;
 }  // namespace
 
 std::uint64_t expertPositionKey(const Position& p, int side) {
-  std::uint64_t key = side == Black ? kBlackToMove : 0;
-  for (int y = 0; y < p.boardSize; ++y)
-    for (int x = 0; x < p.boardSize; ++x) {
-      const Cell& c = p.board[y][x];
-      if (c.kind != Empty) key ^= pieceKey(c.side & 1, c.kind, x, y);
-    }
-  return key;
+  return (side == Black ? kBlackToMove : 0) ^ boardKey(p);
 }
 
 struct ExpertSearch::Impl {

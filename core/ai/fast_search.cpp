@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "core/ai/evaluation.h"
+#include "core/ai/position_keys.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
@@ -48,24 +49,11 @@ struct Bucket {
 alignas(1 << 21) Bucket table[kTranspositionEntries / 2];
 static_assert((kTranspositionEntries & (kTranspositionEntries - 1)) == 0);
 
-constexpr std::uint64_t splitMix(std::uint64_t x) {
-  x += 0x9e3779b97f4a7c15ull;
-  x = (x ^ (x >> 30)) * 0xbf58476d1ce4e5b9ull;
-  x = (x ^ (x >> 27)) * 0x94d049bb133111ebull;
-  return x ^ (x >> 31);
-}
-
 // Random keys of (colour, kind, square): a position's key is the exclusive or
 // of its pieces' keys, so a move changes it by the keys of the squares it
 // touches. Kind 0 is never used. The table trusts the 64-bit key alone: with
 // two entries compared a look-up, even 10^8 look-ups make a false match in
 // about one search in 10^11.
-constexpr int kSquares = kMaxBoardSize * kMaxBoardSize;
-constexpr auto kPieceKeys = [] {
-  std::array<std::uint64_t, 2 * 3 * kSquares> keys{};
-  for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = splitMix(i + 1);
-  return keys;
-}();
 // The side to move and the remaining level belong to the key too: the same
 // board is a different node with the other side to move or fewer plies left.
 constexpr auto kNodeKeys = [] {
@@ -74,47 +62,11 @@ constexpr auto kNodeKeys = [] {
   return keys;
 }();
 
-std::uint64_t pieceKey(int colour, int kind, int x, int y) {
-  return kPieceKeys[static_cast<std::size_t>((colour * 3 + kind) * kSquares + y * kMaxBoardSize + x)];
-}
-
 enum Mover { Computer = 0, Opponent = 1 };
 
 std::uint64_t salt(int level, Mover mover) { return kNodeKeys[static_cast<std::size_t>(level * 2 + mover)]; }
 
 std::uint64_t nodeKey(std::uint64_t position, int level, Mover mover) { return position ^ salt(level, mover); }
-
-std::uint64_t positionKey(const GameState& g) {
-  std::uint64_t key = 0;
-  for (int y = 0; y < g.boardSize; ++y)
-    for (int x = 0; x < g.boardSize; ++x) {
-      const Cell& c = g.board[y][x];
-      if (c.kind != Empty) key ^= pieceKey(c.side & 1, c.kind, x, y);
-    }
-  return key;
-}
-
-std::uint64_t keyChange(const MoveRecord& move) {
-  const int side = move.pieceSide & 1;
-  const MoveStep& last = move.finalStep();
-  std::uint64_t change =
-      pieceKey(side, move.pieceKind, move.fromX, move.fromY) ^ pieceKey(side, last.kindAfter, last.toX, last.toY);
-  for (int k = 0; k < move.captureCount; ++k) {
-    const MoveStep& s = move.steps[k];
-    change ^= pieceKey(side ^ 1, s.capturedKind, s.capturedX, s.capturedY);
-  }
-  return change;
-}
-
-// A move as killer and history tables know it: origin, destination, and
-// whether it captures. Distinct moves of one list may share an identity
-// (two capture paths to the same square); that only weakens a hint.
-int moveIdentity(const MoveRecord& move) {
-  const MoveStep& last = move.finalStep();
-  const int from = move.fromY * kMaxBoardSize + move.fromX;
-  const int to = last.toY * kMaxBoardSize + last.toX;
-  return (from * kSquares + to) * 2 + (move.captureCount > 0);
-}
 
 // Ordering state: lists and their order per level and mover, two killer moves
 // per level and mover, and a history count per mover and move.
@@ -126,8 +78,8 @@ struct Ordered {
 };
 Ordered orderBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
 int killers[kMaxSearchDepth + 1][2][2];
-std::int32_t history[2][kSquares * kSquares * 2];
-std::int32_t counters[2][kSquares * kSquares * 2];
+std::int32_t history[2][kMoveIdentities];
+std::int32_t counters[2][kMoveIdentities];
 
 std::uint64_t searchCount = 0;
 
@@ -182,7 +134,7 @@ int tryMove(Walk& w, const MoveRecord& move, std::uint64_t child, Score score) {
     g.thinking = 0;
     return 0;
   }
-  const std::uint64_t keyDelta = keyChange(move);
+  const std::uint64_t keyDelta = boardKeyChange(move);
 #if defined(__GNUC__) || defined(__clang__)
   if (child) __builtin_prefetch(&table[(w.key ^ keyDelta ^ child) & (kTranspositionEntries / 2 - 1)]);
 #endif
@@ -274,7 +226,7 @@ constexpr int kCutoffLevel = 1;
 bool childCutoff(Walk& w, const MoveRecord* moves, int n, int childLevel, Mover childMover, int alpha, int beta,
                  int& value) {
   for (int i = 0; i < n; ++i) {
-    const TableEntry* e = find(nodeKey(w.key ^ keyChange(moves[i]), childLevel, childMover));
+    const TableEntry* e = find(nodeKey(w.key ^ boardKeyChange(moves[i]), childLevel, childMover));
     if (!e) continue;
     const int bound = e->bound & 3;
     if (childMover == Opponent ? bound != Lower && e->value <= alpha : bound != Upper && e->value >= beta) {
@@ -431,7 +383,7 @@ int chooseComputerMoveFast(Search& search) {
   std::memset(counters, -1, sizeof counters);
   // Entries of earlier searches were scored with another evaluation table:
   // a fresh salt in every key makes them miss instead of clearing the table.
-  Walk w{search, g, g.giveAway ? -1 : 1, positionKey(g) ^ splitMix(++searchCount ^ 0xa11ce5ull)};
+  Walk w{search, g, g.giveAway ? -1 : 1, boardKey(g) ^ splitMix(++searchCount ^ 0xa11ce5ull)};
 #if defined(__linux__)
   // Asked before the first search touches the table, while no page of it is
   // mapped; a refusal leaves the small pages.

@@ -93,11 +93,6 @@ const char* resultMessage(GameResult result) {
   }
 }
 
-// A capture, or a man's move that changes its column, starts the count anew.
-bool breaksQuietRun(const MoveRecord& m) {
-  return m.captureCount != 0 || (m.pieceKind == Man && m.fromX != m.steps[0].toX);
-}
-
 }  // namespace
 
 void playMove(GameState& game, MoveListing& listing, int index, std::function<void()> done) {
@@ -145,20 +140,7 @@ void finishShowingMove(GameState& game) {
 
 GameResult checkGameEnd(GameState& game, const MoveListing& listing, bool showMessages) {
   if (!listing.atLastLine()) return GameGoesOn;
-  const int side = listing.sideToMove();
-  generateMoves(game.legalMoves, game, side);
-
-  GameResult result = GameGoesOn;
-  if (game.moveCount == 0) {
-    // The side to move loses, or in the give-away game wins.
-    const bool whiteLoses = (side == White) != (game.giveAway != 0);
-    result = whiteLoses ? BlackWins : WhiteWins;
-  } else {
-    const int played = listing.shownMoves();
-    bool quiet = played >= kQuietMovesForDraw;
-    for (int i = played - kQuietMovesForDraw; quiet && i < played; ++i) quiet = !breaksQuietRun(game.gameRecord[i]);
-    if (quiet) result = Draw;
-  }
+  const GameResult result = gameResult(game, listing.sideToMove(), listing.shownMoves());
   if (result != GameGoesOn && showMessages)
     host.messageBox(resultMessage(result), MessageIcon::Information, MessageButtons::Ok);
   return result;

@@ -5,14 +5,9 @@
 
 namespace velmora {
 
-namespace {
-
-// A capture, or a man's move that changes its column, starts the count anew.
 bool breaksQuietRun(const MoveRecord& m) {
   return m.captureCount != 0 || (m.pieceKind == Man && m.fromX != m.steps[0].toX);
 }
-
-}  // namespace
 
 GameResult gameResult(GameState& state, int side, int plies) {
   generateMoves(state.legalMoves, state, side);
