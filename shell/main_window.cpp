@@ -53,10 +53,10 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
       scratch_(scratch),
       listing_(listing),
       board_(new BoardWidget(game, listing, this)),
-      thinker_(new ComputerThinker([this](std::function<void()> event) { turn_.deliver(std::move(event)); }, this)),
+      thinker_(new ComputerThinker([this](std::function<void()> event) { deliver(std::move(event)); }, this)),
       network_(new NetworkGame(game, listing,
                                {[this](bool busy) { setBusy(busy); }, [this] { refresh(); }, [this] { placeWindow(); },
-                                [this](std::function<void()> event) { turn_.deliver(std::move(event)); }},
+                                [this](std::function<void()> event) { deliver(std::move(event)); }},
                                this)),
       turn_(game, listing),
       settingsPath_(std::move(settingsPath)) {
@@ -101,7 +101,7 @@ HostWindow MainWindow::hostWindow() {
   hooks.repaintNow = [this] { refresh(); };
   hooks.setBusy = [this](bool busy) { setBusy(busy); };
   hooks.updateCursor = [this] { updateCursor(); };
-  hooks.deliver = [this](std::function<void()> event) { turn_.deliver(std::move(event)); };
+  hooks.deliver = [this](std::function<void()> event) { deliver(std::move(event)); };
   hooks.escapePressed = [this] { escapePressed(); };
   hooks.showManualPage = [this](const std::string& page) {
     if (!help_) help_ = new HelpWindow(this);
@@ -125,16 +125,19 @@ NetworkFacts MainWindow::networkFacts() const {
   return {network_->active(), network_->transferring(), network_->wantsExchange()};
 }
 
-void MainWindow::replaceGame(const std::function<void()>& replace) {
+void MainWindow::abandonThinking() {
   thinker_->stop();
+  if (!game_.thinking) return;
+  game_.thinking = 0;
+  setBusy(false);
+  setWindowTitle(QString::fromStdString(plainWindowTitle()));
+}
+
+void MainWindow::replaceGame(const std::function<void()>& replace) {
+  abandonThinking();
   network_->end();
   finishShowingMove(game_);
   turn_.gameReplaced();
-  if (game_.thinking) {
-    game_.thinking = 0;
-    setBusy(false);
-    setWindowTitle(QString::fromStdString(plainWindowTitle()));
-  }
   replace();
   placeWindow();
   refresh();
@@ -364,21 +367,17 @@ void MainWindow::syncListingBox() {
 
 QAction* MainWindow::action(int command) const { return findChild<QAction*>(QString("id%1").arg(command)); }
 
-bool MainWindow::bothPlayersAreComputers() const {
-  return game_.players[White].type == ComputerPlayer && game_.players[Black].type == ComputerPlayer;
-}
-
 void MainWindow::updateCommands() {
   action(CmdContinue)->setEnabled(gameCanGoOn(game_, scratch_, listing_));
   action(CmdTakeBack)->setEnabled(takeBackLine(game_, listing_) >= 0);
   action(CmdPlayOn)->setEnabled(playOnLine(game_, listing_) >= 0);
   // Only a game of two computers runs on by itself to be paused; a new game
   // of any other kind ends the pause.
-  if (turn_.paused() && !bothPlayersAreComputers()) {
+  if (turn_.paused() && !turn_.pauseOffered()) {
     turn_.dropPauseUnlessComputers();
     showPause();
   }
-  action(CmdPause)->setEnabled(bothPlayersAreComputers());
+  action(CmdPause)->setEnabled(turn_.pauseOffered());
   action(CmdSetUp)->setEnabled(!network_->active());
   action(CmdHint)->setEnabled(hintAvailable(game_, listing_) && !thinker_->running());
   action(CmdPause)->setChecked(turn_.paused());
@@ -593,13 +592,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   // Closed while the computer thinks: its search is abandoned at once. A
   // capture being shown is shown whole. A network game ends.
   network_->end();
-  if (game_.thinking) {
-    thinker_->stop();
-    game_.thinking = 0;
-    game_.gameRunning = 0;
-    setBusy(false);
-    setWindowTitle(QString::fromStdString(plainWindowTitle()));
-  }
+  if (game_.thinking) game_.gameRunning = 0;
+  abandonThinking();
   finishShowingMove(game_);
   if (settingUp()) cancelSetup();  // the save prompt is about the game, not the set-up
   if (!promptSaveGame()) {

@@ -101,6 +101,10 @@ class MainWindow : public QMainWindow {
   void clockTick();
   void turnTick();
   NetworkFacts networkFacts() const;
+  // Game code from a worker or a timer: now, or once no modal window is up.
+  void deliver(std::function<void()> event) { turn_.deliver(std::move(event)); }
+  // The search is abandoned and joined; the window as when nothing thinks.
+  void abandonThinking();
   // Escape pressed: the break question, asked once the key event is over.
   void escapePressed();
   void askBreak();
@@ -108,7 +112,6 @@ class MainWindow : public QMainWindow {
   // Enables the commands that make sense now and ticks the checkable ones.
   void updateCommands();
   QAction* action(int command) const;
-  bool bothPlayersAreComputers() const;
   // "Paused" in the title while a game of two computers waits.
   void showPause();
   // Writes the settings; a failure is told to the player when `tell`.

@@ -68,6 +68,8 @@ class TurnController {
   bool paused() const { return paused_; }
   // A game that is not of two computers cannot stay paused.
   void dropPauseUnlessComputers();
+  // Only a game of two computers runs on by itself to be paused.
+  bool pauseOffered() const { return bothComputers(); }
 
   // Escape was pressed: whether to ask the break question now (the
   // computer thinks or a transfer runs, and the question is not up).

@@ -39,7 +39,7 @@
 #include "shell/paint/skins.h"
 #include "shell/system/audio_output.h"
 #include "shell/system/host_qt.h"
-#include "tests/shell/command_action.h"
+#include "tests/shell/window_test_support.h"
 
 namespace velmora {
 namespace {

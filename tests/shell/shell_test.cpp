@@ -49,16 +49,12 @@
 #include "shell/paint/skins.h"
 #include "shell/system/host_qt.h"
 #include "shell/system/single_instance.h"
-#include "tests/shell/command_action.h"
+#include "tests/shell/window_test_support.h"
 
 namespace velmora {
 namespace {
 
-// Lets the window finish what a step posted: a sound's end, then the one
-// refresh it asks for.
-void settle() {
-  for (int i = 0; i < 4; ++i) QApplication::processEvents();
-}
+using test::settle;
 
 std::vector<std::string> shownMessages;
 bool answerYes = false;  // what every question is answered
