@@ -65,6 +65,8 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
   appearance = defaultAppearance;
   if (!settingsPath_.empty()) loadSettings(settingsPath_, loginName());
   setCentralWidget(board_);
+  // The keys go to the listing until the player tabs to the board.
+  board_->listingBox()->setFocus();
   createMenus();
   reloadSkin();
   connect(board_->listingBox(), &QListWidget::currentRowChanged, this, &MainWindow::listingSelectionChanged);
@@ -408,6 +410,7 @@ void MainWindow::refresh() {
   // only reads them.
   computeMoveHints(game_, listing_, appearance.showLegalMoves != 0);
   computeLastMoveMarks(game_, listing_, appearance.showLastMove != 0);
+  board_->describeForScreenReaders();
   board_->update();
   updateCursor();
 }

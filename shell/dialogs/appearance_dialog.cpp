@@ -164,6 +164,7 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
 
   skins_ = new QListWidget;
   idOf(skins_, 1010);
+  skins_->setAccessibleName("Skins");
   skins_->setFixedWidth(150);
   preview_ = new Preview(this);
 

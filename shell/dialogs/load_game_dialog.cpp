@@ -53,6 +53,7 @@ LoadGameDialog::LoadGameDialog(GameState& preview, const QImage& skin, QWidget* 
   setWindowTitle("Load game");
   list_ = new QListWidget;
   list_->setObjectName("id1014");
+  list_->setAccessibleName("Saved games");
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   list_->setMinimumWidth(260);

@@ -34,6 +34,21 @@ void drawCentred(QPainter& p, const Rect& r, const QString& text) {
 
 QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
 
+// The keyboard's square: a light frame with a dark edge inside, seen on
+// light and dark squares of every skin.
+void drawKeyCursor(QPainter& p, Square s, int n, int c, int left, int top, bool whiteOnTop) {
+  const int column = whiteOnTop ? n - 1 - s.x : s.x, row = whiteOnTop ? s.y : n - 1 - s.y;
+  const int width = std::max(2, c / 16);
+  const QRect square(left + column * c, top + row * c, c, c);
+  p.save();
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(255, 210, 0), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.drawRect(square.adjusted(width / 2, width / 2, -(width + 1) / 2, -(width + 1) / 2));
+  p.setPen(QPen(Qt::black, 1));
+  p.drawRect(square.adjusted(width, width, -width - 1, -width - 1));
+  p.restore();
+}
+
 }  // namespace
 
 QColor toQColor(Colour c) { return QColor(colourRed(c), colourGreen(c), colourBlue(c)); }
@@ -116,6 +131,7 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
 
   p.drawImage(toQRect(l.logo).topLeft(), w.skins.full, QRect(4 * kSkinTile, 0, 2 * kSkinTile, kSkinTile));
   drawBoard(p, game, c, w.skins.forCell(c), l.board.left, l.board.top, a, false, w.cursor);
+  if (w.keyCursor) drawKeyCursor(p, *w.keyCursor, n, c, l.board.left, l.board.top, a.whiteOnTop != 0);
 }
 
 void ListingLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
