@@ -89,7 +89,11 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   p.drawImage(QPoint(0, 0), backBuffer_);
 }
 
-void BoardWidget::resizeEvent(QResizeEvent*) { placeListingBox(); }
+void BoardWidget::resizeEvent(QResizeEvent*) {
+  // "Fit to window": the board follows the window the player sizes or maximises.
+  if (appearance.boardScale == kFitToWindow) cell_ = boardCellSize(game_.boardSize, appearance, width(), height());
+  placeListingBox();
+}
 
 namespace {
 

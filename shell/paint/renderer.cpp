@@ -71,7 +71,7 @@ void drawBoard(QPainter& p, const GameState& game, int c, const QImage& skin, in
     for (int k = 0; k < n; ++k) {
       const Square s = boardSquare(k, r);
       const Tile t = squareTile(game, s.x, s.y, settings);
-      p.drawImage(QPoint(x0 + d + k * c, y0 + d + r * c), skin, QRect(t.column * c, t.row * c, c, c));
+      drawTile(p, QRectF(x0 + d + k * c, y0 + d + r * c, c, c), skin, t.column, t.row);
     }
 
   const auto picked = findSelectedPiece(game);
@@ -88,7 +88,7 @@ void drawBoard(QPainter& p, const GameState& game, int c, const QImage& skin, in
   }
   const Tile t = draggedTile(game, picked->x, picked->y);
   p.setOpacity(settings.dragOpacity >= 100 ? 1.0 : draggedPieceAlpha(settings.dragOpacity) / 255.0);
-  p.drawImage(at, skin, QRect(t.column * c, t.row * c, c, c));
+  drawTile(p, QRectF(at, QSizeF(c, c)), skin, t.column, t.row);
   p.restore();
 }
 
@@ -129,8 +129,12 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
   drawCentred(p, l.variantName, QString::fromLatin1(gameTypeName(game.gameType)));
   if (game.giveAway) drawCentred(p, l.giveAwayText, "(give away)");
 
-  p.drawImage(toQRect(l.logo).topLeft(), w.skins.full, QRect(4 * kSkinTile, 0, 2 * kSkinTile, kSkinTile));
-  drawBoard(p, game, c, w.skins.forCell(c), l.board.left, l.board.top, a, false, w.cursor);
+  // Everything from the skin at the buffer's own density: sharp on any screen.
+  const qreal ratio = backBuffer.devicePixelRatio();
+  const QImage& logoTiles = w.skins.forCell(kSkinTile, ratio);
+  const int logoTile = logoTiles.width() / 6;
+  p.drawImage(QRectF(toQRect(l.logo)), logoTiles, QRectF(4 * logoTile, 0, 2 * logoTile, logoTile));
+  drawBoard(p, game, c, w.skins.forCell(c, ratio), l.board.left, l.board.top, a, false, w.cursor);
   if (w.keyCursor) drawKeyCursor(p, *w.keyCursor, n, c, l.board.left, l.board.top, a.whiteOnTop != 0);
 }
 
