@@ -156,6 +156,22 @@ TEST(Printing, BoardFillsThePagesSmallerSideAndTheMiniBoardHalfOfIt) {
     }
 }
 
+TEST(Printing, APdfBoardHoldsAtLeastThreeHundredDotsAnInch) {
+  Printed p(International);
+  QString error;
+  ASSERT_TRUE(printToPdf(p.path("board.pdf"), PrintBoard, *p.game, p.listing, skin2(), &error));
+  QProcess list;
+  list.start("pdfimages", {"-list", p.path("board.pdf")});
+  ASSERT_TRUE(list.waitForFinished(20000));
+  // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+  const QStringList lines = QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  ASSERT_GE(lines.size(), 3) << list.readAllStandardError().toStdString();
+  const QStringList fields = lines[2].simplified().split(' ');
+  ASSERT_GE(fields.size(), 14);
+  EXPECT_GE(fields[12].toInt(), 299) << lines[2].toStdString();
+  EXPECT_GE(fields[3].toInt(), 10 * 180);  // squares far finer than the screen's 64 pixels
+}
+
 TEST(Printing, PrintedBoardIsTurnedLikeTheScreenAndHasNoMarks) {
   Printed p(American);
   p.game->marks[0][0].lastMove = 1;
