@@ -3,7 +3,8 @@
 # as root or through sudo.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev pkg-config qt6-base-dev libpulse-dev fonts-dejavu-core python3 "$@")
+packages=(cmake ninja-build g++ libgtest-dev pkg-config qt6-base-dev qt6-l10n-tools qt6-translations-l10n libpulse-dev
+  fonts-dejavu-core python3 "$@")
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -14,6 +14,7 @@
 #include "core/view/appearance.h"
 #include "core/view/layout.h"
 #include "shell/paint/renderer.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -24,8 +25,8 @@ BoardWidget::BoardWidget(GameState& game, MoveListing& listing, QWidget* parent)
   // Tab, not a click, gives the board the keys: the arrow keys otherwise
   // move through the listing, as mouse players expect.
   setFocusPolicy(Qt::TabFocus);
-  setAccessibleName("Board");
-  listingBox_->setAccessibleName("Move listing");
+  setAccessibleName(ui("Board"));
+  listingBox_->setAccessibleName(ui("Move listing"));
   listingBox_->setObjectName("id1014");
   listingBox_->setItemDelegate(new ListingLineDelegate(listingBox_));
   listingBox_->setFrameShape(QFrame::NoFrame);

@@ -7,11 +7,13 @@
 #include <QVBoxLayout>
 
 #include "core/platform/host.h"
+#include "core/platform/translation.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(new QTextBrowser(this)) {
-  setWindowTitle("Velmora manual");
+  setWindowTitle(ui("Velmora manual"));
   setObjectName("helpWindow");
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
@@ -25,7 +27,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), browser_(
       return;
     }
     if (!QDesktopServices::openUrl(url))
-      host.messageBox("No web browser could be started for " + url.toString().toStdString() + ".",
+      host.messageBox(fillIn(say("No web browser could be started for %1."), url.toString().toStdString()),
                       MessageIcon::Information, MessageButtons::Ok);
   });
   resize(720, 640);

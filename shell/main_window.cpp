@@ -27,6 +27,7 @@
 #include "core/game/take_back.h"
 #include "core/net/protocol.h"
 #include "core/platform/host.h"
+#include "core/platform/translation.h"
 #include "core/platform/user_name.h"
 #include "core/records/listing.h"
 #include "core/records/saved_game.h"
@@ -46,6 +47,7 @@
 #include "shell/network_game.h"
 #include "shell/paint/app_icon.h"
 #include "shell/paint/printing.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -162,7 +164,7 @@ void MainWindow::createMenus() {
     QKeySequence keys;
   };
   const auto add = [this](QMenu* menu, const Item& item) {
-    QAction* action = menu->addAction(QString::fromUtf8(item.text));
+    QAction* action = menu->addAction(ui(item.text));
     action->setObjectName(QString("id%1").arg(item.command));
     // Alt+F4 is the window manager's: shown in the menu, it closes the window
     // like any other close, through the save prompt.
@@ -175,54 +177,54 @@ void MainWindow::createMenus() {
     connect(action, &QAction::triggered, this, [this, c = item.command] { dispatch(c); });
     return action;
   };
-  QMenu* gameMenu = menuBar()->addMenu("Game");
-  add(gameMenu, {"New...", CmdNew, QKeySequence("Ctrl+N")});
-  add(gameMenu, {"Continue game", CmdContinue, {}});
-  add(gameMenu, {"Take back", CmdTakeBack, QKeySequence("Ctrl+Z")});
-  add(gameMenu, {"Play on", CmdPlayOn, QKeySequence("Ctrl+Y")});
-  add(gameMenu, {"Hint", CmdHint, QKeySequence("H")});
-  QAction* pause = add(gameMenu, {"Pause", CmdPause, QKeySequence("P")});
+  QMenu* gameMenu = menuBar()->addMenu(ui("Game"));
+  add(gameMenu, {N_("New..."), CmdNew, QKeySequence("Ctrl+N")});
+  add(gameMenu, {N_("Continue game"), CmdContinue, {}});
+  add(gameMenu, {N_("Take back"), CmdTakeBack, QKeySequence("Ctrl+Z")});
+  add(gameMenu, {N_("Play on"), CmdPlayOn, QKeySequence("Ctrl+Y")});
+  add(gameMenu, {N_("Hint"), CmdHint, QKeySequence("H")});
+  QAction* pause = add(gameMenu, {N_("Pause"), CmdPause, QKeySequence("P")});
   pause->setShortcuts({QKeySequence("P"), QKeySequence(Qt::Key_Pause)});
   pause->setCheckable(true);
 
   gameMenu->addSeparator();
-  add(gameMenu, {"Load...", CmdLoad, QKeySequence("Ctrl+L")});
-  add(gameMenu, {"Save...", CmdSave, QKeySequence("Ctrl+S")});
+  add(gameMenu, {N_("Load..."), CmdLoad, QKeySequence("Ctrl+L")});
+  add(gameMenu, {N_("Save..."), CmdSave, QKeySequence("Ctrl+S")});
   gameMenu->addSeparator();
-  add(gameMenu, {"Export PDN...", CmdExportPdn, {}});
-  add(gameMenu, {"Import PDN...", CmdImportPdn, {}});
-  add(gameMenu, {"Copy position (FEN)", CmdCopyFen, QKeySequence("Ctrl+Shift+C")});
-  add(gameMenu, {"Paste position (FEN)", CmdPasteFen, QKeySequence("Ctrl+Shift+V")});
-  add(gameMenu, {"Set up position...", CmdSetUp, QKeySequence("Ctrl+E")});
+  add(gameMenu, {N_("Export PDN..."), CmdExportPdn, {}});
+  add(gameMenu, {N_("Import PDN..."), CmdImportPdn, {}});
+  add(gameMenu, {N_("Copy position (FEN)"), CmdCopyFen, QKeySequence("Ctrl+Shift+C")});
+  add(gameMenu, {N_("Paste position (FEN)"), CmdPasteFen, QKeySequence("Ctrl+Shift+V")});
+  add(gameMenu, {N_("Set up position..."), CmdSetUp, QKeySequence("Ctrl+E")});
   gameMenu->addSeparator();
-  add(gameMenu, {"Network...", CmdNetwork, QKeySequence("Ctrl+K")});
+  add(gameMenu, {N_("Network..."), CmdNetwork, QKeySequence("Ctrl+K")});
   gameMenu->addSeparator();
-  QMenu* print = gameMenu->addMenu("Print");
-  add(print, {"Game listing...", CmdPrintListing, {}});
-  add(print, {"Board...", CmdPrintBoard, {}});
-  add(print, {"Mini board...", CmdPrintMiniBoard, {}});
-  add(gameMenu, {"Export board picture...", CmdExportBoard, {}});
+  QMenu* print = gameMenu->addMenu(ui("Print"));
+  add(print, {N_("Game listing..."), CmdPrintListing, {}});
+  add(print, {N_("Board..."), CmdPrintBoard, {}});
+  add(print, {N_("Mini board..."), CmdPrintMiniBoard, {}});
+  add(gameMenu, {N_("Export board picture..."), CmdExportBoard, {}});
   gameMenu->addSeparator();
-  add(gameMenu, {"E&xit", CmdExit, QKeySequence("Alt+F4")});
+  add(gameMenu, {N_("E&xit"), CmdExit, QKeySequence("Alt+F4")});
 
-  QMenu* customize = menuBar()->addMenu("Customize");
-  add(customize, {"Appearance...", CmdAppearance, QKeySequence("Ctrl+A")});
+  QMenu* customize = menuBar()->addMenu(ui("Customize"));
+  add(customize, {N_("Appearance..."), CmdAppearance, QKeySequence("Ctrl+A")});
   customize->addSeparator();
-  add(customize, {"Sound...", CmdSound, QKeySequence("Ctrl+D")});
+  add(customize, {N_("Sound..."), CmdSound, QKeySequence("Ctrl+D")});
   customize->addSeparator();
-  QAction* oneClick = add(customize, {"One-click moves", CmdOneClick, {}});
+  QAction* oneClick = add(customize, {N_("One-click moves"), CmdOneClick, {}});
   oneClick->setCheckable(true);
   oneClick->setChecked(entrySettings.oneClick != 0);
 
-  QMenu* help = menuBar()->addMenu("Help");
-  add(help, {"Rules", CmdRules, QKeySequence("Ctrl+R")});
+  QMenu* help = menuBar()->addMenu(ui("Help"));
+  add(help, {N_("Rules"), CmdRules, QKeySequence("Ctrl+R")});
   help->addSeparator();
-  add(help, {"User manual", CmdUserManual, QKeySequence("F1")});
+  add(help, {N_("User manual"), CmdUserManual, QKeySequence("F1")});
   help->addSeparator();
-  QAction* about = add(help, {"&About ...", CmdAbout, QKeySequence("Alt+/")});
+  QAction* about = add(help, {N_("&About ..."), CmdAbout, QKeySequence("Alt+/")});
   about->setShortcuts({QKeySequence("Alt+/"), QKeySequence("Alt+?")});
   help->addSeparator();
-  add(help, {"Velmora home page", CmdHomePage, {}});
+  add(help, {N_("Velmora home page"), CmdHomePage, {}});
 }
 
 void MainWindow::reloadSkin() {
@@ -285,7 +287,7 @@ void MainWindow::dispatch(int command) {
       return;
     case CmdPrintListing:
       if (listing_.lines.size() < 2)
-        host.messageBox("The listing is empty.", MessageIcon::Information, MessageButtons::Ok);
+        host.messageBox(say("The listing is empty."), MessageIcon::Information, MessageButtons::Ok);
       else
         printGame(PrintListing, this, game_, listing_, board_->skins());
       return;
@@ -316,7 +318,7 @@ void MainWindow::dispatch(int command) {
 
 bool MainWindow::promptSaveGame() {
   if (!game_.gameModified) return true;
-  if (!host.messageBox("Save current game?", MessageIcon::Question, MessageButtons::YesNo)) {
+  if (!host.messageBox(say("Save current game?"), MessageIcon::Question, MessageButtons::YesNo)) {
     game_.gameModified = 0;
     return true;
   }
@@ -330,11 +332,12 @@ bool MainWindow::saveGame() {
 
 void MainWindow::exportBoard() {
   const QString folder = QString::fromStdString(exportSettings.folder);
-  const QString path =
-      QFileDialog::getSaveFileName(this, "Export board picture", folder, "PNG picture (*.png);;SVG picture (*.svg)");
+  const QString path = QFileDialog::getSaveFileName(this, ui("Export board picture"), folder,
+                                                    ui("PNG picture (*.png);;SVG picture (*.svg)"));
   if (path.isEmpty()) return;
   bool ok = false;
-  const int size = QInputDialog::getInt(this, "Export board picture", "Size in pixels:", 512, 64, 8192, 64, &ok);
+  const int size =
+      QInputDialog::getInt(this, ui("Export board picture"), ui("Size in pixels:"), 512, 64, 8192, 64, &ok);
   if (!ok) return;
   exportSettings.folder = QFileInfo(path).absolutePath().toStdString();
   QString error;
@@ -640,7 +643,7 @@ void MainWindow::shutdown(bool tell) {
   turnTimer_.stop();
   std::string error;
   if (settingsPath_.empty() || saveSettings(settingsPath_, &error)) return;
-  const std::string text = "The settings were not saved:\n" + error;
+  const std::string text = say("The settings were not saved:") + "\n" + error;
   std::fprintf(stderr, "velmora: %s\n", text.c_str());
   if (tell) host.messageBox(text, MessageIcon::Error, MessageButtons::Ok);
 }

@@ -15,11 +15,13 @@
 #include "core/game/settings.h"
 #include "core/platform/file_write.h"
 #include "core/platform/host.h"
+#include "core/platform/translation.h"
 #include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/records/pdn.h"
 #include "core/rules/game_state.h"
 #include "shell/main_window.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -30,8 +32,8 @@ void tell(const std::string& text) { host.messageBox(text, MessageIcon::Error, M
 }  // namespace
 
 void MainWindow::exportPdn() {
-  const QString path = QFileDialog::getSaveFileName(this, "Export PDN", QString::fromStdString(exportSettings.folder),
-                                                    "PDN game (*.pdn)");
+  const QString path = QFileDialog::getSaveFileName(
+      this, ui("Export PDN"), QString::fromStdString(exportSettings.folder), ui("PDN game (*.pdn)"));
   if (path.isEmpty()) return;
   exportSettings.folder = QFileInfo(path).absolutePath().toStdString();
   PdnTags tags;
@@ -42,8 +44,9 @@ void MainWindow::exportPdn() {
 }
 
 void MainWindow::importPdn() {
-  const QString path = QFileDialog::getOpenFileName(this, "Import PDN", QString::fromStdString(exportSettings.folder),
-                                                    "PDN games (*.pdn *.txt);;All files (*)");
+  const QString path =
+      QFileDialog::getOpenFileName(this, ui("Import PDN"), QString::fromStdString(exportSettings.folder),
+                                   ui("PDN games (*.pdn *.txt);;All files (*)"));
   if (path.isEmpty()) return;
   exportSettings.folder = QFileInfo(path).absolutePath().toStdString();
   std::string text;
@@ -51,7 +54,7 @@ void MainWindow::importPdn() {
   std::vector<PdnGame> games;
   bool more = false;
   if (auto why = parsePdn(text, games, kMaxListedPdnGames, &more)) return tell(*why);
-  if (games.empty()) return tell("The file holds no game.");
+  if (games.empty()) return tell(say("The file holds no game."));
   size_t chosen = 0;
   if (games.size() > 1) {
     QStringList names;
@@ -59,9 +62,9 @@ void MainWindow::importPdn() {
       names << QString("%1. %2").arg(i + 1).arg(QString::fromStdString(games[i].summary()));
     bool ok = false;
     const QString label =
-        more ? QString("The file holds more than %1 games; the first %1 are listed:").arg(kMaxListedPdnGames)
-             : QString("The file holds several games:");
-    const QString name = QInputDialog::getItem(this, "Import PDN", label, names, 0, false, &ok);
+        more ? ui("The file holds more than %1 games; the first %1 are listed:").arg(kMaxListedPdnGames)
+             : ui("The file holds several games:");
+    const QString name = QInputDialog::getItem(this, ui("Import PDN"), label, names, 0, false, &ok);
     if (!ok) return;
     chosen = static_cast<size_t>(names.indexOf(name));
   }
@@ -84,7 +87,7 @@ void MainWindow::pasteFen() {
   const std::string fen = QGuiApplication::clipboard()->text().toStdString();
   auto check = std::make_unique<GameState>();
   if (auto why = readFen(fen, game_.gameType, *check))
-    return tell("The clipboard holds no " + std::string(gameTypeName(game_.gameType)) + " position.\n" + *why);
+    return tell(fillIn(say("The clipboard holds no %1 position."), say(gameTypeName(game_.gameType))) + "\n" + *why);
   if (!promptSaveGame()) return;
   // The players of the New game dialog, in the variant on the board.
   NewGameChoice choice = rememberedChoice();

@@ -4,30 +4,32 @@
 #include <QLabel>
 #include <QSignalBlocker>
 
+#include "shell/system/language.h"
+
 namespace velmora {
 
-SetupBar::SetupBar(QWidget* parent) : QToolBar("Set up position", parent) {
+SetupBar::SetupBar(QWidget* parent) : QToolBar(ui("Set up position"), parent) {
   setObjectName("setupBar");
   setMovable(false);
-  addAction("Clear board", this, &SetupBar::clearRequested)->setObjectName("setupClear");
-  addAction("Start position", this, &SetupBar::startRequested)->setObjectName("setupStart");
+  addAction(ui("Clear board"), this, &SetupBar::clearRequested)->setObjectName("setupClear");
+  addAction(ui("Start position"), this, &SetupBar::startRequested)->setObjectName("setupStart");
   addSeparator();
-  addWidget(new QLabel(" To move: "));
+  addWidget(new QLabel(ui(" To move: ")));
   side_ = new QComboBox;
   side_->setObjectName("setupSide");
-  side_->addItems({"White", "Black"});
+  side_->addItems({ui("White"), ui("Black")});
   addWidget(side_);
   connect(side_, &QComboBox::currentIndexChanged, this, &SetupBar::sideChosen);
-  addWidget(new QLabel(" Variant: "));
+  addWidget(new QLabel(ui(" Variant: ")));
   variant_ = new QComboBox;
   variant_->setObjectName("setupVariant");
   for (GameType t = 0; t < kVariantCount; ++t) variant_->addItem(QString::fromLatin1(gameTypeName(t)));
   addWidget(variant_);
   connect(variant_, &QComboBox::currentIndexChanged, this, [this](int i) { emit variantChosen(i); });
-  addAction("Flip", this, &SetupBar::flipRequested)->setObjectName("setupFlip");
+  addAction(ui("Flip"), this, &SetupBar::flipRequested)->setObjectName("setupFlip");
   addSeparator();
-  addAction("Done", this, &SetupBar::done)->setObjectName("setupDone");
-  addAction("Cancel", this, &SetupBar::cancelled)->setObjectName("setupCancel");
+  addAction(ui("Done"), this, &SetupBar::done)->setObjectName("setupDone");
+  addAction(ui("Cancel"), this, &SetupBar::cancelled)->setObjectName("setupCancel");
 }
 
 void SetupBar::show(GameType type, int sideToMove) {

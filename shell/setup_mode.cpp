@@ -14,6 +14,7 @@
 #include "shell/main_window.h"
 #include "shell/network_game.h"
 #include "shell/setup_bar.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -73,7 +74,7 @@ void MainWindow::setupClicked(int x, int y, bool backwards) {
 
 void MainWindow::showSetup() {
   setupBar_->show(game_.gameType, game_.start.side);
-  setWindowTitle(QString::fromStdString(plainWindowTitle() + " - Set up position"));
+  setWindowTitle(QString::fromStdString(plainWindowTitle()) + " - " + ui("Set up position"));
   refresh();
 }
 

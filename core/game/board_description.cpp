@@ -1,5 +1,6 @@
 #include "core/game/board_description.h"
 
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/rules/game_state.h"
@@ -22,18 +23,19 @@ std::string squaresOf(const GameState& game, int side, bool kings) {
 
 std::string sideText(const GameState& game, int side) {
   const std::string men = squaresOf(game, side, false), kings = squaresOf(game, side, true);
-  return std::string(side == White ? "White" : "Black") + ": " + (men.empty() ? "no men" : "men " + men) + "; " +
-         (kings.empty() ? "no kings" : "kings " + kings) + ".";
+  return fillIn(say(side == White ? "White: %1; %2." : "Black: %1; %2."),
+                men.empty() ? say("no men") : fillIn(say("men %1"), men),
+                kings.empty() ? say("no kings") : fillIn(say("kings %1"), kings));
 }
 
 }  // namespace
 
 std::string describeBoard(const GameState& game, const MoveListing& listing) {
   std::string text;
-  if (listing.selected >= 0) text = std::string(listing.sideToMove() == White ? "White" : "Black") + " to move. ";
+  if (listing.selected >= 0) text = say(listing.sideToMove() == White ? "White to move." : "Black to move.") + " ";
   text += sideText(game, White) + " " + sideText(game, Black);
   const int shown = listing.shownMoves();
-  if (shown > 0 && shown <= game.plyCount) text += " Last move: " + formatMove(game, shown - 1) + ".";
+  if (shown > 0 && shown <= game.plyCount) text += " " + fillIn(say("Last move: %1."), formatMove(game, shown - 1));
   return text;
 }
 

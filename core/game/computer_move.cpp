@@ -8,6 +8,7 @@
 #include "core/ai/fast_search.h"
 #include "core/game/play.h"
 #include "core/platform/host.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
@@ -88,7 +89,7 @@ void showComputerProgress(GameState& game, int percent, bool showProgress) {
 }
 
 bool askBreakComputerMove(GameState& game) {
-  if (!host.messageBox("Break AI move. Are you sure?", MessageIcon::Question, MessageButtons::YesNoDefaultNo))
+  if (!host.messageBox(say("Break AI move. Are you sure?"), MessageIcon::Question, MessageButtons::YesNoDefaultNo))
     return false;
   game.gameRunning = 0;
   return true;

@@ -6,6 +6,7 @@
 
 #include "core/game/sound.h"
 #include "core/platform/host.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/records/pdn_board.h"
@@ -90,7 +91,7 @@ std::string listOfMoves(const GameState& game, const std::vector<int>& moves) {
   constexpr size_t kShown = 8;  // what the title has room for
   std::string text;
   for (size_t i = 0; i < moves.size() && i < kShown; ++i)
-    text.append(i == 0 ? "" : i + 1 == moves.size() ? " or " : ", ").append(moveText(game.legalMoves[moves[i]]));
+    text.append(i == 0 ? "" : i + 1 == moves.size() ? say(" or ") : ", ").append(moveText(game.legalMoves[moves[i]]));
   if (moves.size() > kShown) text += ", ...";
   return text;
 }
@@ -128,7 +129,8 @@ void showTyped(GameState& game, const MoveListing& listing, const KeyboardEntry&
   const int side = listing.sideToMove();
   generateMoves(game.legalMoves, game, side);
   const TypedMoves named = movesNamedBy(game, side, entry.typed);
-  sayWhy(entry.typed + ": " + (named.moves.empty() ? "no legal move is written so" : listOfMoves(game, named.moves)));
+  sayWhy(entry.typed + ": " +
+         (named.moves.empty() ? say("no legal move is written so") : listOfMoves(game, named.moves)));
 }
 
 void playTyped(GameState& game, MoveListing& listing, KeyboardEntry& entry) {
@@ -276,22 +278,23 @@ TypedMoves movesNamedBy(const GameState& game, int side, std::string_view typed)
   // Nothing fits: the reason a click on the same squares would be given.
   const std::string written(typed);
   if (!allSquares || squares.size() < 2) {
-    out.problem = "\"" + written + "\" is not a move: write it as " +
-                  (numbersSquares(game.gameType) ? "c3-d4 or 22-18" : "c3-d4 or c3:e5");
+    out.problem = fillIn(say(numbersSquares(game.gameType) ? "\"%1\" is not a move: write it as c3-d4 or 22-18"
+                                                           : "\"%1\" is not a move: write it as c3-d4 or c3:e5"),
+                         written);
     return out;
   }
   const Square from = squares.front();
   const Cell& cell = game.board[from.y][from.x];
   if (cell.kind == Empty)
-    out.problem = "There is no piece on " + squareName(from.x, from.y);
+    out.problem = fillIn(say("There is no piece on %1"), squareName(from.x, from.y));
   else if (cell.side != side)
-    out.problem = std::string(side == White ? "White" : "Black") + " is to move";
+    out.problem = say(side == White ? "White is to move" : "Black is to move");
   else if (std::none_of(game.legalMoves, game.legalMoves + game.moveCount, [&](const MoveRecord& m) {
              return Square{m.fromX, m.fromY} == from;
            }))
     out.problem = whyNoMove(game);
   else
-    out.problem = "The piece cannot go there";
+    out.problem = say("The piece cannot go there");
   return out;
 }
 

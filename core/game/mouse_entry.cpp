@@ -8,6 +8,7 @@
 #include "core/game/play.h"
 #include "core/game/sound.h"
 #include "core/platform/host.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/rules/game_state.h"
@@ -61,7 +62,8 @@ std::string originNames(const GameState& game) {
     if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
   }
   std::string text;
-  for (size_t i = 0; i < names.size(); ++i) text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+  const std::string orWord = say(" or ");
+  for (size_t i = 0; i < names.size(); ++i) text += (i == 0 ? "" : i + 1 == names.size() ? orWord : ", ") + names[i];
   return text;
 }
 
@@ -113,8 +115,8 @@ void clearWhy() { host.setWindowTitle(plainWindowTitle()); }
 
 std::string whyNoMove(const GameState& game) {
   if (game.moveCount > 0 && game.legalMoves[0].captureCount > 0)
-    return "A capture is compulsory: " + originNames(game) + " must capture";
-  return "That piece has no legal move";
+    return fillIn(say("A capture is compulsory: %1 must capture"), originNames(game));
+  return say("That piece has no legal move");
 }
 
 bool samePath(const MoveRecord& a, const MoveRecord& b) {
@@ -204,8 +206,8 @@ int findMoveTo(const GameState& game, int x, int y) {
   if (candidates <= 1) return onlyCandidate;
   if (exact >= 0) return exact;
   if (lastFull >= 0) return lastFull;
-  host.messageBox(somePartly ? "Please select full path of movement.\nSee also Manual -> How to make move"
-                             : "Please select path of movement.\nSee also Manual -> How to make move",
+  host.messageBox(somePartly ? say("Please select full path of movement.\nSee also Manual -> How to make move")
+                             : say("Please select path of movement.\nSee also Manual -> How to make move"),
                   MessageIcon::Information, MessageButtons::Ok);
   return -1;
 }
@@ -356,13 +358,13 @@ ClickResult clickSquare(GameState& game, MoveListing& listing, Square square, bo
     for (auto& row : game.marks)
       for (auto& m : row) m.blinkTicks = 0;
     marksAt(game, square).blinkTicks = kBlinkTicksWrong;
-    sayWhy("The piece cannot go there");
+    sayWhy(say("The piece cannot go there"));
     wrongInput();
     return ClickResult::Refused;
   }
   if (cell.kind == Empty) return ClickResult::Ignored;
   blinkOrigins(game, kBlinkTicksWrong);
-  sayWhy(std::string(side == White ? "White" : "Black") + " is to move");
+  sayWhy(say(side == White ? "White is to move" : "Black is to move"));
   wrongInput();
   return ClickResult::Refused;
 }

@@ -7,6 +7,7 @@
 #include "core/game/settings.h"
 #include "core/platform/player_name.h"
 #include "core/platform/text.h"
+#include "core/platform/translation.h"
 #include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
@@ -16,7 +17,6 @@ namespace velmora {
 namespace {
 
 const char* const kPlayerNames[2] = {"Player 1", "Player 2"};
-const char* const kSideNames[2] = {"WHITE SIDE", "BLACK SIDE"};
 
 std::string cut(const std::string& name) { return cutUtf8(name, kTypedNameLength); }
 
@@ -52,11 +52,12 @@ bool nameEditable(const NewGameChoice& c, int side) { return c.type[side] == Cho
 std::optional<std::string> newGameProblem(const NewGameChoice& c) {
   for (int side = 0; side < 2; ++side)
     if (c.type[side] == ChooseHuman && cut(c.name[side]) == kComputerName)
-      return std::string("Please enter any other name (") + kSideNames[side] + ")";
+      return say(side == White ? "Please enter any other name (WHITE SIDE)"
+                               : "Please enter any other name (BLACK SIDE)");
   const bool whiteEmpty = c.name[White].empty(), blackEmpty = c.name[Black].empty();
-  if (whiteEmpty && blackEmpty) return std::string("Please enter name (WHITE AND BLACK SIDES)");
-  if (whiteEmpty) return std::string("Please enter name (WHITE SIDE)");
-  if (blackEmpty) return std::string("Please enter name (BLACK SIDE)");
+  if (whiteEmpty && blackEmpty) return say("Please enter name (WHITE AND BLACK SIDES)");
+  if (whiteEmpty) return say("Please enter name (WHITE SIDE)");
+  if (blackEmpty) return say("Please enter name (BLACK SIDE)");
   return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/game/sound.h"
 #include "core/platform/host.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
@@ -85,11 +86,11 @@ void endShow() {
   host.requestRepaint();
 }
 
-const char* resultMessage(GameResult result) {
+std::string resultMessage(GameResult result) {
   switch (result) {
-    case WhiteWins: return "Game over.\nWhite wins.";
-    case BlackWins: return "Game over.\nBlack wins.";
-    default: return "Game over.\nNo capture in 15 last moves.\nThis game is a draw";
+    case WhiteWins: return say("Game over.\nWhite wins.");
+    case BlackWins: return say("Game over.\nBlack wins.");
+    default: return say("Game over.\nNo capture in 15 last moves.\nThis game is a draw");
   }
 }
 

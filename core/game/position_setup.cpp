@@ -3,6 +3,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/platform/translation.h"
 #include "core/records/fen.h"
 #include "core/records/notation.h"
 #include "core/rules/game_state.h"
@@ -10,9 +11,6 @@
 namespace velmora {
 
 namespace {
-
-const char* const kColourNames[2] = {"white", "black"};
-const char* const kSideNames[2] = {"White", "Black"};
 
 // The lowest and highest rows a side's men stand on at the start.
 struct MenRows {
@@ -90,18 +88,22 @@ std::optional<std::string> setupProblem(const GameState& setup) {
       const int side = c.side;
       ++count[side];
       if (c.kind != Man) continue;
-      const std::string colour = kColourNames[side];
       if (y == (side == White ? n - 1 : 0))
-        return "A " + colour + " man stands on its crowning row, on " + squareName(x, y) + ".";
+        return fillIn(say(side == White ? "A white man stands on its crowning row, on %1."
+                                        : "A black man stands on its crowning row, on %1."),
+                      squareName(x, y));
       const bool behind = side == White ? y < start.first[White] : y > start.first[Black];
       if (menNeverGoBack(type) && behind)
-        return "A " + colour + " man stands on " + squareName(x, y) + ", where " + colour + " men never come.";
+        return fillIn(say(side == White ? "A white man stands on %1, where white men never come."
+                                        : "A black man stands on %1, where black men never come."),
+                      squareName(x, y));
     }
   for (int side : {White, Black}) {
-    if (count[side] == 0) return std::string(kSideNames[side]) + " has no piece.";
+    if (count[side] == 0) return say(side == White ? "White has no piece." : "Black has no piece.");
     if (count[side] > start.count[side])
-      return std::string(kSideNames[side]) + " has " + std::to_string(count[side]) + " pieces; a " +
-             gameTypeName(type) + " game starts with " + std::to_string(start.count[side]) + ".";
+      return fillIn(say(side == White ? "White has %1 pieces; a %2 game starts with %3."
+                                      : "Black has %1 pieces; a %2 game starts with %3."),
+                    std::to_string(count[side]), say(gameTypeName(type)), std::to_string(start.count[side]));
   }
   return std::nullopt;
 }

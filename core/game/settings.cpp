@@ -16,6 +16,7 @@ LastGameSettings lastGame;
 NetSettings netSettings;
 ExportSettings exportSettings;
 EntrySettings entrySettings;
+LanguageSettings languageSettings;
 
 namespace {
 
@@ -113,6 +114,7 @@ std::vector<SettingKey> settingKeys() {
       {"ENTRY", "ONE CLICK", Kind::Number, &entrySettings.oneClick, defaultEntrySettings.oneClick, nullptr, 0, 0, 1});
   // The larger boards, apart from SCALE, which keeps the three sizes older files know.
   keys.push_back({"WINDOW", "BOARD SCALE", Kind::BoardScale, &appearance.boardScale, defaultAppearance.boardScale});
+  keys.push_back({"WINDOW", "LANGUAGE", Kind::Text, &languageSettings.language, 0, "", 16});
   return keys;
 }
 

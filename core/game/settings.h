@@ -50,6 +50,12 @@ struct EntrySettings {
   int oneClick = 1;  // a piece with a single move, or a square one move reaches, plays it at a click
 };
 
+// The language of the window's texts: a code such as "de" or "pt_BR", "en",
+// or empty to follow the system. Files and the network stay English.
+struct LanguageSettings {
+  std::string language;
+};
+
 // What a setting is when the file does not hold it: one set of defaults for
 // the globals' first values and for reading the file.
 inline const LastGameSettings defaultLastGame{};
@@ -59,6 +65,7 @@ inline const EntrySettings defaultEntrySettings{};
 extern LastGameSettings lastGame;
 extern EntrySettings entrySettings;
 extern ExportSettings exportSettings;
+extern LanguageSettings languageSettings;
 extern NetSettings netSettings;
 
 constexpr const char* kSettingsFile = "velmora.ini";

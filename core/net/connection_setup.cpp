@@ -5,6 +5,7 @@
 #include "core/net/socket.h"
 #include "core/platform/player_name.h"
 #include "core/platform/text.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 
@@ -38,15 +39,15 @@ std::string networkName(const std::string& typed) {
 
 std::optional<std::string> takeNetDialogInput(const NetDialogInput& in) {
   const std::string name = networkName(in.name);
-  if (name.empty()) return "Please enter your name.";
+  if (name.empty()) return say("Please enter your name.");
   netSettings.ip = in.ip.substr(0, 15);
   // An address the field cannot have completed reads as no address.
-  if (netSettings.ip == kNoAddress || !isDottedIpv4(netSettings.ip)) return "Please enter serever's IP address.";
+  if (netSettings.ip == kNoAddress || !isDottedIpv4(netSettings.ip)) return say("Please enter serever's IP address.");
   const int port = readDecimal(in.portText);
   netSettings.port = port;
-  if (port <= 0) return "Please enter serever's port.";
-  if (port < 1024) return "Port number must be more or equal then 1024.";
-  if (port > 65535) return "Port number must be 65535 or less.";
+  if (port <= 0) return say("Please enter serever's port.");
+  if (port < 1024) return say("Port number must be more or equal then 1024.");
+  if (port > 65535) return say("Port number must be 65535 or less.");
   netSettings.server = in.server ? 1 : 0;
   netSettings.name = name;
   lastGame.gameType = in.gameType;

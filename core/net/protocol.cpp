@@ -5,6 +5,7 @@
 #include "core/game/play.h"
 #include "core/platform/host.h"
 #include "core/platform/text.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/rules/game_state.h"
@@ -182,11 +183,11 @@ NetAction NetSession::transferred(Transfer result, const std::string& received) 
     return {phase_ == Phase::Over ? NetAction::Over : NetAction::Idle, {}};
   if (result == Transfer::Canceled) return breakOff();
   if (result == Transfer::TimedOut)
-    return finish(NetEnd::TimedOut, "Your opponent has not answered for too long. Connection lost.");
+    return finish(NetEnd::TimedOut, N_("Your opponent has not answered for too long. Connection lost."));
   if (result == Transfer::Failed) {
     if (phase_ == Phase::SendCancel) return finish(NetEnd::IllegalMove);
     return finish(NetEnd::ConnectionLost,
-                  sending() ? "Connection lost. Send data error." : "Connection lost. Receive data error.");
+                  sending() ? N_("Connection lost. Send data error.") : N_("Connection lost. Receive data error."));
   }
   switch (phase_) {
     case Phase::SendHeader: phase_ = Phase::ReceiveName; return {NetAction::Receive, {}};
@@ -197,7 +198,7 @@ NetAction NetSession::transferred(Transfer result, const std::string& received) 
     case Phase::SendListing: return beginPlay();
     case Phase::ReceiveHeader: {
       const std::optional<NetHeader> h = readHeader(received);
-      if (!h) return finish(NetEnd::BadHeader, "The server sent a game that cannot be read. Connection lost.");
+      if (!h) return finish(NetEnd::BadHeader, N_("The server sent a game that cannot be read. Connection lost."));
       setUpBoard(game_, h->gameType);
       localSide_ = h->serverSide ^ 1;
       setName(game_.players[h->serverSide], h->serverName);
@@ -227,7 +228,7 @@ NetAction NetSession::transferred(Transfer result, const std::string& received) 
     }
     case Phase::ReceiveTurn: return handleReply(received);
     case Phase::SendCancel:
-      return finish(NetEnd::IllegalMove, "Your opponent's move is not legal. The game was canceled.");
+      return finish(NetEnd::IllegalMove, N_("Your opponent's move is not legal. The game was canceled."));
     case Phase::Idle:
     case Phase::Over: break;
   }
@@ -265,7 +266,7 @@ NetAction NetSession::exchangeTurn() {
 }
 
 NetAction NetSession::handleReply(const std::string& reply) {
-  if (reply.empty()) return finish(NetEnd::Canceled, "The game was canceled", MessageIcon::None);
+  if (reply.empty()) return finish(NetEnd::Canceled, N_("The game was canceled"), MessageIcon::None);
   const std::vector<std::string> lines = messageLines(reply);
   const std::string& last = lines.back();
   std::string expected = buildListingText(game_, listing_);
@@ -274,7 +275,7 @@ NetAction NetSession::handleReply(const std::string& reply) {
   if (reply == expected) {
     game_.plyCount = listing_.moveCount();
   } else {
-    if (!host.messageBox("The game was changed by your opponent. Do you want to continue?", MessageIcon::Question,
+    if (!host.messageBox(say("The game was changed by your opponent. Do you want to continue?"), MessageIcon::Question,
                          MessageButtons::YesNo))
       return finish(NetEnd::ChangedRefused);
     // The opponent's game, rebuilt from its listing: a line that is not a
@@ -346,13 +347,13 @@ NetAction NetSession::finish(NetEnd end, const char* message, MessageIcon icon) 
   phase_ = Phase::Over;
   busy_ = false;
   end_ = end;
-  if (message) host.messageBox(message, icon, MessageButtons::Ok);
+  if (message) host.messageBox(say(message), icon, MessageButtons::Ok);
   return {NetAction::Over, {}};
 }
 
 bool breakTransferQuestion(bool sending) {
-  return host.messageBox(sending ? "Break send. Are you sure?" : "Break receive. Are you sure?", MessageIcon::Question,
-                         MessageButtons::YesNoDefaultNo);
+  return host.messageBox(sending ? say("Break send. Are you sure?") : say("Break receive. Are you sure?"),
+                         MessageIcon::Question, MessageButtons::YesNoDefaultNo);
 }
 
 bool askBreakTransfer(bool sending) {

@@ -10,6 +10,8 @@
 #include <cerrno>
 #include <chrono>
 
+#include "core/platform/translation.h"
+
 namespace velmora {
 
 namespace {
@@ -83,18 +85,18 @@ int listenOn(const std::string& ip, int port, std::string& error) {
   sockaddr_in address;
   int fd = socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) {
-    error = "Could not create socket";
+    error = N_("Could not create socket");
     return -1;
   }
   const int yes = 1;  // a server started again at once may take its port back
   setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
   if (!toAddress(ip, port, address) || bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-    error = "Could not bind socket";
+    error = N_("Could not bind socket");
     closeSocket(fd);
     return -1;
   }
   if (listen(fd, 1) != 0 || !setNonBlocking(fd)) {
-    error = "Could not listen soket";
+    error = N_("Could not listen soket");
     closeSocket(fd);
     return -1;
   }

@@ -11,6 +11,7 @@
 #include "core/platform/player_name.h"
 #include "core/platform/profile.h"
 #include "core/platform/text.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/rules/game_state.h"
@@ -176,16 +177,16 @@ std::vector<std::string> listSavedGames(const std::string& workDir) {
 bool saveGameFile(GameState& game, const MoveListing& listing, const std::string& path) {
   std::error_code ec;
   if (fs::exists(path, ec) &&
-      !host.messageBox("File exist. Overwrite?", MessageIcon::Question, MessageButtons::YesNoDefaultNo))
+      !host.messageBox(say("File exist. Overwrite?"), MessageIcon::Question, MessageButtons::YesNoDefaultNo))
     return false;
   const std::string text = savedGameText(game, listing.moveCount());
   fs::create_directory(fs::path(path).parent_path(), ec);  // an existing folder is no error
   if (!replaceFile(path, text)) {
-    host.messageBox("Error save game.", MessageIcon::Error, MessageButtons::Ok);
+    host.messageBox(say("Error save game."), MessageIcon::Error, MessageButtons::Ok);
     return false;
   }
   game.gameModified = 0;
-  host.messageBox("Game saved.", MessageIcon::Information, MessageButtons::Ok);
+  host.messageBox(say("Game saved."), MessageIcon::Information, MessageButtons::Ok);
   return true;
 }
 
@@ -202,11 +203,11 @@ std::string proposedSaveName(const GameState& game, const std::string& shortDate
 }
 
 std::optional<std::string> saveNameProblem(const std::string& name) {
-  if (name.empty()) return std::string("Please enter name");
+  if (name.empty()) return say("Please enter name");
   for (const char c : name)
     if (static_cast<unsigned char>(c) < 0x20 || std::strchr("\\/:*?\"<>|", c) != nullptr)
-      return std::string("A file name cannot hold any of \\ / : * ? \" < > | or control characters.");
-  if (name.size() > kLongestFileName) return std::string("The name is too long for a file name.");
+      return say("A file name cannot hold any of \\ / : * ? \" < > | or control characters.");
+  if (name.size() > kLongestFileName) return say("The name is too long for a file name.");
   return std::nullopt;
 }
 

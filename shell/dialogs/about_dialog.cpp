@@ -5,21 +5,22 @@
 #include <QVBoxLayout>
 
 #include "shell/dialogs/fixed_size.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("About");
+  setWindowTitle(ui("About"));
   auto* layout = new QVBoxLayout(this);
-  auto* text = new QLabel(
-      "<h2>Velmora</h2>"
-      "<p>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, "
-      "International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</p>"
-      "<p>Version 1.0</p>");
+  auto* text = new QLabel("<h2>Velmora</h2><p>" +
+                          ui("Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, "
+                             "Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, "
+                             "Thai and Turkish.") +
+                          "</p><p>" + ui("Version 1.0") + "</p>");
   text->setWordWrap(true);
   text->setMinimumWidth(320);
   layout->addWidget(text);
-  auto* ok = new QPushButton("OK");
+  auto* ok = new QPushButton(ui("OK"));
   ok->setObjectName("id1");
   ok->setDefault(true);
   layout->addWidget(ok, 0, Qt::AlignRight);

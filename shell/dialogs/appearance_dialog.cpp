@@ -18,6 +18,7 @@
 #include "core/game/help.h"
 #include "core/game/mouse_entry.h"
 #include "core/platform/text.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
@@ -26,6 +27,7 @@
 #include "shell/dialogs/font_dialog.h"
 #include "shell/paint/renderer.h"
 #include "shell/paint/skins.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -75,23 +77,24 @@ Colour averageOfTile(const QImage& skin, int column, int row) {
 
 AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& listing, QWidget* parent)
     : QDialog(parent), scratch_(std::make_unique<GameState>(game)), listing_(std::make_unique<MoveListing>(listing)) {
-  setWindowTitle("Appearance");
+  setWindowTitle(ui("Appearance"));
   const auto idOf = [](QWidget* w, int id) {
     w->setObjectName(QString("id%1").arg(id));
     return w;
   };
 
-  auto* showBox = new QGroupBox("Show");
+  auto* showBox = new QGroupBox(ui("Show"));
   auto* showLayout = new QVBoxLayout(showBox);
-  const char* showTexts[5] = {"AI progress", "Coordinates", "Last move", "Legal moves", "White on top"};
+  const char* showTexts[5] = {N_("AI progress"), N_("Coordinates"), N_("Last move"), N_("Legal moves"),
+                              N_("White on top")};
   const int showIds[5] = {1000, 1001, 1002, 1003, 1005};
   for (int i = 0; i < 5; ++i) {
-    show_[i] = new QCheckBox(showTexts[i]);
+    show_[i] = new QCheckBox(ui(showTexts[i]));
     idOf(show_[i], showIds[i]);
     showLayout->addWidget(show_[i]);
   }
 
-  auto* scaleBox = new QGroupBox("Scale of board");
+  auto* scaleBox = new QGroupBox(ui("Scale of board"));
   auto* scaleLayout = new QVBoxLayout(scaleBox);
   const char* scaleTexts[kSquareSizeCount] = {"75 %", "87.5 %", "100 %"};
   for (int i = 0; i < kSquareSizeCount; ++i) {
@@ -103,14 +106,14 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
   for (int i = 0; i < kLargeScaleButtons; ++i) {
     const bool fit = i == kLargeSquareSizeCount;
     const int percent = fit ? kFitToWindow : kLargeSquareSizes[kLargeSquareSizeCount - 1 - i].percent;
-    largeScale_[i] = new QRadioButton(fit ? QString("Fit to window") : QString("%1 %").arg(percent));
+    largeScale_[i] = new QRadioButton(fit ? ui("Fit to window") : QString("%1 %").arg(percent));
     largeScale_[i]->setObjectName(fit ? QString("boardScaleFit") : QString("boardScale%1").arg(percent));
     largeScale_[i]->setProperty("percent", percent);
     scaleLayout->addWidget(largeScale_[i]);
   }
   scaleLayout->addStretch();
 
-  auto* colourBox = new QGroupBox("Color");
+  auto* colourBox = new QGroupBox(ui("Color"));
   auto* colourLayout = new QGridLayout(colourBox);
   background_ = new QPushButton;
   ink_ = new QPushButton;
@@ -121,18 +124,18 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
     b->setIconSize(QSize(40, 14));
     b->setAutoDefault(false);
   }
-  auto* pick = new QPushButton("Pick from skin");
+  auto* pick = new QPushButton(ui("Pick from skin"));
   idOf(pick, 5);
   pick->setAutoDefault(false);
-  colourLayout->addWidget(new QLabel("Background:"), 0, 0);
+  colourLayout->addWidget(new QLabel(ui("Background:")), 0, 0);
   colourLayout->addWidget(background_, 0, 1);
-  colourLayout->addWidget(new QLabel("Ink:"), 1, 0);
+  colourLayout->addWidget(new QLabel(ui("Ink:")), 1, 0);
   colourLayout->addWidget(ink_, 1, 1);
   colourLayout->addWidget(pick, 2, 0, 1, 2);
 
-  auto* fontBox = new QGroupBox("Font");
+  auto* fontBox = new QGroupBox(ui("Font"));
   auto* fontLayout = new QHBoxLayout(fontBox);
-  auto* selectFont = new QPushButton("Select");
+  auto* selectFont = new QPushButton(ui("Select"));
   idOf(selectFont, 9);
   selectFont->setAutoDefault(false);
   fontFace_ = new QLabel;
@@ -143,10 +146,10 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
   fontLayout->addWidget(selectFont);
   fontLayout->addWidget(fontFace_, 1);
 
-  auto* dragBox = new QGroupBox("Dragging piece");
+  auto* dragBox = new QGroupBox(ui("Dragging piece"));
   auto* dragLayout = new QGridLayout(dragBox);
-  dragShow_ = new QCheckBox("Show");
-  dragShadow_ = new QCheckBox("Drop shadow");
+  dragShow_ = new QCheckBox(ui("Show"));
+  dragShadow_ = new QCheckBox(ui("Drop shadow"));
   idOf(dragShow_, 1006);
   idOf(dragShadow_, 1012);
   opacity_ = new QSlider(Qt::Horizontal);
@@ -155,12 +158,12 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
   opacity_->setPageStep(5);
   opacity_->setTickInterval(5);
   opacity_->setTickPosition(QSlider::TicksBelow);
-  const char* opacityTexts[3] = {"50%", "Opaque", "100%"};
+  const char* opacityTexts[3] = {"50%", N_("Opaque"), "100%"};
   const int opacityIds[3] = {1039, 1038, 1040};
   const Qt::Alignment opacityAligns[3] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
   auto* opacityRow = new QHBoxLayout;
   for (int i = 0; i < 3; ++i) {
-    opacityLabels_[i] = new QLabel(opacityTexts[i]);
+    opacityLabels_[i] = new QLabel(ui(opacityTexts[i]));
     idOf(opacityLabels_[i], opacityIds[i]);
     opacityLabels_[i]->setAlignment(opacityAligns[i]);
     opacityRow->addWidget(opacityLabels_[i], 1);
@@ -173,12 +176,12 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
 
   skins_ = new QListWidget;
   idOf(skins_, 1010);
-  skins_->setAccessibleName("Skins");
+  skins_->setAccessibleName(ui("Skins"));
   skins_->setFixedWidth(150);
   preview_ = new Preview(this);
 
   auto* buttons = new QHBoxLayout;
-  const auto button = [&](int id, const char* text) {
+  const auto button = [&](int id, const QString& text) {
     auto* b = new QPushButton(text);
     idOf(b, id);
     b->setAutoDefault(false);
@@ -186,12 +189,12 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
     return b;
   };
   buttons->addStretch();
-  QPushButton* ok = button(1, "OK");
+  QPushButton* ok = button(1, ui("OK"));
   ok->setDefault(true);
-  QPushButton* applyButton = button(6, "Apply");
-  QPushButton* setDefault = button(7, "Set to default");
-  QPushButton* help = button(8, "Help");
-  QPushButton* cancel = button(2, "Cancel");
+  QPushButton* applyButton = button(6, ui("Apply"));
+  QPushButton* setDefault = button(7, ui("Set to default"));
+  QPushButton* help = button(8, ui("Help"));
+  QPushButton* cancel = button(2, ui("Cancel"));
 
   auto* top = new QHBoxLayout;
   top->addWidget(showBox);

@@ -9,6 +9,7 @@
 #include "core/view/appearance.h"
 #include "shell/dialogs/fixed_size.h"
 #include "shell/paint/renderer.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -50,9 +51,9 @@ int findFaceByPrefix(const QStringList& faces, const QString& prefix) {
 }
 
 FontDialog::FontDialog(const QString& current, QWidget* parent) : QDialog(parent), list_(new QListWidget) {
-  setWindowTitle("Font chooser");
+  setWindowTitle(ui("Font chooser"));
   list_->setObjectName("id1014");
-  list_->setAccessibleName("Fonts");
+  list_->setAccessibleName(ui("Fonts"));
   list_->setFixedSize(200, 180);
   // Only outline fonts: the board's texts are drawn at any scale.
   QStringList faces;
@@ -65,10 +66,10 @@ FontDialog::FontDialog(const QString& current, QWidget* parent) : QDialog(parent
   if (!faces.isEmpty()) list_->setCurrentRow(findFaceByPrefix(faces, current));
 
   auto* sample = new Sample(list_);
-  auto* ok = new QPushButton("OK");
+  auto* ok = new QPushButton(ui("OK"));
   ok->setObjectName("id1");
   ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel");
+  auto* cancel = new QPushButton(ui("Cancel"));
   cancel->setObjectName("id2");
   cancel->setAutoDefault(false);
   auto* layout = new QGridLayout(this);

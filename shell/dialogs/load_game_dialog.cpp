@@ -10,12 +10,14 @@
 
 #include "core/game/mouse_entry.h"
 #include "core/platform/host.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/saved_game.h"
 #include "core/rules/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/dialogs/fixed_size.h"
 #include "shell/paint/renderer.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -51,21 +53,21 @@ LoadGameDialog::LoadGameDialog(GameState& preview, const QImage& skin, QWidget* 
       preview_(preview),
       fullSkin_(skin),
       halfSkin_(skin.scaled(skin.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)) {
-  setWindowTitle("Load game");
+  setWindowTitle(ui("Load game"));
   list_ = new QListWidget;
   list_->setObjectName("id1014");
-  list_->setAccessibleName("Saved games");
+  list_->setAccessibleName(ui("Saved games"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   list_->setMinimumWidth(260);
   previewArea_ = new PreviewArea([this](QPainter& p) { paintPreview(p); });
   previewArea_->setObjectName("id1011");
-  ok_ = new QPushButton("OK");
+  ok_ = new QPushButton(ui("OK"));
   ok_->setObjectName("id1");
   ok_->setDefault(true);
-  delete_ = new QPushButton("Delete");
+  delete_ = new QPushButton(ui("Delete"));
   delete_->setObjectName("id3");
-  auto* cancel = new QPushButton("Cancel");
+  auto* cancel = new QPushButton(ui("Cancel"));
   cancel->setObjectName("id2");
 
   auto* buttons = new QHBoxLayout;
@@ -95,7 +97,7 @@ LoadGameDialog::LoadGameDialog(GameState& preview, const QImage& skin, QWidget* 
 void LoadGameDialog::fillList() {
   const QSignalBlocker quiet(list_);
   list_->clear();
-  statusText_ = "File not selected";
+  statusText_ = ui("File not selected");
   for (const std::string& name : listSavedGames(kWorkDir)) list_->addItem(QString::fromStdString(name));
   list_->setCurrentRow(-1);
   updateButtons();
@@ -106,7 +108,7 @@ void LoadGameDialog::updateButtons() {
   bool enabled = true;
   if (list_->count() == 0) {
     enabled = false;
-    statusText_ = "File not found";
+    statusText_ = ui("File not found");
   } else if (!statusText_.isEmpty() && list_->selectedItems().isEmpty()) {
     enabled = false;
   }
@@ -137,7 +139,7 @@ void LoadGameDialog::deleteSelected() {
   if (std::remove(path.c_str()) == 0)
     fillList();
   else
-    host.messageBox("Error delete file", MessageIcon::Error, MessageButtons::Ok);
+    host.messageBox(say("Error delete file"), MessageIcon::Error, MessageButtons::Ok);
   updateButtons();
 }
 

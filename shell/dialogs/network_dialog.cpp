@@ -26,6 +26,7 @@
 #include "shell/dialogs/fixed_size.h"
 #include "shell/dialogs/waiting_dialog.h"
 #include "shell/paint/renderer.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -49,7 +50,7 @@ QPixmap sidePicture(const QImage& skin, int side, bool available) {
   return QPixmap::fromImage(image);
 }
 
-QGroupBox* group(const char* title, int id = 0) {
+QGroupBox* group(const QString& title, int id = 0) {
   auto* box = new QGroupBox(title);
   if (id) box->setObjectName(QString("id%1").arg(id));
   return box;
@@ -59,25 +60,25 @@ QGroupBox* group(const char* title, int id = 0) {
 
 NetworkDialog::NetworkDialog(GameState& game, const MoveListing& listing, const QImage& skin, QWidget* parent)
     : QDialog(parent), game_(game), listing_(listing), skin_(skin) {
-  setWindowTitle("Network game");
+  setWindowTitle(ui("Network game"));
 
-  auto* nameBox = group("Name");
+  auto* nameBox = group(ui("Name"));
   name_ = new QLineEdit(QString::fromStdString(netSettings.name));
   name_->setObjectName("id1028");
   name_->setMaxLength(kMaxNameLength);
   (new QHBoxLayout(nameBox))->addWidget(name_);
 
-  auto* roleBox = group("Start game as");
-  server_ = new QRadioButton("Server");
+  auto* roleBox = group(ui("Start game as"));
+  server_ = new QRadioButton(ui("Server"));
   server_->setObjectName("id1019");
-  client_ = new QRadioButton("Client");
+  client_ = new QRadioButton(ui("Client"));
   client_->setObjectName("id1020");
   (netSettings.server ? server_ : client_)->setChecked(true);
   auto* roleRow = new QHBoxLayout(roleBox);
   roleRow->addWidget(server_);
   roleRow->addWidget(client_);
 
-  auto* addressBox = group("Server's address");
+  auto* addressBox = group(ui("Server's address"));
   port_ = new QLineEdit(QString::number(static_cast<unsigned>(netSettings.port)));
   port_->setObjectName("id1013");
   port_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,10}"), port_));
@@ -87,22 +88,22 @@ NetworkDialog::NetworkDialog(GameState& game, const MoveListing& listing, const 
   // Four numbers of at most three digits, as an address field takes them.
   ip_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}(\\.[0-9]{0,3}){0,3}"), ip_));
   auto* addressGrid = new QGridLayout(addressBox);
-  addressGrid->addWidget(new QLabel("Port:"), 0, 0);
+  addressGrid->addWidget(new QLabel(ui("Port:")), 0, 0);
   addressGrid->addWidget(port_, 0, 1);
-  addressGrid->addWidget(new QLabel("IP:"), 1, 0);
+  addressGrid->addWidget(new QLabel(ui("IP:")), 1, 0);
   addressGrid->addWidget(ip_, 1, 1);
 
-  statusBox_ = group("Game status", 1030);
-  newGame_ = new QRadioButton("New game");
+  statusBox_ = group(ui("Game status"), 1030);
+  newGame_ = new QRadioButton(ui("New game"));
   newGame_->setObjectName("id1022");
-  continue_ = new QRadioButton("Continue current");
+  continue_ = new QRadioButton(ui("Continue current"));
   continue_->setObjectName("id1024");
   newGame_->setChecked(true);
   auto* statusColumn = new QVBoxLayout(statusBox_);
   statusColumn->addWidget(newGame_);
   statusColumn->addWidget(continue_);
 
-  sideBox_ = group("Side", 1029);
+  sideBox_ = group(ui("Side"), 1029);
   auto* sideRow = new QHBoxLayout(sideBox_);
   for (int side = 0; side < 2; ++side) {
     side_[side] = new QRadioButton;
@@ -112,24 +113,24 @@ NetworkDialog::NetworkDialog(GameState& game, const MoveListing& listing, const 
   }
   side_[0]->setChecked(true);
 
-  typeBox_ = group("Game type", 1032);
+  typeBox_ = group(ui("Game type"), 1032);
   gameType_ = new QComboBox;
   gameType_->setObjectName("id1031");
   for (GameType t = 0; t < kVariantCount; ++t) gameType_->addItem(gameTypeName(t));
   gameType_->setCurrentIndex(lastGame.gameType);
-  giveAway_ = new QCheckBox("Give away");
+  giveAway_ = new QCheckBox(ui("Give away"));
   giveAway_->setObjectName("id1033");
   giveAway_->setChecked(lastGame.giveAway);
   auto* typeColumn = new QVBoxLayout(typeBox_);
   typeColumn->addWidget(gameType_);
   typeColumn->addWidget(giveAway_);
 
-  auto* ok = new QPushButton("OK");
+  auto* ok = new QPushButton(ui("OK"));
   ok->setObjectName("id1");
   ok->setDefault(true);
-  auto* help = new QPushButton("Help");
+  auto* help = new QPushButton(ui("Help"));
   help->setObjectName("id8");
-  auto* cancel = new QPushButton("Cancel");
+  auto* cancel = new QPushButton(ui("Cancel"));
   cancel->setObjectName("id2");
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(ok);

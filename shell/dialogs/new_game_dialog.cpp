@@ -17,6 +17,7 @@
 #include "core/view/appearance.h"
 #include "shell/dialogs/fixed_size.h"
 #include "shell/paint/renderer.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -36,7 +37,7 @@ QPixmap pieceBitmap(const QImage& skin, QPoint tile) {
 }  // namespace
 
 NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, QWidget* parent) : QDialog(parent) {
-  setWindowTitle("New game");
+  setWindowTitle(ui("New game"));
   const int groupIds[2] = {1010, 1013}, typeIds[2] = {1011, 1014}, nameIds[2] = {1012, 1015};
   const QPoint tiles[2] = {QPoint(128, 64), QPoint(256, 64)};
   auto* grid = new QGridLayout;
@@ -47,30 +48,29 @@ NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, Q
     picture->setPixmap(pieceBitmap(skin, tiles[side]));
     type_[side] = new QComboBox;
     type_[side]->setObjectName(QString("id%1").arg(typeIds[side]));
-    type_[side]->addItems({"Computer", "Human"});
+    type_[side]->addItems({ui("Computer"), ui("Human")});
     type_[side]->setCurrentIndex(initial.type[side]);
     name_[side] = new QLineEdit(QString::fromStdString(initial.name[side]));
     name_[side]->setObjectName(QString("id%1").arg(nameIds[side]));
     name_[side]->setMaxLength(kMaxNameLength);
     // A screen reader says which side a control is for; the labels say only "Type:" and "Name:".
-    const QString sideName = side == 0 ? "White" : "Black";
-    type_[side]->setAccessibleName(sideName + " player: type");
-    name_[side]->setAccessibleName(sideName + " player: name");
+    type_[side]->setAccessibleName(side == 0 ? ui("White player: type") : ui("Black player: type"));
+    name_[side]->setAccessibleName(side == 0 ? ui("White player: name") : ui("Black player: name"));
     auto* form = new QGridLayout(group);
     form->addWidget(picture, 0, 0, 2, 1);
-    form->addWidget(new QLabel("Type:"), 0, 1);
+    form->addWidget(new QLabel(ui("Type:")), 0, 1);
     form->addWidget(type_[side], 0, 2);
-    form->addWidget(new QLabel("Name:"), 1, 1);
+    form->addWidget(new QLabel(ui("Name:")), 1, 1);
     form->addWidget(name_[side], 1, 2);
     grid->addWidget(group, 0, side);
     connect(type_[side], &QComboBox::currentIndexChanged, this, &NewGameDialog::typeChanged);
   }
 
-  levelBox_ = new QGroupBox("AI level");
+  levelBox_ = new QGroupBox(ui("AI level"));
   levelBox_->setObjectName("id1016");
   level_ = new QComboBox;
   level_->setObjectName("id1017");
-  level_->addItems({"Easy", "Normal", "Above normal", "Expert"});
+  level_->addItems({ui("Easy"), ui("Normal"), ui("Above normal"), ui("Expert")});
   level_->setCurrentIndex(initial.expert ? kExpertItem : initial.level);
   // The Expert's time a move; the level of the other three is remembered
   // even while the Expert is chosen.
@@ -88,13 +88,13 @@ NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, Q
   moveTime_->setEnabled(level_->currentIndex() == kExpertItem);
   grid->addWidget(levelBox_, 1, 0);
 
-  auto* typeBox = new QGroupBox("Game type");
+  auto* typeBox = new QGroupBox(ui("Game type"));
   typeBox->setObjectName("id1018");
   gameType_ = new QComboBox;
   gameType_->setObjectName("id1019");
   for (GameType t = 0; t < kVariantCount; ++t) gameType_->addItem(gameTypeName(t));
   gameType_->setCurrentIndex(initial.gameType);
-  giveAway_ = new QCheckBox("Give away");
+  giveAway_ = new QCheckBox(ui("Give away"));
   giveAway_->setObjectName("id1033");
   giveAway_->setChecked(initial.giveAway);
   auto* typeRow = new QHBoxLayout(typeBox);
@@ -102,12 +102,12 @@ NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, Q
   typeRow->addWidget(giveAway_);
   grid->addWidget(typeBox, 1, 1);
 
-  auto* ok = new QPushButton("OK");
+  auto* ok = new QPushButton(ui("OK"));
   ok->setObjectName("id1");
   ok->setDefault(true);
-  auto* rules = new QPushButton("Rules");
+  auto* rules = new QPushButton(ui("Rules"));
   rules->setObjectName("id8");
-  auto* cancel = new QPushButton("Cancel");
+  auto* cancel = new QPushButton(ui("Cancel"));
   cancel->setObjectName("id2");
   auto* buttons = new QVBoxLayout;
   buttons->addWidget(ok);

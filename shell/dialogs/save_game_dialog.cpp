@@ -12,21 +12,22 @@
 #include "core/platform/host.h"
 #include "core/records/saved_game.h"
 #include "shell/dialogs/fixed_size.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
 SaveGameDialog::SaveGameDialog(const std::string& proposedName, QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Save game");
+  setWindowTitle(ui("Save game"));
   edit_ = new QLineEdit(QString::fromStdString(proposedName));
   edit_->setObjectName("id1013");
-  edit_->setAccessibleName("Name of the saved game");
+  edit_->setAccessibleName(ui("Name of the saved game"));
   edit_->setMaxLength(kMaxSaveNameLength);
   edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(edit_->text()) + 24);
   edit_->selectAll();  // typing replaces the proposal
-  auto* ok = new QPushButton("OK");
+  auto* ok = new QPushButton(ui("OK"));
   ok->setObjectName("id1");
   ok->setDefault(true);
-  auto* cancel = new QPushButton("Cancel");
+  auto* cancel = new QPushButton(ui("Cancel"));
   cancel->setObjectName("id2");
 
   auto* buttons = new QHBoxLayout;
@@ -34,7 +35,7 @@ SaveGameDialog::SaveGameDialog(const std::string& proposedName, QWidget* parent)
   buttons->addWidget(ok);
   buttons->addWidget(cancel);
   auto* whole = new QVBoxLayout(this);
-  whole->addWidget(new QLabel("File name:"));
+  whole->addWidget(new QLabel(ui("File name:")));
   whole->addWidget(edit_);
   whole->addLayout(buttons);
   connect(ok, &QPushButton::clicked, this, &SaveGameDialog::accept);

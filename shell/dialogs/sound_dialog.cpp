@@ -8,8 +8,10 @@
 
 #include "core/platform/host.h"
 #include "core/platform/text.h"
+#include "core/platform/translation.h"
 #include "shell/dialogs/fixed_size.h"
 #include "shell/system/audio_output.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -19,11 +21,11 @@ enum Column { CheckColumn = 0, EventColumn = 1, FileColumn = 2 };
 
 SoundDialog::SoundDialog(SoundEventTable& table, QWidget* parent)
     : QDialog(parent), table_(table), list_(new QTreeWidget) {
-  setWindowTitle("Sound settings");
+  setWindowTitle(ui("Sound settings"));
   list_->setObjectName("id1014");
-  list_->setAccessibleName("Sound events");
+  list_->setAccessibleName(ui("Sound events"));
   list_->setColumnCount(3);
-  list_->setHeaderLabels({"", "Event", "File name"});
+  list_->setHeaderLabels({"", ui("Event"), ui("File name")});
   list_->setRootIsDecorated(false);
   list_->setUniformRowHeights(true);
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -45,20 +47,20 @@ SoundDialog::SoundDialog(SoundEventTable& table, QWidget* parent)
   const int rowsHeight = list_->sizeHintForRow(0) * (kSoundEventCount + 1) + list_->header()->sizeHint().height();
   list_->setFixedSize(30 + 100 + 360 + 2 * list_->frameWidth() + 4, rowsHeight + 2 * list_->frameWidth());
 
-  const auto button = [this](int id, const char* text) {
+  const auto button = [this](int id, const QString& text) {
     auto* b = new QPushButton(text);
     b->setObjectName(QString("id%1").arg(id));
     b->setAutoDefault(false);
     return b;
   };
-  QPushButton* ok = button(1, "OK");
+  QPushButton* ok = button(1, ui("OK"));
   ok->setDefault(true);
-  QPushButton* setDefault = button(3, "Set default");
-  QPushButton* play = button(4, "Play");
-  QPushButton* select = button(5, "Select...");
-  QPushButton* setAll = button(6, "Set all");
-  QPushButton* resetAll = button(7, "Reset all");
-  QPushButton* cancel = button(2, "Cancel");
+  QPushButton* setDefault = button(3, ui("Set default"));
+  QPushButton* play = button(4, ui("Play"));
+  QPushButton* select = button(5, ui("Select..."));
+  QPushButton* setAll = button(6, ui("Set all"));
+  QPushButton* resetAll = button(7, ui("Reset all"));
+  QPushButton* cancel = button(2, ui("Cancel"));
 
   auto* layout = new QGridLayout(this);
   layout->addWidget(list_, 0, 0, 8, 1, Qt::AlignTop);
@@ -89,7 +91,7 @@ SoundDialog::SoundDialog(SoundEventTable& table, QWidget* parent)
 QTreeWidgetItem* SoundDialog::selectedRow() {
   const QList<QTreeWidgetItem*> selected = list_->selectedItems();
   if (selected.isEmpty()) {
-    host.messageBox("Please select a line in list box.", MessageIcon::Information, MessageButtons::Ok);
+    host.messageBox(say("Please select a line in list box."), MessageIcon::Information, MessageButtons::Ok);
     return nullptr;
   }
   return selected.first();
@@ -103,10 +105,10 @@ void SoundDialog::setEveryRowChecked(bool checked) {
 void SoundDialog::selectFile() {
   QTreeWidgetItem* row = selectedRow();
   if (!row) return;
-  QFileDialog dialog(this, "Please select a wave file");
+  QFileDialog dialog(this, ui("Please select a wave file"));
   dialog.setObjectName("waveFileDialog");
   dialog.setFileMode(QFileDialog::ExistingFile);
-  dialog.setNameFilter("Wave file (*.wav)");
+  dialog.setNameFilter(ui("Wave file (*.wav)"));
   dialog.setOption(QFileDialog::ReadOnly, false);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
   row->setText(FileColumn, dialog.selectedFiles().first());

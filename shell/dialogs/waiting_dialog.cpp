@@ -7,7 +7,9 @@
 #include <QVBoxLayout>
 
 #include "core/platform/host.h"
+#include "core/platform/translation.h"
 #include "shell/dialogs/fixed_size.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -19,14 +21,14 @@ constexpr int kCaptionButtonsRoom = 120;
 }  // namespace
 
 WaitingDialog::WaitingDialog(bool server, std::string ip, int port, QWidget* parent) : QDialog(parent) {
-  const QString title = server ? "Waiting for client." : "Trying connect to server.";
+  const QString title = server ? ui("Waiting for client.") : ui("Trying connect to server.");
   setWindowTitle(title);
   // The title again as text, and room for the whole title in the caption:
   // a window manager cuts a caption wider than its window to nothing.
   auto* text = new QLabel(title);
   text->setAlignment(Qt::AlignCenter);
   text->setMinimumWidth(fontMetrics().horizontalAdvance(title) + kCaptionButtonsRoom);
-  auto* cancel = new QPushButton("Cancel");
+  auto* cancel = new QPushButton(ui("Cancel"));
   cancel->setObjectName("id2");
   auto* column = new QVBoxLayout(this);
   column->addWidget(text);
@@ -45,12 +47,12 @@ WaitingDialog::WaitingDialog(bool server, std::string ip, int port, QWidget* par
       if (listener >= 0) {
         socket_ = acceptClient(listener, cancel_, kNoTimeLimit, result);
         closeSocket(listener);  // one client only
-        if (socket_ < 0) error = "Could not accept client";
+        if (socket_ < 0) error = N_("Could not accept client");
       }
       failure_ = error;
     } else {
       socket_ = connectTo(ip, port, cancel_, kNoTimeLimit, result);
-      if (socket_ < 0) failure_ = "Could not connect to server";
+      if (socket_ < 0) failure_ = N_("Could not connect to server");
     }
     if (result != WaitResult::Canceled)
       QMetaObject::invokeMethod(this, &WaitingDialog::connectionEnded, Qt::QueuedConnection);
@@ -75,7 +77,7 @@ void WaitingDialog::connectionEnded() {
     QDialog::accept();
     return;
   }
-  host.messageBox(failure_, MessageIcon::Information, MessageButtons::Ok);
+  host.messageBox(say(failure_.c_str()), MessageIcon::Information, MessageButtons::Ok);
   QDialog::reject();
 }
 

@@ -10,6 +10,7 @@
 #include "core/rules/game_state.h"
 #include "core/view/layout.h"
 #include "core/view/tiles.h"
+#include "shell/system/language.h"
 
 namespace velmora {
 
@@ -126,8 +127,8 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
     drawCentred(p, l.upperClock, QString::fromStdString(formatClock(game.players[upper].clockSeconds)));
     drawCentred(p, l.lowerClock, QString::fromStdString(formatClock(game.players[lower].clockSeconds)));
   }
-  drawCentred(p, l.variantName, QString::fromLatin1(gameTypeName(game.gameType)));
-  if (game.giveAway) drawCentred(p, l.giveAwayText, "(give away)");
+  drawCentred(p, l.variantName, ui(gameTypeName(game.gameType)));
+  if (game.giveAway) drawCentred(p, l.giveAwayText, ui("(give away)"));
 
   // Everything from the skin at the buffer's own density: sharp on any screen.
   const qreal ratio = backBuffer.devicePixelRatio();

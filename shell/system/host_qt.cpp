@@ -12,6 +12,7 @@
 
 #include "core/game/computer_move.h"
 #include "core/platform/host.h"
+#include "core/platform/translation.h"
 #include "shell/system/audio_output.h"
 
 namespace velmora {
@@ -136,7 +137,8 @@ void installQtHost(HostWindow window) {
     const bool web = url.scheme() == "http" || url.scheme() == "https";
     if (!web && mainWindow && hooks.showManualPage) return hooks.showManualPage(path);
     if (!QDesktopServices::openUrl(web ? url : QUrl::fromLocalFile(QString::fromStdString(path))))
-      showMessage("No web browser could be started for " + path + ".", MessageIcon::Information, MessageButtons::Ok);
+      showMessage(fillIn(say("No web browser could be started for %1."), path), MessageIcon::Information,
+                  MessageButtons::Ok);
   };
 }
 

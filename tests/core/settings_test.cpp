@@ -36,6 +36,7 @@ struct SettingsTest : ::testing::Test {
   void SetUp() override {
     exportSettings = {};
     entrySettings = {};
+    languageSettings = {};
     appearance = defaultAppearance;
     lastGame = {};
     netSettings = {};
@@ -236,7 +237,7 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
       "Promotion_FILE = .\\Sound\\Promotion.wav\r\nPromotion_ENABLE = 1\r\n"
       "\r\n[EXPORT]\r\nFOLDER = /home/anna/Pictures\r\n"
       "\r\n[ENTRY]\r\nONE CLICK = 0\r\n"
-      "\r\n[WINDOW]\r\nBOARD SCALE = 150\r\n";
+      "\r\n[WINDOW]\r\nBOARD SCALE = 150\r\nLANGUAGE = \r\n";
   for (auto& s : soundEvents) s.file = ".\\Sound\\" + s.name + ".wav";
   ASSERT_TRUE(saveSettings(path));
   EXPECT_EQ(readFile(path), expected);
