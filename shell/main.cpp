@@ -15,6 +15,7 @@
 #include "shell/main_window.h"
 #include "shell/scripted_output.h"
 #include "shell/system/host_qt.h"
+#include "shell/system/language.h"
 #include "shell/system/single_instance.h"
 #include "shell/system/termination.h"
 
@@ -83,6 +84,7 @@ int main(int argc, char** argv) {
   instance.listen();
 
   velmora::setManualDirectory(data ? *data + "/manual" : programFolder + "/manual");
+  velmora::setTranslationsDirectory(data ? *data + "/translations" : programFolder + "/translations");
   velmora::MainWindow window(theGame, scratchGame, theListing, velmora::kSettingsFile);
   velmora::installQtHost(window.hostWindow());
   QObject::connect(&instance, &velmora::SingleInstance::activationRequested, &window, [&window] {

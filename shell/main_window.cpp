@@ -1,5 +1,6 @@
 #include "shell/main_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -67,6 +68,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
   setWindowIcon(appIcon());
   appearance = defaultAppearance;
   if (!settingsPath_.empty()) loadSettings(settingsPath_, loginName());
+  applyLanguage(languageSettings.language);
   setCentralWidget(board_);
   // The keys go to the listing until the player tabs to the board.
   board_->listingBox()->setFocus();
@@ -215,6 +217,22 @@ void MainWindow::createMenus() {
   QAction* oneClick = add(customize, {N_("One-click moves"), CmdOneClick, {}});
   oneClick->setCheckable(true);
   oneClick->setChecked(entrySettings.oneClick != 0);
+  customize->addSeparator();
+  // Each language by its own name, so that a player lost in a foreign one finds theirs.
+  QMenu* languages = customize->addMenu(ui("Language"));
+  languages->setObjectName("languageMenu");
+  auto* choice = new QActionGroup(languages);
+  const auto offer = [&](const QString& name, const std::string& code) {
+    QAction* a = languages->addAction(name);
+    a->setObjectName(QString("language_%1").arg(code.empty() ? "system" : QString::fromStdString(code)));
+    a->setCheckable(true);
+    a->setChecked(languageSettings.language == code);
+    choice->addAction(a);
+    connect(a, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
+  };
+  offer(ui("The system's language"), "");
+  languages->addSeparator();
+  for (const Language& l : kLanguages) offer(QString::fromUtf8(l.name), l.code);
 
   QMenu* help = menuBar()->addMenu(ui("Help"));
   add(help, {N_("Rules"), CmdRules, QKeySequence("Ctrl+R")});
@@ -225,6 +243,20 @@ void MainWindow::createMenus() {
   about->setShortcuts({QKeySequence("Alt+/"), QKeySequence("Alt+?")});
   help->addSeparator();
   add(help, {N_("Velmora home page"), CmdHomePage, {}});
+}
+
+void MainWindow::chooseLanguage(const std::string& code) {
+  languageSettings.language = code;
+  if (!applyLanguage(code))
+    host.messageBox("The translation could not be read; the texts stay English.", MessageIcon::Information,
+                    MessageButtons::Ok);
+  // The menus are made again in the new language; dialogs take it as they open.
+  for (QMenu* menu : menuBar()->findChildren<QMenu*>(Qt::FindDirectChildrenOnly)) delete menu;
+  menuBar()->clear();
+  createMenus();
+  setWindowTitle(QString::fromStdString(plainWindowTitle()));
+  refresh();
+  placeWindow();
 }
 
 void MainWindow::reloadSkin() {

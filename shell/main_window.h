@@ -94,6 +94,8 @@ class MainWindow : public QMainWindow {
   void copyFen();
   void pasteFen();
   void reloadSkin();
+  // Customize > Language: the texts change at once, the window re-placed for them.
+  void chooseLanguage(const std::string& code);
   void showAppearance();
   void syncListingBox();
   void listingSelectionChanged(int row);

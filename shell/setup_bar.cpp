@@ -23,7 +23,7 @@ SetupBar::SetupBar(QWidget* parent) : QToolBar(ui("Set up position"), parent) {
   addWidget(new QLabel(ui(" Variant: ")));
   variant_ = new QComboBox;
   variant_->setObjectName("setupVariant");
-  for (GameType t = 0; t < kVariantCount; ++t) variant_->addItem(QString::fromLatin1(gameTypeName(t)));
+  for (GameType t = 0; t < kVariantCount; ++t) variant_->addItem(ui(gameTypeName(t)));
   addWidget(variant_);
   connect(variant_, &QComboBox::currentIndexChanged, this, [this](int i) { emit variantChosen(i); });
   addAction(ui("Flip"), this, &SetupBar::flipRequested)->setObjectName("setupFlip");

@@ -116,7 +116,7 @@ NetworkDialog::NetworkDialog(GameState& game, const MoveListing& listing, const 
   typeBox_ = group(ui("Game type"), 1032);
   gameType_ = new QComboBox;
   gameType_->setObjectName("id1031");
-  for (GameType t = 0; t < kVariantCount; ++t) gameType_->addItem(gameTypeName(t));
+  for (GameType t = 0; t < kVariantCount; ++t) gameType_->addItem(ui(gameTypeName(t)));
   gameType_->setCurrentIndex(lastGame.gameType);
   giveAway_ = new QCheckBox(ui("Give away"));
   giveAway_->setObjectName("id1033");

@@ -92,7 +92,7 @@ NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, Q
   typeBox->setObjectName("id1018");
   gameType_ = new QComboBox;
   gameType_->setObjectName("id1019");
-  for (GameType t = 0; t < kVariantCount; ++t) gameType_->addItem(gameTypeName(t));
+  for (GameType t = 0; t < kVariantCount; ++t) gameType_->addItem(ui(gameTypeName(t)));
   gameType_->setCurrentIndex(initial.gameType);
   giveAway_ = new QCheckBox(ui("Give away"));
   giveAway_->setObjectName("id1033");

@@ -1,0 +1,149 @@
+#!/usr/bin/env python3
+"""The texts the player reads, and their translations.
+
+    scripts/translations.py texts            every text marked for translation
+    scripts/translations.py update           the .ts files follow the sources:
+                                             new texts added unfinished, gone
+                                             ones dropped, translations kept
+    scripts/translations.py check            exit 1 when a language misses a
+                                             text or changes its placeholders
+    scripts/translations.py import CODE FILE the translations of a JSON object
+                                             {"English": "translation", ...}
+                                             written into CODE's .ts file
+
+Texts are marked in the code with say("...") (the core), ui("...") (the
+window) and N_("...") (a table whose entries are translated where shown);
+the variant names come from the variant table.
+"""
+import pathlib
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+FOLDER = ROOT / "translations"
+CONTEXT = "Velmora"
+# Code as the file names it, and the language attribute of the file.
+LANGUAGES = {"de": "de_DE", "es": "es_ES", "fr": "fr_FR", "it": "it_IT", "nl": "nl_NL", "pt_BR": "pt_BR",
+             "ru": "ru_RU", "tr": "tr_TR"}
+
+LITERAL = r'"(?:[^"\\]|\\.)*"'
+MARKED = re.compile(r'\b(?:say|ui|N_)\(\s*((?:' + LITERAL + r'\s*)+)[,)]')
+# say(white ? "White is to move" : "Black is to move"): both texts.
+CHOICE = re.compile(r'\b(?:say|ui)\(\s*[^;"?]*\?\s*((?:' + LITERAL + r'\s*)+):\s*((?:' + LITERAL + r'\s*)+)\)')
+COMMENT = re.compile(r'//[^\n]*')
+VARIANT = re.compile(r'^\s*\{"([A-Z][a-z ]+)",\s+\d+,', re.M)
+
+
+def unescape(literals):
+    text = ""
+    for literal in re.findall(LITERAL, literals):
+        body = literal[1:-1]
+        text += re.sub(r'\\(.)', lambda m: {"n": "\n", "t": "\t"}.get(m.group(1), m.group(1)), body)
+    return text
+
+
+def texts():
+    found = []
+    for folder in ("core", "shell"):
+        for path in sorted((ROOT / folder).rglob("*")):
+            if path.suffix not in (".cpp", ".h"):
+                continue
+            source = COMMENT.sub("", path.read_text(encoding="utf-8"))
+            matches = [(m.start(), m.group(1)) for m in MARKED.finditer(source)]
+            for m in CHOICE.finditer(source):
+                matches += [(m.start(1), m.group(1)), (m.start(2), m.group(2))]
+            for _, literals in sorted(matches):
+                text = unescape(literals)
+                if text and text not in found:
+                    found.append(text)
+    for name in VARIANT.findall((ROOT / "core/rules/board.cpp").read_text(encoding="utf-8")):
+        if name not in found:
+            found.append(name)
+    return found
+
+
+def read(code):
+    path = FOLDER / f"velmora_{code}.ts"
+    translations = {}
+    if path.exists():
+        for message in ET.parse(path).getroot().iter("message"):
+            source = message.findtext("source") or ""
+            translation = message.find("translation")
+            finished = translation is not None and translation.get("type") not in ("unfinished", "obsolete")
+            translations[source] = ((translation.text or "") if translation is not None else "", finished)
+    return translations
+
+
+def write(code, sources, translations):
+    root = ET.Element("TS", version="2.1", language=LANGUAGES[code], sourcelanguage="en")
+    context = ET.SubElement(root, "context")
+    ET.SubElement(context, "name").text = CONTEXT
+    for source in sources:
+        message = ET.SubElement(context, "message")
+        ET.SubElement(message, "source").text = source
+        text, finished = translations.get(source, ("", False))
+        translation = ET.SubElement(message, "translation")
+        translation.text = text
+        if not finished:
+            translation.set("type", "unfinished")
+    ET.indent(root)
+    body = ET.tostring(root, encoding="unicode")
+    (FOLDER / f"velmora_{code}.ts").write_text(
+        '<?xml version="1.0" encoding="utf-8"?>\n<!DOCTYPE TS>\n' + body + "\n", encoding="utf-8")
+
+
+def marks(text):
+    """What a translation must keep of its source: the placeholders, one
+    accelerator where the source has one, line breaks and tabs."""
+    return (sorted(re.findall(r"%\d", text)), text.count("&") - 2 * text.count("&&") > 0, text.count("\n"),
+            text.count("\t"))
+
+
+def check():
+    sources = texts()
+    problems = []
+    for code in LANGUAGES:
+        translations = read(code)
+        for source in sources:
+            text, finished = translations.get(source, ("", False))
+            if not finished or not text.strip():
+                problems.append(f"{code}: not translated: {source!r}")
+            elif marks(text) != marks(source):
+                problems.append(f"{code}: placeholders, accelerator, line breaks or tabs differ: "
+                                f"{source!r} -> {text!r}")
+    for problem in problems:
+        print(problem)
+    print(f"{len(sources)} texts, {len(LANGUAGES)} languages, {len(problems)} problems")
+    return 1 if problems else 0
+
+
+def main():
+    command = sys.argv[1] if len(sys.argv) > 1 else "check"
+    if command == "texts":
+        for text in texts():
+            print(repr(text))
+        return 0
+    if command == "update":
+        FOLDER.mkdir(exist_ok=True)
+        sources = texts()
+        for code in LANGUAGES:
+            write(code, sources, read(code))
+        return 0
+    if command == "check":
+        return check()
+    if command == "import" and len(sys.argv) == 4 and sys.argv[2] in LANGUAGES:
+        import json
+        code = sys.argv[2]
+        given = json.loads(pathlib.Path(sys.argv[3]).read_text(encoding="utf-8"))
+        translations = read(code)
+        for source, text in given.items():
+            translations[source] = (text, bool(text.strip()))
+        write(code, texts(), translations)
+        return 0
+    print(__doc__)
+    return 2
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,879 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en">
+  <context>
+    <name>Velmora</name>
+    <message>
+      <source>White: %1; %2.</source>
+      <translation>Weiß: %1; %2.</translation>
+    </message>
+    <message>
+      <source>Black: %1; %2.</source>
+      <translation>Schwarz: %1; %2.</translation>
+    </message>
+    <message>
+      <source>no men</source>
+      <translation>keine Steine</translation>
+    </message>
+    <message>
+      <source>men %1</source>
+      <translation>Steine %1</translation>
+    </message>
+    <message>
+      <source>no kings</source>
+      <translation>keine Damen</translation>
+    </message>
+    <message>
+      <source>kings %1</source>
+      <translation>Damen %1</translation>
+    </message>
+    <message>
+      <source>White to move.</source>
+      <translation>Weiß am Zug.</translation>
+    </message>
+    <message>
+      <source>Black to move.</source>
+      <translation>Schwarz am Zug.</translation>
+    </message>
+    <message>
+      <source>Last move: %1.</source>
+      <translation>Letzter Zug: %1.</translation>
+    </message>
+    <message>
+      <source>Break AI move. Are you sure?</source>
+      <translation>Den Zug des Computers abbrechen. Sind Sie sicher?</translation>
+    </message>
+    <message>
+      <source> or </source>
+      <translation> oder </translation>
+    </message>
+    <message>
+      <source>no legal move is written so</source>
+      <translation>kein gültiger Zug wird so geschrieben</translation>
+    </message>
+    <message>
+      <source>"%1" is not a move: write it as c3-d4 or 22-18</source>
+      <translation>„%1“ ist kein Zug: schreiben Sie ihn wie c3-d4 oder 22-18</translation>
+    </message>
+    <message>
+      <source>"%1" is not a move: write it as c3-d4 or c3:e5</source>
+      <translation>„%1“ ist kein Zug: schreiben Sie ihn wie c3-d4 oder c3:e5</translation>
+    </message>
+    <message>
+      <source>There is no piece on %1</source>
+      <translation>Auf %1 steht kein Stein</translation>
+    </message>
+    <message>
+      <source>White is to move</source>
+      <translation>Weiß ist am Zug</translation>
+    </message>
+    <message>
+      <source>Black is to move</source>
+      <translation>Schwarz ist am Zug</translation>
+    </message>
+    <message>
+      <source>The piece cannot go there</source>
+      <translation>Der Stein kann nicht dorthin ziehen</translation>
+    </message>
+    <message>
+      <source>A capture is compulsory: %1 must capture</source>
+      <translation>Schlagzwang: %1 muss schlagen</translation>
+    </message>
+    <message>
+      <source>That piece has no legal move</source>
+      <translation>Dieser Stein hat keinen gültigen Zug</translation>
+    </message>
+    <message>
+      <source>Please select full path of movement.
+See also Manual -&gt; How to make move</source>
+      <translation>Bitte wählen Sie den ganzen Weg des Zuges.
+Siehe auch das (englische) Handbuch -&gt; How to make move</translation>
+    </message>
+    <message>
+      <source>Please select path of movement.
+See also Manual -&gt; How to make move</source>
+      <translation>Bitte wählen Sie den Weg des Zuges.
+Siehe auch das (englische) Handbuch -&gt; How to make move</translation>
+    </message>
+    <message>
+      <source>Please enter any other name (WHITE SIDE)</source>
+      <translation>Bitte geben Sie einen anderen Namen ein (WEISS)</translation>
+    </message>
+    <message>
+      <source>Please enter any other name (BLACK SIDE)</source>
+      <translation>Bitte geben Sie einen anderen Namen ein (SCHWARZ)</translation>
+    </message>
+    <message>
+      <source>Please enter name (WHITE AND BLACK SIDES)</source>
+      <translation>Bitte geben Sie Namen ein (WEISS UND SCHWARZ)</translation>
+    </message>
+    <message>
+      <source>Please enter name (WHITE SIDE)</source>
+      <translation>Bitte geben Sie einen Namen ein (WEISS)</translation>
+    </message>
+    <message>
+      <source>Please enter name (BLACK SIDE)</source>
+      <translation>Bitte geben Sie einen Namen ein (SCHWARZ)</translation>
+    </message>
+    <message>
+      <source>Game over.
+White wins.</source>
+      <translation>Partie beendet.
+Weiß gewinnt.</translation>
+    </message>
+    <message>
+      <source>Game over.
+Black wins.</source>
+      <translation>Partie beendet.
+Schwarz gewinnt.</translation>
+    </message>
+    <message>
+      <source>Game over.
+No capture in 15 last moves.
+This game is a draw</source>
+      <translation>Partie beendet.
+Kein Schlagen in den letzten 15 Zügen.
+Die Partie ist remis</translation>
+    </message>
+    <message>
+      <source>A white man stands on its crowning row, on %1.</source>
+      <translation>Ein weißer Stein steht auf seiner Umwandlungsreihe, auf %1.</translation>
+    </message>
+    <message>
+      <source>A black man stands on its crowning row, on %1.</source>
+      <translation>Ein schwarzer Stein steht auf seiner Umwandlungsreihe, auf %1.</translation>
+    </message>
+    <message>
+      <source>A white man stands on %1, where white men never come.</source>
+      <translation>Ein weißer Stein steht auf %1, wohin weiße Steine nie kommen.</translation>
+    </message>
+    <message>
+      <source>A black man stands on %1, where black men never come.</source>
+      <translation>Ein schwarzer Stein steht auf %1, wohin schwarze Steine nie kommen.</translation>
+    </message>
+    <message>
+      <source>White has no piece.</source>
+      <translation>Weiß hat keinen Stein.</translation>
+    </message>
+    <message>
+      <source>Black has no piece.</source>
+      <translation>Schwarz hat keinen Stein.</translation>
+    </message>
+    <message>
+      <source>White has %1 pieces; a %2 game starts with %3.</source>
+      <translation>Weiß hat %1 Steine; eine Partie %2 beginnt mit %3.</translation>
+    </message>
+    <message>
+      <source>Black has %1 pieces; a %2 game starts with %3.</source>
+      <translation>Schwarz hat %1 Steine; eine Partie %2 beginnt mit %3.</translation>
+    </message>
+    <message>
+      <source>Please enter your name.</source>
+      <translation>Bitte geben Sie Ihren Namen ein.</translation>
+    </message>
+    <message>
+      <source>Please enter serever's IP address.</source>
+      <translation>Bitte geben Sie die IP-Adresse des Servers ein.</translation>
+    </message>
+    <message>
+      <source>Please enter serever's port.</source>
+      <translation>Bitte geben Sie den Port des Servers ein.</translation>
+    </message>
+    <message>
+      <source>Port number must be more or equal then 1024.</source>
+      <translation>Die Portnummer muss mindestens 1024 sein.</translation>
+    </message>
+    <message>
+      <source>Port number must be 65535 or less.</source>
+      <translation>Die Portnummer darf höchstens 65535 sein.</translation>
+    </message>
+    <message>
+      <source>Your opponent has not answered for too long. Connection lost.</source>
+      <translation>Ihr Gegner hat zu lange nicht geantwortet. Verbindung verloren.</translation>
+    </message>
+    <message>
+      <source>Connection lost. Send data error.</source>
+      <translation>Verbindung verloren. Fehler beim Senden.</translation>
+    </message>
+    <message>
+      <source>Connection lost. Receive data error.</source>
+      <translation>Verbindung verloren. Fehler beim Empfangen.</translation>
+    </message>
+    <message>
+      <source>The server sent a game that cannot be read. Connection lost.</source>
+      <translation>Der Server hat eine unlesbare Partie gesendet. Verbindung verloren.</translation>
+    </message>
+    <message>
+      <source>Your opponent's move is not legal. The game was canceled.</source>
+      <translation>Der Zug Ihres Gegners ist nicht gültig. Die Partie wurde abgebrochen.</translation>
+    </message>
+    <message>
+      <source>The game was canceled</source>
+      <translation>Die Partie wurde abgebrochen</translation>
+    </message>
+    <message>
+      <source>The game was changed by your opponent. Do you want to continue?</source>
+      <translation>Ihr Gegner hat die Partie geändert. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+      <source>Break send. Are you sure?</source>
+      <translation>Senden abbrechen. Sind Sie sicher?</translation>
+    </message>
+    <message>
+      <source>Break receive. Are you sure?</source>
+      <translation>Empfangen abbrechen. Sind Sie sicher?</translation>
+    </message>
+    <message>
+      <source>Could not create socket</source>
+      <translation>Der Socket konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+      <source>Could not bind socket</source>
+      <translation>Der Socket konnte nicht gebunden werden</translation>
+    </message>
+    <message>
+      <source>Could not listen soket</source>
+      <translation>Am Socket kann nicht gelauscht werden</translation>
+    </message>
+    <message>
+      <source>File exist. Overwrite?</source>
+      <translation>Die Datei gibt es schon. Überschreiben?</translation>
+    </message>
+    <message>
+      <source>Error save game.</source>
+      <translation>Fehler beim Speichern der Partie.</translation>
+    </message>
+    <message>
+      <source>Game saved.</source>
+      <translation>Partie gespeichert.</translation>
+    </message>
+    <message>
+      <source>Please enter name</source>
+      <translation>Bitte geben Sie einen Namen ein</translation>
+    </message>
+    <message>
+      <source>A file name cannot hold any of \ / : * ? " &lt; &gt; | or control characters.</source>
+      <translation>Ein Dateiname darf keines der Zeichen \ / : * ? " &lt; &gt; | und keine Steuerzeichen enthalten.</translation>
+    </message>
+    <message>
+      <source>The name is too long for a file name.</source>
+      <translation>Der Name ist zu lang für einen Dateinamen.</translation>
+    </message>
+    <message>
+      <source>Board</source>
+      <translation>Brett</translation>
+    </message>
+    <message>
+      <source>Move listing</source>
+      <translation>Zugliste</translation>
+    </message>
+    <message>
+      <source>About</source>
+      <translation>Über</translation>
+    </message>
+    <message>
+      <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
+      <translation>Dame in vierzehn Varianten: Amerikanisch, Brasilianisch, Kanadisch, Crowded, Friesisch, Gotisch, International, Italienisch, Pool Checkers, Russisch, Spanisch, Sparse Checkers, Thailändisch und Türkisch.</translation>
+    </message>
+    <message>
+      <source>Version 1.0</source>
+      <translation>Version 1.0</translation>
+    </message>
+    <message>
+      <source>OK</source>
+      <translation>OK</translation>
+    </message>
+    <message>
+      <source>Appearance</source>
+      <translation>Darstellung</translation>
+    </message>
+    <message>
+      <source>Show</source>
+      <translation>Anzeigen</translation>
+    </message>
+    <message>
+      <source>AI progress</source>
+      <translation>Fortschritt des Computers</translation>
+    </message>
+    <message>
+      <source>Coordinates</source>
+      <translation>Koordinaten</translation>
+    </message>
+    <message>
+      <source>Last move</source>
+      <translation>Letzter Zug</translation>
+    </message>
+    <message>
+      <source>Legal moves</source>
+      <translation>Gültige Züge</translation>
+    </message>
+    <message>
+      <source>White on top</source>
+      <translation>Weiß oben</translation>
+    </message>
+    <message>
+      <source>Scale of board</source>
+      <translation>Brettgröße</translation>
+    </message>
+    <message>
+      <source>Fit to window</source>
+      <translation>An Fenster anpassen</translation>
+    </message>
+    <message>
+      <source>Color</source>
+      <translation>Farbe</translation>
+    </message>
+    <message>
+      <source>Pick from skin</source>
+      <translation>Aus dem Design übernehmen</translation>
+    </message>
+    <message>
+      <source>Background:</source>
+      <translation>Hintergrund:</translation>
+    </message>
+    <message>
+      <source>Ink:</source>
+      <translation>Schrift:</translation>
+    </message>
+    <message>
+      <source>Font</source>
+      <translation>Schriftart</translation>
+    </message>
+    <message>
+      <source>Select</source>
+      <translation>Auswählen</translation>
+    </message>
+    <message>
+      <source>Dragging piece</source>
+      <translation>Gezogener Stein</translation>
+    </message>
+    <message>
+      <source>Drop shadow</source>
+      <translation>Schatten werfen</translation>
+    </message>
+    <message>
+      <source>Opaque</source>
+      <translation>Deckend</translation>
+    </message>
+    <message>
+      <source>Skins</source>
+      <translation>Designs</translation>
+    </message>
+    <message>
+      <source>Apply</source>
+      <translation>Anwenden</translation>
+    </message>
+    <message>
+      <source>Set to default</source>
+      <translation>Standard</translation>
+    </message>
+    <message>
+      <source>Help</source>
+      <translation>Hilfe</translation>
+    </message>
+    <message>
+      <source>Cancel</source>
+      <translation>Abbrechen</translation>
+    </message>
+    <message>
+      <source>Font chooser</source>
+      <translation>Schriftart wählen</translation>
+    </message>
+    <message>
+      <source>Fonts</source>
+      <translation>Schriftarten</translation>
+    </message>
+    <message>
+      <source>Load game</source>
+      <translation>Partie laden</translation>
+    </message>
+    <message>
+      <source>Saved games</source>
+      <translation>Gespeicherte Partien</translation>
+    </message>
+    <message>
+      <source>Delete</source>
+      <translation>Löschen</translation>
+    </message>
+    <message>
+      <source>File not selected</source>
+      <translation>Keine Datei gewählt</translation>
+    </message>
+    <message>
+      <source>File not found</source>
+      <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+      <source>Error delete file</source>
+      <translation>Fehler beim Löschen der Datei</translation>
+    </message>
+    <message>
+      <source>Network game</source>
+      <translation>Netzwerkpartie</translation>
+    </message>
+    <message>
+      <source>Name</source>
+      <translation>Name</translation>
+    </message>
+    <message>
+      <source>Start game as</source>
+      <translation>Partie beginnen als</translation>
+    </message>
+    <message>
+      <source>Server</source>
+      <translation>Server</translation>
+    </message>
+    <message>
+      <source>Client</source>
+      <translation>Client</translation>
+    </message>
+    <message>
+      <source>Server's address</source>
+      <translation>Adresse des Servers</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Port:</translation>
+    </message>
+    <message>
+      <source>IP:</source>
+      <translation>IP:</translation>
+    </message>
+    <message>
+      <source>Game status</source>
+      <translation>Partiestand</translation>
+    </message>
+    <message>
+      <source>New game</source>
+      <translation>Neue Partie</translation>
+    </message>
+    <message>
+      <source>Continue current</source>
+      <translation>Aktuelle fortsetzen</translation>
+    </message>
+    <message>
+      <source>Side</source>
+      <translation>Seite</translation>
+    </message>
+    <message>
+      <source>Game type</source>
+      <translation>Variante</translation>
+    </message>
+    <message>
+      <source>Give away</source>
+      <translation>Schlagdame</translation>
+    </message>
+    <message>
+      <source>Computer</source>
+      <translation>Computer</translation>
+    </message>
+    <message>
+      <source>Human</source>
+      <translation>Mensch</translation>
+    </message>
+    <message>
+      <source>White player: type</source>
+      <translation>Spieler Weiß: Art</translation>
+    </message>
+    <message>
+      <source>Black player: type</source>
+      <translation>Spieler Schwarz: Art</translation>
+    </message>
+    <message>
+      <source>White player: name</source>
+      <translation>Spieler Weiß: Name</translation>
+    </message>
+    <message>
+      <source>Black player: name</source>
+      <translation>Spieler Schwarz: Name</translation>
+    </message>
+    <message>
+      <source>Type:</source>
+      <translation>Art:</translation>
+    </message>
+    <message>
+      <source>Name:</source>
+      <translation>Name:</translation>
+    </message>
+    <message>
+      <source>AI level</source>
+      <translation>Spielstärke</translation>
+    </message>
+    <message>
+      <source>Easy</source>
+      <translation>Leicht</translation>
+    </message>
+    <message>
+      <source>Normal</source>
+      <translation>Normal</translation>
+    </message>
+    <message>
+      <source>Above normal</source>
+      <translation>Überdurchschnittlich</translation>
+    </message>
+    <message>
+      <source>Expert</source>
+      <translation>Experte</translation>
+    </message>
+    <message>
+      <source>Rules</source>
+      <translation>Regeln</translation>
+    </message>
+    <message>
+      <source>Save game</source>
+      <translation>Partie speichern</translation>
+    </message>
+    <message>
+      <source>Name of the saved game</source>
+      <translation>Name der gespeicherten Partie</translation>
+    </message>
+    <message>
+      <source>File name:</source>
+      <translation>Dateiname:</translation>
+    </message>
+    <message>
+      <source>Sound settings</source>
+      <translation>Klangeinstellungen</translation>
+    </message>
+    <message>
+      <source>Sound events</source>
+      <translation>Klangereignisse</translation>
+    </message>
+    <message>
+      <source>Event</source>
+      <translation>Ereignis</translation>
+    </message>
+    <message>
+      <source>File name</source>
+      <translation>Dateiname</translation>
+    </message>
+    <message>
+      <source>Set default</source>
+      <translation>Standard</translation>
+    </message>
+    <message>
+      <source>Play</source>
+      <translation>Abspielen</translation>
+    </message>
+    <message>
+      <source>Select...</source>
+      <translation>Auswählen...</translation>
+    </message>
+    <message>
+      <source>Set all</source>
+      <translation>Alle an</translation>
+    </message>
+    <message>
+      <source>Reset all</source>
+      <translation>Alle aus</translation>
+    </message>
+    <message>
+      <source>Please select a line in list box.</source>
+      <translation>Bitte wählen Sie eine Zeile der Liste.</translation>
+    </message>
+    <message>
+      <source>Please select a wave file</source>
+      <translation>Bitte wählen Sie eine Wave-Datei</translation>
+    </message>
+    <message>
+      <source>Wave file (*.wav)</source>
+      <translation>Wave-Datei (*.wav)</translation>
+    </message>
+    <message>
+      <source>Waiting for client.</source>
+      <translation>Warten auf den Client.</translation>
+    </message>
+    <message>
+      <source>Trying connect to server.</source>
+      <translation>Verbindung zum Server wird versucht.</translation>
+    </message>
+    <message>
+      <source>Could not accept client</source>
+      <translation>Der Client konnte nicht angenommen werden</translation>
+    </message>
+    <message>
+      <source>Could not connect to server</source>
+      <translation>Keine Verbindung zum Server möglich</translation>
+    </message>
+    <message>
+      <source>Velmora manual</source>
+      <translation>Velmora-Handbuch (englisch)</translation>
+    </message>
+    <message>
+      <source>No web browser could be started for %1.</source>
+      <translation>Für %1 konnte kein Webbrowser gestartet werden.</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partie</translation>
+    </message>
+    <message>
+      <source>New...</source>
+      <translation>Neu...</translation>
+    </message>
+    <message>
+      <source>Continue game</source>
+      <translation>Partie fortsetzen</translation>
+    </message>
+    <message>
+      <source>Take back</source>
+      <translation>Zurücknehmen</translation>
+    </message>
+    <message>
+      <source>Play on</source>
+      <translation>Weiterspielen</translation>
+    </message>
+    <message>
+      <source>Hint</source>
+      <translation>Tipp</translation>
+    </message>
+    <message>
+      <source>Pause</source>
+      <translation>Pause</translation>
+    </message>
+    <message>
+      <source>Load...</source>
+      <translation>Laden...</translation>
+    </message>
+    <message>
+      <source>Save...</source>
+      <translation>Speichern...</translation>
+    </message>
+    <message>
+      <source>Export PDN...</source>
+      <translation>PDN exportieren...</translation>
+    </message>
+    <message>
+      <source>Import PDN...</source>
+      <translation>PDN importieren...</translation>
+    </message>
+    <message>
+      <source>Copy position (FEN)</source>
+      <translation>Stellung kopieren (FEN)</translation>
+    </message>
+    <message>
+      <source>Paste position (FEN)</source>
+      <translation>Stellung einfügen (FEN)</translation>
+    </message>
+    <message>
+      <source>Set up position...</source>
+      <translation>Stellung aufbauen...</translation>
+    </message>
+    <message>
+      <source>Network...</source>
+      <translation>Netzwerk...</translation>
+    </message>
+    <message>
+      <source>Print</source>
+      <translation>Drucken</translation>
+    </message>
+    <message>
+      <source>Game listing...</source>
+      <translation>Partieliste...</translation>
+    </message>
+    <message>
+      <source>Board...</source>
+      <translation>Brett...</translation>
+    </message>
+    <message>
+      <source>Mini board...</source>
+      <translation>Kleines Brett...</translation>
+    </message>
+    <message>
+      <source>Export board picture...</source>
+      <translation>Brettbild exportieren...</translation>
+    </message>
+    <message>
+      <source>E&amp;xit</source>
+      <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+      <source>Customize</source>
+      <translation>Anpassen</translation>
+    </message>
+    <message>
+      <source>Appearance...</source>
+      <translation>Darstellung...</translation>
+    </message>
+    <message>
+      <source>Sound...</source>
+      <translation>Klang...</translation>
+    </message>
+    <message>
+      <source>One-click moves</source>
+      <translation>Züge mit einem Klick</translation>
+    </message>
+    <message>
+      <source>Language</source>
+      <translation>Sprache</translation>
+    </message>
+    <message>
+      <source>The system's language</source>
+      <translation>Sprache des Systems</translation>
+    </message>
+    <message>
+      <source>User manual</source>
+      <translation>Handbuch (englisch)</translation>
+    </message>
+    <message>
+      <source>&amp;About ...</source>
+      <translation>Ü&amp;ber ...</translation>
+    </message>
+    <message>
+      <source>Velmora home page</source>
+      <translation>Velmora-Webseite</translation>
+    </message>
+    <message>
+      <source>The listing is empty.</source>
+      <translation>Die Zugliste ist leer.</translation>
+    </message>
+    <message>
+      <source>Save current game?</source>
+      <translation>Aktuelle Partie speichern?</translation>
+    </message>
+    <message>
+      <source>Export board picture</source>
+      <translation>Brettbild exportieren</translation>
+    </message>
+    <message>
+      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+      <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+      <source>Size in pixels:</source>
+      <translation>Größe in Pixeln:</translation>
+    </message>
+    <message>
+      <source>The settings were not saved:</source>
+      <translation>Die Einstellungen wurden nicht gespeichert:</translation>
+    </message>
+    <message>
+      <source>(give away)</source>
+      <translation>(Schlagdame)</translation>
+    </message>
+    <message>
+      <source>Export PDN</source>
+      <translation>PDN exportieren</translation>
+    </message>
+    <message>
+      <source>PDN game (*.pdn)</source>
+      <translation>PDN-Partie (*.pdn)</translation>
+    </message>
+    <message>
+      <source>Import PDN</source>
+      <translation>PDN importieren</translation>
+    </message>
+    <message>
+      <source>PDN games (*.pdn *.txt);;All files (*)</source>
+      <translation>PDN-Partien (*.pdn *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <source>The file holds no game.</source>
+      <translation>Die Datei enthält keine Partie.</translation>
+    </message>
+    <message>
+      <source>The file holds more than %1 games; the first %1 are listed:</source>
+      <translation>Die Datei enthält mehr als %1 Partien; die ersten %1 sind aufgeführt:</translation>
+    </message>
+    <message>
+      <source>The file holds several games:</source>
+      <translation>Die Datei enthält mehrere Partien:</translation>
+    </message>
+    <message>
+      <source>The clipboard holds no %1 position.</source>
+      <translation>Die Zwischenablage enthält keine Stellung der Variante %1.</translation>
+    </message>
+    <message>
+      <source>Set up position</source>
+      <translation>Stellung aufbauen</translation>
+    </message>
+    <message>
+      <source>Clear board</source>
+      <translation>Brett leeren</translation>
+    </message>
+    <message>
+      <source>Start position</source>
+      <translation>Grundstellung</translation>
+    </message>
+    <message>
+      <source> To move: </source>
+      <translation> Am Zug: </translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Weiß</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Schwarz</translation>
+    </message>
+    <message>
+      <source> Variant: </source>
+      <translation> Variante: </translation>
+    </message>
+    <message>
+      <source>Flip</source>
+      <translation>Drehen</translation>
+    </message>
+    <message>
+      <source>Done</source>
+      <translation>Fertig</translation>
+    </message>
+    <message>
+      <source>American</source>
+      <translation>Amerikanisch</translation>
+    </message>
+    <message>
+      <source>Brazilian</source>
+      <translation>Brasilianisch</translation>
+    </message>
+    <message>
+      <source>Canadian</source>
+      <translation>Kanadisch</translation>
+    </message>
+    <message>
+      <source>Crowded</source>
+      <translation>Crowded</translation>
+    </message>
+    <message>
+      <source>Frisian</source>
+      <translation>Friesisch</translation>
+    </message>
+    <message>
+      <source>Gothic</source>
+      <translation>Gotisch</translation>
+    </message>
+    <message>
+      <source>International</source>
+      <translation>International</translation>
+    </message>
+    <message>
+      <source>Italian</source>
+      <translation>Italienisch</translation>
+    </message>
+    <message>
+      <source>Pool checkers</source>
+      <translation>Pool Checkers</translation>
+    </message>
+    <message>
+      <source>Russian</source>
+      <translation>Russisch</translation>
+    </message>
+    <message>
+      <source>Spanish</source>
+      <translation>Spanisch</translation>
+    </message>
+    <message>
+      <source>Sparse checkers</source>
+      <translation>Sparse Checkers</translation>
+    </message>
+    <message>
+      <source>Thai</source>
+      <translation>Thailändisch</translation>
+    </message>
+    <message>
+      <source>Turkish</source>
+      <translation>Türkisch</translation>
+    </message>
+  </context>
+</TS>
