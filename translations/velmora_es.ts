@@ -5,869 +5,875 @@
     <name>Velmora</name>
     <message>
       <source>White: %1; %2.</source>
-      <translation type="unfinished" />
+      <translation>Blancas: %1; %2.</translation>
     </message>
     <message>
       <source>Black: %1; %2.</source>
-      <translation type="unfinished" />
+      <translation>Negras: %1; %2.</translation>
     </message>
     <message>
       <source>no men</source>
-      <translation type="unfinished" />
+      <translation>ningún peón</translation>
     </message>
     <message>
       <source>men %1</source>
-      <translation type="unfinished" />
+      <translation>peones %1</translation>
     </message>
     <message>
       <source>no kings</source>
-      <translation type="unfinished" />
+      <translation>ninguna dama</translation>
     </message>
     <message>
       <source>kings %1</source>
-      <translation type="unfinished" />
+      <translation>damas %1</translation>
     </message>
     <message>
       <source>White to move.</source>
-      <translation type="unfinished" />
+      <translation>Juegan las blancas.</translation>
     </message>
     <message>
       <source>Black to move.</source>
-      <translation type="unfinished" />
+      <translation>Juegan las negras.</translation>
     </message>
     <message>
       <source>Last move: %1.</source>
-      <translation type="unfinished" />
+      <translation>Última jugada: %1.</translation>
     </message>
     <message>
       <source>Break AI move. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interrumpir la jugada del ordenador. ¿Está seguro?</translation>
     </message>
     <message>
       <source> or </source>
-      <translation type="unfinished" />
+      <translation> o </translation>
     </message>
     <message>
       <source>no legal move is written so</source>
-      <translation type="unfinished" />
+      <translation>ninguna jugada legal se escribe así</translation>
     </message>
     <message>
       <source>"%1" is not a move: write it as c3-d4 or 22-18</source>
-      <translation type="unfinished" />
+      <translation>«%1» no es una jugada: escríbala como c3-d4 o 22-18</translation>
     </message>
     <message>
       <source>"%1" is not a move: write it as c3-d4 or c3:e5</source>
-      <translation type="unfinished" />
+      <translation>«%1» no es una jugada: escríbala como c3-d4 o c3:e5</translation>
     </message>
     <message>
       <source>There is no piece on %1</source>
-      <translation type="unfinished" />
+      <translation>No hay ninguna pieza en %1</translation>
     </message>
     <message>
       <source>White is to move</source>
-      <translation type="unfinished" />
+      <translation>Juegan las blancas</translation>
     </message>
     <message>
       <source>Black is to move</source>
-      <translation type="unfinished" />
+      <translation>Juegan las negras</translation>
     </message>
     <message>
       <source>The piece cannot go there</source>
-      <translation type="unfinished" />
+      <translation>La pieza no puede ir allí</translation>
     </message>
     <message>
       <source>A capture is compulsory: %1 must capture</source>
-      <translation type="unfinished" />
+      <translation>La captura es obligatoria: %1 debe capturar</translation>
     </message>
     <message>
       <source>That piece has no legal move</source>
-      <translation type="unfinished" />
+      <translation>Esa pieza no tiene ninguna jugada legal</translation>
     </message>
     <message>
       <source>Please select full path of movement.
 See also Manual -&gt; How to make move</source>
-      <translation type="unfinished" />
+      <translation>Indique todo el camino de la jugada.
+Véase también el manual (en inglés) -&gt; How to make move</translation>
     </message>
     <message>
       <source>Please select path of movement.
 See also Manual -&gt; How to make move</source>
-      <translation type="unfinished" />
+      <translation>Indique el camino de la jugada.
+Véase también el manual (en inglés) -&gt; How to make move</translation>
     </message>
     <message>
       <source>Please enter any other name (WHITE SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Escriba otro nombre (BLANCAS)</translation>
     </message>
     <message>
       <source>Please enter any other name (BLACK SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Escriba otro nombre (NEGRAS)</translation>
     </message>
     <message>
       <source>Please enter name (WHITE AND BLACK SIDES)</source>
-      <translation type="unfinished" />
+      <translation>Escriba los nombres (BLANCAS Y NEGRAS)</translation>
     </message>
     <message>
       <source>Please enter name (WHITE SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Escriba un nombre (BLANCAS)</translation>
     </message>
     <message>
       <source>Please enter name (BLACK SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Escriba un nombre (NEGRAS)</translation>
     </message>
     <message>
       <source>Game over.
 White wins.</source>
-      <translation type="unfinished" />
+      <translation>Fin de la partida.
+Ganan las blancas.</translation>
     </message>
     <message>
       <source>Game over.
 Black wins.</source>
-      <translation type="unfinished" />
+      <translation>Fin de la partida.
+Ganan las negras.</translation>
     </message>
     <message>
       <source>Game over.
 No capture in 15 last moves.
 This game is a draw</source>
-      <translation type="unfinished" />
+      <translation>Fin de la partida.
+Ninguna captura en las últimas 15 jugadas.
+La partida es tablas</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
-      <translation type="unfinished" />
+      <translation>Un peón blanco está en su fila de coronación, en %1.</translation>
     </message>
     <message>
       <source>A black man stands on its crowning row, on %1.</source>
-      <translation type="unfinished" />
+      <translation>Un peón negro está en su fila de coronación, en %1.</translation>
     </message>
     <message>
       <source>A white man stands on %1, where white men never come.</source>
-      <translation type="unfinished" />
+      <translation>Un peón blanco está en %1, adonde los peones blancos nunca llegan.</translation>
     </message>
     <message>
       <source>A black man stands on %1, where black men never come.</source>
-      <translation type="unfinished" />
+      <translation>Un peón negro está en %1, adonde los peones negros nunca llegan.</translation>
     </message>
     <message>
       <source>White has no piece.</source>
-      <translation type="unfinished" />
+      <translation>Las blancas no tienen ninguna pieza.</translation>
     </message>
     <message>
       <source>Black has no piece.</source>
-      <translation type="unfinished" />
+      <translation>Las negras no tienen ninguna pieza.</translation>
     </message>
     <message>
       <source>White has %1 pieces; a %2 game starts with %3.</source>
-      <translation type="unfinished" />
+      <translation>Las blancas tienen %1 piezas; una partida de %2 empieza con %3.</translation>
     </message>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
-      <translation type="unfinished" />
+      <translation>Las negras tienen %1 piezas; una partida de %2 empieza con %3.</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
-      <translation type="unfinished" />
+      <translation>Escriba su nombre.</translation>
     </message>
     <message>
       <source>Please enter serever's IP address.</source>
-      <translation type="unfinished" />
+      <translation>Escriba la dirección IP del servidor.</translation>
     </message>
     <message>
       <source>Please enter serever's port.</source>
-      <translation type="unfinished" />
+      <translation>Escriba el puerto del servidor.</translation>
     </message>
     <message>
       <source>Port number must be more or equal then 1024.</source>
-      <translation type="unfinished" />
+      <translation>El número de puerto debe ser al menos 1024.</translation>
     </message>
     <message>
       <source>Port number must be 65535 or less.</source>
-      <translation type="unfinished" />
+      <translation>El número de puerto debe ser como mucho 65535.</translation>
     </message>
     <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
-      <translation type="unfinished" />
+      <translation>Su rival lleva demasiado tiempo sin responder. Conexión perdida.</translation>
     </message>
     <message>
       <source>Connection lost. Send data error.</source>
-      <translation type="unfinished" />
+      <translation>Conexión perdida. Error al enviar datos.</translation>
     </message>
     <message>
       <source>Connection lost. Receive data error.</source>
-      <translation type="unfinished" />
+      <translation>Conexión perdida. Error al recibir datos.</translation>
     </message>
     <message>
       <source>The server sent a game that cannot be read. Connection lost.</source>
-      <translation type="unfinished" />
+      <translation>El servidor envió una partida ilegible. Conexión perdida.</translation>
     </message>
     <message>
       <source>Your opponent's move is not legal. The game was canceled.</source>
-      <translation type="unfinished" />
+      <translation>La jugada de su rival no es legal. La partida se ha cancelado.</translation>
     </message>
     <message>
       <source>The game was canceled</source>
-      <translation type="unfinished" />
+      <translation>La partida se ha cancelado</translation>
     </message>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
-      <translation type="unfinished" />
+      <translation>Su rival ha cambiado la partida. ¿Desea continuar?</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interrumpir el envío. ¿Está seguro?</translation>
     </message>
     <message>
       <source>Break receive. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interrumpir la recepción. ¿Está seguro?</translation>
     </message>
     <message>
       <source>Could not create socket</source>
-      <translation type="unfinished" />
+      <translation>No se pudo crear el socket</translation>
     </message>
     <message>
       <source>Could not bind socket</source>
-      <translation type="unfinished" />
+      <translation>No se pudo enlazar el socket</translation>
     </message>
     <message>
       <source>Could not listen soket</source>
-      <translation type="unfinished" />
+      <translation>No se pudo escuchar en el socket</translation>
     </message>
     <message>
       <source>File exist. Overwrite?</source>
-      <translation type="unfinished" />
+      <translation>El archivo ya existe. ¿Sobrescribirlo?</translation>
     </message>
     <message>
       <source>Error save game.</source>
-      <translation type="unfinished" />
+      <translation>Error al guardar la partida.</translation>
     </message>
     <message>
       <source>Game saved.</source>
-      <translation type="unfinished" />
+      <translation>Partida guardada.</translation>
     </message>
     <message>
       <source>Please enter name</source>
-      <translation type="unfinished" />
+      <translation>Escriba un nombre</translation>
     </message>
     <message>
       <source>A file name cannot hold any of \ / : * ? " &lt; &gt; | or control characters.</source>
-      <translation type="unfinished" />
+      <translation>Un nombre de archivo no puede contener \ / : * ? " &lt; &gt; | ni caracteres de control.</translation>
     </message>
     <message>
       <source>The name is too long for a file name.</source>
-      <translation type="unfinished" />
+      <translation>El nombre es demasiado largo para un nombre de archivo.</translation>
     </message>
     <message>
       <source>Board</source>
-      <translation type="unfinished" />
+      <translation>Tablero</translation>
     </message>
     <message>
       <source>Move listing</source>
-      <translation type="unfinished" />
+      <translation>Lista de jugadas</translation>
     </message>
     <message>
       <source>About</source>
-      <translation type="unfinished" />
+      <translation>Acerca de</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation type="unfinished" />
+      <translation>Damas en catorce variantes: americanas, brasileñas, canadienses, apretadas, frisonas, góticas, internacionales, italianas, pool checkers, rusas, españolas, dispersas, tailandesas y turcas.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
-      <translation type="unfinished" />
+      <translation>Versión 1.0</translation>
     </message>
     <message>
       <source>OK</source>
-      <translation type="unfinished" />
+      <translation>Aceptar</translation>
     </message>
     <message>
       <source>Appearance</source>
-      <translation type="unfinished" />
+      <translation>Apariencia</translation>
     </message>
     <message>
       <source>Show</source>
-      <translation type="unfinished" />
+      <translation>Mostrar</translation>
     </message>
     <message>
       <source>AI progress</source>
-      <translation type="unfinished" />
+      <translation>Progreso del ordenador</translation>
     </message>
     <message>
       <source>Coordinates</source>
-      <translation type="unfinished" />
+      <translation>Coordenadas</translation>
     </message>
     <message>
       <source>Last move</source>
-      <translation type="unfinished" />
+      <translation>Última jugada</translation>
     </message>
     <message>
       <source>Legal moves</source>
-      <translation type="unfinished" />
+      <translation>Jugadas legales</translation>
     </message>
     <message>
       <source>White on top</source>
-      <translation type="unfinished" />
+      <translation>Blancas arriba</translation>
     </message>
     <message>
       <source>Scale of board</source>
-      <translation type="unfinished" />
+      <translation>Tamaño del tablero</translation>
     </message>
     <message>
       <source>Fit to window</source>
-      <translation type="unfinished" />
+      <translation>Ajustar a la ventana</translation>
     </message>
     <message>
       <source>Color</source>
-      <translation type="unfinished" />
+      <translation>Color</translation>
     </message>
     <message>
       <source>Pick from skin</source>
-      <translation type="unfinished" />
+      <translation>Tomar del tema</translation>
     </message>
     <message>
       <source>Background:</source>
-      <translation type="unfinished" />
+      <translation>Fondo:</translation>
     </message>
     <message>
       <source>Ink:</source>
-      <translation type="unfinished" />
+      <translation>Texto:</translation>
     </message>
     <message>
       <source>Font</source>
-      <translation type="unfinished" />
+      <translation>Fuente</translation>
     </message>
     <message>
       <source>Select</source>
-      <translation type="unfinished" />
+      <translation>Elegir</translation>
     </message>
     <message>
       <source>Dragging piece</source>
-      <translation type="unfinished" />
+      <translation>Pieza arrastrada</translation>
     </message>
     <message>
       <source>Drop shadow</source>
-      <translation type="unfinished" />
+      <translation>Sombra</translation>
     </message>
     <message>
       <source>Opaque</source>
-      <translation type="unfinished" />
+      <translation>Opaco</translation>
     </message>
     <message>
       <source>Skins</source>
-      <translation type="unfinished" />
+      <translation>Temas</translation>
     </message>
     <message>
       <source>Apply</source>
-      <translation type="unfinished" />
+      <translation>Aplicar</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation type="unfinished" />
+      <translation>Predeterminado</translation>
     </message>
     <message>
       <source>Help</source>
-      <translation type="unfinished" />
+      <translation>Ayuda</translation>
     </message>
     <message>
       <source>Cancel</source>
-      <translation type="unfinished" />
+      <translation>Cancelar</translation>
     </message>
     <message>
       <source>Font chooser</source>
-      <translation type="unfinished" />
+      <translation>Elegir fuente</translation>
     </message>
     <message>
       <source>Fonts</source>
-      <translation type="unfinished" />
+      <translation>Fuentes</translation>
     </message>
     <message>
       <source>Load game</source>
-      <translation type="unfinished" />
+      <translation>Abrir partida</translation>
     </message>
     <message>
       <source>Saved games</source>
-      <translation type="unfinished" />
+      <translation>Partidas guardadas</translation>
     </message>
     <message>
       <source>Delete</source>
-      <translation type="unfinished" />
+      <translation>Borrar</translation>
     </message>
     <message>
       <source>File not selected</source>
-      <translation type="unfinished" />
+      <translation>Ningún archivo elegido</translation>
     </message>
     <message>
       <source>File not found</source>
-      <translation type="unfinished" />
+      <translation>Archivo no encontrado</translation>
     </message>
     <message>
       <source>Error delete file</source>
-      <translation type="unfinished" />
+      <translation>Error al borrar el archivo</translation>
     </message>
     <message>
       <source>Network game</source>
-      <translation type="unfinished" />
+      <translation>Partida en red</translation>
     </message>
     <message>
       <source>Name</source>
-      <translation type="unfinished" />
+      <translation>Nombre</translation>
     </message>
     <message>
       <source>Start game as</source>
-      <translation type="unfinished" />
+      <translation>Empezar la partida como</translation>
     </message>
     <message>
       <source>Server</source>
-      <translation type="unfinished" />
+      <translation>Servidor</translation>
     </message>
     <message>
       <source>Client</source>
-      <translation type="unfinished" />
+      <translation>Cliente</translation>
     </message>
     <message>
       <source>Server's address</source>
-      <translation type="unfinished" />
+      <translation>Dirección del servidor</translation>
     </message>
     <message>
       <source>Port:</source>
-      <translation type="unfinished" />
+      <translation>Puerto:</translation>
     </message>
     <message>
       <source>IP:</source>
-      <translation type="unfinished" />
+      <translation>IP:</translation>
     </message>
     <message>
       <source>Game status</source>
-      <translation type="unfinished" />
+      <translation>Estado de la partida</translation>
     </message>
     <message>
       <source>New game</source>
-      <translation type="unfinished" />
+      <translation>Partida nueva</translation>
     </message>
     <message>
       <source>Continue current</source>
-      <translation type="unfinished" />
+      <translation>Seguir la actual</translation>
     </message>
     <message>
       <source>Side</source>
-      <translation type="unfinished" />
+      <translation>Bando</translation>
     </message>
     <message>
       <source>Game type</source>
-      <translation type="unfinished" />
+      <translation>Variante</translation>
     </message>
     <message>
       <source>Give away</source>
-      <translation type="unfinished" />
+      <translation>Pierde-gana</translation>
     </message>
     <message>
       <source>Computer</source>
-      <translation type="unfinished" />
+      <translation>Ordenador</translation>
     </message>
     <message>
       <source>Human</source>
-      <translation type="unfinished" />
+      <translation>Humano</translation>
     </message>
     <message>
       <source>White player: type</source>
-      <translation type="unfinished" />
+      <translation>Jugador de blancas: tipo</translation>
     </message>
     <message>
       <source>Black player: type</source>
-      <translation type="unfinished" />
+      <translation>Jugador de negras: tipo</translation>
     </message>
     <message>
       <source>White player: name</source>
-      <translation type="unfinished" />
+      <translation>Jugador de blancas: nombre</translation>
     </message>
     <message>
       <source>Black player: name</source>
-      <translation type="unfinished" />
+      <translation>Jugador de negras: nombre</translation>
     </message>
     <message>
       <source>Type:</source>
-      <translation type="unfinished" />
+      <translation>Tipo:</translation>
     </message>
     <message>
       <source>Name:</source>
-      <translation type="unfinished" />
+      <translation>Nombre:</translation>
     </message>
     <message>
       <source>AI level</source>
-      <translation type="unfinished" />
+      <translation>Nivel del ordenador</translation>
     </message>
     <message>
       <source>Easy</source>
-      <translation type="unfinished" />
+      <translation>Fácil</translation>
     </message>
     <message>
       <source>Normal</source>
-      <translation type="unfinished" />
+      <translation>Normal</translation>
     </message>
     <message>
       <source>Above normal</source>
-      <translation type="unfinished" />
+      <translation>Por encima de lo normal</translation>
     </message>
     <message>
       <source>Expert</source>
-      <translation type="unfinished" />
+      <translation>Experto</translation>
     </message>
     <message>
       <source>Rules</source>
-      <translation type="unfinished" />
+      <translation>Reglas</translation>
     </message>
     <message>
       <source>Save game</source>
-      <translation type="unfinished" />
+      <translation>Guardar partida</translation>
     </message>
     <message>
       <source>Name of the saved game</source>
-      <translation type="unfinished" />
+      <translation>Nombre de la partida guardada</translation>
     </message>
     <message>
       <source>File name:</source>
-      <translation type="unfinished" />
+      <translation>Nombre del archivo:</translation>
     </message>
     <message>
       <source>Sound settings</source>
-      <translation type="unfinished" />
+      <translation>Ajustes de sonido</translation>
     </message>
     <message>
       <source>Sound events</source>
-      <translation type="unfinished" />
+      <translation>Eventos de sonido</translation>
     </message>
     <message>
       <source>Event</source>
-      <translation type="unfinished" />
+      <translation>Evento</translation>
     </message>
     <message>
       <source>File name</source>
-      <translation type="unfinished" />
+      <translation>Nombre del archivo</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation type="unfinished" />
+      <translation>Predeterminado</translation>
     </message>
     <message>
       <source>Play</source>
-      <translation type="unfinished" />
+      <translation>Reproducir</translation>
     </message>
     <message>
       <source>Select...</source>
-      <translation type="unfinished" />
+      <translation>Elegir...</translation>
     </message>
     <message>
       <source>Set all</source>
-      <translation type="unfinished" />
+      <translation>Activar todos</translation>
     </message>
     <message>
       <source>Reset all</source>
-      <translation type="unfinished" />
+      <translation>Desactivar todos</translation>
     </message>
     <message>
       <source>Please select a line in list box.</source>
-      <translation type="unfinished" />
+      <translation>Elija una línea de la lista.</translation>
     </message>
     <message>
       <source>Please select a wave file</source>
-      <translation type="unfinished" />
+      <translation>Elija un archivo WAV</translation>
     </message>
     <message>
       <source>Wave file (*.wav)</source>
-      <translation type="unfinished" />
+      <translation>Archivo WAV (*.wav)</translation>
     </message>
     <message>
       <source>Waiting for client.</source>
-      <translation type="unfinished" />
+      <translation>Esperando al cliente.</translation>
     </message>
     <message>
       <source>Trying connect to server.</source>
-      <translation type="unfinished" />
+      <translation>Conectando con el servidor.</translation>
     </message>
     <message>
       <source>Could not accept client</source>
-      <translation type="unfinished" />
+      <translation>No se pudo aceptar al cliente</translation>
     </message>
     <message>
       <source>Could not connect to server</source>
-      <translation type="unfinished" />
+      <translation>No se pudo conectar con el servidor</translation>
     </message>
     <message>
       <source>Velmora manual</source>
-      <translation type="unfinished" />
+      <translation>Manual de Velmora (en inglés)</translation>
     </message>
     <message>
       <source>No web browser could be started for %1.</source>
-      <translation type="unfinished" />
+      <translation>No se pudo abrir ningún navegador para %1.</translation>
     </message>
     <message>
       <source>Game</source>
-      <translation type="unfinished" />
+      <translation>Partida</translation>
     </message>
     <message>
       <source>New...</source>
-      <translation type="unfinished" />
+      <translation>Nueva...</translation>
     </message>
     <message>
       <source>Continue game</source>
-      <translation type="unfinished" />
+      <translation>Seguir la partida</translation>
     </message>
     <message>
       <source>Take back</source>
-      <translation type="unfinished" />
+      <translation>Deshacer jugada</translation>
     </message>
     <message>
       <source>Play on</source>
-      <translation type="unfinished" />
+      <translation>Rehacer jugada</translation>
     </message>
     <message>
       <source>Hint</source>
-      <translation type="unfinished" />
+      <translation>Pista</translation>
     </message>
     <message>
       <source>Pause</source>
-      <translation type="unfinished" />
+      <translation>Pausa</translation>
     </message>
     <message>
       <source>Load...</source>
-      <translation type="unfinished" />
+      <translation>Abrir...</translation>
     </message>
     <message>
       <source>Save...</source>
-      <translation type="unfinished" />
+      <translation>Guardar...</translation>
     </message>
     <message>
       <source>Export PDN...</source>
-      <translation type="unfinished" />
+      <translation>Exportar PDN...</translation>
     </message>
     <message>
       <source>Import PDN...</source>
-      <translation type="unfinished" />
+      <translation>Importar PDN...</translation>
     </message>
     <message>
       <source>Copy position (FEN)</source>
-      <translation type="unfinished" />
+      <translation>Copiar posición (FEN)</translation>
     </message>
     <message>
       <source>Paste position (FEN)</source>
-      <translation type="unfinished" />
+      <translation>Pegar posición (FEN)</translation>
     </message>
     <message>
       <source>Set up position...</source>
-      <translation type="unfinished" />
+      <translation>Preparar posición...</translation>
     </message>
     <message>
       <source>Network...</source>
-      <translation type="unfinished" />
+      <translation>Red...</translation>
     </message>
     <message>
       <source>Print</source>
-      <translation type="unfinished" />
+      <translation>Imprimir</translation>
     </message>
     <message>
       <source>Game listing...</source>
-      <translation type="unfinished" />
+      <translation>Lista de jugadas...</translation>
     </message>
     <message>
       <source>Board...</source>
-      <translation type="unfinished" />
+      <translation>Tablero...</translation>
     </message>
     <message>
       <source>Mini board...</source>
-      <translation type="unfinished" />
+      <translation>Tablero pequeño...</translation>
     </message>
     <message>
       <source>Export board picture...</source>
-      <translation type="unfinished" />
+      <translation>Exportar imagen del tablero...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
-      <translation type="unfinished" />
+      <translation>&amp;Salir</translation>
     </message>
     <message>
       <source>Customize</source>
-      <translation type="unfinished" />
+      <translation>Personalizar</translation>
     </message>
     <message>
       <source>Appearance...</source>
-      <translation type="unfinished" />
+      <translation>Apariencia...</translation>
     </message>
     <message>
       <source>Sound...</source>
-      <translation type="unfinished" />
+      <translation>Sonido...</translation>
     </message>
     <message>
       <source>One-click moves</source>
-      <translation type="unfinished" />
+      <translation>Jugadas con un clic</translation>
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Idioma</translation>
     </message>
     <message>
       <source>The system's language</source>
-      <translation type="unfinished" />
+      <translation>Idioma del sistema</translation>
     </message>
     <message>
       <source>User manual</source>
-      <translation type="unfinished" />
+      <translation>Manual (en inglés)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Acerca de ...</translation>
     </message>
     <message>
       <source>Velmora home page</source>
-      <translation type="unfinished" />
+      <translation>Web de Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
-      <translation type="unfinished" />
+      <translation>La lista de jugadas está vacía.</translation>
     </message>
     <message>
       <source>Save current game?</source>
-      <translation type="unfinished" />
+      <translation>¿Guardar la partida actual?</translation>
     </message>
     <message>
       <source>Export board picture</source>
-      <translation type="unfinished" />
+      <translation>Exportar imagen del tablero</translation>
     </message>
     <message>
       <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation type="unfinished" />
+      <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
     </message>
     <message>
       <source>Size in pixels:</source>
-      <translation type="unfinished" />
+      <translation>Tamaño en píxeles:</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>
-      <translation type="unfinished" />
+      <translation>Los ajustes no se guardaron:</translation>
     </message>
     <message>
       <source>(give away)</source>
-      <translation type="unfinished" />
+      <translation>(pierde-gana)</translation>
     </message>
     <message>
       <source>Export PDN</source>
-      <translation type="unfinished" />
+      <translation>Exportar PDN</translation>
     </message>
     <message>
       <source>PDN game (*.pdn)</source>
-      <translation type="unfinished" />
+      <translation>Partida PDN (*.pdn)</translation>
     </message>
     <message>
       <source>Import PDN</source>
-      <translation type="unfinished" />
+      <translation>Importar PDN</translation>
     </message>
     <message>
       <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation type="unfinished" />
+      <translation>Partidas PDN (*.pdn *.txt);;Todos los archivos (*)</translation>
     </message>
     <message>
       <source>The file holds no game.</source>
-      <translation type="unfinished" />
+      <translation>El archivo no contiene ninguna partida.</translation>
     </message>
     <message>
       <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation type="unfinished" />
+      <translation>El archivo contiene más de %1 partidas; se muestran las primeras %1:</translation>
     </message>
     <message>
       <source>The file holds several games:</source>
-      <translation type="unfinished" />
+      <translation>El archivo contiene varias partidas:</translation>
     </message>
     <message>
       <source>The clipboard holds no %1 position.</source>
-      <translation type="unfinished" />
+      <translation>El portapapeles no contiene ninguna posición de %1.</translation>
     </message>
     <message>
       <source>Set up position</source>
-      <translation type="unfinished" />
+      <translation>Preparar posición</translation>
     </message>
     <message>
       <source>Clear board</source>
-      <translation type="unfinished" />
+      <translation>Vaciar tablero</translation>
     </message>
     <message>
       <source>Start position</source>
-      <translation type="unfinished" />
+      <translation>Posición inicial</translation>
     </message>
     <message>
       <source> To move: </source>
-      <translation type="unfinished" />
+      <translation> Juegan: </translation>
     </message>
     <message>
       <source>White</source>
-      <translation type="unfinished" />
+      <translation>Blancas</translation>
     </message>
     <message>
       <source>Black</source>
-      <translation type="unfinished" />
+      <translation>Negras</translation>
     </message>
     <message>
       <source> Variant: </source>
-      <translation type="unfinished" />
+      <translation> Variante: </translation>
     </message>
     <message>
       <source>Flip</source>
-      <translation type="unfinished" />
+      <translation>Girar</translation>
     </message>
     <message>
       <source>Done</source>
-      <translation type="unfinished" />
+      <translation>Hecho</translation>
     </message>
     <message>
       <source>American</source>
-      <translation type="unfinished" />
+      <translation>Damas americanas</translation>
     </message>
     <message>
       <source>Brazilian</source>
-      <translation type="unfinished" />
+      <translation>Damas brasileñas</translation>
     </message>
     <message>
       <source>Canadian</source>
-      <translation type="unfinished" />
+      <translation>Damas canadienses</translation>
     </message>
     <message>
       <source>Crowded</source>
-      <translation type="unfinished" />
+      <translation>Damas apretadas</translation>
     </message>
     <message>
       <source>Frisian</source>
-      <translation type="unfinished" />
+      <translation>Damas frisonas</translation>
     </message>
     <message>
       <source>Gothic</source>
-      <translation type="unfinished" />
+      <translation>Damas góticas</translation>
     </message>
     <message>
       <source>International</source>
-      <translation type="unfinished" />
+      <translation>Damas internacionales</translation>
     </message>
     <message>
       <source>Italian</source>
-      <translation type="unfinished" />
+      <translation>Damas italianas</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation type="unfinished" />
+      <translation>Pool checkers</translation>
     </message>
     <message>
       <source>Russian</source>
-      <translation type="unfinished" />
+      <translation>Damas rusas</translation>
     </message>
     <message>
       <source>Spanish</source>
-      <translation type="unfinished" />
+      <translation>Damas españolas</translation>
     </message>
     <message>
       <source>Sparse checkers</source>
-      <translation type="unfinished" />
+      <translation>Damas dispersas</translation>
     </message>
     <message>
       <source>Thai</source>
-      <translation type="unfinished" />
+      <translation>Damas tailandesas</translation>
     </message>
     <message>
       <source>Turkish</source>
-      <translation type="unfinished" />
+      <translation>Damas turcas</translation>
     </message>
   </context>
 </TS>

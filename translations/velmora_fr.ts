@@ -5,869 +5,875 @@
     <name>Velmora</name>
     <message>
       <source>White: %1; %2.</source>
-      <translation type="unfinished" />
+      <translation>Blancs : %1 ; %2.</translation>
     </message>
     <message>
       <source>Black: %1; %2.</source>
-      <translation type="unfinished" />
+      <translation>Noirs : %1 ; %2.</translation>
     </message>
     <message>
       <source>no men</source>
-      <translation type="unfinished" />
+      <translation>aucun pion</translation>
     </message>
     <message>
       <source>men %1</source>
-      <translation type="unfinished" />
+      <translation>pions %1</translation>
     </message>
     <message>
       <source>no kings</source>
-      <translation type="unfinished" />
+      <translation>aucune dame</translation>
     </message>
     <message>
       <source>kings %1</source>
-      <translation type="unfinished" />
+      <translation>dames %1</translation>
     </message>
     <message>
       <source>White to move.</source>
-      <translation type="unfinished" />
+      <translation>Trait aux Blancs.</translation>
     </message>
     <message>
       <source>Black to move.</source>
-      <translation type="unfinished" />
+      <translation>Trait aux Noirs.</translation>
     </message>
     <message>
       <source>Last move: %1.</source>
-      <translation type="unfinished" />
+      <translation>Dernier coup : %1.</translation>
     </message>
     <message>
       <source>Break AI move. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interrompre le coup de l'ordinateur. Êtes-vous sûr ?</translation>
     </message>
     <message>
       <source> or </source>
-      <translation type="unfinished" />
+      <translation> ou </translation>
     </message>
     <message>
       <source>no legal move is written so</source>
-      <translation type="unfinished" />
+      <translation>aucun coup légal ne s'écrit ainsi</translation>
     </message>
     <message>
       <source>"%1" is not a move: write it as c3-d4 or 22-18</source>
-      <translation type="unfinished" />
+      <translation>« %1 » n'est pas un coup : écrivez-le comme c3-d4 ou 22-18</translation>
     </message>
     <message>
       <source>"%1" is not a move: write it as c3-d4 or c3:e5</source>
-      <translation type="unfinished" />
+      <translation>« %1 » n'est pas un coup : écrivez-le comme c3-d4 ou c3:e5</translation>
     </message>
     <message>
       <source>There is no piece on %1</source>
-      <translation type="unfinished" />
+      <translation>Il n'y a pas de pièce sur %1</translation>
     </message>
     <message>
       <source>White is to move</source>
-      <translation type="unfinished" />
+      <translation>Trait aux Blancs</translation>
     </message>
     <message>
       <source>Black is to move</source>
-      <translation type="unfinished" />
+      <translation>Trait aux Noirs</translation>
     </message>
     <message>
       <source>The piece cannot go there</source>
-      <translation type="unfinished" />
+      <translation>La pièce ne peut pas aller là</translation>
     </message>
     <message>
       <source>A capture is compulsory: %1 must capture</source>
-      <translation type="unfinished" />
+      <translation>La prise est obligatoire : %1 doit prendre</translation>
     </message>
     <message>
       <source>That piece has no legal move</source>
-      <translation type="unfinished" />
+      <translation>Cette pièce n'a aucun coup légal</translation>
     </message>
     <message>
       <source>Please select full path of movement.
 See also Manual -&gt; How to make move</source>
-      <translation type="unfinished" />
+      <translation>Veuillez indiquer tout le chemin du coup.
+Voir aussi le manuel (en anglais) -&gt; How to make move</translation>
     </message>
     <message>
       <source>Please select path of movement.
 See also Manual -&gt; How to make move</source>
-      <translation type="unfinished" />
+      <translation>Veuillez indiquer le chemin du coup.
+Voir aussi le manuel (en anglais) -&gt; How to make move</translation>
     </message>
     <message>
       <source>Please enter any other name (WHITE SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Veuillez saisir un autre nom (BLANCS)</translation>
     </message>
     <message>
       <source>Please enter any other name (BLACK SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Veuillez saisir un autre nom (NOIRS)</translation>
     </message>
     <message>
       <source>Please enter name (WHITE AND BLACK SIDES)</source>
-      <translation type="unfinished" />
+      <translation>Veuillez saisir les noms (BLANCS ET NOIRS)</translation>
     </message>
     <message>
       <source>Please enter name (WHITE SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Veuillez saisir un nom (BLANCS)</translation>
     </message>
     <message>
       <source>Please enter name (BLACK SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Veuillez saisir un nom (NOIRS)</translation>
     </message>
     <message>
       <source>Game over.
 White wins.</source>
-      <translation type="unfinished" />
+      <translation>Partie terminée.
+Les Blancs gagnent.</translation>
     </message>
     <message>
       <source>Game over.
 Black wins.</source>
-      <translation type="unfinished" />
+      <translation>Partie terminée.
+Les Noirs gagnent.</translation>
     </message>
     <message>
       <source>Game over.
 No capture in 15 last moves.
 This game is a draw</source>
-      <translation type="unfinished" />
+      <translation>Partie terminée.
+Aucune prise lors des 15 derniers coups.
+La partie est nulle</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
-      <translation type="unfinished" />
+      <translation>Un pion blanc se trouve sur sa ligne de promotion, en %1.</translation>
     </message>
     <message>
       <source>A black man stands on its crowning row, on %1.</source>
-      <translation type="unfinished" />
+      <translation>Un pion noir se trouve sur sa ligne de promotion, en %1.</translation>
     </message>
     <message>
       <source>A white man stands on %1, where white men never come.</source>
-      <translation type="unfinished" />
+      <translation>Un pion blanc se trouve en %1, où les pions blancs ne vont jamais.</translation>
     </message>
     <message>
       <source>A black man stands on %1, where black men never come.</source>
-      <translation type="unfinished" />
+      <translation>Un pion noir se trouve en %1, où les pions noirs ne vont jamais.</translation>
     </message>
     <message>
       <source>White has no piece.</source>
-      <translation type="unfinished" />
+      <translation>Les Blancs n'ont aucune pièce.</translation>
     </message>
     <message>
       <source>Black has no piece.</source>
-      <translation type="unfinished" />
+      <translation>Les Noirs n'ont aucune pièce.</translation>
     </message>
     <message>
       <source>White has %1 pieces; a %2 game starts with %3.</source>
-      <translation type="unfinished" />
+      <translation>Les Blancs ont %1 pièces ; une partie de %2 commence avec %3.</translation>
     </message>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
-      <translation type="unfinished" />
+      <translation>Les Noirs ont %1 pièces ; une partie de %2 commence avec %3.</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
-      <translation type="unfinished" />
+      <translation>Veuillez saisir votre nom.</translation>
     </message>
     <message>
       <source>Please enter serever's IP address.</source>
-      <translation type="unfinished" />
+      <translation>Veuillez saisir l'adresse IP du serveur.</translation>
     </message>
     <message>
       <source>Please enter serever's port.</source>
-      <translation type="unfinished" />
+      <translation>Veuillez saisir le port du serveur.</translation>
     </message>
     <message>
       <source>Port number must be more or equal then 1024.</source>
-      <translation type="unfinished" />
+      <translation>Le numéro de port doit être au moins 1024.</translation>
     </message>
     <message>
       <source>Port number must be 65535 or less.</source>
-      <translation type="unfinished" />
+      <translation>Le numéro de port doit être au plus 65535.</translation>
     </message>
     <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
-      <translation type="unfinished" />
+      <translation>Votre adversaire n'a pas répondu depuis trop longtemps. Connexion perdue.</translation>
     </message>
     <message>
       <source>Connection lost. Send data error.</source>
-      <translation type="unfinished" />
+      <translation>Connexion perdue. Erreur d'envoi.</translation>
     </message>
     <message>
       <source>Connection lost. Receive data error.</source>
-      <translation type="unfinished" />
+      <translation>Connexion perdue. Erreur de réception.</translation>
     </message>
     <message>
       <source>The server sent a game that cannot be read. Connection lost.</source>
-      <translation type="unfinished" />
+      <translation>Le serveur a envoyé une partie illisible. Connexion perdue.</translation>
     </message>
     <message>
       <source>Your opponent's move is not legal. The game was canceled.</source>
-      <translation type="unfinished" />
+      <translation>Le coup de votre adversaire n'est pas légal. La partie a été annulée.</translation>
     </message>
     <message>
       <source>The game was canceled</source>
-      <translation type="unfinished" />
+      <translation>La partie a été annulée</translation>
     </message>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
-      <translation type="unfinished" />
+      <translation>Votre adversaire a modifié la partie. Voulez-vous continuer ?</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interrompre l'envoi. Êtes-vous sûr ?</translation>
     </message>
     <message>
       <source>Break receive. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interrompre la réception. Êtes-vous sûr ?</translation>
     </message>
     <message>
       <source>Could not create socket</source>
-      <translation type="unfinished" />
+      <translation>Impossible de créer le socket</translation>
     </message>
     <message>
       <source>Could not bind socket</source>
-      <translation type="unfinished" />
+      <translation>Impossible de lier le socket</translation>
     </message>
     <message>
       <source>Could not listen soket</source>
-      <translation type="unfinished" />
+      <translation>Impossible d'écouter sur le socket</translation>
     </message>
     <message>
       <source>File exist. Overwrite?</source>
-      <translation type="unfinished" />
+      <translation>Le fichier existe. L'écraser ?</translation>
     </message>
     <message>
       <source>Error save game.</source>
-      <translation type="unfinished" />
+      <translation>Erreur lors de l'enregistrement de la partie.</translation>
     </message>
     <message>
       <source>Game saved.</source>
-      <translation type="unfinished" />
+      <translation>Partie enregistrée.</translation>
     </message>
     <message>
       <source>Please enter name</source>
-      <translation type="unfinished" />
+      <translation>Veuillez saisir un nom</translation>
     </message>
     <message>
       <source>A file name cannot hold any of \ / : * ? " &lt; &gt; | or control characters.</source>
-      <translation type="unfinished" />
+      <translation>Un nom de fichier ne peut contenir aucun des caractères \ / : * ? " &lt; &gt; | ni de caractère de contrôle.</translation>
     </message>
     <message>
       <source>The name is too long for a file name.</source>
-      <translation type="unfinished" />
+      <translation>Le nom est trop long pour un nom de fichier.</translation>
     </message>
     <message>
       <source>Board</source>
-      <translation type="unfinished" />
+      <translation>Damier</translation>
     </message>
     <message>
       <source>Move listing</source>
-      <translation type="unfinished" />
+      <translation>Liste des coups</translation>
     </message>
     <message>
       <source>About</source>
-      <translation type="unfinished" />
+      <translation>À propos</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation type="unfinished" />
+      <translation>Les dames en quatorze variantes : américaines, brésiliennes, canadiennes, serrées, frisonnes, gothiques, internationales, italiennes, pool checkers, russes, espagnoles, clairsemées, thaïes et turques.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
-      <translation type="unfinished" />
+      <translation>Version 1.0</translation>
     </message>
     <message>
       <source>OK</source>
-      <translation type="unfinished" />
+      <translation>OK</translation>
     </message>
     <message>
       <source>Appearance</source>
-      <translation type="unfinished" />
+      <translation>Apparence</translation>
     </message>
     <message>
       <source>Show</source>
-      <translation type="unfinished" />
+      <translation>Afficher</translation>
     </message>
     <message>
       <source>AI progress</source>
-      <translation type="unfinished" />
+      <translation>Progression de l'ordinateur</translation>
     </message>
     <message>
       <source>Coordinates</source>
-      <translation type="unfinished" />
+      <translation>Coordonnées</translation>
     </message>
     <message>
       <source>Last move</source>
-      <translation type="unfinished" />
+      <translation>Dernier coup</translation>
     </message>
     <message>
       <source>Legal moves</source>
-      <translation type="unfinished" />
+      <translation>Coups légaux</translation>
     </message>
     <message>
       <source>White on top</source>
-      <translation type="unfinished" />
+      <translation>Blancs en haut</translation>
     </message>
     <message>
       <source>Scale of board</source>
-      <translation type="unfinished" />
+      <translation>Taille du damier</translation>
     </message>
     <message>
       <source>Fit to window</source>
-      <translation type="unfinished" />
+      <translation>Ajuster à la fenêtre</translation>
     </message>
     <message>
       <source>Color</source>
-      <translation type="unfinished" />
+      <translation>Couleur</translation>
     </message>
     <message>
       <source>Pick from skin</source>
-      <translation type="unfinished" />
+      <translation>Prendre du thème</translation>
     </message>
     <message>
       <source>Background:</source>
-      <translation type="unfinished" />
+      <translation>Fond :</translation>
     </message>
     <message>
       <source>Ink:</source>
-      <translation type="unfinished" />
+      <translation>Texte :</translation>
     </message>
     <message>
       <source>Font</source>
-      <translation type="unfinished" />
+      <translation>Police</translation>
     </message>
     <message>
       <source>Select</source>
-      <translation type="unfinished" />
+      <translation>Choisir</translation>
     </message>
     <message>
       <source>Dragging piece</source>
-      <translation type="unfinished" />
+      <translation>Pièce déplacée</translation>
     </message>
     <message>
       <source>Drop shadow</source>
-      <translation type="unfinished" />
+      <translation>Ombre portée</translation>
     </message>
     <message>
       <source>Opaque</source>
-      <translation type="unfinished" />
+      <translation>Opaque</translation>
     </message>
     <message>
       <source>Skins</source>
-      <translation type="unfinished" />
+      <translation>Thèmes</translation>
     </message>
     <message>
       <source>Apply</source>
-      <translation type="unfinished" />
+      <translation>Appliquer</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation type="unfinished" />
+      <translation>Par défaut</translation>
     </message>
     <message>
       <source>Help</source>
-      <translation type="unfinished" />
+      <translation>Aide</translation>
     </message>
     <message>
       <source>Cancel</source>
-      <translation type="unfinished" />
+      <translation>Annuler</translation>
     </message>
     <message>
       <source>Font chooser</source>
-      <translation type="unfinished" />
+      <translation>Choix de la police</translation>
     </message>
     <message>
       <source>Fonts</source>
-      <translation type="unfinished" />
+      <translation>Polices</translation>
     </message>
     <message>
       <source>Load game</source>
-      <translation type="unfinished" />
+      <translation>Ouvrir une partie</translation>
     </message>
     <message>
       <source>Saved games</source>
-      <translation type="unfinished" />
+      <translation>Parties enregistrées</translation>
     </message>
     <message>
       <source>Delete</source>
-      <translation type="unfinished" />
+      <translation>Supprimer</translation>
     </message>
     <message>
       <source>File not selected</source>
-      <translation type="unfinished" />
+      <translation>Aucun fichier choisi</translation>
     </message>
     <message>
       <source>File not found</source>
-      <translation type="unfinished" />
+      <translation>Fichier introuvable</translation>
     </message>
     <message>
       <source>Error delete file</source>
-      <translation type="unfinished" />
+      <translation>Erreur lors de la suppression du fichier</translation>
     </message>
     <message>
       <source>Network game</source>
-      <translation type="unfinished" />
+      <translation>Partie en réseau</translation>
     </message>
     <message>
       <source>Name</source>
-      <translation type="unfinished" />
+      <translation>Nom</translation>
     </message>
     <message>
       <source>Start game as</source>
-      <translation type="unfinished" />
+      <translation>Commencer la partie comme</translation>
     </message>
     <message>
       <source>Server</source>
-      <translation type="unfinished" />
+      <translation>Serveur</translation>
     </message>
     <message>
       <source>Client</source>
-      <translation type="unfinished" />
+      <translation>Client</translation>
     </message>
     <message>
       <source>Server's address</source>
-      <translation type="unfinished" />
+      <translation>Adresse du serveur</translation>
     </message>
     <message>
       <source>Port:</source>
-      <translation type="unfinished" />
+      <translation>Port :</translation>
     </message>
     <message>
       <source>IP:</source>
-      <translation type="unfinished" />
+      <translation>IP :</translation>
     </message>
     <message>
       <source>Game status</source>
-      <translation type="unfinished" />
+      <translation>État de la partie</translation>
     </message>
     <message>
       <source>New game</source>
-      <translation type="unfinished" />
+      <translation>Nouvelle partie</translation>
     </message>
     <message>
       <source>Continue current</source>
-      <translation type="unfinished" />
+      <translation>Continuer l'actuelle</translation>
     </message>
     <message>
       <source>Side</source>
-      <translation type="unfinished" />
+      <translation>Camp</translation>
     </message>
     <message>
       <source>Game type</source>
-      <translation type="unfinished" />
+      <translation>Variante</translation>
     </message>
     <message>
       <source>Give away</source>
-      <translation type="unfinished" />
+      <translation>Qui perd gagne</translation>
     </message>
     <message>
       <source>Computer</source>
-      <translation type="unfinished" />
+      <translation>Ordinateur</translation>
     </message>
     <message>
       <source>Human</source>
-      <translation type="unfinished" />
+      <translation>Humain</translation>
     </message>
     <message>
       <source>White player: type</source>
-      <translation type="unfinished" />
+      <translation>Joueur blanc : type</translation>
     </message>
     <message>
       <source>Black player: type</source>
-      <translation type="unfinished" />
+      <translation>Joueur noir : type</translation>
     </message>
     <message>
       <source>White player: name</source>
-      <translation type="unfinished" />
+      <translation>Joueur blanc : nom</translation>
     </message>
     <message>
       <source>Black player: name</source>
-      <translation type="unfinished" />
+      <translation>Joueur noir : nom</translation>
     </message>
     <message>
       <source>Type:</source>
-      <translation type="unfinished" />
+      <translation>Type :</translation>
     </message>
     <message>
       <source>Name:</source>
-      <translation type="unfinished" />
+      <translation>Nom :</translation>
     </message>
     <message>
       <source>AI level</source>
-      <translation type="unfinished" />
+      <translation>Niveau de l'ordinateur</translation>
     </message>
     <message>
       <source>Easy</source>
-      <translation type="unfinished" />
+      <translation>Facile</translation>
     </message>
     <message>
       <source>Normal</source>
-      <translation type="unfinished" />
+      <translation>Normal</translation>
     </message>
     <message>
       <source>Above normal</source>
-      <translation type="unfinished" />
+      <translation>Au-dessus de la normale</translation>
     </message>
     <message>
       <source>Expert</source>
-      <translation type="unfinished" />
+      <translation>Expert</translation>
     </message>
     <message>
       <source>Rules</source>
-      <translation type="unfinished" />
+      <translation>Règles</translation>
     </message>
     <message>
       <source>Save game</source>
-      <translation type="unfinished" />
+      <translation>Enregistrer la partie</translation>
     </message>
     <message>
       <source>Name of the saved game</source>
-      <translation type="unfinished" />
+      <translation>Nom de la partie enregistrée</translation>
     </message>
     <message>
       <source>File name:</source>
-      <translation type="unfinished" />
+      <translation>Nom du fichier :</translation>
     </message>
     <message>
       <source>Sound settings</source>
-      <translation type="unfinished" />
+      <translation>Réglages du son</translation>
     </message>
     <message>
       <source>Sound events</source>
-      <translation type="unfinished" />
+      <translation>Événements sonores</translation>
     </message>
     <message>
       <source>Event</source>
-      <translation type="unfinished" />
+      <translation>Événement</translation>
     </message>
     <message>
       <source>File name</source>
-      <translation type="unfinished" />
+      <translation>Nom du fichier</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation type="unfinished" />
+      <translation>Par défaut</translation>
     </message>
     <message>
       <source>Play</source>
-      <translation type="unfinished" />
+      <translation>Écouter</translation>
     </message>
     <message>
       <source>Select...</source>
-      <translation type="unfinished" />
+      <translation>Choisir...</translation>
     </message>
     <message>
       <source>Set all</source>
-      <translation type="unfinished" />
+      <translation>Tout activer</translation>
     </message>
     <message>
       <source>Reset all</source>
-      <translation type="unfinished" />
+      <translation>Tout désactiver</translation>
     </message>
     <message>
       <source>Please select a line in list box.</source>
-      <translation type="unfinished" />
+      <translation>Veuillez choisir une ligne de la liste.</translation>
     </message>
     <message>
       <source>Please select a wave file</source>
-      <translation type="unfinished" />
+      <translation>Veuillez choisir un fichier WAV</translation>
     </message>
     <message>
       <source>Wave file (*.wav)</source>
-      <translation type="unfinished" />
+      <translation>Fichier WAV (*.wav)</translation>
     </message>
     <message>
       <source>Waiting for client.</source>
-      <translation type="unfinished" />
+      <translation>En attente du client.</translation>
     </message>
     <message>
       <source>Trying connect to server.</source>
-      <translation type="unfinished" />
+      <translation>Connexion au serveur en cours.</translation>
     </message>
     <message>
       <source>Could not accept client</source>
-      <translation type="unfinished" />
+      <translation>Impossible d'accepter le client</translation>
     </message>
     <message>
       <source>Could not connect to server</source>
-      <translation type="unfinished" />
+      <translation>Impossible de se connecter au serveur</translation>
     </message>
     <message>
       <source>Velmora manual</source>
-      <translation type="unfinished" />
+      <translation>Manuel de Velmora (en anglais)</translation>
     </message>
     <message>
       <source>No web browser could be started for %1.</source>
-      <translation type="unfinished" />
+      <translation>Aucun navigateur web n'a pu être lancé pour %1.</translation>
     </message>
     <message>
       <source>Game</source>
-      <translation type="unfinished" />
+      <translation>Partie</translation>
     </message>
     <message>
       <source>New...</source>
-      <translation type="unfinished" />
+      <translation>Nouvelle...</translation>
     </message>
     <message>
       <source>Continue game</source>
-      <translation type="unfinished" />
+      <translation>Continuer la partie</translation>
     </message>
     <message>
       <source>Take back</source>
-      <translation type="unfinished" />
+      <translation>Reprendre le coup</translation>
     </message>
     <message>
       <source>Play on</source>
-      <translation type="unfinished" />
+      <translation>Rejouer le coup</translation>
     </message>
     <message>
       <source>Hint</source>
-      <translation type="unfinished" />
+      <translation>Conseil</translation>
     </message>
     <message>
       <source>Pause</source>
-      <translation type="unfinished" />
+      <translation>Pause</translation>
     </message>
     <message>
       <source>Load...</source>
-      <translation type="unfinished" />
+      <translation>Ouvrir...</translation>
     </message>
     <message>
       <source>Save...</source>
-      <translation type="unfinished" />
+      <translation>Enregistrer...</translation>
     </message>
     <message>
       <source>Export PDN...</source>
-      <translation type="unfinished" />
+      <translation>Exporter en PDN...</translation>
     </message>
     <message>
       <source>Import PDN...</source>
-      <translation type="unfinished" />
+      <translation>Importer un PDN...</translation>
     </message>
     <message>
       <source>Copy position (FEN)</source>
-      <translation type="unfinished" />
+      <translation>Copier la position (FEN)</translation>
     </message>
     <message>
       <source>Paste position (FEN)</source>
-      <translation type="unfinished" />
+      <translation>Coller la position (FEN)</translation>
     </message>
     <message>
       <source>Set up position...</source>
-      <translation type="unfinished" />
+      <translation>Composer une position...</translation>
     </message>
     <message>
       <source>Network...</source>
-      <translation type="unfinished" />
+      <translation>Réseau...</translation>
     </message>
     <message>
       <source>Print</source>
-      <translation type="unfinished" />
+      <translation>Imprimer</translation>
     </message>
     <message>
       <source>Game listing...</source>
-      <translation type="unfinished" />
+      <translation>Liste des coups...</translation>
     </message>
     <message>
       <source>Board...</source>
-      <translation type="unfinished" />
+      <translation>Damier...</translation>
     </message>
     <message>
       <source>Mini board...</source>
-      <translation type="unfinished" />
+      <translation>Petit damier...</translation>
     </message>
     <message>
       <source>Export board picture...</source>
-      <translation type="unfinished" />
+      <translation>Exporter l'image du damier...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
-      <translation type="unfinished" />
+      <translation>&amp;Quitter</translation>
     </message>
     <message>
       <source>Customize</source>
-      <translation type="unfinished" />
+      <translation>Personnaliser</translation>
     </message>
     <message>
       <source>Appearance...</source>
-      <translation type="unfinished" />
+      <translation>Apparence...</translation>
     </message>
     <message>
       <source>Sound...</source>
-      <translation type="unfinished" />
+      <translation>Son...</translation>
     </message>
     <message>
       <source>One-click moves</source>
-      <translation type="unfinished" />
+      <translation>Coups en un clic</translation>
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Langue</translation>
     </message>
     <message>
       <source>The system's language</source>
-      <translation type="unfinished" />
+      <translation>Langue du système</translation>
     </message>
     <message>
       <source>User manual</source>
-      <translation type="unfinished" />
+      <translation>Manuel (en anglais)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
-      <translation type="unfinished" />
+      <translation>À &amp;propos ...</translation>
     </message>
     <message>
       <source>Velmora home page</source>
-      <translation type="unfinished" />
+      <translation>Site de Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
-      <translation type="unfinished" />
+      <translation>La liste des coups est vide.</translation>
     </message>
     <message>
       <source>Save current game?</source>
-      <translation type="unfinished" />
+      <translation>Enregistrer la partie en cours ?</translation>
     </message>
     <message>
       <source>Export board picture</source>
-      <translation type="unfinished" />
+      <translation>Exporter l'image du damier</translation>
     </message>
     <message>
       <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation type="unfinished" />
+      <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
     </message>
     <message>
       <source>Size in pixels:</source>
-      <translation type="unfinished" />
+      <translation>Taille en pixels :</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>
-      <translation type="unfinished" />
+      <translation>Les réglages n'ont pas été enregistrés :</translation>
     </message>
     <message>
       <source>(give away)</source>
-      <translation type="unfinished" />
+      <translation>(qui perd gagne)</translation>
     </message>
     <message>
       <source>Export PDN</source>
-      <translation type="unfinished" />
+      <translation>Exporter en PDN</translation>
     </message>
     <message>
       <source>PDN game (*.pdn)</source>
-      <translation type="unfinished" />
+      <translation>Partie PDN (*.pdn)</translation>
     </message>
     <message>
       <source>Import PDN</source>
-      <translation type="unfinished" />
+      <translation>Importer un PDN</translation>
     </message>
     <message>
       <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation type="unfinished" />
+      <translation>Parties PDN (*.pdn *.txt);;Tous les fichiers (*)</translation>
     </message>
     <message>
       <source>The file holds no game.</source>
-      <translation type="unfinished" />
+      <translation>Le fichier ne contient aucune partie.</translation>
     </message>
     <message>
       <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation type="unfinished" />
+      <translation>Le fichier contient plus de %1 parties ; les %1 premières sont listées :</translation>
     </message>
     <message>
       <source>The file holds several games:</source>
-      <translation type="unfinished" />
+      <translation>Le fichier contient plusieurs parties :</translation>
     </message>
     <message>
       <source>The clipboard holds no %1 position.</source>
-      <translation type="unfinished" />
+      <translation>Le presse-papiers ne contient aucune position de %1.</translation>
     </message>
     <message>
       <source>Set up position</source>
-      <translation type="unfinished" />
+      <translation>Composer une position</translation>
     </message>
     <message>
       <source>Clear board</source>
-      <translation type="unfinished" />
+      <translation>Vider le damier</translation>
     </message>
     <message>
       <source>Start position</source>
-      <translation type="unfinished" />
+      <translation>Position initiale</translation>
     </message>
     <message>
       <source> To move: </source>
-      <translation type="unfinished" />
+      <translation> Trait : </translation>
     </message>
     <message>
       <source>White</source>
-      <translation type="unfinished" />
+      <translation>Blancs</translation>
     </message>
     <message>
       <source>Black</source>
-      <translation type="unfinished" />
+      <translation>Noirs</translation>
     </message>
     <message>
       <source> Variant: </source>
-      <translation type="unfinished" />
+      <translation> Variante : </translation>
     </message>
     <message>
       <source>Flip</source>
-      <translation type="unfinished" />
+      <translation>Retourner</translation>
     </message>
     <message>
       <source>Done</source>
-      <translation type="unfinished" />
+      <translation>Terminé</translation>
     </message>
     <message>
       <source>American</source>
-      <translation type="unfinished" />
+      <translation>Dames américaines</translation>
     </message>
     <message>
       <source>Brazilian</source>
-      <translation type="unfinished" />
+      <translation>Dames brésiliennes</translation>
     </message>
     <message>
       <source>Canadian</source>
-      <translation type="unfinished" />
+      <translation>Dames canadiennes</translation>
     </message>
     <message>
       <source>Crowded</source>
-      <translation type="unfinished" />
+      <translation>Dames serrées</translation>
     </message>
     <message>
       <source>Frisian</source>
-      <translation type="unfinished" />
+      <translation>Dames frisonnes</translation>
     </message>
     <message>
       <source>Gothic</source>
-      <translation type="unfinished" />
+      <translation>Dames gothiques</translation>
     </message>
     <message>
       <source>International</source>
-      <translation type="unfinished" />
+      <translation>Dames internationales</translation>
     </message>
     <message>
       <source>Italian</source>
-      <translation type="unfinished" />
+      <translation>Dames italiennes</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation type="unfinished" />
+      <translation>Pool checkers</translation>
     </message>
     <message>
       <source>Russian</source>
-      <translation type="unfinished" />
+      <translation>Dames russes</translation>
     </message>
     <message>
       <source>Spanish</source>
-      <translation type="unfinished" />
+      <translation>Dames espagnoles</translation>
     </message>
     <message>
       <source>Sparse checkers</source>
-      <translation type="unfinished" />
+      <translation>Dames clairsemées</translation>
     </message>
     <message>
       <source>Thai</source>
-      <translation type="unfinished" />
+      <translation>Dames thaïes</translation>
     </message>
     <message>
       <source>Turkish</source>
-      <translation type="unfinished" />
+      <translation>Dames turques</translation>
     </message>
   </context>
 </TS>

@@ -5,869 +5,875 @@
     <name>Velmora</name>
     <message>
       <source>White: %1; %2.</source>
-      <translation type="unfinished" />
+      <translation>Bianco: %1; %2.</translation>
     </message>
     <message>
       <source>Black: %1; %2.</source>
-      <translation type="unfinished" />
+      <translation>Nero: %1; %2.</translation>
     </message>
     <message>
       <source>no men</source>
-      <translation type="unfinished" />
+      <translation>nessuna pedina</translation>
     </message>
     <message>
       <source>men %1</source>
-      <translation type="unfinished" />
+      <translation>pedine %1</translation>
     </message>
     <message>
       <source>no kings</source>
-      <translation type="unfinished" />
+      <translation>nessuna dama</translation>
     </message>
     <message>
       <source>kings %1</source>
-      <translation type="unfinished" />
+      <translation>dame %1</translation>
     </message>
     <message>
       <source>White to move.</source>
-      <translation type="unfinished" />
+      <translation>Muove il Bianco.</translation>
     </message>
     <message>
       <source>Black to move.</source>
-      <translation type="unfinished" />
+      <translation>Muove il Nero.</translation>
     </message>
     <message>
       <source>Last move: %1.</source>
-      <translation type="unfinished" />
+      <translation>Ultima mossa: %1.</translation>
     </message>
     <message>
       <source>Break AI move. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interrompere la mossa del computer. Sei sicuro?</translation>
     </message>
     <message>
       <source> or </source>
-      <translation type="unfinished" />
+      <translation> o </translation>
     </message>
     <message>
       <source>no legal move is written so</source>
-      <translation type="unfinished" />
+      <translation>nessuna mossa valida si scrive così</translation>
     </message>
     <message>
       <source>"%1" is not a move: write it as c3-d4 or 22-18</source>
-      <translation type="unfinished" />
+      <translation>«%1» non è una mossa: scrivila come c3-d4 o 22-18</translation>
     </message>
     <message>
       <source>"%1" is not a move: write it as c3-d4 or c3:e5</source>
-      <translation type="unfinished" />
+      <translation>«%1» non è una mossa: scrivila come c3-d4 o c3:e5</translation>
     </message>
     <message>
       <source>There is no piece on %1</source>
-      <translation type="unfinished" />
+      <translation>Non c'è nessun pezzo in %1</translation>
     </message>
     <message>
       <source>White is to move</source>
-      <translation type="unfinished" />
+      <translation>Muove il Bianco</translation>
     </message>
     <message>
       <source>Black is to move</source>
-      <translation type="unfinished" />
+      <translation>Muove il Nero</translation>
     </message>
     <message>
       <source>The piece cannot go there</source>
-      <translation type="unfinished" />
+      <translation>Il pezzo non può andare lì</translation>
     </message>
     <message>
       <source>A capture is compulsory: %1 must capture</source>
-      <translation type="unfinished" />
+      <translation>La presa è obbligatoria: %1 deve prendere</translation>
     </message>
     <message>
       <source>That piece has no legal move</source>
-      <translation type="unfinished" />
+      <translation>Quel pezzo non ha mosse valide</translation>
     </message>
     <message>
       <source>Please select full path of movement.
 See also Manual -&gt; How to make move</source>
-      <translation type="unfinished" />
+      <translation>Indica tutto il percorso della mossa.
+Vedi anche il manuale (in inglese) -&gt; How to make move</translation>
     </message>
     <message>
       <source>Please select path of movement.
 See also Manual -&gt; How to make move</source>
-      <translation type="unfinished" />
+      <translation>Indica il percorso della mossa.
+Vedi anche il manuale (in inglese) -&gt; How to make move</translation>
     </message>
     <message>
       <source>Please enter any other name (WHITE SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Inserisci un altro nome (BIANCO)</translation>
     </message>
     <message>
       <source>Please enter any other name (BLACK SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Inserisci un altro nome (NERO)</translation>
     </message>
     <message>
       <source>Please enter name (WHITE AND BLACK SIDES)</source>
-      <translation type="unfinished" />
+      <translation>Inserisci i nomi (BIANCO E NERO)</translation>
     </message>
     <message>
       <source>Please enter name (WHITE SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Inserisci un nome (BIANCO)</translation>
     </message>
     <message>
       <source>Please enter name (BLACK SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Inserisci un nome (NERO)</translation>
     </message>
     <message>
       <source>Game over.
 White wins.</source>
-      <translation type="unfinished" />
+      <translation>Partita finita.
+Vince il Bianco.</translation>
     </message>
     <message>
       <source>Game over.
 Black wins.</source>
-      <translation type="unfinished" />
+      <translation>Partita finita.
+Vince il Nero.</translation>
     </message>
     <message>
       <source>Game over.
 No capture in 15 last moves.
 This game is a draw</source>
-      <translation type="unfinished" />
+      <translation>Partita finita.
+Nessuna presa nelle ultime 15 mosse.
+La partita è patta</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
-      <translation type="unfinished" />
+      <translation>Una pedina bianca è sulla sua riga di promozione, in %1.</translation>
     </message>
     <message>
       <source>A black man stands on its crowning row, on %1.</source>
-      <translation type="unfinished" />
+      <translation>Una pedina nera è sulla sua riga di promozione, in %1.</translation>
     </message>
     <message>
       <source>A white man stands on %1, where white men never come.</source>
-      <translation type="unfinished" />
+      <translation>Una pedina bianca è in %1, dove le pedine bianche non arrivano mai.</translation>
     </message>
     <message>
       <source>A black man stands on %1, where black men never come.</source>
-      <translation type="unfinished" />
+      <translation>Una pedina nera è in %1, dove le pedine nere non arrivano mai.</translation>
     </message>
     <message>
       <source>White has no piece.</source>
-      <translation type="unfinished" />
+      <translation>Il Bianco non ha nessun pezzo.</translation>
     </message>
     <message>
       <source>Black has no piece.</source>
-      <translation type="unfinished" />
+      <translation>Il Nero non ha nessun pezzo.</translation>
     </message>
     <message>
       <source>White has %1 pieces; a %2 game starts with %3.</source>
-      <translation type="unfinished" />
+      <translation>Il Bianco ha %1 pezzi; una partita di %2 comincia con %3.</translation>
     </message>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
-      <translation type="unfinished" />
+      <translation>Il Nero ha %1 pezzi; una partita di %2 comincia con %3.</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
-      <translation type="unfinished" />
+      <translation>Inserisci il tuo nome.</translation>
     </message>
     <message>
       <source>Please enter serever's IP address.</source>
-      <translation type="unfinished" />
+      <translation>Inserisci l'indirizzo IP del server.</translation>
     </message>
     <message>
       <source>Please enter serever's port.</source>
-      <translation type="unfinished" />
+      <translation>Inserisci la porta del server.</translation>
     </message>
     <message>
       <source>Port number must be more or equal then 1024.</source>
-      <translation type="unfinished" />
+      <translation>Il numero di porta deve essere almeno 1024.</translation>
     </message>
     <message>
       <source>Port number must be 65535 or less.</source>
-      <translation type="unfinished" />
+      <translation>Il numero di porta deve essere al massimo 65535.</translation>
     </message>
     <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
-      <translation type="unfinished" />
+      <translation>L'avversario non risponde da troppo tempo. Connessione persa.</translation>
     </message>
     <message>
       <source>Connection lost. Send data error.</source>
-      <translation type="unfinished" />
+      <translation>Connessione persa. Errore di invio.</translation>
     </message>
     <message>
       <source>Connection lost. Receive data error.</source>
-      <translation type="unfinished" />
+      <translation>Connessione persa. Errore di ricezione.</translation>
     </message>
     <message>
       <source>The server sent a game that cannot be read. Connection lost.</source>
-      <translation type="unfinished" />
+      <translation>Il server ha inviato una partita illeggibile. Connessione persa.</translation>
     </message>
     <message>
       <source>Your opponent's move is not legal. The game was canceled.</source>
-      <translation type="unfinished" />
+      <translation>La mossa dell'avversario non è valida. La partita è stata annullata.</translation>
     </message>
     <message>
       <source>The game was canceled</source>
-      <translation type="unfinished" />
+      <translation>La partita è stata annullata</translation>
     </message>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
-      <translation type="unfinished" />
+      <translation>L'avversario ha cambiato la partita. Vuoi continuare?</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interrompere l'invio. Sei sicuro?</translation>
     </message>
     <message>
       <source>Break receive. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interrompere la ricezione. Sei sicuro?</translation>
     </message>
     <message>
       <source>Could not create socket</source>
-      <translation type="unfinished" />
+      <translation>Impossibile creare il socket</translation>
     </message>
     <message>
       <source>Could not bind socket</source>
-      <translation type="unfinished" />
+      <translation>Impossibile associare il socket</translation>
     </message>
     <message>
       <source>Could not listen soket</source>
-      <translation type="unfinished" />
+      <translation>Impossibile ascoltare sul socket</translation>
     </message>
     <message>
       <source>File exist. Overwrite?</source>
-      <translation type="unfinished" />
+      <translation>Il file esiste già. Sovrascriverlo?</translation>
     </message>
     <message>
       <source>Error save game.</source>
-      <translation type="unfinished" />
+      <translation>Errore nel salvataggio della partita.</translation>
     </message>
     <message>
       <source>Game saved.</source>
-      <translation type="unfinished" />
+      <translation>Partita salvata.</translation>
     </message>
     <message>
       <source>Please enter name</source>
-      <translation type="unfinished" />
+      <translation>Inserisci un nome</translation>
     </message>
     <message>
       <source>A file name cannot hold any of \ / : * ? " &lt; &gt; | or control characters.</source>
-      <translation type="unfinished" />
+      <translation>Un nome di file non può contenere \ / : * ? " &lt; &gt; | né caratteri di controllo.</translation>
     </message>
     <message>
       <source>The name is too long for a file name.</source>
-      <translation type="unfinished" />
+      <translation>Il nome è troppo lungo per un nome di file.</translation>
     </message>
     <message>
       <source>Board</source>
-      <translation type="unfinished" />
+      <translation>Damiera</translation>
     </message>
     <message>
       <source>Move listing</source>
-      <translation type="unfinished" />
+      <translation>Elenco delle mosse</translation>
     </message>
     <message>
       <source>About</source>
-      <translation type="unfinished" />
+      <translation>Informazioni</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation type="unfinished" />
+      <translation>La dama in quattordici varianti: americana, brasiliana, canadese, affollata, frisone, gotica, internazionale, italiana, pool checkers, russa, spagnola, rada, thailandese e turca.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
-      <translation type="unfinished" />
+      <translation>Versione 1.0</translation>
     </message>
     <message>
       <source>OK</source>
-      <translation type="unfinished" />
+      <translation>OK</translation>
     </message>
     <message>
       <source>Appearance</source>
-      <translation type="unfinished" />
+      <translation>Aspetto</translation>
     </message>
     <message>
       <source>Show</source>
-      <translation type="unfinished" />
+      <translation>Mostra</translation>
     </message>
     <message>
       <source>AI progress</source>
-      <translation type="unfinished" />
+      <translation>Avanzamento del computer</translation>
     </message>
     <message>
       <source>Coordinates</source>
-      <translation type="unfinished" />
+      <translation>Coordinate</translation>
     </message>
     <message>
       <source>Last move</source>
-      <translation type="unfinished" />
+      <translation>Ultima mossa</translation>
     </message>
     <message>
       <source>Legal moves</source>
-      <translation type="unfinished" />
+      <translation>Mosse valide</translation>
     </message>
     <message>
       <source>White on top</source>
-      <translation type="unfinished" />
+      <translation>Bianco in alto</translation>
     </message>
     <message>
       <source>Scale of board</source>
-      <translation type="unfinished" />
+      <translation>Dimensione della damiera</translation>
     </message>
     <message>
       <source>Fit to window</source>
-      <translation type="unfinished" />
+      <translation>Adatta alla finestra</translation>
     </message>
     <message>
       <source>Color</source>
-      <translation type="unfinished" />
+      <translation>Colore</translation>
     </message>
     <message>
       <source>Pick from skin</source>
-      <translation type="unfinished" />
+      <translation>Prendi dal tema</translation>
     </message>
     <message>
       <source>Background:</source>
-      <translation type="unfinished" />
+      <translation>Sfondo:</translation>
     </message>
     <message>
       <source>Ink:</source>
-      <translation type="unfinished" />
+      <translation>Testo:</translation>
     </message>
     <message>
       <source>Font</source>
-      <translation type="unfinished" />
+      <translation>Carattere</translation>
     </message>
     <message>
       <source>Select</source>
-      <translation type="unfinished" />
+      <translation>Scegli</translation>
     </message>
     <message>
       <source>Dragging piece</source>
-      <translation type="unfinished" />
+      <translation>Pezzo trascinato</translation>
     </message>
     <message>
       <source>Drop shadow</source>
-      <translation type="unfinished" />
+      <translation>Ombra</translation>
     </message>
     <message>
       <source>Opaque</source>
-      <translation type="unfinished" />
+      <translation>Opaco</translation>
     </message>
     <message>
       <source>Skins</source>
-      <translation type="unfinished" />
+      <translation>Temi</translation>
     </message>
     <message>
       <source>Apply</source>
-      <translation type="unfinished" />
+      <translation>Applica</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation type="unfinished" />
+      <translation>Predefinito</translation>
     </message>
     <message>
       <source>Help</source>
-      <translation type="unfinished" />
+      <translation>Aiuto</translation>
     </message>
     <message>
       <source>Cancel</source>
-      <translation type="unfinished" />
+      <translation>Annulla</translation>
     </message>
     <message>
       <source>Font chooser</source>
-      <translation type="unfinished" />
+      <translation>Scelta del carattere</translation>
     </message>
     <message>
       <source>Fonts</source>
-      <translation type="unfinished" />
+      <translation>Caratteri</translation>
     </message>
     <message>
       <source>Load game</source>
-      <translation type="unfinished" />
+      <translation>Apri partita</translation>
     </message>
     <message>
       <source>Saved games</source>
-      <translation type="unfinished" />
+      <translation>Partite salvate</translation>
     </message>
     <message>
       <source>Delete</source>
-      <translation type="unfinished" />
+      <translation>Elimina</translation>
     </message>
     <message>
       <source>File not selected</source>
-      <translation type="unfinished" />
+      <translation>Nessun file scelto</translation>
     </message>
     <message>
       <source>File not found</source>
-      <translation type="unfinished" />
+      <translation>File non trovato</translation>
     </message>
     <message>
       <source>Error delete file</source>
-      <translation type="unfinished" />
+      <translation>Errore nell'eliminazione del file</translation>
     </message>
     <message>
       <source>Network game</source>
-      <translation type="unfinished" />
+      <translation>Partita in rete</translation>
     </message>
     <message>
       <source>Name</source>
-      <translation type="unfinished" />
+      <translation>Nome</translation>
     </message>
     <message>
       <source>Start game as</source>
-      <translation type="unfinished" />
+      <translation>Inizia la partita come</translation>
     </message>
     <message>
       <source>Server</source>
-      <translation type="unfinished" />
+      <translation>Server</translation>
     </message>
     <message>
       <source>Client</source>
-      <translation type="unfinished" />
+      <translation>Client</translation>
     </message>
     <message>
       <source>Server's address</source>
-      <translation type="unfinished" />
+      <translation>Indirizzo del server</translation>
     </message>
     <message>
       <source>Port:</source>
-      <translation type="unfinished" />
+      <translation>Porta:</translation>
     </message>
     <message>
       <source>IP:</source>
-      <translation type="unfinished" />
+      <translation>IP:</translation>
     </message>
     <message>
       <source>Game status</source>
-      <translation type="unfinished" />
+      <translation>Stato della partita</translation>
     </message>
     <message>
       <source>New game</source>
-      <translation type="unfinished" />
+      <translation>Nuova partita</translation>
     </message>
     <message>
       <source>Continue current</source>
-      <translation type="unfinished" />
+      <translation>Continua l'attuale</translation>
     </message>
     <message>
       <source>Side</source>
-      <translation type="unfinished" />
+      <translation>Colore</translation>
     </message>
     <message>
       <source>Game type</source>
-      <translation type="unfinished" />
+      <translation>Variante</translation>
     </message>
     <message>
       <source>Give away</source>
-      <translation type="unfinished" />
+      <translation>Vinciperdi</translation>
     </message>
     <message>
       <source>Computer</source>
-      <translation type="unfinished" />
+      <translation>Computer</translation>
     </message>
     <message>
       <source>Human</source>
-      <translation type="unfinished" />
+      <translation>Umano</translation>
     </message>
     <message>
       <source>White player: type</source>
-      <translation type="unfinished" />
+      <translation>Giocatore bianco: tipo</translation>
     </message>
     <message>
       <source>Black player: type</source>
-      <translation type="unfinished" />
+      <translation>Giocatore nero: tipo</translation>
     </message>
     <message>
       <source>White player: name</source>
-      <translation type="unfinished" />
+      <translation>Giocatore bianco: nome</translation>
     </message>
     <message>
       <source>Black player: name</source>
-      <translation type="unfinished" />
+      <translation>Giocatore nero: nome</translation>
     </message>
     <message>
       <source>Type:</source>
-      <translation type="unfinished" />
+      <translation>Tipo:</translation>
     </message>
     <message>
       <source>Name:</source>
-      <translation type="unfinished" />
+      <translation>Nome:</translation>
     </message>
     <message>
       <source>AI level</source>
-      <translation type="unfinished" />
+      <translation>Livello del computer</translation>
     </message>
     <message>
       <source>Easy</source>
-      <translation type="unfinished" />
+      <translation>Facile</translation>
     </message>
     <message>
       <source>Normal</source>
-      <translation type="unfinished" />
+      <translation>Normale</translation>
     </message>
     <message>
       <source>Above normal</source>
-      <translation type="unfinished" />
+      <translation>Sopra la media</translation>
     </message>
     <message>
       <source>Expert</source>
-      <translation type="unfinished" />
+      <translation>Esperto</translation>
     </message>
     <message>
       <source>Rules</source>
-      <translation type="unfinished" />
+      <translation>Regole</translation>
     </message>
     <message>
       <source>Save game</source>
-      <translation type="unfinished" />
+      <translation>Salva partita</translation>
     </message>
     <message>
       <source>Name of the saved game</source>
-      <translation type="unfinished" />
+      <translation>Nome della partita salvata</translation>
     </message>
     <message>
       <source>File name:</source>
-      <translation type="unfinished" />
+      <translation>Nome del file:</translation>
     </message>
     <message>
       <source>Sound settings</source>
-      <translation type="unfinished" />
+      <translation>Impostazioni audio</translation>
     </message>
     <message>
       <source>Sound events</source>
-      <translation type="unfinished" />
+      <translation>Eventi sonori</translation>
     </message>
     <message>
       <source>Event</source>
-      <translation type="unfinished" />
+      <translation>Evento</translation>
     </message>
     <message>
       <source>File name</source>
-      <translation type="unfinished" />
+      <translation>Nome del file</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation type="unfinished" />
+      <translation>Predefinito</translation>
     </message>
     <message>
       <source>Play</source>
-      <translation type="unfinished" />
+      <translation>Ascolta</translation>
     </message>
     <message>
       <source>Select...</source>
-      <translation type="unfinished" />
+      <translation>Scegli...</translation>
     </message>
     <message>
       <source>Set all</source>
-      <translation type="unfinished" />
+      <translation>Attiva tutti</translation>
     </message>
     <message>
       <source>Reset all</source>
-      <translation type="unfinished" />
+      <translation>Disattiva tutti</translation>
     </message>
     <message>
       <source>Please select a line in list box.</source>
-      <translation type="unfinished" />
+      <translation>Scegli una riga dell'elenco.</translation>
     </message>
     <message>
       <source>Please select a wave file</source>
-      <translation type="unfinished" />
+      <translation>Scegli un file WAV</translation>
     </message>
     <message>
       <source>Wave file (*.wav)</source>
-      <translation type="unfinished" />
+      <translation>File WAV (*.wav)</translation>
     </message>
     <message>
       <source>Waiting for client.</source>
-      <translation type="unfinished" />
+      <translation>In attesa del client.</translation>
     </message>
     <message>
       <source>Trying connect to server.</source>
-      <translation type="unfinished" />
+      <translation>Connessione al server in corso.</translation>
     </message>
     <message>
       <source>Could not accept client</source>
-      <translation type="unfinished" />
+      <translation>Impossibile accettare il client</translation>
     </message>
     <message>
       <source>Could not connect to server</source>
-      <translation type="unfinished" />
+      <translation>Impossibile connettersi al server</translation>
     </message>
     <message>
       <source>Velmora manual</source>
-      <translation type="unfinished" />
+      <translation>Manuale di Velmora (in inglese)</translation>
     </message>
     <message>
       <source>No web browser could be started for %1.</source>
-      <translation type="unfinished" />
+      <translation>Impossibile avviare un browser per %1.</translation>
     </message>
     <message>
       <source>Game</source>
-      <translation type="unfinished" />
+      <translation>Partita</translation>
     </message>
     <message>
       <source>New...</source>
-      <translation type="unfinished" />
+      <translation>Nuova...</translation>
     </message>
     <message>
       <source>Continue game</source>
-      <translation type="unfinished" />
+      <translation>Continua la partita</translation>
     </message>
     <message>
       <source>Take back</source>
-      <translation type="unfinished" />
+      <translation>Annulla mossa</translation>
     </message>
     <message>
       <source>Play on</source>
-      <translation type="unfinished" />
+      <translation>Ripeti mossa</translation>
     </message>
     <message>
       <source>Hint</source>
-      <translation type="unfinished" />
+      <translation>Suggerimento</translation>
     </message>
     <message>
       <source>Pause</source>
-      <translation type="unfinished" />
+      <translation>Pausa</translation>
     </message>
     <message>
       <source>Load...</source>
-      <translation type="unfinished" />
+      <translation>Apri...</translation>
     </message>
     <message>
       <source>Save...</source>
-      <translation type="unfinished" />
+      <translation>Salva...</translation>
     </message>
     <message>
       <source>Export PDN...</source>
-      <translation type="unfinished" />
+      <translation>Esporta PDN...</translation>
     </message>
     <message>
       <source>Import PDN...</source>
-      <translation type="unfinished" />
+      <translation>Importa PDN...</translation>
     </message>
     <message>
       <source>Copy position (FEN)</source>
-      <translation type="unfinished" />
+      <translation>Copia posizione (FEN)</translation>
     </message>
     <message>
       <source>Paste position (FEN)</source>
-      <translation type="unfinished" />
+      <translation>Incolla posizione (FEN)</translation>
     </message>
     <message>
       <source>Set up position...</source>
-      <translation type="unfinished" />
+      <translation>Imposta posizione...</translation>
     </message>
     <message>
       <source>Network...</source>
-      <translation type="unfinished" />
+      <translation>Rete...</translation>
     </message>
     <message>
       <source>Print</source>
-      <translation type="unfinished" />
+      <translation>Stampa</translation>
     </message>
     <message>
       <source>Game listing...</source>
-      <translation type="unfinished" />
+      <translation>Elenco delle mosse...</translation>
     </message>
     <message>
       <source>Board...</source>
-      <translation type="unfinished" />
+      <translation>Damiera...</translation>
     </message>
     <message>
       <source>Mini board...</source>
-      <translation type="unfinished" />
+      <translation>Damiera piccola...</translation>
     </message>
     <message>
       <source>Export board picture...</source>
-      <translation type="unfinished" />
+      <translation>Esporta immagine della damiera...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
-      <translation type="unfinished" />
+      <translation>&amp;Esci</translation>
     </message>
     <message>
       <source>Customize</source>
-      <translation type="unfinished" />
+      <translation>Personalizza</translation>
     </message>
     <message>
       <source>Appearance...</source>
-      <translation type="unfinished" />
+      <translation>Aspetto...</translation>
     </message>
     <message>
       <source>Sound...</source>
-      <translation type="unfinished" />
+      <translation>Audio...</translation>
     </message>
     <message>
       <source>One-click moves</source>
-      <translation type="unfinished" />
+      <translation>Mosse con un clic</translation>
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Lingua</translation>
     </message>
     <message>
       <source>The system's language</source>
-      <translation type="unfinished" />
+      <translation>Lingua del sistema</translation>
     </message>
     <message>
       <source>User manual</source>
-      <translation type="unfinished" />
+      <translation>Manuale (in inglese)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Informazioni ...</translation>
     </message>
     <message>
       <source>Velmora home page</source>
-      <translation type="unfinished" />
+      <translation>Sito di Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
-      <translation type="unfinished" />
+      <translation>L'elenco delle mosse è vuoto.</translation>
     </message>
     <message>
       <source>Save current game?</source>
-      <translation type="unfinished" />
+      <translation>Salvare la partita attuale?</translation>
     </message>
     <message>
       <source>Export board picture</source>
-      <translation type="unfinished" />
+      <translation>Esporta immagine della damiera</translation>
     </message>
     <message>
       <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation type="unfinished" />
+      <translation>Immagine PNG (*.png);;Immagine SVG (*.svg)</translation>
     </message>
     <message>
       <source>Size in pixels:</source>
-      <translation type="unfinished" />
+      <translation>Dimensione in pixel:</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>
-      <translation type="unfinished" />
+      <translation>Le impostazioni non sono state salvate:</translation>
     </message>
     <message>
       <source>(give away)</source>
-      <translation type="unfinished" />
+      <translation>(vinciperdi)</translation>
     </message>
     <message>
       <source>Export PDN</source>
-      <translation type="unfinished" />
+      <translation>Esporta PDN</translation>
     </message>
     <message>
       <source>PDN game (*.pdn)</source>
-      <translation type="unfinished" />
+      <translation>Partita PDN (*.pdn)</translation>
     </message>
     <message>
       <source>Import PDN</source>
-      <translation type="unfinished" />
+      <translation>Importa PDN</translation>
     </message>
     <message>
       <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation type="unfinished" />
+      <translation>Partite PDN (*.pdn *.txt);;Tutti i file (*)</translation>
     </message>
     <message>
       <source>The file holds no game.</source>
-      <translation type="unfinished" />
+      <translation>Il file non contiene nessuna partita.</translation>
     </message>
     <message>
       <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation type="unfinished" />
+      <translation>Il file contiene più di %1 partite; sono elencate le prime %1:</translation>
     </message>
     <message>
       <source>The file holds several games:</source>
-      <translation type="unfinished" />
+      <translation>Il file contiene più partite:</translation>
     </message>
     <message>
       <source>The clipboard holds no %1 position.</source>
-      <translation type="unfinished" />
+      <translation>Gli appunti non contengono una posizione di %1.</translation>
     </message>
     <message>
       <source>Set up position</source>
-      <translation type="unfinished" />
+      <translation>Imposta posizione</translation>
     </message>
     <message>
       <source>Clear board</source>
-      <translation type="unfinished" />
+      <translation>Svuota damiera</translation>
     </message>
     <message>
       <source>Start position</source>
-      <translation type="unfinished" />
+      <translation>Posizione iniziale</translation>
     </message>
     <message>
       <source> To move: </source>
-      <translation type="unfinished" />
+      <translation> Muove: </translation>
     </message>
     <message>
       <source>White</source>
-      <translation type="unfinished" />
+      <translation>Bianco</translation>
     </message>
     <message>
       <source>Black</source>
-      <translation type="unfinished" />
+      <translation>Nero</translation>
     </message>
     <message>
       <source> Variant: </source>
-      <translation type="unfinished" />
+      <translation> Variante: </translation>
     </message>
     <message>
       <source>Flip</source>
-      <translation type="unfinished" />
+      <translation>Ruota</translation>
     </message>
     <message>
       <source>Done</source>
-      <translation type="unfinished" />
+      <translation>Fatto</translation>
     </message>
     <message>
       <source>American</source>
-      <translation type="unfinished" />
+      <translation>Dama americana</translation>
     </message>
     <message>
       <source>Brazilian</source>
-      <translation type="unfinished" />
+      <translation>Dama brasiliana</translation>
     </message>
     <message>
       <source>Canadian</source>
-      <translation type="unfinished" />
+      <translation>Dama canadese</translation>
     </message>
     <message>
       <source>Crowded</source>
-      <translation type="unfinished" />
+      <translation>Dama affollata</translation>
     </message>
     <message>
       <source>Frisian</source>
-      <translation type="unfinished" />
+      <translation>Dama frisone</translation>
     </message>
     <message>
       <source>Gothic</source>
-      <translation type="unfinished" />
+      <translation>Dama gotica</translation>
     </message>
     <message>
       <source>International</source>
-      <translation type="unfinished" />
+      <translation>Dama internazionale</translation>
     </message>
     <message>
       <source>Italian</source>
-      <translation type="unfinished" />
+      <translation>Dama italiana</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation type="unfinished" />
+      <translation>Pool checkers</translation>
     </message>
     <message>
       <source>Russian</source>
-      <translation type="unfinished" />
+      <translation>Dama russa</translation>
     </message>
     <message>
       <source>Spanish</source>
-      <translation type="unfinished" />
+      <translation>Dama spagnola</translation>
     </message>
     <message>
       <source>Sparse checkers</source>
-      <translation type="unfinished" />
+      <translation>Dama rada</translation>
     </message>
     <message>
       <source>Thai</source>
-      <translation type="unfinished" />
+      <translation>Dama thailandese</translation>
     </message>
     <message>
       <source>Turkish</source>
-      <translation type="unfinished" />
+      <translation>Dama turca</translation>
     </message>
   </context>
 </TS>

@@ -5,869 +5,875 @@
     <name>Velmora</name>
     <message>
       <source>White: %1; %2.</source>
-      <translation type="unfinished" />
+      <translation>Wit: %1; %2.</translation>
     </message>
     <message>
       <source>Black: %1; %2.</source>
-      <translation type="unfinished" />
+      <translation>Zwart: %1; %2.</translation>
     </message>
     <message>
       <source>no men</source>
-      <translation type="unfinished" />
+      <translation>geen schijven</translation>
     </message>
     <message>
       <source>men %1</source>
-      <translation type="unfinished" />
+      <translation>schijven %1</translation>
     </message>
     <message>
       <source>no kings</source>
-      <translation type="unfinished" />
+      <translation>geen dammen</translation>
     </message>
     <message>
       <source>kings %1</source>
-      <translation type="unfinished" />
+      <translation>dammen %1</translation>
     </message>
     <message>
       <source>White to move.</source>
-      <translation type="unfinished" />
+      <translation>Wit aan zet.</translation>
     </message>
     <message>
       <source>Black to move.</source>
-      <translation type="unfinished" />
+      <translation>Zwart aan zet.</translation>
     </message>
     <message>
       <source>Last move: %1.</source>
-      <translation type="unfinished" />
+      <translation>Laatste zet: %1.</translation>
     </message>
     <message>
       <source>Break AI move. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>De zet van de computer afbreken. Weet u het zeker?</translation>
     </message>
     <message>
       <source> or </source>
-      <translation type="unfinished" />
+      <translation> of </translation>
     </message>
     <message>
       <source>no legal move is written so</source>
-      <translation type="unfinished" />
+      <translation>geen geldige zet wordt zo geschreven</translation>
     </message>
     <message>
       <source>"%1" is not a move: write it as c3-d4 or 22-18</source>
-      <translation type="unfinished" />
+      <translation>‘%1’ is geen zet: schrijf hem als c3-d4 of 22-18</translation>
     </message>
     <message>
       <source>"%1" is not a move: write it as c3-d4 or c3:e5</source>
-      <translation type="unfinished" />
+      <translation>‘%1’ is geen zet: schrijf hem als c3-d4 of c3:e5</translation>
     </message>
     <message>
       <source>There is no piece on %1</source>
-      <translation type="unfinished" />
+      <translation>Op %1 staat geen stuk</translation>
     </message>
     <message>
       <source>White is to move</source>
-      <translation type="unfinished" />
+      <translation>Wit is aan zet</translation>
     </message>
     <message>
       <source>Black is to move</source>
-      <translation type="unfinished" />
+      <translation>Zwart is aan zet</translation>
     </message>
     <message>
       <source>The piece cannot go there</source>
-      <translation type="unfinished" />
+      <translation>Het stuk kan daar niet heen</translation>
     </message>
     <message>
       <source>A capture is compulsory: %1 must capture</source>
-      <translation type="unfinished" />
+      <translation>Slaan is verplicht: %1 moet slaan</translation>
     </message>
     <message>
       <source>That piece has no legal move</source>
-      <translation type="unfinished" />
+      <translation>Dat stuk heeft geen geldige zet</translation>
     </message>
     <message>
       <source>Please select full path of movement.
 See also Manual -&gt; How to make move</source>
-      <translation type="unfinished" />
+      <translation>Kies de hele weg van de zet.
+Zie ook de (Engelse) handleiding -&gt; How to make move</translation>
     </message>
     <message>
       <source>Please select path of movement.
 See also Manual -&gt; How to make move</source>
-      <translation type="unfinished" />
+      <translation>Kies de weg van de zet.
+Zie ook de (Engelse) handleiding -&gt; How to make move</translation>
     </message>
     <message>
       <source>Please enter any other name (WHITE SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Voer een andere naam in (WIT)</translation>
     </message>
     <message>
       <source>Please enter any other name (BLACK SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Voer een andere naam in (ZWART)</translation>
     </message>
     <message>
       <source>Please enter name (WHITE AND BLACK SIDES)</source>
-      <translation type="unfinished" />
+      <translation>Voer namen in (WIT EN ZWART)</translation>
     </message>
     <message>
       <source>Please enter name (WHITE SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Voer een naam in (WIT)</translation>
     </message>
     <message>
       <source>Please enter name (BLACK SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Voer een naam in (ZWART)</translation>
     </message>
     <message>
       <source>Game over.
 White wins.</source>
-      <translation type="unfinished" />
+      <translation>De partij is uit.
+Wit wint.</translation>
     </message>
     <message>
       <source>Game over.
 Black wins.</source>
-      <translation type="unfinished" />
+      <translation>De partij is uit.
+Zwart wint.</translation>
     </message>
     <message>
       <source>Game over.
 No capture in 15 last moves.
 This game is a draw</source>
-      <translation type="unfinished" />
+      <translation>De partij is uit.
+Geen slag in de laatste 15 zetten.
+De partij is remise</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
-      <translation type="unfinished" />
+      <translation>Een witte schijf staat op zijn promotierij, op %1.</translation>
     </message>
     <message>
       <source>A black man stands on its crowning row, on %1.</source>
-      <translation type="unfinished" />
+      <translation>Een zwarte schijf staat op zijn promotierij, op %1.</translation>
     </message>
     <message>
       <source>A white man stands on %1, where white men never come.</source>
-      <translation type="unfinished" />
+      <translation>Een witte schijf staat op %1, waar witte schijven nooit komen.</translation>
     </message>
     <message>
       <source>A black man stands on %1, where black men never come.</source>
-      <translation type="unfinished" />
+      <translation>Een zwarte schijf staat op %1, waar zwarte schijven nooit komen.</translation>
     </message>
     <message>
       <source>White has no piece.</source>
-      <translation type="unfinished" />
+      <translation>Wit heeft geen stuk.</translation>
     </message>
     <message>
       <source>Black has no piece.</source>
-      <translation type="unfinished" />
+      <translation>Zwart heeft geen stuk.</translation>
     </message>
     <message>
       <source>White has %1 pieces; a %2 game starts with %3.</source>
-      <translation type="unfinished" />
+      <translation>Wit heeft %1 stukken; een partij %2 begint met %3.</translation>
     </message>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
-      <translation type="unfinished" />
+      <translation>Zwart heeft %1 stukken; een partij %2 begint met %3.</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
-      <translation type="unfinished" />
+      <translation>Voer uw naam in.</translation>
     </message>
     <message>
       <source>Please enter serever's IP address.</source>
-      <translation type="unfinished" />
+      <translation>Voer het IP-adres van de server in.</translation>
     </message>
     <message>
       <source>Please enter serever's port.</source>
-      <translation type="unfinished" />
+      <translation>Voer de poort van de server in.</translation>
     </message>
     <message>
       <source>Port number must be more or equal then 1024.</source>
-      <translation type="unfinished" />
+      <translation>Het poortnummer moet minstens 1024 zijn.</translation>
     </message>
     <message>
       <source>Port number must be 65535 or less.</source>
-      <translation type="unfinished" />
+      <translation>Het poortnummer mag hoogstens 65535 zijn.</translation>
     </message>
     <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
-      <translation type="unfinished" />
+      <translation>Uw tegenstander antwoordt al te lang niet. Verbinding verbroken.</translation>
     </message>
     <message>
       <source>Connection lost. Send data error.</source>
-      <translation type="unfinished" />
+      <translation>Verbinding verbroken. Fout bij verzenden.</translation>
     </message>
     <message>
       <source>Connection lost. Receive data error.</source>
-      <translation type="unfinished" />
+      <translation>Verbinding verbroken. Fout bij ontvangen.</translation>
     </message>
     <message>
       <source>The server sent a game that cannot be read. Connection lost.</source>
-      <translation type="unfinished" />
+      <translation>De server stuurde een onleesbare partij. Verbinding verbroken.</translation>
     </message>
     <message>
       <source>Your opponent's move is not legal. The game was canceled.</source>
-      <translation type="unfinished" />
+      <translation>De zet van uw tegenstander is niet geldig. De partij is afgebroken.</translation>
     </message>
     <message>
       <source>The game was canceled</source>
-      <translation type="unfinished" />
+      <translation>De partij is afgebroken</translation>
     </message>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
-      <translation type="unfinished" />
+      <translation>Uw tegenstander heeft de partij veranderd. Wilt u doorgaan?</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Verzenden afbreken. Weet u het zeker?</translation>
     </message>
     <message>
       <source>Break receive. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Ontvangen afbreken. Weet u het zeker?</translation>
     </message>
     <message>
       <source>Could not create socket</source>
-      <translation type="unfinished" />
+      <translation>Kon geen socket aanmaken</translation>
     </message>
     <message>
       <source>Could not bind socket</source>
-      <translation type="unfinished" />
+      <translation>Kon de socket niet binden</translation>
     </message>
     <message>
       <source>Could not listen soket</source>
-      <translation type="unfinished" />
+      <translation>Kon niet luisteren op de socket</translation>
     </message>
     <message>
       <source>File exist. Overwrite?</source>
-      <translation type="unfinished" />
+      <translation>Het bestand bestaat al. Overschrijven?</translation>
     </message>
     <message>
       <source>Error save game.</source>
-      <translation type="unfinished" />
+      <translation>Fout bij het opslaan van de partij.</translation>
     </message>
     <message>
       <source>Game saved.</source>
-      <translation type="unfinished" />
+      <translation>Partij opgeslagen.</translation>
     </message>
     <message>
       <source>Please enter name</source>
-      <translation type="unfinished" />
+      <translation>Voer een naam in</translation>
     </message>
     <message>
       <source>A file name cannot hold any of \ / : * ? " &lt; &gt; | or control characters.</source>
-      <translation type="unfinished" />
+      <translation>Een bestandsnaam mag geen van de tekens \ / : * ? " &lt; &gt; | en geen stuurtekens bevatten.</translation>
     </message>
     <message>
       <source>The name is too long for a file name.</source>
-      <translation type="unfinished" />
+      <translation>De naam is te lang voor een bestandsnaam.</translation>
     </message>
     <message>
       <source>Board</source>
-      <translation type="unfinished" />
+      <translation>Dambord</translation>
     </message>
     <message>
       <source>Move listing</source>
-      <translation type="unfinished" />
+      <translation>Zettenlijst</translation>
     </message>
     <message>
       <source>About</source>
-      <translation type="unfinished" />
+      <translation>Over</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation type="unfinished" />
+      <translation>Dammen in veertien varianten: Amerikaans, Braziliaans, Canadees, Crowded, Fries, Gotisch, Internationaal, Italiaans, Pool checkers, Russisch, Spaans, Sparse checkers, Thais en Turks.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
-      <translation type="unfinished" />
+      <translation>Versie 1.0</translation>
     </message>
     <message>
       <source>OK</source>
-      <translation type="unfinished" />
+      <translation>OK</translation>
     </message>
     <message>
       <source>Appearance</source>
-      <translation type="unfinished" />
+      <translation>Weergave</translation>
     </message>
     <message>
       <source>Show</source>
-      <translation type="unfinished" />
+      <translation>Tonen</translation>
     </message>
     <message>
       <source>AI progress</source>
-      <translation type="unfinished" />
+      <translation>Voortgang computer</translation>
     </message>
     <message>
       <source>Coordinates</source>
-      <translation type="unfinished" />
+      <translation>Coördinaten</translation>
     </message>
     <message>
       <source>Last move</source>
-      <translation type="unfinished" />
+      <translation>Laatste zet</translation>
     </message>
     <message>
       <source>Legal moves</source>
-      <translation type="unfinished" />
+      <translation>Geldige zetten</translation>
     </message>
     <message>
       <source>White on top</source>
-      <translation type="unfinished" />
+      <translation>Wit boven</translation>
     </message>
     <message>
       <source>Scale of board</source>
-      <translation type="unfinished" />
+      <translation>Grootte van het bord</translation>
     </message>
     <message>
       <source>Fit to window</source>
-      <translation type="unfinished" />
+      <translation>Passend in venster</translation>
     </message>
     <message>
       <source>Color</source>
-      <translation type="unfinished" />
+      <translation>Kleur</translation>
     </message>
     <message>
       <source>Pick from skin</source>
-      <translation type="unfinished" />
+      <translation>Uit het thema nemen</translation>
     </message>
     <message>
       <source>Background:</source>
-      <translation type="unfinished" />
+      <translation>Achtergrond:</translation>
     </message>
     <message>
       <source>Ink:</source>
-      <translation type="unfinished" />
+      <translation>Tekst:</translation>
     </message>
     <message>
       <source>Font</source>
-      <translation type="unfinished" />
+      <translation>Lettertype</translation>
     </message>
     <message>
       <source>Select</source>
-      <translation type="unfinished" />
+      <translation>Kiezen</translation>
     </message>
     <message>
       <source>Dragging piece</source>
-      <translation type="unfinished" />
+      <translation>Gesleept stuk</translation>
     </message>
     <message>
       <source>Drop shadow</source>
-      <translation type="unfinished" />
+      <translation>Schaduw</translation>
     </message>
     <message>
       <source>Opaque</source>
-      <translation type="unfinished" />
+      <translation>Dekkend</translation>
     </message>
     <message>
       <source>Skins</source>
-      <translation type="unfinished" />
+      <translation>Thema's</translation>
     </message>
     <message>
       <source>Apply</source>
-      <translation type="unfinished" />
+      <translation>Toepassen</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation type="unfinished" />
+      <translation>Standaard</translation>
     </message>
     <message>
       <source>Help</source>
-      <translation type="unfinished" />
+      <translation>Help</translation>
     </message>
     <message>
       <source>Cancel</source>
-      <translation type="unfinished" />
+      <translation>Annuleren</translation>
     </message>
     <message>
       <source>Font chooser</source>
-      <translation type="unfinished" />
+      <translation>Lettertype kiezen</translation>
     </message>
     <message>
       <source>Fonts</source>
-      <translation type="unfinished" />
+      <translation>Lettertypen</translation>
     </message>
     <message>
       <source>Load game</source>
-      <translation type="unfinished" />
+      <translation>Partij laden</translation>
     </message>
     <message>
       <source>Saved games</source>
-      <translation type="unfinished" />
+      <translation>Opgeslagen partijen</translation>
     </message>
     <message>
       <source>Delete</source>
-      <translation type="unfinished" />
+      <translation>Verwijderen</translation>
     </message>
     <message>
       <source>File not selected</source>
-      <translation type="unfinished" />
+      <translation>Geen bestand gekozen</translation>
     </message>
     <message>
       <source>File not found</source>
-      <translation type="unfinished" />
+      <translation>Bestand niet gevonden</translation>
     </message>
     <message>
       <source>Error delete file</source>
-      <translation type="unfinished" />
+      <translation>Fout bij het verwijderen van het bestand</translation>
     </message>
     <message>
       <source>Network game</source>
-      <translation type="unfinished" />
+      <translation>Netwerkpartij</translation>
     </message>
     <message>
       <source>Name</source>
-      <translation type="unfinished" />
+      <translation>Naam</translation>
     </message>
     <message>
       <source>Start game as</source>
-      <translation type="unfinished" />
+      <translation>Partij beginnen als</translation>
     </message>
     <message>
       <source>Server</source>
-      <translation type="unfinished" />
+      <translation>Server</translation>
     </message>
     <message>
       <source>Client</source>
-      <translation type="unfinished" />
+      <translation>Client</translation>
     </message>
     <message>
       <source>Server's address</source>
-      <translation type="unfinished" />
+      <translation>Adres van de server</translation>
     </message>
     <message>
       <source>Port:</source>
-      <translation type="unfinished" />
+      <translation>Poort:</translation>
     </message>
     <message>
       <source>IP:</source>
-      <translation type="unfinished" />
+      <translation>IP:</translation>
     </message>
     <message>
       <source>Game status</source>
-      <translation type="unfinished" />
+      <translation>Stand van de partij</translation>
     </message>
     <message>
       <source>New game</source>
-      <translation type="unfinished" />
+      <translation>Nieuwe partij</translation>
     </message>
     <message>
       <source>Continue current</source>
-      <translation type="unfinished" />
+      <translation>Huidige voortzetten</translation>
     </message>
     <message>
       <source>Side</source>
-      <translation type="unfinished" />
+      <translation>Kleur</translation>
     </message>
     <message>
       <source>Game type</source>
-      <translation type="unfinished" />
+      <translation>Variant</translation>
     </message>
     <message>
       <source>Give away</source>
-      <translation type="unfinished" />
+      <translation>Winnen door verliezen</translation>
     </message>
     <message>
       <source>Computer</source>
-      <translation type="unfinished" />
+      <translation>Computer</translation>
     </message>
     <message>
       <source>Human</source>
-      <translation type="unfinished" />
+      <translation>Mens</translation>
     </message>
     <message>
       <source>White player: type</source>
-      <translation type="unfinished" />
+      <translation>Speler wit: soort</translation>
     </message>
     <message>
       <source>Black player: type</source>
-      <translation type="unfinished" />
+      <translation>Speler zwart: soort</translation>
     </message>
     <message>
       <source>White player: name</source>
-      <translation type="unfinished" />
+      <translation>Speler wit: naam</translation>
     </message>
     <message>
       <source>Black player: name</source>
-      <translation type="unfinished" />
+      <translation>Speler zwart: naam</translation>
     </message>
     <message>
       <source>Type:</source>
-      <translation type="unfinished" />
+      <translation>Soort:</translation>
     </message>
     <message>
       <source>Name:</source>
-      <translation type="unfinished" />
+      <translation>Naam:</translation>
     </message>
     <message>
       <source>AI level</source>
-      <translation type="unfinished" />
+      <translation>Sterkte computer</translation>
     </message>
     <message>
       <source>Easy</source>
-      <translation type="unfinished" />
+      <translation>Makkelijk</translation>
     </message>
     <message>
       <source>Normal</source>
-      <translation type="unfinished" />
+      <translation>Normaal</translation>
     </message>
     <message>
       <source>Above normal</source>
-      <translation type="unfinished" />
+      <translation>Bovengemiddeld</translation>
     </message>
     <message>
       <source>Expert</source>
-      <translation type="unfinished" />
+      <translation>Expert</translation>
     </message>
     <message>
       <source>Rules</source>
-      <translation type="unfinished" />
+      <translation>Regels</translation>
     </message>
     <message>
       <source>Save game</source>
-      <translation type="unfinished" />
+      <translation>Partij opslaan</translation>
     </message>
     <message>
       <source>Name of the saved game</source>
-      <translation type="unfinished" />
+      <translation>Naam van de opgeslagen partij</translation>
     </message>
     <message>
       <source>File name:</source>
-      <translation type="unfinished" />
+      <translation>Bestandsnaam:</translation>
     </message>
     <message>
       <source>Sound settings</source>
-      <translation type="unfinished" />
+      <translation>Geluidsinstellingen</translation>
     </message>
     <message>
       <source>Sound events</source>
-      <translation type="unfinished" />
+      <translation>Geluidsgebeurtenissen</translation>
     </message>
     <message>
       <source>Event</source>
-      <translation type="unfinished" />
+      <translation>Gebeurtenis</translation>
     </message>
     <message>
       <source>File name</source>
-      <translation type="unfinished" />
+      <translation>Bestandsnaam</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation type="unfinished" />
+      <translation>Standaard</translation>
     </message>
     <message>
       <source>Play</source>
-      <translation type="unfinished" />
+      <translation>Afspelen</translation>
     </message>
     <message>
       <source>Select...</source>
-      <translation type="unfinished" />
+      <translation>Kiezen...</translation>
     </message>
     <message>
       <source>Set all</source>
-      <translation type="unfinished" />
+      <translation>Alles aan</translation>
     </message>
     <message>
       <source>Reset all</source>
-      <translation type="unfinished" />
+      <translation>Alles uit</translation>
     </message>
     <message>
       <source>Please select a line in list box.</source>
-      <translation type="unfinished" />
+      <translation>Kies een regel in de lijst.</translation>
     </message>
     <message>
       <source>Please select a wave file</source>
-      <translation type="unfinished" />
+      <translation>Kies een WAV-bestand</translation>
     </message>
     <message>
       <source>Wave file (*.wav)</source>
-      <translation type="unfinished" />
+      <translation>WAV-bestand (*.wav)</translation>
     </message>
     <message>
       <source>Waiting for client.</source>
-      <translation type="unfinished" />
+      <translation>Wachten op de client.</translation>
     </message>
     <message>
       <source>Trying connect to server.</source>
-      <translation type="unfinished" />
+      <translation>Verbinden met de server.</translation>
     </message>
     <message>
       <source>Could not accept client</source>
-      <translation type="unfinished" />
+      <translation>Kon de client niet aannemen</translation>
     </message>
     <message>
       <source>Could not connect to server</source>
-      <translation type="unfinished" />
+      <translation>Kon geen verbinding maken met de server</translation>
     </message>
     <message>
       <source>Velmora manual</source>
-      <translation type="unfinished" />
+      <translation>Handleiding van Velmora (Engels)</translation>
     </message>
     <message>
       <source>No web browser could be started for %1.</source>
-      <translation type="unfinished" />
+      <translation>Er kon geen webbrowser worden gestart voor %1.</translation>
     </message>
     <message>
       <source>Game</source>
-      <translation type="unfinished" />
+      <translation>Partij</translation>
     </message>
     <message>
       <source>New...</source>
-      <translation type="unfinished" />
+      <translation>Nieuw...</translation>
     </message>
     <message>
       <source>Continue game</source>
-      <translation type="unfinished" />
+      <translation>Partij voortzetten</translation>
     </message>
     <message>
       <source>Take back</source>
-      <translation type="unfinished" />
+      <translation>Zet terugnemen</translation>
     </message>
     <message>
       <source>Play on</source>
-      <translation type="unfinished" />
+      <translation>Zet opnieuw spelen</translation>
     </message>
     <message>
       <source>Hint</source>
-      <translation type="unfinished" />
+      <translation>Tip</translation>
     </message>
     <message>
       <source>Pause</source>
-      <translation type="unfinished" />
+      <translation>Pauze</translation>
     </message>
     <message>
       <source>Load...</source>
-      <translation type="unfinished" />
+      <translation>Laden...</translation>
     </message>
     <message>
       <source>Save...</source>
-      <translation type="unfinished" />
+      <translation>Opslaan...</translation>
     </message>
     <message>
       <source>Export PDN...</source>
-      <translation type="unfinished" />
+      <translation>PDN exporteren...</translation>
     </message>
     <message>
       <source>Import PDN...</source>
-      <translation type="unfinished" />
+      <translation>PDN importeren...</translation>
     </message>
     <message>
       <source>Copy position (FEN)</source>
-      <translation type="unfinished" />
+      <translation>Stelling kopiëren (FEN)</translation>
     </message>
     <message>
       <source>Paste position (FEN)</source>
-      <translation type="unfinished" />
+      <translation>Stelling plakken (FEN)</translation>
     </message>
     <message>
       <source>Set up position...</source>
-      <translation type="unfinished" />
+      <translation>Stelling opzetten...</translation>
     </message>
     <message>
       <source>Network...</source>
-      <translation type="unfinished" />
+      <translation>Netwerk...</translation>
     </message>
     <message>
       <source>Print</source>
-      <translation type="unfinished" />
+      <translation>Afdrukken</translation>
     </message>
     <message>
       <source>Game listing...</source>
-      <translation type="unfinished" />
+      <translation>Zettenlijst...</translation>
     </message>
     <message>
       <source>Board...</source>
-      <translation type="unfinished" />
+      <translation>Bord...</translation>
     </message>
     <message>
       <source>Mini board...</source>
-      <translation type="unfinished" />
+      <translation>Klein bord...</translation>
     </message>
     <message>
       <source>Export board picture...</source>
-      <translation type="unfinished" />
+      <translation>Afbeelding van het bord exporteren...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
-      <translation type="unfinished" />
+      <translation>&amp;Afsluiten</translation>
     </message>
     <message>
       <source>Customize</source>
-      <translation type="unfinished" />
+      <translation>Aanpassen</translation>
     </message>
     <message>
       <source>Appearance...</source>
-      <translation type="unfinished" />
+      <translation>Weergave...</translation>
     </message>
     <message>
       <source>Sound...</source>
-      <translation type="unfinished" />
+      <translation>Geluid...</translation>
     </message>
     <message>
       <source>One-click moves</source>
-      <translation type="unfinished" />
+      <translation>Zetten met één klik</translation>
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Taal</translation>
     </message>
     <message>
       <source>The system's language</source>
-      <translation type="unfinished" />
+      <translation>Taal van het systeem</translation>
     </message>
     <message>
       <source>User manual</source>
-      <translation type="unfinished" />
+      <translation>Handleiding (Engels)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Over ...</translation>
     </message>
     <message>
       <source>Velmora home page</source>
-      <translation type="unfinished" />
+      <translation>Website van Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
-      <translation type="unfinished" />
+      <translation>De zettenlijst is leeg.</translation>
     </message>
     <message>
       <source>Save current game?</source>
-      <translation type="unfinished" />
+      <translation>Huidige partij opslaan?</translation>
     </message>
     <message>
       <source>Export board picture</source>
-      <translation type="unfinished" />
+      <translation>Afbeelding van het bord exporteren</translation>
     </message>
     <message>
       <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation type="unfinished" />
+      <translation>PNG-afbeelding (*.png);;SVG-afbeelding (*.svg)</translation>
     </message>
     <message>
       <source>Size in pixels:</source>
-      <translation type="unfinished" />
+      <translation>Grootte in pixels:</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>
-      <translation type="unfinished" />
+      <translation>De instellingen zijn niet opgeslagen:</translation>
     </message>
     <message>
       <source>(give away)</source>
-      <translation type="unfinished" />
+      <translation>(winnen door verliezen)</translation>
     </message>
     <message>
       <source>Export PDN</source>
-      <translation type="unfinished" />
+      <translation>PDN exporteren</translation>
     </message>
     <message>
       <source>PDN game (*.pdn)</source>
-      <translation type="unfinished" />
+      <translation>PDN-partij (*.pdn)</translation>
     </message>
     <message>
       <source>Import PDN</source>
-      <translation type="unfinished" />
+      <translation>PDN importeren</translation>
     </message>
     <message>
       <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation type="unfinished" />
+      <translation>PDN-partijen (*.pdn *.txt);;Alle bestanden (*)</translation>
     </message>
     <message>
       <source>The file holds no game.</source>
-      <translation type="unfinished" />
+      <translation>Het bestand bevat geen partij.</translation>
     </message>
     <message>
       <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation type="unfinished" />
+      <translation>Het bestand bevat meer dan %1 partijen; de eerste %1 staan in de lijst:</translation>
     </message>
     <message>
       <source>The file holds several games:</source>
-      <translation type="unfinished" />
+      <translation>Het bestand bevat meerdere partijen:</translation>
     </message>
     <message>
       <source>The clipboard holds no %1 position.</source>
-      <translation type="unfinished" />
+      <translation>Het klembord bevat geen stelling van %1.</translation>
     </message>
     <message>
       <source>Set up position</source>
-      <translation type="unfinished" />
+      <translation>Stelling opzetten</translation>
     </message>
     <message>
       <source>Clear board</source>
-      <translation type="unfinished" />
+      <translation>Bord leegmaken</translation>
     </message>
     <message>
       <source>Start position</source>
-      <translation type="unfinished" />
+      <translation>Beginstelling</translation>
     </message>
     <message>
       <source> To move: </source>
-      <translation type="unfinished" />
+      <translation> Aan zet: </translation>
     </message>
     <message>
       <source>White</source>
-      <translation type="unfinished" />
+      <translation>Wit</translation>
     </message>
     <message>
       <source>Black</source>
-      <translation type="unfinished" />
+      <translation>Zwart</translation>
     </message>
     <message>
       <source> Variant: </source>
-      <translation type="unfinished" />
+      <translation> Variant: </translation>
     </message>
     <message>
       <source>Flip</source>
-      <translation type="unfinished" />
+      <translation>Draaien</translation>
     </message>
     <message>
       <source>Done</source>
-      <translation type="unfinished" />
+      <translation>Klaar</translation>
     </message>
     <message>
       <source>American</source>
-      <translation type="unfinished" />
+      <translation>Amerikaans</translation>
     </message>
     <message>
       <source>Brazilian</source>
-      <translation type="unfinished" />
+      <translation>Braziliaans</translation>
     </message>
     <message>
       <source>Canadian</source>
-      <translation type="unfinished" />
+      <translation>Canadees</translation>
     </message>
     <message>
       <source>Crowded</source>
-      <translation type="unfinished" />
+      <translation>Crowded</translation>
     </message>
     <message>
       <source>Frisian</source>
-      <translation type="unfinished" />
+      <translation>Fries dammen</translation>
     </message>
     <message>
       <source>Gothic</source>
-      <translation type="unfinished" />
+      <translation>Gotisch</translation>
     </message>
     <message>
       <source>International</source>
-      <translation type="unfinished" />
+      <translation>Internationaal dammen</translation>
     </message>
     <message>
       <source>Italian</source>
-      <translation type="unfinished" />
+      <translation>Italiaans</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation type="unfinished" />
+      <translation>Pool checkers</translation>
     </message>
     <message>
       <source>Russian</source>
-      <translation type="unfinished" />
+      <translation>Russisch</translation>
     </message>
     <message>
       <source>Spanish</source>
-      <translation type="unfinished" />
+      <translation>Spaans</translation>
     </message>
     <message>
       <source>Sparse checkers</source>
-      <translation type="unfinished" />
+      <translation>Sparse checkers</translation>
     </message>
     <message>
       <source>Thai</source>
-      <translation type="unfinished" />
+      <translation>Thais</translation>
     </message>
     <message>
       <source>Turkish</source>
-      <translation type="unfinished" />
+      <translation>Turks</translation>
     </message>
   </context>
 </TS>

@@ -5,869 +5,875 @@
     <name>Velmora</name>
     <message>
       <source>White: %1; %2.</source>
-      <translation type="unfinished" />
+      <translation>Brancas: %1; %2.</translation>
     </message>
     <message>
       <source>Black: %1; %2.</source>
-      <translation type="unfinished" />
+      <translation>Pretas: %1; %2.</translation>
     </message>
     <message>
       <source>no men</source>
-      <translation type="unfinished" />
+      <translation>nenhuma pedra</translation>
     </message>
     <message>
       <source>men %1</source>
-      <translation type="unfinished" />
+      <translation>pedras %1</translation>
     </message>
     <message>
       <source>no kings</source>
-      <translation type="unfinished" />
+      <translation>nenhuma dama</translation>
     </message>
     <message>
       <source>kings %1</source>
-      <translation type="unfinished" />
+      <translation>damas %1</translation>
     </message>
     <message>
       <source>White to move.</source>
-      <translation type="unfinished" />
+      <translation>Brancas jogam.</translation>
     </message>
     <message>
       <source>Black to move.</source>
-      <translation type="unfinished" />
+      <translation>Pretas jogam.</translation>
     </message>
     <message>
       <source>Last move: %1.</source>
-      <translation type="unfinished" />
+      <translation>Último lance: %1.</translation>
     </message>
     <message>
       <source>Break AI move. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interromper o lance do computador. Tem certeza?</translation>
     </message>
     <message>
       <source> or </source>
-      <translation type="unfinished" />
+      <translation> ou </translation>
     </message>
     <message>
       <source>no legal move is written so</source>
-      <translation type="unfinished" />
+      <translation>nenhum lance válido se escreve assim</translation>
     </message>
     <message>
       <source>"%1" is not a move: write it as c3-d4 or 22-18</source>
-      <translation type="unfinished" />
+      <translation>“%1” não é um lance: escreva como c3-d4 ou 22-18</translation>
     </message>
     <message>
       <source>"%1" is not a move: write it as c3-d4 or c3:e5</source>
-      <translation type="unfinished" />
+      <translation>“%1” não é um lance: escreva como c3-d4 ou c3:e5</translation>
     </message>
     <message>
       <source>There is no piece on %1</source>
-      <translation type="unfinished" />
+      <translation>Não há peça em %1</translation>
     </message>
     <message>
       <source>White is to move</source>
-      <translation type="unfinished" />
+      <translation>É a vez das brancas</translation>
     </message>
     <message>
       <source>Black is to move</source>
-      <translation type="unfinished" />
+      <translation>É a vez das pretas</translation>
     </message>
     <message>
       <source>The piece cannot go there</source>
-      <translation type="unfinished" />
+      <translation>A peça não pode ir para lá</translation>
     </message>
     <message>
       <source>A capture is compulsory: %1 must capture</source>
-      <translation type="unfinished" />
+      <translation>A captura é obrigatória: %1 deve capturar</translation>
     </message>
     <message>
       <source>That piece has no legal move</source>
-      <translation type="unfinished" />
+      <translation>Essa peça não tem lance válido</translation>
     </message>
     <message>
       <source>Please select full path of movement.
 See also Manual -&gt; How to make move</source>
-      <translation type="unfinished" />
+      <translation>Indique o caminho completo do lance.
+Veja também o manual (em inglês) -&gt; How to make move</translation>
     </message>
     <message>
       <source>Please select path of movement.
 See also Manual -&gt; How to make move</source>
-      <translation type="unfinished" />
+      <translation>Indique o caminho do lance.
+Veja também o manual (em inglês) -&gt; How to make move</translation>
     </message>
     <message>
       <source>Please enter any other name (WHITE SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Digite outro nome (BRANCAS)</translation>
     </message>
     <message>
       <source>Please enter any other name (BLACK SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Digite outro nome (PRETAS)</translation>
     </message>
     <message>
       <source>Please enter name (WHITE AND BLACK SIDES)</source>
-      <translation type="unfinished" />
+      <translation>Digite os nomes (BRANCAS E PRETAS)</translation>
     </message>
     <message>
       <source>Please enter name (WHITE SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Digite um nome (BRANCAS)</translation>
     </message>
     <message>
       <source>Please enter name (BLACK SIDE)</source>
-      <translation type="unfinished" />
+      <translation>Digite um nome (PRETAS)</translation>
     </message>
     <message>
       <source>Game over.
 White wins.</source>
-      <translation type="unfinished" />
+      <translation>Fim de jogo.
+As brancas vencem.</translation>
     </message>
     <message>
       <source>Game over.
 Black wins.</source>
-      <translation type="unfinished" />
+      <translation>Fim de jogo.
+As pretas vencem.</translation>
     </message>
     <message>
       <source>Game over.
 No capture in 15 last moves.
 This game is a draw</source>
-      <translation type="unfinished" />
+      <translation>Fim de jogo.
+Nenhuma captura nos últimos 15 lances.
+A partida está empatada</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
-      <translation type="unfinished" />
+      <translation>Uma pedra branca está na sua linha de coroação, em %1.</translation>
     </message>
     <message>
       <source>A black man stands on its crowning row, on %1.</source>
-      <translation type="unfinished" />
+      <translation>Uma pedra preta está na sua linha de coroação, em %1.</translation>
     </message>
     <message>
       <source>A white man stands on %1, where white men never come.</source>
-      <translation type="unfinished" />
+      <translation>Uma pedra branca está em %1, onde pedras brancas nunca chegam.</translation>
     </message>
     <message>
       <source>A black man stands on %1, where black men never come.</source>
-      <translation type="unfinished" />
+      <translation>Uma pedra preta está em %1, onde pedras pretas nunca chegam.</translation>
     </message>
     <message>
       <source>White has no piece.</source>
-      <translation type="unfinished" />
+      <translation>As brancas não têm nenhuma peça.</translation>
     </message>
     <message>
       <source>Black has no piece.</source>
-      <translation type="unfinished" />
+      <translation>As pretas não têm nenhuma peça.</translation>
     </message>
     <message>
       <source>White has %1 pieces; a %2 game starts with %3.</source>
-      <translation type="unfinished" />
+      <translation>As brancas têm %1 peças; uma partida de %2 começa com %3.</translation>
     </message>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
-      <translation type="unfinished" />
+      <translation>As pretas têm %1 peças; uma partida de %2 começa com %3.</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
-      <translation type="unfinished" />
+      <translation>Digite o seu nome.</translation>
     </message>
     <message>
       <source>Please enter serever's IP address.</source>
-      <translation type="unfinished" />
+      <translation>Digite o endereço IP do servidor.</translation>
     </message>
     <message>
       <source>Please enter serever's port.</source>
-      <translation type="unfinished" />
+      <translation>Digite a porta do servidor.</translation>
     </message>
     <message>
       <source>Port number must be more or equal then 1024.</source>
-      <translation type="unfinished" />
+      <translation>O número da porta deve ser no mínimo 1024.</translation>
     </message>
     <message>
       <source>Port number must be 65535 or less.</source>
-      <translation type="unfinished" />
+      <translation>O número da porta deve ser no máximo 65535.</translation>
     </message>
     <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
-      <translation type="unfinished" />
+      <translation>O adversário não responde há muito tempo. Conexão perdida.</translation>
     </message>
     <message>
       <source>Connection lost. Send data error.</source>
-      <translation type="unfinished" />
+      <translation>Conexão perdida. Erro ao enviar dados.</translation>
     </message>
     <message>
       <source>Connection lost. Receive data error.</source>
-      <translation type="unfinished" />
+      <translation>Conexão perdida. Erro ao receber dados.</translation>
     </message>
     <message>
       <source>The server sent a game that cannot be read. Connection lost.</source>
-      <translation type="unfinished" />
+      <translation>O servidor enviou uma partida ilegível. Conexão perdida.</translation>
     </message>
     <message>
       <source>Your opponent's move is not legal. The game was canceled.</source>
-      <translation type="unfinished" />
+      <translation>O lance do adversário não é válido. A partida foi cancelada.</translation>
     </message>
     <message>
       <source>The game was canceled</source>
-      <translation type="unfinished" />
+      <translation>A partida foi cancelada</translation>
     </message>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
-      <translation type="unfinished" />
+      <translation>O adversário alterou a partida. Deseja continuar?</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interromper o envio. Tem certeza?</translation>
     </message>
     <message>
       <source>Break receive. Are you sure?</source>
-      <translation type="unfinished" />
+      <translation>Interromper o recebimento. Tem certeza?</translation>
     </message>
     <message>
       <source>Could not create socket</source>
-      <translation type="unfinished" />
+      <translation>Não foi possível criar o socket</translation>
     </message>
     <message>
       <source>Could not bind socket</source>
-      <translation type="unfinished" />
+      <translation>Não foi possível vincular o socket</translation>
     </message>
     <message>
       <source>Could not listen soket</source>
-      <translation type="unfinished" />
+      <translation>Não foi possível escutar no socket</translation>
     </message>
     <message>
       <source>File exist. Overwrite?</source>
-      <translation type="unfinished" />
+      <translation>O arquivo já existe. Substituir?</translation>
     </message>
     <message>
       <source>Error save game.</source>
-      <translation type="unfinished" />
+      <translation>Erro ao salvar a partida.</translation>
     </message>
     <message>
       <source>Game saved.</source>
-      <translation type="unfinished" />
+      <translation>Partida salva.</translation>
     </message>
     <message>
       <source>Please enter name</source>
-      <translation type="unfinished" />
+      <translation>Digite um nome</translation>
     </message>
     <message>
       <source>A file name cannot hold any of \ / : * ? " &lt; &gt; | or control characters.</source>
-      <translation type="unfinished" />
+      <translation>Um nome de arquivo não pode conter \ / : * ? " &lt; &gt; | nem caracteres de controle.</translation>
     </message>
     <message>
       <source>The name is too long for a file name.</source>
-      <translation type="unfinished" />
+      <translation>O nome é longo demais para um nome de arquivo.</translation>
     </message>
     <message>
       <source>Board</source>
-      <translation type="unfinished" />
+      <translation>Tabuleiro</translation>
     </message>
     <message>
       <source>Move listing</source>
-      <translation type="unfinished" />
+      <translation>Lista de lances</translation>
     </message>
     <message>
       <source>About</source>
-      <translation type="unfinished" />
+      <translation>Sobre</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation type="unfinished" />
+      <translation>Damas em catorze variantes: americana, brasileira, canadense, apertada, frísia, gótica, internacional, italiana, pool checkers, russa, espanhola, esparsa, tailandesa e turca.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
-      <translation type="unfinished" />
+      <translation>Versão 1.0</translation>
     </message>
     <message>
       <source>OK</source>
-      <translation type="unfinished" />
+      <translation>OK</translation>
     </message>
     <message>
       <source>Appearance</source>
-      <translation type="unfinished" />
+      <translation>Aparência</translation>
     </message>
     <message>
       <source>Show</source>
-      <translation type="unfinished" />
+      <translation>Mostrar</translation>
     </message>
     <message>
       <source>AI progress</source>
-      <translation type="unfinished" />
+      <translation>Progresso do computador</translation>
     </message>
     <message>
       <source>Coordinates</source>
-      <translation type="unfinished" />
+      <translation>Coordenadas</translation>
     </message>
     <message>
       <source>Last move</source>
-      <translation type="unfinished" />
+      <translation>Último lance</translation>
     </message>
     <message>
       <source>Legal moves</source>
-      <translation type="unfinished" />
+      <translation>Lances válidos</translation>
     </message>
     <message>
       <source>White on top</source>
-      <translation type="unfinished" />
+      <translation>Brancas em cima</translation>
     </message>
     <message>
       <source>Scale of board</source>
-      <translation type="unfinished" />
+      <translation>Tamanho do tabuleiro</translation>
     </message>
     <message>
       <source>Fit to window</source>
-      <translation type="unfinished" />
+      <translation>Ajustar à janela</translation>
     </message>
     <message>
       <source>Color</source>
-      <translation type="unfinished" />
+      <translation>Cor</translation>
     </message>
     <message>
       <source>Pick from skin</source>
-      <translation type="unfinished" />
+      <translation>Tirar do tema</translation>
     </message>
     <message>
       <source>Background:</source>
-      <translation type="unfinished" />
+      <translation>Fundo:</translation>
     </message>
     <message>
       <source>Ink:</source>
-      <translation type="unfinished" />
+      <translation>Texto:</translation>
     </message>
     <message>
       <source>Font</source>
-      <translation type="unfinished" />
+      <translation>Fonte</translation>
     </message>
     <message>
       <source>Select</source>
-      <translation type="unfinished" />
+      <translation>Escolher</translation>
     </message>
     <message>
       <source>Dragging piece</source>
-      <translation type="unfinished" />
+      <translation>Peça arrastada</translation>
     </message>
     <message>
       <source>Drop shadow</source>
-      <translation type="unfinished" />
+      <translation>Sombra</translation>
     </message>
     <message>
       <source>Opaque</source>
-      <translation type="unfinished" />
+      <translation>Opaco</translation>
     </message>
     <message>
       <source>Skins</source>
-      <translation type="unfinished" />
+      <translation>Temas</translation>
     </message>
     <message>
       <source>Apply</source>
-      <translation type="unfinished" />
+      <translation>Aplicar</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation type="unfinished" />
+      <translation>Padrão</translation>
     </message>
     <message>
       <source>Help</source>
-      <translation type="unfinished" />
+      <translation>Ajuda</translation>
     </message>
     <message>
       <source>Cancel</source>
-      <translation type="unfinished" />
+      <translation>Cancelar</translation>
     </message>
     <message>
       <source>Font chooser</source>
-      <translation type="unfinished" />
+      <translation>Escolha da fonte</translation>
     </message>
     <message>
       <source>Fonts</source>
-      <translation type="unfinished" />
+      <translation>Fontes</translation>
     </message>
     <message>
       <source>Load game</source>
-      <translation type="unfinished" />
+      <translation>Abrir partida</translation>
     </message>
     <message>
       <source>Saved games</source>
-      <translation type="unfinished" />
+      <translation>Partidas salvas</translation>
     </message>
     <message>
       <source>Delete</source>
-      <translation type="unfinished" />
+      <translation>Excluir</translation>
     </message>
     <message>
       <source>File not selected</source>
-      <translation type="unfinished" />
+      <translation>Nenhum arquivo escolhido</translation>
     </message>
     <message>
       <source>File not found</source>
-      <translation type="unfinished" />
+      <translation>Arquivo não encontrado</translation>
     </message>
     <message>
       <source>Error delete file</source>
-      <translation type="unfinished" />
+      <translation>Erro ao excluir o arquivo</translation>
     </message>
     <message>
       <source>Network game</source>
-      <translation type="unfinished" />
+      <translation>Partida em rede</translation>
     </message>
     <message>
       <source>Name</source>
-      <translation type="unfinished" />
+      <translation>Nome</translation>
     </message>
     <message>
       <source>Start game as</source>
-      <translation type="unfinished" />
+      <translation>Começar a partida como</translation>
     </message>
     <message>
       <source>Server</source>
-      <translation type="unfinished" />
+      <translation>Servidor</translation>
     </message>
     <message>
       <source>Client</source>
-      <translation type="unfinished" />
+      <translation>Cliente</translation>
     </message>
     <message>
       <source>Server's address</source>
-      <translation type="unfinished" />
+      <translation>Endereço do servidor</translation>
     </message>
     <message>
       <source>Port:</source>
-      <translation type="unfinished" />
+      <translation>Porta:</translation>
     </message>
     <message>
       <source>IP:</source>
-      <translation type="unfinished" />
+      <translation>IP:</translation>
     </message>
     <message>
       <source>Game status</source>
-      <translation type="unfinished" />
+      <translation>Estado da partida</translation>
     </message>
     <message>
       <source>New game</source>
-      <translation type="unfinished" />
+      <translation>Nova partida</translation>
     </message>
     <message>
       <source>Continue current</source>
-      <translation type="unfinished" />
+      <translation>Continuar a atual</translation>
     </message>
     <message>
       <source>Side</source>
-      <translation type="unfinished" />
+      <translation>Lado</translation>
     </message>
     <message>
       <source>Game type</source>
-      <translation type="unfinished" />
+      <translation>Variante</translation>
     </message>
     <message>
       <source>Give away</source>
-      <translation type="unfinished" />
+      <translation>Perde-ganha</translation>
     </message>
     <message>
       <source>Computer</source>
-      <translation type="unfinished" />
+      <translation>Computador</translation>
     </message>
     <message>
       <source>Human</source>
-      <translation type="unfinished" />
+      <translation>Humano</translation>
     </message>
     <message>
       <source>White player: type</source>
-      <translation type="unfinished" />
+      <translation>Jogador das brancas: tipo</translation>
     </message>
     <message>
       <source>Black player: type</source>
-      <translation type="unfinished" />
+      <translation>Jogador das pretas: tipo</translation>
     </message>
     <message>
       <source>White player: name</source>
-      <translation type="unfinished" />
+      <translation>Jogador das brancas: nome</translation>
     </message>
     <message>
       <source>Black player: name</source>
-      <translation type="unfinished" />
+      <translation>Jogador das pretas: nome</translation>
     </message>
     <message>
       <source>Type:</source>
-      <translation type="unfinished" />
+      <translation>Tipo:</translation>
     </message>
     <message>
       <source>Name:</source>
-      <translation type="unfinished" />
+      <translation>Nome:</translation>
     </message>
     <message>
       <source>AI level</source>
-      <translation type="unfinished" />
+      <translation>Nível do computador</translation>
     </message>
     <message>
       <source>Easy</source>
-      <translation type="unfinished" />
+      <translation>Fácil</translation>
     </message>
     <message>
       <source>Normal</source>
-      <translation type="unfinished" />
+      <translation>Normal</translation>
     </message>
     <message>
       <source>Above normal</source>
-      <translation type="unfinished" />
+      <translation>Acima do normal</translation>
     </message>
     <message>
       <source>Expert</source>
-      <translation type="unfinished" />
+      <translation>Especialista</translation>
     </message>
     <message>
       <source>Rules</source>
-      <translation type="unfinished" />
+      <translation>Regras</translation>
     </message>
     <message>
       <source>Save game</source>
-      <translation type="unfinished" />
+      <translation>Salvar partida</translation>
     </message>
     <message>
       <source>Name of the saved game</source>
-      <translation type="unfinished" />
+      <translation>Nome da partida salva</translation>
     </message>
     <message>
       <source>File name:</source>
-      <translation type="unfinished" />
+      <translation>Nome do arquivo:</translation>
     </message>
     <message>
       <source>Sound settings</source>
-      <translation type="unfinished" />
+      <translation>Configurações de som</translation>
     </message>
     <message>
       <source>Sound events</source>
-      <translation type="unfinished" />
+      <translation>Eventos sonoros</translation>
     </message>
     <message>
       <source>Event</source>
-      <translation type="unfinished" />
+      <translation>Evento</translation>
     </message>
     <message>
       <source>File name</source>
-      <translation type="unfinished" />
+      <translation>Nome do arquivo</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation type="unfinished" />
+      <translation>Padrão</translation>
     </message>
     <message>
       <source>Play</source>
-      <translation type="unfinished" />
+      <translation>Tocar</translation>
     </message>
     <message>
       <source>Select...</source>
-      <translation type="unfinished" />
+      <translation>Escolher...</translation>
     </message>
     <message>
       <source>Set all</source>
-      <translation type="unfinished" />
+      <translation>Ativar todos</translation>
     </message>
     <message>
       <source>Reset all</source>
-      <translation type="unfinished" />
+      <translation>Desativar todos</translation>
     </message>
     <message>
       <source>Please select a line in list box.</source>
-      <translation type="unfinished" />
+      <translation>Escolha uma linha da lista.</translation>
     </message>
     <message>
       <source>Please select a wave file</source>
-      <translation type="unfinished" />
+      <translation>Escolha um arquivo WAV</translation>
     </message>
     <message>
       <source>Wave file (*.wav)</source>
-      <translation type="unfinished" />
+      <translation>Arquivo WAV (*.wav)</translation>
     </message>
     <message>
       <source>Waiting for client.</source>
-      <translation type="unfinished" />
+      <translation>Aguardando o cliente.</translation>
     </message>
     <message>
       <source>Trying connect to server.</source>
-      <translation type="unfinished" />
+      <translation>Conectando ao servidor.</translation>
     </message>
     <message>
       <source>Could not accept client</source>
-      <translation type="unfinished" />
+      <translation>Não foi possível aceitar o cliente</translation>
     </message>
     <message>
       <source>Could not connect to server</source>
-      <translation type="unfinished" />
+      <translation>Não foi possível conectar ao servidor</translation>
     </message>
     <message>
       <source>Velmora manual</source>
-      <translation type="unfinished" />
+      <translation>Manual do Velmora (em inglês)</translation>
     </message>
     <message>
       <source>No web browser could be started for %1.</source>
-      <translation type="unfinished" />
+      <translation>Nenhum navegador pôde ser aberto para %1.</translation>
     </message>
     <message>
       <source>Game</source>
-      <translation type="unfinished" />
+      <translation>Jogo</translation>
     </message>
     <message>
       <source>New...</source>
-      <translation type="unfinished" />
+      <translation>Novo...</translation>
     </message>
     <message>
       <source>Continue game</source>
-      <translation type="unfinished" />
+      <translation>Continuar partida</translation>
     </message>
     <message>
       <source>Take back</source>
-      <translation type="unfinished" />
+      <translation>Voltar lance</translation>
     </message>
     <message>
       <source>Play on</source>
-      <translation type="unfinished" />
+      <translation>Refazer lance</translation>
     </message>
     <message>
       <source>Hint</source>
-      <translation type="unfinished" />
+      <translation>Dica</translation>
     </message>
     <message>
       <source>Pause</source>
-      <translation type="unfinished" />
+      <translation>Pausa</translation>
     </message>
     <message>
       <source>Load...</source>
-      <translation type="unfinished" />
+      <translation>Abrir...</translation>
     </message>
     <message>
       <source>Save...</source>
-      <translation type="unfinished" />
+      <translation>Salvar...</translation>
     </message>
     <message>
       <source>Export PDN...</source>
-      <translation type="unfinished" />
+      <translation>Exportar PDN...</translation>
     </message>
     <message>
       <source>Import PDN...</source>
-      <translation type="unfinished" />
+      <translation>Importar PDN...</translation>
     </message>
     <message>
       <source>Copy position (FEN)</source>
-      <translation type="unfinished" />
+      <translation>Copiar posição (FEN)</translation>
     </message>
     <message>
       <source>Paste position (FEN)</source>
-      <translation type="unfinished" />
+      <translation>Colar posição (FEN)</translation>
     </message>
     <message>
       <source>Set up position...</source>
-      <translation type="unfinished" />
+      <translation>Montar posição...</translation>
     </message>
     <message>
       <source>Network...</source>
-      <translation type="unfinished" />
+      <translation>Rede...</translation>
     </message>
     <message>
       <source>Print</source>
-      <translation type="unfinished" />
+      <translation>Imprimir</translation>
     </message>
     <message>
       <source>Game listing...</source>
-      <translation type="unfinished" />
+      <translation>Lista de lances...</translation>
     </message>
     <message>
       <source>Board...</source>
-      <translation type="unfinished" />
+      <translation>Tabuleiro...</translation>
     </message>
     <message>
       <source>Mini board...</source>
-      <translation type="unfinished" />
+      <translation>Tabuleiro pequeno...</translation>
     </message>
     <message>
       <source>Export board picture...</source>
-      <translation type="unfinished" />
+      <translation>Exportar imagem do tabuleiro...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
-      <translation type="unfinished" />
+      <translation>&amp;Sair</translation>
     </message>
     <message>
       <source>Customize</source>
-      <translation type="unfinished" />
+      <translation>Personalizar</translation>
     </message>
     <message>
       <source>Appearance...</source>
-      <translation type="unfinished" />
+      <translation>Aparência...</translation>
     </message>
     <message>
       <source>Sound...</source>
-      <translation type="unfinished" />
+      <translation>Som...</translation>
     </message>
     <message>
       <source>One-click moves</source>
-      <translation type="unfinished" />
+      <translation>Lances com um clique</translation>
     </message>
     <message>
       <source>Language</source>
-      <translation type="unfinished" />
+      <translation>Idioma</translation>
     </message>
     <message>
       <source>The system's language</source>
-      <translation type="unfinished" />
+      <translation>Idioma do sistema</translation>
     </message>
     <message>
       <source>User manual</source>
-      <translation type="unfinished" />
+      <translation>Manual (em inglês)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
-      <translation type="unfinished" />
+      <translation>&amp;Sobre ...</translation>
     </message>
     <message>
       <source>Velmora home page</source>
-      <translation type="unfinished" />
+      <translation>Site do Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
-      <translation type="unfinished" />
+      <translation>A lista de lances está vazia.</translation>
     </message>
     <message>
       <source>Save current game?</source>
-      <translation type="unfinished" />
+      <translation>Salvar a partida atual?</translation>
     </message>
     <message>
       <source>Export board picture</source>
-      <translation type="unfinished" />
+      <translation>Exportar imagem do tabuleiro</translation>
     </message>
     <message>
       <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation type="unfinished" />
+      <translation>Imagem PNG (*.png);;Imagem SVG (*.svg)</translation>
     </message>
     <message>
       <source>Size in pixels:</source>
-      <translation type="unfinished" />
+      <translation>Tamanho em pixels:</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>
-      <translation type="unfinished" />
+      <translation>As configurações não foram salvas:</translation>
     </message>
     <message>
       <source>(give away)</source>
-      <translation type="unfinished" />
+      <translation>(perde-ganha)</translation>
     </message>
     <message>
       <source>Export PDN</source>
-      <translation type="unfinished" />
+      <translation>Exportar PDN</translation>
     </message>
     <message>
       <source>PDN game (*.pdn)</source>
-      <translation type="unfinished" />
+      <translation>Partida PDN (*.pdn)</translation>
     </message>
     <message>
       <source>Import PDN</source>
-      <translation type="unfinished" />
+      <translation>Importar PDN</translation>
     </message>
     <message>
       <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation type="unfinished" />
+      <translation>Partidas PDN (*.pdn *.txt);;Todos os arquivos (*)</translation>
     </message>
     <message>
       <source>The file holds no game.</source>
-      <translation type="unfinished" />
+      <translation>O arquivo não contém nenhuma partida.</translation>
     </message>
     <message>
       <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation type="unfinished" />
+      <translation>O arquivo contém mais de %1 partidas; as primeiras %1 estão listadas:</translation>
     </message>
     <message>
       <source>The file holds several games:</source>
-      <translation type="unfinished" />
+      <translation>O arquivo contém várias partidas:</translation>
     </message>
     <message>
       <source>The clipboard holds no %1 position.</source>
-      <translation type="unfinished" />
+      <translation>A área de transferência não contém posição de %1.</translation>
     </message>
     <message>
       <source>Set up position</source>
-      <translation type="unfinished" />
+      <translation>Montar posição</translation>
     </message>
     <message>
       <source>Clear board</source>
-      <translation type="unfinished" />
+      <translation>Limpar tabuleiro</translation>
     </message>
     <message>
       <source>Start position</source>
-      <translation type="unfinished" />
+      <translation>Posição inicial</translation>
     </message>
     <message>
       <source> To move: </source>
-      <translation type="unfinished" />
+      <translation> Joga: </translation>
     </message>
     <message>
       <source>White</source>
-      <translation type="unfinished" />
+      <translation>Brancas</translation>
     </message>
     <message>
       <source>Black</source>
-      <translation type="unfinished" />
+      <translation>Pretas</translation>
     </message>
     <message>
       <source> Variant: </source>
-      <translation type="unfinished" />
+      <translation> Variante: </translation>
     </message>
     <message>
       <source>Flip</source>
-      <translation type="unfinished" />
+      <translation>Girar</translation>
     </message>
     <message>
       <source>Done</source>
-      <translation type="unfinished" />
+      <translation>Pronto</translation>
     </message>
     <message>
       <source>American</source>
-      <translation type="unfinished" />
+      <translation>Damas americanas</translation>
     </message>
     <message>
       <source>Brazilian</source>
-      <translation type="unfinished" />
+      <translation>Damas brasileiras</translation>
     </message>
     <message>
       <source>Canadian</source>
-      <translation type="unfinished" />
+      <translation>Damas canadenses</translation>
     </message>
     <message>
       <source>Crowded</source>
-      <translation type="unfinished" />
+      <translation>Damas apertadas</translation>
     </message>
     <message>
       <source>Frisian</source>
-      <translation type="unfinished" />
+      <translation>Damas frísias</translation>
     </message>
     <message>
       <source>Gothic</source>
-      <translation type="unfinished" />
+      <translation>Damas góticas</translation>
     </message>
     <message>
       <source>International</source>
-      <translation type="unfinished" />
+      <translation>Damas internacionais</translation>
     </message>
     <message>
       <source>Italian</source>
-      <translation type="unfinished" />
+      <translation>Damas italianas</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation type="unfinished" />
+      <translation>Pool checkers</translation>
     </message>
     <message>
       <source>Russian</source>
-      <translation type="unfinished" />
+      <translation>Damas russas</translation>
     </message>
     <message>
       <source>Spanish</source>
-      <translation type="unfinished" />
+      <translation>Damas espanholas</translation>
     </message>
     <message>
       <source>Sparse checkers</source>
-      <translation type="unfinished" />
+      <translation>Damas esparsas</translation>
     </message>
     <message>
       <source>Thai</source>
-      <translation type="unfinished" />
+      <translation>Damas tailandesas</translation>
     </message>
     <message>
       <source>Turkish</source>
-      <translation type="unfinished" />
+      <translation>Damas turcas</translation>
     </message>
   </context>
 </TS>
