@@ -25,7 +25,10 @@ int whiteScore(const GameState& game, int score) { return game.sideToMove() == W
 
 std::string lineText(const MoveRecord* line, int length, int moves) {
   std::string text;
-  for (int i = 0; i < length && i < moves; ++i) text += (i ? " " : "") + moveText(line[i]);
+  for (int i = 0; i < length && i < moves; ++i) {
+    if (i > 0) text += ' ';
+    text += moveText(line[i]);
+  }
   return text;
 }
 
