@@ -75,7 +75,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     backBuffer_.setDevicePixelRatio(ratio);
   }
   composeMainWindow(backBuffer_, size(),
-                    MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_, cell_});
+                    MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_, cell_, evaluation_});
   QPainter p(this);
   p.drawImage(QPoint(0, 0), backBuffer_);
 }

@@ -15,6 +15,8 @@ struct MoveListing;
 // The Expert's time for the evaluation shown beside the board: short, so
 // that it follows the game move by move.
 constexpr int kEvaluationTimeMs = 300;
+// The Expert's time for each position of a game it goes over in the window.
+constexpr int kAnalysisTimeMs = 500;
 // Moves of the expected line shown.
 constexpr int kEvaluationLineMoves = 6;
 

@@ -16,6 +16,7 @@ LastGameSettings lastGame;
 NetSettings netSettings;
 ExportSettings exportSettings;
 EntrySettings entrySettings;
+EvaluationSettings evaluationSettings;
 
 namespace {
 
@@ -110,6 +111,8 @@ std::vector<SettingKey> settingKeys() {
   keys.push_back({"EXPORT", "FOLDER", Kind::Text, &exportSettings.folder, 0, "", 4096});
   keys.push_back(
       {"ENTRY", "ONE CLICK", Kind::Number, &entrySettings.oneClick, defaultEntrySettings.oneClick, nullptr, 0, 0, 1});
+  keys.push_back(
+      {"EVALUATION", "SHOW", Kind::Number, &evaluationSettings.show, defaultEvaluationSettings.show, nullptr, 0, 0, 1});
   return keys;
 }
 

@@ -50,14 +50,22 @@ struct EntrySettings {
   int oneClick = 1;  // a piece with a single move, or a square one move reaches, plays it at a click
 };
 
+// The Expert's score and expected line beside the board; a section of its
+// own, which older copies pass over.
+struct EvaluationSettings {
+  int show = 0;
+};
+
 // What a setting is when the file does not hold it: one set of defaults for
 // the globals' first values and for reading the file.
 inline const LastGameSettings defaultLastGame{};
 inline const NetSettings defaultNetSettings{};
 inline const EntrySettings defaultEntrySettings{};
+inline const EvaluationSettings defaultEvaluationSettings{};
 
 extern LastGameSettings lastGame;
 extern EntrySettings entrySettings;
+extern EvaluationSettings evaluationSettings;
 extern ExportSettings exportSettings;
 extern NetSettings netSettings;
 

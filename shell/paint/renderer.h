@@ -15,6 +15,7 @@ namespace velmora {
 
 struct GameState;
 struct MoveListing;
+struct PositionScore;
 
 QColor toQColor(Colour c);
 
@@ -36,6 +37,8 @@ struct MainWindowPicture {
   QRect listingBox;  // where the listing box is, in client coordinates
   QPoint cursor;
   int cell;  // the square size shown, which the screen may hold below the chosen one
+  // The Expert's score and line, shown where the logo is; null when not shown.
+  const PositionScore* evaluation = nullptr;
 };
 
 // Composes the client area into `backBuffer` (at least the client's size).
