@@ -413,7 +413,9 @@ void MainWindow::updateCommands() {
   action(CmdPause)->setChecked(turn_.paused());
   action(CmdOneClick)->setChecked(entrySettings.oneClick != 0);
   action(CmdEvaluation)->setChecked(evaluationSettings.show != 0);
-  action(CmdAnalyse)->setEnabled(listing_.moveCount() > 0 && !thinker_->running() && !analyser_->running());
+  // Not over the network: the exchange of moves would wait for the analysis.
+  action(CmdAnalyse)
+      ->setEnabled(listing_.moveCount() > 0 && !network_->active() && !thinker_->running() && !analyser_->running());
 }
 
 void MainWindow::showPause() {
@@ -490,7 +492,7 @@ void MainWindow::updateEvaluation() {
 
 void MainWindow::startAnalysis() {
   const int plies = listing_.moveCount();
-  if (plies == 0 || analyser_->running()) return;
+  if (plies == 0 || analyser_->running() || network_->active()) return;
   auto game = std::make_shared<GameState>(game_);
   analysedLines_ = listing_.lines;
   analysisMarks_.clear();
