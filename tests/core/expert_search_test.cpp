@@ -146,6 +146,17 @@ TEST(ExpertSearch, DoesNotRepeatThePositionWhenAhead) {
   EXPECT_GT(again.score, 2 * kManValue);
 }
 
+TEST(ExpertSearch, SeesAPositionComeRoundAgainAfterSidewaysStepsOfMen) {
+  // Turkish: White's lone man against a man and a king is lost, but the men
+  // have stepped sideways and back, and stepping aside once more brings back
+  // a position the record holds: the draw is White's best.
+  auto s = test::position(Turkish, "W:B......./......../....b.../......../......../...w..../......../........");
+  for (const char* text : {"d3-c3", "e6-f6", "c3-d3", "f6-e6"}) play(*s, text);
+  const ExpertResult r = expert().choose(*s, depthOnly(6));
+  EXPECT_EQ(chosenText(*s, r), "d3-c3");
+  EXPECT_EQ(r.score, -kExpertContempt);
+}
+
 TEST(ExpertSearch, CountsTheQuietRunOfTheRecordAsADraw) {
   // Kings only for 29 plies: the next quiet move ends the game drawn, so a
   // side that is a king up scores no more than a draw unless it captures.
