@@ -127,7 +127,7 @@ TEST(PositionScore, AManUpForBlackReadsAsMinusForWhiteWithTheLineAhead) {
 TEST(Endings, TheExpertWinsTheWonAndDrawsTheDrawnOnBothSides) {
   auto game = std::make_unique<GameState>();
   ExpertLimits limits;
-  limits.maxNodes = 100000;  // a move; no clock, so that the games are the same on every machine
+  limits.maxNodes = 40000;  // a move; no clock, so that the games are the same on every machine
   int won = 0, drawn = 0;
   for (const Ending& e : theoryEndings()) {
     SCOPED_TRACE(e.name);

@@ -170,6 +170,22 @@ TEST(ExpertSearch, CountsTheQuietRunOfTheRecordAsADraw) {
   EXPECT_EQ(r.score, -kExpertContempt);
 }
 
+TEST(ExpertEvaluation, InItalianTheSideAManUpGainsByEveryTrade) {
+  // The same man ahead, with a pair of men more or less on the board: the
+  // Italian score asks for the trade, the American one does not.
+  const char* more = "W:......../......../.b...b../......../......../..w...w./.w...w../........";
+  const char* fewer = "W:......../......../.b....../......../......../..w...../.w...w../........";
+  const auto score = [](GameType type, const char* text) {
+    auto s = test::position(type, text);
+    return expertEvaluate(*s, White, 0);
+  };
+  // The squares are scored alike in both; the trade is what differs.
+  const int italianGain = score(Italian, fewer) - score(Italian, more);
+  const int americanGain = score(American, fewer) - score(American, more);
+  EXPECT_GT(italianGain, americanGain);
+  EXPECT_LT(italianGain - americanGain, kManValue / 4);
+}
+
 TEST(ExpertEvaluation, GiveAwayPrefersFewerPiecesNotTheNormalScoreNegated) {
   // White has one man against Black's three.
   auto s = test::position(American, "W:......../.b.b.b../......../......../......../......../..w...../........");
