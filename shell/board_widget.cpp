@@ -1,11 +1,13 @@
 #include "shell/board_widget.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
 
+#include "core/game/board_description.h"
 #include "core/game/settings.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
@@ -19,6 +21,11 @@ BoardWidget::BoardWidget(GameState& game, MoveListing& listing, QWidget* parent)
     : QWidget(parent), game_(game), listing_(listing), listingBox_(new QListWidget(this)) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
+  // Tab, not a click, gives the board the keys: the arrow keys otherwise
+  // move through the listing, as mouse players expect.
+  setFocusPolicy(Qt::TabFocus);
+  setAccessibleName("Board");
+  listingBox_->setAccessibleName("Move listing");
   listingBox_->setObjectName("id1014");
   listingBox_->setItemDelegate(new ListingLineDelegate(listingBox_));
   listingBox_->setFrameShape(QFrame::NoFrame);
@@ -74,13 +81,20 @@ void BoardWidget::paintEvent(QPaintEvent*) {
     backBuffer_ = QImage(pixels, QImage::Format_RGB32);
     backBuffer_.setDevicePixelRatio(ratio);
   }
-  composeMainWindow(backBuffer_, size(),
-                    MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_, cell_, evaluation_});
+  keepCursorOnBoard(keys_, game_.boardSize);
+  const std::optional<Square> keyCursor = hasFocus() ? std::optional<Square>(keys_.cursor) : std::nullopt;
+  composeMainWindow(
+      backBuffer_, size(),
+      MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_, cell_, keyCursor, evaluation_});
   QPainter p(this);
   p.drawImage(QPoint(0, 0), backBuffer_);
 }
 
-void BoardWidget::resizeEvent(QResizeEvent*) { placeListingBox(); }
+void BoardWidget::resizeEvent(QResizeEvent*) {
+  // "Fit to window": the board follows the window the player sizes or maximises.
+  if (appearance.boardScale == kFitToWindow) cell_ = boardCellSize(game_.boardSize, appearance, width(), height());
+  placeListingBox();
+}
 
 namespace {
 
@@ -118,6 +132,94 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
   cursor_ = event->position().toPoint();
   if (dragFollowsCursor(game_, view())) update();
+}
+
+namespace {
+
+std::optional<EntryKey> entryKeyOf(const QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Left: return EntryKey::Left;
+    case Qt::Key_Right: return EntryKey::Right;
+    case Qt::Key_Up: return EntryKey::Up;
+    case Qt::Key_Down: return EntryKey::Down;
+    case Qt::Key_Space: return EntryKey::Space;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return EntryKey::Enter;
+    case Qt::Key_Escape: return EntryKey::Escape;
+    case Qt::Key_Backspace: return EntryKey::Backspace;
+    default: return std::nullopt;
+  }
+}
+
+bool isArrow(EntryKey key) {
+  return key == EntryKey::Left || key == EntryKey::Right || key == EntryKey::Up || key == EntryKey::Down;
+}
+
+// The one character of a key that may be part of a typed move.
+char moveCharacterOf(const QKeyEvent* event) {
+  if (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) return 0;
+  const QString text = event->text();
+  if (text.size() != 1 || text[0].unicode() > 127) return 0;
+  const char c = static_cast<char>(text[0].toLower().unicode());
+  const bool fits = (c >= 'a' && c <= 'l') || (c >= '0' && c <= '9') || c == '-' || c == ':' || c == 'x';
+  return fits ? c : 0;
+}
+
+}  // namespace
+
+bool BoardWidget::event(QEvent* event) {
+  // While the board has the focus, a letter is part of a move, not the
+  // menu's one-key shortcut ("h4" is a square, not Hint).
+  if (event->type() == QEvent::ShortcutOverride && !setupClicks_) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (moveCharacterOf(key) != 0) {
+      event->accept();
+      return true;
+    }
+  }
+  return QWidget::event(event);
+}
+
+void BoardWidget::keyPressEvent(QKeyEvent* event) {
+  const auto key = entryKeyOf(event);
+  const bool plain = (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
+  if (key && plain && isArrow(*key)) {
+    moveCursor(keys_, game_.boardSize, appearance.whiteOnTop != 0, *key);
+    update();
+    return;
+  }
+  if (setupClicks_) {
+    // Setting up: Space puts the next piece on the square, Shift+Space the one before.
+    if (key == EntryKey::Space && plain) {
+      setupClicks_(keys_.cursor.x, keys_.cursor.y, (event->modifiers() & Qt::ShiftModifier) != 0);
+      return;
+    }
+    event->ignore();
+    return;
+  }
+  if (key && plain && pressEntryKey(game_, listing_, keys_, *key)) {
+    update();
+    return;
+  }
+  if (const char c = moveCharacterOf(event); c != 0 && typeMoveCharacter(game_, listing_, keys_, c)) {
+    update();
+    return;
+  }
+  event->ignore();  // the window passes it on to the listing
+}
+
+void BoardWidget::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  update();
+}
+
+void BoardWidget::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  update();
+}
+
+void BoardWidget::describeForScreenReaders() {
+  setAccessibleDescription(QString::fromStdString(describeBoard(game_, listing_)));
 }
 
 }  // namespace velmora

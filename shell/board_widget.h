@@ -1,12 +1,14 @@
 #pragma once
 // The main window's client area: paints the composed picture and turns mouse
-// events into move entry. The listing box is its child.
+// events, and keys while it has the focus, into move entry. The listing box
+// is its child.
 
 #include <QImage>
 #include <QListWidget>
 #include <QWidget>
 #include <functional>
 
+#include "core/game/keyboard_entry.h"
 #include "core/game/mouse_entry.h"
 #include "shell/paint/skins.h"
 
@@ -40,12 +42,22 @@ class BoardWidget : public QWidget {
   void setEvaluation(const PositionScore* evaluation) { evaluation_ = evaluation; }
   void setSetupClicks(std::function<void(int x, int y, bool right)> clicks) { setupClicks_ = std::move(clicks); }
 
+  // Moves by keyboard, while the board has the focus (Tab): the cursor
+  // square, and the move being typed.
+  const KeyboardEntry& keyboardEntry() const { return keys_; }
+  // The accessible text follows the game on the board.
+  void describeForScreenReaders();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  bool event(QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   GameState& game_;
@@ -57,6 +69,7 @@ class BoardWidget : public QWidget {
   QPoint cursor_;  // last mouse position, where the dragged piece is drawn
   std::function<void(int, int, bool)> setupClicks_;
   const PositionScore* evaluation_ = nullptr;
+  KeyboardEntry keys_;
 };
 
 }  // namespace velmora

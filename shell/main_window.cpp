@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -72,6 +73,8 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
   appearance = defaultAppearance;
   if (!settingsPath_.empty()) loadSettings(settingsPath_, loginName());
   setCentralWidget(board_);
+  // The keys go to the listing until the player tabs to the board.
+  board_->listingBox()->setFocus();
   createMenus();
   reloadSkin();
   connect(board_->listingBox(), &QListWidget::currentRowChanged, this, &MainWindow::listingSelectionChanged);
@@ -126,6 +129,15 @@ bool MainWindow::event(QEvent* event) {
   if (event->type() == QEvent::WindowUnblocked) {
     turn_.modalClosed();
     QTimer::singleShot(0, this, [this] { turn_.runWaiting(); });
+  }
+  // Moved to a screen of another size or density: the board is placed for
+  // that screen, and its skin is drawn there at the screen's density.
+  if (event->type() == QEvent::Show && windowHandle() && !followingScreen_) {
+    followingScreen_ = true;
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] {
+      placeWindow();
+      board_->update();
+    });
   }
   return QMainWindow::event(event);
 }
@@ -231,7 +243,9 @@ void MainWindow::createMenus() {
 }
 
 void MainWindow::reloadSkin() {
-  board_->setSkins(makeSkinSet(loadSkin(QString::fromStdString(appearance.skinName), appearance.skinNumber)));
+  const QImage skin = loadSkin(QString::fromStdString(appearance.skinName), appearance.skinNumber);
+  // A skin that could not be read has fallen back to a built-in one.
+  board_->setSkins(makeSkinSet(skin, appearance.skinName.empty() ? appearance.skinNumber : -1));
 }
 
 void MainWindow::showAppearance() {
@@ -295,10 +309,10 @@ void MainWindow::dispatch(int command) {
       if (listing_.lines.size() < 2)
         host.messageBox("The listing is empty.", MessageIcon::Information, MessageButtons::Ok);
       else
-        printGame(PrintListing, this, game_, listing_, board_->skins().full);
+        printGame(PrintListing, this, game_, listing_, board_->skins());
       return;
-    case CmdPrintBoard: printGame(PrintBoard, this, game_, listing_, board_->skins().full); return;
-    case CmdPrintMiniBoard: printGame(PrintMiniBoard, this, game_, listing_, board_->skins().full); return;
+    case CmdPrintBoard: printGame(PrintBoard, this, game_, listing_, board_->skins()); return;
+    case CmdPrintMiniBoard: printGame(PrintMiniBoard, this, game_, listing_, board_->skins()); return;
     case CmdExportBoard: exportBoard(); return;
     case CmdLoad: loadGame(); return;
     case CmdExportPdn: exportPdn(); return;
@@ -346,7 +360,7 @@ void MainWindow::exportBoard() {
   if (!ok) return;
   exportSettings.folder = QFileInfo(path).absolutePath().toStdString();
   QString error;
-  if (!exportBoardPicture(path, size, game_, board_->skins().full, &error))
+  if (!exportBoardPicture(path, size, game_, board_->skins(), &error))
     host.messageBox(error.toStdString(), MessageIcon::Error, MessageButtons::Ok);
 }
 
@@ -442,6 +456,7 @@ void MainWindow::refresh() {
   // only reads them.
   computeMoveHints(game_, listing_, appearance.showLegalMoves != 0);
   computeLastMoveMarks(game_, listing_, appearance.showLastMove != 0);
+  board_->describeForScreenReaders();
   updateEvaluation();
   board_->update();
   updateCursor();
@@ -558,11 +573,24 @@ void MainWindow::placeWindow() {
   const QSize chrome(0, menuBar()->sizeHint().height());
   const QSize decoration = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
   const QSize room = screen.size() - chrome - decoration;
-  // The largest scale at or below the chosen one that the screen holds; the
-  // chosen scale stays in the settings.
-  board_->setCell(cellSizeThatFits(game_.boardSize, appearance.cellSize, room.width(), room.height()));
+  const bool fit = appearance.boardScale == kFitToWindow;
+  const int n = game_.boardSize;
+  if (fit && isVisible()) {
+    // The window stays as the player made it, and the board fills it.
+    const Layout smallest = computeLayout(n, kSmallestCell, 0, 0);
+    board_->setMinimumSize(QSize(smallest.width, smallest.height));
+    board_->setCell(boardCellSize(n, appearance, board_->width(), board_->height()));
+    board_->placeListingBox();
+    board_->update();
+    return;
+  }
+  // The largest scale at or below the chosen one that the screen holds, or
+  // with "Fit to window" the largest board the screen holds; the chosen
+  // scale stays in the settings.
+  board_->setCell(boardCellSize(n, appearance, room.width(), room.height()));
   const QSize wanted = board_->layoutSize();
-  board_->setMinimumSize(wanted);
+  const Layout smallest = computeLayout(n, kSmallestCell, 0, 0);
+  board_->setMinimumSize(fit ? QSize(smallest.width, smallest.height) : wanted);
   if (!isVisible()) {
     const QSize whole = wanted + chrome;
     setGeometry(screen.x() + std::max(0, screen.width() / 2 - whole.width() / 2),

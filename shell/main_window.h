@@ -164,6 +164,7 @@ class MainWindow : public QMainWindow {
   } clockTurn_;
   bool syncing_ = false;
   bool forwardingKey_ = false;
+  bool followingScreen_ = false;  // the window's screen changes are followed
   bool shutDown_ = false;
   bool refreshPosted_ = false;
   std::string settingsPath_;

@@ -120,7 +120,8 @@ int runScriptedOutput(const ScriptedOutput& request) {
     game->plyCount = 0;
     resetListing(listing);
   }
-  const QImage skin = loadSkin(QString::fromStdString(appearance.skinName), appearance.skinNumber);
+  const QImage picture = loadSkin(QString::fromStdString(appearance.skinName), appearance.skinNumber);
+  const SkinSet skin = makeSkinSet(picture, appearance.skinName.empty() ? appearance.skinNumber : -1);
   QString error;
   if (!request.pdf.empty()) {
     const PrintKind kind = request.kind == "listing" ? PrintListing

@@ -40,9 +40,51 @@ void blinkOrigins(GameState& game, int ticks) {
     game.marks[game.legalMoves[i].fromY][game.legalMoves[i].fromX].blinkTicks = ticks;
 }
 
+// While a capture is shown or the computer thinks, the board takes no input.
+bool boardIsBusy(const GameState& game) { return game.showingMove || game.thinking; }
+
+bool sideToMoveIsHuman(const GameState& game, const MoveListing& listing) {
+  return game.players[listing.sideToMove()].type == HumanPlayer;
+}
+
+void wrongInput() {
+  host.requestRepaint();
+  playEventSound(SoundId::Error);  // nothing waits for it: the squares blink meanwhile
+}
+
+// "e5", "e5 or g3", "c1, e5 or g3": the squares the side to move's legal
+// moves start from, in the order of the list.
+std::string originNames(const GameState& game) {
+  std::vector<std::string> names;
+  for (int i = 0; i < game.moveCount; ++i) {
+    const std::string name = squareName(game.legalMoves[i].fromX, game.legalMoves[i].fromY);
+    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
+  }
+  std::string text;
+  for (size_t i = 0; i < names.size(); ++i) text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
+  return text;
+}
+
+// The one move, counting the records of one path once, that `fits`; -1 when
+// none or several do.
+template <typename Fits>
+int onlyMoveThat(const GameState& game, Fits fits) {
+  int found = -1;
+  for (int i = 0; i < game.moveCount; ++i) {
+    if (!fits(game.legalMoves[i])) continue;
+    if (found >= 0 && !samePath(game.legalMoves[found], game.legalMoves[i])) return -1;
+    if (found < 0) found = i;
+  }
+  return found;
+}
+
+bool endsOn(const MoveRecord& m, Square s) { return m.finalStep().toX == s.x && m.finalStep().toY == s.y; }
+
+}  // namespace
+
 // Plays a move entered here and lets the game-end check decide whether the
 // game goes on.
-void playEntered(GameState& game, MoveListing& listing, int index) {
+void playEnteredMove(GameState& game, MoveListing& listing, int index) {
   playMove(game, listing, index, [&game, &listing] {
     game.gameRunning = 1;
     if (checkGameEnd(game, listing, true) != GameGoesOn) game.gameRunning = 0;
@@ -64,58 +106,16 @@ void toggleWaypoint(GameState& game, Square s) {
   host.requestRepaint();
 }
 
-// While a capture is shown or the computer thinks, the board takes no input.
-bool boardIsBusy(const GameState& game) { return game.showingMove || game.thinking; }
-
-bool sideToMoveIsHuman(const GameState& game, const MoveListing& listing) {
-  return game.players[listing.sideToMove()].type == HumanPlayer;
-}
-
-void wrongInput() {
-  host.requestRepaint();
-  playEventSound(SoundId::Error);  // nothing waits for it: the squares blink meanwhile
-}
-
 // A refused click says why in the title, not only by a blink; the next click
 // that is taken puts the plain title back.
 void sayWhy(const std::string& reason) { host.setWindowTitle(plainWindowTitle() + " - " + reason); }
 void clearWhy() { host.setWindowTitle(plainWindowTitle()); }
-
-// "e5", "e5 or g3", "c1, e5 or g3": the squares the side to move's legal
-// moves start from, in the order of the list.
-std::string originNames(const GameState& game) {
-  std::vector<std::string> names;
-  for (int i = 0; i < game.moveCount; ++i) {
-    const std::string name = squareName(game.legalMoves[i].fromX, game.legalMoves[i].fromY);
-    if (std::find(names.begin(), names.end(), name) == names.end()) names.push_back(name);
-  }
-  std::string text;
-  for (size_t i = 0; i < names.size(); ++i) text += (i == 0 ? "" : i + 1 == names.size() ? " or " : ", ") + names[i];
-  return text;
-}
 
 std::string whyNoMove(const GameState& game) {
   if (game.moveCount > 0 && game.legalMoves[0].captureCount > 0)
     return "A capture is compulsory: " + originNames(game) + " must capture";
   return "That piece has no legal move";
 }
-
-// The one move, counting the records of one path once, that `fits`; -1 when
-// none or several do.
-template <typename Fits>
-int onlyMoveThat(const GameState& game, Fits fits) {
-  int found = -1;
-  for (int i = 0; i < game.moveCount; ++i) {
-    if (!fits(game.legalMoves[i])) continue;
-    if (found >= 0 && !samePath(game.legalMoves[found], game.legalMoves[i])) return -1;
-    if (found < 0) found = i;
-  }
-  return found;
-}
-
-bool endsOn(const MoveRecord& m, Square s) { return m.finalStep().toX == s.x && m.finalStep().toY == s.y; }
-
-}  // namespace
 
 bool samePath(const MoveRecord& a, const MoveRecord& b) {
   if (a.fromX != b.fromX || a.fromY != b.fromY || a.captureCount != b.captureCount) return false;
@@ -269,10 +269,19 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
     host.requestRepaint();
     return;
   }
-  // Which square was hit; only a human side to move enters moves.
   const auto hit = hitTestSquare(game, view, x, y);
-  if (!hit || !sideToMoveIsHuman(game, listing)) return;
-  const Square square = *hit;
+  if (!hit) return;
+  if (clickSquare(game, listing, *hit, view.oneClick, drop) != ClickResult::PickedUp) return;
+  // Where in its square the piece was grabbed, so that it follows the cursor from there.
+  const int sc = view.whiteOnTop ? game.boardSize - 1 - hit->x : hit->x;
+  const int sr = view.whiteOnTop ? hit->y : game.boardSize - 1 - hit->y;
+  game.grabOffsetX = x - view.x0 - kCoordinateBand - sc * view.cell;
+  game.grabOffsetY = y - view.y0 - kCoordinateBand - sr * view.cell;
+}
+
+ClickResult clickSquare(GameState& game, MoveListing& listing, Square square, bool oneClick, bool drop) {
+  // Only a human side to move enters moves, and not while the board is busy.
+  if (listing.selected < 0 || boardIsBusy(game) || !sideToMoveIsHuman(game, listing)) return ClickResult::Ignored;
   const int side = listing.sideToMove();
   generateMoves(game.legalMoves, game, side);
   const Cell& cell = game.board[square.y][square.x];
@@ -283,39 +292,35 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
     bool canMove = false;
     for (int i = 0; i < game.moveCount && !canMove; ++i) canMove = startsOn(game.legalMoves[i], square);
     if (!canMove) {
-      if (pickedUp) return;
+      if (pickedUp) return ClickResult::Ignored;
       blinkOrigins(game, kBlinkTicksNoMove);
       sayWhy(whyNoMove(game));
       wrongInput();
-      return;
+      return ClickResult::Refused;
     }
     clearWhy();
     if (!marksAt(game, square).selected) {
       // One click is enough for a piece with a single move.
-      const int only =
-          view.oneClick ? onlyMoveThat(game, [&](const MoveRecord& m) { return startsOn(m, square); }) : -1;
+      const int only = oneClick ? onlyMoveThat(game, [&](const MoveRecord& m) { return startsOn(m, square); }) : -1;
       if (only >= 0) {
         clearSelection(game);
-        playEntered(game, listing, only);
+        playEnteredMove(game, listing, only);
         host.requestRepaint();
-        return;
+        return ClickResult::Played;
       }
       clearSelection(game);
       marksAt(game, square).selected = 1;
-      const int sc = view.whiteOnTop ? game.boardSize - 1 - square.x : square.x;
-      const int sr = view.whiteOnTop ? square.y : game.boardSize - 1 - square.y;
-      game.grabOffsetX = x - view.x0 - kCoordinateBand - sc * view.cell;
-      game.grabOffsetY = y - view.y0 - kCoordinateBand - sr * view.cell;
       host.requestRepaint();
-      return;
+      return ClickResult::PickedUp;
     }
     // The picked-up piece clicked again: a closed circuit of captures ends
     // where it began; anything else puts the piece down.
     const int index = findMoveTo(game, square.x, square.y);
-    if (index >= 0 && game.legalMoves[index].captureCount >= 2) playEntered(game, listing, index);
+    const bool circuit = index >= 0 && game.legalMoves[index].captureCount >= 2;
+    if (circuit) playEnteredMove(game, listing, index);
     clearSelection(game);
     host.requestRepaint();
-    return;
+    return circuit ? ClickResult::Played : ClickResult::PutDown;
   }
 
   // An empty square or an opponent's piece: a destination. A square that ends a
@@ -323,41 +328,43 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
   // second click on it plays the capture that ends there.
   if (!drop && !marksAt(game, square).selected && multiCaptureChoice(game) && isPathSquare(game, square.x, square.y)) {
     toggleWaypoint(game, square);
-    return;
+    return ClickResult::Waypoint;
   }
   const int index = findMoveTo(game, square.x, square.y);
   if (index >= 0) {
     clearWhy();
-    playEntered(game, listing, index);
-    return;
+    playEnteredMove(game, listing, index);
+    return ClickResult::Played;
   }
   // With nothing picked up, an empty square that one move alone reaches is
   // that move.
-  if (view.oneClick && cell.kind == Empty && !findSelectedPiece(game)) {
+  if (oneClick && cell.kind == Empty && !findSelectedPiece(game)) {
     const int only = onlyMoveThat(game, [&](const MoveRecord& m) { return endsOn(m, square); });
     if (only >= 0) {
       clearWhy();
-      playEntered(game, listing, only);
-      return;
+      playEnteredMove(game, listing, only);
+      return ClickResult::Played;
     }
   }
   if (multiCaptureChoice(game) && isPathSquare(game, square.x, square.y)) {
-    if (!drop) toggleWaypoint(game, square);
-    return;
+    if (drop) return ClickResult::Ignored;
+    toggleWaypoint(game, square);
+    return ClickResult::Waypoint;
   }
   if (findSelectedPiece(game)) {
-    if (!drop) return;
+    if (!drop) return ClickResult::Ignored;
     for (auto& row : game.marks)
       for (auto& m : row) m.blinkTicks = 0;
     marksAt(game, square).blinkTicks = kBlinkTicksWrong;
     sayWhy("The piece cannot go there");
     wrongInput();
-    return;
+    return ClickResult::Refused;
   }
-  if (cell.kind == Empty) return;
+  if (cell.kind == Empty) return ClickResult::Ignored;
   blinkOrigins(game, kBlinkTicksWrong);
   sayWhy(std::string(side == White ? "White" : "Black") + " is to move");
   wrongInput();
+  return ClickResult::Refused;
 }
 
 void mouseUp(GameState& game, MoveListing& listing, const BoardView& view, MouseButton button, int x, int y) {

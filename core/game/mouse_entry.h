@@ -4,6 +4,7 @@
 // a capture first where several paths lead there. Wrong clicks blink.
 
 #include <optional>
+#include <string>
 
 #include "core/view/appearance.h"
 
@@ -67,6 +68,24 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
 void mouseUp(GameState& game, MoveListing& listing, const BoardView& view, MouseButton button, int x, int y);
 // Whether the window must follow the cursor with the dragged piece.
 bool dragFollowsCursor(const GameState& game, const BoardView& view);
+
+// What a click on a square did.
+enum class ClickResult { Ignored, Refused, PickedUp, PutDown, Waypoint, Played };
+
+// A click of the select button on a board square, from the mouse or the
+// keyboard. `drop`: the click ends a drag, so a square on a longer path is
+// not taken as a waypoint and a square the piece cannot reach is refused.
+ClickResult clickSquare(GameState& game, MoveListing& listing, Square square, bool oneClick, bool drop);
+
+// Plays legal move `index` as a move the player entered.
+void playEnteredMove(GameState& game, MoveListing& listing, int index);
+// A waypoint of the picked-up piece's path marked or unmarked.
+void toggleWaypoint(GameState& game, Square s);
+// Why input was refused, in the title; the next accepted input clears it.
+void sayWhy(const std::string& reason);
+void clearWhy();
+// Why the side to move cannot move the piece it chose.
+std::string whyNoMove(const GameState& game);
 
 // Counts down the blinking squares by one 20 ms tick; true when one stopped.
 bool tickBlinking(GameState& game);

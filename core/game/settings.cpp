@@ -41,13 +41,14 @@ int scaleOfCellSize(int cell) {
 
 // How a key's value is read, checked and written.
 enum class Kind {
-  Number,   // an int; `low`..`high` bound it where they differ
-  Colour,   // a colour; written as the signed number that was read
-  Text,     // a string of at most `limit` - 1 bytes
-  YesNo,    // a bool: "YES", anything else is false; `numberDefault` when missing
-  Scale,    // the square size, written as the percentage of its scale
-  Opacity,  // a number kMinDragOpacity..kMaxDragOpacity, else the default
-  Port,     // a number, raised to kMinPort
+  Number,      // an int; `low`..`high` bound it where they differ
+  Colour,      // a colour; written as the signed number that was read
+  Text,        // a string of at most `limit` - 1 bytes
+  YesNo,       // a bool: "YES", anything else is false; `numberDefault` when missing
+  Scale,       // the square size, written as the percentage of its scale
+  BoardScale,  // 0, a larger scale's percentage or kFitToWindow; anything else reads as 0
+  Opacity,     // a number kMinDragOpacity..kMaxDragOpacity, else the default
+  Port,        // a number, raised to kMinPort
 };
 
 // One key of the settings file. The table below is in the order the file
@@ -111,6 +112,8 @@ std::vector<SettingKey> settingKeys() {
   keys.push_back({"EXPORT", "FOLDER", Kind::Text, &exportSettings.folder, 0, "", 4096});
   keys.push_back(
       {"ENTRY", "ONE CLICK", Kind::Number, &entrySettings.oneClick, defaultEntrySettings.oneClick, nullptr, 0, 0, 1});
+  // The larger boards, apart from SCALE, which keeps the three sizes older files know.
+  keys.push_back({"WINDOW", "BOARD SCALE", Kind::BoardScale, &appearance.boardScale, defaultAppearance.boardScale});
   keys.push_back(
       {"EVALUATION", "SHOW", Kind::Number, &evaluationSettings.show, defaultEvaluationSettings.show, nullptr, 0, 0, 1});
   return keys;
@@ -136,6 +139,13 @@ void readKey(const Profile& p, const SettingKey& k, const std::string& userName)
     case Kind::Scale:
       *static_cast<int*>(k.field) = cellSizeOfScale(p.getInt(k.section, k.key, k.numberDefault));
       return;
+    case Kind::BoardScale: {
+      const int value = p.getInt(k.section, k.key, k.numberDefault);
+      bool known = value == 0 || value == kFitToWindow;
+      for (const SquareSize& s : kLargeSquareSizes) known = known || s.percent == value;
+      *static_cast<int*>(k.field) = known ? value : 0;
+      return;
+    }
     case Kind::Opacity: {
       const int value = p.getInt(k.section, k.key, k.numberDefault);
       *static_cast<int*>(k.field) = value < kMinDragOpacity || value > kMaxDragOpacity ? k.numberDefault : value;
@@ -150,6 +160,7 @@ void readKey(const Profile& p, const SettingKey& k, const std::string& userName)
 std::string writtenValue(const SettingKey& k) {
   switch (k.kind) {
     case Kind::Number:
+    case Kind::BoardScale:
     case Kind::Opacity:
     case Kind::Port: return std::to_string(*static_cast<const int*>(k.field));
     // The colour read back as it was read: -1 stays -1.

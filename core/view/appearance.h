@@ -27,6 +27,15 @@ struct SquareSize {
 constexpr int kSquareSizeCount = 3;
 constexpr SquareSize kSquareSizes[kSquareSizeCount] = {{64, 100}, {56, 87}, {48, 75}};
 
+// Larger boards for large and dense screens, kept in a key of their own so
+// that the three sizes above read and write as they always have.
+constexpr int kLargeSquareSizeCount = 3;
+constexpr SquareSize kLargeSquareSizes[kLargeSquareSizeCount] = {{128, 200}, {96, 150}, {80, 125}};
+// The board takes the largest squares with which the window holds it.
+constexpr int kFitToWindow = -1;
+// Squares never get smaller than this, however small the window.
+constexpr int kSmallestCell = 32;
+
 // Bytes a font's face name keeps, its terminating zero included, in the
 // settings file and the Appearance dialog alike.
 constexpr int kFontFaceBuffer = 260;
@@ -37,6 +46,8 @@ constexpr int kMaxDragOpacity = 100;
 
 struct AppearanceSettings {
   std::int32_t cellSize = kSquareSizes[0].pixels;  // one of kSquareSizes
+  // 0: cellSize rules; a percent of kLargeSquareSizes; or kFitToWindow.
+  std::int32_t boardScale = 0;
   std::int32_t skinNumber = 2;
   std::string skinName;  // a file in SKIN without extension; empty for a built-in skin
   std::int32_t whiteOnTop = 0;

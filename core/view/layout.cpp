@@ -48,6 +48,23 @@ int cellSizeThatFits(int n, int chosen, int availableWidth, int availableHeight)
   return kSquareSizes[kSquareSizeCount - 1].pixels;
 }
 
+int chosenCellSize(const AppearanceSettings& a) {
+  for (const SquareSize& size : kLargeSquareSizes)
+    if (size.percent == a.boardScale) return size.pixels;
+  return a.cellSize;
+}
+
+int boardCellSize(int n, const AppearanceSettings& a, int availableWidth, int availableHeight) {
+  const Layout one = computeLayout(n, 0, 0, 0);  // the room around the squares
+  const int fits = std::min((availableWidth - one.width) / n, (availableHeight - one.height) / n);
+  if (a.boardScale == kFitToWindow) return std::max(kSmallestCell, fits);
+  const int chosen = chosenCellSize(a);
+  if (chosen <= kSquareSizes[0].pixels) return cellSizeThatFits(n, chosen, availableWidth, availableHeight);
+  for (const SquareSize& size : kLargeSquareSizes)
+    if (size.pixels <= chosen && size.pixels <= fits) return size.pixels;
+  return cellSizeThatFits(n, kSquareSizes[0].pixels, availableWidth, availableHeight);
+}
+
 Rect squareRect(const Layout& l, int k, int r) {
   const int left = l.board.left + k * l.cell, top = l.board.top + r * l.cell;
   return {left, top, left + l.cell, top + l.cell};

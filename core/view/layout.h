@@ -46,6 +46,15 @@ Layout computeLayout(int n, int cell, int clientWidth, int clientHeight, bool gi
 // of the given size; the smallest size when none fits.
 int cellSizeThatFits(int n, int chosen, int availableWidth, int availableHeight);
 
+// The square size of the window's board in an area of the given size: the
+// chosen scale, a classic or a larger one, or the largest smaller one that
+// fits; with "Fit to window" the largest size of all that fits, never
+// below kSmallestCell.
+int boardCellSize(int n, const AppearanceSettings& settings, int availableWidth, int availableHeight);
+
+// The square size of a board scale's choice before the screen is asked.
+int chosenCellSize(const AppearanceSettings& settings);
+
 // Screen column k, row r of the board: its rectangle in the client area.
 Rect squareRect(const Layout& layout, int screenColumn, int screenRow);
 

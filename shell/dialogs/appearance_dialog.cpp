@@ -99,6 +99,15 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
     idOf(scale_[i], 1007 + i);
     scaleLayout->addWidget(scale_[i]);
   }
+  // The larger boards, smallest first, then the board that follows the window.
+  for (int i = 0; i < kLargeScaleButtons; ++i) {
+    const bool fit = i == kLargeSquareSizeCount;
+    const int percent = fit ? kFitToWindow : kLargeSquareSizes[kLargeSquareSizeCount - 1 - i].percent;
+    largeScale_[i] = new QRadioButton(fit ? QString("Fit to window") : QString("%1 %").arg(percent));
+    largeScale_[i]->setObjectName(fit ? QString("boardScaleFit") : QString("boardScale%1").arg(percent));
+    largeScale_[i]->setProperty("percent", percent);
+    scaleLayout->addWidget(largeScale_[i]);
+  }
   scaleLayout->addStretch();
 
   auto* colourBox = new QGroupBox("Color");
@@ -164,6 +173,7 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
 
   skins_ = new QListWidget;
   idOf(skins_, 1010);
+  skins_->setAccessibleName("Skins");
   skins_->setFixedWidth(150);
   preview_ = new Preview(this);
 
@@ -219,6 +229,8 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
 
   for (QCheckBox* box : show_) connect(box, &QCheckBox::toggled, preview_, qOverload<>(&QWidget::update));
   for (QRadioButton* radio : scale_) connect(radio, &QRadioButton::toggled, preview_, qOverload<>(&QWidget::update));
+  for (QRadioButton* radio : largeScale_)
+    connect(radio, &QRadioButton::toggled, preview_, qOverload<>(&QWidget::update));
   connect(dragShadow_, &QCheckBox::toggled, preview_, qOverload<>(&QWidget::update));
   connect(dragShow_, &QCheckBox::toggled, this, [this] {
     dragControlsFollowShow();
@@ -263,6 +275,8 @@ void AppearanceDialog::setControls(const AppearanceSettings& a) {
   for (int i = 0; i < kSquareSizeCount; ++i)
     if (squareSizeOfButton(i) == a.cellSize) button = i;
   scale_[button]->setChecked(true);
+  for (QRadioButton* large : largeScale_)
+    if (a.boardScale != 0 && large->property("percent").toInt() == a.boardScale) large->setChecked(true);
   fontFace_->setText(QString::fromStdString(a.fontFace));
   setButtonColour(background_, a.backgroundColour);
   setButtonColour(ink_, a.inkColour);
@@ -282,9 +296,12 @@ void AppearanceDialog::readControls(AppearanceSettings& a) const {
   for (int k = 0; k < 5; ++k) *flags[k] = show_[k]->isChecked() ? 1 : 0;
   a.dragShow = dragShow_->isChecked() ? DragFollows : DragStays;
   a.dragShadow = dragShadow_->isChecked() ? 1 : 0;
-  a.cellSize = kSquareSizes[0].pixels;
+  a.cellSize = kSquareSizes[0].pixels;  // under a larger scale, what older copies read
   for (int button = 0; button < kSquareSizeCount; ++button)
     if (scale_[button]->isChecked()) a.cellSize = squareSizeOfButton(button);
+  a.boardScale = 0;
+  for (QRadioButton* large : largeScale_)
+    if (large->isChecked()) a.boardScale = large->property("percent").toInt();
   a.fontFace = cutUtf8(fontFace_->text().toStdString(), kFontFaceBuffer - 1);
   a.backgroundColour = background_->property("colour").toUInt();
   a.inkColour = ink_->property("colour").toUInt();

@@ -56,6 +56,8 @@ class AppearanceDialog : public QDialog {
   QImage previewSkin_;  // the selected skin at tiles of 32
   QCheckBox* show_[5];
   QRadioButton* scale_[kSquareSizeCount];
+  static constexpr int kLargeScaleButtons = kLargeSquareSizeCount + 1;  // and "Fit to window"
+  QRadioButton* largeScale_[kLargeScaleButtons];
   QPushButton* background_;
   QPushButton* ink_;
   QLabel* fontFace_;

@@ -52,6 +52,7 @@ int findFaceByPrefix(const QStringList& faces, const QString& prefix) {
 FontDialog::FontDialog(const QString& current, QWidget* parent) : QDialog(parent), list_(new QListWidget) {
   setWindowTitle("Font chooser");
   list_->setObjectName("id1014");
+  list_->setAccessibleName("Fonts");
   list_->setFixedSize(200, 180);
   // Only outline fonts: the board's texts are drawn at any scale.
   QStringList faces;

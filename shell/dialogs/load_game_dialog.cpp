@@ -49,10 +49,12 @@ class PreviewArea : public QWidget {
 LoadGameDialog::LoadGameDialog(GameState& preview, const QImage& skin, QWidget* parent)
     : QDialog(parent),
       preview_(preview),
+      fullSkin_(skin),
       halfSkin_(skin.scaled(skin.size() / 2, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)) {
   setWindowTitle("Load game");
   list_ = new QListWidget;
   list_->setObjectName("id1014");
+  list_->setAccessibleName("Saved games");
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   list_->setMinimumWidth(260);
@@ -150,7 +152,9 @@ void LoadGameDialog::paintPreview(QPainter& p) {
   }
   // A smaller board sits in the middle, the frame round it filled.
   const int frame = (12 - preview_.boardSize) * kPreviewCell / 2 + 1;
-  drawBoard(p, preview_, kPreviewCell, halfSkin_, frame, frame, appearance, false, QPoint());
+  // On a high-density screen the whole skin gives the small squares their full sharpness.
+  const QImage& tiles = p.device()->devicePixelRatioF() > 1.0 ? fullSkin_ : halfSkin_;
+  drawBoard(p, preview_, kPreviewCell, tiles, frame, frame, appearance, false, QPoint());
 }
 
 }  // namespace velmora

@@ -32,6 +32,7 @@ class LoadGameDialog : public QDialog {
   void paintPreview(QPainter& painter);
 
   GameState& preview_;
+  QImage fullSkin_;  // tiles of 64
   QImage halfSkin_;  // tiles of 32
   QString statusText_;
   QListWidget* list_;

@@ -52,6 +52,10 @@ NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, Q
     name_[side] = new QLineEdit(QString::fromStdString(initial.name[side]));
     name_[side]->setObjectName(QString("id%1").arg(nameIds[side]));
     name_[side]->setMaxLength(kMaxNameLength);
+    // A screen reader says which side a control is for; the labels say only "Type:" and "Name:".
+    const QString sideName = side == 0 ? "White" : "Black";
+    type_[side]->setAccessibleName(sideName + " player: type");
+    name_[side]->setAccessibleName(sideName + " player: name");
     auto* form = new QGridLayout(group);
     form->addWidget(picture, 0, 0, 2, 1);
     form->addWidget(new QLabel("Type:"), 0, 1);

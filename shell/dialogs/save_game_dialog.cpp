@@ -19,6 +19,7 @@ SaveGameDialog::SaveGameDialog(const std::string& proposedName, QWidget* parent)
   setWindowTitle("Save game");
   edit_ = new QLineEdit(QString::fromStdString(proposedName));
   edit_->setObjectName("id1013");
+  edit_->setAccessibleName("Name of the saved game");
   edit_->setMaxLength(kMaxSaveNameLength);
   edit_->setMinimumWidth(edit_->fontMetrics().horizontalAdvance(edit_->text()) + 24);
   edit_->selectAll();  // typing replaces the proposal

@@ -21,6 +21,7 @@ SoundDialog::SoundDialog(SoundEventTable& table, QWidget* parent)
     : QDialog(parent), table_(table), list_(new QTreeWidget) {
   setWindowTitle("Sound settings");
   list_->setObjectName("id1014");
+  list_->setAccessibleName("Sound events");
   list_->setColumnCount(3);
   list_->setHeaderLabels({"", "Event", "File name"});
   list_->setRootIsDecorated(false);

@@ -21,7 +21,7 @@ namespace velmora {
 
 namespace {
 
-constexpr int kPrintCell = 64;
+constexpr int kPrintDotsPerInch = 300;
 
 // The job's name is the program's caption, as its message boxes have.
 constexpr const char* kDocumentName = "Velmora";
@@ -36,8 +36,8 @@ QTextOption listingTextOption() {
 
 }  // namespace
 
-QImage printedBoard(const GameState& game, const QImage& fullSkin, bool withMarks) {
-  const int side = game.boardSize * kPrintCell;
+QImage printedBoard(const GameState& game, const SkinSet& skins, bool withMarks, int cell) {
+  const int side = game.boardSize * cell;
   QImage board(side, side, QImage::Format_RGB32);
   board.fill(Qt::white);
   AppearanceSettings settings = appearance;
@@ -50,7 +50,7 @@ QImage printedBoard(const GameState& game, const QImage& fullSkin, bool withMark
   for (auto& row : plain.marks)
     for (auto& m : row) m = withMarks ? SquareMarks{m.selected, m.moveTarget, m.pathStep, 0, 0} : SquareMarks{};
   QPainter p(&board);
-  drawBoard(p, plain, kPrintCell, fullSkin, 0, 0, settings, false, QPoint());
+  drawBoard(p, plain, cell, skins.forCell(cell), 0, 0, settings, false, QPoint());
   return board;
 }
 
@@ -94,44 +94,49 @@ bool printListing(QPrinter& printer, const GameState& game, const MoveListing& l
   return true;
 }
 
-bool printBoardImage(QPrinter& printer, const GameState& game, const QImage& fullSkin, PrintKind kind) {
+bool printBoardImage(QPrinter& printer, const GameState& game, const SkinSet& skins, PrintKind kind) {
   QPainter p(&printer);
   if (!p.isActive()) return false;
   const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
   int side = std::min(page.width(), page.height());
   if (kind == PrintMiniBoard) side /= 2;
   p.setRenderHint(QPainter::SmoothPixmapTransform);
-  p.drawImage(QRect(0, 0, side, side), printedBoard(game, fullSkin));
+  // Drawn at 300 dots an inch (or the printer's own, if less), so that a
+  // PDF's board stays sharp when zoomed; not at the printer's full
+  // resolution, whose picture would take hundreds of megabytes.
+  const int dotsAcross = side * std::min(kPrintDotsPerInch, printer.resolution()) / printer.resolution();
+  const int cell = std::max(1, (dotsAcross + game.boardSize - 1) / game.boardSize);
+  p.drawImage(QRect(0, 0, side, side), printedBoard(game, skins, false, cell));
   return true;
 }
 
 namespace {
 
 bool printOn(QPrinter& printer, PrintKind kind, const GameState& game, const MoveListing& listing,
-             const QImage& fullSkin) {
+             const SkinSet& skins) {
   printer.setDocName(kDocumentName);
-  return kind == PrintListing ? printListing(printer, game, listing) : printBoardImage(printer, game, fullSkin, kind);
+  return kind == PrintListing ? printListing(printer, game, listing) : printBoardImage(printer, game, skins, kind);
 }
 
 }  // namespace
 
 void printGame(PrintKind kind, QWidget* parent, const GameState& game, const MoveListing& listing,
-               const QImage& fullSkin) {
+               const SkinSet& skins) {
   const QString folder = QDir::currentPath();  // the dialog may change it
   QPrinter printer(QPrinter::HighResolution);
   QPrintDialog dialog(&printer, parent);
   dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-  if (dialog.exec() == QDialog::Accepted) printOn(printer, kind, game, listing, fullSkin);
+  if (dialog.exec() == QDialog::Accepted) printOn(printer, kind, game, listing, skins);
   QDir::setCurrent(folder);
 }
 
 bool printToPdf(const QString& path, PrintKind kind, const GameState& game, const MoveListing& listing,
-                const QImage& fullSkin, QString* error) {
+                const SkinSet& skins, QString* error) {
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(path);
-  if (!printOn(printer, kind, game, listing, fullSkin)) {
+  if (!printOn(printer, kind, game, listing, skins)) {
     if (error) *error = "cannot print to " + path;
     return false;
   }
@@ -156,10 +161,12 @@ QByteArray svgHolding(const QByteArray& png, int size) {
 
 }  // namespace
 
-bool exportBoardPicture(const QString& path, int size, const GameState& game, const QImage& fullSkin, QString* error,
+bool exportBoardPicture(const QString& path, int size, const GameState& game, const SkinSet& skins, QString* error,
                         bool withMarks) {
+  // Drawn at the size asked for (the skin at that size), then fitted to the exact pixels.
+  const int cell = std::max(1, (size + game.boardSize - 1) / game.boardSize);
   const QImage picture =
-      printedBoard(game, fullSkin, withMarks).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+      printedBoard(game, skins, withMarks, cell).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   const auto fail = [&](const QString& why) {
     if (error) *error = why;
     return false;

@@ -52,6 +52,21 @@ void drawEvaluation(QPainter& p, const Rect& r, const PositionScore& score) {
   p.restore();
 }
 
+// The keyboard's square: a light frame with a dark edge inside, seen on
+// light and dark squares of every skin.
+void drawKeyCursor(QPainter& p, Square s, int n, int c, int left, int top, bool whiteOnTop) {
+  const int column = whiteOnTop ? n - 1 - s.x : s.x, row = whiteOnTop ? s.y : n - 1 - s.y;
+  const int width = std::max(2, c / 16);
+  const QRect square(left + column * c, top + row * c, c, c);
+  p.save();
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(255, 210, 0), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+  p.drawRect(square.adjusted(width / 2, width / 2, -(width + 1) / 2, -(width + 1) / 2));
+  p.setPen(QPen(Qt::black, 1));
+  p.drawRect(square.adjusted(width, width, -width - 1, -width - 1));
+  p.restore();
+}
+
 }  // namespace
 
 QColor toQColor(Colour c) { return QColor(colourRed(c), colourGreen(c), colourBlue(c)); }
@@ -74,7 +89,7 @@ void drawBoard(QPainter& p, const GameState& game, int c, const QImage& skin, in
     for (int k = 0; k < n; ++k) {
       const Square s = boardSquare(k, r);
       const Tile t = squareTile(game, s.x, s.y, settings);
-      p.drawImage(QPoint(x0 + d + k * c, y0 + d + r * c), skin, QRect(t.column * c, t.row * c, c, c));
+      drawTile(p, QRectF(x0 + d + k * c, y0 + d + r * c, c, c), skin, t.column, t.row);
     }
 
   const auto picked = findSelectedPiece(game);
@@ -91,7 +106,7 @@ void drawBoard(QPainter& p, const GameState& game, int c, const QImage& skin, in
   }
   const Tile t = draggedTile(game, picked->x, picked->y);
   p.setOpacity(settings.dragOpacity >= 100 ? 1.0 : draggedPieceAlpha(settings.dragOpacity) / 255.0);
-  p.drawImage(at, skin, QRect(t.column * c, t.row * c, c, c));
+  drawTile(p, QRectF(at, QSizeF(c, c)), skin, t.column, t.row);
   p.restore();
 }
 
@@ -132,12 +147,17 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
   drawCentred(p, l.variantName, QString::fromLatin1(gameTypeName(game.gameType)));
   if (game.giveAway) drawCentred(p, l.giveAwayText, "(give away)");
 
+  // Everything from the skin at the buffer's own density: sharp on any screen.
+  const qreal ratio = backBuffer.devicePixelRatio();
   if (w.evaluation) {
     drawEvaluation(p, l.evaluation, *w.evaluation);
   } else {
-    p.drawImage(toQRect(l.logo).topLeft(), w.skins.full, QRect(4 * kSkinTile, 0, 2 * kSkinTile, kSkinTile));
+    const QImage& logoTiles = w.skins.forCell(kSkinTile, ratio);
+    const int logoTile = logoTiles.width() / 6;
+    p.drawImage(QRectF(toQRect(l.logo)), logoTiles, QRectF(4 * logoTile, 0, 2 * logoTile, logoTile));
   }
-  drawBoard(p, game, c, w.skins.forCell(c), l.board.left, l.board.top, a, false, w.cursor);
+  drawBoard(p, game, c, w.skins.forCell(c, ratio), l.board.left, l.board.top, a, false, w.cursor);
+  if (w.keyCursor) drawKeyCursor(p, *w.keyCursor, n, c, l.board.left, l.board.top, a.whiteOnTop != 0);
 }
 
 void ListingLineDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {

@@ -7,7 +7,9 @@
 #include <QPoint>
 #include <QRect>
 #include <QStyledItemDelegate>
+#include <optional>
 
+#include "core/game/mouse_entry.h"
 #include "core/view/appearance.h"
 #include "shell/paint/skins.h"
 
@@ -37,6 +39,7 @@ struct MainWindowPicture {
   QRect listingBox;  // where the listing box is, in client coordinates
   QPoint cursor;
   int cell;  // the square size shown, which the screen may hold below the chosen one
+  std::optional<Square> keyCursor = std::nullopt;  // the keyboard's square, while the board has the keys
   // The Expert's score and line, shown where the logo is; null when not shown.
   const PositionScore* evaluation = nullptr;
 };

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <cmath>
+#include <map>
 #include <random>
 
 #include "core/platform/bitmap.h"
@@ -308,10 +310,14 @@ void paintLogo(QPainter& p, const QRect& r, const SkinStyle& s) {
   p.drawText(QRect(r.left() + 42, r.top(), r.width() - 46, r.height()), Qt::AlignCenter, "Velmora");
 }
 
-QImage drawSkin(const SkinStyle& s, int number) {
-  QImage image(kSkinWidth, kSkinHeight, QImage::Format_RGB32);
+// The skin with tiles of `tilePixels` pixels: the same drawing at another scale,
+// so that a high-density screen or a large board gets sharp edges rather
+// than an enlarged bitmap.
+QImage drawSkin(const SkinStyle& s, int number, int tilePixels) {
+  QImage image(6 * tilePixels, 7 * tilePixels, QImage::Format_RGB32);
   image.fill(Qt::black);
   QPainter p(&image);
+  p.scale(static_cast<double>(tilePixels) / kSkinTile, static_cast<double>(tilePixels) / kSkinTile);
   const auto tile = [](int column, int row) {
     return QRect(column * kSkinTile, row * kSkinTile, kSkinTile, kSkinTile);
   };
@@ -337,11 +343,12 @@ QImage drawSkin(const SkinStyle& s, int number) {
 
 }  // namespace
 
-QImage builtInSkin(int number) {
+QImage builtInSkin(int number, int tile) {
   if (number < 0 || number >= kBuiltInSkinCount) number = defaultAppearance.skinNumber;
-  static QImage cache[kBuiltInSkinCount];
-  if (cache[number].isNull()) cache[number] = drawSkin(styleOf(number), number);
-  return cache[number];
+  static std::map<std::pair<int, int>, QImage> cache;  // a few sizes of a few skins
+  QImage& image = cache[{number, tile}];
+  if (image.isNull()) image = drawSkin(styleOf(number), number, tile);
+  return image;
 }
 
 QImage loadSkin(const QString& name, int number) {
@@ -352,7 +359,7 @@ QImage loadSkin(const QString& name, int number) {
   appearance.skinName.clear();
   appearance.inkColour = defaultAppearance.inkColour;
   appearance.backgroundColour = defaultAppearance.backgroundColour;
-  return builtInSkin(defaultAppearance.skinNumber);
+  return builtInSkin(defaultAppearance.skinNumber, kSkinTile);
 }
 
 QImage readUserSkin(const QString& path) {
@@ -366,14 +373,31 @@ QImage readUserSkin(const QString& path) {
   return image;
 }
 
-SkinSet makeSkinSet(const QImage& full) {
+SkinSet makeSkinSet(const QImage& full, int builtInNumber) {
   SkinSet set;
   set.full = full;
-  set.small =
-      full.scaled(full.width() * 48 / 64, full.height() * 48 / 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  set.medium =
-      full.scaled(full.width() * 56 / 64, full.height() * 56 / 64, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  set.builtIn = builtInNumber;
   return set;
+}
+
+const QImage& SkinSet::forCell(int cell, qreal ratio) const {
+  const int tile = std::max(1, static_cast<int>(std::lround(cell * ratio)));
+  QImage& image = sized_[tile];
+  if (image.isNull()) {
+    if (tile == kSkinTile)
+      image = full;
+    else if (builtIn >= 0)
+      image = builtInSkin(builtIn, tile);
+    else  // a player's bitmap: scaled once for this size
+      image = full.scaled(6 * tile, 7 * tile, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(static_cast<qreal>(tile) / cell);
+  }
+  return image;
+}
+
+void drawTile(QPainter& p, const QRectF& target, const QImage& tiles, int column, int row) {
+  const int tile = tiles.width() / 6;
+  p.drawImage(target, tiles, QRectF(column * tile, row * tile, tile, tile));
 }
 
 }  // namespace velmora

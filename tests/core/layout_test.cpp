@@ -110,5 +110,34 @@ TEST(Layout, TheLargestScaleThatTheScreenHolds) {
   EXPECT_EQ(cellSizeThatFits(12, 64, 300, 200), 48);  // nothing fits: the smallest
 }
 
+TEST(Layout, FitToWindowTakesTheLargestSquaresThatFitAndLargerScalesShrinkToTheScreen) {
+  AppearanceSettings fit;
+  fit.boardScale = kFitToWindow;
+  // Full-HD and the common laptop screen, less a menu bar, a title bar and a panel.
+  const int screens[2][2] = {{1366, 768 - 90}, {1920, 1080 - 90}};
+  for (const auto& screen : screens)
+    for (int n : {8, 10, 12}) {
+      const int cell = boardCellSize(n, fit, screen[0], screen[1]);
+      const Layout l = computeLayout(n, cell, 0, 0), bigger = computeLayout(n, cell + 1, 0, 0);
+      EXPECT_LE(l.width, screen[0]) << n;
+      EXPECT_LE(l.height, screen[1]) << n;
+      EXPECT_TRUE(bigger.width > screen[0] || bigger.height > screen[1]) << n << ": the largest that fits";
+    }
+  EXPECT_EQ(boardCellSize(8, fit, 1920, 990), 118);            // 944 pixels of board where 100 % gives 512
+  EXPECT_EQ(boardCellSize(12, fit, 300, 200), kSmallestCell);  // a tiny window: the smallest squares
+
+  AppearanceSettings large;
+  large.boardScale = 200;
+  EXPECT_EQ(chosenCellSize(large), 128);
+  EXPECT_EQ(boardCellSize(8, large, 2560, 1400), 128);
+  EXPECT_EQ(boardCellSize(8, large, 1920, 990), 96);   // the next larger scale the screen holds
+  EXPECT_EQ(boardCellSize(10, large, 1366, 678), 56);  // down to the classic scales
+  // The classic scales keep their old behaviour.
+  AppearanceSettings classic;
+  classic.cellSize = 56;
+  EXPECT_EQ(boardCellSize(8, classic, 2560, 1400), 56);
+  EXPECT_EQ(boardCellSize(12, classic, 1366, 708), 48);
+}
+
 }  // namespace
 }  // namespace velmora

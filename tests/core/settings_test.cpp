@@ -197,7 +197,8 @@ TEST_F(SettingsTest, AFailedReplaceKeepsTheOldFileAndSaysWhy) {
 TEST_F(SettingsTest, ReadTimeAdjustments) {
   writeFile(path,
             "[SHOW]\r\nSCALE = 90\r\nOPAQUE_DRAGGING_PIECE = 120\r\n[NET]\r\nPORT = 80\r\n"
-            "[LAST GAME]\r\nGAME TYPE = 20\r\nLEVEL = -1\r\nGIVE AWAY = yes\r\n[SKIN]\r\nNUMBER = 9\r\n");
+            "[LAST GAME]\r\nGAME TYPE = 20\r\nLEVEL = -1\r\nGIVE AWAY = yes\r\n[SKIN]\r\nNUMBER = 9\r\n"
+            "[WINDOW]\r\nBOARD SCALE = 175\r\n");
   loadSettings(path, "anna");
   EXPECT_EQ(appearance.cellSize, 64);
   EXPECT_EQ(appearance.dragOpacity, 85);
@@ -206,12 +207,17 @@ TEST_F(SettingsTest, ReadTimeAdjustments) {
   EXPECT_EQ(lastGame.level, 0);
   EXPECT_FALSE(lastGame.giveAway);
   EXPECT_EQ(appearance.skinNumber, 6);
+  EXPECT_EQ(appearance.boardScale, 0);  // no scale of ours: the chosen classic one
   EXPECT_NE(settingsText().find("SCALE = 100\r\n"), std::string::npos);
+  writeFile(path, "[WINDOW]\r\nBOARD SCALE = -1\r\n");
+  loadSettings(path, "anna");
+  EXPECT_EQ(appearance.boardScale, kFitToWindow);
 }
 
 TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   lastGame = {Russian, true, 1, "Anna", "Computer", true, 5000};
   appearance.cellSize = 56;
+  appearance.boardScale = 150;
   appearance.skinName.clear();
   netSettings = {"192.168.1.2", "Anna", 7001, 0};
   exportSettings.folder = "/home/anna/Pictures";
@@ -233,6 +239,7 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
       "Promotion_FILE = .\\Sound\\Promotion.wav\r\nPromotion_ENABLE = 1\r\n"
       "\r\n[EXPORT]\r\nFOLDER = /home/anna/Pictures\r\n"
       "\r\n[ENTRY]\r\nONE CLICK = 0\r\n"
+      "\r\n[WINDOW]\r\nBOARD SCALE = 150\r\n"
       "\r\n[EVALUATION]\r\nSHOW = 1\r\n";
   for (auto& s : soundEvents) s.file = ".\\Sound\\" + s.name + ".wav";
   ASSERT_TRUE(saveSettings(path));

@@ -386,6 +386,31 @@ TEST(AppearanceDialog, ApplyReachesTheWindowAndOkCloses) {
   screenshot(g.window.get(), "window-skin-mint");
 }
 
+TEST(AppearanceDialog, LargerScalesAndFitToWindowLeaveTheClassicScaleReadable) {
+  WorkDir work;
+  Game g(American);
+  g.window->show();
+  appearance.cellSize = 48;
+  appearance.boardScale = 150;
+  whenOpen<AppearanceDialog>([](AppearanceDialog* d) {
+    EXPECT_TRUE(d->findChild<QRadioButton*>("boardScale150")->isChecked());
+    EXPECT_FALSE(child<QRadioButton>(d, 1007)->isChecked());  // one scale is chosen, of the six and Fit
+    d->findChild<QRadioButton*>("boardScaleFit")->setChecked(true);
+    click(d, 1);
+  });
+  g.window->dispatch(CmdAppearance);
+  EXPECT_EQ(appearance.boardScale, kFitToWindow);
+  EXPECT_EQ(appearance.cellSize, 64);  // what an older copy reads: 100 %
+  whenOpen<AppearanceDialog>([](AppearanceDialog* d) {
+    child<QRadioButton>(d, 1008)->setChecked(true);  // back to 87.5 %
+    click(d, 1);
+  });
+  g.window->dispatch(CmdAppearance);
+  EXPECT_EQ(appearance.boardScale, 0);
+  EXPECT_EQ(appearance.cellSize, 56);
+  EXPECT_EQ(g.window->boardWidget()->cell(), 56);
+}
+
 TEST(AppearanceDialog, ScreenshotsOfEverySkinInThePreview) {
   WorkDir work;
   Game g(International);

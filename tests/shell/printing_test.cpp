@@ -27,6 +27,8 @@
 namespace velmora {
 namespace {
 
+SkinSet skin2() { return makeSkinSet(builtInSkin(2), 2); }
+
 struct Printed {
   std::unique_ptr<GameState> game = std::make_unique<GameState>();
   MoveListing listing;
@@ -66,8 +68,7 @@ TEST(Printing, ListingHasItsHeaderAndEveryMoveLineAcrossPages) {
   Printed p(American);
   p.play(1);
   QString error;
-  ASSERT_TRUE(printToPdf(p.path("one.pdf"), PrintListing, *p.game, p.listing, builtInSkin(2), &error))
-      << error.toStdString();
+  ASSERT_TRUE(printToPdf(p.path("one.pdf"), PrintListing, *p.game, p.listing, skin2(), &error)) << error.toStdString();
   QStringList lines = pdfText(p.path("one.pdf")).split('\n');
   for (QString& l : lines) l = l.trimmed();
   while (!lines.isEmpty() && (lines.last().isEmpty() || lines.last() == "\f")) lines.removeLast();
@@ -77,8 +78,7 @@ TEST(Printing, ListingHasItsHeaderAndEveryMoveLineAcrossPages) {
   Printed longGame(International);
   longGame.play(240);
   ASSERT_GT(longGame.listing.lines.size(), 100u);
-  ASSERT_TRUE(
-      printToPdf(longGame.path("long.pdf"), PrintListing, *longGame.game, longGame.listing, builtInSkin(2), &error));
+  ASSERT_TRUE(printToPdf(longGame.path("long.pdf"), PrintListing, *longGame.game, longGame.listing, skin2(), &error));
   const QString text = pdfText(longGame.path("long.pdf"));
   const int pages = pdfPages(longGame.path("long.pdf"));
   EXPECT_GE(pages, 2);
@@ -108,7 +108,7 @@ TEST(Printing, TheListingStartsAtTheLeftOfThePageAndALongNameIsShownWhole) {
                 "Maximilian Alexander von Hohenberg-Schwarzenfels");
   p.play(2);
   QString error;
-  ASSERT_TRUE(printToPdf(p.path("left.pdf"), PrintListing, *p.game, p.listing, builtInSkin(2), &error));
+  ASSERT_TRUE(printToPdf(p.path("left.pdf"), PrintListing, *p.game, p.listing, skin2(), &error));
   const auto words = pdfWords(p.path("left.pdf"));
   ASSERT_FALSE(words.empty());
   QStringList text;
@@ -135,7 +135,7 @@ TEST(Printing, BoardFillsThePagesSmallerSideAndTheMiniBoardHalfOfIt) {
       printer.setOutputFileName(p.path("board.pdf"));
       printer.setPageOrientation(orientation);
       const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-      ASSERT_TRUE(printBoardImage(printer, *p.game, builtInSkin(2), kind));
+      ASSERT_TRUE(printBoardImage(printer, *p.game, skin2(), kind));
       const int expected = std::min(page.width(), page.height()) / (kind == PrintMiniBoard ? 2 : 1);
       QProcess render;
       render.start("pdftoppm", {"-png", "-r", "30", "-singlefile", p.path("board.pdf"), p.path("board")});
@@ -156,16 +156,32 @@ TEST(Printing, BoardFillsThePagesSmallerSideAndTheMiniBoardHalfOfIt) {
     }
 }
 
+TEST(Printing, APdfBoardHoldsAtLeastThreeHundredDotsAnInch) {
+  Printed p(International);
+  QString error;
+  ASSERT_TRUE(printToPdf(p.path("board.pdf"), PrintBoard, *p.game, p.listing, skin2(), &error));
+  QProcess list;
+  list.start("pdfimages", {"-list", p.path("board.pdf")});
+  ASSERT_TRUE(list.waitForFinished(20000));
+  // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+  const QStringList lines = QString::fromUtf8(list.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  ASSERT_GE(lines.size(), 3) << list.readAllStandardError().toStdString();
+  const QStringList fields = lines[2].simplified().split(' ');
+  ASSERT_GE(fields.size(), 14);
+  EXPECT_GE(fields[12].toInt(), 299) << lines[2].toStdString();
+  EXPECT_GE(fields[3].toInt(), 10 * 180);  // squares far finer than the screen's 64 pixels
+}
+
 TEST(Printing, PrintedBoardIsTurnedLikeTheScreenAndHasNoMarks) {
   Printed p(American);
   p.game->marks[0][0].lastMove = 1;
   p.game->marks[2][2].moveTarget = 1;
-  const QImage plain = printedBoard(*p.game, builtInSkin(2));
+  const QImage plain = printedBoard(*p.game, skin2());
   EXPECT_EQ(plain.size(), QSize(8 * 64, 8 * 64));
   Printed unmarked(American);
-  EXPECT_EQ(printedBoard(*unmarked.game, builtInSkin(2)), plain);
+  EXPECT_EQ(printedBoard(*unmarked.game, skin2()), plain);
   appearance.whiteOnTop = 1;
-  const QImage turned = printedBoard(*p.game, builtInSkin(2));
+  const QImage turned = printedBoard(*p.game, skin2());
   appearance.whiteOnTop = 0;
   // The dark square at the top, second from the left: Black's man b8 as
   // the screen shows it, White's man g1 when White is on top.
@@ -176,16 +192,16 @@ TEST(Printing, PrintedBoardIsTurnedLikeTheScreenAndHasNoMarks) {
 TEST(Printing, BoardPictureAsPngAndSvg) {
   Printed p(Canadian);
   QString error;
-  ASSERT_TRUE(exportBoardPicture(p.path("b.png"), 300, *p.game, builtInSkin(2), &error));
+  ASSERT_TRUE(exportBoardPicture(p.path("b.png"), 300, *p.game, skin2(), &error));
   const QImage png(p.path("b.png"));
   EXPECT_EQ(png.size(), QSize(300, 300));
-  const QImage board = printedBoard(*p.game, builtInSkin(2));
+  const QImage board = printedBoard(*p.game, skin2());
   // A square's middle keeps its colour through the scaling.
   const QColor a = png.pixelColor(12, 12), b = board.pixelColor(32, 32);
   EXPECT_NEAR(a.red(), b.red(), 24);
   EXPECT_NEAR(a.green(), b.green(), 24);
 
-  ASSERT_TRUE(exportBoardPicture(p.path("b.svg"), 200, *p.game, builtInSkin(2), &error));
+  ASSERT_TRUE(exportBoardPicture(p.path("b.svg"), 200, *p.game, skin2(), &error));
   QFile svg(p.path("b.svg"));
   ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
   QXmlStreamReader xml(&svg);
@@ -199,7 +215,7 @@ TEST(Printing, BoardPictureAsPngAndSvg) {
   EXPECT_TRUE(sawSvg);
   EXPECT_TRUE(sawImage);
 
-  EXPECT_FALSE(exportBoardPicture("/nonexistent-folder/b.png", 100, *p.game, builtInSkin(2), &error));
+  EXPECT_FALSE(exportBoardPicture("/nonexistent-folder/b.png", 100, *p.game, skin2(), &error));
   EXPECT_FALSE(error.isEmpty());
 }
 

@@ -1029,6 +1029,40 @@ TEST(Shell, AWrongSetUpIsSaidAndCancelLeavesTheGameAsItWas) {
   EXPECT_TRUE(w.window->menuBar()->isEnabled());
 }
 
+TEST(Shell, APositionIsSetUpByKeysInEverySkinAndEitherWayUp) {
+  Window w(International);
+  w.window->dispatch(CmdSetUp);
+  setupAction(w, "setupClear");
+  BoardWidget* board = w.board();
+  board->setFocus(Qt::TabFocusReason);
+  // From a1: two squares right and two up is c3 on the screen; Space puts a
+  // white man there, Space again makes it a king, Shift+Space takes it back.
+  for (auto key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Up}) QTest::keyClick(board, key);
+  QTest::keyClick(board, Qt::Key_Space);
+  QTest::keyClick(board, Qt::Key_Space);
+  QTest::keyClick(board, Qt::Key_Space, Qt::ShiftModifier);
+  settle();
+  EXPECT_EQ(w.game->board[2][2].kind, Man);
+  EXPECT_EQ(w.game->board[2][2].side, White);
+  for (int i = 0; i < 4; ++i) w.click(3, 7);  // a black king on d8
+  QDir().mkpath(QDir::temp().filePath("velmora-screenshots"));
+  for (int skin : {0, 2, 5}) {
+    appearance.whiteOnTop = skin == 5;
+    board->setSkins(makeSkinSet(loadSkin("", skin)));
+    w.window->refresh();
+    settle();
+    const QImage shot = w.window->grab().toImage();
+    shot.save(QDir::temp().filePath(QString("velmora-screenshots/setup-skin%1.png").arg(skin)));
+    // The man, the king and an empty square of the same colour all differ.
+    const auto at = [&](int x, int y) { return shot.pixel(board->mapTo(w.window.get(), w.centre(x, y))); };
+    EXPECT_NE(at(2, 2), at(4, 4)) << skin;
+    EXPECT_NE(at(3, 7), at(7, 7)) << skin;
+    EXPECT_NE(at(2, 2), at(3, 7)) << skin;
+  }
+  appearance.whiteOnTop = 0;
+  setupAction(w, "setupCancel");
+}
+
 TEST(Shell, DoubleClickTakesTheGameOver) {
   InFreshWorkDir work;
   writeSavedGame("russian.vlm", kRussianGame);
