@@ -84,8 +84,9 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   }
   keepCursorOnBoard(keys_, game_.boardSize);
   const std::optional<Square> keyCursor = hasFocus() ? std::optional<Square>(keys_.cursor) : std::nullopt;
-  composeMainWindow(backBuffer_, size(),
-                    MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_, cell_, keyCursor});
+  composeMainWindow(
+      backBuffer_, size(),
+      MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_, cell_, keyCursor, evaluation_});
   QPainter p(this);
   p.drawImage(QPoint(0, 0), backBuffer_);
 }

@@ -16,6 +16,7 @@ namespace velmora {
 
 struct GameState;
 struct MoveListing;
+struct PositionScore;
 
 class BoardWidget : public QWidget {
   Q_OBJECT
@@ -37,6 +38,8 @@ class BoardWidget : public QWidget {
   void setCell(int cell) { cell_ = cell; }
   // While a position is set up, a click on a square goes here (`right` for
   // the other button) instead of to move entry; empty ends that.
+  // The Expert's score shown in the panel instead of the logo; null: the logo.
+  void setEvaluation(const PositionScore* evaluation) { evaluation_ = evaluation; }
   void setSetupClicks(std::function<void(int x, int y, bool right)> clicks) { setupClicks_ = std::move(clicks); }
 
   // Moves by keyboard, while the board has the focus (Tab): the cursor
@@ -65,6 +68,7 @@ class BoardWidget : public QWidget {
   int cell_ = 64;
   QPoint cursor_;  // last mouse position, where the dragged piece is drawn
   std::function<void(int, int, bool)> setupClicks_;
+  const PositionScore* evaluation_ = nullptr;
   KeyboardEntry keys_;
 };
 

@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "core/ai/analysis.h"
 #include "core/game/commands.h"
 #include "core/game/computer_move.h"
 #include "core/game/help.h"
@@ -33,6 +34,7 @@
 #include "core/records/listing.h"
 #include "core/records/saved_game.h"
 #include "core/rules/game_state.h"
+#include "core/rules/position_text.h"
 #include "core/view/appearance.h"
 #include "core/view/layout.h"
 #include "shell/board_widget.h"
@@ -44,6 +46,7 @@
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/save_game_dialog.h"
 #include "shell/dialogs/sound_dialog.h"
+#include "shell/expert_worker.h"
 #include "shell/help_window.h"
 #include "shell/network_game.h"
 #include "shell/paint/app_icon.h"
@@ -58,6 +61,10 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
       listing_(listing),
       board_(new BoardWidget(game, listing, this)),
       thinker_(new ComputerThinker([this](std::function<void()> event) { deliver(std::move(event)); }, this)),
+      evaluator_(new ExpertWorker([this](std::function<void()> event) { deliver(std::move(event)); },
+                                  std::size_t{1} << 18, this)),
+      analyser_(new ExpertWorker([this](std::function<void()> event) { deliver(std::move(event)); },
+                                 std::size_t{1} << 20, this)),
       network_(new NetworkGame(game, listing,
                                {[this](bool busy) { setBusy(busy); }, [this] { refresh(); }, [this] { placeWindow(); },
                                 [this](std::function<void()> event) { deliver(std::move(event)); }},
@@ -94,6 +101,8 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
 
 MainWindow::~MainWindow() {
   thinker_->stop();
+  evaluator_->stop();
+  analyser_->stop();
   network_->end();
   // A sound or pause still to come must find the move over, not a game gone.
   finishShowingMove(game_);
@@ -151,6 +160,10 @@ void MainWindow::abandonThinking() {
 
 void MainWindow::replaceGame(const std::function<void()>& replace) {
   abandonThinking();
+  stopEvaluation();
+  abandonAnalysis();
+  analysedLines_.clear();
+  analysisMarks_.clear();
   network_->end();
   finishShowingMove(game_);
   turn_.gameReplaced();
@@ -185,6 +198,7 @@ void MainWindow::createMenus() {
   add(gameMenu, {N_("Take back"), CmdTakeBack, QKeySequence("Ctrl+Z")});
   add(gameMenu, {N_("Play on"), CmdPlayOn, QKeySequence("Ctrl+Y")});
   add(gameMenu, {N_("Hint"), CmdHint, QKeySequence("H")});
+  add(gameMenu, {N_("Analyse game"), CmdAnalyse, {}});
   QAction* pause = add(gameMenu, {N_("Pause"), CmdPause, QKeySequence("P")});
   pause->setShortcuts({QKeySequence("P"), QKeySequence(Qt::Key_Pause)});
   pause->setCheckable(true);
@@ -217,6 +231,9 @@ void MainWindow::createMenus() {
   QAction* oneClick = add(customize, {N_("One-click moves"), CmdOneClick, {}});
   oneClick->setCheckable(true);
   oneClick->setChecked(entrySettings.oneClick != 0);
+  QAction* evaluation = add(customize, {N_("Show evaluation"), CmdEvaluation, {}});
+  evaluation->setCheckable(true);
+  evaluation->setChecked(evaluationSettings.show != 0);
   customize->addSeparator();
   // Each language by its own name, so that a player lost in a foreign one finds theirs.
   QMenu* languages = customize->addMenu(ui("Language"));
@@ -297,7 +314,7 @@ void MainWindow::dispatch(int command) {
     return;
   }
   // The game is busy, or a position is being set up: its commands wait.
-  if (!turn_.commandsAllowed(networkFacts()) || settingUp() || thinker_->running()) return;
+  if (!turn_.commandsAllowed(networkFacts()) || settingUp() || thinker_->running() || analyser_->running()) return;
   switch (command) {
     case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
@@ -317,6 +334,11 @@ void MainWindow::dispatch(int command) {
       entrySettings.oneClick = !entrySettings.oneClick;
       refresh();
       return;
+    case CmdEvaluation:
+      evaluationSettings.show = !evaluationSettings.show;
+      refresh();
+      return;
+    case CmdAnalyse: startAnalysis(); return;
     case CmdPrintListing:
       if (listing_.lines.size() < 2)
         host.messageBox(say("The listing is empty."), MessageIcon::Information, MessageButtons::Ok);
@@ -401,14 +423,22 @@ void MainWindow::newGame() {
   replaceGame([this, choice = dialog.choice()] { startNewGame(game_, listing_, choice); });
 }
 
+std::vector<std::string> MainWindow::shownLines() const {
+  std::vector<std::string> lines = listing_.lines;
+  for (std::size_t i = 0; i < lines.size() && i < analysedLines_.size() && lines[i] == analysedLines_[i]; ++i)
+    if (i >= 1 && i - 1 < analysisMarks_.size()) lines[i] += analysisMarks_[i - 1];
+  return lines;
+}
+
 void MainWindow::syncListingBox() {
   QListWidget* box = board_->listingBox();
   syncing_ = true;
-  bool same = box->count() == static_cast<int>(listing_.lines.size());
-  for (int i = 0; same && i < box->count(); ++i) same = box->item(i)->text().toStdString() == listing_.lines[i];
+  const std::vector<std::string> lines = shownLines();
+  bool same = box->count() == static_cast<int>(lines.size());
+  for (int i = 0; same && i < box->count(); ++i) same = box->item(i)->text().toStdString() == lines[i];
   if (!same) {
     box->clear();
-    for (const auto& line : listing_.lines) box->addItem(QString::fromStdString(line));
+    for (const auto& line : lines) box->addItem(QString::fromStdString(line));
   }
   if (box->currentRow() != listing_.selected) box->setCurrentRow(listing_.selected);
   syncing_ = false;
@@ -431,13 +461,17 @@ void MainWindow::updateCommands() {
   action(CmdHint)->setEnabled(hintAvailable(game_, listing_) && !thinker_->running());
   action(CmdPause)->setChecked(turn_.paused());
   action(CmdOneClick)->setChecked(entrySettings.oneClick != 0);
+  action(CmdEvaluation)->setChecked(evaluationSettings.show != 0);
+  // Not over the network: the exchange of moves would wait for the analysis.
+  action(CmdAnalyse)
+      ->setEnabled(listing_.moveCount() > 0 && !network_->active() && !thinker_->running() && !analyser_->running());
 }
 
 void MainWindow::showPause() {
   // The computer's progress has the title while it thinks; the pause takes
   // it when the move is over.
   if (game_.thinking) return;
-  const QString title = QString::fromStdString(plainWindowTitle() + (turn_.paused() ? " - Paused" : ""));
+  const QString title = QString::fromStdString(plainWindowTitle() + (turn_.paused() ? " - " + say("Paused") : ""));
   if (windowTitle() != title) setWindowTitle(title);
 }
 
@@ -458,8 +492,103 @@ void MainWindow::refresh() {
   computeMoveHints(game_, listing_, appearance.showLegalMoves != 0);
   computeLastMoveMarks(game_, listing_, appearance.showLastMove != 0);
   board_->describeForScreenReaders();
+  updateEvaluation();
   board_->update();
   updateCursor();
+}
+
+bool MainWindow::analysing() const { return analyser_->running(); }
+
+void MainWindow::abandonAnalysis() {
+  if (!analyser_->running()) return;
+  analyser_->stop();
+  setBusy(false);
+  setWindowTitle(QString::fromStdString(plainWindowTitle()));
+}
+
+void MainWindow::stopEvaluation() {
+  evaluator_->stop();
+  evaluatedKey_.clear();
+  shownScore_ = PositionScore{};
+}
+
+void MainWindow::updateEvaluation() {
+  if (!evaluationSettings.show || settingUp()) {
+    stopEvaluation();
+    board_->setEvaluation(nullptr);
+    return;
+  }
+  board_->setEvaluation(&shownScore_);
+  if (game_.showingMove) return;  // the position to score is the one the move ends in
+  const std::string key = writePosition(game_) + " " + std::to_string(listing_.shownMoves());
+  if (key == evaluatedKey_) return;
+  evaluatedKey_ = key;
+  shownScore_ = PositionScore{};
+  auto search = std::make_shared<GameState>(game_);
+  preparePositionScore(*search, listing_);
+  evaluator_->start(
+      [this, key, search](ExpertSearch& expert, const std::atomic<bool>& stop, const ExpertWorker::Post& post) {
+        ExpertLimits limits;
+        limits.moveTimeMs = kEvaluationTimeMs;
+        limits.stop = &stop;
+        const PositionScore score = scorePosition(*search, expert, limits);
+        post([this, key, score] {
+          if (key != evaluatedKey_) return;
+          shownScore_ = score;
+          board_->update();
+        });
+      });
+}
+
+void MainWindow::startAnalysis() {
+  const int plies = listing_.moveCount();
+  if (plies == 0 || analyser_->running() || network_->active()) return;
+  auto game = std::make_shared<GameState>(game_);
+  analysedLines_ = listing_.lines;
+  analysisMarks_.clear();
+  analysisCancel_ = std::make_shared<std::atomic<bool>>(false);
+  setBusy(true);
+  const auto showProgress = [this](int done, int total) {
+    setWindowTitle(QString::fromStdString(plainWindowTitle()) + " [" + ui("Analysing %1/%2").arg(done).arg(total) +
+                   "]");
+  };
+  showProgress(0, plies + 1);
+  analyser_->start([this, game, plies, showProgress, cancel = analysisCancel_](
+                       ExpertSearch& expert, const std::atomic<bool>& stop, const ExpertWorker::Post& post) {
+    ExpertLimits limits;
+    limits.moveTimeMs = kAnalysisTimeMs;
+    limits.stop = &stop;
+    limits.breakOff = cancel.get();
+    struct Reporter {
+      const ExpertWorker::Post& post;
+      decltype(showProgress) show;
+      static void report(void* context, int done, int total) {
+        auto* self = static_cast<Reporter*>(context);
+        self->post([show = self->show, done, total] { show(done, total); });
+      }
+    } reporter{post, showProgress};
+    const std::vector<PlyAnalysis> moves = analyseGame(*game, plies, expert, limits, Reporter::report, &reporter);
+    std::vector<std::string> marks;
+    for (const PlyAnalysis& a : moves) marks.emplace_back(markText(a.mark));
+    post([this, marks, cancelled = cancel->load()] { analysisArrived(marks, cancelled); });
+  });
+}
+
+void MainWindow::analysisArrived(const std::vector<std::string>& marks, bool cancelled) {
+  analysisMarks_ = marks;
+  setBusy(false);
+  setWindowTitle(QString::fromStdString(plainWindowTitle()));
+  refresh();
+  if (cancelled) return;
+  int count[2][2] = {};  // [side][0 mistakes, 1 blunders]
+  for (std::size_t k = 0; k < marks.size(); ++k)
+    if (!marks[k].empty()) ++count[listing_.sideToMoveAt(static_cast<int>(k))][marks[k] == "??" ? 1 : 0];
+  const auto side = [&](const std::string& text, int s) {
+    return fillIn(text, std::to_string(count[s][0]), std::to_string(count[s][1]));
+  };
+  host.messageBox(say("Analysis done.") + "\n" + side(say("White: %1 mistakes (?), %2 blunders (?\?)"), White) + "\n" +
+                      side(say("Black: %1 mistakes (?), %2 blunders (?\?)"), Black),
+                  MessageIcon::Information, MessageButtons::Ok);
 }
 
 void MainWindow::listingSelectionChanged(int row) {
@@ -543,6 +672,7 @@ void MainWindow::clockTick() {
 void MainWindow::turnTick() {
   // A native dialog may not block the window as Qt's own do.
   if (QApplication::activeModalWidget()) return;
+  if (analyser_->running()) return;  // the game waits for its analysis
   updateCursor();
   if (turn_.paused()) showPause();
   switch (turn_.onTick(networkFacts())) {
@@ -553,6 +683,11 @@ void MainWindow::turnTick() {
 }
 
 void MainWindow::escapePressed() {
+  // An analysis is cancelled without a question: what it did is kept.
+  if (analyser_->running()) {
+    if (analysisCancel_) *analysisCancel_ = true;
+    return;
+  }
   if (!turn_.escapeAsksBreak(networkFacts())) return;
   // From the press on, the worker's reports wait for the answer; the
   // question itself opens once the key event has been handled.
@@ -657,6 +792,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   network_->end();
   if (game_.thinking) game_.gameRunning = 0;
   abandonThinking();
+  stopEvaluation();
+  abandonAnalysis();
   finishShowingMove(game_);
   if (settingUp()) cancelSetup();  // the save prompt is about the game, not the set-up
   if (!promptSaveGame()) {

@@ -4,11 +4,14 @@
 
 #include <QMainWindow>
 #include <QTimer>
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "core/game/position_score.h"
 #include "core/game/turn_controller.h"
 #include "core/rules/board.h"
 #include "shell/system/host_qt.h"
@@ -19,6 +22,7 @@ class BoardWidget;
 class SetupBar;
 class HelpWindow;
 class ComputerThinker;
+class ExpertWorker;
 class NetworkGame;
 struct GameState;
 struct MoveListing;
@@ -50,6 +54,9 @@ class MainWindow : public QMainWindow {
   void placeWindow();
 
   BoardWidget* boardWidget() const { return board_; }
+  // The Expert's score of the shown position, as the panel shows it.
+  const PositionScore& shownScore() const { return shownScore_; }
+  bool analysing() const;
 
   // While the computer thinks the board, the listing and the menu take no
   // input; the window itself still paints, notices Escape and can be closed.
@@ -84,6 +91,18 @@ class MainWindow : public QMainWindow {
   void startComputerMove();
   // Marks the move the Expert would play for the person to move.
   void showHint();
+  // The shown position's score, searched on a worker when it changed.
+  void updateEvaluation();
+  void stopEvaluation();
+  // Game > Analyse game: the Expert goes over every move on a worker, the
+  // progress in the title; Escape cancels and keeps what was done.
+  void startAnalysis();
+  // Stops an analysis under way at once; nothing of it is kept.
+  void abandonAnalysis();
+  void analysisArrived(const std::vector<std::string>& marks, bool cancelled);
+  // The listing's lines as the box shows them: a line of the game analysed
+  // carries its move's mark, as long as the game up to it is the same.
+  std::vector<std::string> shownLines() const;
   // The board as a PNG or SVG file, in the folder used last time.
   void exportBoard();
   void startNetworkGame();
@@ -124,6 +143,13 @@ class MainWindow : public QMainWindow {
   MoveListing& listing_;
   BoardWidget* board_;
   ComputerThinker* thinker_;
+  ExpertWorker* evaluator_;
+  ExpertWorker* analyser_;
+  PositionScore shownScore_;
+  std::string evaluatedKey_;                // the position shownScore_ is for, or is being searched for
+  std::vector<std::string> analysedLines_;  // the listing as it was analysed
+  std::vector<std::string> analysisMarks_;  // "", "?" or "??" for each move analysed
+  std::shared_ptr<std::atomic<bool>> analysisCancel_;
   NetworkGame* network_;
   HelpWindow* help_ = nullptr;  // made when help is first asked for
   SetupBar* setupBar_ = nullptr;

@@ -628,6 +628,10 @@ Die Partie ist remis</translation>
       <translation>Tipp</translation>
     </message>
     <message>
+      <source>Analyse game</source>
+      <translation>Partie analysieren</translation>
+    </message>
+    <message>
       <source>Pause</source>
       <translation>Pause</translation>
     </message>
@@ -704,6 +708,10 @@ Die Partie ist remis</translation>
       <translation>Züge mit einem Klick</translation>
     </message>
     <message>
+      <source>Show evaluation</source>
+      <translation>Bewertung anzeigen</translation>
+    </message>
+    <message>
       <source>Language</source>
       <translation>Sprache</translation>
     </message>
@@ -742,6 +750,26 @@ Die Partie ist remis</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Größe in Pixeln:</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>Pause</translation>
+    </message>
+    <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analyse %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Analyse fertig.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Weiß: %1 Fehler (?), %2 grobe Fehler (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Schwarz: %1 Fehler (?), %2 grobe Fehler (??)</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>

@@ -628,6 +628,10 @@ La partida es tablas</translation>
       <translation>Pista</translation>
     </message>
     <message>
+      <source>Analyse game</source>
+      <translation>Analizar partida</translation>
+    </message>
+    <message>
       <source>Pause</source>
       <translation>Pausa</translation>
     </message>
@@ -704,6 +708,10 @@ La partida es tablas</translation>
       <translation>Jugadas con un clic</translation>
     </message>
     <message>
+      <source>Show evaluation</source>
+      <translation>Mostrar evaluación</translation>
+    </message>
+    <message>
       <source>Language</source>
       <translation>Idioma</translation>
     </message>
@@ -742,6 +750,26 @@ La partida es tablas</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Tamaño en píxeles:</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>En pausa</translation>
+    </message>
+    <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analizando %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Análisis terminado.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Blancas: %1 errores (?), %2 errores graves (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Negras: %1 errores (?), %2 errores graves (??)</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>

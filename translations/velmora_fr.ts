@@ -628,6 +628,10 @@ La partie est nulle</translation>
       <translation>Conseil</translation>
     </message>
     <message>
+      <source>Analyse game</source>
+      <translation>Analyser la partie</translation>
+    </message>
+    <message>
       <source>Pause</source>
       <translation>Pause</translation>
     </message>
@@ -704,6 +708,10 @@ La partie est nulle</translation>
       <translation>Coups en un clic</translation>
     </message>
     <message>
+      <source>Show evaluation</source>
+      <translation>Afficher l'évaluation</translation>
+    </message>
+    <message>
       <source>Language</source>
       <translation>Langue</translation>
     </message>
@@ -742,6 +750,26 @@ La partie est nulle</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Taille en pixels :</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>En pause</translation>
+    </message>
+    <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analyse %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Analyse terminée.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Blancs : %1 erreurs (?), %2 gaffes (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Noirs : %1 erreurs (?), %2 gaffes (??)</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>

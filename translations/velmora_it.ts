@@ -628,6 +628,10 @@ La partita è patta</translation>
       <translation>Suggerimento</translation>
     </message>
     <message>
+      <source>Analyse game</source>
+      <translation>Analizza partita</translation>
+    </message>
+    <message>
       <source>Pause</source>
       <translation>Pausa</translation>
     </message>
@@ -704,6 +708,10 @@ La partita è patta</translation>
       <translation>Mosse con un clic</translation>
     </message>
     <message>
+      <source>Show evaluation</source>
+      <translation>Mostra valutazione</translation>
+    </message>
+    <message>
       <source>Language</source>
       <translation>Lingua</translation>
     </message>
@@ -742,6 +750,26 @@ La partita è patta</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Dimensione in pixel:</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>In pausa</translation>
+    </message>
+    <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analisi %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Analisi terminata.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Bianco: %1 errori (?), %2 errori gravi (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Nero: %1 errori (?), %2 errori gravi (??)</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>

@@ -628,6 +628,10 @@ De partij is remise</translation>
       <translation>Tip</translation>
     </message>
     <message>
+      <source>Analyse game</source>
+      <translation>Partij analyseren</translation>
+    </message>
+    <message>
       <source>Pause</source>
       <translation>Pauze</translation>
     </message>
@@ -704,6 +708,10 @@ De partij is remise</translation>
       <translation>Zetten met één klik</translation>
     </message>
     <message>
+      <source>Show evaluation</source>
+      <translation>Beoordeling tonen</translation>
+    </message>
+    <message>
       <source>Language</source>
       <translation>Taal</translation>
     </message>
@@ -742,6 +750,26 @@ De partij is remise</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Grootte in pixels:</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>Gepauzeerd</translation>
+    </message>
+    <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analyse %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Analyse klaar.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Wit: %1 fouten (?), %2 blunders (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Zwart: %1 fouten (?), %2 blunders (??)</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>

@@ -628,6 +628,10 @@ A partida está empatada</translation>
       <translation>Dica</translation>
     </message>
     <message>
+      <source>Analyse game</source>
+      <translation>Analisar partida</translation>
+    </message>
+    <message>
       <source>Pause</source>
       <translation>Pausa</translation>
     </message>
@@ -704,6 +708,10 @@ A partida está empatada</translation>
       <translation>Lances com um clique</translation>
     </message>
     <message>
+      <source>Show evaluation</source>
+      <translation>Mostrar avaliação</translation>
+    </message>
+    <message>
       <source>Language</source>
       <translation>Idioma</translation>
     </message>
@@ -742,6 +750,26 @@ A partida está empatada</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Tamanho em pixels:</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>Pausado</translation>
+    </message>
+    <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analisando %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Análise concluída.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Brancas: %1 erros (?), %2 erros graves (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Pretas: %1 erros (?), %2 erros graves (??)</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>

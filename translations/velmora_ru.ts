@@ -628,6 +628,10 @@ This game is a draw</source>
       <translation>Подсказка</translation>
     </message>
     <message>
+      <source>Analyse game</source>
+      <translation>Анализ партии</translation>
+    </message>
+    <message>
       <source>Pause</source>
       <translation>Пауза</translation>
     </message>
@@ -704,6 +708,10 @@ This game is a draw</source>
       <translation>Ходы одним щелчком</translation>
     </message>
     <message>
+      <source>Show evaluation</source>
+      <translation>Показывать оценку</translation>
+    </message>
+    <message>
       <source>Language</source>
       <translation>Язык</translation>
     </message>
@@ -742,6 +750,26 @@ This game is a draw</source>
     <message>
       <source>Size in pixels:</source>
       <translation>Размер в пикселях:</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>Пауза</translation>
+    </message>
+    <message>
+      <source>Analysing %1/%2</source>
+      <translation>Анализ %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Анализ завершён.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Белые: ошибок %1 (?), грубых ошибок %2 (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Чёрные: ошибок %1 (?), грубых ошибок %2 (??)</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>

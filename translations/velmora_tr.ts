@@ -628,6 +628,10 @@ Oyun berabere</translation>
       <translation>İpucu</translation>
     </message>
     <message>
+      <source>Analyse game</source>
+      <translation>Oyunu çözümle</translation>
+    </message>
+    <message>
       <source>Pause</source>
       <translation>Duraklat</translation>
     </message>
@@ -704,6 +708,10 @@ Oyun berabere</translation>
       <translation>Tek tıkla hamle</translation>
     </message>
     <message>
+      <source>Show evaluation</source>
+      <translation>Değerlendirmeyi göster</translation>
+    </message>
+    <message>
       <source>Language</source>
       <translation>Dil</translation>
     </message>
@@ -742,6 +750,26 @@ Oyun berabere</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Piksel olarak boyut:</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>Duraklatıldı</translation>
+    </message>
+    <message>
+      <source>Analysing %1/%2</source>
+      <translation>Çözümleniyor %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Çözümleme bitti.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Beyaz: %1 hata (?), %2 büyük hata (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Siyah: %1 hata (?), %2 büyük hata (??)</translation>
     </message>
     <message>
       <source>The settings were not saved:</source>

@@ -150,6 +150,13 @@ int expertEvaluate(const Position& p, int side, int quietPlies) {
   if (materialLead != 0) {
     const int strong = materialLead > 0 ? White : Black;
     if (m.kings[strong] > 0) score[strong] -= 2 * kingDistances(m, strong, n);
+    // Italian kings step one square and men may not take them: an ending of
+    // kings is slow to win and the quiet run draws it, so the side ahead
+    // trades pieces while men are left to take and to be taken.
+    if (variantInfo(p.gameType).rules == RuleFamily::Italian) {
+      const int start = 2 * variantInfo(p.gameType).rowsOfMen * n / 2;  // pieces at the start
+      score[strong] += std::abs(materialLead) * std::max(0, start - total) / (2 * start);
+    }
   }
 
   int result = score[side] - score[side ^ 1];

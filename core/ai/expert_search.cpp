@@ -22,9 +22,12 @@ constexpr std::uint64_t kBlackToMove = splitMix(0xb1ac4ull);
 // How the key changes when `move` is played, the side to move included.
 std::uint64_t keyChange(const MoveRecord& move) { return kBlackToMove ^ boardKeyChange(move); }
 
-// A capture or a man's move can never be undone: no position before it
-// comes back after it.
-bool reversible(const MoveRecord& m) { return m.captureCount == 0 && m.pieceKind == King; }
+// A capture or a man's step forward can never be undone: no position before
+// it comes back after it. A man that steps sideways (Turkish, Gothic) can
+// step back, so the position can come round again.
+bool reversible(const MoveRecord& m) {
+  return m.captureCount == 0 && (m.pieceKind == King || m.fromY == m.steps[0].toY);
+}
 
 constexpr int kIdentities = kMoveIdentities;
 

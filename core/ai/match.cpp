@@ -66,11 +66,18 @@ Opening randomOpening(GameType type, bool giveAway, std::uint64_t seed) {
 MatchGame playMatchGame(GameState& game, ExpertSearch& expert, const MatchSettings& settings, const Opening& opening,
                         int whiteLevel, int blackLevel) {
   startGame(game, settings.type, settings.giveAway);
+  return playOnFrom(game, expert, settings, opening, whiteLevel, blackLevel);
+}
+
+MatchGame playOnFrom(GameState& game, ExpertSearch& expert, const MatchSettings& settings, const Opening& opening,
+                     int whiteLevel, int blackLevel) {
   std::vector<std::uint64_t> seen;  // the key of each position of the game
   seen.reserve(kGameRecordSlots);
   seen.push_back(expertPositionKey(game, game.sideToMove()));
   MatchGame outcome;
-  for (int ply = 0;; ++ply) {
+  const int firstPly = game.plyCount;
+  for (;;) {
+    const int ply = game.plyCount - firstPly;
     const int side = game.sideToMove();
     const GameResult result = gameResult(game, side, game.plyCount);  // leaves the legal moves in game.legalMoves
     if (result != GameGoesOn) {
@@ -96,7 +103,7 @@ MatchGame playMatchGame(GameState& game, ExpertSearch& expert, const MatchSettin
     play(game, index);
     seen.push_back(expertPositionKey(game, game.sideToMove()));
   }
-  outcome.plies = game.plyCount;
+  outcome.plies = game.plyCount - firstPly;
   return outcome;
 }
 

@@ -47,4 +47,9 @@ struct MatchGame {
 MatchGame playMatchGame(GameState& game, ExpertSearch& expert, const MatchSettings& settings, const Opening& opening,
                         int whiteLevel, int blackLevel);
 
+// The same from the position `game` holds, with its side to move: the
+// opening's plies first, then the two players. The game is played on it.
+MatchGame playOnFrom(GameState& game, ExpertSearch& expert, const MatchSettings& settings, const Opening& opening,
+                     int whiteLevel, int blackLevel);
+
 }  // namespace velmora

@@ -30,8 +30,10 @@ enum Command : int {
   CmdImportPdn = 32807,
   CmdCopyFen = 32808,
   CmdPasteFen = 32809,
-  CmdSetUp = 32810,  // set up a position on the board
-  CmdHint = 32811,   // the move the Expert would play, marked
+  CmdSetUp = 32810,       // set up a position on the board
+  CmdHint = 32811,        // the move the Expert would play, marked
+  CmdEvaluation = 32812,  // the Expert's score and line beside the board, on or off
+  CmdAnalyse = 32813,     // the Expert goes over the game and marks mistakes
 };
 
 }  // namespace velmora

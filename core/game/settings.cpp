@@ -17,6 +17,7 @@ NetSettings netSettings;
 ExportSettings exportSettings;
 EntrySettings entrySettings;
 LanguageSettings languageSettings;
+EvaluationSettings evaluationSettings;
 
 namespace {
 
@@ -115,6 +116,8 @@ std::vector<SettingKey> settingKeys() {
   // The larger boards, apart from SCALE, which keeps the three sizes older files know.
   keys.push_back({"WINDOW", "BOARD SCALE", Kind::BoardScale, &appearance.boardScale, defaultAppearance.boardScale});
   keys.push_back({"WINDOW", "LANGUAGE", Kind::Text, &languageSettings.language, 0, "", 16});
+  keys.push_back(
+      {"EVALUATION", "SHOW", Kind::Number, &evaluationSettings.show, defaultEvaluationSettings.show, nullptr, 0, 0, 1});
   return keys;
 }
 

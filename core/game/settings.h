@@ -56,14 +56,22 @@ struct LanguageSettings {
   std::string language;
 };
 
+// The Expert's score and expected line beside the board; a section of its
+// own, which older copies pass over.
+struct EvaluationSettings {
+  int show = 0;
+};
+
 // What a setting is when the file does not hold it: one set of defaults for
 // the globals' first values and for reading the file.
 inline const LastGameSettings defaultLastGame{};
 inline const NetSettings defaultNetSettings{};
 inline const EntrySettings defaultEntrySettings{};
+inline const EvaluationSettings defaultEvaluationSettings{};
 
 extern LastGameSettings lastGame;
 extern EntrySettings entrySettings;
+extern EvaluationSettings evaluationSettings;
 extern ExportSettings exportSettings;
 extern LanguageSettings languageSettings;
 extern NetSettings netSettings;

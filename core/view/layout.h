@@ -35,6 +35,7 @@ struct Layout {
   Rect upperName, upperClock, lowerName, lowerClock;
   Rect variantName, giveAwayText;  // giveAwayText is empty unless a give-away game
   Rect logo;
+  Rect evaluation;  // the logo's row, when the Expert's score is shown instead
 };
 
 // The layout of an n x n board of `cell` pixels in a client area of the given

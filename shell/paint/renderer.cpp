@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "core/game/mouse_entry.h"
+#include "core/game/position_score.h"
 #include "core/records/listing.h"
 #include "core/rules/game_state.h"
 #include "core/view/layout.h"
@@ -34,6 +35,23 @@ void drawCentred(QPainter& p, const Rect& r, const QString& text) {
 }
 
 QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
+
+// The score on the first line in the board font, the expected line below it
+// in a smaller one, wrapped; "..." while the search has not answered.
+void drawEvaluation(QPainter& p, const Rect& r, const PositionScore& score) {
+  const QRect area = toQRect(r);
+  p.fillRect(area, p.background());
+  const QRect first(area.left(), area.top(), area.width(), kListingLineHeight);
+  p.drawText(first, Qt::AlignCenter, score.found ? QString::fromStdString(score.score) : QString("..."));
+  if (!score.found || score.line.empty()) return;
+  p.save();
+  QFont small = p.font();
+  small.setPixelSize(13);
+  p.setFont(small);
+  const QRect rest(area.left() + 4, first.bottom() + 1, area.width() - 8, area.bottom() - first.bottom());
+  p.drawText(rest, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(score.line));
+  p.restore();
+}
 
 // The keyboard's square: a light frame with a dark edge inside, seen on
 // light and dark squares of every skin.
@@ -132,9 +150,13 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
 
   // Everything from the skin at the buffer's own density: sharp on any screen.
   const qreal ratio = backBuffer.devicePixelRatio();
-  const QImage& logoTiles = w.skins.forCell(kSkinTile, ratio);
-  const int logoTile = logoTiles.width() / 6;
-  p.drawImage(QRectF(toQRect(l.logo)), logoTiles, QRectF(4 * logoTile, 0, 2 * logoTile, logoTile));
+  if (w.evaluation) {
+    drawEvaluation(p, l.evaluation, *w.evaluation);
+  } else {
+    const QImage& logoTiles = w.skins.forCell(kSkinTile, ratio);
+    const int logoTile = logoTiles.width() / 6;
+    p.drawImage(QRectF(toQRect(l.logo)), logoTiles, QRectF(4 * logoTile, 0, 2 * logoTile, logoTile));
+  }
   drawBoard(p, game, c, w.skins.forCell(c, ratio), l.board.left, l.board.top, a, false, w.cursor);
   if (w.keyCursor) drawKeyCursor(p, *w.keyCursor, n, c, l.board.left, l.board.top, a.whiteOnTop != 0);
 }

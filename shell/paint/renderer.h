@@ -17,6 +17,7 @@ namespace velmora {
 
 struct GameState;
 struct MoveListing;
+struct PositionScore;
 
 QColor toQColor(Colour c);
 
@@ -39,6 +40,8 @@ struct MainWindowPicture {
   QPoint cursor;
   int cell;  // the square size shown, which the screen may hold below the chosen one
   std::optional<Square> keyCursor = std::nullopt;  // the keyboard's square, while the board has the keys
+  // The Expert's score and line, shown where the logo is; null when not shown.
+  const PositionScore* evaluation = nullptr;
 };
 
 // Composes the client area into `backBuffer` (at least the client's size).

@@ -166,6 +166,15 @@ check "pdn import --force replaces it" "0|Cy" \
 check "save keeps an existing file" "1 velmora-cli: $work/pdn.vlm exists; --force replaces it" \
   "$(status "$cli" save "$work/pdn.vlm" American) $("$cli" save "$work/pdn.vlm" American 2>&1)"
 check "pdn usage" "2" "$(status "$cli" pdn)"
+# Black's eighth move gives a man away; at a fixed depth the marks are the same everywhere.
+"$cli" save "$work/blunder.vlm" American c3-d4 f6-g5 b2-c3 g5-h4 d4-e5 d6:f4 g3:e5 h4-g3 h2:f4 >/dev/null
+check "analyse marks the blunder" "8 black h4-g3 ??|mistakes white 0 black 0|blunders white 0 black 1|9" \
+  "$("$cli" analyse "$work/blunder.vlm" --depth 6 | awk '$NF == "??" {print $1, $2, $3, $NF}')|$("$cli" analyse "$work/blunder.vlm" --depth 6 | tail -2 | paste -sd'|')|$("$cli" analyse "$work/blunder.vlm" --depth 6 | grep -c '^[0-9]')"
+check "analyse header" "ply side played score best score mark" "$("$cli" analyse "$work/blunder.vlm" --depth 2 | head -1 | xargs)"
+check "analyse usage" "2 2 2" "$(status "$cli" analyse) $(status "$cli" analyse "$work/blunder.vlm" --depth 0) $(status "$cli" analyse "$work/none.vlm")"
+check "endings: one chosen" "1 passed win result white end rules|won 1 of 1 drawn 0 of 0" \
+  "$("$cli" endings --nodes 100000 1 | head -1 | cut -c1-44 | xargs)|$("$cli" endings --nodes 100000 1 | tail -1)"
+check "endings usage" "2 2" "$(status "$cli" endings 99) $(status "$cli" endings --nodes 0)"
 check "fen of a position" "B:W21,22,23,24,25,26,27,28,29,30,31,32:B1,2,3,4,5,6,7,8,9,10,11,12" \
   "$("$cli" fen American "$start")"
 check "position of a fen" "$start" "$("$cli" fen American --from 'B:W21-32:B1-12')"

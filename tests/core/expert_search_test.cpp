@@ -146,6 +146,17 @@ TEST(ExpertSearch, DoesNotRepeatThePositionWhenAhead) {
   EXPECT_GT(again.score, 2 * kManValue);
 }
 
+TEST(ExpertSearch, SeesAPositionComeRoundAgainAfterSidewaysStepsOfMen) {
+  // Turkish: White's lone man against a man and a king is lost, but the men
+  // have stepped sideways and back, and stepping aside once more brings back
+  // a position the record holds: the draw is White's best.
+  auto s = test::position(Turkish, "W:B......./......../....b.../......../......../...w..../......../........");
+  for (const char* text : {"d3-c3", "e6-f6", "c3-d3", "f6-e6"}) play(*s, text);
+  const ExpertResult r = expert().choose(*s, depthOnly(6));
+  EXPECT_EQ(chosenText(*s, r), "d3-c3");
+  EXPECT_EQ(r.score, -kExpertContempt);
+}
+
 TEST(ExpertSearch, CountsTheQuietRunOfTheRecordAsADraw) {
   // Kings only for 29 plies: the next quiet move ends the game drawn, so a
   // side that is a king up scores no more than a draw unless it captures.
@@ -157,6 +168,22 @@ TEST(ExpertSearch, CountsTheQuietRunOfTheRecordAsADraw) {
   // counts a little against itself.
   const ExpertResult r = expert().choose(*s, depthOnly(4));
   EXPECT_EQ(r.score, -kExpertContempt);
+}
+
+TEST(ExpertEvaluation, InItalianTheSideAManUpGainsByEveryTrade) {
+  // The same man ahead, with a pair of men more or less on the board: the
+  // Italian score asks for the trade, the American one does not.
+  const char* more = "W:......../......../.b...b../......../......../..w...w./.w...w../........";
+  const char* fewer = "W:......../......../.b....../......../......../..w...../.w...w../........";
+  const auto score = [](GameType type, const char* text) {
+    auto s = test::position(type, text);
+    return expertEvaluate(*s, White, 0);
+  };
+  // The squares are scored alike in both; the trade is what differs.
+  const int italianGain = score(Italian, fewer) - score(Italian, more);
+  const int americanGain = score(American, fewer) - score(American, more);
+  EXPECT_GT(italianGain, americanGain);
+  EXPECT_LT(italianGain - americanGain, kManValue / 4);
 }
 
 TEST(ExpertEvaluation, GiveAwayPrefersFewerPiecesNotTheNormalScoreNegated) {

@@ -144,7 +144,9 @@ TEST_F(SettingsTest, MissingFileGivesTheDefaults) {
   lastGame.level = 2;
   lastGame.gameType = Thai;
   entrySettings.oneClick = 0;
+  evaluationSettings.show = 1;
   loadSettings(path, "anna");
+  EXPECT_EQ(evaluationSettings.show, 0);  // the Expert's score is not shown unless asked for
   EXPECT_EQ(netSettings.ip, "0.0.0.0");
   EXPECT_EQ(netSettings.server, 1);
   EXPECT_EQ(lastGame.level, 0);
@@ -221,6 +223,7 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   netSettings = {"192.168.1.2", "Anna", 7001, 0};
   exportSettings.folder = "/home/anna/Pictures";
   entrySettings.oneClick = 0;
+  evaluationSettings.show = 1;
   ASSERT_TRUE(saveSettings(path));
   const std::string expected =
       "\r\n[COLOR]\r\nBACKGROUND = 2575736\r\nINK = 8500460\r\n"
@@ -237,7 +240,8 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
       "Promotion_FILE = .\\Sound\\Promotion.wav\r\nPromotion_ENABLE = 1\r\n"
       "\r\n[EXPORT]\r\nFOLDER = /home/anna/Pictures\r\n"
       "\r\n[ENTRY]\r\nONE CLICK = 0\r\n"
-      "\r\n[WINDOW]\r\nBOARD SCALE = 150\r\nLANGUAGE = \r\n";
+      "\r\n[WINDOW]\r\nBOARD SCALE = 150\r\nLANGUAGE = \r\n"
+      "\r\n[EVALUATION]\r\nSHOW = 1\r\n";
   for (auto& s : soundEvents) s.file = ".\\Sound\\" + s.name + ".wav";
   ASSERT_TRUE(saveSettings(path));
   EXPECT_EQ(readFile(path), expected);
@@ -247,10 +251,13 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   lastGame = {};
   netSettings = {};
   entrySettings = {};
+  evaluationSettings = {};
   loadSettings(path, "someone else");
   EXPECT_EQ(settingsText(), before);
   EXPECT_TRUE(lastGame.giveAway);
   EXPECT_EQ(entrySettings.oneClick, 0);
+  EXPECT_EQ(evaluationSettings.show, 1);
+  evaluationSettings = {};
 }
 
 TEST_F(SettingsTest, LongPathsAreWrittenWhole) {

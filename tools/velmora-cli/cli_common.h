@@ -54,5 +54,7 @@ int netCommand(int argc, char** argv);
 int pdnCommand(int argc, char** argv);
 int fenCommand(int argc, char** argv);
 int matchCommand(int argc, char** argv);
+int analyseCommand(int argc, char** argv);
+int endingsCommand(int argc, char** argv);
 
 }  // namespace velmora::cli

@@ -32,6 +32,17 @@ const char kUsage[] =
     "                                        each random opening with both colours; a line\n"
     "                                        per game, then score A% W D L elo E \xC2\xB1 M;\n"
     "                                        the Expert has 100 ms a move by default\n"
+    "  analyse FILE.vlm [--movetime MS] [--depth D] [--nodes N]\n"
+    "                                        the Expert on each move of a saved game: the\n"
+    "                                        move played and its score, the Expert's choice\n"
+    "                                        and its score (for White, in men), ? a mistake\n"
+    "                                        (half a man lost), ?? a blunder (a man or more)\n"
+    "  endings [--movetime MS] [--depth D] [--nodes N] [NUMBER ...]\n"
+    "                                        the Expert on both sides of endings theory\n"
+    "                                        knows: wins to win, draws not to lose;\n"
+    "                                        exit 1 when one fails\n"
+    "                                        analyse and endings: one second a move unless\n"
+    "                                        told otherwise\n"
     "  net serve PORT VARIANT [--side 0|1] [--name NAME] [--level 0|1|2]\n"
     "       [--give-away] [--clocks W,B] [--changed accept|refuse]\n"
     "  net join HOST PORT [--name NAME] [--level 0|1|2] [--changed accept|refuse]\n"
@@ -82,6 +93,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "pdn") == 0) return pdnCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "fen") == 0) return fenCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "match") == 0) return matchCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "analyse") == 0) return analyseCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "endings") == 0) return endingsCommand(argc - 2, argv + 2);
   }
   std::fputs(kUsage, stderr);
   return kUsageError;

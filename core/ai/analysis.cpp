@@ -1,0 +1,77 @@
+#include "core/ai/analysis.h"
+
+#include <cstring>
+#include <memory>
+
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+
+namespace velmora {
+
+namespace {
+
+bool sameMove(const MoveRecord& a, const MoveRecord& b) {
+  return usedBytes(a) == usedBytes(b) && std::memcmp(&a, &b, usedBytes(a)) == 0;
+}
+
+// The index of the recorded move among the legal moves of the side to move.
+int indexOf(GameState& game, const MoveRecord& move) {
+  generateMoves(game.legalMoves, game, game.sideToMove());
+  for (int i = 0; i < game.moveCount; ++i)
+    if (sameMove(game.legalMoves[i], move)) return i;
+  return -1;
+}
+
+}  // namespace
+
+MoveMark markOf(int bestScore, int playedScore) {
+  const int loss = bestScore - playedScore;
+  return loss >= kBlunderLoss ? MoveMark::Blunder : loss >= kMistakeLoss ? MoveMark::Mistake : MoveMark::None;
+}
+
+const char* markText(MoveMark mark) {
+  switch (mark) {
+    case MoveMark::Mistake: return "?";
+    case MoveMark::Blunder: return "??";
+    default: return "";
+  }
+}
+
+std::vector<PlyAnalysis> analyseGame(const GameState& game, int plies, ExpertSearch& expert, const ExpertLimits& limits,
+                                     AnalysisProgress progress, void* context) {
+  auto board = std::make_unique<GameState>(game);
+  setUpStartOf(*board, game);
+  board->plyCount = 0;
+  std::vector<PlyAnalysis> out;
+  // The Expert's score of each position for its side to move, the position
+  // after the last move included.
+  std::vector<int> scores;
+  for (int k = 0; k <= plies; ++k) {
+    const ExpertResult r = expert.choose(*board, limits);
+    const bool stopped = (limits.stop && limits.stop->load()) || (limits.breakOff && limits.breakOff->load());
+    if (stopped) break;
+    scores.push_back(r.score);
+    if (k > 0) {
+      PlyAnalysis& a = out.back();
+      // The move played is worth what the position it led to is worth to
+      // the other side. A move the Expert chose itself keeps its own score:
+      // the two searches may disagree by the odd point.
+      a.playedScore = a.played == a.best ? a.bestScore : -r.score;
+      a.mark = markOf(a.bestScore, a.playedScore);
+    }
+    if (progress) progress(context, k + 1, plies + 1);
+    if (k == plies) break;
+    PlyAnalysis a;
+    a.best = r.rootIndex;
+    a.bestScore = r.score;
+    a.played = indexOf(*board, game.gameRecord[k]);
+    out.push_back(a);
+    applyMove(game.gameRecord[k], board->gameRecord[k], *board);
+    ++board->plyCount;
+  }
+  // A move whose following position was not searched has no score yet.
+  if (!out.empty() && scores.size() <= out.size()) out.pop_back();
+  return out;
+}
+
+}  // namespace velmora

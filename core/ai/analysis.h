@@ -1,0 +1,45 @@
+#pragma once
+// Going over a played game with the Expert: for each move, what the move
+// played is worth, what the Expert would have played instead, and whether
+// the move played gave away half a man (a mistake) or a whole one (a blunder).
+
+#include <vector>
+
+#include "core/ai/expert_search.h"
+
+namespace velmora {
+
+struct GameState;
+
+enum class MoveMark { None, Mistake, Blunder };
+
+// Hundredths of a man the move played may give away before it is marked.
+constexpr int kMistakeLoss = 50;
+constexpr int kBlunderLoss = 100;
+
+// The mark of a move that scores `playedScore` where the best scores
+// `bestScore`, both for the side that moved.
+MoveMark markOf(int bestScore, int playedScore);
+
+// "?" for a mistake, "??" for a blunder, "" otherwise.
+const char* markText(MoveMark mark);
+
+struct PlyAnalysis {
+  int played = -1;      // index of the move played in generateMoves order
+  int best = -1;        // of the Expert's choice
+  int playedScore = 0;  // for the side that moved
+  int bestScore = 0;
+  MoveMark mark = MoveMark::None;
+};
+
+// Called after each position is searched: how many of `total` are done.
+using AnalysisProgress = void (*)(void* context, int done, int total);
+
+// Analyses the first `plies` moves of the game's record from its start.
+// Each position of the game is searched once within `limits`: the score of
+// the move played is the next position's score seen from the other side.
+// When the search is stopped the result holds the moves finished so far.
+std::vector<PlyAnalysis> analyseGame(const GameState& game, int plies, ExpertSearch& expert, const ExpertLimits& limits,
+                                     AnalysisProgress progress = nullptr, void* context = nullptr);
+
+}  // namespace velmora

@@ -1,0 +1,52 @@
+#include "core/game/position_score.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/records/listing.h"
+#include "core/records/notation.h"
+#include "core/rules/game_state.h"
+
+namespace velmora {
+
+std::string scoreText(int whiteScore) {
+  if (std::abs(whiteScore) > kExpertWinFound) {
+    const int plies = kExpertWin - std::abs(whiteScore);
+    return std::string(whiteScore > 0 ? "+" : "-") + "win " + std::to_string(plies);
+  }
+  if (whiteScore == 0) return "0.00";
+  char text[32];
+  std::snprintf(text, sizeof text, "%c%d.%02d", whiteScore > 0 ? '+' : '-', std::abs(whiteScore) / 100,
+                std::abs(whiteScore) % 100);
+  return text;
+}
+
+int whiteScore(const GameState& game, int score) { return game.sideToMove() == White ? score : -score; }
+
+std::string lineText(const MoveRecord* line, int length, int moves) {
+  std::string text;
+  for (int i = 0; i < length && i < moves; ++i) {
+    if (i > 0) text += ' ';
+    text += moveText(line[i]);
+  }
+  return text;
+}
+
+void preparePositionScore(GameState& search, const MoveListing& listing) {
+  // The board already shows the listed position; the record is cut there,
+  // so that repetitions and the quiet run count up to it.
+  search.plyCount = listing.shownMoves();
+  search.thinking = 0;
+}
+
+PositionScore scorePosition(GameState& game, ExpertSearch& expert, const ExpertLimits& limits) {
+  const ExpertResult r = expert.choose(game, limits);
+  PositionScore out;
+  if (r.depth == 0 && r.rootIndex >= 0) return out;
+  out.found = true;
+  out.score = scoreText(whiteScore(game, r.score));
+  out.line = lineText(r.pv, r.pvLength, kEvaluationLineMoves);
+  return out;
+}
+
+}  // namespace velmora

@@ -1,0 +1,47 @@
+#pragma once
+// What the Expert thinks of a position, in words for the window and the
+// command line: the score for White in men and the line it expects.
+
+#include <atomic>
+#include <string>
+
+#include "core/ai/expert_search.h"
+
+namespace velmora {
+
+struct GameState;
+struct MoveListing;
+
+// The Expert's time for the evaluation shown beside the board: short, so
+// that it follows the game move by move.
+constexpr int kEvaluationTimeMs = 300;
+// The Expert's time for each position of a game it goes over in the window.
+constexpr int kAnalysisTimeMs = 500;
+// Moves of the expected line shown.
+constexpr int kEvaluationLineMoves = 6;
+
+// A score for White in men, two decimals and a sign: "+1.25", "-0.40",
+// "0.00"; a win the search found as "+win 7" or "-win 7", in plies.
+std::string scoreText(int whiteScore);
+
+// `score` for the side to move of `game` as a score for White.
+int whiteScore(const GameState& game, int score);
+
+// The first `moves` moves of `line`, as the listing writes moves.
+std::string lineText(const MoveRecord* line, int length, int moves);
+
+struct PositionScore {
+  bool found = false;  // false when stopped before the first iteration ended, or no move
+  std::string score;   // scoreText
+  std::string line;    // lineText
+};
+
+// Makes `search` (a copy of the game) the shown position of the listing,
+// with its record up to there, ready for the Expert.
+void preparePositionScore(GameState& search, const MoveListing& listing);
+
+// Searches the position of `game` within `limits` and puts the outcome in
+// words. The board is left as it was.
+PositionScore scorePosition(GameState& game, ExpertSearch& expert, const ExpertLimits& limits);
+
+}  // namespace velmora

@@ -1,0 +1,152 @@
+// The Expert going over a game, what the window shows of a position, and the
+// endings whose outcome theory knows.
+
+#include "core/ai/analysis.h"
+
+#include <gtest/gtest.h>
+
+#include "core/ai/endings.h"
+#include "core/game/position_score.h"
+#include "core/records/notation.h"
+#include "core/rules/generate.h"
+#include "core/rules/position_text.h"
+#include "support/test_support.h"
+
+namespace velmora {
+namespace {
+
+ExpertSearch& expert() {
+  static ExpertSearch search(std::size_t{1} << 18);
+  return search;
+}
+
+// An American game in which Black's eighth move, h4-g3, gives a man away.
+std::unique_ptr<GameState> gameWithABlunder() {
+  auto game = test::startPosition(American);
+  for (const char* text : {"c3-d4", "f6-g5", "b2-c3", "g5-h4", "d4-e5", "d6:f4", "g3:e5", "h4-g3", "h2:f4"})
+    EXPECT_TRUE(playMoveText(*game, text)) << text;
+  return game;
+}
+
+ExpertLimits depth(int d) {
+  ExpertLimits limits;
+  limits.maxDepth = d;
+  return limits;
+}
+
+TEST(Analysis, MarksByHowMuchTheMovePlayedGaveAway) {
+  EXPECT_EQ(markOf(20, -29), MoveMark::None);
+  EXPECT_EQ(markOf(20, -30), MoveMark::Mistake);
+  EXPECT_EQ(markOf(20, -79), MoveMark::Mistake);
+  EXPECT_EQ(markOf(20, -80), MoveMark::Blunder);
+  EXPECT_EQ(markOf(0, 40), MoveMark::None);  // better than the Expert's own choice
+  // A won game thrown away is a blunder; a slower win is not.
+  EXPECT_EQ(markOf(kExpertWin - 5, 0), MoveMark::Blunder);
+  EXPECT_EQ(markOf(kExpertWin - 5, kExpertWin - 9), MoveMark::None);
+  EXPECT_STREQ(markText(MoveMark::Mistake), "?");
+  EXPECT_STREQ(markText(MoveMark::Blunder), "??");
+  EXPECT_STREQ(markText(MoveMark::None), "");
+}
+
+TEST(Analysis, FindsTheMoveThatGivesAManAwayAndScoresTheOthersAsTheExpertsOwn) {
+  auto game = gameWithABlunder();
+  const auto moves = analyseGame(*game, game->plyCount, expert(), depth(6));
+  ASSERT_EQ(moves.size(), 9u);
+  for (std::size_t k = 0; k < moves.size(); ++k) {
+    SCOPED_TRACE("ply " + std::to_string(k + 1));
+    EXPECT_GE(moves[k].played, 0);  // every recorded move is found among the legal ones
+    EXPECT_EQ(moves[k].mark, k == 7 ? MoveMark::Blunder : MoveMark::None);
+    if (moves[k].played == moves[k].best) {
+      EXPECT_EQ(moves[k].playedScore, moves[k].bestScore);
+    }
+  }
+  EXPECT_LE(moves[7].playedScore, -80);
+  // The captures were the only moves: the Expert chose them too.
+  EXPECT_EQ(moves[5].played, moves[5].best);
+  EXPECT_EQ(moves[6].played, moves[6].best);
+  // The board is the game's as it was.
+  EXPECT_EQ(game->plyCount, 9);
+}
+
+struct StopAfter {
+  int positions = 0;
+  std::atomic<bool> stop{false};
+  std::vector<int> seen;
+  static void report(void* context, int done, int total) {
+    auto* self = static_cast<StopAfter*>(context);
+    self->seen.push_back(done * 100 + total);
+    if (done == self->positions) self->stop = true;
+  }
+};
+
+TEST(Analysis, StoppedKeepsOnlyTheMovesWhoseScoresAreKnown) {
+  auto game = gameWithABlunder();
+  StopAfter stopper;
+  stopper.positions = 3;
+  ExpertLimits limits = depth(4);
+  limits.stop = &stopper.stop;
+  const auto moves = analyseGame(*game, game->plyCount, expert(), limits, StopAfter::report, &stopper);
+  // Three positions searched: the first two moves have both their scores.
+  EXPECT_EQ(moves.size(), 2u);
+  EXPECT_EQ(stopper.seen, (std::vector<int>{110, 210, 310}));
+
+  std::atomic<bool> stopped{true};
+  limits.stop = &stopped;
+  EXPECT_TRUE(analyseGame(*game, game->plyCount, expert(), limits).empty());
+}
+
+TEST(PositionScore, ScoresInMenForWhiteAndWinsInPlies) {
+  EXPECT_EQ(scoreText(125), "+1.25");
+  EXPECT_EQ(scoreText(-40), "-0.40");
+  EXPECT_EQ(scoreText(-7), "-0.07");
+  EXPECT_EQ(scoreText(0), "0.00");
+  EXPECT_EQ(scoreText(kExpertWin - 7), "+win 7");
+  EXPECT_EQ(scoreText(-(kExpertWin - 4)), "-win 4");
+}
+
+TEST(PositionScore, AManUpForBlackReadsAsMinusForWhiteWithTheLineAhead) {
+  // Black to move, a man up: the score is White's, so below zero.
+  auto s = test::position(American, "B:.b.b.b.b/b.b.b.b./.b.b.b.b/......../......../w.w.w.w./.w.w.w.w/w.w.w...");
+  const PositionScore shown = scorePosition(*s, expert(), depth(5));
+  ASSERT_TRUE(shown.found);
+  EXPECT_EQ(shown.score[0], '-');
+  EXPECT_GE(std::stod(shown.score), -1.6);
+  EXPECT_LE(std::stod(shown.score), -0.5);
+  // The line starts with a legal move of Black's and has several moves.
+  const std::string first = shown.line.substr(0, shown.line.find(' '));
+  const auto legal = test::moveTexts(*s);
+  EXPECT_NE(std::find(legal.begin(), legal.end(), first), legal.end()) << shown.line;
+  EXPECT_GE(std::count(shown.line.begin(), shown.line.end(), ' '), 3);
+
+  std::atomic<bool> stopped{true};
+  ExpertLimits limits = depth(5);
+  limits.stop = &stopped;
+  EXPECT_FALSE(scorePosition(*s, expert(), limits).found);
+}
+
+TEST(Endings, TheExpertWinsTheWonAndDrawsTheDrawnOnBothSides) {
+  auto game = std::make_unique<GameState>();
+  ExpertLimits limits;
+  limits.maxNodes = 40000;  // a move; no clock, so that the games are the same on every machine
+  int won = 0, drawn = 0;
+  for (const Ending& e : theoryEndings()) {
+    SCOPED_TRACE(e.name);
+    // Each needs playing: no capture is there to be taken at once.
+    auto start = test::position(e.type, e.position);
+    generateMoves(start->legalMoves, *start, start->sideToMove());
+    ASSERT_GT(start->moveCount, 0);
+    EXPECT_EQ(start->legalMoves[0].captureCount, 0);
+
+    const EndingOutcome o = playEnding(e, *game, expert(), limits);
+    EXPECT_TRUE(o.passed) << "result " << o.game.result << " after " << o.game.plies << " plies";
+    (e.won ? won : drawn) += 1;
+    if (e.won) {
+      EXPECT_EQ(o.game.end, GameEnd::Rules);  // won by the rules, not by a limit
+    }
+  }
+  EXPECT_GE(won, 5);
+  EXPECT_GE(drawn, 5);
+}
+
+}  // namespace
+}  // namespace velmora

@@ -1,0 +1,218 @@
+// The Expert in the window beside the game: the score and expected line in
+// the panel, searched on a worker after every move, and Game > Analyse game
+// marking the moves that gave something away.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/game/new_game.h"
+#include "core/game/settings.h"
+#include "core/platform/host.h"
+#include "core/records/listing.h"
+#include "core/records/notation.h"
+#include "core/rules/game_state.h"
+#include "core/rules/generate.h"
+#include "shell/board_widget.h"
+#include "shell/main_window.h"
+#include "shell/system/host_qt.h"
+#include "tests/shell/window_test_support.h"
+
+namespace velmora {
+namespace {
+
+using test::commandAction;
+using test::settle;
+
+std::vector<std::string> messages;
+
+struct Window {
+  std::unique_ptr<GameState> game = std::make_unique<GameState>();
+  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
+  MoveListing listing;
+  std::unique_ptr<MainWindow> window;
+
+  Window() {
+    messages.clear();
+    evaluationSettings = {};
+    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
+    installQtHost(window->hostWindow());
+    host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
+      messages.push_back(text);
+      return false;
+    };
+    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
+    host.playSound = [](SoundId, const std::string&, std::function<void()> finished) {
+      if (finished) QTimer::singleShot(0, std::move(finished));
+    };
+    window->show();
+    NewGameChoice twoHumans;
+    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
+    twoHumans.gameType = American;
+    startNewGame(*game, listing, twoHumans);
+    window->placeWindow();
+    window->refresh();
+    settle();
+  }
+
+  ~Window() { evaluationSettings = {}; }
+
+  // Plays the move of this text as the game does, then lets the window follow.
+  void play(const std::string& text) {
+    ASSERT_TRUE(playMoveText(*game, text)) << text;
+    refreshListing(listing, *game, game->plyCount);
+    window->refresh();
+    settle();
+  }
+
+  QStringList boxLines() const {
+    QStringList out;
+    QListWidget* box = window->boardWidget()->listingBox();
+    for (int i = 0; i < box->count(); ++i) out << box->item(i)->text();
+    return out;
+  }
+
+  bool scoreShown(int timeoutMs = 20000) const {
+    return QTest::qWaitFor([&] { return window->shownScore().found; }, timeoutMs);
+  }
+};
+
+// The line's first move is a legal move of the side to move.
+bool lineStartsLegally(GameState& game, const std::string& line) {
+  generateMoves(game.legalMoves, game, game.sideToMove());
+  const std::string first = line.substr(0, line.find(' '));
+  for (int i = 0; i < game.moveCount; ++i)
+    if (moveText(game.legalMoves[i]) == first) return true;
+  return false;
+}
+
+TEST(EvaluationInTheWindow, OffByDefaultThenFollowsEveryMoveInThePanel) {
+  Window w;
+  QAction* show = commandAction(w.window.get(), CmdEvaluation);
+  ASSERT_TRUE(show && show->isCheckable());
+  EXPECT_FALSE(show->isChecked());
+  const QImage logo = w.window->boardWidget()->grab().toImage();
+  QTest::qWait(100);
+  EXPECT_FALSE(w.window->shownScore().found);  // nothing searched while it is off
+
+  show->trigger();
+  EXPECT_TRUE(show->isChecked());
+  EXPECT_EQ(evaluationSettings.show, 1);
+  ASSERT_TRUE(w.scoreShown());
+  EXPECT_TRUE(lineStartsLegally(*w.game, w.window->shownScore().line)) << w.window->shownScore().line;
+  // The score stands where the logo stood.
+  w.window->boardWidget()->update();
+  settle();
+  EXPECT_NE(w.window->boardWidget()->grab().toImage(), logo);
+  w.window->grab().save("screenshots/evaluation-shown.png");
+
+  // After a move the old score goes at once, and the new position's comes.
+  w.play("c3-d4");
+  EXPECT_FALSE(w.window->shownScore().found);
+  ASSERT_TRUE(w.scoreShown());
+  EXPECT_EQ(w.game->sideToMove(), Black);
+  EXPECT_TRUE(lineStartsLegally(*w.game, w.window->shownScore().line)) << w.window->shownScore().line;
+
+  show->trigger();
+  EXPECT_EQ(evaluationSettings.show, 0);
+  EXPECT_FALSE(w.window->shownScore().found);
+}
+
+TEST(EvaluationInTheWindow, AScoreArrivingUnderAModalWindowWaitsForItToClose) {
+  Window w;
+  commandAction(w.window.get(), CmdEvaluation)->trigger();
+  ASSERT_TRUE(w.scoreShown());
+  w.play("c3-d4");
+  bool foundUnderTheDialog = true;
+  int waited = 0;
+  QTimer::singleShot(0, [&] {
+    QDialog dialog(w.window.get());
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      // The search's answer and its end wait behind the dialog.
+      if (w.window->turn().waitingEvents() < 2) return;
+      waited = w.window->turn().waitingEvents();
+      foundUnderTheDialog = w.window->shownScore().found;
+      dialog.reject();
+    });
+    poll.start(10);
+    QTimer::singleShot(30000, &dialog, &QDialog::reject);
+    dialog.exec();
+  });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return waited > 0; }, 40000));
+  EXPECT_FALSE(foundUnderTheDialog);
+  EXPECT_TRUE(w.scoreShown());
+}
+
+TEST(EvaluationInTheWindow, ClosingTheWindowAbandonsTheSearch) {
+  Window w;
+  commandAction(w.window.get(), CmdEvaluation)->trigger();
+  ASSERT_TRUE(w.scoreShown());
+  w.play("c3-d4");
+  w.window->close();
+  EXPECT_FALSE(w.window->isVisible());
+  QTest::qWait(600);  // longer than the search would have taken
+  EXPECT_FALSE(w.window->shownScore().found);
+}
+
+// An American game in which Black's eighth move, h4-g3, gives a man away.
+void playTheBlunderGame(Window& w) {
+  for (const char* text : {"c3-d4", "f6-g5", "b2-c3", "g5-h4", "d4-e5", "d6:f4", "g3:e5", "h4-g3", "h2:f4"})
+    w.play(text);
+}
+
+TEST(AnalysisInTheWindow, MarksTheBlunderInTheListingBoxAndNotInTheGamesText) {
+  Window w;
+  playTheBlunderGame(w);
+  const std::vector<std::string> text = w.listing.lines;
+  QAction* analyse = commandAction(w.window.get(), CmdAnalyse);
+  ASSERT_TRUE(analyse && analyse->isEnabled());
+  analyse->trigger();
+  EXPECT_TRUE(w.window->analysing());
+  EXPECT_TRUE(w.window->windowTitle().startsWith("Velmora [Analysing "));
+  EXPECT_FALSE(w.window->menuBar()->isEnabled());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !w.window->analysing(); }, 60000));
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+  EXPECT_TRUE(w.window->menuBar()->isEnabled());
+
+  const QStringList lines = w.boxLines();
+  ASSERT_EQ(lines.size(), 10);
+  EXPECT_EQ(lines[8], QString::fromStdString(text[8]) + "??");
+  EXPECT_EQ(w.listing.lines, text);  // what is saved and printed has no marks
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("Black: "), std::string::npos);
+  EXPECT_NE(messages[0].find("1 blunders (?\?)"), std::string::npos);
+  w.window->grab().save("screenshots/analysis-marks.png");
+
+  // A game that is no longer the one analysed loses the marks from where it changed.
+  w.game->plyCount = 7;
+  refreshListing(w.listing, *w.game, 7);
+  w.window->refresh();
+  w.play("e7-f6");
+  EXPECT_FALSE(w.boxLines().join("").contains("??"));
+}
+
+TEST(AnalysisInTheWindow, EscapeCancelsAndKeepsWhatWasDone) {
+  Window w;
+  playTheBlunderGame(w);
+  commandAction(w.window.get(), CmdAnalyse)->trigger();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->windowTitle().contains("[Analysing 2/"); }, 20000));
+  QTest::keyPress(w.window.get(), Qt::Key_Escape);
+  QTest::keyRelease(w.window.get(), Qt::Key_Escape);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !w.window->analysing(); }, 20000));
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+  EXPECT_TRUE(messages.empty());  // cancelled: no summary
+  EXPECT_TRUE(w.window->menuBar()->isEnabled());
+  EXPECT_EQ(w.boxLines().size(), 10);
+}
+
+}  // namespace
+}  // namespace velmora
