@@ -1,0 +1,482 @@
+// The move generator of the diagonal variants on bitboards: the moves of
+// generateMoves, in its order, as compact moves. Captures first, pieces in
+// scan order (the bits from the lowest are the rows upwards, each from the
+// left), each piece's capture search depth first in its fixed direction
+// order; the variant's choice among them; plain moves only when there is none.
+
+#include <cstring>
+
+#include "core/rules/bitboard.h"
+#include "core/rules/move.h"
+
+namespace velmora {
+
+namespace {
+
+enum class ManCapture { Forward, ForwardMenOnly, FourWay, Russian, Frisian };
+enum class KingCapture { Short, Flying, Thai, Frisian };
+enum class Choice { All, GreatestNumber, GreatestNumberThenQuality, Russian };
+
+struct Rules {
+  ManCapture man;
+  KingCapture king;
+  Choice choice;
+  bool slidingKings;  // plain moves along whole diagonals, or one square
+};
+
+// clang-format off
+constexpr Rules kAmerican     {ManCapture::Forward,        KingCapture::Short,   Choice::GreatestNumber,            false};
+constexpr Rules kInternational{ManCapture::FourWay,        KingCapture::Flying,  Choice::GreatestNumber,            true};
+constexpr Rules kPoolCheckers {ManCapture::FourWay,        KingCapture::Flying,  Choice::All,                       true};
+constexpr Rules kRussian      {ManCapture::Russian,        KingCapture::Flying,  Choice::Russian,                   true};
+constexpr Rules kItalian      {ManCapture::ForwardMenOnly, KingCapture::Short,   Choice::GreatestNumberThenQuality, false};
+constexpr Rules kSpanish      {ManCapture::Forward,        KingCapture::Flying,  Choice::GreatestNumberThenQuality, true};
+constexpr Rules kThai         {ManCapture::Forward,        KingCapture::Thai,    Choice::All,                       true};
+constexpr Rules kFrisian      {ManCapture::Frisian,        KingCapture::Frisian, Choice::GreatestNumberThenQuality, true};
+// clang-format on
+
+template <const Rules& rules, int N>
+class Generator {
+  using G = Geometry<N>;
+  using Word = typename G::Word;
+  using Move = BitMove<N>;
+
+ public:
+  Generator(const BitBoard<N>& b, int side, Move* list)
+      : own_(b.pieces[side]),
+        ownKings_(b.kings & b.pieces[side]),
+        empty_(G::kBoard & ~(b.pieces[White] | b.pieces[Black])),
+        takeable_(b.pieces[side ^ 1]),
+        opponentKings_(b.kings & b.pieces[side ^ 1]),
+        promotion_(G::promotionRow(side)),
+        side_(side),
+        list_(list) {}
+
+  int run() {
+    if constexpr (rules.choice == Choice::Russian) {
+      // Kings' captures come first and exclude the men's.
+      capturePass(King);
+      if (count_ > 0) return keepGreatestNumber();
+      capturePass(Man);
+      if (count_ > 0) return keepRussianCrownedLongest();
+    } else {
+      capturePass(Empty);
+      if (count_ > 0) return choose();
+    }
+    if (side_ == White)
+      plainPass<1>();
+    else
+      plainPass<-1>();
+    return count_;
+  }
+
+ private:
+  // The squares `steps` steps of (dx, dy) away that stay on the board; only
+  // along rows does the layout need it, the ghosts bound the rest.
+  template <int dx, int dy, int steps>
+  static constexpr Word kReach = G::reach(dx, dy, steps);
+
+  bool full() const { return count_ >= kMaxMoves; }
+  int manKindAt(int s) const { return (promotion_ & G::bit(s)) ? King : Man; }
+
+  void record(int to, int kindAfter, int depth) {
+    if (full()) return;
+    list_[count_++] = Move{captured_,
+                           static_cast<std::uint8_t>(from_),
+                           static_cast<std::uint8_t>(to),
+                           static_cast<std::uint8_t>(pieceKind_),
+                           static_cast<std::uint8_t>(kindAfter),
+                           static_cast<std::uint8_t>(depth),
+                           static_cast<std::int16_t>(quality_)};
+  }
+
+  // A full list takes no more moves; a sequence of kMaxSteps captures is
+  // recorded as it stands.
+  bool atLimit(int s, int depth, int kindAfter) {
+    if (full()) return true;
+    if (depth < kMaxSteps) return false;
+    record(s, kindAfter, depth);
+    return true;
+  }
+
+  // A piece taken at step `depth`: a man counts 100, a king 300 - depth.
+  int worth(Word victim, int depth) const { return (opponentKings_ & victim) ? 300 - depth : 100; }
+
+  // Takes `victim` out of play for the deeper search, or puts it back: a
+  // marked piece still blocks but cannot be taken again, a removed one
+  // leaves its square empty.
+  template <bool remove>
+  void toggleTaken(Word victim, int quality) {
+    takeable_ ^= victim;
+    captured_ ^= victim;
+    if constexpr (remove) empty_ ^= victim;
+    quality_ += quality;
+  }
+
+  // The jump from s over the neighbour along (dx, dy) to the square beyond;
+  // returns whether it was possible (and so was searched).
+  template <int dx, int dy, bool remove, bool menOnly, class Next>
+  [[gnu::always_inline]] bool jump(int s, int depth, Next next) {
+    constexpr int d = G::shift(dx, dy);
+    if constexpr (dy == 0)
+      if (!(kReach<dx, dy, 2> & G::bit(s))) return false;
+    const Word victim = G::template shifted<d>(G::bit(s));
+    if (!(takeable_ & victim) || !(empty_ & G::template shifted<d>(victim))) return false;
+    if (menOnly && (opponentKings_ & victim)) return false;
+    const int quality = worth(victim, depth);
+    toggleTaken<remove>(victim, quality);
+    next(s + 2 * d, depth + 1);
+    toggleTaken<remove>(victim, -quality);
+    return true;
+  }
+
+  // A capture from a distance along (dx, dy): the first occupied square is
+  // the victim, the empty squares beyond it are landing squares (only the
+  // nearest with `nearestOnly`). The victim is marked.
+  template <int dx, int dy, bool nearestOnly, class Next>
+  [[gnu::always_inline]] bool line(int s, int depth, Next next) {
+    constexpr int d = G::shift(dx, dy);
+    const auto advance = [](Word w) {
+      if constexpr (dy == 0) w &= kReach<dx, dy, 1>;
+      return G::template shifted<d>(w);
+    };
+    Word at = advance(G::bit(s));
+    int landing = s + 2 * d;
+    while (at & empty_) {
+      at = advance(at);
+      landing += d;
+    }
+    if (!(takeable_ & at)) return false;  // own piece, one taken already, or the edge
+    Word land = advance(at);
+    if (!(empty_ & land)) return false;  // a piece on the edge is never taken
+    const int quality = worth(at, depth);
+    toggleTaken<false>(at, quality);
+    do {
+      next(landing, depth + 1);
+      if (nearestOnly || full()) break;
+      land = advance(land);
+      landing += d;
+    } while (land & empty_);
+    toggleTaken<false>(at, -quality);
+    return true;
+  }
+
+  // Men that capture forward only and kings one square at a time remove
+  // what they take; a man landing on its promotion row is crowned there and,
+  // with no forward jump left, ends.
+  void forwardMan(int s, int depth) {
+    if (atLimit(s, depth, manKindAt(s))) return;
+    constexpr bool menOnly = rules.man == ManCapture::ForwardMenOnly;
+    const auto next = [this](int t, int d) { forwardMan(t, d); };
+    bool found;
+    if (side_ == White) {
+      found = jump<-1, 1, true, menOnly>(s, depth, next);
+      found |= jump<1, 1, true, menOnly>(s, depth, next);
+    } else {
+      found = jump<-1, -1, true, menOnly>(s, depth, next);
+      found |= jump<1, -1, true, menOnly>(s, depth, next);
+    }
+    if (!found && depth >= 1) record(s, manKindAt(s), depth);
+  }
+
+  void shortKing(int s, int depth) {
+    if (atLimit(s, depth, King)) return;
+    const auto next = [this](int t, int d) { shortKing(t, d); };
+    bool found = jump<-1, 1, true, false>(s, depth, next);
+    found |= jump<1, 1, true, false>(s, depth, next);
+    found |= jump<-1, -1, true, false>(s, depth, next);
+    found |= jump<1, -1, true, false>(s, depth, next);
+    if (!found && depth >= 1) record(s, King, depth);
+  }
+
+  // Men of the flying-king family and Frisian men capture backwards too and
+  // mark what they take; crowned only when the whole sequence ends on the
+  // promotion row.
+  void fourWayMan(int s, int depth) {
+    if (atLimit(s, depth, manKindAt(s))) return;
+    const auto next = [this](int t, int d) { fourWayMan(t, d); };
+    bool found = jump<-1, 1, false, false>(s, depth, next);
+    found |= jump<1, 1, false, false>(s, depth, next);
+    found |= jump<-1, -1, false, false>(s, depth, next);
+    found |= jump<1, -1, false, false>(s, depth, next);
+    if constexpr (rules.man == ManCapture::Frisian) {
+      // Straight along columns and rows, over the playable squares two apart.
+      found |= jump<0, 2, false, false>(s, depth, next);
+      found |= jump<0, -2, false, false>(s, depth, next);
+      found |= jump<2, 0, false, false>(s, depth, next);
+      found |= jump<-2, 0, false, false>(s, depth, next);
+    }
+    if (!found && depth >= 1) record(s, manKindAt(s), depth);
+  }
+
+  // Every jump of a Russian man ends a listed move. A man crowned by a jump
+  // goes on as a flying king, still recorded as a man; when it has nothing
+  // more to take, the king search lists the sequence a second time.
+  template <int dx, int dy>
+  [[gnu::always_inline]] void russianJump(int s, int depth) {
+    constexpr int d = G::shift(dx, dy);
+    const Word victim = G::template shifted<d>(G::bit(s));
+    if (!(takeable_ & victim) || !(empty_ & G::template shifted<d>(victim))) return;
+    const int landing = s + 2 * d, kindAfter = manKindAt(landing);
+    captured_ ^= victim;
+    record(landing, kindAfter, depth + 1);
+    takeable_ ^= victim;
+    if (kindAfter == Man)
+      russianMan(landing, depth + 1);
+    else
+      flyingKing(landing, depth + 1);
+    takeable_ ^= victim;
+    captured_ ^= victim;
+  }
+
+  void russianMan(int s, int depth) {
+    if (depth == kMaxSteps || full()) return;
+    russianJump<1, 1>(s, depth);
+    russianJump<-1, 1>(s, depth);
+    russianJump<1, -1>(s, depth);
+    russianJump<-1, -1>(s, depth);
+  }
+
+  void flyingKing(int s, int depth) {
+    if (atLimit(s, depth, King)) return;
+    constexpr bool nearest = rules.king == KingCapture::Thai;  // lands directly behind the piece
+    const auto next = [this](int t, int d) { flyingKing(t, d); };
+    bool found = line<1, 1, nearest>(s, depth, next);
+    found |= line<-1, 1, nearest>(s, depth, next);
+    found |= line<1, -1, nearest>(s, depth, next);
+    found |= line<-1, -1, nearest>(s, depth, next);
+    if constexpr (rules.king == KingCapture::Frisian) {
+      found |= line<0, 2, false>(s, depth, next);
+      found |= line<0, -2, false>(s, depth, next);
+      found |= line<2, 0, false>(s, depth, next);
+      found |= line<-2, 0, false>(s, depth, next);
+    }
+    if (!found && depth >= 1) record(s, King, depth);
+  }
+
+  void manSearch(int s) {
+    if constexpr (rules.man == ManCapture::Forward || rules.man == ManCapture::ForwardMenOnly)
+      forwardMan(s, 0);
+    else if constexpr (rules.man == ManCapture::Russian)
+      russianMan(s, 0);
+    else
+      fourWayMan(s, 0);
+  }
+
+  void kingSearch(int s) {
+    if constexpr (rules.king == KingCapture::Short)
+      shortKing(s, 0);
+    else
+      flyingKing(s, 0);
+  }
+
+  // The squares from which a piece jumps along (dx, dy) over one of
+  // `victims`, as the board stands.
+  template <int dx, int dy>
+  Word jumpers(Word victims) const {
+    constexpr int d = G::shift(dx, dy);
+    Word w = G::template shifted<-d>(victims) & G::template shifted<-2 * d>(empty_);
+    if constexpr (dy == 0) w &= kReach<dx, dy, 2>;
+    return w;
+  }
+
+  Word fourWayJumpers(Word victims) const {
+    return jumpers<-1, 1>(victims) | jumpers<1, 1>(victims) | jumpers<-1, -1>(victims) | jumpers<1, -1>(victims);
+  }
+
+  // The men whose search finds something: exactly those with a first jump.
+  Word menThatCapture(Word men) const {
+    if (men == 0) return 0;
+    const Word victims = rules.man == ManCapture::ForwardMenOnly ? takeable_ & ~opponentKings_ : takeable_;
+    if constexpr (rules.man == ManCapture::Forward || rules.man == ManCapture::ForwardMenOnly) {
+      if (side_ == White) return men & (jumpers<-1, 1>(victims) | jumpers<1, 1>(victims));
+      return men & (jumpers<-1, -1>(victims) | jumpers<1, -1>(victims));
+    }
+    Word from = fourWayJumpers(victims);
+    if constexpr (rules.man == ManCapture::Frisian)
+      from |= jumpers<0, 2>(victims) | jumpers<0, -2>(victims) | jumpers<2, 0>(victims) | jumpers<-2, 0>(victims);
+    return men & from;
+  }
+
+  // Short kings are tested at once; a flying king's search is its own test.
+  Word kingsThatMayCapture(Word kings) const {
+    if (kings == 0) return 0;
+    if constexpr (rules.king == KingCapture::Short) return kings & fourWayJumpers(takeable_);
+    return kings;
+  }
+
+  // Each piece of the kind `only` (any kind when Empty) in scan order, lifted
+  // off its square so that the square counts as empty during its search.
+  void capturePass(int only) {
+    const Word men = only == King ? 0 : own_ & ~ownKings_;
+    const Word kings = only == Man ? 0 : ownKings_;
+    for (Word bits = menThatCapture(men) | kingsThatMayCapture(kings); bits != 0; bits &= bits - 1) {
+      const int s = lowestSquare(bits);
+      const Word b = G::bit(s);
+      from_ = s;
+      empty_ |= b;
+      if (kings & b) {
+        pieceKind_ = King;
+        kingSearch(s);
+      } else {
+        pieceKind_ = Man;
+        manSearch(s);
+      }
+      empty_ &= ~b;
+    }
+  }
+
+  // Moves the moves that `keep` accepts down to the front, in their order.
+  template <class Keep>
+  int compact(Keep keep) {
+    int kept = 0;
+    for (int i = 0; i < count_; ++i)
+      if (keep(list_[i])) list_[kept++] = list_[i];
+    return count_ = kept;
+  }
+
+  int keepGreatestNumber() {
+    int m = 0;
+    for (int i = 0; i < count_; ++i) m = list_[i].captureCount > m ? list_[i].captureCount : m;
+    return compact([m](const Move& move) { return move.captureCount == m; });
+  }
+
+  int keepGreatestNumberThenQuality() {
+    keepGreatestNumber();
+    int best = 0;
+    for (int i = 0; i < count_; ++i) best = list_[i].quality > best ? list_[i].quality : best;
+    return compact([best](const Move& move) { return move.quality == best; });
+  }
+
+  // Only among the sequences that crowned the man does the longest win.
+  int keepRussianCrownedLongest() {
+    const auto crowned = [](const Move& move) { return move.kindAfter != move.pieceKind; };
+    int m = -1;
+    for (int i = 0; i < count_; ++i)
+      if (crowned(list_[i]) && list_[i].captureCount > m) m = list_[i].captureCount;
+    if (m < 0) return count_;
+    return compact([m, crowned](const Move& move) { return !crowned(move) || move.captureCount == m; });
+  }
+
+  int choose() {
+    if constexpr (rules.choice == Choice::GreatestNumber) return keepGreatestNumber();
+    if constexpr (rules.choice == Choice::GreatestNumberThenQuality) return keepGreatestNumberThenQuality();
+    return count_;
+  }
+
+  void addPlain(int from, int to, int kind, int kindAfter) {
+    if (full()) return;
+    list_[count_++] = Move{0,
+                           static_cast<std::uint8_t>(from),
+                           static_cast<std::uint8_t>(to),
+                           static_cast<std::uint8_t>(kind),
+                           static_cast<std::uint8_t>(kindAfter),
+                           0,
+                           0};
+  }
+
+  template <int dx, int dy>
+  [[gnu::always_inline]] void kingStep(int s) {
+    constexpr int d = G::shift(dx, dy);
+    if (empty_ & G::template shifted<d>(G::bit(s))) addPlain(s, s + d, King, King);
+  }
+
+  template <int dx, int dy>
+  [[gnu::always_inline]] void kingSlide(int s) {
+    constexpr int d = G::shift(dx, dy);
+    int to = s + d;
+    for (Word at = G::template shifted<d>(G::bit(s)); at & empty_; at = G::template shifted<d>(at), to += d)
+      addPlain(s, to, King, King);
+  }
+
+  void kingMoves(int s) {
+    if constexpr (rules.slidingKings) {
+      kingSlide<1, 1>(s);
+      kingSlide<-1, 1>(s);
+      kingSlide<1, -1>(s);
+      kingSlide<-1, -1>(s);
+    } else {
+      kingStep<-1, 1>(s);
+      kingStep<1, 1>(s);
+      kingStep<-1, -1>(s);
+      kingStep<1, -1>(s);
+    }
+  }
+
+  // Pieces in scan order; a man to the left forward, then to the right.
+  template <int forward>
+  void plainPass() {
+    constexpr int left = G::shift(-1, forward), right = G::shift(1, forward);
+    const Word men = own_ & ~ownKings_;
+    const Word toLeft = men & G::template shifted<-left>(empty_);
+    const Word toRight = men & G::template shifted<-right>(empty_);
+    for (Word bits = toLeft | toRight | ownKings_; bits != 0; bits &= bits - 1) {
+      const int s = lowestSquare(bits);
+      const Word b = G::bit(s);
+      if (ownKings_ & b) {
+        kingMoves(s);
+        continue;
+      }
+      if (toLeft & b) addPlain(s, s + left, Man, manKindAt(s + left));
+      if (toRight & b) addPlain(s, s + right, Man, manKindAt(s + right));
+    }
+  }
+
+  const Word own_, ownKings_;
+  Word empty_;     // the moving piece lifted, removed pieces' squares too
+  Word takeable_;  // the opponent's pieces not yet taken in this sequence
+  const Word opponentKings_, promotion_;
+  const int side_;
+  Move* const list_;
+  int count_ = 0;
+  // The sequence being built.
+  Word captured_ = 0;
+  int from_ = 0, pieceKind_ = Man, quality_ = 0;
+};
+
+template <const Rules& rules, int N>
+int generate(const BitBoard<N>& b, int side, BitMove<N>* list) {
+  return Generator<rules, N>(b, side, list).run();
+}
+
+}  // namespace
+
+template <int N>
+BitBoard<N> readBitBoard(const Board& board) {
+  using G = Geometry<N>;
+  BitBoard<N> b{};
+  for (int y = 0; y < N; ++y)
+    for (int x = y % 2; x < N; x += 2) {
+      const Cell& c = board[y][x];
+      if (c.kind == Empty) continue;
+      b.pieces[c.side & 1] |= G::bit(G::square(x, y));
+      if (c.kind == King) b.kings |= G::bit(G::square(x, y));
+    }
+  return b;
+}
+
+template <int N>
+BitGenerator<N> bitGeneratorFor(RuleFamily family) {
+  switch (family) {
+    case RuleFamily::American: return generate<kAmerican, N>;
+    case RuleFamily::International: return generate<kInternational, N>;
+    case RuleFamily::PoolCheckers: return generate<kPoolCheckers, N>;
+    case RuleFamily::Russian: return generate<kRussian, N>;
+    case RuleFamily::Italian: return generate<kItalian, N>;
+    case RuleFamily::Spanish: return generate<kSpanish, N>;
+    case RuleFamily::Thai: return generate<kThai, N>;
+    case RuleFamily::Frisian: return generate<kFrisian, N>;
+    case RuleFamily::Turkish:
+    case RuleFamily::Gothic: return nullptr;
+  }
+  return nullptr;
+}
+
+template BitBoard<8> readBitBoard<8>(const Board&);
+template BitBoard<10> readBitBoard<10>(const Board&);
+template BitBoard<12> readBitBoard<12>(const Board&);
+template BitGenerator<8> bitGeneratorFor<8>(RuleFamily);
+template BitGenerator<10> bitGeneratorFor<10>(RuleFamily);
+template BitGenerator<12> bitGeneratorFor<12>(RuleFamily);
+
+}  // namespace velmora
