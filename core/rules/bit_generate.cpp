@@ -217,8 +217,9 @@ class Generator {
     constexpr int d = G::shift(dx, dy);
     const Word victim = G::template shifted<d>(G::bit(s));
     if (!(takeable_ & victim) || !(empty_ & G::template shifted<d>(victim))) return;
-    const int landing = s + 2 * d, kindAfter = manKindAt(landing);
+    const int landing = s + 2 * d, kindAfter = manKindAt(landing), quality = worth(victim, depth);
     captured_ ^= victim;
+    quality_ += quality;
     record(landing, kindAfter, depth + 1);
     takeable_ ^= victim;
     if (kindAfter == Man)
@@ -226,6 +227,7 @@ class Generator {
     else
       flyingKing(landing, depth + 1);
     takeable_ ^= victim;
+    quality_ -= quality;
     captured_ ^= victim;
   }
 
