@@ -48,7 +48,7 @@ class Generator {
         empty_(G::kBoard & ~(b.pieces[White] | b.pieces[Black])),
         takeable_(b.pieces[side ^ 1]),
         opponentKings_(b.kings & b.pieces[side ^ 1]),
-        promotion_(G::promotionRow(side)),
+        promotion_(kPromotion[side]),
         side_(side),
         list_(list) {}
 
@@ -75,27 +75,24 @@ class Generator {
   // along rows does the layout need it, the ghosts bound the rest.
   template <int dx, int dy, int steps>
   static constexpr Word kReach = G::reach(dx, dy, steps);
+  static constexpr Word kPromotion[2] = {G::promotionRow(White), G::promotionRow(Black)};
 
   bool full() const { return count_ >= kMaxMoves; }
-  int manKindAt(int s) const { return (promotion_ & G::bit(s)) ? King : Man; }
+  int manKindAt(Word at) const { return (promotion_ & at) ? King : Man; }
 
-  void record(int to, int kindAfter, int depth) {
+  // The searches pass the square they stand on as its bit: a shift by a
+  // constant moves it along a line, even in a 128-bit word.
+  void record(Word at, int kindAfter, int depth) {
     if (full()) return;
-    list_[count_++] = Move{captured_,
-                           static_cast<std::uint8_t>(from_),
-                           static_cast<std::uint8_t>(to),
-                           static_cast<std::uint8_t>(pieceKind_),
-                           static_cast<std::uint8_t>(kindAfter),
-                           static_cast<std::uint8_t>(depth),
-                           static_cast<std::int16_t>(quality_)};
+    list_[count_++] = Move{captured_, Move::pack(from_, lowestSquare(at), pieceKind_, kindAfter, depth, quality_)};
   }
 
   // A full list takes no more moves; a sequence of kMaxSteps captures is
   // recorded as it stands.
-  bool atLimit(int s, int depth, int kindAfter) {
+  bool atLimit(Word at, int depth, int kindAfter) {
     if (full()) return true;
     if (depth < kMaxSteps) return false;
-    record(s, kindAfter, depth);
+    record(at, kindAfter, depth);
     return true;
   }
 
@@ -113,19 +110,26 @@ class Generator {
     quality_ += quality;
   }
 
-  // The jump from s over the neighbour along (dx, dy) to the square beyond;
-  // returns whether it was possible (and so was searched).
+  // A step along (dx, dy); along rows, where the layout has no ghosts, only
+  // from the squares whose step stays on the board.
+  template <int dx, int dy>
+  static Word advance(Word w) {
+    if constexpr (dy == 0) w &= kReach<dx, dy, 1>;
+    return G::template shifted<G::shift(dx, dy)>(w);
+  }
+
+  // The jump from `at` over the neighbour along (dx, dy) to the square
+  // beyond; returns whether it was possible (and so was searched).
   template <int dx, int dy, bool remove, bool menOnly, class Next>
-  [[gnu::always_inline]] bool jump(int s, int depth, Next next) {
-    constexpr int d = G::shift(dx, dy);
-    if constexpr (dy == 0)
-      if (!(kReach<dx, dy, 2> & G::bit(s))) return false;
-    const Word victim = G::template shifted<d>(G::bit(s));
-    if (!(takeable_ & victim) || !(empty_ & G::template shifted<d>(victim))) return false;
+  [[gnu::always_inline]] bool jump(Word at, int depth, Next next) {
+    const Word victim = advance<dx, dy>(at);
+    if (!(takeable_ & victim)) return false;
+    const Word landing = advance<dx, dy>(victim);
+    if (!(empty_ & landing)) return false;
     if (menOnly && (opponentKings_ & victim)) return false;
     const int quality = worth(victim, depth);
     toggleTaken<remove>(victim, quality);
-    next(s + 2 * d, depth + 1);
+    next(landing, depth + 1);
     toggleTaken<remove>(victim, -quality);
     return true;
   }
@@ -134,90 +138,81 @@ class Generator {
   // the victim, the empty squares beyond it are landing squares (only the
   // nearest with `nearestOnly`). The victim is marked.
   template <int dx, int dy, bool nearestOnly, class Next>
-  [[gnu::always_inline]] bool line(int s, int depth, Next next) {
-    constexpr int d = G::shift(dx, dy);
-    const auto advance = [](Word w) {
-      if constexpr (dy == 0) w &= kReach<dx, dy, 1>;
-      return G::template shifted<d>(w);
-    };
-    Word at = advance(G::bit(s));
-    int landing = s + 2 * d;
-    while (at & empty_) {
-      at = advance(at);
-      landing += d;
-    }
-    if (!(takeable_ & at)) return false;  // own piece, one taken already, or the edge
-    Word land = advance(at);
-    if (!(empty_ & land)) return false;  // a piece on the edge is never taken
-    const int quality = worth(at, depth);
-    toggleTaken<false>(at, quality);
+  [[gnu::always_inline]] bool line(Word from, int depth, Next next) {
+    Word victim = advance<dx, dy>(from);
+    while (victim & empty_) victim = advance<dx, dy>(victim);
+    if (!(takeable_ & victim)) return false;  // own piece, one taken already, or the edge
+    Word landing = advance<dx, dy>(victim);
+    if (!(empty_ & landing)) return false;  // a piece on the edge is never taken
+    const int quality = worth(victim, depth);
+    toggleTaken<false>(victim, quality);
     do {
       next(landing, depth + 1);
       if (nearestOnly || full()) break;
-      land = advance(land);
-      landing += d;
-    } while (land & empty_);
-    toggleTaken<false>(at, -quality);
+      landing = advance<dx, dy>(landing);
+    } while (landing & empty_);
+    toggleTaken<false>(victim, -quality);
     return true;
   }
 
   // Men that capture forward only and kings one square at a time remove
   // what they take; a man landing on its promotion row is crowned there and,
   // with no forward jump left, ends.
-  void forwardMan(int s, int depth) {
-    if (atLimit(s, depth, manKindAt(s))) return;
+  void forwardMan(Word at, int depth) {
+    if (atLimit(at, depth, manKindAt(at))) return;
     constexpr bool menOnly = rules.man == ManCapture::ForwardMenOnly;
-    const auto next = [this](int t, int d) { forwardMan(t, d); };
+    const auto next = [this](Word to, int d) { forwardMan(to, d); };
     bool found;
     if (side_ == White) {
-      found = jump<-1, 1, true, menOnly>(s, depth, next);
-      found |= jump<1, 1, true, menOnly>(s, depth, next);
+      found = jump<-1, 1, true, menOnly>(at, depth, next);
+      found |= jump<1, 1, true, menOnly>(at, depth, next);
     } else {
-      found = jump<-1, -1, true, menOnly>(s, depth, next);
-      found |= jump<1, -1, true, menOnly>(s, depth, next);
+      found = jump<-1, -1, true, menOnly>(at, depth, next);
+      found |= jump<1, -1, true, menOnly>(at, depth, next);
     }
-    if (!found && depth >= 1) record(s, manKindAt(s), depth);
+    if (!found && depth >= 1) record(at, manKindAt(at), depth);
   }
 
-  void shortKing(int s, int depth) {
-    if (atLimit(s, depth, King)) return;
-    const auto next = [this](int t, int d) { shortKing(t, d); };
-    bool found = jump<-1, 1, true, false>(s, depth, next);
-    found |= jump<1, 1, true, false>(s, depth, next);
-    found |= jump<-1, -1, true, false>(s, depth, next);
-    found |= jump<1, -1, true, false>(s, depth, next);
-    if (!found && depth >= 1) record(s, King, depth);
+  void shortKing(Word at, int depth) {
+    if (atLimit(at, depth, King)) return;
+    const auto next = [this](Word to, int d) { shortKing(to, d); };
+    bool found = jump<-1, 1, true, false>(at, depth, next);
+    found |= jump<1, 1, true, false>(at, depth, next);
+    found |= jump<-1, -1, true, false>(at, depth, next);
+    found |= jump<1, -1, true, false>(at, depth, next);
+    if (!found && depth >= 1) record(at, King, depth);
   }
 
   // Men of the flying-king family and Frisian men capture backwards too and
   // mark what they take; crowned only when the whole sequence ends on the
   // promotion row.
-  void fourWayMan(int s, int depth) {
-    if (atLimit(s, depth, manKindAt(s))) return;
-    const auto next = [this](int t, int d) { fourWayMan(t, d); };
-    bool found = jump<-1, 1, false, false>(s, depth, next);
-    found |= jump<1, 1, false, false>(s, depth, next);
-    found |= jump<-1, -1, false, false>(s, depth, next);
-    found |= jump<1, -1, false, false>(s, depth, next);
+  void fourWayMan(Word at, int depth) {
+    if (atLimit(at, depth, manKindAt(at))) return;
+    const auto next = [this](Word to, int d) { fourWayMan(to, d); };
+    bool found = jump<-1, 1, false, false>(at, depth, next);
+    found |= jump<1, 1, false, false>(at, depth, next);
+    found |= jump<-1, -1, false, false>(at, depth, next);
+    found |= jump<1, -1, false, false>(at, depth, next);
     if constexpr (rules.man == ManCapture::Frisian) {
       // Straight along columns and rows, over the playable squares two apart.
-      found |= jump<0, 2, false, false>(s, depth, next);
-      found |= jump<0, -2, false, false>(s, depth, next);
-      found |= jump<2, 0, false, false>(s, depth, next);
-      found |= jump<-2, 0, false, false>(s, depth, next);
+      found |= jump<0, 2, false, false>(at, depth, next);
+      found |= jump<0, -2, false, false>(at, depth, next);
+      found |= jump<2, 0, false, false>(at, depth, next);
+      found |= jump<-2, 0, false, false>(at, depth, next);
     }
-    if (!found && depth >= 1) record(s, manKindAt(s), depth);
+    if (!found && depth >= 1) record(at, manKindAt(at), depth);
   }
 
   // Every jump of a Russian man ends a listed move. A man crowned by a jump
   // goes on as a flying king, still recorded as a man; when it has nothing
   // more to take, the king search lists the sequence a second time.
   template <int dx, int dy>
-  [[gnu::always_inline]] void russianJump(int s, int depth) {
-    constexpr int d = G::shift(dx, dy);
-    const Word victim = G::template shifted<d>(G::bit(s));
-    if (!(takeable_ & victim) || !(empty_ & G::template shifted<d>(victim))) return;
-    const int landing = s + 2 * d, kindAfter = manKindAt(landing), quality = worth(victim, depth);
+  [[gnu::always_inline]] void russianJump(Word at, int depth) {
+    const Word victim = advance<dx, dy>(at);
+    if (!(takeable_ & victim)) return;
+    const Word landing = advance<dx, dy>(victim);
+    if (!(empty_ & landing)) return;
+    const int kindAfter = manKindAt(landing), quality = worth(victim, depth);
     captured_ ^= victim;
     quality_ += quality;
     record(landing, kindAfter, depth + 1);
@@ -231,45 +226,45 @@ class Generator {
     captured_ ^= victim;
   }
 
-  void russianMan(int s, int depth) {
+  void russianMan(Word at, int depth) {
     if (depth == kMaxSteps || full()) return;
-    russianJump<1, 1>(s, depth);
-    russianJump<-1, 1>(s, depth);
-    russianJump<1, -1>(s, depth);
-    russianJump<-1, -1>(s, depth);
+    russianJump<1, 1>(at, depth);
+    russianJump<-1, 1>(at, depth);
+    russianJump<1, -1>(at, depth);
+    russianJump<-1, -1>(at, depth);
   }
 
-  void flyingKing(int s, int depth) {
-    if (atLimit(s, depth, King)) return;
+  void flyingKing(Word at, int depth) {
+    if (atLimit(at, depth, King)) return;
     constexpr bool nearest = rules.king == KingCapture::Thai;  // lands directly behind the piece
-    const auto next = [this](int t, int d) { flyingKing(t, d); };
-    bool found = line<1, 1, nearest>(s, depth, next);
-    found |= line<-1, 1, nearest>(s, depth, next);
-    found |= line<1, -1, nearest>(s, depth, next);
-    found |= line<-1, -1, nearest>(s, depth, next);
+    const auto next = [this](Word to, int d) { flyingKing(to, d); };
+    bool found = line<1, 1, nearest>(at, depth, next);
+    found |= line<-1, 1, nearest>(at, depth, next);
+    found |= line<1, -1, nearest>(at, depth, next);
+    found |= line<-1, -1, nearest>(at, depth, next);
     if constexpr (rules.king == KingCapture::Frisian) {
-      found |= line<0, 2, false>(s, depth, next);
-      found |= line<0, -2, false>(s, depth, next);
-      found |= line<2, 0, false>(s, depth, next);
-      found |= line<-2, 0, false>(s, depth, next);
+      found |= line<0, 2, false>(at, depth, next);
+      found |= line<0, -2, false>(at, depth, next);
+      found |= line<2, 0, false>(at, depth, next);
+      found |= line<-2, 0, false>(at, depth, next);
     }
-    if (!found && depth >= 1) record(s, King, depth);
+    if (!found && depth >= 1) record(at, King, depth);
   }
 
-  void manSearch(int s) {
+  void manSearch(Word at) {
     if constexpr (rules.man == ManCapture::Forward || rules.man == ManCapture::ForwardMenOnly)
-      forwardMan(s, 0);
+      forwardMan(at, 0);
     else if constexpr (rules.man == ManCapture::Russian)
-      russianMan(s, 0);
+      russianMan(at, 0);
     else
-      fourWayMan(s, 0);
+      fourWayMan(at, 0);
   }
 
-  void kingSearch(int s) {
+  void kingSearch(Word at) {
     if constexpr (rules.king == KingCapture::Short)
-      shortKing(s, 0);
+      shortKing(at, 0);
     else
-      flyingKing(s, 0);
+      flyingKing(at, 0);
   }
 
   // The squares from which a piece jumps along (dx, dy) over one of
@@ -313,16 +308,15 @@ class Generator {
     const Word men = only == King ? 0 : own_ & ~ownKings_;
     const Word kings = only == Man ? 0 : ownKings_;
     for (Word bits = menThatCapture(men) | kingsThatMayCapture(kings); bits != 0; bits &= bits - 1) {
-      const int s = lowestSquare(bits);
-      const Word b = G::bit(s);
-      from_ = s;
+      const Word b = bits & (0 - bits);
+      from_ = lowestSquare(bits);
       empty_ |= b;
       if (kings & b) {
         pieceKind_ = King;
-        kingSearch(s);
+        kingSearch(b);
       } else {
         pieceKind_ = Man;
-        manSearch(s);
+        manSearch(b);
       }
       empty_ &= ~b;
     }
@@ -339,25 +333,25 @@ class Generator {
 
   int keepGreatestNumber() {
     int m = 0;
-    for (int i = 0; i < count_; ++i) m = list_[i].captureCount > m ? list_[i].captureCount : m;
-    return compact([m](const Move& move) { return move.captureCount == m; });
+    for (int i = 0; i < count_; ++i) m = list_[i].captureCount() > m ? list_[i].captureCount() : m;
+    return compact([m](const Move& move) { return move.captureCount() == m; });
   }
 
   int keepGreatestNumberThenQuality() {
     keepGreatestNumber();
     int best = 0;
-    for (int i = 0; i < count_; ++i) best = list_[i].quality > best ? list_[i].quality : best;
-    return compact([best](const Move& move) { return move.quality == best; });
+    for (int i = 0; i < count_; ++i) best = list_[i].quality() > best ? list_[i].quality() : best;
+    return compact([best](const Move& move) { return move.quality() == best; });
   }
 
   // Only among the sequences that crowned the man does the longest win.
   int keepRussianCrownedLongest() {
-    const auto crowned = [](const Move& move) { return move.kindAfter != move.pieceKind; };
+    const auto crowned = [](const Move& move) { return move.kindAfter() != move.pieceKind(); };
     int m = -1;
     for (int i = 0; i < count_; ++i)
-      if (crowned(list_[i]) && list_[i].captureCount > m) m = list_[i].captureCount;
+      if (crowned(list_[i]) && list_[i].captureCount() > m) m = list_[i].captureCount();
     if (m < 0) return count_;
-    return compact([m, crowned](const Move& move) { return !crowned(move) || move.captureCount == m; });
+    return compact([m, crowned](const Move& move) { return !crowned(move) || move.captureCount() == m; });
   }
 
   int choose() {
@@ -366,42 +360,36 @@ class Generator {
     return count_;
   }
 
+  // Plain moves never fill the list: 30 kings of 22 squares each are 660.
   void addPlain(int from, int to, int kind, int kindAfter) {
-    if (full()) return;
-    list_[count_++] = Move{0,
-                           static_cast<std::uint8_t>(from),
-                           static_cast<std::uint8_t>(to),
-                           static_cast<std::uint8_t>(kind),
-                           static_cast<std::uint8_t>(kindAfter),
-                           0,
-                           0};
+    list_[count_++] = Move{0, Move::pack(from, to, kind, kindAfter)};
   }
 
   template <int dx, int dy>
-  [[gnu::always_inline]] void kingStep(int s) {
+  [[gnu::always_inline]] void kingStep(Word at, int s) {
     constexpr int d = G::shift(dx, dy);
-    if (empty_ & G::template shifted<d>(G::bit(s))) addPlain(s, s + d, King, King);
+    if (empty_ & G::template shifted<d>(at)) addPlain(s, s + d, King, King);
   }
 
   template <int dx, int dy>
-  [[gnu::always_inline]] void kingSlide(int s) {
+  [[gnu::always_inline]] void kingSlide(Word from, int s) {
     constexpr int d = G::shift(dx, dy);
     int to = s + d;
-    for (Word at = G::template shifted<d>(G::bit(s)); at & empty_; at = G::template shifted<d>(at), to += d)
+    for (Word at = G::template shifted<d>(from); at & empty_; at = G::template shifted<d>(at), to += d)
       addPlain(s, to, King, King);
   }
 
-  void kingMoves(int s) {
+  void kingMoves(Word at, int s) {
     if constexpr (rules.slidingKings) {
-      kingSlide<1, 1>(s);
-      kingSlide<-1, 1>(s);
-      kingSlide<1, -1>(s);
-      kingSlide<-1, -1>(s);
+      kingSlide<1, 1>(at, s);
+      kingSlide<-1, 1>(at, s);
+      kingSlide<1, -1>(at, s);
+      kingSlide<-1, -1>(at, s);
     } else {
-      kingStep<-1, 1>(s);
-      kingStep<1, 1>(s);
-      kingStep<-1, -1>(s);
-      kingStep<1, -1>(s);
+      kingStep<-1, 1>(at, s);
+      kingStep<1, 1>(at, s);
+      kingStep<-1, -1>(at, s);
+      kingStep<1, -1>(at, s);
     }
   }
 
@@ -409,19 +397,35 @@ class Generator {
   template <int forward>
   void plainPass() {
     constexpr int left = G::shift(-1, forward), right = G::shift(1, forward);
-    const Word men = own_ & ~ownKings_;
+    const Word men = own_ & ~ownKings_, kings = ownKings_;
     const Word toLeft = men & G::template shifted<-left>(empty_);
     const Word toRight = men & G::template shifted<-right>(empty_);
-    for (Word bits = toLeft | toRight | ownKings_; bits != 0; bits &= bits - 1) {
+    const Word crownLeft = toLeft & G::template shifted<-left>(promotion_);
+    const Word crownRight = toRight & G::template shifted<-right>(promotion_);
+    // A man's two moves differ from its square's in fixed fields only.
+    constexpr std::uint64_t kLeft = Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(left) << 8);
+    constexpr std::uint64_t kRight = Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(right) << 8);
+    constexpr std::uint64_t kCrowned = Move::pack(0, 0, 0, King - Man);
+    // Kept in locals: the moves' stores could otherwise alias the fields.
+    Move* const list = list_;
+    int count = count_;
+    for (Word bits = toLeft | toRight | kings; bits != 0; bits &= bits - 1) {
+      const Word b = bits & (0 - bits);
       const int s = lowestSquare(bits);
-      const Word b = G::bit(s);
-      if (ownKings_ & b) {
-        kingMoves(s);
+      if (kings & b) {
+        count_ = count;
+        kingMoves(b, s);
+        count = count_;
         continue;
       }
-      if (toLeft & b) addPlain(s, s + left, Man, manKindAt(s + left));
-      if (toRight & b) addPlain(s, s + right, Man, manKindAt(s + right));
+      // Both moves are written; each counts only when its square is free.
+      const std::uint64_t square = static_cast<std::uint64_t>(s) * 0x101;
+      list[count] = Move{0, square + kLeft + ((crownLeft & b) ? kCrowned : 0)};
+      count += (toLeft & b) ? 1 : 0;
+      list[count] = Move{0, square + kRight + ((crownRight & b) ? kCrowned : 0)};
+      count += (toRight & b) ? 1 : 0;
     }
+    count_ = count;
   }
 
   const Word own_, ownKings_;

@@ -84,17 +84,26 @@ struct BitBoard {
 
 // A move as the engine plays it: enough to play it on the bits and to choose
 // among captures, but not the path. The listing's record, with every step,
-// comes from generateMoves.
+// comes from generateMoves. The small fields share one word, written with
+// one store: the generator writes a move for every leaf of perft.
 template <int N>
 struct BitMove {
   using Word = typename Geometry<N>::Word;
   Word captured;  // the squares of the pieces taken
-  std::uint8_t from;
-  std::uint8_t to;
-  std::uint8_t pieceKind;  // before the move
-  std::uint8_t kindAfter;
-  std::uint8_t captureCount;
-  std::int16_t quality;  // captureQuality of the full record
+  std::uint64_t fields;
+
+  static constexpr std::uint64_t pack(int from, int to, int pieceKind, int kindAfter, int captureCount = 0,
+                                      int quality = 0) {
+    return static_cast<std::uint64_t>(from) | static_cast<std::uint64_t>(to) << 8 |
+           static_cast<std::uint64_t>(pieceKind) << 16 | static_cast<std::uint64_t>(kindAfter) << 24 |
+           static_cast<std::uint64_t>(captureCount) << 32 | static_cast<std::uint64_t>(quality) << 40;
+  }
+  int from() const { return static_cast<int>(fields & 0xff); }
+  int to() const { return static_cast<int>(fields >> 8 & 0xff); }
+  int pieceKind() const { return static_cast<int>(fields >> 16 & 0xff); }  // before the move
+  int kindAfter() const { return static_cast<int>(fields >> 24 & 0xff); }
+  int captureCount() const { return static_cast<int>(fields >> 32 & 0xff); }
+  int quality() const { return static_cast<int>(fields >> 40 & 0xffff); }  // captureQuality of the record
 };
 
 // Plays `move` of `side`: copy-make, the board given stays as it is. A
@@ -102,11 +111,11 @@ struct BitMove {
 template <int N>
 inline BitBoard<N> played(const BitBoard<N>& b, const BitMove<N>& move, int side) {
   using G = Geometry<N>;
-  const auto from = G::bit(move.from), to = G::bit(move.to);
+  const auto from = G::bit(move.from()), to = G::bit(move.to());
   BitBoard<N> next;
   next.pieces[side] = (b.pieces[side] & ~from) | to;
   next.pieces[side ^ 1] = b.pieces[side ^ 1] & ~move.captured;
-  next.kings = (b.kings & ~(move.captured | from)) | (move.kindAfter == King ? to : 0);
+  next.kings = (b.kings & ~(move.captured | from)) | (move.kindAfter() == King ? to : 0);
   return next;
 }
 
