@@ -35,7 +35,9 @@ constexpr Rules kThai         {ManCapture::Forward,        KingCapture::Thai,   
 constexpr Rules kFrisian      {ManCapture::Frisian,        KingCapture::Frisian, Choice::GreatestNumberThenQuality, true};
 // clang-format on
 
-template <const Rules& rules, int N>
+// `inOrder`: plain moves piece by piece as generateMoves lists them; else
+// direction by direction, which perft may count in any order.
+template <const Rules& rules, int N, bool inOrder>
 class Generator {
   using G = Geometry<N>;
   using Word = typename G::Word;
@@ -326,7 +328,8 @@ class Generator {
   template <class Keep>
   int compact(Keep keep) {
     int kept = 0;
-    for (int i = 0; i < count_; ++i)
+    while (kept < count_ && keep(list_[kept])) ++kept;  // mostly all of them
+    for (int i = kept + 1; i < count_; ++i)
       if (keep(list_[i])) list_[kept++] = list_[i];
     return count_ = kept;
   }
@@ -409,6 +412,19 @@ class Generator {
     // Kept in locals: the moves' stores could otherwise alias the fields.
     Move* const list = list_;
     int count = count_;
+    if constexpr (!inOrder) {
+      const auto add = [&](Word from, std::uint64_t fields) {
+        for (; from != 0; from &= from - 1)
+          list[count++] = Move{0, static_cast<std::uint64_t>(lowestSquare(from)) * 0x101 + fields};
+      };
+      add(toLeft & ~crownLeft, kLeft);
+      add(crownLeft, kLeft + kCrowned);
+      add(toRight & ~crownRight, kRight);
+      add(crownRight, kRight + kCrowned);
+      count_ = count;
+      for (Word bits = kings; bits != 0; bits &= bits - 1) kingMoves(bits & (0 - bits), lowestSquare(bits));
+      return;
+    }
     for (Word bits = toLeft | toRight | kings; bits != 0; bits &= bits - 1) {
       const Word b = bits & (0 - bits);
       const int s = lowestSquare(bits);
@@ -440,9 +456,9 @@ class Generator {
   int from_ = 0, pieceKind_ = Man, quality_ = 0;
 };
 
-template <const Rules& rules, int N>
+template <const Rules& rules, int N, bool inOrder>
 int generate(const BitBoard<N>& b, int side, BitMove<N>* list) {
-  return Generator<rules, N>(b, side, list).run();
+  return Generator<rules, N, inOrder>(b, side, list).run();
 }
 
 }  // namespace
@@ -462,16 +478,19 @@ BitBoard<N> readBitBoard(const Board& board) {
 }
 
 template <int N>
-BitGenerator<N> bitGeneratorFor(RuleFamily family) {
+BitGenerator<N> bitGeneratorFor(RuleFamily family, MoveOrder order) {
+  const bool inOrder = order == MoveOrder::Listed;
   switch (family) {
-    case RuleFamily::American: return generate<kAmerican, N>;
-    case RuleFamily::International: return generate<kInternational, N>;
-    case RuleFamily::PoolCheckers: return generate<kPoolCheckers, N>;
-    case RuleFamily::Russian: return generate<kRussian, N>;
-    case RuleFamily::Italian: return generate<kItalian, N>;
-    case RuleFamily::Spanish: return generate<kSpanish, N>;
-    case RuleFamily::Thai: return generate<kThai, N>;
-    case RuleFamily::Frisian: return generate<kFrisian, N>;
+    case RuleFamily::American: return inOrder ? generate<kAmerican, N, true> : generate<kAmerican, N, false>;
+    case RuleFamily::International:
+      return inOrder ? generate<kInternational, N, true> : generate<kInternational, N, false>;
+    case RuleFamily::PoolCheckers:
+      return inOrder ? generate<kPoolCheckers, N, true> : generate<kPoolCheckers, N, false>;
+    case RuleFamily::Russian: return inOrder ? generate<kRussian, N, true> : generate<kRussian, N, false>;
+    case RuleFamily::Italian: return inOrder ? generate<kItalian, N, true> : generate<kItalian, N, false>;
+    case RuleFamily::Spanish: return inOrder ? generate<kSpanish, N, true> : generate<kSpanish, N, false>;
+    case RuleFamily::Thai: return inOrder ? generate<kThai, N, true> : generate<kThai, N, false>;
+    case RuleFamily::Frisian: return inOrder ? generate<kFrisian, N, true> : generate<kFrisian, N, false>;
     case RuleFamily::Turkish:
     case RuleFamily::Gothic: return nullptr;
   }
@@ -481,8 +500,8 @@ BitGenerator<N> bitGeneratorFor(RuleFamily family) {
 template BitBoard<8> readBitBoard<8>(const Board&);
 template BitBoard<10> readBitBoard<10>(const Board&);
 template BitBoard<12> readBitBoard<12>(const Board&);
-template BitGenerator<8> bitGeneratorFor<8>(RuleFamily);
-template BitGenerator<10> bitGeneratorFor<10>(RuleFamily);
-template BitGenerator<12> bitGeneratorFor<12>(RuleFamily);
+template BitGenerator<8> bitGeneratorFor<8>(RuleFamily, MoveOrder);
+template BitGenerator<10> bitGeneratorFor<10>(RuleFamily, MoveOrder);
+template BitGenerator<12> bitGeneratorFor<12>(RuleFamily, MoveOrder);
 
 }  // namespace velmora

@@ -123,12 +123,15 @@ inline BitBoard<N> played(const BitBoard<N>& b, const BitMove<N>& move, int side
 template <int N>
 BitBoard<N> readBitBoard(const Board& board);
 
-// Fills `list` (room for kMaxMoves) with the legal moves of `side` in the
-// order generateMoves lists them and returns their number. Allocates
-// nothing. None for Turkish and Gothic, which play on every square.
+// Fills `list` (room for kMaxMoves) with the legal moves of `side` and
+// returns their number. Allocates nothing. None for Turkish and Gothic,
+// which play on every square.
 template <int N>
 using BitGenerator = int (*)(const BitBoard<N>&, int side, BitMove<N>* list);
+// Listed: the order generateMoves lists the moves in. Any: the plain moves
+// direction by direction, for a walk that only counts them.
+enum class MoveOrder { Listed, Any };
 template <int N>
-BitGenerator<N> bitGeneratorFor(RuleFamily family);
+BitGenerator<N> bitGeneratorFor(RuleFamily family, MoveOrder order = MoveOrder::Listed);
 
 }  // namespace velmora

@@ -50,7 +50,7 @@ bool onPlayableSquaresOnly(const Position& state) {
 
 template <int N>
 std::uint64_t perftOn(Position& state, int side, int depth) {
-  const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(state.gameType).rules);
+  const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(state.gameType).rules, MoveOrder::Any);
   if (generate == nullptr || !onPlayableSquaresOnly(state)) return walk(state, side, depth);
   return bitWalk(generate, readBitBoard<N>(state.board), side, depth);
 }
