@@ -35,10 +35,8 @@ class LiteralOnBits {
   // How the board's sum changes when `move` of `side` is played.
   int sumChange(const BitBoard<N>& b, const Move& move, int side) const {
     int change = value_[side][move.kindAfter()][move.to()] - value_[side][move.pieceKind()][move.from()];
-    for (Word taken = move.captured; taken != 0; taken &= taken - 1) {
-      const int s = lowestSquare(taken);
-      change -= value_[side ^ 1][(b.kings & G::bit(s)) ? King : Man][s];
-    }
+    for (Word taken = move.captured; taken != 0; taken &= taken - 1)
+      change -= value_[side ^ 1][(b.kings & taken & (0 - taken)) ? King : Man][lowestSquare(taken)];
     return change;
   }
 

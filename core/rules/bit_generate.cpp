@@ -335,13 +335,14 @@ class Generator {
   }
 
   int keepGreatestNumber() {
+    if (count_ == 1) return count_;  // most captures have no rival
     int m = 0;
     for (int i = 0; i < count_; ++i) m = list_[i].captureCount() > m ? list_[i].captureCount() : m;
     return compact([m](const Move& move) { return move.captureCount() == m; });
   }
 
   int keepGreatestNumberThenQuality() {
-    keepGreatestNumber();
+    if (keepGreatestNumber() == 1) return count_;
     int best = 0;
     for (int i = 0; i < count_; ++i) best = list_[i].quality() > best ? list_[i].quality() : best;
     return compact([best](const Move& move) { return move.quality() == best; });
