@@ -52,6 +52,7 @@ class Generator {
         opponentKings_(b.kings & b.pieces[side ^ 1]),
         promotion_(kPromotion[side]),
         side_(side),
+        sideField_(Move::sideField(side)),
         list_(list) {}
 
   int run() {
@@ -86,7 +87,8 @@ class Generator {
   // constant moves it along a line, even in a 128-bit word.
   void record(Word at, int kindAfter, int depth) {
     if (full()) return;
-    list_[count_++] = Move{captured_, Move::pack(from_, lowestSquare(at), pieceKind_, kindAfter, depth, quality_)};
+    list_[count_++] =
+        Move{captured_, Move::pack(from_, lowestSquare(at), pieceKind_, kindAfter, depth, quality_) | sideField_};
   }
 
   // A full list takes no more moves; a sequence of kMaxSteps captures is
@@ -366,7 +368,7 @@ class Generator {
 
   // Plain moves never fill the list: 30 kings of 22 squares each are 660.
   void addPlain(int from, int to, int kind, int kindAfter) {
-    list_[count_++] = Move{0, Move::pack(from, to, kind, kindAfter)};
+    list_[count_++] = Move{0, Move::pack(from, to, kind, kindAfter) | sideField_};
   }
 
   template <int dx, int dy>
@@ -407,8 +409,9 @@ class Generator {
     const Word crownLeft = toLeft & G::template shifted<-left>(promotion_);
     const Word crownRight = toRight & G::template shifted<-right>(promotion_);
     // A man's two moves differ from its square's in fixed fields only.
-    constexpr std::uint64_t kLeft = Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(left) << 8);
-    constexpr std::uint64_t kRight = Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(right) << 8);
+    const std::uint64_t leftFields = Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(left) << 8) + sideField_;
+    const std::uint64_t rightFields =
+        Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(right) << 8) + sideField_;
     constexpr std::uint64_t kCrowned = Move::pack(0, 0, 0, King - Man);
     // Kept in locals: the moves' stores could otherwise alias the fields.
     Move* const list = list_;
@@ -418,10 +421,10 @@ class Generator {
         for (; from != 0; from &= from - 1)
           list[count++] = Move{0, static_cast<std::uint64_t>(lowestSquare(from)) * 0x101 + fields};
       };
-      add(toLeft & ~crownLeft, kLeft);
-      add(crownLeft, kLeft + kCrowned);
-      add(toRight & ~crownRight, kRight);
-      add(crownRight, kRight + kCrowned);
+      add(toLeft & ~crownLeft, leftFields);
+      add(crownLeft, leftFields + kCrowned);
+      add(toRight & ~crownRight, rightFields);
+      add(crownRight, rightFields + kCrowned);
       count_ = count;
       for (Word bits = kings; bits != 0; bits &= bits - 1) kingMoves(bits & (0 - bits), lowestSquare(bits));
       return;
@@ -437,9 +440,9 @@ class Generator {
       }
       // Both moves are written; each counts only when its square is free.
       const std::uint64_t square = static_cast<std::uint64_t>(s) * 0x101;
-      list[count] = Move{0, square + kLeft + ((crownLeft & b) ? kCrowned : 0)};
+      list[count] = Move{0, square + leftFields + ((crownLeft & b) ? kCrowned : 0)};
       count += (toLeft & b) ? 1 : 0;
-      list[count] = Move{0, square + kRight + ((crownRight & b) ? kCrowned : 0)};
+      list[count] = Move{0, square + rightFields + ((crownRight & b) ? kCrowned : 0)};
       count += (toRight & b) ? 1 : 0;
     }
     count_ = count;
@@ -450,6 +453,7 @@ class Generator {
   Word takeable_;  // the opponent's pieces not yet taken in this sequence
   const Word opponentKings_, promotion_;
   const int side_;
+  const std::uint64_t sideField_;  // of every move written
   Move* const list_;
   int count_ = 0;
   // The sequence being built.

@@ -96,14 +96,16 @@ struct BitMove {
                                       int quality = 0) {
     return static_cast<std::uint64_t>(from) | static_cast<std::uint64_t>(to) << 8 |
            static_cast<std::uint64_t>(pieceKind) << 16 | static_cast<std::uint64_t>(kindAfter) << 24 |
-           static_cast<std::uint64_t>(captureCount) << 32 | static_cast<std::uint64_t>(quality) << 40;
+           static_cast<std::uint64_t>(captureCount) << 32 | static_cast<std::uint64_t>(quality) << 48;
   }
+  static constexpr std::uint64_t sideField(int side) { return static_cast<std::uint64_t>(side) << 40; }
   int from() const { return static_cast<int>(fields & 0xff); }
   int to() const { return static_cast<int>(fields >> 8 & 0xff); }
   int pieceKind() const { return static_cast<int>(fields >> 16 & 0xff); }  // before the move
   int kindAfter() const { return static_cast<int>(fields >> 24 & 0xff); }
   int captureCount() const { return static_cast<int>(fields >> 32 & 0xff); }
-  int quality() const { return static_cast<int>(fields >> 40 & 0xffff); }  // captureQuality of the record
+  int side() const { return static_cast<int>(fields >> 40 & 0xff); }
+  int quality() const { return static_cast<int>(fields >> 48 & 0xffff); }  // captureQuality of the record
 };
 
 // Plays `move` of `side`: copy-make, the board given stays as it is. A

@@ -46,7 +46,7 @@ bool sameBitMoves(GameState& copy, const MoveRecord* records, const std::string&
     for (int k = 0; k < r.captureCount; ++k) captured |= G::bit(G::square(r.steps[k].capturedX, r.steps[k].capturedY));
     const MoveStep& last = r.finalStep();
     const bool same = m.from() == G::square(r.fromX, r.fromY) && m.to() == G::square(last.toX, last.toY) &&
-                      m.pieceKind() == r.pieceKind && m.kindAfter() == last.kindAfter &&
+                      m.pieceKind() == r.pieceKind && m.side() == r.pieceSide && m.kindAfter() == last.kindAfter &&
                       m.captureCount() == r.captureCount && m.captured == captured &&
                       (r.captureCount == 0 || m.quality() == captureQuality(r));
     EXPECT_TRUE(same) << where << " bitboard move " << i << " differs from " << moveText(r);
