@@ -4,8 +4,6 @@
 // left), each piece's capture search depth first in its fixed direction
 // order; the variant's choice among them; plain moves only when there is none.
 
-#include <cstring>
-
 #include "core/rules/bitboard.h"
 #include "core/rules/move.h"
 
