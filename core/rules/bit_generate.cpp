@@ -50,7 +50,6 @@ class Generator {
         opponentKings_(b.kings & b.pieces[side ^ 1]),
         promotion_(kPromotion[side]),
         side_(side),
-        sideField_(Move::sideField(side)),
         list_(list) {}
 
   int run() {
@@ -78,6 +77,13 @@ class Generator {
   static constexpr Word kReach = G::reach(dx, dy, steps);
   static constexpr Word kPromotion[2] = {G::promotionRow(White), G::promotionRow(Black)};
 
+  // The side goes into the moves the searches read; a counting walk's moves
+  // go without, a few instructions a leaf.
+  std::uint64_t sideField() const {
+    if constexpr (inOrder) return Move::sideField(side_);
+    return 0;
+  }
+
   bool full() const { return count_ >= kMaxMoves; }
   int manKindAt(Word at) const { return (promotion_ & at) ? King : Man; }
 
@@ -86,7 +92,7 @@ class Generator {
   void record(Word at, int kindAfter, int depth) {
     if (full()) return;
     list_[count_++] =
-        Move{captured_, Move::pack(from_, lowestSquare(at), pieceKind_, kindAfter, depth, quality_) | sideField_};
+        Move{captured_, Move::pack(from_, lowestSquare(at), pieceKind_, kindAfter, depth, quality_) | sideField()};
   }
 
   // A full list takes no more moves; a sequence of kMaxSteps captures is
@@ -366,7 +372,7 @@ class Generator {
 
   // Plain moves never fill the list: 30 kings of 22 squares each are 660.
   void addPlain(int from, int to, int kind, int kindAfter) {
-    list_[count_++] = Move{0, Move::pack(from, to, kind, kindAfter) | sideField_};
+    list_[count_++] = Move{0, Move::pack(from, to, kind, kindAfter) | sideField()};
   }
 
   template <int dx, int dy>
@@ -407,9 +413,9 @@ class Generator {
     const Word crownLeft = toLeft & G::template shifted<-left>(promotion_);
     const Word crownRight = toRight & G::template shifted<-right>(promotion_);
     // A man's two moves differ from its square's in fixed fields only.
-    const std::uint64_t leftFields = Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(left) << 8) + sideField_;
+    const std::uint64_t leftFields = Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(left) << 8) + sideField();
     const std::uint64_t rightFields =
-        Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(right) << 8) + sideField_;
+        Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(right) << 8) + sideField();
     constexpr std::uint64_t kCrowned = Move::pack(0, 0, 0, King - Man);
     // Kept in locals: the moves' stores could otherwise alias the fields.
     Move* const list = list_;
@@ -451,7 +457,6 @@ class Generator {
   Word takeable_;  // the opponent's pieces not yet taken in this sequence
   const Word opponentKings_, promotion_;
   const int side_;
-  const std::uint64_t sideField_;  // of every move written
   Move* const list_;
   int count_ = 0;
   // The sequence being built.

@@ -131,7 +131,7 @@ BitBoard<N> readBitBoard(const Board& board);
 template <int N>
 using BitGenerator = int (*)(const BitBoard<N>&, int side, BitMove<N>* list);
 // Listed: the order generateMoves lists the moves in. Any: the plain moves
-// direction by direction, for a walk that only counts them.
+// direction by direction, and side() left 0, for a walk that only counts them.
 enum class MoveOrder { Listed, Any };
 template <int N>
 BitGenerator<N> bitGeneratorFor(RuleFamily family, MoveOrder order = MoveOrder::Listed);
