@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The rules engine's and the search's speed in one table: perft leaves per
-# second of every variant at a depth of about one second, the bench at level 2
-# (reference and game search) and the many-kings bench, each the median of
-# three runs.
+# The rules engine's and the search's speed in one table: perft million
+# leaves per second of every variant at a depth of one to five seconds, the
+# bench at level 2 (reference and game search) and the many-kings bench, each
+# the median of ROUNDS runs (5 unless set); then the instructions per leaf of
+# perft, counted by cachegrind, which the load of the machine cannot blur.
 #
 #   scripts/engine_speed.sh                 build Release, measure it
 #   scripts/engine_speed.sh OLD_CLI         also measure another velmora-cli,
@@ -24,27 +25,30 @@ if [[ $# -ge 1 ]]; then
   names=("old" "new")
 fi
 
-# Depths that take between a third of a second and a second each with the
-# current generator; the next depth of each takes several seconds.
-depths=(
-  "American 10" "Brazilian 10" "Canadian 8" "Crowded 9" "Frisian 9" "Gothic 6"
-  "International 9" "Italian 10" "Pool checkers 10" "Russian 10" "Spanish 10"
-  "Sparse checkers 8" "Thai 9" "Turkish 8"
-)
+rounds=${ROUNDS:-5}
 
-median() { sort -g | sed -n 2p; }
+# Depths that take one to five seconds each with the bitboard generator.
+depths=(
+  "American 12" "Brazilian 12" "Canadian 9" "Crowded 10" "Frisian 11" "Gothic 6"
+  "International 10" "Italian 12" "Pool checkers 12" "Russian 12" "Spanish 12"
+  "Sparse checkers 9" "Thai 10" "Turkish 8"
+)
+# Perft runs counted by cachegrind: variant and depth.
+counted=("International 8" "American 10")
+
+median() { sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # Field `field` of the line of `cli`'s output that starts with `key`.
 field() { awk -v k="$1" -v f="$2" '$1 == k { print $f }'; }
 
 declare -A result
-for round in 1 2 3; do
+for ((round = 1; round <= rounds; ++round)); do
   for entry in "${depths[@]}"; do
     variant=${entry% *}
     depth=${entry##* }
     for i in "${!clis[@]}"; do
       line=$("${clis[$i]}" perft "$variant" "$depth" | tail -1)
-      result["perft|$variant|$i"]+="$(awk '{ print $4 }' <<<"$line") "
+      result["perft|$variant|$i"]+="$(awk '{ printf "%.1f", $4 / 1e6 }' <<<"$line") "
       result["leaves|$variant"]=$(awk '{ print $2 }' <<<"$line")
     done
   done
@@ -89,7 +93,7 @@ row() {  # label, then one median per cli
 }
 
 echo "velmora engine speed, $(date -u +%Y-%m-%d), $(nproc) cores, load $(cut -d' ' -f1 /proc/loadavg)"
-echo "median of three; perft leaves/s at the depth shown"
+echo "median of $rounds; perft million leaves/s at the depth shown"
 echo
 header "perft (depth)"
 for entry in "${depths[@]}"; do
@@ -126,3 +130,26 @@ for number in $(printf '%s\n' "${!result[@]}" | awk -F'|' '$1 == "kingname" { pr
   done
   echo "$line"
 done
+
+# The perft command prints every depth up to the one asked; its instructions
+# are divided by the leaves of all of them.
+if command -v valgrind >/dev/null; then
+  echo
+  echo "perft instructions per leaf (cachegrind)"
+  header "  variant depth"
+  for entry in "${counted[@]}"; do
+    variant=${entry% *}
+    depth=${entry##* }
+    values=()
+    for i in "${!clis[@]}"; do
+      out=$(mktemp)
+      valgrind --tool=cachegrind --cache-sim=no --cachegrind-out-file=/dev/null \
+        "${clis[$i]}" perft "$variant" "$depth" >"$out.leaves" 2>"$out"
+      instructions=$(awk '/I *refs/ { gsub(",", "", $NF); print $NF }' "$out")
+      leaves=$(awk '{ s += $2 } END { print s }' "$out.leaves")
+      values+=("$(awk -v i="$instructions" -v l="$leaves" 'BEGIN { printf "%.1f", i / l }')")
+      rm -f "$out" "$out.leaves"
+    done
+    row "  $variant $depth" "${values[@]}"
+  done
+fi

@@ -8,6 +8,7 @@
 
 #include "core/ai/evaluation.h"
 #include "core/ai/position_keys.h"
+#include "core/rules/bitboard.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
@@ -68,9 +69,97 @@ std::uint64_t salt(int level, Mover mover) { return kNodeKeys[static_cast<std::s
 
 std::uint64_t nodeKey(std::uint64_t position, int level, Mover mover) { return position ^ salt(level, mover); }
 
+// How the search plays its moves: as records on the game's board, or as
+// compact moves on bitboards for the diagonal variants. Both list the same
+// moves in the same order and give them the same key, sum and identity, so
+// the tree, its node count and its choice are the same.
+class RecordPlay {
+ public:
+  using Move = MoveRecord;
+  RecordPlay(GameState& g, const EvalTable& evalTable) : g_(g), table_(evalTable) {}
+  int generate(Move* list, int side) {
+    generateMoves(list, g_, side);
+    return g_.moveCount;
+  }
+  std::uint64_t keyChange(const Move& move) const { return boardKeyChange(move); }
+  int sumChange(const Move& move) const { return boardSumChange(table_, move); }
+  int identity(const Move& move) const { return moveIdentity(move); }
+  void play(const Move& move) {
+    applyMove(move, g_.gameRecord[g_.plyCount], g_);
+    ++g_.plyCount;
+  }
+  void takeBack() {
+    --g_.plyCount;
+    undoMove(g_.gameRecord[g_.plyCount], g_);
+  }
+
+ private:
+  GameState& g_;
+  const EvalTable& table_;
+};
+
+// The boards of the path from the root, each a copy of its parent with one
+// move played; the keys, values and cells of the records, by bit.
+template <int N>
+class BitPlay {
+  using G = Geometry<N>;
+  static constexpr int kSquares = G::square(N - 1, N - 1) + 1;
+
+ public:
+  using Move = BitMove<N>;
+  BitPlay(const GameState& g, const EvalTable& evalTable, BitGenerator<N> generator) : generate_(generator) {
+    path_[0] = readBitBoard<N>(g.board);
+    for (int y = 0; y < N; ++y)
+      for (int x = y % 2; x < N; x += 2) {
+        const int s = G::square(x, y);
+        cell_[s] = y * kMaxBoardSize + x;
+        for (int colour = 0; colour < 2; ++colour)
+          for (int kind = Man; kind <= King; ++kind) {
+            key_[colour][kind][s] = pieceKey(colour, kind, x, y);
+            value_[colour][kind][s] = evalTable.value[colour][kind][y][x];
+          }
+      }
+  }
+  int generate(Move* list, int side) { return generate_(path_[depth_], side, list); }
+  std::uint64_t keyChange(const Move& move) const {
+    const int side = move.side();
+    std::uint64_t change = key_[side][move.pieceKind()][move.from()] ^ key_[side][move.kindAfter()][move.to()];
+    for (auto taken = move.captured; taken != 0; taken &= taken - 1)
+      change ^= key_[side ^ 1][takenKind(taken)][lowestSquare(taken)];
+    return change;
+  }
+  int sumChange(const Move& move) const {
+    const int side = move.side();
+    int change = value_[side][move.kindAfter()][move.to()] - value_[side][move.pieceKind()][move.from()];
+    for (auto taken = move.captured; taken != 0; taken &= taken - 1)
+      change -= value_[side ^ 1][takenKind(taken)][lowestSquare(taken)];
+    return change;
+  }
+  int identity(const Move& move) const {
+    return (cell_[move.from()] * kBoardSquares + cell_[move.to()]) * 2 + (move.captureCount() > 0);
+  }
+  void play(const Move& move) {
+    path_[depth_ + 1] = played(path_[depth_], move, move.side());
+    ++depth_;
+  }
+  void takeBack() { --depth_; }
+
+ private:
+  // The kind of the lowest of the pieces `taken`, on the board as it stands.
+  int takenKind(typename G::Word taken) const { return (path_[depth_].kings & taken & (0 - taken)) ? King : Man; }
+
+  const BitGenerator<N> generate_;
+  BitBoard<N> path_[2 * kMaxSearchDepth + 4];
+  int depth_ = 0;
+  std::uint64_t key_[2][3][kSquares] = {};
+  int value_[2][3][kSquares] = {};
+  int cell_[kSquares] = {};
+};
+
 // Ordering state: lists and their order per level and mover, two killer moves
 // per level and mover, and a history count per mover and move.
-MoveRecord moveBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
+template <class Move>
+Move moveBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
 
 struct Ordered {
   std::int64_t key;  // higher is tried first
@@ -83,9 +172,12 @@ std::int32_t counters[2][kMoveIdentities];
 
 std::uint64_t searchCount = 0;
 
+template <class Play>
 struct Walk {
+  using Move = typename Play::Move;
   Search& search;
   GameState& g;
+  Play& play;
   int sign;           // of the evaluation: -1 in a give-away game
   std::uint64_t key;  // of the pieces on the board, salted per search
   int lastMove = 0;   // identity of the move that led to the node
@@ -125,8 +217,8 @@ int hintFor(const TableEntry* e, int n) { return e && e->move < n ? e->move : -1
 // `child` is the salt of the node the move leads to, 0 for a node without
 // entries: its bucket is fetched while the move is played, so that the
 // child's look-up seldom waits for memory.
-template <class Score>
-int tryMove(Walk& w, const MoveRecord& move, std::uint64_t child, Score score) {
+template <class Play, class Score>
+int tryMove(Walk<Play>& w, const typename Play::Move& move, std::uint64_t child, Score score) {
   GameState& g = w.g;
   // Given up from another thread: nothing more is searched, and what the
   // table learns meanwhile is salted away with this search.
@@ -134,25 +226,22 @@ int tryMove(Walk& w, const MoveRecord& move, std::uint64_t child, Score score) {
     g.thinking = 0;
     return 0;
   }
-  const std::uint64_t keyDelta = boardKeyChange(move);
+  const std::uint64_t keyDelta = w.play.keyChange(move);
 #if defined(__GNUC__) || defined(__clang__)
   if (child) __builtin_prefetch(&table[(w.key ^ keyDelta ^ child) & (kTranspositionEntries / 2 - 1)]);
 #endif
-  MoveRecord& slot = g.gameRecord[g.plyCount];
-  applyMove(move, slot, g);
+  const int change = w.play.sumChange(move);
+  w.play.play(move);
   ++w.search.nodes;
-  ++g.plyCount;
-  const int change = boardSumChange(w.search.table, move);
   w.search.runningSum += change;
   w.key ^= keyDelta;
   const int lastMove = w.lastMove;
-  w.lastMove = moveIdentity(move);
+  w.lastMove = w.play.identity(move);
   const int value = score();
   w.lastMove = lastMove;
   w.key ^= keyDelta;
   w.search.runningSum -= change;
-  --g.plyCount;
-  undoMove(slot, g);
+  w.play.takeBack();
   return value;
 }
 
@@ -161,9 +250,10 @@ int tryMove(Walk& w, const MoveRecord& move, std::uint64_t child, Score score) {
 // history of cut-offs. Most nodes are cut off by their first or second move,
 // so nothing is ranked before the table's move has been tried, and the rest
 // are picked one at a time instead of sorted.
+template <class Play>
 class MovePicker {
  public:
-  MovePicker(Walk& w, const MoveRecord* moves, int n, int level, Mover mover, int hint)
+  MovePicker(Walk<Play>& w, const typename Play::Move* moves, int n, int level, Mover mover, int hint)
       : w_(w), moves_(moves), n_(n), level_(level), mover_(mover), hint_(hint), order_(orderBuffers[level][mover]) {}
 
   // The index of the k-th move to try, k counted from 0 up by one.
@@ -197,8 +287,8 @@ class MovePicker {
     const std::int32_t* counts = history[mover_];
     for (int i = 0; i < n_; ++i) {
       if (i == hint_) continue;
-      const int identity = moveIdentity(moves_[i]);
-      std::int64_t key = static_cast<std::int64_t>(gainSign * boardSumChange(w_.search.table, moves_[i])) * (1 << 24) +
+      const int identity = w_.play.identity(moves_[i]);
+      std::int64_t key = static_cast<std::int64_t>(gainSign * w_.play.sumChange(moves_[i])) * (1 << 24) +
                          std::min(counts[identity], (1 << 24) - 1);
       if (identity == killer[0] || identity == killer[1]) key += std::int64_t{1} << 50;
       if (identity == counter) key += std::int64_t{1} << 49;
@@ -206,8 +296,8 @@ class MovePicker {
     }
   }
 
-  Walk& w_;
-  const MoveRecord* moves_;
+  Walk<Play>& w_;
+  const typename Play::Move* moves_;
   int n_, level_;
   Mover mover_;
   int hint_;
@@ -223,10 +313,11 @@ constexpr int kCutoffLevel = 1;
 // opponent, cuts the node off before any subtree is searched. The look-ups
 // cost a key change and a probe per move, less than the subtrees they spare
 // from this level up; the opponent's nodes at level 0 have no entries.
-bool childCutoff(Walk& w, const MoveRecord* moves, int n, int childLevel, Mover childMover, int alpha, int beta,
-                 int& value) {
+template <class Play>
+bool childCutoff(Walk<Play>& w, const typename Play::Move* moves, int n, int childLevel, Mover childMover, int alpha,
+                 int beta, int& value) {
   for (int i = 0; i < n; ++i) {
-    const TableEntry* e = find(nodeKey(w.key ^ boardKeyChange(moves[i]), childLevel, childMover));
+    const TableEntry* e = find(nodeKey(w.key ^ w.play.keyChange(moves[i]), childLevel, childMover));
     if (!e) continue;
     const int bound = e->bound & 3;
     if (childMover == Opponent ? bound != Lower && e->value <= alpha : bound != Upper && e->value >= beta) {
@@ -237,8 +328,9 @@ bool childCutoff(Walk& w, const MoveRecord* moves, int n, int childLevel, Mover 
   return false;
 }
 
-void rememberCutoff(Walk& w, const MoveRecord& move, int level, Mover mover) {
-  const int identity = moveIdentity(move);
+template <class Play>
+void rememberCutoff(Walk<Play>& w, const typename Play::Move& move, int level, Mover mover) {
+  const int identity = w.play.identity(move);
   counters[mover][w.lastMove] = identity;
   int* killer = killers[level][mover];
   if (killer[0] != identity) {
@@ -248,22 +340,23 @@ void rememberCutoff(Walk& w, const MoveRecord& move, int level, Mover mover) {
   history[mover][identity] += (level + 1) * (level + 1);
 }
 
-int maxNode(Walk& w, int level, int alpha, int beta);
+template <class Play>
+int maxNode(Walk<Play>& w, int level, int alpha, int beta);
 
 // The computer to move with `level` levels left: the least score.
-int minNode(Walk& w, int level, int alpha, int beta) {
+template <class Play>
+int minNode(Walk<Play>& w, int level, int alpha, int beta) {
   GameState& g = w.g;
   const std::uint64_t key = nodeKey(w.key, level, Computer);
   const TableEntry* entry = find(key);
   if (entry && settles(*entry, alpha, beta)) return entry->value;
-  MoveRecord* moves = moveBuffers[level][Computer];
-  generateMoves(moves, g, g.aiSide);
-  const int n = g.moveCount;
+  auto* moves = moveBuffers<typename Play::Move>[level][Computer];
+  const int n = w.play.generate(moves, g.aiSide);
   if (n == 0) return kComputerStuck - level;
   int known = 0;
   if (level >= kCutoffLevel && childCutoff(w, moves, n, level, Opponent, alpha, beta, known)) return known;
 
-  MovePicker picker(w, moves, n, level, Computer, hintFor(entry, n));
+  MovePicker<Play> picker(w, moves, n, level, Computer, hintFor(entry, n));
   int best = kInitialMinBest, bestIndex = -1;
   for (int k = 0; k < n; ++k) {
     const int i = picker.next(k);
@@ -292,35 +385,35 @@ int minNode(Walk& w, int level, int alpha, int beta) {
 // which the reply's change to the running sum gives without playing it. These
 // nodes skip the table: scoring the replies costs less than a look-up that
 // misses the cache.
-int maxLeafNode(Walk& w, int beta) {
+template <class Play>
+int maxLeafNode(Walk<Play>& w, int beta) {
   GameState& g = w.g;
-  MoveRecord* moves = moveBuffers[0][Opponent];
-  generateMoves(moves, g, g.aiOpponent);
-  const int n = g.moveCount;
+  auto* moves = moveBuffers<typename Play::Move>[0][Opponent];
+  const int n = w.play.generate(moves, g.aiOpponent);
   if (n == 0) return kOpponentStuck;
   int best = kInitialMaxBest;
   for (int i = 0; i < n && best < beta; ++i) {
     ++w.search.nodes;
-    best = std::max(best, w.sign * (w.search.runningSum + boardSumChange(w.search.table, moves[i])));
+    best = std::max(best, w.sign * (w.search.runningSum + w.play.sumChange(moves[i])));
   }
   return best;
 }
 
 // The opponent to move with `level` levels left: the greatest score.
-int maxNode(Walk& w, int level, int alpha, int beta) {
+template <class Play>
+int maxNode(Walk<Play>& w, int level, int alpha, int beta) {
   if (level == 0) return maxLeafNode(w, beta);
   GameState& g = w.g;
   const std::uint64_t key = nodeKey(w.key, level, Opponent);
   const TableEntry* entry = find(key);
   if (entry && settles(*entry, alpha, beta)) return entry->value;
-  MoveRecord* moves = moveBuffers[level][Opponent];
-  generateMoves(moves, g, g.aiOpponent);
-  const int n = g.moveCount;
+  auto* moves = moveBuffers<typename Play::Move>[level][Opponent];
+  const int n = w.play.generate(moves, g.aiOpponent);
   if (n == 0) return kOpponentStuck - level;
   int known = 0;
   if (level > kCutoffLevel && childCutoff(w, moves, n, level - 1, Computer, alpha, beta, known)) return known;
 
-  MovePicker picker(w, moves, n, level, Opponent, hintFor(entry, n));
+  MovePicker<Play> picker(w, moves, n, level, Opponent, hintFor(entry, n));
   int best = kInitialMaxBest, bestIndex = -1;
   for (int k = 0; k < n; ++k) {
     const int i = picker.next(k);
@@ -348,7 +441,8 @@ int maxNode(Walk& w, int level, int alpha, int beta) {
 // table the ones before it filled. The evaluation is fine-grained and a test
 // that fails low mostly lowers the bound by one only, so the tests step down
 // from `upper` by doubling distances until one holds, then halve the gap.
-int exactScore(Walk& w, int level, int upper) {
+template <class Play>
+int exactScore(Walk<Play>& w, int level, int upper) {
   int lower = kInitialMaxBest, step = 1;
   while (lower < upper) {
     int b;
@@ -369,37 +463,17 @@ int exactScore(Walk& w, int level, int upper) {
 
 }  // namespace
 
-int chooseComputerMoveFast(Search& search) {
+namespace {
+
+// The root: every move searched in generation order, each compared with the
+// best so far for its exact score only when it scores below it.
+template <class Play>
+int searchRoot(Search& search, Play& play, std::uint64_t key) {
   GameState& g = search.game;
   const int depth = g.searchDepth;
-  assert(depth >= 0 && depth <= kMaxSearchDepth);
-  assert(g.plyCount + 2 * depth + 2 <= kGameRecordSlots);
-  buildEvalTable(g, search.table);
-  search.nodes = 0;
-  search.rootBest = kInitialMinBest;
-  search.runningSum = boardSum(g, search.table);
-  std::memset(killers, -1, sizeof killers);
-  std::memset(history, 0, sizeof history);
-  std::memset(counters, -1, sizeof counters);
-  // Entries of earlier searches were scored with another evaluation table:
-  // a fresh salt in every key makes them miss instead of clearing the table.
-  Walk w{search, g, g.giveAway ? -1 : 1, boardKey(g) ^ splitMix(++searchCount ^ 0xa11ce5ull)};
-#if defined(__linux__)
-  // Asked before the first search touches the table, while no page of it is
-  // mapped; a refusal leaves the small pages.
-  static const int largePages = madvise(table, sizeof table, MADV_HUGEPAGE);
-  (void)largePages;
-#endif
-  // The stamp tells this search's entries from older ones, which may be
-  // overwritten at will; when it comes round again the table starts empty.
-  if (++stamp == 0) {
-    std::memset(table, 0, sizeof table);
-    stamp = 1;
-  }
-
-  MoveRecord* moves = moveBuffers[depth][Computer];
-  generateMoves(moves, g, g.aiSide);
-  const int n = g.moveCount;
+  Walk<Play> w{search, g, play, g.giveAway ? -1 : 1, key};
+  auto* moves = moveBuffers<typename Play::Move>[depth][Computer];
+  const int n = play.generate(moves, g.aiSide);
   if (n == 0) return kComputerStuck - depth;
   if (n == 1) {
     g.bestRootIndex = 0;
@@ -421,6 +495,66 @@ int chooseComputerMoveFast(Search& search) {
   }
   search.rootBest = best;
   return 1;
+}
+
+// The diagonal variants on bitboards; false for a position they do not hold.
+template <int N>
+bool searchOnBits(Search& search, std::uint64_t key, int& result) {
+  const GameState& g = search.game;
+  const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(g.gameType).rules);
+  if (generate == nullptr) return false;
+  for (int y = 0; y < N; ++y)
+    for (int x = (y + 1) % 2; x < N; x += 2)
+      if (g.board[y][x].kind != Empty) return false;
+  BitPlay<N> play(g, search.table, generate);
+  result = searchRoot(search, play, key);
+  return true;
+}
+
+}  // namespace
+
+int chooseComputerMoveFast(Search& search) {
+  GameState& g = search.game;
+  [[maybe_unused]] const int depth = g.searchDepth;
+  assert(depth >= 0 && depth <= kMaxSearchDepth);
+  assert(g.plyCount + 2 * depth + 2 <= kGameRecordSlots);
+  buildEvalTable(g, search.table);
+  search.nodes = 0;
+  search.rootBest = kInitialMinBest;
+  search.runningSum = boardSum(g, search.table);
+  std::memset(killers, -1, sizeof killers);
+  std::memset(history, 0, sizeof history);
+  std::memset(counters, -1, sizeof counters);
+  // Entries of earlier searches were scored with another evaluation table:
+  // a fresh salt in every key makes them miss instead of clearing the table.
+  const std::uint64_t key = boardKey(g) ^ splitMix(++searchCount ^ 0xa11ce5ull);
+#if defined(__linux__)
+  // Asked before the first search touches the table, while no page of it is
+  // mapped; a refusal leaves the small pages.
+  static const int largePages = madvise(table, sizeof table, MADV_HUGEPAGE);
+  (void)largePages;
+#endif
+  // The stamp tells this search's entries from older ones, which may be
+  // overwritten at will; when it comes round again the table starts empty.
+  if (++stamp == 0) {
+    std::memset(table, 0, sizeof table);
+    stamp = 1;
+  }
+
+  int result = 0;
+  switch (g.boardSize) {
+    case 8:
+      if (searchOnBits<8>(search, key, result)) return result;
+      break;
+    case 10:
+      if (searchOnBits<10>(search, key, result)) return result;
+      break;
+    case 12:
+      if (searchOnBits<12>(search, key, result)) return result;
+      break;
+  }
+  RecordPlay play(g, search.table);
+  return searchRoot(search, play, key);
 }
 
 }  // namespace velmora

@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "core/ai/evaluation.h"
+#include "core/ai/literal_on_bits.h"
 #include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
@@ -101,6 +102,8 @@ int chooseComputerMove(Search& search) {
   search.nodes = 0;
   search.rootBest = kInitialMinBest;
   search.runningSum = boardSum(g, search.table);
+  int result = 0;
+  if (chooseOnBits(search, result)) return result;
   return searchMin(search, g.searchDepth, kInitialMaxBest);
 }
 

@@ -1,5 +1,6 @@
 #include "core/rules/perft.h"
 
+#include "core/rules/bitboard.h"
 #include "core/rules/generate.h"
 #include "core/rules/position.h"
 
@@ -7,8 +8,10 @@ namespace velmora {
 
 namespace {
 
-// One move list per ply, so the walk allocates nothing.
+// One move list per ply, so the walks allocate nothing.
 MoveRecord perftLists[kMaxPerftDepth][kMaxMoves];
+template <int N>
+BitMove<N> bitLists[kMaxPerftDepth][kMaxMoves];
 
 std::uint64_t walk(Position& state, int side, int depth) {
   MoveRecord* list = perftLists[depth - 1];
@@ -25,11 +28,42 @@ std::uint64_t walk(Position& state, int side, int depth) {
   return leaves;
 }
 
+// The same tree on bitboards, each child a copy: nothing to take back.
+template <int N>
+std::uint64_t bitWalk(BitGenerator<N> generate, const BitBoard<N>& board, int side, int depth) {
+  BitMove<N>* list = bitLists<N>[depth - 1];
+  const int count = generate(board, side, list);
+  if (depth == 1) return static_cast<std::uint64_t>(count);
+  std::uint64_t leaves = 0;
+  for (int i = 0; i < count; ++i) leaves += bitWalk(generate, played(board, list[i], side), side ^ 1, depth - 1);
+  return leaves;
+}
+
+// The bitboards hold the playable squares only; a set-up that put a piece
+// elsewhere is walked on the rows.
+bool onPlayableSquaresOnly(const Position& state) {
+  for (int y = 0; y < state.boardSize; ++y)
+    for (int x = (y + 1) % 2; x < state.boardSize; x += 2)
+      if (state.board[y][x].kind != Empty) return false;
+  return true;
+}
+
+template <int N>
+std::uint64_t perftOn(Position& state, int side, int depth) {
+  const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(state.gameType).rules, MoveOrder::Any);
+  if (generate == nullptr || !onPlayableSquaresOnly(state)) return walk(state, side, depth);
+  return bitWalk(generate, readBitBoard<N>(state.board), side, depth);
+}
+
 }  // namespace
 
 std::uint64_t perft(Position& state, int side, int depth) {
   if (depth < 1 || depth > kMaxPerftDepth) return 0;
-  return walk(state, side, depth);
+  switch (state.boardSize) {
+    case 10: return perftOn<10>(state, side, depth);
+    case 12: return perftOn<12>(state, side, depth);
+    default: return perftOn<8>(state, side, depth);
+  }
 }
 
 }  // namespace velmora

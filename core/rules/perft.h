@@ -11,8 +11,9 @@ struct Position;
 constexpr int kMaxPerftDepth = 32;
 
 // Leaves of the tree of `depth` plies from the position on the board, the side
-// to move alternating from `side`; no game-end rules. The last ply is counted
-// in bulk. Depth is 1..kMaxPerftDepth.
+// to move alternating from `side`; no game-end rules. The last ply's list is
+// generated and counted in bulk. The diagonal variants are walked on
+// bitboards, Turkish and Gothic on the records. Depth is 1..kMaxPerftDepth.
 std::uint64_t perft(Position& state, int side, int depth);
 
 }  // namespace velmora

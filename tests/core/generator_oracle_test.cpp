@@ -1,7 +1,8 @@
 // The engine's generator, which keeps piece rows beside the board through
-// applyMove and undoMove, against the former one, which reads the board
-// alone: the same moves in the same order, record for record, on random
-// games of every variant and on random positions with kings.
+// applyMove and undoMove, and the bitboard generator of the diagonal
+// variants, against the former one, which reads the board alone: the same
+// moves in the same order, record for record, on random games of every
+// variant and on random positions with kings.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include <random>
 
 #include "core/records/notation.h"
+#include "core/rules/bitboard.h"
 #include "core/rules/generate.h"
 #include "support/reference_generator.h"
 #include "support/test_support.h"
@@ -21,13 +23,64 @@ struct Lists {
   MoveRecord oracle[kMaxMoves];
 };
 
-// The side to move's moves from both generators; true when they agree.
-// The oracle runs on a copy, so it cannot repair what the engine relies on.
+template <int N>
+BitMove<N> bitList[kMaxMoves];
+
+// The compact moves of the bitboard generator against the oracle's records
+// of the position on `copy`, in order, and each played on the bits against
+// the record applied to the board. True when they agree.
+template <int N>
+bool sameBitMoves(GameState& copy, const MoveRecord* records, const std::string& where) {
+  using G = Geometry<N>;
+  const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(copy.gameType).rules);
+  if (generate == nullptr) return true;
+  const int side = copy.sideToMove();
+  const BitBoard<N> board = readBitBoard<N>(copy.board);
+  const int n = generate(board, side, bitList<N>);
+  EXPECT_EQ(n, copy.moveCount) << where << " (bitboards)";
+  if (n != copy.moveCount) return false;
+  for (int i = 0; i < n; ++i) {
+    const MoveRecord& r = records[i];
+    const BitMove<N>& m = bitList<N>[i];
+    typename G::Word captured = 0;
+    for (int k = 0; k < r.captureCount; ++k) captured |= G::bit(G::square(r.steps[k].capturedX, r.steps[k].capturedY));
+    const MoveStep& last = r.finalStep();
+    const bool same = m.from() == G::square(r.fromX, r.fromY) && m.to() == G::square(last.toX, last.toY) &&
+                      m.pieceKind() == r.pieceKind && m.side() == r.pieceSide && m.kindAfter() == last.kindAfter &&
+                      m.captureCount() == r.captureCount && m.captured == captured &&
+                      (r.captureCount == 0 || m.quality() == captureQuality(r));
+    EXPECT_TRUE(same) << where << " bitboard move " << i << " differs from " << moveText(r);
+    if (!same) return false;
+    MoveRecord slot;
+    applyMove(r, slot, copy);
+    const BitBoard<N> after = readBitBoard<N>(copy.board), bitsAfter = played(board, m, side);
+    undoMove(slot, copy);
+    const bool samePlay = after.pieces[White] == bitsAfter.pieces[White] &&
+                          after.pieces[Black] == bitsAfter.pieces[Black] && after.kings == bitsAfter.kings;
+    EXPECT_TRUE(samePlay) << where << " bitboard move " << moveText(r) << " played differently";
+    if (!samePlay) return false;
+  }
+  return true;
+}
+
+bool sameBitMoves(GameState& copy, const MoveRecord* records, const std::string& where) {
+  switch (copy.boardSize) {
+    case 10: return sameBitMoves<10>(copy, records, where);
+    case 12: return sameBitMoves<12>(copy, records, where);
+    default: return sameBitMoves<8>(copy, records, where);
+  }
+}
+
+// The side to move's moves from the generators; true when they agree. The
+// oracle runs on a copy, so it cannot repair what the engine relies on.
 bool sameMoves(GameState& s, GameState& copy, Lists& lists, const std::string& where) {
   std::memcpy(copy.board, s.board, sizeof copy.board);
   copy.boardSize = s.boardSize;
   copy.gameType = s.gameType;
+  copy.plyCount = s.plyCount;
+  copy.start.side = s.start.side;
   reference::generateMoves(lists.oracle, copy, s.sideToMove());
+  if (!sameBitMoves(copy, lists.oracle, where)) return false;
   generateMoves(lists.engine, s, s.sideToMove());
   const int n = s.moveCount;
   EXPECT_EQ(n, copy.moveCount) << where;

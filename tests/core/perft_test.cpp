@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
+#include <random>
 
 #include "core/rules/generate.h"
 #include "support/test_support.h"
@@ -28,6 +30,42 @@ TEST(Perft, InternationalMatchesPublishedFigures) {
 
 TEST(Perft, BrazilianMatchesPublishedFigures) {
   EXPECT_EQ(perftSeries(Brazilian, 7), (std::vector<std::uint64_t>{7, 49, 302, 1469, 7473, 37628, 187302}));
+}
+
+// The leaves as the records count them, generateMoves, applyMove and
+// undoMove at every node: what perft's bitboards must count too.
+std::uint64_t recordLeaves(GameState& state, MoveRecord (*lists)[kMaxMoves], int side, int depth) {
+  MoveRecord* list = lists[depth - 1];
+  generateMoves(list, state, side);
+  const int count = state.moveCount;
+  if (depth == 1) return static_cast<std::uint64_t>(count);
+  std::uint64_t leaves = 0;
+  for (int i = 0; i < count; ++i) {
+    MoveRecord slot;
+    applyMove(list[i], slot, state);
+    leaves += recordLeaves(state, lists, side ^ 1, depth - 1);
+    undoMove(slot, state);
+  }
+  return leaves;
+}
+
+// From the start and from a middle game with kings of every variant, where
+// the flying, Russian and Frisian captures are common.
+TEST(Perft, CountsAsTheRecordsOfEveryVariantDo) {
+  auto lists = std::make_unique<MoveRecord[][kMaxMoves]>(6);
+  std::mt19937 random(25);
+  for (GameType type = 0; type < kVariantCount; ++type) {
+    auto start = test::startPosition(type);
+    const int depth = type == Canadian || type == Gothic ? 4 : 5;
+    EXPECT_EQ(perft(*start, White, depth), recordLeaves(*start, lists.get(), White, depth)) << gameTypeName(type);
+    for (int k = 0; k < 3; ++k) {
+      const std::string text = test::randomPositionText(type, random, 25);
+      auto kings = test::position(type, text);
+      const int side = kings->sideToMove();
+      EXPECT_EQ(perft(*kings, side, 4), recordLeaves(*kings, lists.get(), side, 4))
+          << gameTypeName(type) << " " << text;
+    }
+  }
 }
 
 bool samePieces(const Board& a, const Board& b) {
