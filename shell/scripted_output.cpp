@@ -1,6 +1,8 @@
 #include "shell/scripted_output.h"
 
+#include <QPoint>
 #include <QString>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -60,6 +62,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& 
         out.size = n;
     } else if (a == "--path") {
       value(out.path, "a move");
+    } else if (a == "--diagram") {
+      out.diagram = true;
     } else if (a == "--export-board") {
       value(out.picture, "a file name");
       any = true;
@@ -70,6 +74,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& 
   if (error.empty() && !any && !out.load.empty()) error = "--load goes with --print-pdf or --export-board";
   if (error.empty() && !out.position.empty() && out.picture.empty()) error = "--position goes with --export-board";
   if (error.empty() && !out.path.empty() && out.position.empty()) error = "--path goes with --position";
+  if (error.empty() && out.diagram && out.position.empty()) error = "--diagram goes with --position";
   if (error.empty() && !out.position.empty() && !out.load.empty()) error = "--position and --load exclude each other";
   if (any) line.scripted = out;
   return line;
@@ -78,8 +83,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& 
 namespace {
 
 // Marks the move with this text as a picked-up piece's move is marked: its
-// square selected, the squares it passes and the one it ends on.
-bool markMove(GameState& game, const std::string& text) {
+// square selected, the squares it passes and the one it ends on; and keeps
+// its path and taken pieces for a diagram.
+bool markMove(GameState& game, const std::string& text, DiagramMarks& diagram) {
   generateMoves(game.legalMoves, game, game.sideToMove());
   for (int i = 0; i < game.moveCount; ++i) {
     const MoveRecord& m = game.legalMoves[i];
@@ -87,6 +93,11 @@ bool markMove(GameState& game, const std::string& text) {
     game.marks[m.fromY][m.fromX].selected = 1;
     for (int k = 0; k + 1 < m.captureCount; ++k) game.marks[m.steps[k].toY][m.steps[k].toX].pathStep = 1;
     game.marks[m.finalStep().toY][m.finalStep().toX].moveTarget = 1;
+    diagram.path = {QPoint(m.fromX, m.fromY)};
+    for (int k = 0; k < std::max(1, static_cast<int>(m.captureCount)); ++k) {
+      diagram.path.emplace_back(m.steps[k].toX, m.steps[k].toY);
+      if (m.captureCount > 0) diagram.captured.emplace_back(m.steps[k].capturedX, m.steps[k].capturedY);
+    }
     return true;
   }
   return false;
@@ -103,6 +114,7 @@ int runScriptedOutput(const ScriptedOutput& request) {
   loadSettings(kSettingsFile, loginName());
   auto game = std::make_unique<GameState>();
   MoveListing listing;
+  DiagramMarks diagram;
   if (!request.load.empty()) {
     if (!std::filesystem::is_regular_file(request.load)) return fail("no such saved game: " + request.load);
     auto loaded = std::make_unique<GameState>();
@@ -112,7 +124,7 @@ int runScriptedOutput(const ScriptedOutput& request) {
     const GameType type = gameTypeFromName(request.variant.c_str());
     if (type < 0) return fail("unknown variant \"" + request.variant + "\"");
     if (const auto why = readPosition(request.position, type, *game)) return fail(*why);
-    if (!request.path.empty() && !markMove(*game, request.path))
+    if (!request.path.empty() && !markMove(*game, request.path, diagram))
       return fail("\"" + request.path + "\" is not a legal move of that position");
   } else {
     // The last game, as the window shows it at its start.
@@ -133,7 +145,7 @@ int runScriptedOutput(const ScriptedOutput& request) {
   }
   if (!request.picture.empty() &&
       !exportBoardPicture(QString::fromStdString(request.picture), request.size ? request.size : game->boardSize * 64,
-                          *game, skin, &error, !request.path.empty()))
+                          *game, skin, &error, !request.path.empty(), request.diagram ? &diagram : nullptr))
     return fail(error.toStdString());
   return 0;
 }

@@ -2,10 +2,12 @@
 // Printing and picture export from the command line, without a window:
 //   velmora [--load FILE.vlm] --print-pdf FILE listing|board|mini
 //   velmora [--load FILE.vlm] --export-board FILE.png|FILE.svg
-//   velmora --position VARIANT TEXT [--path MOVE] --export-board FILE
+//   velmora --position VARIANT TEXT [--path MOVE] [--diagram] --export-board FILE
 // The game is the one in FILE.vlm, or a position text, or else the last game
 // of the settings file at its start. A path marks a move of the position as
-// the board marks a picked-up piece's move: the diagrams of the manual.
+// the board marks a picked-up piece's move; --diagram adds the names of the
+// squares around the board, the path as a line and the taken pieces crossed
+// out: the diagrams of the manual.
 
 #include <optional>
 #include <string>
@@ -21,6 +23,7 @@ struct ScriptedOutput {
   std::string variant;   // with position: a variant's name
   std::string position;  // a position text
   std::string path;      // a legal move of that position, as the listing writes it
+  bool diagram = false;  // the picture as a diagram: the squares' names, the path drawn
   int size = 0;          // of the exported picture in pixels; 0: 64 a square
 };
 
@@ -42,6 +45,8 @@ constexpr const char* kGameUsage =
     "  --position VARIANT TEXT      export this position (\"W:\" or \"B:\", then the rows from the top,\n"
     "                               '.' empty, w/W white man/king, b/B black) instead of a game\n"
     "  --path MOVE                  mark a legal move of that position (c3:e5:g7) as the board does\n"
+    "  --diagram                    with --position: the squares' names around the board, the move's\n"
+    "                               path as a line and the pieces it takes crossed out\n"
     "  --size PIXELS                the exported picture's width and height (64 to 8192)\n"
     "  --version                    the version\n"
     "  --help                       this text\n"

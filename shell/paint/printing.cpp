@@ -3,8 +3,11 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPen>
+#include <QPolygonF>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextOption>
@@ -161,12 +164,69 @@ QByteArray svgHolding(const QByteArray& png, int size) {
 
 }  // namespace
 
+QImage diagramPicture(const GameState& game, const SkinSet& skins, int size, const DiagramMarks& diagram,
+                      bool withMarks) {
+  // Half a square of margin all round holds the names of the squares.
+  const int n = game.boardSize, cell = std::max(1, size / (n + 1)), margin = (size - n * cell) / 2;
+  QImage picture(size, size, QImage::Format_RGB32);
+  picture.fill(Qt::white);
+  QPainter p(&picture);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.drawImage(margin, margin, printedBoard(game, skins, withMarks, cell));
+  const bool turned = appearance.whiteOnTop != 0;
+  const auto column = [&](int x) { return turned ? n - 1 - x : x; };
+  const auto row = [&](int y) { return turned ? y : n - 1 - y; };
+  const auto centre = [&](QPoint square) {
+    return QPointF(margin + (column(square.x()) + 0.5) * cell, margin + (row(square.y()) + 0.5) * cell);
+  };
+
+  QFont font = p.font();
+  font.setPixelSize(std::max(6, margin * 3 / 5));
+  p.setFont(font);
+  p.setPen(QColor(40, 40, 40));
+  for (int k = 0; k < n; ++k) {
+    const QString letter(QChar('a' + k)), number = QString::number(k + 1);
+    const qreal across = margin + column(k) * cell, down = margin + row(k) * cell;
+    p.drawText(QRectF(across, margin + n * cell, cell, margin), Qt::AlignCenter, letter);
+    p.drawText(QRectF(across, 0, cell, margin), Qt::AlignCenter, letter);
+    p.drawText(QRectF(0, down, margin, cell), Qt::AlignCenter, number);
+    p.drawText(QRectF(margin + n * cell, down, margin, cell), Qt::AlignCenter, number);
+  }
+
+  const QColor red(210, 30, 30, 210);
+  const qreal width = std::max(2.0, cell / 12.0);
+  p.setPen(QPen(red, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setBrush(Qt::NoBrush);
+  if (diagram.path.size() >= 2) {
+    QPolygonF line;
+    for (const QPoint& square : diagram.path) line << centre(square);
+    p.drawPolyline(line);
+    // An arrowhead on the last landing square.
+    const QPointF tip = line.back(), from = line[line.size() - 2];
+    const qreal length = std::hypot(tip.x() - from.x(), tip.y() - from.y());
+    if (length > 0) {
+      const QPointF along = (tip - from) / length * (cell * 0.3), across(-along.y() / 2, along.x() / 2);
+      p.setBrush(red);
+      p.drawPolygon(QPolygonF({tip, tip - along + across, tip - along - across}));
+      p.setBrush(Qt::NoBrush);
+    }
+  }
+  const qreal arm = cell * 0.28;
+  for (const QPoint& square : diagram.captured) {
+    const QPointF c = centre(square);
+    p.drawLine(c + QPointF(-arm, -arm), c + QPointF(arm, arm));
+    p.drawLine(c + QPointF(-arm, arm), c + QPointF(arm, -arm));
+  }
+  return picture;
+}
+
 bool exportBoardPicture(const QString& path, int size, const GameState& game, const SkinSet& skins, QString* error,
-                        bool withMarks) {
+                        bool withMarks, const DiagramMarks* diagram) {
   // Drawn at the size asked for (the skin at that size), then fitted to the exact pixels.
   const int cell = std::max(1, (size + game.boardSize - 1) / game.boardSize);
-  const QImage picture =
-      printedBoard(game, skins, withMarks, cell).scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QImage picture = diagram ? diagramPicture(game, skins, size, *diagram, withMarks)
+                                 : printedBoard(game, skins, withMarks, cell)
+                                       .scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   const auto fail = [&](const QString& why) {
     if (error) *error = why;
     return false;

@@ -4,7 +4,9 @@
 // device, so the print dialog, a PDF file and the tests share them.
 
 #include <QImage>
+#include <QPoint>
 #include <QString>
+#include <vector>
 
 #include "shell/paint/skins.h"
 
@@ -36,9 +38,24 @@ void printGame(PrintKind kind, QWidget* parent, const GameState& game, const Mov
 bool printToPdf(const QString& path, PrintKind kind, const GameState& game, const MoveListing& listing,
                 const SkinSet& skins, QString* error);
 
-// The board of printedBoard drawn at `size` x `size`, written as
-// PNG, or as SVG (the picture inside) when the name ends in ".svg".
+// What a diagram of the manual adds to the board: the names of the columns
+// and rows around it, a move's path as a line and the pieces it takes
+// crossed out. Squares are board squares: x from White's left, y from
+// White's side.
+struct DiagramMarks {
+  std::vector<QPoint> path;      // the square the move starts on, then each one it lands on
+  std::vector<QPoint> captured;  // the squares of the pieces it takes
+};
+
+// The printed board with a margin for the names of the squares and the
+// marks of `diagram`, `size` x `size` pixels, turned as the screen is.
+QImage diagramPicture(const GameState& game, const SkinSet& skins, int size, const DiagramMarks& diagram,
+                      bool withMarks);
+
+// The board of printedBoard drawn at `size` x `size` (or, with `diagram`,
+// the diagramPicture), written as PNG, or as SVG (the picture inside) when
+// the name ends in ".svg".
 bool exportBoardPicture(const QString& path, int size, const GameState& game, const SkinSet& skins, QString* error,
-                        bool withMarks = false);
+                        bool withMarks = false, const DiagramMarks* diagram = nullptr);
 
 }  // namespace velmora

@@ -219,5 +219,42 @@ TEST(Printing, BoardPictureAsPngAndSvg) {
   EXPECT_FALSE(error.isEmpty());
 }
 
+TEST(Printing, ADiagramNamesTheSquaresAroundTheBoardAndMarksThePathAndTakenPieces) {
+  std::unique_ptr<GameState> game = std::make_unique<GameState>();
+  ASSERT_FALSE(
+      readPosition("W:......../......../.b...b../......../...b..../..w...../......../........", American, *game));
+  // c3:e5:g7 takes d4 and f6. At 360 pixels a square is 40 wide, with 20 of margin.
+  const DiagramMarks marks{{{2, 2}, {4, 4}, {6, 6}}, {{3, 3}, {5, 5}}};
+  const QImage diagram = diagramPicture(*game, skin2(), 360, marks, false);
+  ASSERT_EQ(diagram.size(), QSize(360, 360));
+  const auto at = [](int x, int y, bool turned) {  // the middle of board square (x, y)
+    return turned ? QPoint(20 + (7 - x) * 40 + 20, 20 + y * 40 + 20) : QPoint(20 + x * 40 + 20, 20 + (7 - y) * 40 + 20);
+  };
+  const auto red = [&](const QImage& image, QPoint p) {
+    const QColor c = image.pixelColor(p);
+    return c.red() > 150 && c.green() < 100 && c.blue() < 100;
+  };
+  EXPECT_TRUE(red(diagram, at(3, 3, false)));   // d4 crossed out
+  EXPECT_TRUE(red(diagram, at(5, 5, false)));   // f6 crossed out
+  EXPECT_FALSE(red(diagram, at(1, 5, false)));  // b6, not taken
+
+  // Away from the marks the board is the printed board, square for square.
+  const QImage board = printedBoard(*game, skin2(), false, 40);
+  EXPECT_EQ(diagram.copy(20, 20, 80, 80), board.copy(0, 0, 80, 80));
+  // The margin is white but for the names: some ink under column a.
+  EXPECT_EQ(diagram.pixelColor(2, 2), QColor(Qt::white));
+  int ink = 0;
+  for (int y = 340; y < 360; ++y)
+    for (int x = 20; x < 60; ++x) ink += qGray(diagram.pixel(x, y)) < 128;
+  EXPECT_GT(ink, 0);
+
+  // Turned like the screen: the crosses follow their squares.
+  appearance.whiteOnTop = 1;
+  const QImage turned = diagramPicture(*game, skin2(), 360, marks, false);
+  appearance.whiteOnTop = 0;
+  EXPECT_TRUE(red(turned, at(3, 3, true)));
+  EXPECT_TRUE(red(turned, at(5, 5, true)));
+}
+
 }  // namespace
 }  // namespace velmora

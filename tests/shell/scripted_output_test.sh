@@ -47,6 +47,11 @@ check "nothing written on failure" test ! -e x.pdf
 position="W:......../......../.b...b../......../...b..../..w...../......../........"
 check "diagram" expect_status 0 "$velmora" --position American "$position" --path c3:e5:g7 --size 200 --export-board d.png
 check "diagram size" grep -q "200 x 200" <(file d.png)
+check "drawn as a diagram" expect_status 0 "$velmora" --position American "$position" --path c3:e5:g7 --diagram --size 200 --export-board dd.png
+check "diagram keeps its size" grep -q "200 x 200" <(file dd.png)
+check "diagram differs from the board" test "$(cmp -s d.png dd.png; echo $?)" = 1
+check "diagram without a position" expect_status 1 "$velmora" --diagram --export-board e.png
+check "said with what" grep -q -- "--diagram goes with --position" err.txt
 check "illegal marked move" expect_status 1 "$velmora" --position American "$position" --path c3-d4 --export-board e.png
 check "said which" grep -q '"c3-d4" is not a legal move' err.txt
 check "unknown variant" expect_status 1 "$velmora" --position Chess "$position" --export-board e.png
