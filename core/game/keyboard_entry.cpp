@@ -4,7 +4,6 @@
 #include <cctype>
 #include <optional>
 
-#include "core/game/sound.h"
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
@@ -96,17 +95,6 @@ std::string listOfMoves(const GameState& game, const std::vector<int>& moves) {
   return text;
 }
 
-bool entryOpen(const GameState& game, const MoveListing& listing) {
-  return listing.selected >= 0 && !game.showingMove && !game.thinking &&
-         game.players[listing.sideToMove()].type == HumanPlayer;
-}
-
-void refuse(const std::string& reason) {
-  sayWhy(reason);
-  host.requestRepaint();
-  playEventSound(SoundId::Error);
-}
-
 bool pieceOfSide(const GameState& game, Square s, int side) {
   const Cell& cell = game.board[s.y][s.x];
   return cell.kind != Empty && cell.side == side;
@@ -138,7 +126,7 @@ void playTyped(GameState& game, MoveListing& listing, KeyboardEntry& entry) {
   generateMoves(game.legalMoves, game, side);
   const TypedMoves named = movesNamedBy(game, side, entry.typed);
   if (named.moves.empty()) {
-    refuse(named.problem);
+    refuseInput(named.problem);
     return;
   }
   if (named.moves.size() > 1) {
@@ -227,7 +215,7 @@ bool pressEntryKey(GameState& game, MoveListing& listing, KeyboardEntry& entry, 
     host.requestRepaint();
     return true;
   }
-  if (!entryOpen(game, listing)) return false;
+  if (!entryAllowed(game, listing)) return false;
   generateMoves(game.legalMoves, game, listing.sideToMove());
   if (key == EntryKey::Enter && !entry.typed.empty()) {
     playTyped(game, listing, entry);
@@ -244,7 +232,7 @@ bool typeMoveCharacter(GameState& game, MoveListing& listing, KeyboardEntry& ent
   const bool separator = lower == '-' || lower == ':' || lower == 'x';
   const bool digit = lower >= '0' && lower <= '9';
   if (!column && !separator && !digit) return false;
-  if (!entryOpen(game, listing) || entry.typed.size() >= 64) return false;
+  if (!entryAllowed(game, listing) || entry.typed.size() >= 64) return false;
   if (separator && entry.typed.empty()) return false;
   entry.typed += lower;
   showTyped(game, listing, entry);

@@ -108,6 +108,15 @@ void toggleWaypoint(GameState& game, Square s) {
   host.requestRepaint();
 }
 
+bool entryAllowed(const GameState& game, const MoveListing& listing) {
+  return listing.selected >= 0 && !boardIsBusy(game) && sideToMoveIsHuman(game, listing);
+}
+
+void refuseInput(const std::string& reason) {
+  sayWhy(reason);
+  wrongInput();
+}
+
 // A refused click says why in the title, not only by a blink; the next click
 // that is taken puts the plain title back.
 void sayWhy(const std::string& reason) { host.setWindowTitle(plainWindowTitle() + " - " + reason); }
@@ -283,7 +292,7 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
 
 ClickResult clickSquare(GameState& game, MoveListing& listing, Square square, bool oneClick, bool drop) {
   // Only a human side to move enters moves, and not while the board is busy.
-  if (listing.selected < 0 || boardIsBusy(game) || !sideToMoveIsHuman(game, listing)) return ClickResult::Ignored;
+  if (!entryAllowed(game, listing)) return ClickResult::Ignored;
   const int side = listing.sideToMove();
   generateMoves(game.legalMoves, game, side);
   const Cell& cell = game.board[square.y][square.x];

@@ -81,6 +81,11 @@ ClickResult clickSquare(GameState& game, MoveListing& listing, Square square, bo
 void playEnteredMove(GameState& game, MoveListing& listing, int index);
 // A waypoint of the picked-up piece's path marked or unmarked.
 void toggleWaypoint(GameState& game, Square s);
+// Whether the board takes a move now: a game, nothing shown or thought
+// about, and a person to move.
+bool entryAllowed(const GameState& game, const MoveListing& listing);
+// Input refused: why, in the title, and the error sound.
+void refuseInput(const std::string& reason);
 // Why input was refused, in the title; the next accepted input clears it.
 void sayWhy(const std::string& reason);
 void clearWhy();

@@ -73,7 +73,8 @@ std::string systemLanguage() {
 }
 
 bool applyLanguage(const std::string& code) {
-  const std::string wanted = code.empty() ? systemLanguage() : ourCode(code).empty() ? "en" : ourCode(code);
+  const std::string chosen = code.empty() ? systemLanguage() : ourCode(code);
+  const std::string wanted = chosen.empty() ? "en" : chosen;
   for (auto* t : {ours.get(), toolkit.get()})
     if (t) QCoreApplication::removeTranslator(t);
   ours.reset();
