@@ -6,13 +6,12 @@
 namespace velmora {
 
 ExpertWorker::ExpertWorker(Deliver deliver, std::size_t tableEntries, QObject* parent)
-    : QObject(parent), deliver_(std::move(deliver)), expert_(tableEntries) {}
+    : QObject(parent), deliver_(std::move(deliver)), engine_(tableEntries) {}
 
 ExpertWorker::~ExpertWorker() { stop(); }
 
 void ExpertWorker::start(Job job) {
   stop();
-  stop_ = false;
   running_ = true;
   const std::uint64_t generation = ++*generation_;
   QPointer<ExpertWorker> self(this);
@@ -29,20 +28,17 @@ void ExpertWorker::start(Job job) {
         },
         Qt::QueuedConnection);
   };
-  worker_ = std::thread([this, job = std::move(job), post, current, self] {
-    job(expert_, stop_, post);
+  engine_.run([job = std::move(job), post, current, self](Engine& engine) {
+    job(engine, post);
     // The job is over once its calls have run, in the order they were posted.
     post([self, current] {
-      if (!current()) return;
-      if (self->worker_.joinable()) self->worker_.join();
-      self->running_ = false;
+      if (current()) self->running_ = false;
     });
   });
 }
 
 void ExpertWorker::stop() {
-  stop_ = true;
-  if (worker_.joinable()) worker_.join();
+  engine_.stop();
   ++*generation_;
   running_ = false;
 }

@@ -1,17 +1,15 @@
 #pragma once
-// A job for the Expert on a worker thread of its own, beside the computer
+// A job for the Expert on an engine of its own, beside the computer
 // player's: the score shown beside the board and the analysis of a game.
-// The job gets a stop flag and a way to post calls back; each call reaches
-// the window's thread through `deliver`, which runs it at once or once no
-// modal window is up. A stopped job's calls never arrive.
+// The job runs on the engine's thread and gets a way to post calls back;
+// each call reaches the window's thread through `deliver`, which runs it at
+// once or once no modal window is up. A stopped job's calls never arrive.
 
 #include <QObject>
-#include <atomic>
 #include <functional>
 #include <memory>
-#include <thread>
 
-#include "core/ai/expert_search.h"
+#include "core/ai/engine.h"
 
 namespace velmora {
 
@@ -21,14 +19,18 @@ class ExpertWorker : public QObject {
   using Deliver = std::function<void(std::function<void()>)>;
   // From the job: runs `call` on the window's thread, unless stopped since.
   using Post = std::function<void(std::function<void()>)>;
-  using Job = std::function<void(ExpertSearch& expert, const std::atomic<bool>& stop, const Post& post)>;
+  using Job = std::function<void(Engine& engine, const Post& post)>;
 
-  // The search's table has `tableEntries` entries; it lives as long as this.
+  // The engine's Expert table has `tableEntries` entries; it lives as long
+  // as this.
   ExpertWorker(Deliver deliver, std::size_t tableEntries, QObject* parent = nullptr);
   ~ExpertWorker() override;
 
-  // Stops any job under way, then runs `job` on the worker.
+  // Stops any job under way, then runs `job` on the engine's thread.
   void start(Job job);
+  // The job's search stops at its next node; what the job posts still
+  // arrives.
+  void breakOff() { engine_.requestStop(); }
   // Stops the job at its next node and waits for it: nothing it posted
   // arrives afterwards.
   void stop();
@@ -37,9 +39,7 @@ class ExpertWorker : public QObject {
 
  private:
   Deliver deliver_;
-  ExpertSearch expert_;
-  std::thread worker_;
-  std::atomic<bool> stop_{false};
+  Engine engine_;
   bool running_ = false;
   std::shared_ptr<std::uint64_t> generation_ = std::make_shared<std::uint64_t>(0);
 };

@@ -19,6 +19,7 @@
 #include "core/ai/analysis.h"
 #include "core/game/commands.h"
 #include "core/game/computer_move.h"
+#include "core/game/game_state.h"
 #include "core/game/help.h"
 #include "core/game/hint.h"
 #include "core/game/load_game.h"
@@ -33,7 +34,6 @@
 #include "core/platform/user_name.h"
 #include "core/records/listing.h"
 #include "core/records/saved_game.h"
-#include "core/rules/game_state.h"
 #include "core/rules/position_text.h"
 #include "core/view/appearance.h"
 #include "core/view/layout.h"
@@ -526,18 +526,17 @@ void MainWindow::updateEvaluation() {
   shownScore_ = PositionScore{};
   auto search = std::make_shared<GameState>(game_);
   preparePositionScore(*search, listing_);
-  evaluator_->start(
-      [this, key, search](ExpertSearch& expert, const std::atomic<bool>& stop, const ExpertWorker::Post& post) {
-        ExpertLimits limits;
-        limits.moveTimeMs = kEvaluationTimeMs;
-        limits.stop = &stop;
-        const PositionScore score = scorePosition(*search, expert, limits);
-        post([this, key, score] {
-          if (key != evaluatedKey_) return;
-          shownScore_ = score;
-          board_->update();
-        });
-      });
+  evaluator_->start([this, key, search](Engine& engine, const ExpertWorker::Post& post) {
+    EngineLimits limits;
+    limits.moveTimeMs = kEvaluationTimeMs;
+    engine.setPosition(*search, *search);
+    const PositionScore score = scorePosition(engine, limits);
+    post([this, key, score] {
+      if (key != evaluatedKey_) return;
+      shownScore_ = score;
+      board_->update();
+    });
+  });
 }
 
 void MainWindow::startAnalysis() {
@@ -553,25 +552,23 @@ void MainWindow::startAnalysis() {
                    "]");
   };
   showProgress(0, plies + 1);
-  analyser_->start([this, game, plies, showProgress, cancel = analysisCancel_](
-                       ExpertSearch& expert, const std::atomic<bool>& stop, const ExpertWorker::Post& post) {
-    ExpertLimits limits;
-    limits.moveTimeMs = kAnalysisTimeMs;
-    limits.stop = &stop;
-    limits.breakOff = cancel.get();
-    struct Reporter {
-      const ExpertWorker::Post& post;
-      decltype(showProgress) show;
-      static void report(void* context, int done, int total) {
-        auto* self = static_cast<Reporter*>(context);
-        self->post([show = self->show, done, total] { show(done, total); });
-      }
-    } reporter{post, showProgress};
-    const std::vector<PlyAnalysis> moves = analyseGame(*game, plies, expert, limits, Reporter::report, &reporter);
-    std::vector<std::string> marks;
-    for (const PlyAnalysis& a : moves) marks.emplace_back(markText(a.mark));
-    post([this, marks, cancelled = cancel->load()] { analysisArrived(marks, cancelled); });
-  });
+  analyser_->start(
+      [this, game, plies, showProgress, cancel = analysisCancel_](Engine& engine, const ExpertWorker::Post& post) {
+        EngineLimits limits;
+        limits.moveTimeMs = kAnalysisTimeMs;
+        struct Reporter {
+          const ExpertWorker::Post& post;
+          decltype(showProgress) show;
+          static void report(void* context, int done, int total) {
+            auto* self = static_cast<Reporter*>(context);
+            self->post([show = self->show, done, total] { show(done, total); });
+          }
+        } reporter{post, showProgress};
+        const std::vector<PlyAnalysis> moves = analyseGame(*game, plies, engine, limits, Reporter::report, &reporter);
+        std::vector<std::string> marks;
+        for (const PlyAnalysis& a : moves) marks.emplace_back(markText(a.mark));
+        post([this, marks, cancelled = cancel->load()] { analysisArrived(marks, cancelled); });
+      });
 }
 
 void MainWindow::analysisArrived(const std::vector<std::string>& marks, bool cancelled) {
@@ -686,6 +683,7 @@ void MainWindow::escapePressed() {
   // An analysis is cancelled without a question: what it did is kept.
   if (analyser_->running()) {
     if (analysisCancel_) *analysisCancel_ = true;
+    analyser_->breakOff();
     return;
   }
   if (!turn_.escapeAsksBreak(networkFacts())) return;

@@ -5,7 +5,7 @@
 
 #include "core/platform/host.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 
 namespace velmora {
 

@@ -19,7 +19,7 @@
 #include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/records/pdn.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "shell/main_window.h"
 #include "shell/system/language.h"
 

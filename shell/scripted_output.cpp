@@ -14,7 +14,7 @@
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/records/saved_game.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 #include "core/view/appearance.h"

@@ -8,7 +8,7 @@
 #include "core/game/settings.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/board_widget.h"
 #include "shell/main_window.h"

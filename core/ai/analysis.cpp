@@ -3,7 +3,7 @@
 #include <cstring>
 #include <memory>
 
-#include "core/rules/game_state.h"
+#include "core/rules/game_record.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
@@ -15,7 +15,7 @@ bool sameMove(const MoveRecord& a, const MoveRecord& b) {
 }
 
 // The index of the recorded move among the legal moves of the side to move.
-int indexOf(GameState& game, const MoveRecord& move) {
+int indexOf(RecordedPosition& game, const MoveRecord& move) {
   generateMoves(game.legalMoves, game, game.sideToMove());
   for (int i = 0; i < game.moveCount; ++i)
     if (sameMove(game.legalMoves[i], move)) return i;
@@ -37,19 +37,21 @@ const char* markText(MoveMark mark) {
   }
 }
 
-std::vector<PlyAnalysis> analyseGame(const GameState& game, int plies, ExpertSearch& expert, const ExpertLimits& limits,
-                                     AnalysisProgress progress, void* context) {
-  auto board = std::make_unique<GameState>(game);
-  setUpStartOf(*board, game);
+std::vector<PlyAnalysis> analyseGame(const RecordedPosition& game, int plies, Engine& engine,
+                                     const EngineLimits& limits, AnalysisProgress progress, void* context) {
+  auto board = std::make_unique<RecordedPosition>(game);
+  setUpStartOf(*board, *board, game.gameType, game.start);
   board->plyCount = 0;
   std::vector<PlyAnalysis> out;
   // The Expert's score of each position for its side to move, the position
   // after the last move included.
   std::vector<int> scores;
   for (int k = 0; k <= plies; ++k) {
-    const ExpertResult r = expert.choose(*board, limits);
-    const bool stopped = (limits.stop && limits.stop->load()) || (limits.breakOff && limits.breakOff->load());
-    if (stopped) break;
+    EngineLimits expert = limits;
+    expert.level = kExpertLevel;
+    engine.setPosition(*board, *board);
+    const EngineResult r = engine.think(expert);
+    if (engine.stopping()) break;
     scores.push_back(r.score);
     if (k > 0) {
       PlyAnalysis& a = out.back();

@@ -5,11 +5,9 @@
 
 #include <vector>
 
-#include "core/ai/expert_search.h"
+#include "core/ai/engine.h"
 
 namespace velmora {
-
-struct GameState;
 
 enum class MoveMark { None, Mistake, Blunder };
 
@@ -38,8 +36,10 @@ using AnalysisProgress = void (*)(void* context, int done, int total);
 // Analyses the first `plies` moves of the game's record from its start.
 // Each position of the game is searched once within `limits`: the score of
 // the move played is the next position's score seen from the other side.
-// When the search is stopped the result holds the moves finished so far.
-std::vector<PlyAnalysis> analyseGame(const GameState& game, int plies, ExpertSearch& expert, const ExpertLimits& limits,
-                                     AnalysisProgress progress = nullptr, void* context = nullptr);
+// When the engine is stopped the result holds the moves finished so far.
+// Runs on the calling thread: from an engine's job, on the engine's own.
+std::vector<PlyAnalysis> analyseGame(const RecordedPosition& game, int plies, Engine& engine,
+                                     const EngineLimits& limits, AnalysisProgress progress = nullptr,
+                                     void* context = nullptr);
 
 }  // namespace velmora

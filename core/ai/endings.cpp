@@ -1,6 +1,6 @@
 #include "core/ai/endings.h"
 
-#include "core/rules/game_state.h"
+#include "core/rules/game_record.h"
 #include "core/rules/position_text.h"
 
 namespace velmora {
@@ -41,7 +41,7 @@ const std::vector<Ending>& theoryEndings() {
   return endings;
 }
 
-EndingOutcome playEnding(const Ending& ending, GameState& game, ExpertSearch& expert, const ExpertLimits& limits) {
+EndingOutcome playEnding(const Ending& ending, RecordedPosition& game, Engine& engine, const EngineLimits& limits) {
   EndingOutcome out;
   if (readPosition(ending.position, ending.type, game)) return out;  // a table entry that does not read fails
   game.giveAway = 0;
@@ -49,7 +49,7 @@ EndingOutcome playEnding(const Ending& ending, GameState& game, ExpertSearch& ex
   settings.type = ending.type;
   settings.expert = limits;
   const int side = game.sideToMove();
-  out.game = playOnFrom(game, expert, settings, Opening{}, kExpertLevel, kExpertLevel);
+  out.game = playOnFrom(game, engine, engine, settings, Opening{}, kExpertLevel, kExpertLevel);
   const GameResult win = side == White ? WhiteWins : BlackWins;
   out.passed = out.game.result == (ending.won ? win : Draw);
   return out;

@@ -24,6 +24,6 @@ struct EndingOutcome {
 };
 
 // Plays the ending out, the Expert on both sides within `limits` a move.
-EndingOutcome playEnding(const Ending& ending, GameState& game, ExpertSearch& expert, const ExpertLimits& limits);
+EndingOutcome playEnding(const Ending& ending, RecordedPosition& game, Engine& engine, const EngineLimits& limits);
 
 }  // namespace velmora

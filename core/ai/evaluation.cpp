@@ -2,11 +2,11 @@
 
 #include <cstring>
 
-#include "core/rules/game_state.h"
+#include "core/rules/position.h"
 
 namespace velmora {
 
-void buildProximityMap(const GameState& state, int colour, int out[12][12]) {
+void buildProximityMap(const Position& state, int colour, int out[12][12]) {
   const int n = state.boardSize;
   std::memset(out, 0, sizeof(int) * 12 * 12);
   for (int y = 0; y < n; ++y)
@@ -27,14 +27,14 @@ void buildProximityMap(const GameState& state, int colour, int out[12][12]) {
       }
 }
 
-void buildEvalTable(const GameState& state, EvalTable& table) {
+void buildEvalTable(const Position& state, int aiSide, EvalTable& table) {
   const int n = state.boardSize;
   int proximity[2][12][12];
   buildProximityMap(state, White, proximity[White]);
   buildProximityMap(state, Black, proximity[Black]);
   std::memset(table.value, 0, sizeof table.value);  // the Empty layer stays zero
   for (int colour = 0; colour < 2; ++colour) {
-    const int sign = colour == state.aiSide ? -1 : 1;
+    const int sign = colour == aiSide ? -1 : 1;
     const int enemy = colour ^ 1;
     for (int y = 0; y < n; ++y)
       for (int x = 0; x < n; ++x) {
@@ -52,7 +52,7 @@ namespace {
 // Every square is summed without a test: the table's Empty layer is all zero,
 // so an empty square adds nothing whatever its stale side says.
 template <int N>
-int sumOfSquares(const GameState& state, const EvalTable& table) {
+int sumOfSquares(const Position& state, const EvalTable& table) {
   int sum = 0;
   for (int y = 0; y < N; ++y)
 #pragma GCC unroll 12
@@ -65,7 +65,7 @@ int sumOfSquares(const GameState& state, const EvalTable& table) {
 
 }  // namespace
 
-int boardSum(const GameState& state, const EvalTable& table) {
+int boardSum(const Position& state, const EvalTable& table) {
   switch (state.boardSize) {
     case 10: return sumOfSquares<10>(state, table);
     case 12: return sumOfSquares<12>(state, table);
@@ -85,7 +85,7 @@ int boardSumChange(const EvalTable& evalTable, const MoveRecord& move) {
   return change;
 }
 
-int evaluatePosition(const GameState& state, const EvalTable& table) {
+int evaluatePosition(const Position& state, const EvalTable& table) {
   const int sum = boardSum(state, table);
   return state.giveAway ? -sum : sum;
 }

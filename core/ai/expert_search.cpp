@@ -9,8 +9,8 @@
 
 #include "core/ai/expert_eval.h"
 #include "core/ai/position_keys.h"
+#include "core/rules/game_record.h"
 #include "core/rules/game_result.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
@@ -94,7 +94,7 @@ struct ExpertSearch::Impl {
   std::uint8_t generation = 0;
 
   // Per search.
-  GameState* game = nullptr;
+  Position* game = nullptr;
   ExpertLimits limits;
   int rootSide = White;
   bool giveAway = false;
@@ -317,11 +317,11 @@ int ExpertSearch::Impl::search(int depth, int ply, int alpha, int beta) {
 ExpertSearch::ExpertSearch(std::size_t tableEntries) : impl_(std::make_unique<Impl>(tableEntries)) {}
 ExpertSearch::~ExpertSearch() = default;
 
-ExpertResult ExpertSearch::choose(GameState& game, const ExpertLimits& limits) {
+ExpertResult ExpertSearch::choose(Position& game, const GameRecord& record, const ExpertLimits& limits) {
   Impl& s = *impl_;
   s.game = &game;
   s.limits = limits;
-  s.rootSide = game.sideToMove();
+  s.rootSide = record.sideToMove();
   s.giveAway = game.giveAway != 0;
   s.stopped = false;
   s.nodes = 0;
@@ -340,8 +340,8 @@ ExpertResult ExpertSearch::choose(GameState& game, const ExpertLimits& limits) {
   // repetitions, and its quiet run, for the draw rule.
   std::uint64_t key = expertPositionKey(game, s.rootSide);
   int back = 0;
-  while (back < game.plyCount && reversible(game.gameRecord[game.plyCount - 1 - back])) {
-    key ^= keyChange(game.gameRecord[game.plyCount - 1 - back]);
+  while (back < record.plyCount && reversible(record.gameRecord[record.plyCount - 1 - back])) {
+    key ^= keyChange(record.gameRecord[record.plyCount - 1 - back]);
     ++back;
     s.keys[back] = key;  // reversed below
   }
@@ -350,8 +350,8 @@ ExpertResult ExpertSearch::choose(GameState& game, const ExpertLimits& limits) {
   s.base = back;
   s.reversibleRun[0] = back;
   int quiet = 0;
-  while (quiet < game.plyCount && quiet < kQuietMovesForDraw &&
-         !breaksQuietRun(game.gameRecord[game.plyCount - 1 - quiet]))
+  while (quiet < record.plyCount && quiet < kQuietMovesForDraw &&
+         !breaksQuietRun(record.gameRecord[record.plyCount - 1 - quiet]))
     ++quiet;
   s.quietRun[0] = quiet;
 

@@ -14,7 +14,7 @@
 
 namespace velmora {
 
-struct GameState;
+struct GameRecord;
 
 constexpr int kExpertMaxDepth = 64;  // iterations of the deepening
 constexpr int kExpertMaxPly = 128;   // plies below the root, captures included
@@ -62,10 +62,11 @@ class ExpertSearch {
   ExpertSearch(const ExpertSearch&) = delete;
   ExpertSearch& operator=(const ExpertSearch&) = delete;
 
-  // The move for the side to move of `game` (give-away when game.giveAway),
-  // counting the draws of the game's record: repetitions and the quiet run.
-  // The board is left as it was; the record is not written.
-  ExpertResult choose(GameState& game, const ExpertLimits& limits);
+  // The move for the side to move of `record`, on `position`, the board the
+  // record leads to (give-away when position.giveAway), counting the draws
+  // of the record: repetitions and the quiet run. The board is left as it
+  // was.
+  ExpertResult choose(Position& position, const GameRecord& record, const ExpertLimits& limits);
 
  private:
   struct Impl;

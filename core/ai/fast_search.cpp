@@ -4,12 +4,13 @@
 #include <array>
 #include <cassert>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 
 #include "core/ai/evaluation.h"
 #include "core/ai/position_keys.h"
 #include "core/rules/bitboard.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
 #if defined(__linux__)
@@ -44,11 +45,12 @@ struct Bucket {
   TableEntry high;
   TableEntry latest;
 };
+static_assert((kTranspositionEntries & (kTranspositionEntries - 1)) == 0);
+constexpr std::size_t kBuckets = kTranspositionEntries / 2;
 // Aligned to 2 MiB so that the system can back it with large pages: look-ups
 // land all over the table, and with small pages most of them would miss the
 // address cache as well as the data cache.
-alignas(1 << 21) Bucket table[kTranspositionEntries / 2];
-static_assert((kTranspositionEntries & (kTranspositionEntries - 1)) == 0);
+constexpr std::size_t kTableAlignment = std::size_t{1} << 21;
 
 // Random keys of (colour, kind, square): a position's key is the exclusive or
 // of its pieces' keys, so a move changes it by the keys of the squares it
@@ -76,7 +78,7 @@ std::uint64_t nodeKey(std::uint64_t position, int level, Mover mover) { return p
 class RecordPlay {
  public:
   using Move = MoveRecord;
-  RecordPlay(GameState& g, const EvalTable& evalTable) : g_(g), table_(evalTable) {}
+  RecordPlay(Search& search) : search_(search), g_(search.position), table_(search.table) {}
   int generate(Move* list, int side) {
     generateMoves(list, g_, side);
     return g_.moveCount;
@@ -85,16 +87,17 @@ class RecordPlay {
   int sumChange(const Move& move) const { return boardSumChange(table_, move); }
   int identity(const Move& move) const { return moveIdentity(move); }
   void play(const Move& move) {
-    applyMove(move, g_.gameRecord[g_.plyCount], g_);
-    ++g_.plyCount;
+    applyMove(move, search_.lists.played[search_.ply], g_);
+    ++search_.ply;
   }
   void takeBack() {
-    --g_.plyCount;
-    undoMove(g_.gameRecord[g_.plyCount], g_);
+    --search_.ply;
+    undoMove(search_.lists.played[search_.ply], g_);
   }
 
  private:
-  GameState& g_;
+  Search& search_;
+  Position& g_;
   const EvalTable& table_;
 };
 
@@ -107,7 +110,7 @@ class BitPlay {
 
  public:
   using Move = BitMove<N>;
-  BitPlay(const GameState& g, const EvalTable& evalTable, BitGenerator<N> generator) : generate_(generator) {
+  BitPlay(const Position& g, const EvalTable& evalTable, BitGenerator<N> generator) : generate_(generator) {
     path_[0] = readBitBoard<N>(g.board);
     for (int y = 0; y < N; ++y)
       for (int x = y % 2; x < N; x += 2) {
@@ -156,41 +159,82 @@ class BitPlay {
   int cell_[kSquares] = {};
 };
 
-// Ordering state: lists and their order per level and mover, two killer moves
-// per level and mover, and a history count per mover and move.
-template <class Move>
-Move moveBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
-
 struct Ordered {
   std::int64_t key;  // higher is tried first
   int index;
 };
-Ordered orderBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
-int killers[kMaxSearchDepth + 1][2][2];
-std::int32_t history[2][kMoveIdentities];
-std::int32_t counters[2][kMoveIdentities];
 
-std::uint64_t searchCount = 0;
+}  // namespace
+
+// The table and the ordering state: the order per level and mover, two
+// killer moves per level and mover, and a history count per mover and move.
+struct FastSearch::Tables {
+  Bucket* table = nullptr;  // kBuckets, aligned to kTableAlignment
+  Ordered orderBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
+  int killers[kMaxSearchDepth + 1][2][2];
+  std::int32_t history[2][kMoveIdentities];
+  std::int32_t counters[2][kMoveIdentities];
+  std::uint64_t searchCount = 0;
+  std::uint8_t stamp = 0;
+#if defined(__linux__)
+  void* mapped_ = nullptr;
+  std::size_t mappedBytes_ = 0;
+#endif
+
+  Tables() {
+    constexpr std::size_t bytes = kBuckets * sizeof(Bucket);
+#if defined(__linux__)
+    // Anonymous pages arrive zeroed and are mapped when first touched, so a
+    // game that never searches deep never pays for the whole table. Large
+    // pages are asked for before any page is touched; a refusal leaves the
+    // small ones.
+    mappedBytes_ = bytes + kTableAlignment;
+    mapped_ = mmap(nullptr, mappedBytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped_ == MAP_FAILED) throw std::bad_alloc();
+    const auto address = (reinterpret_cast<std::uintptr_t>(mapped_) + kTableAlignment - 1) & ~(kTableAlignment - 1);
+    table = reinterpret_cast<Bucket*>(address);
+    madvise(table, bytes, MADV_HUGEPAGE);
+#else
+    void* memory = std::aligned_alloc(kTableAlignment, bytes);
+    if (memory == nullptr) throw std::bad_alloc();
+    std::memset(memory, 0, bytes);
+    table = static_cast<Bucket*>(memory);
+#endif
+  }
+  ~Tables() {
+#if defined(__linux__)
+    munmap(mapped_, mappedBytes_);
+#else
+    std::free(table);
+#endif
+  }
+  Tables(const Tables&) = delete;
+  Tables& operator=(const Tables&) = delete;
+
+  Bucket& bucket(std::uint64_t key) { return table[key & (kBuckets - 1)]; }
+};
+
+namespace {
+
+using Tables = FastSearch::Tables;
 
 template <class Play>
 struct Walk {
   using Move = typename Play::Move;
   Search& search;
-  GameState& g;
+  Tables& t;
   Play& play;
   int sign;           // of the evaluation: -1 in a give-away game
   std::uint64_t key;  // of the pieces on the board, salted per search
   int lastMove = 0;   // identity of the move that led to the node
 };
 
-std::uint8_t stamp = 0;
-
 // A computer node at level a stands above the opponent's node at level a,
 // which stands above the computer's at a - 1.
 int height(int level, Mover mover) { return 2 * level + (mover == Computer); }
 
-const TableEntry* find(std::uint64_t key) {
-  const Bucket& b = table[key & (kTranspositionEntries / 2 - 1)];
+const TableEntry* find(Tables& t, std::uint64_t key) {
+  const Bucket& b = t.bucket(key);
   if (b.high.key == key) return &b.high;
   if (b.latest.key == key) return &b.latest;
   return nullptr;
@@ -202,8 +246,9 @@ bool settles(const TableEntry& e, int alpha, int beta) {
   return bound == Exact || (bound == Lower && e.value >= beta) || (bound == Upper && e.value <= alpha);
 }
 
-void store(std::uint64_t key, int value, int alpha, int beta, int move, int level, Mover mover) {
-  Bucket& b = table[key & (kTranspositionEntries / 2 - 1)];
+void store(Tables& t, std::uint64_t key, int value, int alpha, int beta, int move, int level, Mover mover) {
+  Bucket& b = t.bucket(key);
+  const std::uint8_t stamp = t.stamp;
   const int h = height(level, mover);
   TableEntry& e = b.high.key == key || b.high.stamp != stamp || (b.high.bound >> 2) <= h ? b.high : b.latest;
   const Bound bound = value <= alpha ? Upper : value >= beta ? Lower : Exact;
@@ -219,16 +264,12 @@ int hintFor(const TableEntry* e, int n) { return e && e->move < n ? e->move : -1
 // child's look-up seldom waits for memory.
 template <class Play, class Score>
 int tryMove(Walk<Play>& w, const typename Play::Move& move, std::uint64_t child, Score score) {
-  GameState& g = w.g;
   // Given up from another thread: nothing more is searched, and what the
   // table learns meanwhile is salted away with this search.
-  if (w.search.stop && w.search.stop->load(std::memory_order_relaxed)) {
-    g.thinking = 0;
-    return 0;
-  }
+  if (w.search.stopped()) return 0;
   const std::uint64_t keyDelta = w.play.keyChange(move);
 #if defined(__GNUC__) || defined(__clang__)
-  if (child) __builtin_prefetch(&table[(w.key ^ keyDelta ^ child) & (kTranspositionEntries / 2 - 1)]);
+  if (child) __builtin_prefetch(&w.t.bucket(w.key ^ keyDelta ^ child));
 #endif
   const int change = w.play.sumChange(move);
   w.play.play(move);
@@ -254,7 +295,13 @@ template <class Play>
 class MovePicker {
  public:
   MovePicker(Walk<Play>& w, const typename Play::Move* moves, int n, int level, Mover mover, int hint)
-      : w_(w), moves_(moves), n_(n), level_(level), mover_(mover), hint_(hint), order_(orderBuffers[level][mover]) {}
+      : w_(w),
+        moves_(moves),
+        n_(n),
+        level_(level),
+        mover_(mover),
+        hint_(hint),
+        order_(w.t.orderBuffers[level][mover]) {}
 
   // The index of the k-th move to try, k counted from 0 up by one.
   int next(int k) {
@@ -282,9 +329,9 @@ class MovePicker {
  private:
   void rank() {
     const int gainSign = mover_ == Computer ? -w_.sign : w_.sign;
-    const int* killer = killers[level_][mover_];
-    const int counter = counters[mover_][w_.lastMove];
-    const std::int32_t* counts = history[mover_];
+    const int* killer = w_.t.killers[level_][mover_];
+    const int counter = w_.t.counters[mover_][w_.lastMove];
+    const std::int32_t* counts = w_.t.history[mover_];
     for (int i = 0; i < n_; ++i) {
       if (i == hint_) continue;
       const int identity = w_.play.identity(moves_[i]);
@@ -317,7 +364,7 @@ template <class Play>
 bool childCutoff(Walk<Play>& w, const typename Play::Move* moves, int n, int childLevel, Mover childMover, int alpha,
                  int beta, int& value) {
   for (int i = 0; i < n; ++i) {
-    const TableEntry* e = find(nodeKey(w.key ^ w.play.keyChange(moves[i]), childLevel, childMover));
+    const TableEntry* e = find(w.t, nodeKey(w.key ^ w.play.keyChange(moves[i]), childLevel, childMover));
     if (!e) continue;
     const int bound = e->bound & 3;
     if (childMover == Opponent ? bound != Lower && e->value <= alpha : bound != Upper && e->value >= beta) {
@@ -331,13 +378,13 @@ bool childCutoff(Walk<Play>& w, const typename Play::Move* moves, int n, int chi
 template <class Play>
 void rememberCutoff(Walk<Play>& w, const typename Play::Move& move, int level, Mover mover) {
   const int identity = w.play.identity(move);
-  counters[mover][w.lastMove] = identity;
-  int* killer = killers[level][mover];
+  w.t.counters[mover][w.lastMove] = identity;
+  int* killer = w.t.killers[level][mover];
   if (killer[0] != identity) {
     killer[1] = killer[0];
     killer[0] = identity;
   }
-  history[mover][identity] += (level + 1) * (level + 1);
+  w.t.history[mover][identity] += (level + 1) * (level + 1);
 }
 
 template <class Play>
@@ -346,12 +393,11 @@ int maxNode(Walk<Play>& w, int level, int alpha, int beta);
 // The computer to move with `level` levels left: the least score.
 template <class Play>
 int minNode(Walk<Play>& w, int level, int alpha, int beta) {
-  GameState& g = w.g;
   const std::uint64_t key = nodeKey(w.key, level, Computer);
-  const TableEntry* entry = find(key);
+  const TableEntry* entry = find(w.t, key);
   if (entry && settles(*entry, alpha, beta)) return entry->value;
-  auto* moves = moveBuffers<typename Play::Move>[level][Computer];
-  const int n = w.play.generate(moves, g.aiSide);
+  auto* moves = w.search.lists.template of<typename Play::Move>()[level][Computer];
+  const int n = w.play.generate(moves, w.search.task.side);
   if (n == 0) return kComputerStuck - level;
   int known = 0;
   if (level >= kCutoffLevel && childCutoff(w, moves, n, level, Opponent, alpha, beta, known)) return known;
@@ -377,7 +423,7 @@ int minNode(Walk<Play>& w, int level, int alpha, int beta) {
       }
     }
   }
-  store(key, best, alpha, beta, bestIndex, level, Computer);
+  store(w.t, key, best, alpha, beta, bestIndex, level, Computer);
   return best;
 }
 
@@ -387,9 +433,8 @@ int minNode(Walk<Play>& w, int level, int alpha, int beta) {
 // misses the cache.
 template <class Play>
 int maxLeafNode(Walk<Play>& w, int beta) {
-  GameState& g = w.g;
-  auto* moves = moveBuffers<typename Play::Move>[0][Opponent];
-  const int n = w.play.generate(moves, g.aiOpponent);
+  auto* moves = w.search.lists.template of<typename Play::Move>()[0][Opponent];
+  const int n = w.play.generate(moves, w.search.opponent());
   if (n == 0) return kOpponentStuck;
   int best = kInitialMaxBest;
   for (int i = 0; i < n && best < beta; ++i) {
@@ -403,12 +448,11 @@ int maxLeafNode(Walk<Play>& w, int beta) {
 template <class Play>
 int maxNode(Walk<Play>& w, int level, int alpha, int beta) {
   if (level == 0) return maxLeafNode(w, beta);
-  GameState& g = w.g;
   const std::uint64_t key = nodeKey(w.key, level, Opponent);
-  const TableEntry* entry = find(key);
+  const TableEntry* entry = find(w.t, key);
   if (entry && settles(*entry, alpha, beta)) return entry->value;
-  auto* moves = moveBuffers<typename Play::Move>[level][Opponent];
-  const int n = w.play.generate(moves, g.aiOpponent);
+  auto* moves = w.search.lists.template of<typename Play::Move>()[level][Opponent];
+  const int n = w.play.generate(moves, w.search.opponent());
   if (n == 0) return kOpponentStuck - level;
   int known = 0;
   if (level > kCutoffLevel && childCutoff(w, moves, n, level - 1, Computer, alpha, beta, known)) return known;
@@ -432,7 +476,7 @@ int maxNode(Walk<Play>& w, int level, int alpha, int beta) {
       }
     }
   }
-  store(key, best, alpha, beta, bestIndex, level, Opponent);
+  store(w.t, key, best, alpha, beta, bestIndex, level, Opponent);
   return best;
 }
 
@@ -468,21 +512,20 @@ namespace {
 // The root: every move searched in generation order, each compared with the
 // best so far for its exact score only when it scores below it.
 template <class Play>
-int searchRoot(Search& search, Play& play, std::uint64_t key) {
-  GameState& g = search.game;
-  const int depth = g.searchDepth;
-  Walk<Play> w{search, g, play, g.giveAway ? -1 : 1, key};
-  auto* moves = moveBuffers<typename Play::Move>[depth][Computer];
-  const int n = play.generate(moves, g.aiSide);
+int searchRoot(Search& search, Tables& t, Play& play, std::uint64_t key) {
+  const int depth = search.task.depth;
+  Walk<Play> w{search, t, play, search.position.giveAway ? -1 : 1, key};
+  auto* moves = search.lists.template of<typename Play::Move>()[depth][Computer];
+  const int n = play.generate(moves, search.task.side);
   if (n == 0) return kComputerStuck - depth;
   if (n == 1) {
-    g.bestRootIndex = 0;
+    search.rootIndex = 0;
     return 1;
   }
   int best = kInitialMinBest;
   for (int i = 0; i < n; ++i) {
-    if (search.progress) search.progress(search.progressContext, i * 100 / n);
-    if (g.thinking == 0) return 0;
+    if (search.task.progress && !search.task.progress(search.task.progressContext, i * 100 / n)) return 0;
+    if (search.stopped()) return 0;
     const int v = tryMove(w, moves[i], depth > 0 ? salt(depth, Opponent) : 0, [&] {
       if (i == 0) return maxNode(w, depth, kInitialMaxBest, best);
       const int probe = maxNode(w, depth, best - 1, best);
@@ -490,7 +533,7 @@ int searchRoot(Search& search, Play& play, std::uint64_t key) {
     });
     if (v < best) {  // strictly: ties keep the earliest move
       best = v;
-      g.bestRootIndex = i;
+      search.rootIndex = i;
     }
   }
   search.rootBest = best;
@@ -499,62 +542,54 @@ int searchRoot(Search& search, Play& play, std::uint64_t key) {
 
 // The diagonal variants on bitboards; false for a position they do not hold.
 template <int N>
-bool searchOnBits(Search& search, std::uint64_t key, int& result) {
-  const GameState& g = search.game;
+bool searchOnBits(Search& search, Tables& t, std::uint64_t key, int& result) {
+  const Position& g = search.position;
   const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(g.gameType).rules);
   if (generate == nullptr) return false;
   for (int y = 0; y < N; ++y)
     for (int x = (y + 1) % 2; x < N; x += 2)
       if (g.board[y][x].kind != Empty) return false;
   BitPlay<N> play(g, search.table, generate);
-  result = searchRoot(search, play, key);
+  result = searchRoot(search, t, play, key);
   return true;
 }
 
 }  // namespace
 
-int chooseComputerMoveFast(Search& search) {
-  GameState& g = search.game;
-  [[maybe_unused]] const int depth = g.searchDepth;
-  assert(depth >= 0 && depth <= kMaxSearchDepth);
-  assert(g.plyCount + 2 * depth + 2 <= kGameRecordSlots);
-  buildEvalTable(g, search.table);
-  search.nodes = 0;
-  search.rootBest = kInitialMinBest;
-  search.runningSum = boardSum(g, search.table);
-  std::memset(killers, -1, sizeof killers);
-  std::memset(history, 0, sizeof history);
-  std::memset(counters, -1, sizeof counters);
+FastSearch::FastSearch() : tables_(std::make_unique<Tables>()) {}
+FastSearch::~FastSearch() = default;
+
+int FastSearch::choose(Search& search) {
+  Tables& t = *tables_;
+  prepareSearch(search);
+  std::memset(t.killers, -1, sizeof t.killers);
+  std::memset(t.history, 0, sizeof t.history);
+  std::memset(t.counters, -1, sizeof t.counters);
+  const Position& g = search.position;
   // Entries of earlier searches were scored with another evaluation table:
   // a fresh salt in every key makes them miss instead of clearing the table.
-  const std::uint64_t key = boardKey(g) ^ splitMix(++searchCount ^ 0xa11ce5ull);
-#if defined(__linux__)
-  // Asked before the first search touches the table, while no page of it is
-  // mapped; a refusal leaves the small pages.
-  static const int largePages = madvise(table, sizeof table, MADV_HUGEPAGE);
-  (void)largePages;
-#endif
+  const std::uint64_t key = boardKey(g) ^ splitMix(++t.searchCount ^ 0xa11ce5ull);
   // The stamp tells this search's entries from older ones, which may be
   // overwritten at will; when it comes round again the table starts empty.
-  if (++stamp == 0) {
-    std::memset(table, 0, sizeof table);
-    stamp = 1;
+  if (++t.stamp == 0) {
+    std::memset(static_cast<void*>(t.table), 0, kBuckets * sizeof(Bucket));
+    t.stamp = 1;
   }
 
   int result = 0;
   switch (g.boardSize) {
     case 8:
-      if (searchOnBits<8>(search, key, result)) return result;
+      if (searchOnBits<8>(search, t, key, result)) return result;
       break;
     case 10:
-      if (searchOnBits<10>(search, key, result)) return result;
+      if (searchOnBits<10>(search, t, key, result)) return result;
       break;
     case 12:
-      if (searchOnBits<12>(search, key, result)) return result;
+      if (searchOnBits<12>(search, t, key, result)) return result;
       break;
   }
-  RecordPlay play(g, search.table);
-  return searchRoot(search, play, key);
+  RecordPlay play(search);
+  return searchRoot(search, t, play, key);
 }
 
 }  // namespace velmora

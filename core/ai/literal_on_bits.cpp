@@ -2,14 +2,10 @@
 
 #include "core/ai/search.h"
 #include "core/rules/bitboard.h"
-#include "core/rules/game_state.h"
 
 namespace velmora {
 
 namespace {
-
-template <int N>
-BitMove<N> literalLists[kMaxSearchDepth + 1][2][kMaxMoves];
 
 // searchMin and searchMax of search.cpp, step for step: level a holds the
 // computer's moves in slot 0 and the opponent's in slot 1.
@@ -20,7 +16,8 @@ class LiteralOnBits {
   using Move = BitMove<N>;
 
  public:
-  LiteralOnBits(Search& search, BitGenerator<N> generate) : search_(search), g_(search.game), generate_(generate) {
+  LiteralOnBits(Search& search, BitGenerator<N> generate)
+      : search_(search), lists_(search.lists.of<Move>()), generate_(generate) {
     // The evaluation table by bit instead of by cell.
     for (int y = 0; y < N; ++y)
       for (int x = y % 2; x < N; x += 2)
@@ -29,7 +26,7 @@ class LiteralOnBits {
             value_[colour][kind][G::square(x, y)] = search.table.value[colour][kind][y][x];
   }
 
-  int root(const BitBoard<N>& board) { return searchMin(board, g_.searchDepth, kInitialMaxBest); }
+  int root(const BitBoard<N>& board) { return searchMin(board, search_.task.depth, kInitialMaxBest); }
 
  private:
   // How the board's sum changes when `move` of `side` is played.
@@ -40,11 +37,7 @@ class LiteralOnBits {
     return change;
   }
 
-  bool stopped() {
-    if (!search_.stop || !search_.stop->load(std::memory_order_relaxed)) return false;
-    g_.thinking = 0;
-    return true;
-  }
+  bool stopped() const { return search_.stopped(); }
 
   // Plays `move`, keeps the running sum in step, scores the child.
   template <class Score>
@@ -59,27 +52,27 @@ class LiteralOnBits {
   }
 
   int searchMin(const BitBoard<N>& b, int level, int bound) {
-    const int side = g_.aiSide;
-    Move* moves = literalLists<N>[level][0];
+    const int side = search_.task.side;
+    Move* moves = lists_[level][0];
     const int n = generate_(b, side, moves);
     if (n == 0) return kComputerStuck - level;
     const auto reply = [&](int best) {
       return [this, level, best](const BitBoard<N>& child) { return searchMax(child, level, best); };
     };
 
-    if (level == g_.searchDepth) {
+    if (level == search_.task.depth) {
       if (n == 1) {
-        g_.bestRootIndex = 0;
+        search_.rootIndex = 0;
         return 1;
       }
       int best = kInitialMinBest;
       for (int i = 0; i < n; ++i) {
-        if (search_.progress) search_.progress(search_.progressContext, i * 100 / n);
-        if (g_.thinking == 0) return 0;
+        if (search_.task.progress && !search_.task.progress(search_.task.progressContext, i * 100 / n)) return 0;
+        if (stopped()) return 0;
         const int v = tryMove(b, moves[i], side, reply(best));
         if (v < best) {  // strictly: ties keep the earliest move
           best = v;
-          g_.bestRootIndex = i;
+          search_.rootIndex = i;
         }
       }
       search_.rootBest = best;
@@ -96,12 +89,12 @@ class LiteralOnBits {
   }
 
   int searchMax(const BitBoard<N>& b, int level, int bound) {
-    const int side = g_.aiOpponent;
-    Move* moves = literalLists<N>[level][1];
+    const int side = search_.opponent();
+    Move* moves = lists_[level][1];
     const int n = generate_(b, side, moves);
     if (n == 0) return kOpponentStuck - level;
 
-    const int sign = g_.giveAway ? -1 : 1;
+    const int sign = search_.position.giveAway ? -1 : 1;
     int best = kInitialMaxBest;
     for (int i = 0; i < n; ++i) {
       int v;
@@ -122,14 +115,14 @@ class LiteralOnBits {
   }
 
   Search& search_;
-  GameState& g_;
+  LevelLists<Move>& lists_;
   const BitGenerator<N> generate_;
   int value_[2][3][G::square(N - 1, N - 1) + 1] = {};
 };
 
 template <int N>
 bool chooseOn(Search& search, int& result) {
-  const GameState& g = search.game;
+  const Position& g = search.position;
   const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(g.gameType).rules);
   if (generate == nullptr) return false;
   for (int y = 0; y < N; ++y)
@@ -143,7 +136,7 @@ bool chooseOn(Search& search, int& result) {
 }  // namespace
 
 bool chooseOnBits(Search& search, int& result) {
-  switch (search.game.boardSize) {
+  switch (search.position.boardSize) {
     case 8: return chooseOn<8>(search, result);
     case 10: return chooseOn<10>(search, result);
     case 12: return chooseOn<12>(search, result);

@@ -4,8 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/ai/fast_search.h"
-#include "core/rules/game_state.h"
+#include "core/rules/game_record.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
@@ -19,36 +18,30 @@ std::uint64_t nextRandom(std::uint64_t& state) {
   return x ^ (x >> 31);
 }
 
-void startGame(GameState& game, GameType type, bool giveAway) {
-  setUpBoard(game, type);
+void startGame(RecordedPosition& game, GameType type, bool giveAway) {
+  setUpBoard(game, game, type);
   game.plyCount = 0;
   game.giveAway = giveAway ? 1 : 0;
 }
 
-void play(GameState& game, int index) {
+void play(RecordedPosition& game, int index) {
   const MoveRecord move = game.legalMoves[index];
   applyMove(move, game.gameRecord[game.plyCount], game);
   ++game.plyCount;
 }
 
 // The move of the side to move at `level`: the index in generateMoves order.
-int chooseMove(GameState& game, ExpertSearch& expert, const MatchSettings& settings, int level) {
-  if (level == kExpertLevel) return expert.choose(game, settings.expert).rootIndex;
-  game.aiSide = game.sideToMove();
-  game.aiOpponent = game.aiSide ^ 1;
-  game.searchDepth = level + 2;
-  game.thinking = 1;
-  game.bestRootIndex = -1;
-  Search search{game};
-  const int chosen = chooseComputerMoveFast(search);
-  game.thinking = 0;
-  return chosen == 1 ? game.bestRootIndex : -1;
+int chooseMove(const RecordedPosition& game, Engine& engine, const MatchSettings& settings, int level) {
+  EngineLimits limits = settings.expert;
+  limits.level = level;
+  engine.setPosition(game, game);
+  return engine.think(limits).rootIndex;
 }
 
 }  // namespace
 
 Opening randomOpening(GameType type, bool giveAway, std::uint64_t seed) {
-  auto game = std::make_unique<GameState>();
+  auto game = std::make_unique<RecordedPosition>();
   startGame(*game, type, giveAway);
   std::uint64_t state = seed;
   Opening opening;
@@ -63,14 +56,14 @@ Opening randomOpening(GameType type, bool giveAway, std::uint64_t seed) {
   return opening;
 }
 
-MatchGame playMatchGame(GameState& game, ExpertSearch& expert, const MatchSettings& settings, const Opening& opening,
-                        int whiteLevel, int blackLevel) {
+MatchGame playMatchGame(RecordedPosition& game, Engine& white, Engine& black, const MatchSettings& settings,
+                        const Opening& opening, int whiteLevel, int blackLevel) {
   startGame(game, settings.type, settings.giveAway);
-  return playOnFrom(game, expert, settings, opening, whiteLevel, blackLevel);
+  return playOnFrom(game, white, black, settings, opening, whiteLevel, blackLevel);
 }
 
-MatchGame playOnFrom(GameState& game, ExpertSearch& expert, const MatchSettings& settings, const Opening& opening,
-                     int whiteLevel, int blackLevel) {
+MatchGame playOnFrom(RecordedPosition& game, Engine& white, Engine& black, const MatchSettings& settings,
+                     const Opening& opening, int whiteLevel, int blackLevel) {
   std::vector<std::uint64_t> seen;  // the key of each position of the game
   seen.reserve(kGameRecordSlots);
   seen.push_back(expertPositionKey(game, game.sideToMove()));
@@ -96,8 +89,8 @@ MatchGame playOnFrom(GameState& game, ExpertSearch& expert, const MatchSettings&
     if (ply < opening.plies) {
       index = std::min(opening.index[ply], game.moveCount - 1);
     } else {
-      index = chooseMove(game, expert, settings, side == White ? whiteLevel : blackLevel);
-      generateMoves(game.legalMoves, game, side);  // the searches leave other lists there
+      index =
+          side == White ? chooseMove(game, white, settings, whiteLevel) : chooseMove(game, black, settings, blackLevel);
     }
     if (index < 0 || index >= game.moveCount) index = 0;
     play(game, index);

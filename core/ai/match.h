@@ -4,16 +4,11 @@
 
 #include <cstdint>
 
-#include "core/ai/expert_search.h"
+#include "core/ai/engine.h"
 #include "core/rules/board.h"
 #include "core/rules/game_result.h"
 
 namespace velmora {
-
-struct GameState;
-
-// Levels 0..2 are the game's fixed-depth search at depth level + 2.
-constexpr int kExpertLevel = 3;
 
 constexpr int kMaxOpeningPlies = 4;
 
@@ -30,7 +25,7 @@ Opening randomOpening(GameType type, bool giveAway, std::uint64_t seed);
 struct MatchSettings {
   GameType type = American;
   bool giveAway = false;
-  ExpertLimits expert;  // for the Expert, whichever side it plays
+  EngineLimits expert;  // for the Expert, whichever side it plays
 };
 
 enum class GameEnd { Rules, Repetition, MoveLimit };
@@ -43,13 +38,14 @@ struct MatchGame {
 
 // Plays the opening, then `whiteLevel` against `blackLevel` until the rules
 // end the game (no move, the quiet run), a position comes a third time, or
-// the game reaches kMaxGameMoves plies. `game` is the board it is played on.
-MatchGame playMatchGame(GameState& game, ExpertSearch& expert, const MatchSettings& settings, const Opening& opening,
-                        int whiteLevel, int blackLevel);
+// the game reaches kMaxGameMoves plies. `game` is the board it is played on;
+// each side thinks with its own engine, which may be the same one.
+MatchGame playMatchGame(RecordedPosition& game, Engine& white, Engine& black, const MatchSettings& settings,
+                        const Opening& opening, int whiteLevel, int blackLevel);
 
 // The same from the position `game` holds, with its side to move: the
 // opening's plies first, then the two players. The game is played on it.
-MatchGame playOnFrom(GameState& game, ExpertSearch& expert, const MatchSettings& settings, const Opening& opening,
-                     int whiteLevel, int blackLevel);
+MatchGame playOnFrom(RecordedPosition& game, Engine& white, Engine& black, const MatchSettings& settings,
+                     const Opening& opening, int whiteLevel, int blackLevel);
 
 }  // namespace velmora

@@ -4,62 +4,53 @@
 
 #include "core/ai/evaluation.h"
 #include "core/ai/literal_on_bits.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
 
 namespace {
 
-// Level a holds the computer's moves in slot 0 and the opponent's in slot 1.
-MoveRecord searchBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
-
-// Plays `move` into the next game record slot, scores it, takes it back.
+// Plays `move` into the search's next record slot, scores it, takes it back.
 // The board's sum follows the move, so the evaluation after it is a look-up.
 template <class Score>
 int tryMove(Search& search, const MoveRecord& move, Score score) {
-  GameState& g = search.game;
-  if (search.stop && search.stop->load(std::memory_order_relaxed)) {
-    g.thinking = 0;
-    return 0;
-  }
-  MoveRecord& slot = g.gameRecord[g.plyCount];
-  applyMove(move, slot, g);
+  if (search.stopped()) return 0;
+  MoveRecord& slot = search.lists.played[search.ply];
+  applyMove(move, slot, search.position);
   ++search.nodes;
-  ++g.plyCount;
+  ++search.ply;
   const int change = boardSumChange(search.table, move);
   search.runningSum += change;
   const int value = score();
   search.runningSum -= change;
-  --g.plyCount;
-  undoMove(slot, g);
+  --search.ply;
+  undoMove(slot, search.position);
   return value;
 }
 
 }  // namespace
 
 int searchMin(Search& search, int level, int bound) {
-  GameState& g = search.game;
+  Position& g = search.position;
   assert(level >= 0 && level <= kMaxSearchDepth);
-  assert(g.plyCount + 2 * level + 2 <= kGameRecordSlots);
-  MoveRecord* moves = searchBuffers[level][0];
-  generateMoves(moves, g, g.aiSide);
+  MoveRecord* moves = search.lists.records[level][0];
+  generateMoves(moves, g, search.task.side);
   const int n = g.moveCount;
   if (n == 0) return kComputerStuck - level;
 
-  if (level == g.searchDepth) {
+  if (level == search.task.depth) {
     if (n == 1) {
-      g.bestRootIndex = 0;
+      search.rootIndex = 0;
       return 1;
     }
     int best = kInitialMinBest;
     for (int i = 0; i < n; ++i) {
-      if (search.progress) search.progress(search.progressContext, i * 100 / n);
-      if (g.thinking == 0) return 0;
+      if (search.task.progress && !search.task.progress(search.task.progressContext, i * 100 / n)) return 0;
+      if (search.stopped()) return 0;
       const int v = tryMove(search, moves[i], [&] { return searchMax(search, level, best); });
       if (v < best) {  // strictly: ties keep the earliest move
         best = v;
-        g.bestRootIndex = i;
+        search.rootIndex = i;
       }
     }
     search.rootBest = best;
@@ -76,9 +67,9 @@ int searchMin(Search& search, int level, int bound) {
 }
 
 int searchMax(Search& search, int level, int bound) {
-  GameState& g = search.game;
-  MoveRecord* moves = searchBuffers[level][1];
-  generateMoves(moves, g, g.aiOpponent);
+  Position& g = search.position;
+  MoveRecord* moves = search.lists.records[level][1];
+  generateMoves(moves, g, search.opponent());
   const int n = g.moveCount;
   if (n == 0) return kOpponentStuck - level;
 
@@ -95,16 +86,21 @@ int searchMax(Search& search, int level, int bound) {
   return best;
 }
 
-int chooseComputerMove(Search& search) {
-  GameState& g = search.game;
-  assert(g.searchDepth >= 0 && g.searchDepth <= kMaxSearchDepth);
-  buildEvalTable(g, search.table);
+void prepareSearch(Search& search) {
+  assert(search.task.depth >= 0 && search.task.depth <= kMaxSearchDepth);
+  buildEvalTable(search.position, search.task.side, search.table);
   search.nodes = 0;
+  search.ply = 0;
+  search.rootIndex = 0;
   search.rootBest = kInitialMinBest;
-  search.runningSum = boardSum(g, search.table);
+  search.runningSum = boardSum(search.position, search.table);
+}
+
+int chooseComputerMove(Search& search) {
+  prepareSearch(search);
   int result = 0;
   if (chooseOnBits(search, result)) return result;
-  return searchMin(search, g.searchDepth, kInitialMaxBest);
+  return searchMin(search, search.task.depth, kInitialMaxBest);
 }
 
 }  // namespace velmora

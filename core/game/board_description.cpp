@@ -1,9 +1,9 @@
 #include "core/game/board_description.h"
 
+#include "core/game/game_state.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
 
 namespace velmora {
 

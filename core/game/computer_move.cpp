@@ -1,16 +1,13 @@
 #include "core/game/computer_move.h"
 
 #include <algorithm>
-#include <chrono>
 #include <random>
 
-#include "core/ai/expert_search.h"
-#include "core/ai/fast_search.h"
+#include "core/game/game_state.h"
 #include "core/game/play.h"
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
@@ -24,16 +21,6 @@ std::string plainTitle = "Velmora";
 void chargeClock(GameState& game) {
   const std::uint32_t elapsed = host.tickCount() - game.thinkStartTick;
   game.players[game.aiSide].clockSeconds = static_cast<std::int32_t>(elapsed / 1000) + game.clockAtThinkStart;
-}
-
-struct SameThreadSearch {
-  GameState& game;
-  bool showProgress;
-};
-
-void sameThreadProgress(void* context, int percent) {
-  auto& s = *static_cast<SameThreadSearch*>(context);
-  if (!reportComputerProgress(s.game, percent, s.showProgress)) s.game.thinking = 0;
 }
 
 // The thinking is over: the title, the cursor and the window as before.
@@ -118,66 +105,38 @@ void finishComputerMove(GameState& game, MoveListing& listing, ComputerChoice ch
     return;
   }
   generateMoves(game.legalMoves, game, game.aiSide);
-  game.bestRootIndex = choice.bestRootIndex;
   playMove(game, listing, choice.bestRootIndex, conclude);
 }
 
-namespace {
-
-// The Expert's report after each iteration, passed on as the share of its
-// time used; a player who broke off (game.thinking cleared) stops it.
-struct ExpertReport {
-  GameState& game;
-  ProgressCallback progress;
-  void* context;
-  std::chrono::steady_clock::time_point start;
-  std::atomic<bool> brokenOff{false};
-
-  static void report(void* self, int, int) {
-    auto& r = *static_cast<ExpertReport*>(self);
-    if (!r.progress) return;
-    const auto used = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - r.start);
-    const auto percent = std::min<std::int64_t>(99, used.count() * 100 / std::max(1, r.game.expertMoveTimeMs));
-    r.progress(r.context, static_cast<int>(percent));
-    if (r.game.thinking == 0) r.brokenOff = true;
+EngineLimits computerLimits(const GameState& game) {
+  EngineLimits limits;
+  if (game.expertMoveTimeMs > 0) {
+    limits.level = kExpertLevel;
+    limits.moveTimeMs = game.expertMoveTimeMs;
+  } else {
+    limits.level = game.searchDepth - 2;
   }
-};
+  return limits;
+}
 
-}  // namespace
-
-ComputerChoice searchComputerMove(GameState& game, ProgressCallback progress, void* context,
-                                  const std::atomic<bool>* stop, const std::atomic<bool>* breakOff) {
+ComputerChoice computerChoiceOf(const EngineResult& result) {
   ComputerChoice choice;
-  if (game.expertMoveTimeMs <= 0) {
-    Search search{game, progress, context};
-    search.stop = stop;
-    choice.result = chooseComputerMoveFast(search);
-    choice.bestRootIndex = game.bestRootIndex;
-    return choice;
-  }
-  // Allocated at the first Expert move: its table is large, and most games
-  // never need it. One search runs at a time.
-  static ExpertSearch expert;
-  ExpertReport report{game, progress, context, std::chrono::steady_clock::now()};
-  ExpertLimits limits;
-  limits.moveTimeMs = game.expertMoveTimeMs;
-  limits.stop = stop;
-  limits.breakOff = breakOff ? breakOff : &report.brokenOff;
-  limits.progress = ExpertReport::report;
-  limits.progressContext = &report;
-  const ExpertResult found = expert.choose(game, limits);
-  const bool broken = (stop && stop->load()) || (breakOff && breakOff->load()) || report.brokenOff;
-  if (broken || game.thinking == 0) return choice;  // result 0: abandoned
-  choice.result = found.rootIndex >= 0 ? 1 : kComputerStuck - game.searchDepth;
-  choice.bestRootIndex = std::max(found.rootIndex, 0);
+  choice.result = result.result;
+  choice.bestRootIndex = std::max(result.rootIndex, 0);
   return choice;
 }
 
-void computerMove(GameState& game, MoveListing& listing, bool showProgress) {
+ComputerChoice searchComputerMove(Engine& engine, const GameState& game, const Engine::Progress& progress) {
+  engine.setPosition(game, game);
+  return computerChoiceOf(engine.think(computerLimits(game), progress));
+}
+
+void computerMove(GameState& game, MoveListing& listing, bool showProgress, Engine& engine) {
   if (!beginComputerMove(game, listing, {})) return;
-  SameThreadSearch context{game, showProgress};
-  const ComputerChoice choice = searchComputerMove(game, sameThreadProgress, &context, nullptr);
-  game.thinking = 1;  // the search clears it when broken off; finishing needs the state as it was
+  const auto progress = [&game, showProgress](const EngineProgress& p) {
+    return reportComputerProgress(game, p.percent, showProgress);
+  };
+  const ComputerChoice choice = searchComputerMove(engine, game, progress);
   finishComputerMove(game, listing, choice, {});
 }
 

@@ -12,7 +12,7 @@
 #include <functional>
 #include <string>
 
-#include "core/ai/search.h"
+#include "core/ai/engine.h"
 
 namespace velmora {
 
@@ -38,18 +38,24 @@ bool computerShouldMove(GameState& game, const MoveListing& listing);
 // runs the search on a copy of the game.
 bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void()> done);
 
-// What the search found: chooseComputerMove's result and its choice.
+// What the search found: the engine's result and its choice.
 struct ComputerChoice {
   int result = 0;  // 0 when abandoned
   int bestRootIndex = 0;
 };
 
-// The search the game runs for the computer: the level's, or the Expert's
-// when game.expertMoveTimeMs is set. `progress` gets a percentage, of the
-// root moves or of the Expert's time; `stop` ends it at once (result 0),
-// and so does `breakOff`, which the level's search reads as it reports.
-ComputerChoice searchComputerMove(GameState& game, ProgressCallback progress, void* context,
-                                  const std::atomic<bool>* stop, const std::atomic<bool>* breakOff = nullptr);
+// How the computer thinks in `game`: at its level, or as the Expert this
+// long a move when game.expertMoveTimeMs is set.
+EngineLimits computerLimits(const GameState& game);
+
+// The engine's answer as the game plays it.
+ComputerChoice computerChoiceOf(const EngineResult& result);
+
+// The search the game runs for the computer, on the calling thread: the
+// engine is set to the game's position and record. `progress` gets a
+// percentage, of the root moves or of the Expert's time, and breaks the
+// search off by returning false.
+ComputerChoice searchComputerMove(Engine& engine, const GameState& game, const Engine::Progress& progress = {});
 
 // Called as each root move begins, on the game's thread: charges the clock
 // and shows the progress.
@@ -68,8 +74,8 @@ bool reportComputerProgress(GameState& game, int percent, bool showProgress);
 // the window and runs `done`.
 void finishComputerMove(GameState& game, MoveListing& listing, ComputerChoice choice, std::function<void()> done);
 
-// The three stages on this thread, the search asking reportComputerProgress
-// at each root move.
-void computerMove(GameState& game, MoveListing& listing, bool showProgress);
+// The three stages on this thread with `engine`, the search asking
+// reportComputerProgress at each root move.
+void computerMove(GameState& game, MoveListing& listing, bool showProgress, Engine& engine);
 
 }  // namespace velmora

@@ -1,7 +1,7 @@
 #include "core/game/hint.h"
 
+#include "core/game/game_state.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
 namespace velmora {

@@ -4,12 +4,12 @@
 #include <cctype>
 #include <optional>
 
+#include "core/game/game_state.h"
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/records/pdn_board.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
 namespace velmora {

@@ -4,10 +4,10 @@
 #include <cstring>
 #include <memory>
 
+#include "core/game/game_state.h"
 #include "core/game/play.h"
 #include "core/records/listing.h"
 #include "core/records/pdn.h"
-#include "core/rules/game_state.h"
 
 namespace velmora {
 

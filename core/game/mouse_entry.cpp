@@ -5,13 +5,13 @@
 #include <vector>
 
 #include "core/game/computer_move.h"
+#include "core/game/game_state.h"
 #include "core/game/play.h"
 #include "core/game/sound.h"
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 #include "core/view/layout.h"
 

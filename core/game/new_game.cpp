@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "core/game/game_state.h"
 #include "core/game/load_game.h"
 #include "core/game/play.h"
 #include "core/game/settings.h"
@@ -10,7 +11,6 @@
 #include "core/platform/translation.h"
 #include "core/records/fen.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
 
 namespace velmora {
 

@@ -2,11 +2,11 @@
 
 #include <cstring>
 
+#include "core/game/game_state.h"
 #include "core/game/sound.h"
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
 namespace velmora {

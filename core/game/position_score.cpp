@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/game/game_state.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
 
 namespace velmora {
 
@@ -39,12 +39,15 @@ void preparePositionScore(GameState& search, const MoveListing& listing) {
   search.thinking = 0;
 }
 
-PositionScore scorePosition(GameState& game, ExpertSearch& expert, const ExpertLimits& limits) {
-  const ExpertResult r = expert.choose(game, limits);
+PositionScore scorePosition(Engine& engine, const EngineLimits& limits) {
+  EngineLimits expert = limits;
+  expert.level = kExpertLevel;
+  const EngineResult r = engine.think(expert);
   PositionScore out;
   if (r.depth == 0 && r.rootIndex >= 0) return out;
   out.found = true;
-  out.score = scoreText(whiteScore(game, r.score));
+  const int side = engine.position().sideToMove();
+  out.score = scoreText(side == White ? r.score : -r.score);
   out.line = lineText(r.pv, r.pvLength, kEvaluationLineMoves);
   return out;
 }

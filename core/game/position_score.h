@@ -5,7 +5,7 @@
 #include <atomic>
 #include <string>
 
-#include "core/ai/expert_search.h"
+#include "core/ai/engine.h"
 
 namespace velmora {
 
@@ -40,8 +40,8 @@ struct PositionScore {
 // with its record up to there, ready for the Expert.
 void preparePositionScore(GameState& search, const MoveListing& listing);
 
-// Searches the position of `game` within `limits` and puts the outcome in
-// words. The board is left as it was.
-PositionScore scorePosition(GameState& game, ExpertSearch& expert, const ExpertLimits& limits);
+// The Expert searches the engine's position within `limits` and the outcome
+// is put in words.
+PositionScore scorePosition(Engine& engine, const EngineLimits& limits);
 
 }  // namespace velmora

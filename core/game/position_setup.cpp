@@ -3,10 +3,10 @@
 #include <cstring>
 #include <memory>
 
+#include "core/game/game_state.h"
 #include "core/platform/translation.h"
 #include "core/records/fen.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
 
 namespace velmora {
 

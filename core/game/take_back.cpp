@@ -1,7 +1,7 @@
 #include "core/game/take_back.h"
 
+#include "core/game/game_state.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
 
 namespace velmora {
 

@@ -1,9 +1,9 @@
 #include "core/game/turn_controller.h"
 
 #include "core/game/computer_move.h"
+#include "core/game/game_state.h"
 #include "core/game/play.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
 
 namespace velmora {
 

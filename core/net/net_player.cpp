@@ -36,7 +36,7 @@ NetStep stepNetPlayer(NetPlayer& player, int timeoutMs, bool polling) {
     case NetAction::Idle:
       if (!session.shouldExchange()) {
         if (!player.playsItself) return NetStep::Waiting;
-        computerMove(*player.game, player.listing, false);
+        computerMove(*player.game, player.listing, false, *player.engine);
       }
       player.next = session.exchangeTurn();
       return NetStep::Moved;

@@ -6,14 +6,16 @@
 #include <memory>
 #include <string>
 
+#include "core/ai/engine.h"
 #include "core/net/protocol.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 
 namespace velmora {
 
 struct NetPlayer {
   std::unique_ptr<GameState> game = std::make_unique<GameState>();
+  std::unique_ptr<Engine> engine = std::make_unique<Engine>();  // thinks for the local side
   MoveListing listing;
   std::unique_ptr<NetSession> session;
   NetLink link;

@@ -8,7 +8,7 @@
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 
 namespace velmora {
 

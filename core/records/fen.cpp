@@ -7,7 +7,7 @@
 
 #include "core/platform/text.h"
 #include "core/records/pdn_board.h"
-#include "core/rules/game_state.h"
+#include "core/rules/game_record.h"
 
 namespace velmora {
 
@@ -98,8 +98,8 @@ struct FenReader {
 };
 
 bool isStartOf(GameType type, const Board& board) {
-  auto set = std::make_unique<GameState>();
-  setUpBoard(*set, type);
+  auto set = std::make_unique<RecordedPosition>();
+  setUpBoard(*set, *set, type);
   const int n = boardSizeOf(type);
   for (int y = 0; y < n; ++y)
     for (int x = 0; x < n; ++x) {
@@ -111,7 +111,7 @@ bool isStartOf(GameType type, const Board& board) {
 
 }  // namespace
 
-std::string writeFen(const GameState& state) {
+std::string writeFen(const RecordedPosition& state) {
   const GameType type = state.gameType;
   std::string text(1, colourLetter(pdnColour(type, state.sideToMove())));
   for (int pdnSide : {White, Black}) {
@@ -132,7 +132,7 @@ std::string writeFen(const GameState& state) {
   return text;
 }
 
-std::optional<std::string> readFen(std::string_view fen, GameType type, GameState& state) {
+std::optional<std::string> readFen(std::string_view fen, GameType type, RecordedPosition& state) {
   // A final full stop and quotes, in whichever order they were put around it.
   fen = trimmed(fen);
   for (bool changed = true; changed;) {
@@ -156,7 +156,7 @@ std::optional<std::string> readFen(std::string_view fen, GameType type, GameStat
     seen[side] = true;
   }
 
-  setUpBoard(state, type);
+  setUpBoard(state, state, type);
   std::memcpy(state.board, reader.board, sizeof state.board);
   state.boardWritten();
   const int side = pdnColour(type, colourOf(first[0]));

@@ -11,16 +11,16 @@
 
 namespace velmora {
 
-struct GameState;
+struct RecordedPosition;
 
 // The board and the side to move of `state`.
-std::string writeFen(const GameState& state);
+std::string writeFen(const RecordedPosition& state);
 
 // Starts `state` as a new game of `type` at the position of `fen`: the
 // variant's set-up, the board and the side to move become the game's start,
 // with no move played. Accepts ranges ("1-12"), an empty colour, either
 // order of the colours, spaces, quotes around the whole and a final ".".
 // On failure returns what was expected where, and leaves `state` as it was.
-std::optional<std::string> readFen(std::string_view fen, GameType type, GameState& state);
+std::optional<std::string> readFen(std::string_view fen, GameType type, RecordedPosition& state);
 
 }  // namespace velmora

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
+#include "core/rules/game_record.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
@@ -22,19 +22,18 @@ void resetListing(MoveListing& listing) {
   listing.firstSide = 0;
 }
 
-void refreshListing(MoveListing& listing, const GameState& game, int n) {
+void refreshListing(MoveListing& listing, const RecordedPosition& game, int n) {
   resetListing(listing);
   listing.firstSide = game.start.side;
   for (int i = 0; i < n; ++i) listing.lines.push_back(listingLine(i + 1, formatMove(game, i), game.start.side));
   listing.selected = n;
 }
 
-void showListedPosition(GameState& game, GameState& scratch, const MoveListing& listing) {
-  setUpStartOf(scratch, game);
+void showListedPosition(RecordedPosition& game, RecordedPosition& scratch, const MoveListing& listing) {
+  setUpStartOf(scratch, scratch, game.gameType, game.start);
   for (int j = 0; j < listing.shownMoves(); ++j) applyMove(game.gameRecord[j], scratch.gameRecord[j], scratch);
   std::memcpy(game.board, scratch.board, sizeof game.board);
   game.boardWritten();
-  clearSelection(game);
 }
 
 }  // namespace velmora

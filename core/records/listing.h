@@ -7,7 +7,7 @@
 
 namespace velmora {
 
-struct GameState;
+struct RecordedPosition;
 
 struct MoveListing {
   std::vector<std::string> lines;
@@ -33,11 +33,11 @@ void resetListing(MoveListing& listing);
 
 // Line 0 and the lines of game record entries 0 .. n - 1; line n selected.
 // The side to move at line 0 is the game's first mover.
-void refreshListing(MoveListing& listing, const GameState& game, int n);
+void refreshListing(MoveListing& listing, const RecordedPosition& game, int n);
 
 // Rebuilds the board of `game` for the selected line by replaying the record
 // from the game's start position on `scratch`; the record and the listing stay as they are. Clears the
 // selection marks.
-void showListedPosition(GameState& game, GameState& scratch, const MoveListing& listing);
+void showListedPosition(RecordedPosition& game, RecordedPosition& scratch, const MoveListing& listing);
 
 }  // namespace velmora

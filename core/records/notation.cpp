@@ -4,7 +4,7 @@
 #include <climits>
 
 #include "core/platform/text.h"
-#include "core/rules/game_state.h"
+#include "core/rules/game_record.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
@@ -92,9 +92,9 @@ std::string moveText(const MoveRecord& move) {
   return text;
 }
 
-std::string formatMove(const GameState& state, int index) { return moveText(state.gameRecord[index]); }
+std::string formatMove(const RecordedPosition& state, int index) { return moveText(state.gameRecord[index]); }
 
-bool playMoveText(GameState& state, std::string_view text) {
+bool playMoveText(RecordedPosition& state, std::string_view text) {
   generateMoves(state.legalMoves, state, state.sideToMove());
   ParsedMove parsed;
   if (!parseMoveText(text, state.boardSize, parsed)) return false;

@@ -9,7 +9,7 @@
 
 namespace velmora {
 
-struct GameState;
+struct RecordedPosition;
 
 // "a1" names square (0, 0); columns are lower-case letters, rows 1-based.
 std::string squareName(int x, int y);
@@ -18,12 +18,12 @@ std::string squareName(int x, int y);
 std::string moveText(const MoveRecord& move);
 
 // The text of game record entry `index`.
-std::string formatMove(const GameState& state, int index);
+std::string formatMove(const RecordedPosition& state, int index);
 
 // Plays the first legal move of the side to move (sideToMove()) that the text
 // names, appending it to the game record. legalMoves is regenerated whatever
 // the outcome; on failure nothing else changes. Refuses a move that would not
 // fit in the 400 moves of a game.
-bool playMoveText(GameState& state, std::string_view text);
+bool playMoveText(RecordedPosition& state, std::string_view text);
 
 }  // namespace velmora

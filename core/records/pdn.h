@@ -15,7 +15,7 @@
 
 namespace velmora {
 
-struct GameState;
+struct RecordedGame;
 struct MoveListing;
 
 // The tags the game itself does not know; "?" where unknown.
@@ -28,7 +28,7 @@ struct PdnTags {
 
 // The first `moves` moves of the game as one PDN game, CR LF line ends.
 // The result is the game's own: who won at that move, a draw, or "*".
-std::string writePdn(const GameState& game, int moves, const PdnTags& tags = {});
+std::string writePdn(const RecordedGame& game, int moves, const PdnTags& tags = {});
 
 struct PdnMove {
   std::string text;  // as written, strength marks taken off
@@ -77,6 +77,6 @@ std::optional<std::string> parsePdn(std::string_view text, std::vector<PdnGame>&
 // `fallback` when neither is there), start (the FEN tag), players (named
 // "Computer" is the computer) and the moves, each matched to a legal move.
 // On failure returns the message with the line, and `state` is unspecified.
-std::optional<std::string> readPdnGame(const PdnGame& pdn, GameState& state, GameType fallback = International);
+std::optional<std::string> readPdnGame(const PdnGame& pdn, RecordedGame& state, GameType fallback = International);
 
 }  // namespace velmora

@@ -1,7 +1,7 @@
 #include "core/records/pdn_board.h"
 
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
+#include "core/rules/board.h"
 
 namespace velmora {
 

@@ -11,7 +11,7 @@
 #include "core/records/fen.h"
 #include "core/records/pdn.h"
 #include "core/records/pdn_board.h"
-#include "core/rules/game_state.h"
+#include "core/records/recorded_game.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
@@ -207,7 +207,7 @@ bool runsThrough(const MoveRecord& m, const std::vector<BoardSquare>& squares) {
   return true;
 }
 
-std::optional<std::string> playPdnMove(GameState& state, const PdnMove& move) {
+std::optional<std::string> playPdnMove(RecordedGame& state, const PdnMove& move) {
   const GameType type = state.gameType;
   if (state.plyCount >= kMaxGameMoves)
     return at(move.line) + "a game holds at most " + std::to_string(kMaxGameMoves) + " moves";
@@ -345,7 +345,7 @@ std::optional<std::string> readPdnFile(const std::string& path, std::string& tex
   return readRegularFile(path, kMaxPdnFileBytes, text);
 }
 
-std::optional<std::string> readPdnGame(const PdnGame& pdn, GameState& state, GameType fallback) {
+std::optional<std::string> readPdnGame(const PdnGame& pdn, RecordedGame& state, GameType fallback) {
   // The variant: our own name first, then the GameType.
   GameType type = fallback;
   const std::string variant = pdn.tag("Variant"), gameType = pdn.tag("GameType");
@@ -362,7 +362,7 @@ std::optional<std::string> readPdnGame(const PdnGame& pdn, GameState& state, Gam
 
   const std::string fen = pdn.tag("FEN");
   if (fen.empty()) {
-    setUpBoard(state, type);
+    setUpBoard(state, state, type);
   } else if (auto error = readFen(fen, type, state)) {
     return at(pdn.line) + *error;
   }

@@ -7,8 +7,8 @@
 #include "core/records/listing.h"
 #include "core/records/pdn.h"
 #include "core/records/pdn_board.h"
+#include "core/records/recorded_game.h"
 #include "core/rules/game_result.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
@@ -26,15 +26,15 @@ std::string tagLine(const std::string& name, const std::string& value) {
   return "[" + name + " \"" + escaped + "\"]\r\n";
 }
 
-std::string playerName(const GameState& game, int side) {
+std::string playerName(const RecordedGame& game, int side) {
   const std::string name(game.players[side].name, strnlen(game.players[side].name, sizeof game.players[side].name));
   return name.empty() ? "?" : name;
 }
 
 // The game's own verdict at the end of the first `moves` moves.
-std::string resultText(const GameState& game, int moves) {
-  auto played = std::make_unique<GameState>();
-  setUpStartOf(*played, game);
+std::string resultText(const RecordedGame& game, int moves) {
+  auto played = std::make_unique<RecordedPosition>();
+  setUpStartOf(*played, *played, game.gameType, game.start);
   played->giveAway = game.giveAway;
   for (int j = 0; j < moves; ++j) applyMove(game.gameRecord[j], played->gameRecord[j], *played);
   played->plyCount = moves;
@@ -53,7 +53,7 @@ bool samePath(const MoveRecord& a, const MoveRecord& b) {
 
 // Start and end square; every landing square when another capture of the
 // position shares both.
-std::string pdnMoveText(const GameState& position, const MoveRecord& m) {
+std::string pdnMoveText(const RecordedPosition& position, const MoveRecord& m) {
   const GameType type = position.gameType;
   const MoveStep& last = m.finalStep();
   const std::string from = pdnSquare(type, m.fromX, m.fromY);
@@ -72,9 +72,9 @@ std::string pdnMoveText(const GameState& position, const MoveRecord& m) {
 }
 
 // Numbered moves, the result last, broken into lines of at most 79 characters.
-std::string movetext(const GameState& game, int moves, const std::string& result) {
-  auto s = std::make_unique<GameState>();
-  setUpStartOf(*s, game);
+std::string movetext(const RecordedGame& game, int moves, const std::string& result) {
+  auto s = std::make_unique<RecordedPosition>();
+  setUpStartOf(*s, *s, game.gameType, game.start);
   s->plyCount = 0;
   std::string text, line;
   const auto add = [&](const std::string& word) {
@@ -101,7 +101,7 @@ std::string movetext(const GameState& game, int moves, const std::string& result
 
 }  // namespace
 
-std::string writePdn(const GameState& game, int moves, const PdnTags& tags) {
+std::string writePdn(const RecordedGame& game, int moves, const PdnTags& tags) {
   const GameType type = game.gameType;
   const PdnConvention& convention = pdnConvention(type);
   const std::string result = resultText(game, moves);
@@ -116,8 +116,8 @@ std::string writePdn(const GameState& game, int moves, const PdnTags& tags) {
   text += tagLine("GameType", pdnGameTypeTag(type));
   if (!convention.hasCode) text += tagLine("Variant", gameTypeName(type));
   if (game.start.custom) {
-    auto start = std::make_unique<GameState>();
-    setUpStartOf(*start, game);
+    auto start = std::make_unique<RecordedPosition>();
+    setUpStartOf(*start, *start, game.gameType, game.start);
     start->plyCount = 0;
     text += tagLine("FEN", writeFen(*start));
   }

@@ -1,11 +1,11 @@
 #include "core/records/printed_listing.h"
 
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/records/recorded_game.h"
 
 namespace velmora {
 
-std::vector<std::string> printedListingLines(const GameState& game, const MoveListing& listing) {
+std::vector<std::string> printedListingLines(const RecordedGame& game, const MoveListing& listing) {
   std::vector<std::string> lines = {
       std::string("\tGAME TYPE - ") + gameTypeName(game.gameType),
       std::string("\tWHITE - ") + game.players[White].name,

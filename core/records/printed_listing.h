@@ -7,9 +7,9 @@
 
 namespace velmora {
 
-struct GameState;
+struct RecordedGame;
 struct MoveListing;
 
-std::vector<std::string> printedListingLines(const GameState& game, const MoveListing& listing);
+std::vector<std::string> printedListingLines(const RecordedGame& game, const MoveListing& listing);
 
 }  // namespace velmora

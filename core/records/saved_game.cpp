@@ -14,7 +14,7 @@
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
+#include "core/records/recorded_game.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 
@@ -53,7 +53,7 @@ void setPlayerName(PlayerRecord& p, const std::string& name) {
   std::memcpy(p.name, kept.data(), kept.size());
 }
 
-bool hasComputer(const GameState& game) {
+bool hasComputer(const RecordedGame& game) {
   return game.players[White].type == ComputerPlayer || game.players[Black].type == ComputerPlayer;
 }
 
@@ -75,18 +75,18 @@ std::string entryOfName(const fs::path& folder, const std::string& name, bool di
 
 // The start position of the header, when there is one that reads for the
 // variant; a damaged one leaves the variant's set-up.
-void readStart(GameState& s, const Profile& p) {
+void readStart(RecordedGame& s, const Profile& p) {
   const std::string text = p.getString(kHeader, kStartKey, "", kStartBuffer);
   if (text.empty()) return;
-  auto read = std::make_unique<GameState>();
+  auto read = std::make_unique<RecordedPosition>();
   if (readPosition(text, s.gameType, *read)) return;
   s.start.custom = 1;
   s.start.side = read->sideToMove();
   std::memcpy(s.start.board, read->board, sizeof s.start.board);
-  setUpStartOf(s, s);
+  setUpStartOf(s, s, s.gameType, s.start);
 }
 
-void loadGame(GameState& s, const Profile& p) {
+void loadGame(RecordedGame& s, const Profile& p) {
   // The variant: a name outside the table plays as American.
   const GameType found = gameTypeFromName(p.getString(kHeader, "GAME TYPE", "ERROR", kValueBuffer).c_str());
   const GameType type = found < 0 ? American : found;
@@ -108,7 +108,7 @@ void loadGame(GameState& s, const Profile& p) {
 
   // The moves, from the start position, up to the first that is missing,
   // too short or not legal; playMoveText refuses the 401st.
-  setUpBoard(s, type);
+  setUpBoard(s, s, type);
   readStart(s, p);
   s.plyCount = 0;
   for (;;) {
@@ -117,13 +117,13 @@ void loadGame(GameState& s, const Profile& p) {
   }
 
   // The board once more from the record, as every other rebuild makes it.
-  setUpStartOf(s, s);
+  setUpStartOf(s, s, s.gameType, s.start);
   for (int j = 0; j < s.plyCount; ++j) applyMove(s.gameRecord[j], s.gameRecord[j], s);
 }
 
 }  // namespace
 
-std::string savedGameText(const GameState& game, int moves) {
+std::string savedGameText(const RecordedGame& game, int moves) {
   std::string text;
   const auto line = [&text](const std::string& key, const std::string& value) { text += key + " = " + value + "\r\n"; };
   text += "[HEADER]\r\n";
@@ -141,9 +141,9 @@ std::string savedGameText(const GameState& game, int moves) {
   return text;
 }
 
-void loadGameText(GameState& state, const std::string& text) { loadGame(state, Profile::fromText(text)); }
+void loadGameText(RecordedGame& state, const std::string& text) { loadGame(state, Profile::fromText(text)); }
 
-void loadGameFile(GameState& state, const std::string& path) { loadGame(state, Profile::readFile(path)); }
+void loadGameFile(RecordedGame& state, const std::string& path) { loadGame(state, Profile::readFile(path)); }
 
 std::string savedGamesFolder(const std::string& workDir) {
   const std::string existing = entryOfName(workDir, "Save", true);
@@ -174,7 +174,7 @@ std::vector<std::string> listSavedGames(const std::string& workDir) {
   return names;
 }
 
-bool saveGameFile(GameState& game, const MoveListing& listing, const std::string& path) {
+bool saveGameFile(const RecordedGame& game, const MoveListing& listing, const std::string& path) {
   std::error_code ec;
   if (fs::exists(path, ec) &&
       !host.messageBox(say("File exist. Overwrite?"), MessageIcon::Question, MessageButtons::YesNoDefaultNo))
@@ -185,12 +185,11 @@ bool saveGameFile(GameState& game, const MoveListing& listing, const std::string
     host.messageBox(say("Error save game."), MessageIcon::Error, MessageButtons::Ok);
     return false;
   }
-  game.gameModified = 0;
   host.messageBox(say("Game saved."), MessageIcon::Information, MessageButtons::Ok);
   return true;
 }
 
-std::string proposedSaveName(const GameState& game, const std::string& shortDate) {
+std::string proposedSaveName(const RecordedGame& game, const std::string& shortDate) {
   std::string date;
   for (const char c : shortDate) {
     if (c >= '0' && c <= '9')

@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-struct GameState;
+struct RecordedGame;
 struct MoveListing;
 
 constexpr const char* kSavedGameExtension = ".vlm";
@@ -17,15 +17,15 @@ constexpr int kMaxSaveNameLength = 99;  // characters the Save game dialog takes
 // The whole file for the first `moves` moves of the game record, CR LF after
 // every line. "AI LEVEL" is written only when a player is the computer,
 // "START POSITION" only for a game that began at a position of its own.
-std::string savedGameText(const GameState& game, int moves);
+std::string savedGameText(const RecordedGame& game, int moves);
 
 // Fills `state` from the text of a saved game: variant and start position, players,
 // clocks, give-away, the computer's level when a player is the computer,
 // and the moves up to the first one that is missing or not legal (at most
 // 400). Never fails: whatever is missing or damaged reads as its default.
-void loadGameText(GameState& state, const std::string& text);
+void loadGameText(RecordedGame& state, const std::string& text);
 // The same from a file; a missing file reads as an empty text.
-void loadGameFile(GameState& state, const std::string& path);
+void loadGameFile(RecordedGame& state, const std::string& path);
 
 // Where the saved games of `workDir` live: an existing folder whose name is
 // "save" in any case, or "SAVE", which the first save creates.
@@ -41,12 +41,11 @@ std::vector<std::string> listSavedGames(const std::string& workDir);
 
 // Runs the Save command on a path from savedGamePath: asks before replacing
 // a file, writes every move of the listing, creates the folder when it is
-// missing, and says how it went. A successful save clears gameModified;
-// true when the file was written.
-bool saveGameFile(GameState& game, const MoveListing& listing, const std::string& path);
+// missing, and says how it went. True when the file was written.
+bool saveGameFile(const RecordedGame& game, const MoveListing& listing, const std::string& path);
 
 // "[White]-[Black]-[date]-[RULES-variant]", each non-digit of the date as "_".
-std::string proposedSaveName(const GameState& game, const std::string& shortDate);
+std::string proposedSaveName(const RecordedGame& game, const std::string& shortDate);
 
 // Why a name typed in the Save game dialog cannot be saved under, if it
 // cannot: empty, or holding a character that a file name cannot hold here

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/rules/game_state.h"
+#include "core/rules/game_record.h"
 
 namespace velmora {
 
@@ -32,7 +32,7 @@ constexpr VariantInfo kVariants[kVariantCount] = {
 
 bool inTable(GameType type) { return type >= 0 && type < kVariantCount; }
 
-void placeMan(GameState& state, int x, int y, Side side) { state.board[y][x] = Cell{Man, side}; }
+void placeMan(Position& state, int x, int y, Side side) { state.board[y][x] = Cell{Man, side}; }
 
 }  // namespace
 
@@ -40,17 +40,10 @@ const VariantInfo& variantInfo(GameType type) { return kVariants[inTable(type) ?
 
 int boardSizeOf(GameType type) { return variantInfo(type).boardSize; }
 
-void clearSelection(GameState& state) {
-  for (int y = 0; y < state.boardSize; ++y)
-    for (int x = 0; x < state.boardSize; ++x) state.marks[y][x].selected = 0;
-}
-
-int setUpBoard(GameState& state, GameType type) {
-  clearSelection(state);  // with the size of the board being left
-
+int setUpBoard(Position& state, GameRecord& record, GameType type) {
   state.gameType = type;
-  state.start.custom = 0;
-  state.start.side = White;
+  record.start.custom = 0;
+  record.start.side = White;
   std::memset(state.board, 0, sizeof state.board);
   state.boardWritten();
   state.boardSize = boardSizeOf(type);
@@ -76,12 +69,12 @@ int setUpBoard(GameState& state, GameType type) {
   return 1;
 }
 
-void setUpStartOf(GameState& state, const GameState& game) {
-  const StartPosition start = game.start;  // a copy: setUpBoard resets it when state is game
-  setUpBoard(state, game.gameType);
-  state.start = start;
-  if (start.custom) {
-    std::memcpy(state.board, start.board, sizeof state.board);
+void setUpStartOf(Position& state, GameRecord& record, GameType type, const StartPosition& start) {
+  const StartPosition kept = start;  // a copy: setUpBoard resets the record's own
+  setUpBoard(state, record, type);
+  record.start = kept;
+  if (kept.custom) {
+    std::memcpy(state.board, kept.board, sizeof state.board);
     state.boardWritten();
   }
 }

@@ -1,6 +1,6 @@
 #include "core/rules/game_result.h"
 
-#include "core/rules/game_state.h"
+#include "core/rules/game_record.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
@@ -9,7 +9,7 @@ bool breaksQuietRun(const MoveRecord& m) {
   return m.captureCount != 0 || (m.pieceKind == Man && m.fromX != m.steps[0].toX);
 }
 
-GameResult gameResult(GameState& state, int side, int plies) {
+GameResult gameResult(RecordedPosition& state, int side, int plies) {
   generateMoves(state.legalMoves, state, side);
   if (state.moveCount == 0) {
     const bool whiteLoses = (side == White) != (state.giveAway != 0);

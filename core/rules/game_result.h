@@ -3,7 +3,7 @@
 
 namespace velmora {
 
-struct GameState;
+struct RecordedPosition;
 
 enum GameResult { GameGoesOn = 0, WhiteWins = 1, BlackWins = 2, Draw = 3 };
 
@@ -19,6 +19,6 @@ bool breaksQuietRun(const MoveRecord& m);
 // move on the board of `state`: a side that cannot move loses (wins in the
 // give-away game), and thirty moves in a row without a capture or a man
 // changing its column draw. Regenerates state.legalMoves for `side`.
-GameResult gameResult(GameState& state, int side, int plies);
+GameResult gameResult(RecordedPosition& state, int side, int plies);
 
 }  // namespace velmora

@@ -10,8 +10,8 @@ namespace velmora {
 constexpr int kMaxSteps = 20;       // the longest capture a record holds
 constexpr int kMaxMoves = 1000;     // records in one move list
 constexpr int kMaxGameMoves = 400;  // moves one game may have
-// The search tries its moves in the record slots above the played ones, and
-// may start with 400 moves played: 2 x 4 + 2 plies deep needs slots up to 409.
+// The record's slots: a game's moves and ten to spare, so that a reader one
+// move past the limit stays inside the array.
 constexpr int kGameRecordSlots = 410;
 
 struct MoveStep {

@@ -19,6 +19,7 @@ struct Position {
   std::int32_t boardSize = 8;
   Board board = {};
   std::int32_t invertSquareColours = 0;  // read by the board display only
+  std::int32_t giveAway = 0;             // the side left without a move wins
   // The pieces of each side as bits, so that the generator never reads the
   // whole board: square (x, y) is bit x + 1 of pieceRows[side][y + kRowPad].
   // The rows around the board and the bits beside it stay clear, so that the

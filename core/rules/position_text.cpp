@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "core/rules/game_state.h"
+#include "core/rules/game_record.h"
 
 namespace velmora {
 
@@ -27,7 +27,7 @@ char letterOf(const Cell& cell) {
 
 }  // namespace
 
-std::optional<std::string> readPosition(std::string_view text, GameType type, GameState& state) {
+std::optional<std::string> readPosition(std::string_view text, GameType type, RecordedPosition& state) {
   if (text.size() < 2 || (text[0] != 'W' && text[0] != 'B') || text[1] != ':')
     return "the position must begin with the side to move, \"W:\" or \"B:\"";
   const int side = text[0] == 'W' ? White : Black;
@@ -40,7 +40,7 @@ std::optional<std::string> readPosition(std::string_view text, GameType type, Ga
     return "the position has " + std::to_string(rowCount) + " rows; " + gameTypeName(type) + " is played on " +
            std::to_string(n) + " x " + std::to_string(n);
 
-  setUpBoard(state, type);
+  setUpBoard(state, state, type);
   std::memset(state.board, 0, sizeof state.board);
   state.boardWritten();
   for (int i = 0; i < n; ++i) {
@@ -56,12 +56,15 @@ std::optional<std::string> readPosition(std::string_view text, GameType type, Ga
         return std::string("unknown character '") + row[static_cast<size_t>(x)] + "' in row " + std::to_string(y + 1) +
                " (use . w W b B)";
   }
-  state.plyCount = side;
+  state.start.custom = 1;
+  state.start.side = side;
+  std::memcpy(state.start.board, state.board, sizeof state.board);
+  state.plyCount = 0;
   state.moveCount = 0;
   return std::nullopt;
 }
 
-std::string writePosition(const GameState& state) {
+std::string writePosition(const RecordedPosition& state) {
   return positionText(state.board, state.boardSize, state.sideToMove());
 }
 

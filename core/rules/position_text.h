@@ -11,15 +11,15 @@
 
 namespace velmora {
 
-struct GameState;
+struct RecordedPosition;
 
 // Sets the board up for `type` and replaces its pieces by those of `text`;
-// plyCount becomes 0 or 1 so that the side to move is the text's. Returns an
+// the record starts there, empty, with the text's side to move. Returns an
 // error message, and leaves the state unspecified, when the text is refused.
-std::optional<std::string> readPosition(std::string_view text, GameType type, GameState& state);
+std::optional<std::string> readPosition(std::string_view text, GameType type, RecordedPosition& state);
 
-// The board and the side to move (sideToMove()) as a position text.
-std::string writePosition(const GameState& state);
+// The board and the record's side to move as a position text.
+std::string writePosition(const RecordedPosition& state);
 
 // A board of `boardSize` with `side` to move as a position text.
 std::string positionText(const Board& board, int boardSize, int side);

@@ -1,22 +1,23 @@
 #include "core/view/tiles.h"
 
-#include "core/rules/game_state.h"
+#include "core/rules/position.h"
 #include "core/view/appearance.h"
+#include "core/view/board_marks.h"
 
 namespace velmora {
 
 namespace {
 
 // 0 selects the dark tiles, 1 the light ones; Italian and Spanish swap them.
-int parity(const GameState& game, int x, int y) { return ((x + y) & 1) ^ (game.invertSquareColours ? 1 : 0); }
+int parity(const Position& game, int x, int y) { return ((x + y) & 1) ^ (game.invertSquareColours ? 1 : 0); }
 
 int pieceColumn(const Cell& c) { return c.kind == Empty ? 0 : c.kind + 2 * c.side; }
 
 }  // namespace
 
-Tile squareTile(const GameState& game, int x, int y, const AppearanceSettings& settings) {
+Tile squareTile(const Position& game, const BoardMarks& marks, int x, int y, const AppearanceSettings& settings) {
   const Cell& cell = game.board[y][x];
-  const SquareMarks& m = game.marks[y][x];
+  const SquareMarks& m = marks.marks[y][x];
   const int p = parity(game, x, y);
   Tile t{pieceColumn(cell), p == 0 ? 1 : 4};
   if (settings.dragShow != DragStays && m.selected) t.column = 0;  // the piece is under the cursor
@@ -31,7 +32,7 @@ Tile squareTile(const GameState& game, int x, int y, const AppearanceSettings& s
   return t;
 }
 
-Tile draggedTile(const GameState& game, int x, int y) {
+Tile draggedTile(const Position& game, int x, int y) {
   return {pieceColumn(game.board[y][x]), parity(game, x, y) == 1 ? 5 : 2};
 }
 

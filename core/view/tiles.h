@@ -6,7 +6,8 @@
 
 namespace velmora {
 
-struct GameState;
+struct Position;
+struct BoardMarks;
 struct AppearanceSettings;
 
 constexpr int kSkinTile = 64;
@@ -20,10 +21,10 @@ struct Tile {
 };
 
 // The tile of board square (x, y); the marks must have been computed.
-Tile squareTile(const GameState& game, int x, int y, const AppearanceSettings& settings);
+Tile squareTile(const Position& game, const BoardMarks& marks, int x, int y, const AppearanceSettings& settings);
 
 // The picked-up piece as drawn under the cursor: its selection-highlight tile.
-Tile draggedTile(const GameState& game, int x, int y);
+Tile draggedTile(const Position& game, int x, int y);
 
 // Constant alphas (0..255) of the dragged piece and of its shadow.
 int draggedPieceAlpha(int opacityPercent);

@@ -20,7 +20,7 @@
 #include "core/platform/text.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "core/view/tiles.h"
 #include "shell/dialogs/fixed_size.h"

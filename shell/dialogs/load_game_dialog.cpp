@@ -13,7 +13,7 @@
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/saved_game.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/dialogs/fixed_size.h"
 #include "shell/paint/renderer.h"

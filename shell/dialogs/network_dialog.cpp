@@ -20,7 +20,7 @@
 #include "core/platform/host.h"
 #include "core/platform/player_name.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "core/view/tiles.h"
 #include "shell/dialogs/fixed_size.h"

@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 #include <QVBoxLayout>
 
+#include "core/game/game_state.h"
 #include "core/platform/host.h"
 #include "core/records/saved_game.h"
 #include "shell/dialogs/fixed_size.h"

@@ -16,7 +16,7 @@
 
 #include "core/platform/file_write.h"
 #include "core/records/printed_listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/paint/renderer.h"
 

@@ -8,7 +8,7 @@
 #include "core/game/mouse_entry.h"
 #include "core/game/position_score.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/view/layout.h"
 #include "core/view/tiles.h"
 #include "shell/system/language.h"
@@ -89,7 +89,7 @@ void drawBoard(QPainter& p, const GameState& game, int c, const QImage& skin, in
   for (int r = 0; r < n; ++r)
     for (int k = 0; k < n; ++k) {
       const Square s = boardSquare(k, r);
-      const Tile t = squareTile(game, s.x, s.y, settings);
+      const Tile t = squareTile(game, game, s.x, s.y, settings);
       drawTile(p, QRectF(x0 + d + k * c, y0 + d + r * c, c, c), skin, t.column, t.row);
     }
 

@@ -15,9 +15,11 @@
 namespace velmora {
 namespace {
 
-ExpertSearch& expert() {
-  static ExpertSearch search(std::size_t{1} << 18);
-  return search;
+// One engine for the whole file: its table is large, and a search depends
+// on its position alone, not on what the table held before.
+Engine& engine() {
+  static Engine shared(std::size_t{1} << 18);
+  return shared;
 }
 
 // An American game in which Black's eighth move, h4-g3, gives a man away.
@@ -28,10 +30,17 @@ std::unique_ptr<GameState> gameWithABlunder() {
   return game;
 }
 
-ExpertLimits depth(int d) {
-  ExpertLimits limits;
+EngineLimits depth(int d) {
+  EngineLimits limits;
+  limits.level = kExpertLevel;
   limits.maxDepth = d;
   return limits;
+}
+
+// What the engine scores the position of `s` within `limits`.
+PositionScore scoreOf(const GameState& s, const EngineLimits& limits) {
+  engine().setPosition(s, s);
+  return scorePosition(engine(), limits);
 }
 
 TEST(Analysis, MarksByHowMuchTheMovePlayedGaveAway) {
@@ -50,7 +59,7 @@ TEST(Analysis, MarksByHowMuchTheMovePlayedGaveAway) {
 
 TEST(Analysis, FindsTheMoveThatGivesAManAwayAndScoresTheOthersAsTheExpertsOwn) {
   auto game = gameWithABlunder();
-  const auto moves = analyseGame(*game, game->plyCount, expert(), depth(6));
+  const auto moves = analyseGame(*game, game->plyCount, engine(), depth(6));
   ASSERT_EQ(moves.size(), 9u);
   for (std::size_t k = 0; k < moves.size(); ++k) {
     SCOPED_TRACE("ply " + std::to_string(k + 1));
@@ -70,12 +79,11 @@ TEST(Analysis, FindsTheMoveThatGivesAManAwayAndScoresTheOthersAsTheExpertsOwn) {
 
 struct StopAfter {
   int positions = 0;
-  std::atomic<bool> stop{false};
   std::vector<int> seen;
   static void report(void* context, int done, int total) {
     auto* self = static_cast<StopAfter*>(context);
     self->seen.push_back(done * 100 + total);
-    if (done == self->positions) self->stop = true;
+    if (done == self->positions) engine().requestStop();
   }
 };
 
@@ -83,16 +91,15 @@ TEST(Analysis, StoppedKeepsOnlyTheMovesWhoseScoresAreKnown) {
   auto game = gameWithABlunder();
   StopAfter stopper;
   stopper.positions = 3;
-  ExpertLimits limits = depth(4);
-  limits.stop = &stopper.stop;
-  const auto moves = analyseGame(*game, game->plyCount, expert(), limits, StopAfter::report, &stopper);
+  const EngineLimits limits = depth(4);
+  const auto moves = analyseGame(*game, game->plyCount, engine(), limits, StopAfter::report, &stopper);
   // Three positions searched: the first two moves have both their scores.
   EXPECT_EQ(moves.size(), 2u);
   EXPECT_EQ(stopper.seen, (std::vector<int>{110, 210, 310}));
 
-  std::atomic<bool> stopped{true};
-  limits.stop = &stopped;
-  EXPECT_TRUE(analyseGame(*game, game->plyCount, expert(), limits).empty());
+  // Still stopped: nothing more is searched.
+  EXPECT_TRUE(analyseGame(*game, game->plyCount, engine(), limits).empty());
+  engine().resetStop();
 }
 
 TEST(PositionScore, ScoresInMenForWhiteAndWinsInPlies) {
@@ -107,7 +114,7 @@ TEST(PositionScore, ScoresInMenForWhiteAndWinsInPlies) {
 TEST(PositionScore, AManUpForBlackReadsAsMinusForWhiteWithTheLineAhead) {
   // Black to move, a man up: the score is White's, so below zero.
   auto s = test::position(American, "B:.b.b.b.b/b.b.b.b./.b.b.b.b/......../......../w.w.w.w./.w.w.w.w/w.w.w...");
-  const PositionScore shown = scorePosition(*s, expert(), depth(5));
+  const PositionScore shown = scoreOf(*s, depth(5));
   ASSERT_TRUE(shown.found);
   EXPECT_EQ(shown.score[0], '-');
   EXPECT_GE(std::stod(shown.score), -1.6);
@@ -118,15 +125,15 @@ TEST(PositionScore, AManUpForBlackReadsAsMinusForWhiteWithTheLineAhead) {
   EXPECT_NE(std::find(legal.begin(), legal.end(), first), legal.end()) << shown.line;
   EXPECT_GE(std::count(shown.line.begin(), shown.line.end(), ' '), 3);
 
-  std::atomic<bool> stopped{true};
-  ExpertLimits limits = depth(5);
-  limits.stop = &stopped;
-  EXPECT_FALSE(scorePosition(*s, expert(), limits).found);
+  engine().requestStop();
+  EXPECT_FALSE(scoreOf(*s, depth(5)).found);
+  engine().resetStop();
 }
 
 TEST(Endings, TheExpertWinsTheWonAndDrawsTheDrawnOnBothSides) {
   auto game = std::make_unique<GameState>();
-  ExpertLimits limits;
+  EngineLimits limits;
+  limits.level = kExpertLevel;
   limits.maxNodes = 40000;  // a move; no clock, so that the games are the same on every machine
   int won = 0, drawn = 0;
   for (const Ending& e : theoryEndings()) {
@@ -137,7 +144,7 @@ TEST(Endings, TheExpertWinsTheWonAndDrawsTheDrawnOnBothSides) {
     ASSERT_GT(start->moveCount, 0);
     EXPECT_EQ(start->legalMoves[0].captureCount, 0);
 
-    const EndingOutcome o = playEnding(e, *game, expert(), limits);
+    const EndingOutcome o = playEnding(e, *game, engine(), limits);
     EXPECT_TRUE(o.passed) << "result " << o.game.result << " after " << o.game.plies << " plies";
     (e.won ? won : drawn) += 1;
     if (e.won) {

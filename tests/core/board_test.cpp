@@ -101,9 +101,12 @@ TEST(PositionText, RefusesMalformedTexts) {
   const std::string ten = writePosition(*test::startPosition(International));
   EXPECT_TRUE(readPosition(ten, American, *s).has_value());
   EXPECT_FALSE(readPosition(ten, Frisian, *s).has_value());
-  EXPECT_EQ(s->plyCount, 0);
+  EXPECT_EQ(s->sideToMove(), White);
+  // Black to move: the record starts there, with no move of its own.
   EXPECT_FALSE(readPosition("B" + ten.substr(1), Frisian, *s).has_value());
-  EXPECT_EQ(s->plyCount, 1);
+  EXPECT_EQ(s->sideToMove(), Black);
+  EXPECT_EQ(s->plyCount, 0);
+  EXPECT_EQ(s->start.custom, 1);
 }
 
 }  // namespace

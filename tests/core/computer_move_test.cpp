@@ -20,6 +20,7 @@ using Lines = std::vector<std::string>;
 struct ComputerGame {
   std::unique_ptr<GameState> game;
   MoveListing listing;
+  Engine engine;
 
   ComputerGame(GameType type, int whiteType, int blackType, int level = 0) : game(test::startPosition(type)) {
     game->players[White].type = whiteType;
@@ -36,7 +37,7 @@ TEST(ComputerMove, FirstMoveOfWhiteIsRandomAndImmediate) {
   ComputerGame g(American, ComputerPlayer, HumanPlayer);
   seedComputerRandom(1);
   ASSERT_TRUE(computerShouldMove(*g.game, g.listing));
-  computerMove(*g.game, g.listing, true);
+  computerMove(*g.game, g.listing, true, g.engine);
   EXPECT_EQ(g.listing.lines.size(), 2u);
   EXPECT_TRUE(fake.record().titles.empty());
   EXPECT_EQ(g.game->players[White].clockSeconds, 0);
@@ -55,7 +56,7 @@ TEST(ComputerMove, ProgressShowsInTheTitleAndTheClockIsCharged) {
   generateMoves(s.legalMoves, s, White);
   playMove(s, g.listing, 2);
   fake.record().titles.clear();
-  computerMove(s, g.listing, true);
+  computerMove(s, g.listing, true, g.engine);
   EXPECT_EQ(fake.record().titles, (Lines{"Velmora [0%]", "Velmora [14%]", "Velmora [28%]", "Velmora [42%]",
                                          "Velmora [57%]", "Velmora [71%]", "Velmora [85%]", "Velmora"}));
   EXPECT_EQ(g.listing.lines.size(), 3u);
@@ -66,7 +67,7 @@ TEST(ComputerMove, ProgressShowsInTheTitleAndTheClockIsCharged) {
   fake.record().active = false;
   generateMoves(s.legalMoves, s, White);
   playMove(s, g.listing, 0);
-  computerMove(s, g.listing, false);
+  computerMove(s, g.listing, false, g.engine);
   EXPECT_EQ(fake.record().titles, (Lines{"Velmora"}));  // only the plain title is put back
   EXPECT_EQ(fake.record().flashes, 1);
 }
@@ -81,9 +82,8 @@ TEST(ComputerMove, TheClockIsChargedForThinkingNotForTheGameEndBox) {
   // Black takes White's last man: the game ends with the computer's move.
   ComputerGame g(American, HumanPlayer, ComputerPlayer);
   readPosition("B:......../......../......../......../...b..../..w...../......../........", American, *g.game);
-  g.listing.lines.push_back(" 1. ...");
-  g.listing.selected = 1;
-  computerMove(*g.game, g.listing, true);
+  refreshListing(g.listing, *g.game, 0);
+  computerMove(*g.game, g.listing, true, g.engine);
   EXPECT_TRUE(boxShown);
   EXPECT_EQ(g.game->gameRunning, 0);
   EXPECT_EQ(g.game->players[Black].clockSeconds, 0);
@@ -98,7 +98,7 @@ TEST(ComputerMove, EscapeAnsweredNoGoesOnAndYesStopsTheGame) {
     auto& s = *g.game;
     generateMoves(s.legalMoves, s, White);
     playMove(s, g.listing, 0);
-    computerMove(s, g.listing, true);
+    computerMove(s, g.listing, true, g.engine);
     EXPECT_EQ(fake.record().messages.front(), "Break AI move. Are you sure?");
     if (yes) {
       EXPECT_EQ(fake.record().messages.size(), 1u);  // stopped at the first root move
@@ -125,7 +125,7 @@ TEST(ComputerMove, ABrokenOffGameGoesOnWhenContinued) {
   EXPECT_FALSE(gameCanGoOn(s, *scratch, g.listing));  // it runs
   generateMoves(s.legalMoves, s, White);
   playMove(s, g.listing, 2);
-  computerMove(s, g.listing, true);
+  computerMove(s, g.listing, true, g.engine);
   ASSERT_EQ(s.gameRunning, 0);  // broken off
   // Looking back at the start does not change where the game goes on.
   g.listing.selected = 0;
@@ -136,7 +136,7 @@ TEST(ComputerMove, ABrokenOffGameGoesOnWhenContinued) {
   EXPECT_EQ(g.listing.selected, 1);
   fake.record().escapeHeld = false;
   ASSERT_TRUE(computerShouldMove(s, g.listing));
-  computerMove(s, g.listing, false);
+  computerMove(s, g.listing, false, g.engine);
   EXPECT_EQ(g.listing.moveCount(), 2);
   EXPECT_FALSE(gameCanGoOn(s, *scratch, g.listing));
 
@@ -150,17 +150,16 @@ TEST(ComputerMove, TheExpertPlaysWhenItsTimeIsSetAndStopsWhenAsked) {
   // A lone legal move is played as soon as the Expert has seen it.
   auto forced = test::position(American, "B:......../......../......../......../......../......../......../.......B");
   forced->expertMoveTimeMs = 200;
-  forced->thinking = 1;
-  const ComputerChoice single = searchComputerMove(*forced, nullptr, nullptr, nullptr);
+  Engine engine;
+  const ComputerChoice single = searchComputerMove(engine, *forced);
   EXPECT_EQ(single.result, 1);
   EXPECT_EQ(single.bestRootIndex, 0);
 
   // Asked to stop before it starts: abandoned, nothing to play.
   auto start = test::startPosition(International);
   start->expertMoveTimeMs = 15000;
-  start->thinking = 1;
-  const std::atomic<bool> stop{true};
-  EXPECT_EQ(searchComputerMove(*start, nullptr, nullptr, &stop).result, 0);
+  engine.requestStop();
+  EXPECT_EQ(searchComputerMove(engine, *start).result, 0);
 }
 
 TEST(ComputerMove, ComputerAgainstComputerPlaysToTheEnd) {
@@ -171,7 +170,7 @@ TEST(ComputerMove, ComputerAgainstComputerPlaysToTheEnd) {
     int moves = 0;
     while (g.game->gameRunning && moves < kMaxGameMoves + 1) {
       if (computerShouldMove(*g.game, g.listing)) {
-        computerMove(*g.game, g.listing, false);
+        computerMove(*g.game, g.listing, false, g.engine);
         ++moves;
       } else {
         g.game->gameRunning = 0;  // the game-end check found the result

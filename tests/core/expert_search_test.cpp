@@ -64,7 +64,7 @@ TEST(ExpertSearch, ProvesEveryWinAndLossTheSolverFindsWithinFivePlies) {
       const int side = s->sideToMove();
       const int truth = solve(*s, side, 5);
       if (truth == 0) continue;
-      const ExpertResult r = expert().choose(*s, depthOnly(6));
+      const ExpertResult r = expert().choose(*s, *s, depthOnly(6));
       SCOPED_TRACE(std::string(gameTypeName(type)) + " position " + std::to_string(k) + " " + writePosition(*s));
       if (truth > 0) {
         ++wins;
@@ -92,7 +92,7 @@ TEST(ExpertSearch, PlaysOutCapturesPastTheHorizon) {
   // e5 takes it. A one-ply search sees that only because Black's capture is
   // played out.
   auto s = test::position(American, "W:.......b/......../......../....b.../......../..w...../......../w.......");
-  const ExpertResult r = expert().choose(*s, depthOnly(1));
+  const ExpertResult r = expert().choose(*s, *s, depthOnly(1));
   EXPECT_NE(chosenText(*s, r), "c3-d4");
   EXPECT_EQ(r.depth, 1);
   EXPECT_GT(r.score, -kManValue / 2);
@@ -102,7 +102,7 @@ TEST(ExpertSearch, ScoresAPendingCaptureByItsOutcome) {
   // Black's man on d4 is en prise and is the only black piece near: White
   // takes it, so the one-ply score counts a man more for White.
   auto s = test::position(American, "W:.......b/......../......../......../...b..../..w...../......../w.......");
-  const ExpertResult r = expert().choose(*s, depthOnly(1));
+  const ExpertResult r = expert().choose(*s, *s, depthOnly(1));
   EXPECT_EQ(chosenText(*s, r), "c3:e5");
   EXPECT_GT(r.score, kManValue / 2);
 }
@@ -126,7 +126,7 @@ TEST(ExpertSearch, DoesNotRepeatThePositionWhenAhead) {
   // count as a draw, so another move must be chosen.
   const char* text = "W:......../......../...B..../......../......../..W.W.../......../.......W";
   auto fresh = test::position(American, text);
-  const ExpertResult first = expert().choose(*fresh, depthOnly(6));
+  const ExpertResult first = expert().choose(*fresh, *fresh, depthOnly(6));
   const std::string best = chosenText(*fresh, first);
   ASSERT_GT(first.score, 2 * kManValue);
   generateMoves(fresh->legalMoves, *fresh, White);
@@ -141,7 +141,7 @@ TEST(ExpertSearch, DoesNotRepeatThePositionWhenAhead) {
   play(*s, "d6-c7");
   play(*s, to + "-" + from);
   play(*s, "c7-d6");
-  const ExpertResult again = expert().choose(*s, depthOnly(6));
+  const ExpertResult again = expert().choose(*s, *s, depthOnly(6));
   EXPECT_NE(chosenText(*s, again), best);
   EXPECT_GT(again.score, 2 * kManValue);
 }
@@ -152,7 +152,7 @@ TEST(ExpertSearch, SeesAPositionComeRoundAgainAfterSidewaysStepsOfMen) {
   // a position the record holds: the draw is White's best.
   auto s = test::position(Turkish, "W:B......./......../....b.../......../......../...w..../......../........");
   for (const char* text : {"d3-c3", "e6-f6", "c3-d3", "f6-e6"}) play(*s, text);
-  const ExpertResult r = expert().choose(*s, depthOnly(6));
+  const ExpertResult r = expert().choose(*s, *s, depthOnly(6));
   EXPECT_EQ(chosenText(*s, r), "d3-c3");
   EXPECT_EQ(r.score, -kExpertContempt);
 }
@@ -166,7 +166,7 @@ TEST(ExpertSearch, CountsTheQuietRunOfTheRecordAsADraw) {
   play(*s, "h1-g2");
   // Black to move at the last ply of the run: the draw, which the Expert
   // counts a little against itself.
-  const ExpertResult r = expert().choose(*s, depthOnly(4));
+  const ExpertResult r = expert().choose(*s, *s, depthOnly(4));
   EXPECT_EQ(r.score, -kExpertContempt);
 }
 
@@ -202,18 +202,18 @@ TEST(ExpertSearch, GiveAwayOffersAManWhereTheNormalGameKeepsIt) {
   // c3-d4 lets Black's man on e5 take; c3-b4 keeps the man.
   const std::string clean = "W:......../.b....../......../....b.../......../..w...../......../w.......";
   auto normal = test::position(American, clean);
-  EXPECT_NE(chosenText(*normal, expert().choose(*normal, depthOnly(3))), "c3-d4");
+  EXPECT_NE(chosenText(*normal, expert().choose(*normal, *normal, depthOnly(3))), "c3-d4");
   auto giveAway = test::position(American, clean);
   giveAway->giveAway = 1;
-  EXPECT_EQ(chosenText(*giveAway, expert().choose(*giveAway, depthOnly(3))), "c3-d4");
+  EXPECT_EQ(chosenText(*giveAway, expert().choose(*giveAway, *giveAway, depthOnly(3))), "c3-d4");
 }
 
 TEST(ExpertSearch, NodeLimitIsKeptAndGivesTheSameAnswerEveryTime) {
   auto s = test::startPosition(International);
   ExpertLimits limits;
   limits.maxNodes = 30000;
-  const ExpertResult a = expert().choose(*s, limits);
-  const ExpertResult b = expert().choose(*s, limits);
+  const ExpertResult a = expert().choose(*s, *s, limits);
+  const ExpertResult b = expert().choose(*s, *s, limits);
   EXPECT_LE(a.nodes, limits.maxNodes);
   EXPECT_GE(a.nodes, limits.maxNodes - 1);
   EXPECT_GE(a.depth, 3);
@@ -235,7 +235,7 @@ TEST(ExpertSearch, ReadsTheClockEveryFewNodesAndStopsAtTheBudget) {
   limits.moveTimeMs = 40;
   limits.clock = TickingClock::now;
   TickingClock::reads = 0;
-  const ExpertResult r = expert().choose(*s, limits);
+  const ExpertResult r = expert().choose(*s, *s, limits);
   // Stopped by the clock, not by running out of depth.
   EXPECT_LT(r.depth, kExpertMaxDepth);
   EXPECT_GE(r.rootIndex, 0);
@@ -257,7 +257,7 @@ TEST(ExpertSearch, ReportsEachIterationAndObeysTheStopFlag) {
   ExpertLimits limits = depthOnly(5);
   limits.progress = Iterations::report;
   limits.progressContext = &seen;
-  const ExpertResult r = expert().choose(*s, limits);
+  const ExpertResult r = expert().choose(*s, *s, limits);
   EXPECT_EQ(seen.depths, (std::vector<int>{1, 2, 3, 4, 5}));
   EXPECT_EQ(r.depth, 5);
   EXPECT_EQ(r.pvLength >= 5, true);
@@ -265,7 +265,7 @@ TEST(ExpertSearch, ReportsEachIterationAndObeysTheStopFlag) {
   std::atomic<bool> stop{true};
   limits.stop = &stop;
   seen.depths.clear();
-  const ExpertResult stopped = expert().choose(*s, limits);
+  const ExpertResult stopped = expert().choose(*s, *s, limits);
   EXPECT_TRUE(seen.depths.empty() || seen.depths == std::vector<int>{1});
   EXPECT_GE(stopped.rootIndex, 0);  // still a legal move to play
   EXPECT_LT(stopped.nodes, 100u);
@@ -273,17 +273,18 @@ TEST(ExpertSearch, ReportsEachIterationAndObeysTheStopFlag) {
 
 TEST(ExpertMatch, BeatsEasyAtAFixedDepth) {
   auto game = std::make_unique<GameState>();
+  Engine engine(std::size_t{1} << 18);
   for (GameType type : {American, International}) {
     MatchSettings settings;
     settings.type = type;
-    settings.expert = depthOnly(6);
+    settings.expert.maxDepth = 6;
     double points = 0;
     int games = 0;
     for (std::uint64_t seed : {1u, 2u}) {
       const Opening opening = randomOpening(type, false, seed);
       EXPECT_GE(opening.plies, 2);
-      const MatchGame asWhite = playMatchGame(*game, expert(), settings, opening, kExpertLevel, 0);
-      const MatchGame asBlack = playMatchGame(*game, expert(), settings, opening, 0, kExpertLevel);
+      const MatchGame asWhite = playMatchGame(*game, engine, engine, settings, opening, kExpertLevel, 0);
+      const MatchGame asBlack = playMatchGame(*game, engine, engine, settings, opening, 0, kExpertLevel);
       points += asWhite.result == WhiteWins ? 1 : asWhite.result == Draw ? 0.5 : 0;
       points += asBlack.result == BlackWins ? 1 : asBlack.result == Draw ? 0.5 : 0;
       games += 2;

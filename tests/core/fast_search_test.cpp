@@ -15,30 +15,7 @@
 namespace velmora {
 namespace {
 
-using Chooser = int (*)(Search&);
-
-struct Answer {
-  int result = 0;
-  int bestRootIndex = -1;
-  int rootBest = 0;
-  std::uint64_t nodes = 0;
-};
-
-Answer think(GameState& s, int level, bool giveAway, Chooser choose) {
-  s.aiSide = s.sideToMove();
-  s.aiOpponent = s.aiSide ^ 1;
-  s.searchDepth = level + 2;
-  s.giveAway = giveAway;
-  s.thinking = 1;
-  s.bestRootIndex = -1;
-  Search search{s};
-  Answer a;
-  a.result = choose(search);
-  a.bestRootIndex = s.bestRootIndex;
-  a.rootBest = search.rootBest;
-  a.nodes = search.nodes;
-  return a;
-}
+using test::LevelAnswer;
 
 bool sameBoard(const GameState& a, const Board& b) {
   for (int y = 0; y < a.boardSize; ++y)
@@ -58,19 +35,19 @@ struct Coverage {
 // difference is a fault of the fast one. The literal search costs some tens
 // of times more: it is skipped, and false returned, where the fast one needs
 // more than `fastNodes`, so that the test stays short.
-bool compare(GameState& s, int level, bool giveAway, std::uint64_t fastNodes, Coverage& seen,
-             const std::string& where) {
+bool compare(test::LevelSearcher& searcher, GameState& s, int level, bool giveAway, std::uint64_t fastNodes,
+             Coverage& seen, const std::string& where) {
   Board before;
   std::memcpy(before, s.board, sizeof before);
   const int plyCount = s.plyCount;
-  const Answer fast = think(s, level, giveAway, chooseComputerMoveFast);
+  const LevelAnswer fast = searcher.think(s, level, giveAway, false);
   EXPECT_TRUE(sameBoard(s, before));
   EXPECT_EQ(s.plyCount, plyCount);
   if (fast.nodes > fastNodes) return false;
-  const Answer literal = think(s, level, giveAway, chooseComputerMove);
+  const LevelAnswer literal = searcher.think(s, level, giveAway, true);
   SCOPED_TRACE(where + " level " + std::to_string(level) + (giveAway ? " give-away" : ""));
   EXPECT_EQ(fast.result, literal.result);
-  EXPECT_EQ(fast.bestRootIndex, literal.bestRootIndex);
+  EXPECT_EQ(fast.rootIndex, literal.rootIndex);
   EXPECT_EQ(fast.rootBest, literal.rootBest);
 
   ++seen.compared[level];
@@ -91,6 +68,7 @@ bool compare(GameState& s, int level, bool giveAway, std::uint64_t fastNodes, Co
 TEST(FastSearch, AgreesWithTheLiteralSearchOnRandomGames) {
   const std::uint64_t kFastNodes = 3000;
   Coverage seen;
+  test::LevelSearcher searcher;
   auto s = std::make_unique<GameState>();
   for (GameType type = 0; type < kVariantCount; ++type)
     for (bool giveAway : {false, true}) {
@@ -103,7 +81,7 @@ TEST(FastSearch, AgreesWithTheLiteralSearchOnRandomGames) {
         if (n == 0 || ply % 7 == 3) {
           const std::string where = std::string(gameTypeName(type)) + " ply " + std::to_string(ply);
           for (int level = 0; level <= 2; ++level)
-            if (!compare(*s, level, giveAway, kFastNodes, seen, where)) break;
+            if (!compare(searcher, *s, level, giveAway, kFastNodes, seen, where)) break;
         }
         if (n == 0) break;
         generateMoves(s->legalMoves, *s, s->sideToMove());
@@ -133,13 +111,15 @@ TEST(FastSearch, AgreesWithTheLiteralSearchOnRandomGames) {
 TEST(FastSearch, AgreesWithTheLiteralSearchOnPositionsWithKings) {
   const std::uint64_t kFastNodes = 20000;
   Coverage seen;
+  test::LevelSearcher searcher;
   for (GameType type = 0; type < kVariantCount; ++type) {
     std::mt19937 random(500 + static_cast<unsigned>(type));
     for (int k = 0; k < 12; ++k) {
       const std::string text = test::randomPositionText(type, random, 12);
       auto s = test::position(type, text);
       for (int level = 0; level <= 2; ++level)
-        if (!compare(*s, level, k % 2 == 1, kFastNodes, seen, std::string(gameTypeName(type)) + " " + text)) break;
+        if (!compare(searcher, *s, level, k % 2 == 1, kFastNodes, seen, std::string(gameTypeName(type)) + " " + text))
+          break;
     }
   }
   EXPECT_GT(seen.compared[1], 60);

@@ -45,7 +45,8 @@ TEST(Hint, TheChosenMoveIsMarkedAlongItsPathAndNotPlayed) {
   prepareHintSearch(*search, listing);
   search->expertMoveTimeMs = 0;  // the level's fixed depth: no clock in a test
   search->searchDepth = 2;
-  const ComputerChoice choice = searchComputerMove(*search, nullptr, nullptr, nullptr, nullptr);
+  Engine engine;
+  const ComputerChoice choice = searchComputerMove(engine, *search);
   ASSERT_EQ(choice.result, 1);
   markHint(*game, listing, choice.bestRootIndex);
   for (const auto& [x, y] : {std::pair{2, 0}, {4, 2}, {6, 4}, {4, 6}}) EXPECT_GT(game->marks[y][x].blinkTicks, 0);

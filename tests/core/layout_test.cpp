@@ -46,34 +46,34 @@ TEST(Layout, OriginCentresTheLayoutAndNeverGoesNegative) {
 TEST(Tiles, ParityPieceHighlightAndMarkers) {
   auto s = test::position(American, "W:......../......../......../......../......../..w...../......../B.......");
   AppearanceSettings a;
-  EXPECT_EQ(squareTile(*s, 0, 0, a), (Tile{4, 1}));  // black king on a dark square
-  EXPECT_EQ(squareTile(*s, 2, 2, a), (Tile{1, 1}));  // white man
-  EXPECT_EQ(squareTile(*s, 1, 0, a), (Tile{0, 4}));  // empty light square
+  EXPECT_EQ(squareTile(*s, *s, 0, 0, a), (Tile{4, 1}));  // black king on a dark square
+  EXPECT_EQ(squareTile(*s, *s, 2, 2, a), (Tile{1, 1}));  // white man
+  EXPECT_EQ(squareTile(*s, *s, 1, 0, a), (Tile{0, 4}));  // empty light square
   s->marks[2][2].selected = 1;
-  EXPECT_EQ(squareTile(*s, 2, 2, a), (Tile{0, 2}));  // the piece follows the cursor
+  EXPECT_EQ(squareTile(*s, *s, 2, 2, a), (Tile{0, 2}));  // the piece follows the cursor
   a.dragShow = DragStays;
-  EXPECT_EQ(squareTile(*s, 2, 2, a), (Tile{1, 2}));
+  EXPECT_EQ(squareTile(*s, *s, 2, 2, a), (Tile{1, 2}));
   s->marks[0][0].lastMove = 1;
-  EXPECT_EQ(squareTile(*s, 0, 0, a), (Tile{4, 3}));
+  EXPECT_EQ(squareTile(*s, *s, 0, 0, a), (Tile{4, 3}));
   s->marks[0][0].blinkTicks = 3;
-  EXPECT_EQ(squareTile(*s, 0, 0, a), (Tile{4, 2}));  // blinking wins over the last move
+  EXPECT_EQ(squareTile(*s, *s, 0, 0, a), (Tile{4, 2}));  // blinking wins over the last move
   // Markers only on empty squares; the step marker wins over the destination.
   s->marks[3][3].moveTarget = 1;
-  EXPECT_EQ(squareTile(*s, 3, 3, a), (Tile{0, 0}));
+  EXPECT_EQ(squareTile(*s, *s, 3, 3, a), (Tile{0, 0}));
   s->marks[3][3].pathStep = 1;
-  EXPECT_EQ(squareTile(*s, 3, 3, a), (Tile{1, 0}));
+  EXPECT_EQ(squareTile(*s, *s, 3, 3, a), (Tile{1, 0}));
   s->marks[0][0].moveTarget = 1;
-  EXPECT_EQ(squareTile(*s, 0, 0, a), (Tile{4, 2}));
+  EXPECT_EQ(squareTile(*s, *s, 0, 0, a), (Tile{4, 2}));
   s->marks[4][3].moveTarget = 1;
-  EXPECT_EQ(squareTile(*s, 3, 4, a), (Tile{2, 0}));  // a light square's marker
+  EXPECT_EQ(squareTile(*s, *s, 3, 4, a), (Tile{2, 0}));  // a light square's marker
   EXPECT_EQ(draggedTile(*s, 2, 2), (Tile{1, 2}));
 }
 
 TEST(Tiles, ItalianAndSpanishPlayOnTheLightTiles) {
   auto s = test::startPosition(Italian);
   AppearanceSettings a;
-  EXPECT_EQ(squareTile(*s, 0, 0, a), (Tile{1, 4}));
-  EXPECT_EQ(squareTile(*s, 1, 0, a), (Tile{0, 1}));
+  EXPECT_EQ(squareTile(*s, *s, 0, 0, a), (Tile{1, 4}));
+  EXPECT_EQ(squareTile(*s, *s, 1, 0, a), (Tile{0, 1}));
 }
 
 TEST(Tiles, DraggedPieceAndShadowAlphas) {

@@ -7,9 +7,8 @@
 #include <cstdio>
 #include <memory>
 
-#include "core/ai/fast_search.h"
-#include "core/ai/search.h"
-#include "core/rules/game_state.h"
+#include "core/ai/engine.h"
+#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 #include "support/test_support.h"
@@ -30,16 +29,22 @@ TEST(Limits, SearchAtAboveNormalAfterFourHundredMoves) {
     ++s->plyCount;
   }
   ASSERT_EQ(s->plyCount, kMaxGameMoves);
-  s->aiSide = s->sideToMove();
-  s->aiOpponent = s->aiSide ^ 1;
-  s->searchDepth = kMaxSearchDepth;  // "Above normal": ten plies into slots 400..409
-  auto literal = std::make_unique<GameState>(*s);
-  Search fast{*s};
-  Search reference{*literal};
-  s->thinking = literal->thinking = 1;
-  EXPECT_EQ(chooseComputerMoveFast(fast), 1);
-  EXPECT_EQ(chooseComputerMove(reference), 1);
-  EXPECT_EQ(s->bestRootIndex, literal->bestRootIndex);
+  // "Above normal", as the game asks it, and the Expert, which reads the
+  // whole record for repetitions.
+  Engine engine;
+  engine.setPosition(*s, *s);
+  EngineLimits limits;
+  limits.level = 2;
+  const EngineResult fast = engine.think(limits);
+  limits.literal = true;
+  const EngineResult literal = engine.think(limits);
+  EXPECT_EQ(fast.result, 1);
+  EXPECT_EQ(literal.result, 1);
+  EXPECT_EQ(fast.rootIndex, literal.rootIndex);
+  EngineLimits expert;
+  expert.level = kExpertLevel;
+  expert.maxDepth = 6;
+  EXPECT_GE(engine.think(expert).rootIndex, 0);
   EXPECT_EQ(s->plyCount, kMaxGameMoves);  // the record as it was
 }
 
@@ -81,12 +86,8 @@ TEST(Limits, AFlyingKingsManyLongCapturesStayWithinTheList) {
   EXPECT_LE(s->moveCount, kMaxMoves);
   for (int i = 0; i < s->moveCount; ++i) EXPECT_LE(s->legalMoves[i].captureCount, kMaxSteps);
   // A search from here stays within its buffers too.
-  s->aiSide = White;
-  s->aiOpponent = Black;
-  s->searchDepth = 0;
-  s->thinking = 1;
-  Search search{*s};
-  EXPECT_EQ(chooseComputerMoveFast(search), 1);
+  test::LevelSearcher searcher;
+  EXPECT_EQ(searcher.thinkFor(*s, White, -2, false).result, 1);
 }
 
 }  // namespace

@@ -17,33 +17,28 @@ namespace {
 
 struct Answer {
   int result = 0;
-  int bestRootIndex = -1;
+  int rootIndex = -1;
   int rootBest = 0;
   std::uint64_t nodes = 0;
   bool operator==(const Answer&) const = default;
 };
 
-// chooseComputerMove's set-up, then the record search alone.
-int chooseOnRecords(Search& search) {
-  GameState& g = search.game;
-  buildEvalTable(g, search.table);
-  search.nodes = 0;
-  search.rootBest = kInitialMinBest;
-  search.runningSum = boardSum(g, search.table);
-  return searchMin(search, g.searchDepth, kInitialMaxBest);
-}
-
-Answer think(GameState& s, int level, bool giveAway, int (*choose)(Search&)) {
-  s.aiSide = s.sideToMove();
-  s.aiOpponent = s.aiSide ^ 1;
-  s.searchDepth = level + 2;
+// chooseComputerMove's set-up, then the bitboard search where it holds the
+// position, or the record search alone.
+Answer think(SearchLists& lists, GameState& s, int level, bool giveAway, bool onRecords) {
   s.giveAway = giveAway;
-  s.thinking = 1;
-  s.bestRootIndex = -1;
-  Search search{s};
+  LevelTask task;
+  task.side = s.sideToMove();
+  task.depth = level + 2;
+  Search search{s, lists, task};
   Answer a;
-  a.result = choose(search);
-  a.bestRootIndex = s.bestRootIndex;
+  if (onRecords) {
+    prepareSearch(search);
+    a.result = searchMin(search, task.depth, kInitialMaxBest);
+  } else {
+    a.result = chooseComputerMove(search);
+  }
+  a.rootIndex = a.result == 1 ? search.rootIndex : -1;
   a.rootBest = search.rootBest;
   a.nodes = search.nodes;
   return a;
@@ -54,16 +49,16 @@ Answer think(GameState& s, int level, bool giveAway, int (*choose)(Search&)) {
 // board as it found it.
 int comparedAt[2];
 
-bool agree(GameState& s, bool giveAway, const std::string& where) {
+bool agree(SearchLists& lists, GameState& s, bool giveAway, const std::string& where) {
   std::uint64_t nodes = 0;
   for (int level = 0; level <= 1 && nodes < 5000; ++level) {
     Board before;
     std::memcpy(before, s.board, sizeof before);
-    const Answer bits = think(s, level, giveAway, chooseComputerMove);
+    const Answer bits = think(lists, s, level, giveAway, false);
     EXPECT_EQ(std::memcmp(before, s.board, sizeof before), 0) << where;
-    const Answer records = think(s, level, giveAway, chooseOnRecords);
-    EXPECT_TRUE(bits == records) << where << " level " << level << ": index " << bits.bestRootIndex << " vs "
-                                 << records.bestRootIndex << ", score " << bits.rootBest << " vs " << records.rootBest
+    const Answer records = think(lists, s, level, giveAway, true);
+    EXPECT_TRUE(bits == records) << where << " level " << level << ": index " << bits.rootIndex << " vs "
+                                 << records.rootIndex << ", score " << bits.rootBest << " vs " << records.rootBest
                                  << ", nodes " << bits.nodes << " vs " << records.nodes;
     if (!(bits == records)) return false;
     nodes = records.nodes;
@@ -76,6 +71,7 @@ bool diagonal(GameType type) { return type != Turkish && type != Gothic; }
 
 TEST(LiteralOnBits, AgreesWithTheRecordsOnRandomGames) {
   int compared = 0;
+  auto lists = std::make_unique<SearchLists>();
   auto s = std::make_unique<GameState>();
   for (GameType type = 0; type < kVariantCount; ++type) {
     if (!diagonal(type)) continue;
@@ -87,7 +83,7 @@ TEST(LiteralOnBits, AgreesWithTheRecordsOnRandomGames) {
         generateMoves(s->legalMoves, *s, s->sideToMove());
         const int n = s->moveCount;
         if (n == 0 || ply % 9 == 4) {
-          if (!agree(*s, giveAway, std::string(gameTypeName(type)) + " ply " + std::to_string(ply))) return;
+          if (!agree(*lists, *s, giveAway, std::string(gameTypeName(type)) + " ply " + std::to_string(ply))) return;
           ++compared;
         }
         if (n == 0) break;
@@ -103,13 +99,14 @@ TEST(LiteralOnBits, AgreesWithTheRecordsOnRandomGames) {
 }
 
 TEST(LiteralOnBits, AgreesWithTheRecordsOnPositionsWithKings) {
+  auto lists = std::make_unique<SearchLists>();
   for (GameType type = 0; type < kVariantCount; ++type) {
     if (!diagonal(type)) continue;
     std::mt19937 random(900 + static_cast<unsigned>(type));
     for (int k = 0; k < 8; ++k) {
       const std::string text = test::randomPositionText(type, random, 12);
       auto s = test::position(type, text);
-      if (!agree(*s, k % 2 == 1, std::string(gameTypeName(type)) + " " + text)) return;
+      if (!agree(*lists, *s, k % 2 == 1, std::string(gameTypeName(type)) + " " + text)) return;
     }
   }
 }

@@ -8,9 +8,9 @@
 #include <cstring>
 #include <memory>
 
+#include "core/game/game_state.h"
 #include "core/game/settings.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
 
 namespace velmora {
 namespace {

@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "core/ai/bench_positions.h"
+#include "core/ai/engine.h"
 #include "core/ai/evaluation.h"
-#include "core/ai/fast_search.h"
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
 #include "support/test_support.h"
@@ -22,61 +22,62 @@ namespace {
 
 struct Progress {
   std::vector<int> reported;
-  GameState* game = nullptr;
-  int breakAfter = -1;  // clears `thinking` on this report
+  int breakAfter = -1;  // breaks off on this report
 
-  static void report(void* context, int percent) {
-    auto* self = static_cast<Progress*>(context);
-    self->reported.push_back(percent);
-    if (static_cast<int>(self->reported.size()) == self->breakAfter) self->game->thinking = 0;
+  bool report(int percent) {
+    reported.push_back(percent);
+    return static_cast<int>(reported.size()) != breakAfter;
   }
 };
 
-using Chooser = int (*)(Search&);
+struct Answer {
+  int result = 0;
+  int rootIndex = -1;
+  std::uint64_t nodes = 0;
+};
 
-// The computer plays the side to move at `level`, as the driver sets it up.
-int think(GameState& s, int level, Progress* progress = nullptr, bool giveAway = false, std::uint64_t* nodes = nullptr,
-          Chooser choose = chooseComputerMove) {
-  s.aiSide = s.sideToMove();
-  s.aiOpponent = s.aiSide ^ 1;
-  s.searchDepth = level + 2;
+// The computer plays the side to move at `level`, as the game asks it, by
+// the literal search or the fast one.
+Answer think(Engine& engine, GameState& s, int level, Progress* progress = nullptr, bool giveAway = false,
+             bool literal = true) {
   s.giveAway = giveAway;
-  s.thinking = 1;
-  s.bestRootIndex = -1;
-  Search search{s, progress ? Progress::report : nullptr, progress};
-  if (progress) progress->game = &s;
-  const int result = choose(search);
-  if (nodes) *nodes = search.nodes;
-  return result;
+  EngineLimits limits;
+  limits.level = level;
+  limits.literal = literal;
+  engine.setPosition(s, s);
+  Engine::Progress report;
+  if (progress) report = [progress](const EngineProgress& p) { return progress->report(p.percent); };
+  const EngineResult r = engine.think(limits, report);
+  return Answer{r.result, r.rootIndex, r.nodes};
 }
 
-std::string chosenMove(GameState& s) {
-  generateMoves(s.legalMoves, s, s.aiSide);
-  return moveText(s.legalMoves[s.bestRootIndex]);
+std::string chosenMove(GameState& s, const Answer& answer) {
+  generateMoves(s.legalMoves, s, s.sideToMove());
+  return moveText(s.legalMoves[answer.rootIndex]);
 }
 
-class RootRules : public testing::TestWithParam<Chooser> {
+class RootRules : public testing::TestWithParam<bool> {
  protected:
-  int think(GameState& s, int level, Progress* progress = nullptr, bool giveAway = false,
-            std::uint64_t* nodes = nullptr) {
-    return velmora::think(s, level, progress, giveAway, nodes, GetParam());
+  Answer think(GameState& s, int level, Progress* progress = nullptr, bool giveAway = false) {
+    return velmora::think(engine_, s, level, progress, giveAway, GetParam());
   }
+  Engine engine_;
 };
 
 TEST_P(RootRules, SingleLegalMoveIsChosenWithoutSearchOrProgress) {
   auto s = test::position(American, "W:......../......../......../......../......../......../......../W.......");
   Progress progress;
-  std::uint64_t nodes = 1;
-  EXPECT_EQ(think(*s, 2, &progress, false, &nodes), 1);
-  EXPECT_EQ(s->bestRootIndex, 0);
+  const Answer a = think(*s, 2, &progress);
+  EXPECT_EQ(a.result, 1);
+  EXPECT_EQ(a.rootIndex, 0);
   EXPECT_TRUE(progress.reported.empty());
-  EXPECT_EQ(nodes, 0u);
+  EXPECT_EQ(a.nodes, 0u);
 }
 
 TEST_P(RootRules, ProgressCountsRootMovesAndNeverReachesAHundred) {
   auto s = test::startPosition(American);
   Progress progress;
-  EXPECT_EQ(think(*s, 0, &progress), 1);
+  EXPECT_EQ(think(*s, 0, &progress).result, 1);
   EXPECT_EQ(progress.reported, (std::vector<int>{0, 14, 28, 42, 57, 71, 85}));
 }
 
@@ -86,22 +87,24 @@ TEST_P(RootRules, BreakingOffAbandonsAtTheNextRootMoveAndRestoresTheBoard) {
   std::memcpy(before, s->board, sizeof before);
   Progress progress;
   progress.breakAfter = 3;
-  EXPECT_EQ(think(*s, 1, &progress), 0);
+  EXPECT_EQ(think(*s, 1, &progress).result, 0);
   EXPECT_EQ(progress.reported.size(), 3u);
-  EXPECT_EQ(s->plyCount, 0);
+  // The engine searched its own copy and left it as it found it.
+  const Position& searched = engine_.position();
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 10; ++x) {
-      EXPECT_EQ(s->board[y][x].kind, before[y][x].kind);
+      EXPECT_EQ(searched.board[y][x].kind, before[y][x].kind);
       if (before[y][x].kind != Empty) {
-        EXPECT_EQ(s->board[y][x].side, before[y][x].side);
+        EXPECT_EQ(searched.board[y][x].side, before[y][x].side);
       }
     }
 }
 
 TEST_P(RootRules, ComputerWithoutAMoveGetsALossAndNoChoice) {
   auto s = test::position(American, "B:......../......../......../......../......../......../.b....../w.w.....");
-  EXPECT_EQ(think(*s, 2), kComputerStuck - 4);
-  EXPECT_EQ(s->bestRootIndex, -1);
+  const Answer a = think(*s, 2);
+  EXPECT_EQ(a.result, kComputerStuck - 4);
+  EXPECT_EQ(a.rootIndex, -1);
 }
 
 TEST_P(RootRules, EqualScoresKeepTheFirstRootMove) {
@@ -109,38 +112,40 @@ TEST_P(RootRules, EqualScoresKeepTheFirstRootMove) {
   auto s = test::position(American, "W:......../......../......../......../...W..../......../......../........");
   generateMoves(s->legalMoves, *s, White);
   ASSERT_GT(s->moveCount, 1);
-  EXPECT_EQ(think(*s, 1), 1);
-  EXPECT_EQ(s->bestRootIndex, 0);
+  const Answer a = think(*s, 1);
+  EXPECT_EQ(a.result, 1);
+  EXPECT_EQ(a.rootIndex, 0);
 }
 
 TEST_P(RootRules, QuickestForcedWinIsPreferred) {
   // g6-h7 shuts Black's last man in at once; the other moves win later, if at all.
   auto s = test::position(American, "W:......b./.....w../....w.w./......../......../......../......../........");
-  EXPECT_EQ(think(*s, 0), 1);
-  EXPECT_EQ(chosenMove(*s), "g6-h7");
+  const Answer a = think(*s, 0);
+  EXPECT_EQ(a.result, 1);
+  EXPECT_EQ(chosenMove(*s, a), "g6-h7");
 }
 
 TEST_P(RootRules, GiveAwayTurnsTheEvaluationAround) {
   const char* diagram = "W:.......b/......../......../...b..../......../.....w../......../w.......";
   auto normal = test::position(American, diagram);
-  EXPECT_EQ(think(*normal, 0), 1);
-  EXPECT_NE(chosenMove(*normal), "f3-e4");
+  const Answer plainAnswer = think(*normal, 0);
+  EXPECT_EQ(plainAnswer.result, 1);
+  EXPECT_NE(chosenMove(*normal, plainAnswer), "f3-e4");
   auto table = std::make_unique<EvalTable>();
-  buildEvalTable(*normal, *table);
+  buildEvalTable(*normal, normal->sideToMove(), *table);
   const int plain = evaluatePosition(*normal, *table);
   normal->giveAway = 1;
   EXPECT_NE(plain, 0);
   EXPECT_EQ(evaluatePosition(*normal, *table), -plain);
 
   auto giveAway = test::position(American, diagram);
-  EXPECT_EQ(think(*giveAway, 0, nullptr, true), 1);
-  EXPECT_EQ(chosenMove(*giveAway), "f3-e4");  // offers the man
+  const Answer offered = think(*giveAway, 0, nullptr, true);
+  EXPECT_EQ(offered.result, 1);
+  EXPECT_EQ(chosenMove(*giveAway, offered), "f3-e4");  // offers the man
 }
 
-INSTANTIATE_TEST_SUITE_P(Search, RootRules, testing::Values(chooseComputerMove, chooseComputerMoveFast),
-                         [](const testing::TestParamInfo<Chooser>& param) {
-                           return param.param == chooseComputerMove ? "Literal" : "Fast";
-                         });
+INSTANTIATE_TEST_SUITE_P(Search, RootRules, testing::Values(true, false),
+                         [](const testing::TestParamInfo<bool>& param) { return param.param ? "Literal" : "Fast"; });
 
 TEST(Evaluation, ProximityIsTheKingDistanceToTheNearestPiece) {
   auto s = test::position(International,
@@ -157,11 +162,9 @@ TEST(Evaluation, ProximityIsTheKingDistanceToTheNearestPiece) {
 
 TEST(Evaluation, TableValuesAndSigns) {
   auto s = test::position(American, "W:......../......../......../......../......../......../......../........");
-  s->aiSide = Black;
-  s->aiOpponent = White;
   s->board[0][0] = Cell{King, Black};
   EvalTable t;
-  buildEvalTable(*s, t);
+  buildEvalTable(*s, Black, t);
   EXPECT_EQ(t.value[White][Man][5][2], 1000 + 4 * 2);
   EXPECT_EQ(t.value[Black][Man][5][2], -(1000 + 4 * 5));
   EXPECT_EQ(t.value[White][King][1][1], 3000 + 6);  // one square from the black king
@@ -178,9 +181,7 @@ TEST(Evaluation, SumAfterAMoveEqualsSumBeforePlusItsChange) {
     setUpBoard(*s, type);
     s->plyCount = 0;
     for (int ply = 0; ply < 150; ++ply) {
-      s->aiSide = ply % 2;
-      s->aiOpponent = s->aiSide ^ 1;
-      buildEvalTable(*s, t);
+      buildEvalTable(*s, ply % 2, t);
       generateMoves(s->legalMoves, *s, s->sideToMove());
       if (s->moveCount == 0) break;
       const int before = boardSum(*s, t);
@@ -201,17 +202,15 @@ TEST(Evaluation, SumAfterAMoveEqualsSumBeforePlusItsChange) {
 // does.
 TEST(Search, BenchNodeCountsArePinned) {
   auto s = std::make_unique<GameState>();
+  Engine engine;
   std::uint64_t total = 0, fastTotal = 0;
   for (const auto& p : benchPositions()) {
     setUpBoard(*s, p.variant);
     s->plyCount = 0;
     std::istringstream texts(p.moves);
     for (std::string text; texts >> text;) ASSERT_TRUE(playMoveText(*s, text)) << text;
-    std::uint64_t nodes = 0;
-    think(*s, 1, nullptr, false, &nodes);
-    total += nodes;
-    think(*s, 1, nullptr, false, &nodes, chooseComputerMoveFast);
-    fastTotal += nodes;
+    total += think(engine, *s, 1).nodes;
+    fastTotal += think(engine, *s, 1, nullptr, false, false).nodes;
   }
   EXPECT_EQ(total, 2711838u);
   EXPECT_EQ(fastTotal, 338720u);

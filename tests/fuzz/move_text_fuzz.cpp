@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 

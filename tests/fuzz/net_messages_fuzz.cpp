@@ -15,7 +15,7 @@
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 
 using namespace velmora;
 

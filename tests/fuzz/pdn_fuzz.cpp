@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/records/pdn.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 
 using namespace velmora;
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/rules/position_text.h"
 
 using namespace velmora;

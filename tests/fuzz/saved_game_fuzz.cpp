@@ -7,7 +7,7 @@
 #include <string>
 
 #include "core/records/saved_game.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 
 using namespace velmora;
 

@@ -28,7 +28,7 @@
 #include "core/platform/host.h"
 #include "core/platform/wave.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/board_widget.h"
 #include "shell/dialogs/appearance_dialog.h"

@@ -19,7 +19,7 @@
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "shell/board_widget.h"
 #include "shell/main_window.h"

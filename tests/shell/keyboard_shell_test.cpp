@@ -23,7 +23,7 @@
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "shell/board_widget.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/appearance_dialog.h"

@@ -22,7 +22,7 @@
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/appearance_dialog.h"
 #include "shell/dialogs/font_dialog.h"

@@ -18,7 +18,7 @@
 #include <vector>
 
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 #include "core/view/appearance.h"

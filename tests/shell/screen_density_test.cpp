@@ -15,7 +15,7 @@
 #include "core/game/new_game.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/view/layout.h"
 #include "core/view/tiles.h"
 #include "shell/board_widget.h"
@@ -70,7 +70,7 @@ QImage squareOf(const Window& w, const QImage& picture, int x, int y, qreal rati
 
 // The same square drawn straight from the skin with tiles of `tile` pixels.
 QImage tileOf(const Window& w, int x, int y, int tile) {
-  const Tile t = squareTile(*w.game, x, y, appearance);
+  const Tile t = squareTile(*w.game, *w.game, x, y, appearance);
   return builtInSkin(appearance.skinNumber, tile).copy(t.column * tile, t.row * tile, tile, tile);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // The former move generator, kept for tests as the oracle of the engine's.
 
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/rules/move.h"
 
 namespace velmora::reference {

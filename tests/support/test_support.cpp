@@ -80,4 +80,22 @@ void playListed(GameState& state, MoveListing& listing, const std::string& text)
   FAIL() << text << " is not legal";
 }
 
+LevelAnswer LevelSearcher::thinkFor(Position& position, int side, int level, bool literal) {
+  LevelTask task;
+  task.side = side;
+  task.depth = level + 2;
+  Search search{position, *lists_, task};
+  LevelAnswer a;
+  a.result = literal ? chooseComputerMove(search) : fast_.choose(search);
+  a.rootIndex = a.result == 1 ? search.rootIndex : -1;
+  a.rootBest = search.rootBest;
+  a.nodes = search.nodes;
+  return a;
+}
+
+LevelAnswer LevelSearcher::think(GameState& s, int level, bool giveAway, bool literal) {
+  s.giveAway = giveAway ? 1 : 0;
+  return thinkFor(s, s.sideToMove(), level, literal);
+}
+
 }  // namespace velmora::test

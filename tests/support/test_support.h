@@ -7,8 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "core/ai/fast_search.h"
+#include "core/ai/search.h"
+#include "core/game/game_state.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
 
 namespace velmora::test {
 
@@ -42,5 +44,27 @@ std::vector<std::string> moveTexts(GameState& state);
 // Plays the legal move with this text from the listing's shown position, as
 // mouse entry does; the test fails when there is none.
 void playListed(GameState& state, MoveListing& listing, const std::string& text);
+
+// A level's search run straight on a test's position, so that a test sees
+// the position it leaves behind; `literal` is the reference search.
+struct LevelAnswer {
+  int result = 0;
+  int rootIndex = -1;  // -1 unless result is 1
+  int rootBest = 0;
+  std::uint64_t nodes = 0;
+  bool operator==(const LevelAnswer&) const = default;
+};
+
+class LevelSearcher {
+ public:
+  LevelAnswer thinkFor(Position& position, int side, int level, bool literal);
+  // The side to move of `s`, with its give-away flag set as asked.
+  LevelAnswer think(GameState& s, int level, bool giveAway, bool literal);
+  SearchLists& lists() { return *lists_; }
+
+ private:
+  std::unique_ptr<SearchLists> lists_ = std::make_unique<SearchLists>();
+  FastSearch fast_;
+};
 
 }  // namespace velmora::test

@@ -10,11 +10,11 @@
 #include "cli_common.h"
 #include "core/ai/analysis.h"
 #include "core/ai/endings.h"
+#include "core/game/game_state.h"
 #include "core/game/position_score.h"
 #include "core/platform/file_read.h"
 #include "core/records/notation.h"
 #include "core/records/saved_game.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
 namespace velmora::cli {
@@ -25,7 +25,7 @@ namespace {
 // is left in the arguments. A depth or a node limit alone is searched to
 // whatever it takes; otherwise the Expert has `defaultMs` a move.
 struct LimitOptions {
-  ExpertLimits limits;
+  EngineLimits limits;
   bool valid = true;
   std::string problem;
 };
@@ -93,8 +93,8 @@ int analyseCommand(int argc, char** argv) {
   loadGameFile(*game, argv[0]);
   const int plies = game->plyCount;
 
-  ExpertSearch expert;
-  const std::vector<PlyAnalysis> moves = analyseGame(*game, plies, expert, options.limits);
+  Engine engine;
+  const std::vector<PlyAnalysis> moves = analyseGame(*game, plies, engine, options.limits);
 
   // The scores are for White, as the window shows them; the marks are for
   // what the side that moved gave away.
@@ -132,12 +132,12 @@ int endingsCommand(int argc, char** argv) {
     chosen[static_cast<std::size_t>(*number - 1)] = true;
   }
   auto game = std::make_unique<GameState>();
-  ExpertSearch expert;
+  Engine engine;
   int played[2] = {}, passed[2] = {};  // [0 drawn, 1 won]
   for (std::size_t i = 0; i < endings.size(); ++i) {
     if (!chosen[i]) continue;
     const Ending& e = endings[i];
-    const EndingOutcome o = playEnding(e, *game, expert, options.limits);
+    const EndingOutcome o = playEnding(e, *game, engine, options.limits);
     ++played[e.won];
     passed[e.won] += o.passed;
     std::printf("%-3zu %-6s %-5s result %-5s end %-10s plies %-4d %s\n", i + 1, o.passed ? "passed" : "FAILED",

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "core/rules/game_state.h"
+#include "core/game/game_state.h"
 #include "core/rules/position_text.h"
 
 namespace velmora::cli {

@@ -9,8 +9,8 @@
 
 #include "cli_common.h"
 #include "core/ai/match.h"
+#include "core/game/game_state.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 
 namespace velmora::cli {
@@ -105,14 +105,14 @@ int matchCommand(int argc, char** argv) {
   if (depthGiven && !timeGiven) settings.expert.moveTimeMs = 0;
 
   auto game = std::make_unique<GameState>();
-  ExpertSearch expert;
+  Engine engineA, engineB;  // each player thinks with its own
   int wins = 0, draws = 0, losses = 0;
   for (long k = 0; k < *games; ++k) {
     const auto pair = static_cast<std::uint64_t>(seed) * 1000003u + static_cast<std::uint64_t>(k / 2);
     const Opening opening = randomOpening(*type, settings.giveAway, pair);
     const bool aWhite = k % 2 == 0;
-    const MatchGame g = aWhite ? playMatchGame(*game, expert, settings, opening, *levelA, *levelB)
-                               : playMatchGame(*game, expert, settings, opening, *levelB, *levelA);
+    const MatchGame g = aWhite ? playMatchGame(*game, engineA, engineB, settings, opening, *levelA, *levelB)
+                               : playMatchGame(*game, engineB, engineA, settings, opening, *levelB, *levelA);
     const GameResult aWins = aWhite ? WhiteWins : BlackWins;
     const char* outcome = g.result == Draw ? "draw" : g.result == aWins ? "win" : "loss";
     (g.result == Draw ? draws : g.result == aWins ? wins : losses) += 1;

@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "cli_common.h"
+#include "core/game/game_state.h"
 #include "core/platform/file_read.h"
 #include "core/platform/file_write.h"
 #include "core/records/fen.h"
 #include "core/records/pdn.h"
 #include "core/records/saved_game.h"
-#include "core/rules/game_state.h"
 #include "core/rules/position_text.h"
 
 namespace velmora::cli {

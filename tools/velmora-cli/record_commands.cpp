@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "cli_common.h"
+#include "core/game/game_state.h"
 #include "core/game/new_game.h"
 #include "core/platform/file_read.h"
 #include "core/platform/file_write.h"
 #include "core/platform/text.h"
 #include "core/records/notation.h"
 #include "core/records/saved_game.h"
-#include "core/rules/game_state.h"
 #include "core/rules/position_text.h"
 
 namespace velmora::cli {

@@ -4,8 +4,8 @@
 #include <memory>
 
 #include "cli_common.h"
+#include "core/game/game_state.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/perft.h"
 

@@ -9,11 +9,9 @@
 
 #include "cli_common.h"
 #include "core/ai/bench_positions.h"
-#include "core/ai/expert_search.h"
-#include "core/ai/fast_search.h"
-#include "core/ai/search.h"
+#include "core/ai/engine.h"
+#include "core/game/game_state.h"
 #include "core/records/notation.h"
-#include "core/rules/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 
@@ -24,33 +22,31 @@ namespace {
 struct RootGaps {
   double last;
   double longest;
-  static void report(void* context, int) {
-    auto* self = static_cast<RootGaps*>(context);
+  bool report() {
     const double now = secondsNow();
-    if (now - self->last > self->longest) self->longest = now - self->last;
-    self->last = now;
+    if (now - last > longest) longest = now - last;
+    last = now;
+    return true;
   }
 };
 
 struct SearchOutcome {
-  int result = 0;
+  EngineResult result;
   double seconds = 0;
 };
 
-// The computer plays the side to move at `level` (searchDepth level + 2), with
-// the game's search or, when `literal`, the reference search it must agree with.
-SearchOutcome runSearch(GameState& state, Search& search, int level, bool giveAway, bool literal) {
-  state.aiSide = state.sideToMove();
-  state.aiOpponent = state.aiSide ^ 1;
-  state.searchDepth = level + 2;
-  state.giveAway = giveAway ? 1 : 0;
-  state.thinking = 1;
-  state.bestRootIndex = -1;
+// The computer plays the side to move at `level` (depth level + 2), with the
+// game's search or, when `literal`, the reference search it must agree with.
+SearchOutcome runSearch(Engine& engine, const GameState& state, int level, bool literal,
+                        const Engine::Progress& progress = {}) {
+  EngineLimits limits;
+  limits.level = level;
+  limits.literal = literal;
+  engine.setPosition(state, state);
   const double start = secondsNow();
   SearchOutcome outcome;
-  outcome.result = literal ? chooseComputerMove(search) : chooseComputerMoveFast(search);
+  outcome.result = engine.think(limits, progress);
   outcome.seconds = secondsNow() - start;
-  state.thinking = 0;
   return outcome;
 }
 
@@ -126,15 +122,17 @@ int expertSearchCommand(int argc, char** argv, bool giveAway) {
   if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
   state->giveAway = giveAway ? 1 : 0;
 
-  ExpertLimits limits;
+  EngineLimits limits;
+  limits.level = kExpertLevel;
   if (options.depth) limits.maxDepth = static_cast<int>(std::min<long>(*options.depth, kExpertMaxDepth));
   // A depth alone searches to that depth whatever it takes.
   limits.moveTimeMs = options.moveTime ? static_cast<int>(std::min<long>(*options.moveTime, 3600000))
                       : options.depth  ? 0
                                        : 1000;
-  ExpertSearch expert;
+  Engine engine;
+  engine.setPosition(*state, *state);
   const double start = secondsNow();
-  const ExpertResult result = expert.choose(*state, limits);
+  const EngineResult result = engine.think(limits);
   const double seconds = secondsNow() - start;
   if (result.rootIndex >= 0) {
     generateMoves(state->legalMoves, *state, state->sideToMove());
@@ -167,27 +165,29 @@ int searchCommand(int argc, char** argv) {
   if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
   auto state = std::make_unique<GameState>();
   if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
+  state->giveAway = giveAway ? 1 : 0;
 
-  Search search{*state};
-  const SearchOutcome outcome = runSearch(*state, search, *level, giveAway, literal);
-  const bool chosen = outcome.result == 1 && state->bestRootIndex >= 0;
-  const bool searched = search.nodes > 0;
+  Engine engine;
+  const SearchOutcome outcome = runSearch(engine, *state, *level, literal);
+  const EngineResult& found = outcome.result;
+  const bool chosen = found.result == 1 && found.rootIndex >= 0;
+  const bool searched = found.nodes > 0;
   if (chosen) {
-    generateMoves(state->legalMoves, *state, state->aiSide);  // the root list, in the same order
-    std::printf("best %s\n", moveText(state->legalMoves[state->bestRootIndex]).c_str());
-    std::printf("index %d\n", state->bestRootIndex);
+    generateMoves(state->legalMoves, *state, state->sideToMove());  // the root list, in the same order
+    std::printf("best %s\n", moveText(state->legalMoves[found.rootIndex]).c_str());
+    std::printf("index %d\n", found.rootIndex);
   } else {
     std::printf("best -\nindex -\n");
   }
   if (!chosen)
-    std::printf("score %d\n", outcome.result);
+    std::printf("score %d\n", found.result);
   else if (searched)
-    std::printf("score %d\n", search.rootBest);
+    std::printf("score %d\n", found.score);
   else
     std::printf("score -\n");
-  std::printf("nodes %llu\n", static_cast<unsigned long long>(search.nodes));
+  std::printf("nodes %llu\n", static_cast<unsigned long long>(found.nodes));
   std::printf("seconds %.3f\n", outcome.seconds);
-  std::printf("nodes_per_second %lld\n", perSecond(static_cast<double>(search.nodes), outcome.seconds));
+  std::printf("nodes_per_second %lld\n", perSecond(static_cast<double>(found.nodes), outcome.seconds));
   return 0;
 }
 
@@ -209,6 +209,7 @@ int benchCommand(int argc, char** argv) {
   const auto level = argc == 1 ? readLevel(argv[0]) : std::optional<int>(2);
   if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
   auto state = std::make_unique<GameState>();
+  Engine engine;  // one table for every position, as a game keeps it from move to move
 
   // Totals by board size (index 0: 8 x 8, 1: 10 x 10, 2: 12 x 12), then overall.
   std::uint64_t nodes[4] = {};
@@ -222,20 +223,21 @@ int benchCommand(int argc, char** argv) {
     // The window repaints only between root moves: the longest stretch
     // without a progress report is how long it would stay frozen.
     RootGaps gaps{secondsNow(), 0};
-    Search search{*state, RootGaps::report, &gaps};
-    const SearchOutcome outcome = runSearch(*state, search, *level, false, literal);
-    RootGaps::report(&gaps, 100);
+    const SearchOutcome outcome =
+        runSearch(engine, *state, *level, literal, [&gaps](const EngineProgress&) { return gaps.report(); });
+    gaps.report();
+    const std::uint64_t searched = outcome.result.nodes;
     ++number;
     if (gaps.longest > longestGap) {
       longestGap = gaps.longest;
       longestGapPosition = number;
     }
     std::printf("%-3d %-16s %12llu %9.3f %12lld\n", number, gameTypeName(p.variant),
-                static_cast<unsigned long long>(search.nodes), outcome.seconds,
-                perSecond(static_cast<double>(search.nodes), outcome.seconds));
+                static_cast<unsigned long long>(searched), outcome.seconds,
+                perSecond(static_cast<double>(searched), outcome.seconds));
     std::fflush(stdout);
     for (int group : {(state->boardSize - 8) / 2, 3}) {
-      nodes[group] += search.nodes;
+      nodes[group] += searched;
       seconds[group] += outcome.seconds;
     }
     if (outcome.seconds > slowest) slowest = outcome.seconds;

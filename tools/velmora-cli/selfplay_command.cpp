@@ -9,11 +9,11 @@
 
 #include "cli_common.h"
 #include "core/game/computer_move.h"
+#include "core/game/game_state.h"
 #include "core/game/new_game.h"
 #include "core/game/play.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
-#include "core/rules/game_state.h"
 
 namespace velmora::cli {
 
@@ -60,6 +60,7 @@ int selfplayCommand(int argc, char** argv) {
   long totalPlies = 0;
   int shortest = kMaxGameMoves + 1, longest = 0;
   auto game = std::make_unique<GameState>();
+  Engine engine;
   for (long k = 1; k <= *games; ++k) {
     seedComputerRandom(static_cast<std::uint32_t>(seed * 1000003 + k));
     MoveListing listing;
@@ -70,7 +71,7 @@ int selfplayCommand(int argc, char** argv) {
     choice.giveAway = giveAway;
     startNewGame(*game, listing, choice);
     GameResult result = GameGoesOn;
-    while (game->gameRunning && computerShouldMove(*game, listing)) computerMove(*game, listing, false);
+    while (game->gameRunning && computerShouldMove(*game, listing)) computerMove(*game, listing, false, engine);
     result = checkGameEnd(*game, listing, false);
     const int plies = listing.moveCount();
     const char* name = resultName(result);
