@@ -8,9 +8,9 @@
 #include <QScrollBar>
 
 #include "core/game/board_description.h"
+#include "core/game/game_state.h"
 #include "core/game/settings.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "core/view/layout.h"
 #include "shell/paint/renderer.h"

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/game/game_state.h"
 #include "core/game/help.h"
 #include "core/game/settings.h"
 #include "core/platform/home_folder.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 #include "shell/main_window.h"
 #include "shell/scripted_output.h"
 #include "shell/system/host_qt.h"

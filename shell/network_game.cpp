@@ -3,9 +3,9 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include "core/game/game_state.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 
 namespace velmora {
 

@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <memory>
 
+#include "core/game/game_state.h"
 #include "core/game/load_game.h"
 #include "core/game/new_game.h"
 #include "core/game/settings.h"
@@ -19,7 +20,6 @@
 #include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/records/pdn.h"
-#include "core/game/game_state.h"
 #include "shell/main_window.h"
 #include "shell/system/language.h"
 

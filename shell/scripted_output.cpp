@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "core/game/game_state.h"
 #include "core/game/load_game.h"
 #include "core/game/settings.h"
 #include "core/platform/text.h"
@@ -14,7 +15,6 @@
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/records/saved_game.h"
-#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 #include "core/view/appearance.h"

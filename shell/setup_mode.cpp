@@ -3,12 +3,12 @@
 #include <QMenuBar>
 
 #include "core/game/computer_move.h"
+#include "core/game/game_state.h"
 #include "core/game/new_game.h"
 #include "core/game/position_setup.h"
 #include "core/game/settings.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/board_widget.h"
 #include "shell/main_window.h"

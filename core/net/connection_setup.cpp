@@ -1,5 +1,6 @@
 #include "core/net/connection_setup.h"
 
+#include "core/game/game_state.h"
 #include "core/game/play.h"
 #include "core/game/settings.h"
 #include "core/net/socket.h"
@@ -7,7 +8,6 @@
 #include "core/platform/text.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 
 namespace velmora {
 

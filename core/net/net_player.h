@@ -7,9 +7,9 @@
 #include <string>
 
 #include "core/ai/engine.h"
+#include "core/game/game_state.h"
 #include "core/net/protocol.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 
 namespace velmora {
 

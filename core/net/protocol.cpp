@@ -2,13 +2,13 @@
 
 #include <cstring>
 
+#include "core/game/game_state.h"
 #include "core/game/play.h"
 #include "core/platform/host.h"
 #include "core/platform/text.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/game/game_state.h"
 
 namespace velmora {
 

@@ -15,12 +15,12 @@
 #include <QVBoxLayout>
 #include <random>
 
+#include "core/game/game_state.h"
 #include "core/game/help.h"
 #include "core/game/mouse_entry.h"
 #include "core/platform/text.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "core/view/tiles.h"
 #include "shell/dialogs/fixed_size.h"

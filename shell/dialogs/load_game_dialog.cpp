@@ -8,12 +8,12 @@
 #include <cstdio>
 #include <functional>
 
+#include "core/game/game_state.h"
 #include "core/game/mouse_entry.h"
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/saved_game.h"
-#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/dialogs/fixed_size.h"
 #include "shell/paint/renderer.h"

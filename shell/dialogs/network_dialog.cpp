@@ -14,13 +14,13 @@
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
+#include "core/game/game_state.h"
 #include "core/game/settings.h"
 #include "core/net/connection_setup.h"
 #include "core/net/socket.h"
 #include "core/platform/host.h"
 #include "core/platform/player_name.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "core/view/tiles.h"
 #include "shell/dialogs/fixed_size.h"

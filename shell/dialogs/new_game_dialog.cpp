@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/game/game_state.h"
 #include "core/platform/host.h"
 #include "core/platform/player_name.h"
-#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/dialogs/fixed_size.h"
 #include "shell/paint/renderer.h"

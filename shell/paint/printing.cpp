@@ -14,9 +14,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/game/game_state.h"
 #include "core/platform/file_write.h"
 #include "core/records/printed_listing.h"
-#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/paint/renderer.h"
 

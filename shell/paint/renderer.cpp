@@ -5,10 +5,10 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "core/game/game_state.h"
 #include "core/game/mouse_entry.h"
 #include "core/game/position_score.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 #include "core/view/layout.h"
 #include "core/view/tiles.h"
 #include "shell/system/language.h"

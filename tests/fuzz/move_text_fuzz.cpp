@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "core/records/notation.h"
 #include "core/game/game_state.h"
+#include "core/records/notation.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 

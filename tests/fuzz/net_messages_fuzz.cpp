@@ -10,12 +10,12 @@
 #include <memory>
 #include <string>
 
+#include "core/game/game_state.h"
 #include "core/game/play.h"
 #include "core/net/protocol.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/game/game_state.h"
 
 using namespace velmora;
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "core/records/pdn.h"
 #include "core/game/game_state.h"
+#include "core/records/pdn.h"
 
 using namespace velmora;
 

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "core/records/saved_game.h"
 #include "core/game/game_state.h"
+#include "core/records/saved_game.h"
 
 using namespace velmora;
 

@@ -23,12 +23,12 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include "core/game/game_state.h"
 #include "core/game/new_game.h"
 #include "core/game/sound.h"
 #include "core/platform/host.h"
 #include "core/platform/wave.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 #include "core/view/appearance.h"
 #include "shell/board_widget.h"
 #include "shell/dialogs/appearance_dialog.h"

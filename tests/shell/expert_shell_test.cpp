@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "core/game/game_state.h"
 #include "core/game/new_game.h"
 #include "core/game/settings.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "shell/board_widget.h"
 #include "shell/main_window.h"

@@ -18,12 +18,12 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/game/game_state.h"
 #include "core/game/new_game.h"
 #include "core/game/sound.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
-#include "core/game/game_state.h"
 #include "shell/board_widget.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/appearance_dialog.h"

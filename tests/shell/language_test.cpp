@@ -16,13 +16,13 @@
 #include <cstdlib>
 #include <memory>
 
+#include "core/game/game_state.h"
 #include "core/game/new_game.h"
 #include "core/game/settings.h"
 #include "core/game/sound.h"
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 #include "shell/dialogs/about_dialog.h"
 #include "shell/dialogs/appearance_dialog.h"
 #include "shell/dialogs/font_dialog.h"

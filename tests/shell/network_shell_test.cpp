@@ -21,6 +21,7 @@
 #include <cstring>
 #include <memory>
 
+#include "core/game/game_state.h"
 #include "core/game/new_game.h"
 #include "core/game/settings.h"
 #include "core/net/framing.h"
@@ -29,7 +30,6 @@
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/records/saved_game.h"
-#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 #include "core/view/layout.h"

@@ -17,8 +17,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/records/listing.h"
 #include "core/game/game_state.h"
+#include "core/records/listing.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 #include "core/view/appearance.h"

@@ -12,10 +12,10 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/game/game_state.h"
 #include "core/game/new_game.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 #include "core/view/layout.h"
 #include "core/view/tiles.h"
 #include "shell/board_widget.h"

@@ -28,13 +28,13 @@
 #include <QTimer>
 #include <memory>
 
+#include "core/game/game_state.h"
 #include "core/game/help.h"
 #include "core/game/mouse_entry.h"
 #include "core/game/settings.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 #include "core/records/saved_game.h"
-#include "core/game/game_state.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 #include "core/view/appearance.h"

@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "core/game/commands.h"
+#include "core/game/game_state.h"
 #include "core/game/new_game.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
-#include "core/game/game_state.h"
 #include "core/rules/position_text.h"
 #include "shell/board_widget.h"
 #include "shell/dialogs/load_game_dialog.h"
