@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <cstdint>
 #include <memory>
 
 #include "core/game/help.h"
@@ -54,90 +55,10 @@
 namespace velmora {
 namespace {
 
+using test::answerYes;
+using test::messages;
 using test::settle;
-
-std::vector<std::string> shownMessages;
-bool answerYes = false;  // what every question is answered
-
-struct Window {
-  std::unique_ptr<GameState> game = std::make_unique<GameState>();
-  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
-  MoveListing listing;
-  std::unique_ptr<MainWindow> window;
-
-  explicit Window(GameType type) {
-    answerYes = false;
-    entrySettings.oneClick = 0;  // two clicks a move, unless a test says otherwise
-    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window->hostWindow());
-    host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
-      shownMessages.push_back(text);
-      return answerYes;
-    };
-    // Captures are still shown from a timer, but without the pauses, and
-    // every sound is over as soon as the window is idle.
-    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
-    host.playSound = [](SoundId, const std::string&, std::function<void()> finished) {
-      if (finished) QTimer::singleShot(0, std::move(finished));
-    };
-    window->show();
-    NewGameChoice twoHumans;
-    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
-    twoHumans.gameType = type;
-    startNewGame(*game, listing, twoHumans);
-    window->placeWindow();
-    window->refresh();
-    settle();
-  }
-
-  BoardWidget* board() const { return window->boardWidget(); }
-
-  // Centre of board square (x, y) in the board widget.
-  QPoint centre(int x, int y) const {
-    const BoardView v = board()->view();
-    const int n = game->boardSize;
-    const int sc = v.whiteOnTop ? n - 1 - x : x, sr = v.whiteOnTop ? y : n - 1 - y;
-    return QPoint(v.x0 + 20 + sc * v.cell + v.cell / 2, v.y0 + 20 + sr * v.cell + v.cell / 2);
-  }
-
-  void click(int x, int y) {
-    QTest::mouseClick(board(), Qt::LeftButton, {}, centre(x, y));
-    settle();
-  }
-
-  void drag(int fromX, int fromY, int toX, int toY) {
-    QTest::mousePress(board(), Qt::LeftButton, {}, centre(fromX, fromY));
-    QTest::mouseMove(board(), centre(toX, toY));
-    QTest::mouseRelease(board(), Qt::LeftButton, {}, centre(toX, toY));
-    settle();
-  }
-
-  // Plays legal move `index` of the side to move with two clicks.
-  void playLegal(int index) {
-    generateMoves(game->legalMoves, *game, listing.sideToMove());
-    const MoveRecord m = game->legalMoves[std::min(index, game->moveCount - 1)];
-    click(m.fromX, m.fromY);
-    for (int k = 0; k + 1 < m.captureCount; ++k) click(m.steps[k].toX, m.steps[k].toY);
-    click(m.finalStep().toX, m.finalStep().toY);
-  }
-
-  void pickUp(int index) {
-    generateMoves(game->legalMoves, *game, listing.sideToMove());
-    const MoveRecord m = game->legalMoves[std::min(index, game->moveCount - 1)];
-    click(m.fromX, m.fromY);
-  }
-
-  QStringList lines() const {
-    QStringList out;
-    for (int i = 0; i < board()->listingBox()->count(); ++i) out << board()->listingBox()->item(i)->text();
-    return out;
-  }
-
-  void save(const QString& name) const {
-    QDir().mkpath("screenshots");
-    window->grab().save("screenshots/" + name + ".png");
-  }
-};
+using test::Window;
 
 TEST(Shell, WindowHasTheWholeMenu) {
   Window w(American);
@@ -201,7 +122,7 @@ TEST(Shell, PaintedSquaresFollowTheSkin) {
 
 TEST(Shell, EveryWayOfClosingAsksToSaveAChangedGame) {
   for (int route = 0; route < 2; ++route) {
-    shownMessages.clear();
+    messages.clear();
     Window w(American);
     w.click(2, 2);
     w.click(3, 3);
@@ -209,13 +130,13 @@ TEST(Shell, EveryWayOfClosingAsksToSaveAChangedGame) {
       w.window->close();
     else
       w.window->dispatch(CmdExit);  // Exit
-    EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?"}));
+    EXPECT_EQ(messages, (std::vector<std::string>{"Save current game?"}));
     EXPECT_FALSE(w.window->isVisible());  // answered No: the game is let go and the window closes
   }
-  shownMessages.clear();
+  messages.clear();
   Window fresh(American);
   fresh.window->dispatch(CmdExit);
-  EXPECT_TRUE(shownMessages.empty());  // nothing played, nothing to ask
+  EXPECT_TRUE(messages.empty());  // nothing played, nothing to ask
   // Alt+F4 belongs to the window manager: the menu shows it but binds nothing.
   QAction* exit = test::commandAction(fresh.window.get(), CmdExit);
   ASSERT_NE(exit, nullptr);
@@ -224,10 +145,10 @@ TEST(Shell, EveryWayOfClosingAsksToSaveAChangedGame) {
 }
 
 TEST(Shell, PrintingAnEmptyListingSaysSo) {
-  shownMessages.clear();
+  messages.clear();
   Window w(American);
   w.window->dispatch(CmdPrintListing);
-  EXPECT_EQ(shownMessages, (std::vector<std::string>{"The listing is empty."}));
+  EXPECT_EQ(messages, (std::vector<std::string>{"The listing is empty."}));
 }
 
 TEST(Shell, EveryMenuItemCanBeChosen) {
@@ -345,7 +266,7 @@ TEST(Shell, CircuitsAndShorterCapturesOnALongerPathAreEnteredByClicks) {
 
 TEST(Shell, NewGameDialogStartsTheChosenGame) {
   Window w(American);
-  shownMessages.clear();
+  messages.clear();
   whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
     d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
     d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
@@ -360,7 +281,7 @@ TEST(Shell, NewGameDialogStartsTheChosenGame) {
     d->findChild<QPushButton*>("id1")->click();
   });
   w.window->dispatch(CmdNew);
-  EXPECT_EQ(shownMessages, (std::vector<std::string>{"Please enter any other name (WHITE SIDE)"}));
+  EXPECT_EQ(messages, (std::vector<std::string>{"Please enter any other name (WHITE SIDE)"}));
   EXPECT_EQ(w.game->gameType, Frisian);
   EXPECT_EQ(w.game->giveAway, 1);
   EXPECT_STREQ(w.game->players[White].name, "Anna");
@@ -388,7 +309,7 @@ TEST(Shell, ComputerAgainstComputerInTheWindow) {
   ASSERT_EQ(w.game->gameRunning, 1);
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 0; }, 120000));
   EXPECT_GT(w.lines().size(), 10);
-  EXPECT_FALSE(shownMessages.empty());  // the result was announced
+  EXPECT_FALSE(messages.empty());  // the result was announced
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
   EXPECT_TRUE(w.window->isEnabled());
   w.save("russian-computer-against-computer");
@@ -488,12 +409,12 @@ TEST(Shell, EscapeHeldWhileTheComputerThinksAsksToBreak) {
   w.game->searchDepth = 2;
   w.click(2, 2);
   w.click(3, 3);
-  shownMessages.clear();
+  messages.clear();
   QTest::keyPress(w.window.get(), Qt::Key_Escape);  // held down, not yet released
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.lines().size() == 3; }, 20000));
   QTest::keyRelease(w.window.get(), Qt::Key_Escape);
-  ASSERT_FALSE(shownMessages.empty());
-  EXPECT_EQ(shownMessages.front(), "Break AI move. Are you sure?");  // answered No: the move was still made
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.front(), "Break AI move. Are you sure?");  // answered No: the move was still made
   EXPECT_EQ(w.game->gameRunning, 1);
 }
 
@@ -789,9 +710,9 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   lastGame.player1Name = "Ann";
   lastGame.player2Name = "Bob";
   QGuiApplication::clipboard()->setText("B:Wc3,e3:Bd6,Kh8");
-  shownMessages.clear();
+  messages.clear();
   w.window->dispatch(CmdPasteFen);
-  EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?"}));  // answered No
+  EXPECT_EQ(messages, (std::vector<std::string>{"Save current game?"}));  // answered No
   EXPECT_EQ(w.lines(), (QStringList{" 0."}));
   EXPECT_EQ(w.listing.sideToMove(), Black);
   EXPECT_EQ(w.game->board[7][7].kind, King);
@@ -799,10 +720,10 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   EXPECT_EQ(w.game->gameRunning, 1);
 
   QGuiApplication::clipboard()->setText("not a position");
-  shownMessages.clear();
+  messages.clear();
   w.window->dispatch(CmdPasteFen);
-  ASSERT_EQ(shownMessages.size(), 1u);
-  EXPECT_EQ(shownMessages[0].rfind("The clipboard holds no Russian position.", 0), 0u) << shownMessages[0];
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].rfind("The clipboard holds no Russian position.", 0), 0u) << messages[0];
   EXPECT_EQ(w.game->board[7][7].kind, King);  // the game stays
 
   whenDialogOpensLater<QFileDialog>(choose);
@@ -844,7 +765,7 @@ TEST(Shell, SaveDialogProposesAName) {
   std::snprintf(w.game->players[Black].name, sizeof w.game->players[Black].name, "Anna");
   w.click(2, 2);
   w.click(3, 3);
-  shownMessages.clear();
+  messages.clear();
   whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) {
     auto* edit = d->findChild<QLineEdit*>("id1013");
     const QString proposal = edit->text();
@@ -861,10 +782,10 @@ TEST(Shell, SaveDialogProposesAName) {
     d->findChild<QPushButton*>("id1")->click();
   });
   w.window->dispatch(CmdSave);
-  ASSERT_EQ(shownMessages.size(), 3u);
-  EXPECT_EQ(shownMessages[0], "Please enter name");
-  EXPECT_NE(shownMessages[1].find("cannot hold"), std::string::npos);
-  EXPECT_EQ(shownMessages[2], "Game saved.");
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0], "Please enter name");
+  EXPECT_NE(messages[1].find("cannot hold"), std::string::npos);
+  EXPECT_EQ(messages[2], "Game saved.");
   EXPECT_TRUE(QFile::exists("SAVE/first game.vlm"));
   EXPECT_FALSE(QFile::exists("elsewhere.vlm"));
   EXPECT_EQ(w.game->gameModified, 0);
@@ -887,7 +808,7 @@ TEST(Shell, LoadDialogPreviewsAndDeletes) {
   writeSavedGame("twelve.vlm", "[HEADER]\r\nGAME TYPE = Canadian\r\n");
   QDir().mkpath("Save/folder.vlm");
   Window w(American);
-  shownMessages.clear();
+  messages.clear();
   whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
     auto* list = d->findChild<QListWidget*>("id1014");
     auto* ok = d->findChild<QPushButton*>("id1");
@@ -936,7 +857,7 @@ TEST(Shell, LoadDialogPreviewsAndDeletes) {
     d->reject();
   });
   w.window->dispatch(CmdLoad);
-  EXPECT_TRUE(shownMessages.empty());
+  EXPECT_TRUE(messages.empty());
   EXPECT_EQ(QDir("Save").entryList(QDir::Files), QStringList{});
   EXPECT_EQ(w.game->gameType, American);  // nothing taken over
 }
@@ -1008,17 +929,17 @@ TEST(Shell, AWrongSetUpIsSaidAndCancelLeavesTheGameAsItWas) {
   w.click(3, 3);
   const std::string before = writePosition(*w.game);
   const auto lines = w.listing.lines;
-  shownMessages.clear();
+  messages.clear();
   w.window->dispatch(CmdSetUp);
   setupAction(w, "setupClear");
   w.click(2, 2);  // a lone white man
   setupAction(w, "setupDone");
-  EXPECT_EQ(shownMessages, std::vector<std::string>{"Black has no piece."});
+  EXPECT_EQ(messages, std::vector<std::string>{"Black has no piece."});
   EXPECT_TRUE(w.window->settingUp());
   for (int i = 0; i < 3; ++i) w.click(4, 0);  // a black man on its crowning row
-  shownMessages.clear();
+  messages.clear();
   setupAction(w, "setupDone");
-  EXPECT_EQ(shownMessages, std::vector<std::string>{"A black man stands on its crowning row, on e1."});
+  EXPECT_EQ(messages, std::vector<std::string>{"A black man stands on its crowning row, on e1."});
   w.window->dispatch(CmdNew);  // refused while setting up
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   setupAction(w, "setupCancel");
@@ -1027,6 +948,46 @@ TEST(Shell, AWrongSetUpIsSaidAndCancelLeavesTheGameAsItWas) {
   EXPECT_EQ(w.listing.lines, lines);
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
   EXPECT_TRUE(w.window->menuBar()->isEnabled());
+}
+
+TEST(Shell, DoneAsksAboutTheGameBeforeWithTheSetUpPositionStillOnTheBoard) {
+  Window w(American);
+  w.click(2, 2);  // c3-d4: a changed game, which Done offers to save
+  w.click(3, 3);
+  w.window->dispatch(CmdSetUp);
+  setupAction(w, "setupStart");
+  const std::string setUp = writePosition(*w.game);
+  answerYes = true;
+  std::string underTheDialog;
+  bool settingUpUnderTheDialog = false;
+  whenDialogOpens<SaveGameDialog>([&](SaveGameDialog* d) {
+    underTheDialog = writePosition(*w.game);
+    settingUpUnderTheDialog = w.window->settingUp();
+    d->reject();
+  });
+  setupAction(w, "setupDone");
+  EXPECT_EQ(messages, std::vector<std::string>{"Save current game?"});
+  EXPECT_TRUE(settingUpUnderTheDialog);
+  EXPECT_EQ(underTheDialog, setUp);
+  // Not saved: the set-up goes on where it was.
+  EXPECT_TRUE(w.window->settingUp());
+  EXPECT_EQ(writePosition(*w.game), setUp);
+}
+
+std::uint32_t fakeNow = 0;
+
+TEST(Shell, TheTimeSpentSettingUpIsNotChargedToTheGamePutBack) {
+  Window w(American);
+  fakeNow = host.tickCount();
+  host.tickCount = [] { return fakeNow; };
+  QTest::qWait(500);  // the clock has taken White's turn
+  const int before = w.game->players[White].clockSeconds;
+  // However quickly the player comes back, the set-up's time is its own.
+  w.window->dispatch(CmdSetUp);
+  fakeNow += 30000;
+  w.window->findChild<QAction*>("setupCancel")->trigger();
+  QTest::qWait(500);
+  EXPECT_EQ(w.game->players[White].clockSeconds, before);
 }
 
 TEST(Shell, APositionIsSetUpByKeysInEverySkinAndEitherWayUp) {
@@ -1098,7 +1059,7 @@ TEST(Shell, SavePromptSavesForRealAndACancelledSaveKeepsTheWindowOpen) {
   w.click(2, 2);
   w.click(3, 3);
   answerYes = true;
-  shownMessages.clear();
+  messages.clear();
   // Yes to the prompt before Load: the game is saved, then the Load dialog opens.
   whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) {
     d->findChild<QLineEdit*>("id1013")->setText("before loading");
@@ -1109,7 +1070,7 @@ TEST(Shell, SavePromptSavesForRealAndACancelledSaveKeepsTheWindowOpen) {
     d->findChild<QPushButton*>("id1")->click();
   });
   w.window->dispatch(CmdLoad);
-  EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?", "Game saved."}));
+  EXPECT_EQ(messages, (std::vector<std::string>{"Save current game?", "Game saved."}));
   EXPECT_EQ(w.game->gameModified, 0);
 
   // Closing: a cancelled Save dialog keeps the window and the game.
