@@ -45,6 +45,7 @@ namespace velmora {
 namespace {
 
 using test::messages;
+using test::whenOpen;
 
 // The game's working folder for one test, with our sounds and example skin.
 struct WorkDir {
@@ -77,17 +78,6 @@ T* child(QWidget* w, int id) {
 }
 
 void click(QWidget* w, int id) { child<QPushButton>(w, id)->click(); }
-
-// Runs `act` on the next modal dialog of type Dialog once it is open.
-template <class Dialog, class Act>
-void whenOpen(Act act, int tries = 200) {
-  QTimer::singleShot(5, [act, tries] {
-    auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (!d && tries > 0) return whenOpen<Dialog>(act, tries - 1);
-    ASSERT_NE(d, nullptr);
-    act(d);
-  });
-}
 
 // The window over a game of two people; every question is answered Yes.
 struct Game : test::Window {

@@ -46,6 +46,7 @@ namespace velmora {
 namespace {
 
 using test::settle;
+using test::whenOpen;
 
 constexpr int kWaitMs = 10000;
 
@@ -79,16 +80,6 @@ void playFirstLegal(test::Window& w) {
 void saveScreenshot(QWidget* widget, const QString& name) {
   QDir().mkpath(QDir::temp().filePath("velmora-screenshots"));
   widget->grab().save(QDir::temp().filePath("velmora-screenshots/" + name + ".png"));
-}
-
-template <class Dialog, class Act>
-void whenDialogOpens(Act act, int tries = 200) {
-  QTimer::singleShot(10, [act, tries] {
-    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr && tries > 0) return whenDialogOpens<Dialog>(act, tries - 1);
-    ASSERT_NE(dialog, nullptr);
-    act(dialog);
-  });
 }
 
 template <class T>
@@ -160,7 +151,7 @@ TEST(NetworkDialogShell, CancelWhileWaitingForAClientStopsTheWaitAndKeepsTheDial
   child<QLineEdit>(&d, 1013)->setText("0");  // refused: the dialog wants a real port
   child<QRadioButton>(&d, 1019)->click();
   bool sawWaiting = false;
-  whenDialogOpens<WaitingDialog>([&](WaitingDialog* wait) {
+  whenOpen<WaitingDialog>([&](WaitingDialog* wait) {
     sawWaiting = true;
     EXPECT_EQ(wait->windowTitle(), "Waiting for client.");
     // Wide enough for its title, which it also shows as text.
@@ -206,9 +197,9 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
   netSettings.port = port;
 
   Peer peer;
-  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+  whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QComboBox>(d, 1031)->setCurrentIndex(American);
-    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
+    whenOpen<WaitingDialog>([&](WaitingDialog*) {
       WaitResult result;
       peer.link.fd = connectTo("127.0.0.1", port, peer.cancel, kWaitMs, result);
     });
@@ -283,9 +274,9 @@ TEST(NetworkGameInTheWindow, AGameWithoutMovesLoadsWhollyAfterALostConnection) {
   netSettings.server = 1;
   netSettings.port = freePort();
   Peer peer;
-  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+  whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QComboBox>(d, 1031)->setCurrentIndex(American);
-    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
+    whenOpen<WaitingDialog>([&](WaitingDialog*) {
       WaitResult result;
       peer.link.fd = connectTo("127.0.0.1", netSettings.port, peer.cancel, kWaitMs, result);
     });
@@ -304,7 +295,7 @@ TEST(NetworkGameInTheWindow, AGameWithoutMovesLoadsWhollyAfterALostConnection) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !test::messages.empty() && w.window->menuBar()->isEnabled(); }, kWaitMs));
   EXPECT_EQ(test::messages.back(), "Connection lost. Receive data error.");
 
-  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+  whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
     d->findChild<QPushButton*>("id1")->click();
   });
@@ -326,10 +317,10 @@ TEST(NetworkGameInTheWindow, TheCommandLinePlayerPlaysAWholeGameAgainstTheWindow
   netSettings.server = 1;
   netSettings.port = freePort();
   QProcess cli;
-  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+  whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QComboBox>(d, 1031)->setCurrentIndex(Italian);
     child<QRadioButton>(d, 1026)->click();  // the window plays Black
-    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
+    whenOpen<WaitingDialog>([&](WaitingDialog*) {
       cli.start(VELMORA_CLI, {"net", "join", "127.0.0.1", QString::number(netSettings.port), "--level", "0"});
     });
     child<QPushButton>(d, 1)->click();
@@ -367,15 +358,15 @@ TEST(NetworkGameInTheWindow, TwoWindowsServerAndClientPlayAGameToItsEnd) {
   const int port = freePort();
   // The server's dialog waits for its client; meanwhile the client's
   // dialog connects.
-  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+  whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QRadioButton>(d, 1019)->click();
     child<QLineEdit>(d, 1028)->setText("Anna");
     child<QLineEdit>(d, 1021)->setText("127.0.0.1");
     child<QLineEdit>(d, 1013)->setText(QString::number(port));
     child<QComboBox>(d, 1031)->setCurrentIndex(Russian);
     child<QRadioButton>(d, 1026)->click();  // the server plays Black
-    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
-      whenDialogOpens<NetworkDialog>([&](NetworkDialog* c) {
+    whenOpen<WaitingDialog>([&](WaitingDialog*) {
+      whenOpen<NetworkDialog>([&](NetworkDialog* c) {
         child<QRadioButton>(c, 1020)->click();
         child<QLineEdit>(c, 1028)->setText("Bert");
         child<QLineEdit>(c, 1021)->setText("127.0.0.1");

@@ -58,6 +58,7 @@ namespace {
 using test::answerYes;
 using test::messages;
 using test::settle;
+using test::whenOpen;
 using test::Window;
 
 TEST(Shell, WindowHasTheWholeMenu) {
@@ -225,16 +226,6 @@ TEST(Shell, MultipleCaptureChosenByWaypoints) {
   EXPECT_EQ(w.lines().last(), " 1. a3:c5:e3:c1:a3");
 }
 
-// Runs `act` on the modal dialog once it is open.
-template <class Dialog, class Act>
-void whenDialogOpens(Act act) {
-  QTimer::singleShot(0, [act] {
-    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    act(dialog);
-  });
-}
-
 TEST(Shell, CircuitsAndShorterCapturesOnALongerPathAreEnteredByClicks) {
   Window gothic(Gothic);
   readPosition("W:......../......../......../......../......../......../bb....../Wb......", Gothic, *gothic.game);
@@ -267,7 +258,7 @@ TEST(Shell, CircuitsAndShorterCapturesOnALongerPathAreEnteredByClicks) {
 TEST(Shell, NewGameDialogStartsTheChosenGame) {
   Window w(American);
   messages.clear();
-  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+  whenOpen<NewGameDialog>([](NewGameDialog* d) {
     d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
     d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
     EXPECT_FALSE(d->findChild<QGroupBox*>("id1016")->isEnabled());
@@ -291,14 +282,14 @@ TEST(Shell, NewGameDialogStartsTheChosenGame) {
   w.save("frisian-give-away-new-game");
 
   // Cancel changes nothing.
-  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) { d->reject(); });
+  whenOpen<NewGameDialog>([](NewGameDialog* d) { d->reject(); });
   w.window->dispatch(CmdNew);
   EXPECT_EQ(w.game->gameType, Frisian);
 }
 
 TEST(Shell, ComputerAgainstComputerInTheWindow) {
   Window w(American);
-  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+  whenOpen<NewGameDialog>([](NewGameDialog* d) {
     d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseComputer);
     d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseComputer);
     d->findChild<QComboBox*>("id1017")->setCurrentIndex(0);
@@ -358,7 +349,7 @@ TEST(Shell, ALargerBoardKeepsTheWindowOnItsScreen) {
   w.window->move(screen.left(), screen.bottom() + 1 - w.window->frameGeometry().height());
   settle();
   for (GameType type : {Canadian, International}) {
-    whenDialogOpens<NewGameDialog>([type](NewGameDialog* d) {
+    whenOpen<NewGameDialog>([type](NewGameDialog* d) {
       d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
       d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
       d->findChild<QLineEdit*>("id1012")->setText("Ann");
@@ -379,7 +370,7 @@ TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
   Window w(American);
   QAction* pause = test::commandAction(w.window.get(), CmdPause);
   EXPECT_FALSE(pause->isEnabled());  // two humans: nothing runs by itself
-  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+  whenOpen<NewGameDialog>([](NewGameDialog* d) {
     d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseComputer);
     d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseComputer);
     d->findChild<QComboBox*>("id1017")->setCurrentIndex(0);
@@ -502,9 +493,7 @@ TEST(Shell, ComputerThinksOnAWorkerWhileTheWindowPaints) {
 }
 
 TEST(Shell, BreakQuestionIsCaptionedPlainlyAndEscapeDoesNotAnswerIt) {
-  Window w(International);
-  installQtHost(w.window->hostWindow());  // the real message boxes
-  host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
+  Window w(International, test::Boxes::Real);
   w.game->players[Black].type = ComputerPlayer;
   w.game->searchDepth = 4;
   w.playLegal(0);
@@ -634,23 +623,6 @@ struct InFreshWorkDir {
   ~InFreshWorkDir() { QDir::setCurrent(previous); }
 };
 
-// Like whenDialogOpens, for a dialog that opens after another one closes.
-// Waits up to ten seconds: on a loaded machine a file dialog can take more
-// than one to open. A dialog of another kind is rejected when the wait runs
-// out, so that the test fails instead of waiting on it for ever.
-template <class Dialog, class Act>
-void whenDialogOpensLater(Act act, int tries = 1000) {
-  QTimer::singleShot(10, [act, tries] {
-    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr && tries > 0) return whenDialogOpensLater<Dialog>(act, tries - 1);
-    if (dialog == nullptr) {
-      if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
-      FAIL() << "the dialog did not open";
-    }
-    act(dialog);
-  });
-}
-
 // Picks `path` in an open file dialog, as a user typing it would.
 // selectFile leaves the name field alone while the field has the focus,
 // which a second dialog may well have; the choice is made again until the
@@ -694,7 +666,7 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   w.click(4, 4);
   const QString pdn = QDir::current().absoluteFilePath("game.pdn");
   const auto choose = [pdn](QFileDialog* files) { chooseFile(files, pdn); };
-  whenDialogOpensLater<QFileDialog>(choose);
+  whenOpen<QFileDialog>(choose);
   w.window->dispatch(CmdExportPdn);
   QFile written(pdn);
   ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -726,7 +698,7 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   EXPECT_EQ(messages[0].rfind("The clipboard holds no Russian position.", 0), 0u) << messages[0];
   EXPECT_EQ(w.game->board[7][7].kind, King);  // the game stays
 
-  whenDialogOpensLater<QFileDialog>(choose);
+  whenOpen<QFileDialog>(choose);
   w.window->dispatch(CmdImportPdn);
   EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        f6-e5"}));
   EXPECT_EQ(w.game->board[2][2].kind, Empty);  // the start position replayed
@@ -745,8 +717,8 @@ TEST(Shell, PdnImportListsAThousandGamesAtMost) {
   file.close();
   QString label;
   QStringList items;
-  whenDialogOpensLater<QFileDialog>([pdn](QFileDialog* files) { chooseFile(files, pdn); });
-  whenDialogOpensLater<QInputDialog>([&](QInputDialog* list) {
+  whenOpen<QFileDialog>([pdn](QFileDialog* files) { chooseFile(files, pdn); });
+  whenOpen<QInputDialog>([&](QInputDialog* list) {
     label = list->labelText();
     items = list->comboBoxItems();
     list->reject();
@@ -766,7 +738,7 @@ TEST(Shell, SaveDialogProposesAName) {
   w.click(2, 2);
   w.click(3, 3);
   messages.clear();
-  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) {
+  whenOpen<SaveGameDialog>([](SaveGameDialog* d) {
     auto* edit = d->findChild<QLineEdit*>("id1013");
     const QString proposal = edit->text();
     EXPECT_TRUE(proposal.startsWith("[Guest]-[Anna]-[")) << proposal.toStdString();
@@ -796,7 +768,7 @@ TEST(Shell, SaveDialogProposesAName) {
   EXPECT_STREQ(back->players[Black].name, "Anna");
 
   // Cancel writes nothing.
-  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
+  whenOpen<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
   w.window->dispatch(CmdSave);
   EXPECT_EQ(QDir("SAVE").entryList(QDir::Files), QStringList{"first game.vlm"});
 }
@@ -809,7 +781,7 @@ TEST(Shell, LoadDialogPreviewsAndDeletes) {
   QDir().mkpath("Save/folder.vlm");
   Window w(American);
   messages.clear();
-  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+  whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     auto* list = d->findChild<QListWidget*>("id1014");
     auto* ok = d->findChild<QPushButton*>("id1");
     auto* remove = d->findChild<QPushButton*>("id3");
@@ -912,7 +884,7 @@ TEST(Shell, AFrisianEndingSetUpByClicksIsPlayedSavedAndLoaded) {
   ASSERT_TRUE(saveGameFile(*w.game, w.listing, "Save/ending.vlm"));
 
   Window other(American);
-  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+  whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
     d->findChild<QPushButton*>("id1")->click();
   });
@@ -960,7 +932,7 @@ TEST(Shell, DoneAsksAboutTheGameBeforeWithTheSetUpPositionStillOnTheBoard) {
   answerYes = true;
   std::string underTheDialog;
   bool settingUpUnderTheDialog = false;
-  whenDialogOpens<SaveGameDialog>([&](SaveGameDialog* d) {
+  whenOpen<SaveGameDialog>([&](SaveGameDialog* d) {
     underTheDialog = writePosition(*w.game);
     settingUpUnderTheDialog = w.window->settingUp();
     d->reject();
@@ -1029,7 +1001,7 @@ TEST(Shell, DoubleClickTakesTheGameOver) {
   writeSavedGame("russian.vlm", kRussianGame);
   writeSavedGame("computer to move.vlm", QByteArray(kRussianGame).replace("NUMBER 3 = g7:e5\r\n", ""));
   Window w(International);
-  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+  whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     auto* list = d->findChild<QListWidget*>("id1014");
     list->item(1)->setSelected(true);
     emit list->itemDoubleClicked(list->item(1));
@@ -1044,7 +1016,7 @@ TEST(Shell, DoubleClickTakesTheGameOver) {
   w.save("russian-loaded");
 
   // The computer to move: loaded, but it waits.
-  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+  whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
     d->findChild<QPushButton*>("id1")->click();
   });
@@ -1061,9 +1033,9 @@ TEST(Shell, SavePromptSavesForRealAndACancelledSaveKeepsTheWindowOpen) {
   answerYes = true;
   messages.clear();
   // Yes to the prompt before Load: the game is saved, then the Load dialog opens.
-  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) {
+  whenOpen<SaveGameDialog>([](SaveGameDialog* d) {
     d->findChild<QLineEdit*>("id1013")->setText("before loading");
-    whenDialogOpensLater<LoadGameDialog>([](LoadGameDialog* load) {
+    whenOpen<LoadGameDialog>([](LoadGameDialog* load) {
       EXPECT_EQ(load->findChild<QListWidget*>("id1014")->count(), 1);
       load->reject();
     });
@@ -1076,13 +1048,13 @@ TEST(Shell, SavePromptSavesForRealAndACancelledSaveKeepsTheWindowOpen) {
   // Closing: a cancelled Save dialog keeps the window and the game.
   w.click(5, 5);
   w.click(4, 4);
-  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
+  whenOpen<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
   EXPECT_FALSE(w.window->close());
   EXPECT_TRUE(w.window->isVisible());
   EXPECT_EQ(w.lines().size(), 3);
   EXPECT_EQ(w.game->gameRunning, 1);
 
-  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->findChild<QPushButton*>("id1")->click(); });
+  whenOpen<SaveGameDialog>([](SaveGameDialog* d) { d->findChild<QPushButton*>("id1")->click(); });
   EXPECT_TRUE(w.window->close());
   EXPECT_EQ(QDir("SAVE").entryList(QDir::Files).size(), 2);
 }

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QListWidget>
 #include <QPoint>
@@ -44,6 +45,23 @@ inline QAction* commandAction(const QWidget* window, Command command) {
 // A sound's end, then the one refresh it asks for.
 inline void settle() {
   for (int i = 0; i < 4; ++i) QApplication::processEvents();
+}
+
+// Runs `act` on the modal dialog of type Dialog once it is open, waiting up
+// to ten seconds: on a loaded machine a file dialog can take more than one
+// to open. A dialog of another kind is rejected when the wait runs out, so
+// that the test fails instead of waiting on it for ever.
+template <class Dialog, class Act>
+void whenOpen(Act act, int tries = 1000) {
+  QTimer::singleShot(10, [act, tries] {
+    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (dialog == nullptr && tries > 0) return whenOpen<Dialog>(act, tries - 1);
+    if (dialog == nullptr) {
+      if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
+      FAIL() << "the dialog did not open";
+    }
+    act(dialog);
+  });
 }
 
 // The texts of the message boxes the window showed, and what every question
