@@ -46,6 +46,7 @@ void SetupMode::begin() {
     show();
   });
   window_.widget->menuBar()->setEnabled(false);
+  window_.placeWindow();  // for the bar, shown now
   show();
 }
 
