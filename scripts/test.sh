@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test that can
 # catch a fault, with the same answer on every run:
-#   1. the source layout (clang-format);
+#   1. the source layout (clang-format) and includes written from the
+#      repository root;
 #   2. every test of the release build: the core, the window on Qt's
 #      offscreen platform, the command line, the manual, the Debian package;
 #   3. the core and the command line built without Qt;
@@ -18,6 +19,13 @@ scripts/install-deps.sh clang-format poppler-utils dpkg-dev desktop-file-utils a
 
 # The layout every file follows.
 git ls-files '*.cpp' '*.h' | xargs clang-format --dry-run --Werror
+
+# Includes are written from the repository root ("core/rules/board.h"): one
+# going up from the including file hides which layer it reaches into.
+if git grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"\.\.' -- '*.cpp' '*.h'; then
+  echo "the includes above go up from their file; write them from the repository root" >&2
+  exit 1
+fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
 

@@ -72,7 +72,7 @@ void MainWindow::importPdn() {
   // read leaves it as it was.
   auto check = std::make_unique<GameState>();
   if (auto why = readPdnGame(games[chosen], *check, game_.gameType)) return tell(*why);
-  if (!promptSaveGame()) return;
+  if (!promptSaveGame(game_, listing_)) return;
   replaceGame([&] { takeOverPdnGame(game_, listing_, games[chosen], game_.gameType); });
 }
 
@@ -88,7 +88,7 @@ void MainWindow::pasteFen() {
   auto check = std::make_unique<GameState>();
   if (auto why = readFen(fen, game_.gameType, *check))
     return tell(fillIn(say("The clipboard holds no %1 position."), say(gameTypeName(game_.gameType))) + "\n" + *why);
-  if (!promptSaveGame()) return;
+  if (!promptSaveGame(game_, listing_)) return;
   // The players of the New game dialog, in the variant on the board.
   NewGameChoice choice = rememberedChoice();
   choice.gameType = game_.gameType;

@@ -8,6 +8,8 @@
 namespace velmora {
 
 Activity TurnController::activity(const NetworkFacts& network) const {
+  if (settingUp_) return Activity::SettingUp;
+  if (analysing_) return Activity::Analysing;
   if (network.transferring) return Activity::Transferring;
   if (game_.thinking) return Activity::Thinking;
   if (game_.showingMove) return Activity::ShowingMove;
@@ -21,7 +23,7 @@ Activity TurnController::activity(const NetworkFacts& network) const {
 }
 
 TurnStart TurnController::onTick(const NetworkFacts& network) {
-  if (holding() || network.transferring) return TurnStart::Nothing;
+  if (holding() || settingUp_ || analysing_ || network.transferring) return TurnStart::Nothing;
   // A local move that ended the game still goes out: before the running check.
   if (network.wantsExchange) return TurnStart::NetworkExchange;
   if (paused_ || !game_.gameRunning) return TurnStart::Nothing;
@@ -65,7 +67,7 @@ bool TurnController::escapeAsksBreak(const NetworkFacts& network) const {
 }
 
 bool TurnController::commandsAllowed(const NetworkFacts& network) const {
-  return !game_.thinking && !game_.showingMove && !network.transferring;
+  return !settingUp_ && !analysing_ && !game_.thinking && !game_.showingMove && !network.transferring;
 }
 
 bool TurnController::bothComputers() const {

@@ -22,6 +22,8 @@ enum class Activity {
   Transferring,  // a network send or receive runs on the worker
   Paused,        // a game of two computers waits after its move
   GameOver,      // the game ended at its last line
+  Analysing,     // the Expert goes over the game on its worker; the game waits
+  SettingUp,     // a position is being set up on the board in the game's place
 };
 
 // What the turn tick starts.
@@ -40,7 +42,8 @@ class TurnController {
 
   Activity activity(const NetworkFacts& network = {}) const;
 
-  // The turn tick: what to start now. Nothing while a modal window is up.
+  // The turn tick: what to start now. Nothing while a modal window is up,
+  // the game is analysed or a position is set up.
   TurnStart onTick(const NetworkFacts& network = {});
 
   // Modal windows nest; while any is up nothing starts and events wait.
@@ -81,8 +84,16 @@ class TurnController {
   bool breakQuestionUp() const { return asking_; }
 
   // Whether menu commands are taken: not while the computer thinks, a move
-  // is shown or a transfer runs.
+  // is shown, a transfer runs, the game is analysed or a position set up.
   bool commandsAllowed(const NetworkFacts& network = {}) const;
+
+  // The window's own work beside the game; meanwhile no turn starts.
+  void setAnalysing(bool on) { analysing_ = on; }
+  void setSettingUp(bool on) { settingUp_ = on; }
+
+  // Whether the blink and clock timers may write the game now: not while
+  // events wait, so that nothing changes the game under a modal window.
+  bool timersRun() const { return !holding(); }
 
  private:
   bool bothComputers() const;
@@ -92,6 +103,8 @@ class TurnController {
   int modalDepth_ = 0;
   bool paused_ = false;
   bool asking_ = false;
+  bool analysing_ = false;
+  bool settingUp_ = false;
   bool running_ = false;  // waiting events are being run: no second run inside
   std::deque<std::function<void()>> waiting_;
 };

@@ -30,10 +30,6 @@ struct Desk {
 
   explicit Desk(const GameState& base) : game(std::make_unique<GameState>(base)) {
     refreshListing(listing, *game, 0);
-    if (game->plyCount == 1) {  // Black moves first: the listing starts "1. ..."
-      listing.lines.push_back(" 1. ...");
-      listing.selected = 1;
-    }
     before = game->plyCount;
   }
   bool played() const { return game->plyCount != before; }
@@ -126,7 +122,7 @@ TEST(KeyboardEntryProperty, EveryMoveOfRandomPositionsCanBeEnteredByKeys) {
         if (state->moveCount == 0 || state->plyCount + 1 >= kMaxGameMoves) break;
         if (state->legalMoves[0].captureCount > 0 || ply % 11 == 0) {
           auto copy = std::make_unique<GameState>(*state);
-          copy->plyCount &= 1;
+          test::restartHere(*copy);
           const bool whiteOnTop = (ply / 2) % 2 == 1;
           const Square start{static_cast<int>(random() % 8), static_cast<int>(random() % 8)};
           for (const MoveRecord& m : distinctMoves(*copy)) {

@@ -28,10 +28,6 @@ struct Entry {
 
   Entry(GameType type, const std::string& diagram) : game(test::position(type, diagram)) {
     refreshListing(listing, *game, 0);
-    if (game->plyCount == 1) {  // Black to move: the listing's parity says so
-      listing.lines.push_back(" 1. ...");
-      listing.selected = 1;
-    }
   }
 
   Point centre(int x, int y) const {

@@ -55,6 +55,35 @@ TEST(TurnController, TheTickStartsTheComputerOnlyWhenNothingElseIsUnderWay) {
   EXPECT_EQ(t.turn.activity(), Activity::Idle);
 }
 
+TEST(TurnController, WhileTheGameIsAnalysedOrSetUpNoTurnStartsAndNoCommandIsTaken) {
+  Turns t(ComputerPlayer, HumanPlayer);
+  t.turn.setAnalysing(true);
+  EXPECT_EQ(t.turn.activity(), Activity::Analysing);
+  EXPECT_EQ(t.turn.onTick(), TurnStart::Nothing);
+  EXPECT_FALSE(t.turn.commandsAllowed());
+  t.turn.setAnalysing(false);
+
+  t.turn.setSettingUp(true);
+  EXPECT_EQ(t.turn.activity(), Activity::SettingUp);
+  EXPECT_EQ(t.turn.onTick(), TurnStart::Nothing);
+  EXPECT_FALSE(t.turn.commandsAllowed());
+  t.turn.setSettingUp(false);
+
+  EXPECT_EQ(t.turn.onTick(), TurnStart::ComputerMove);
+  EXPECT_TRUE(t.turn.commandsAllowed());
+}
+
+TEST(TurnController, TheTimersLeaveTheGameAloneWhileEventsWait) {
+  Turns t(HumanPlayer, HumanPlayer);
+  EXPECT_TRUE(t.turn.timersRun());
+  t.turn.modalOpened();
+  EXPECT_FALSE(t.turn.timersRun());
+  t.turn.modalClosed();
+  EXPECT_TRUE(t.turn.timersRun());
+  t.turn.breakQuestionOpened();
+  EXPECT_FALSE(t.turn.timersRun());
+}
+
 TEST(TurnController, ANetworkMoveGoesOutEvenWhenItEndedTheGameButNeverDuringATransfer) {
   Turns t(HumanPlayer, RemotePlayer);
   t.game->gameRunning = 0;

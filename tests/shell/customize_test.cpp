@@ -44,7 +44,8 @@
 namespace velmora {
 namespace {
 
-std::vector<std::string> messages;
+using test::messages;
+using test::whenOpen;
 
 // The game's working folder for one test, with our sounds and example skin.
 struct WorkDir {
@@ -78,38 +79,9 @@ T* child(QWidget* w, int id) {
 
 void click(QWidget* w, int id) { child<QPushButton>(w, id)->click(); }
 
-// Runs `act` on the next modal dialog of type Dialog once it is open.
-template <class Dialog, class Act>
-void whenOpen(Act act, int tries = 200) {
-  QTimer::singleShot(5, [act, tries] {
-    auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (!d && tries > 0) return whenOpen<Dialog>(act, tries - 1);
-    ASSERT_NE(d, nullptr);
-    act(d);
-  });
-}
-
-struct Game {
-  std::unique_ptr<GameState> game = std::make_unique<GameState>();
-  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
-  MoveListing listing;
-  std::unique_ptr<MainWindow> window;
-
-  explicit Game(GameType type) {
-    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window->hostWindow());
-    messages.clear();
-    host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
-      messages.push_back(text);
-      return true;
-    };
-    NewGameChoice twoHumans;
-    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
-    twoHumans.gameType = type;
-    startNewGame(*game, listing, twoHumans);
-    window->placeWindow();
-    window->refresh();
-  }
+// The window over a game of two people; every question is answered Yes.
+struct Game : test::Window {
+  explicit Game(GameType type) : test::Window(type) { test::answerYes = true; }
 };
 
 TEST(SoundOutput, OurDefaultSoundsAreShortWaves) {

@@ -8,6 +8,7 @@
 #include <QDialog>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -22,6 +23,7 @@
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
 #include "shell/board_widget.h"
+#include "shell/dialogs/appearance_dialog.h"
 #include "shell/main_window.h"
 #include "shell/system/host_qt.h"
 #include "tests/shell/window_test_support.h"
@@ -30,60 +32,14 @@ namespace velmora {
 namespace {
 
 using test::commandAction;
+using test::messages;
 using test::settle;
+using test::Window;
 
-std::vector<std::string> messages;
-
-struct Window {
-  std::unique_ptr<GameState> game = std::make_unique<GameState>();
-  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
-  MoveListing listing;
-  std::unique_ptr<MainWindow> window;
-
-  Window() {
-    messages.clear();
-    evaluationSettings = {};
-    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window->hostWindow());
-    host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
-      messages.push_back(text);
-      return false;
-    };
-    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
-    host.playSound = [](SoundId, const std::string&, std::function<void()> finished) {
-      if (finished) QTimer::singleShot(0, std::move(finished));
-    };
-    window->show();
-    NewGameChoice twoHumans;
-    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
-    twoHumans.gameType = American;
-    startNewGame(*game, listing, twoHumans);
-    window->placeWindow();
-    window->refresh();
-    settle();
-  }
-
-  ~Window() { evaluationSettings = {}; }
-
-  // Plays the move of this text as the game does, then lets the window follow.
-  void play(const std::string& text) {
-    ASSERT_TRUE(playMoveText(*game, text)) << text;
-    refreshListing(listing, *game, game->plyCount);
-    window->refresh();
-    settle();
-  }
-
-  QStringList boxLines() const {
-    QStringList out;
-    QListWidget* box = window->boardWidget()->listingBox();
-    for (int i = 0; i < box->count(); ++i) out << box->item(i)->text();
-    return out;
-  }
-
-  bool scoreShown(int timeoutMs = 20000) const {
-    return QTest::qWaitFor([&] { return window->shownScore().found; }, timeoutMs);
-  }
-};
+// The score comes within `timeoutMs`.
+bool scoreShown(const Window& w, int timeoutMs = 20000) {
+  return QTest::qWaitFor([&] { return w.window->shownScore().found; }, timeoutMs);
+}
 
 // The line's first move is a legal move of the side to move.
 bool lineStartsLegally(GameState& game, const std::string& line) {
@@ -106,7 +62,7 @@ TEST(EvaluationInTheWindow, OffByDefaultThenFollowsEveryMoveInThePanel) {
   show->trigger();
   EXPECT_TRUE(show->isChecked());
   EXPECT_EQ(evaluationSettings.show, 1);
-  ASSERT_TRUE(w.scoreShown());
+  ASSERT_TRUE(scoreShown(w));
   EXPECT_TRUE(lineStartsLegally(*w.game, w.window->shownScore().line)) << w.window->shownScore().line;
   // The score stands where the logo stood.
   w.window->boardWidget()->update();
@@ -117,7 +73,7 @@ TEST(EvaluationInTheWindow, OffByDefaultThenFollowsEveryMoveInThePanel) {
   // After a move the old score goes at once, and the new position's comes.
   w.play("c3-d4");
   EXPECT_FALSE(w.window->shownScore().found);
-  ASSERT_TRUE(w.scoreShown());
+  ASSERT_TRUE(scoreShown(w));
   EXPECT_EQ(w.game->sideToMove(), Black);
   EXPECT_TRUE(lineStartsLegally(*w.game, w.window->shownScore().line)) << w.window->shownScore().line;
 
@@ -129,7 +85,7 @@ TEST(EvaluationInTheWindow, OffByDefaultThenFollowsEveryMoveInThePanel) {
 TEST(EvaluationInTheWindow, AScoreArrivingUnderAModalWindowWaitsForItToClose) {
   Window w;
   commandAction(w.window.get(), CmdEvaluation)->trigger();
-  ASSERT_TRUE(w.scoreShown());
+  ASSERT_TRUE(scoreShown(w));
   w.play("c3-d4");
   bool foundUnderTheDialog = true;
   int waited = 0;
@@ -149,13 +105,42 @@ TEST(EvaluationInTheWindow, AScoreArrivingUnderAModalWindowWaitsForItToClose) {
   });
   ASSERT_TRUE(QTest::qWaitFor([&] { return waited > 0; }, 40000));
   EXPECT_FALSE(foundUnderTheDialog);
-  EXPECT_TRUE(w.scoreShown());
+  EXPECT_TRUE(scoreShown(w));
+}
+
+TEST(EvaluationInTheWindow, ApplyInTheAppearanceDialogStartsNoSearchUntilTheDialogCloses) {
+  Window w;
+  commandAction(w.window.get(), CmdEvaluation)->trigger();
+  ASSERT_TRUE(scoreShown(w));
+  // A move the window has not followed yet: its next refresh searches anew.
+  ASSERT_TRUE(playMoveText(*w.game, "c3-d4"));
+  refreshListing(w.listing, *w.game, w.game->plyCount);
+  const QStringList linesBefore = w.lines();
+  bool applied = false, scoreUnderTheDialog = false;
+  QStringList linesUnderTheDialog;
+  QTimer::singleShot(100, [&] {
+    auto* dialog = qobject_cast<AppearanceDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    dialog->findChild<QPushButton*>("id6")->click();  // Apply
+    applied = true;
+    scoreUnderTheDialog = w.window->shownScore().found;
+    linesUnderTheDialog = w.lines();
+    dialog->reject();
+  });
+  w.window->dispatch(CmdAppearance);
+  ASSERT_TRUE(applied);
+  EXPECT_TRUE(scoreUnderTheDialog);  // the old score still stands: no search began
+  EXPECT_EQ(linesUnderTheDialog, linesBefore);
+  settle();
+  EXPECT_EQ(w.lines().size(), linesBefore.size() + 1);
+  ASSERT_TRUE(scoreShown(w));
+  EXPECT_EQ(w.game->sideToMove(), Black);
 }
 
 TEST(EvaluationInTheWindow, ClosingTheWindowAbandonsTheSearch) {
   Window w;
   commandAction(w.window.get(), CmdEvaluation)->trigger();
-  ASSERT_TRUE(w.scoreShown());
+  ASSERT_TRUE(scoreShown(w));
   w.play("c3-d4");
   w.window->close();
   EXPECT_FALSE(w.window->isVisible());
@@ -183,7 +168,7 @@ TEST(AnalysisInTheWindow, MarksTheBlunderInTheListingBoxAndNotInTheGamesText) {
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
   EXPECT_TRUE(w.window->menuBar()->isEnabled());
 
-  const QStringList lines = w.boxLines();
+  const QStringList lines = w.lines();
   ASSERT_EQ(lines.size(), 10);
   EXPECT_EQ(lines[8], QString::fromStdString(text[8]) + "??");
   EXPECT_EQ(w.listing.lines, text);  // what is saved and printed has no marks
@@ -197,7 +182,7 @@ TEST(AnalysisInTheWindow, MarksTheBlunderInTheListingBoxAndNotInTheGamesText) {
   refreshListing(w.listing, *w.game, 7);
   w.window->refresh();
   w.play("e7-f6");
-  EXPECT_FALSE(w.boxLines().join("").contains("??"));
+  EXPECT_FALSE(w.lines().join("").contains("??"));
 }
 
 TEST(AnalysisInTheWindow, EscapeCancelsAndKeepsWhatWasDone) {
@@ -211,7 +196,7 @@ TEST(AnalysisInTheWindow, EscapeCancelsAndKeepsWhatWasDone) {
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
   EXPECT_TRUE(messages.empty());  // cancelled: no summary
   EXPECT_TRUE(w.window->menuBar()->isEnabled());
-  EXPECT_EQ(w.boxLines().size(), 10);
+  EXPECT_EQ(w.lines().size(), 10);
 }
 
 }  // namespace

@@ -35,44 +35,26 @@
 #include "shell/dialogs/sound_dialog.h"
 #include "shell/main_window.h"
 #include "shell/system/host_qt.h"
-#include "window_test_support.h"
+#include "tests/shell/window_test_support.h"
 
 namespace velmora {
 namespace {
 
-struct Window {
-  std::unique_ptr<GameState> game = std::make_unique<GameState>();
-  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
-  MoveListing listing;
-  std::unique_ptr<MainWindow> window;
+using test::Window;
 
-  explicit Window(TypeChoice black) {
-    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window->hostWindow());
-    host.messageBox = [](const std::string&, MessageIcon, MessageButtons) { return false; };
-    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
-    host.playSound = [](SoundId, const std::string&, std::function<void()> finished) {
-      if (finished) QTimer::singleShot(0, std::move(finished));
-    };
-    window->show();
-    NewGameChoice choice;
-    choice.type[White] = ChooseHuman;
-    choice.type[Black] = black;
-    choice.gameType = American;
-    choice.level = 0;
-    startNewGame(*game, listing, choice);
-    window->placeWindow();
-    window->refresh();
+// The window over a game of a person as White against `black`, the window active.
+struct KeyboardWindow : Window {
+  explicit KeyboardWindow(TypeChoice black) {
+    start(American, ChooseHuman, black);
     QApplication::setActiveWindow(window.get());
   }
-  BoardWidget* board() const { return window->boardWidget(); }
   void keys(const char* text) {
     for (const char* c = text; *c; ++c) QTest::keyClick(QApplication::focusWidget(), *c);
   }
 };
 
 TEST(KeyboardPlay, TabGivesTheBoardTheKeysAndATypedMoveIsPlayed) {
-  Window w(ChooseComputer);
+  KeyboardWindow w(ChooseComputer);
   EXPECT_FALSE(w.board()->hasFocus());  // a mouse player's arrow keys go to the listing
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   ASSERT_TRUE(w.board()->hasFocus());
@@ -91,7 +73,7 @@ TEST(KeyboardPlay, TabGivesTheBoardTheKeysAndATypedMoveIsPlayed) {
 }
 
 TEST(KeyboardPlay, CursorKeysPickUpAndPlayAndTheListingKeepsItsArrows) {
-  Window w(ChooseHuman);
+  KeyboardWindow w(ChooseHuman);
   w.board()->setFocus(Qt::TabFocusReason);
   // From a1 to c3: Right twice, Up twice; Space; to d4; Enter.
   for (auto key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Up, Qt::Key_Up}) QTest::keyClick(w.board(), key);
@@ -129,7 +111,7 @@ std::vector<std::string> unnamedControls(QWidget* dialog) {
 }
 
 TEST(ScreenReaders, EveryDialogControlHasAName) {
-  Window w(ChooseHuman);
+  KeyboardWindow w(ChooseHuman);
   const QImage skin(64 * 8, 64 * 3, QImage::Format_RGB32);
   auto preview = std::make_unique<GameState>();
   SoundEventTable sounds = soundEvents;

@@ -34,31 +34,17 @@
 #include "shell/main_window.h"
 #include "shell/paint/skins.h"
 #include "shell/system/host_qt.h"
-#include "window_test_support.h"
+#include "tests/shell/window_test_support.h"
 
 namespace velmora {
 namespace {
 
-struct Window {
-  std::unique_ptr<GameState> game = std::make_unique<GameState>();
-  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
-  MoveListing listing;
-  std::unique_ptr<MainWindow> window;
+using test::Window;
 
-  Window() {
-    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window->hostWindow());
-    host.messageBox = [](const std::string&, MessageIcon, MessageButtons) { return false; };
-    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
-    window->show();
-    NewGameChoice twoHumans;
-    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
-    startNewGame(*game, listing, twoHumans);
-    window->placeWindow();
-    window->refresh();
-    test::settle();
-  }
-  ~Window() { applyLanguage("en"); }
+// The window whose texts are read in one language and another; English
+// again afterwards.
+struct LanguageWindow : Window {
+  ~LanguageWindow() { applyLanguage("en"); }
   QString newText() const { return test::commandAction(window.get(), CmdNew)->text(); }
   void choose(const char* code) {
     window->findChild<QAction*>(QString("language_%1").arg(code))->trigger();
@@ -90,7 +76,7 @@ TEST(Language, FollowsTheSystemsVariables) {
 
 TEST(Language, TheMenuChangesTheLanguageAtOnceAndTheCoreFollows) {
   setTranslationsDirectory(QDir(QCoreApplication::applicationDirPath()).filePath("translations").toStdString());
-  Window w;
+  LanguageWindow w;
   ASSERT_EQ(w.newText().section('\t', 0, 0), "New...");
   w.choose("de");
   EXPECT_EQ(currentLanguage(), "de");
@@ -125,7 +111,7 @@ std::vector<std::string> cutTexts(QWidget* dialog) {
 
 TEST(Language, EveryDialogHoldsItsTextsWholeInEveryLanguage) {
   setTranslationsDirectory(QDir(QCoreApplication::applicationDirPath()).filePath("translations").toStdString());
-  Window w;
+  LanguageWindow w;
   const QImage skin = builtInSkin(2);
   auto preview = std::make_unique<GameState>();
   SoundEventTable sounds = soundEvents;

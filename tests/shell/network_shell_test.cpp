@@ -46,73 +46,40 @@ namespace velmora {
 namespace {
 
 using test::settle;
+using test::whenOpen;
 
 constexpr int kWaitMs = 10000;
 
-std::vector<std::string> shownMessages;
-bool answerYes = false;
+using test::answerYes;
 
-struct Window {
-  std::unique_ptr<GameState> game = std::make_unique<GameState>();
-  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
-  MoveListing listing;
-  std::unique_ptr<MainWindow> window;
-
-  Window() {
-    shownMessages.clear();
-    answerYes = false;
-    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window->hostWindow());
-    host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
-      shownMessages.push_back(text);
-      return answerYes;
-    };
+// The window, taken to be the active one: a move from the other side does
+// not flash it.
+struct ActiveWindow : test::Window {
+  ActiveWindow() {
     host.windowIsActive = [] { return true; };
-    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
-    window->show();
-    NewGameChoice twoHumans;
-    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
-    startNewGame(*game, listing, twoHumans);
-    window->refresh();
-    settle();
-  }
-
-  QPoint centre(int x, int y) const {
-    const BoardView v = window->boardWidget()->view();
-    const int n = game->boardSize;
-    const int sc = v.whiteOnTop ? n - 1 - x : x, sr = v.whiteOnTop ? y : n - 1 - y;
-    return QPoint(v.x0 + 20 + sc * v.cell + v.cell / 2, v.y0 + 20 + sr * v.cell + v.cell / 2);
-  }
-  void playFirstLegal() {
-    generateMoves(game->legalMoves, *game, listing.sideToMove());
-    // The longest capture, entered through its landing squares: a shorter
-    // one could be the start of a longer one and wait for more clicks.
-    int best = 0;
-    for (int i = 1; i < game->moveCount; ++i)
-      if (game->legalMoves[i].captureCount > game->legalMoves[best].captureCount) best = i;
-    const MoveRecord m = game->legalMoves[best];
-    QTest::mouseClick(window->boardWidget(), Qt::LeftButton, {}, centre(m.fromX, m.fromY));
-    for (int k = 0; k < m.captureCount; ++k)
-      QTest::mouseClick(window->boardWidget(), Qt::LeftButton, {}, centre(m.steps[k].toX, m.steps[k].toY));
-    if (m.captureCount == 0)
-      QTest::mouseClick(window->boardWidget(), Qt::LeftButton, {}, centre(m.finalStep().toX, m.finalStep().toY));
-    settle();
   }
 };
+
+// Plays the longest capture, or the first move, of the side to move by clicks.
+void playFirstLegal(test::Window& w) {
+  generateMoves(w.game->legalMoves, *w.game, w.listing.sideToMove());
+  // The longest capture, entered through its landing squares: a shorter
+  // one could be the start of a longer one and wait for more clicks.
+  int best = 0;
+  for (int i = 1; i < w.game->moveCount; ++i)
+    if (w.game->legalMoves[i].captureCount > w.game->legalMoves[best].captureCount) best = i;
+  const MoveRecord m = w.game->legalMoves[best];
+  QTest::mouseClick(w.window->boardWidget(), Qt::LeftButton, {}, w.centre(m.fromX, m.fromY));
+  for (int k = 0; k < m.captureCount; ++k)
+    QTest::mouseClick(w.window->boardWidget(), Qt::LeftButton, {}, w.centre(m.steps[k].toX, m.steps[k].toY));
+  if (m.captureCount == 0)
+    QTest::mouseClick(w.window->boardWidget(), Qt::LeftButton, {}, w.centre(m.finalStep().toX, m.finalStep().toY));
+  settle();
+}
 
 void saveScreenshot(QWidget* widget, const QString& name) {
   QDir().mkpath(QDir::temp().filePath("velmora-screenshots"));
   widget->grab().save(QDir::temp().filePath("velmora-screenshots/" + name + ".png"));
-}
-
-template <class Dialog, class Act>
-void whenDialogOpens(Act act, int tries = 200) {
-  QTimer::singleShot(10, [act, tries] {
-    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr && tries > 0) return whenDialogOpens<Dialog>(act, tries - 1);
-    ASSERT_NE(dialog, nullptr);
-    act(dialog);
-  });
 }
 
 template <class T>
@@ -121,7 +88,7 @@ T* child(QWidget* w, int id) {
 }
 
 TEST(NetworkDialogShell, ControlsFollowTheRoleAndTheGameAndOkChecksTheFields) {
-  Window w;
+  ActiveWindow w;
   const QImage skin = builtInSkin(0);
   NetworkDialog d(*w.game, w.listing, skin, w.window.get());
   d.show();
@@ -153,19 +120,19 @@ TEST(NetworkDialogShell, ControlsFollowTheRoleAndTheGameAndOkChecksTheFields) {
                         Case{"Anna", "127.0.0.1", "", "Please enter serever's port."},
                         Case{"Anna", "127.0.0.1", "1023", "Port number must be more or equal then 1024."},
                         Case{"Anna", "127.0.0.1", "70000", "Port number must be 65535 or less."}}) {
-    shownMessages.clear();
+    test::messages.clear();
     child<QLineEdit>(&d, 1028)->setText(c.name);
     child<QLineEdit>(&d, 1021)->setText(c.ip);
     child<QLineEdit>(&d, 1013)->setText(c.port);
     child<QPushButton>(&d, 1)->click();
-    EXPECT_EQ(shownMessages, std::vector<std::string>{c.message}) << c.name << " " << c.ip << " " << c.port;
+    EXPECT_EQ(test::messages, std::vector<std::string>{c.message}) << c.name << " " << c.ip << " " << c.port;
     EXPECT_TRUE(d.isVisible());
   }
   EXPECT_EQ(netSettings.port, 70000);  // stored though refused, as the address
 }
 
 TEST(NetworkDialogShell, TheGameOverAtItsLastLineCanOnlyBeANewGame) {
-  Window w;
+  ActiveWindow w;
   readPosition("W:......../......../......../......../......../......../......../b.......", American, *w.game);
   w.game->plyCount = 0;
   resetListing(w.listing);  // White to move with no man: the game is over
@@ -177,14 +144,14 @@ TEST(NetworkDialogShell, TheGameOverAtItsLastLineCanOnlyBeANewGame) {
 }
 
 TEST(NetworkDialogShell, CancelWhileWaitingForAClientStopsTheWaitAndKeepsTheDialog) {
-  Window w;
+  ActiveWindow w;
   NetworkDialog d(*w.game, w.listing, builtInSkin(0), w.window.get());
   child<QLineEdit>(&d, 1028)->setText("Anna");
   child<QLineEdit>(&d, 1021)->setText("127.0.0.1");
   child<QLineEdit>(&d, 1013)->setText("0");  // refused: the dialog wants a real port
   child<QRadioButton>(&d, 1019)->click();
   bool sawWaiting = false;
-  whenDialogOpens<WaitingDialog>([&](WaitingDialog* wait) {
+  whenOpen<WaitingDialog>([&](WaitingDialog* wait) {
     sawWaiting = true;
     EXPECT_EQ(wait->windowTitle(), "Waiting for client.");
     // Wide enough for its title, which it also shows as text.
@@ -218,7 +185,7 @@ struct Peer {
 };
 
 TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive) {
-  Window w;
+  ActiveWindow w;
   netSettings.name = "Anna";
   netSettings.ip = "127.0.0.1";
   netSettings.server = 1;
@@ -230,9 +197,9 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
   netSettings.port = port;
 
   Peer peer;
-  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+  whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QComboBox>(d, 1031)->setCurrentIndex(American);
-    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
+    whenOpen<WaitingDialog>([&](WaitingDialog*) {
       WaitResult result;
       peer.link.fd = connectTo("127.0.0.1", port, peer.cancel, kWaitMs, result);
     });
@@ -247,7 +214,7 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
   EXPECT_STREQ(w.game->players[Black].name, "Visitor");
   EXPECT_EQ(w.game->players[Black].type, RemotePlayer);
 
-  w.playFirstLegal();
+  playFirstLegal(w);
   const std::string first = peer.receive();
   EXPECT_EQ(messageLines(first).size(), 1u);
   EXPECT_FALSE(w.window->menuBar()->isEnabled());  // waiting for the reply: no commands
@@ -262,13 +229,13 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
   ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() == 2 && w.window->menuBar()->isEnabled(); }, kWaitMs));
   EXPECT_EQ(buildListingText(*w.game, w.listing), reply);
 
-  w.playFirstLegal();
+  playFirstLegal(w);
   peer.receive();
   answerYes = true;
   QTest::keyPress(w.window.get(), Qt::Key_Escape);
   QTest::keyRelease(w.window.get(), Qt::Key_Escape);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !shownMessages.empty(); }, kWaitMs));
-  EXPECT_EQ(shownMessages.front(), "Break receive. Are you sure?");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !test::messages.empty(); }, kWaitMs));
+  EXPECT_EQ(test::messages.front(), "Break receive. Are you sure?");
   ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->menuBar()->isEnabled(); }, kWaitMs));
   EXPECT_EQ(w.game->players[Black].type, HumanPlayer);
   EXPECT_EQ(w.game->gameRunning, 0);
@@ -301,15 +268,15 @@ TEST(NetworkGameInTheWindow, AGameWithoutMovesLoadsWhollyAfterALostConnection) {
     refreshListing(none, *frisian, 0);
     ASSERT_TRUE(saveGameFile(*frisian, none, "Save/frisian.vlm"));
   }
-  Window w;
+  ActiveWindow w;
   netSettings.name = "Anna";
   netSettings.ip = "127.0.0.1";
   netSettings.server = 1;
   netSettings.port = freePort();
   Peer peer;
-  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+  whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QComboBox>(d, 1031)->setCurrentIndex(American);
-    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
+    whenOpen<WaitingDialog>([&](WaitingDialog*) {
       WaitResult result;
       peer.link.fd = connectTo("127.0.0.1", netSettings.port, peer.cancel, kWaitMs, result);
     });
@@ -321,14 +288,14 @@ TEST(NetworkGameInTheWindow, AGameWithoutMovesLoadsWhollyAfterALostConnection) {
   peer.send("Visitor");
   peer.receive();
   ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 1 && w.window->menuBar()->isEnabled(); }, kWaitMs));
-  w.playFirstLegal();
+  playFirstLegal(w);
   peer.receive();
   closeSocket(peer.link.fd);  // the client is gone
   peer.link.fd = -1;
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !shownMessages.empty() && w.window->menuBar()->isEnabled(); }, kWaitMs));
-  EXPECT_EQ(shownMessages.back(), "Connection lost. Receive data error.");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !test::messages.empty() && w.window->menuBar()->isEnabled(); }, kWaitMs));
+  EXPECT_EQ(test::messages.back(), "Connection lost. Receive data error.");
 
-  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+  whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
     d->findChild<QPushButton*>("id1")->click();
   });
@@ -344,16 +311,16 @@ TEST(NetworkGameInTheWindow, AGameWithoutMovesLoadsWhollyAfterALostConnection) {
 }
 
 TEST(NetworkGameInTheWindow, TheCommandLinePlayerPlaysAWholeGameAgainstTheWindow) {
-  Window w;
+  ActiveWindow w;
   netSettings.name = "Anna";
   netSettings.ip = "127.0.0.1";
   netSettings.server = 1;
   netSettings.port = freePort();
   QProcess cli;
-  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+  whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QComboBox>(d, 1031)->setCurrentIndex(Italian);
     child<QRadioButton>(d, 1026)->click();  // the window plays Black
-    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
+    whenOpen<WaitingDialog>([&](WaitingDialog*) {
       cli.start(VELMORA_CLI, {"net", "join", "127.0.0.1", QString::number(netSettings.port), "--level", "0"});
     });
     child<QPushButton>(d, 1)->click();
@@ -367,7 +334,7 @@ TEST(NetworkGameInTheWindow, TheCommandLinePlayerPlaysAWholeGameAgainstTheWindow
   };
   bool ended = false;
   for (int i = 0; i < 3000 && !ended; ++i) {
-    if (localToMove()) w.playFirstLegal();
+    if (localToMove()) playFirstLegal(w);
     QTest::qWait(5);
     ended = cli.state() == QProcess::NotRunning && w.window->menuBar()->isEnabled() &&
             w.game->players[Black].type == HumanPlayer && w.game->players[White].type == HumanPlayer;
@@ -386,20 +353,20 @@ TEST(NetworkGameInTheWindow, TheCommandLinePlayerPlaysAWholeGameAgainstTheWindow
 }
 
 TEST(NetworkGameInTheWindow, TwoWindowsServerAndClientPlayAGameToItsEnd) {
-  Window server;
-  Window client;  // its host is the one installed last; both record the same messages
+  ActiveWindow server;
+  ActiveWindow client;  // its host is the one installed last; both record the same messages
   const int port = freePort();
   // The server's dialog waits for its client; meanwhile the client's
   // dialog connects.
-  whenDialogOpens<NetworkDialog>([&](NetworkDialog* d) {
+  whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QRadioButton>(d, 1019)->click();
     child<QLineEdit>(d, 1028)->setText("Anna");
     child<QLineEdit>(d, 1021)->setText("127.0.0.1");
     child<QLineEdit>(d, 1013)->setText(QString::number(port));
     child<QComboBox>(d, 1031)->setCurrentIndex(Russian);
     child<QRadioButton>(d, 1026)->click();  // the server plays Black
-    whenDialogOpens<WaitingDialog>([&](WaitingDialog*) {
-      whenDialogOpens<NetworkDialog>([&](NetworkDialog* c) {
+    whenOpen<WaitingDialog>([&](WaitingDialog*) {
+      whenOpen<NetworkDialog>([&](NetworkDialog* c) {
         child<QRadioButton>(c, 1020)->click();
         child<QLineEdit>(c, 1028)->setText("Bert");
         child<QLineEdit>(c, 1021)->setText("127.0.0.1");
@@ -416,27 +383,27 @@ TEST(NetworkGameInTheWindow, TwoWindowsServerAndClientPlayAGameToItsEnd) {
   EXPECT_EQ(client.game->gameType, Russian);
   EXPECT_STREQ(client.game->players[Black].name, "Anna");
   EXPECT_STREQ(client.game->players[White].name, "Bert");
-  const auto toMove = [](Window& w) {
+  const auto toMove = [](ActiveWindow& w) {
     return w.game->gameRunning && !w.game->showingMove && w.window->menuBar()->isEnabled() &&
            w.game->players[w.listing.sideToMove()].type == HumanPlayer;
   };
-  const auto over = [](Window& w) {
+  const auto over = [](ActiveWindow& w) {
     return w.window->menuBar()->isEnabled() && w.game->players[0].type == HumanPlayer &&
            w.game->players[1].type == HumanPlayer && !w.game->gameRunning;
   };
   bool ended = false;
   for (int i = 0; i < 5000 && !ended; ++i) {
-    for (Window* w : {&server, &client})
-      if (toMove(*w)) w->playFirstLegal();
+    for (ActiveWindow* w : {&server, &client})
+      if (toMove(*w)) playFirstLegal(*w);
     QTest::qWait(2);
     ended = over(server) && over(client);
   }
   std::string state;
-  for (Window* w : {&server, &client})
+  for (ActiveWindow* w : {&server, &client})
     state += std::to_string(w->listing.moveCount()) + " running " + std::to_string(w->game->gameRunning) + " types " +
              std::to_string(w->game->players[0].type) + std::to_string(w->game->players[1].type) + " menu " +
              std::to_string(w->window->menuBar()->isEnabled()) + "; ";
-  for (const std::string& m : shownMessages) state += m + "|";
+  for (const std::string& m : test::messages) state += m + "|";
   ASSERT_TRUE(ended) << state;
   EXPECT_GT(server.listing.moveCount(), 10);
   EXPECT_EQ(buildListingText(*server.game, server.listing), buildListingText(*client.game, client.listing));

@@ -23,43 +23,22 @@
 #include "shell/paint/renderer.h"
 #include "shell/paint/skins.h"
 #include "shell/system/host_qt.h"
-#include "window_test_support.h"
+#include "tests/shell/window_test_support.h"
 
 namespace velmora {
 namespace {
 
-struct Window {
-  std::unique_ptr<GameState> game = std::make_unique<GameState>();
-  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
-  MoveListing listing;
-  std::unique_ptr<MainWindow> window;
+using test::Window;
 
-  explicit Window(GameType type) {
-    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window->hostWindow());
-    host.messageBox = [](const std::string&, MessageIcon, MessageButtons) { return false; };
-    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
-    window->show();
-    NewGameChoice twoHumans;
-    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
-    twoHumans.gameType = type;
-    startNewGame(*game, listing, twoHumans);
-    window->placeWindow();
-    window->refresh();
-    test::settle();
-  }
-  BoardWidget* board() const { return window->boardWidget(); }
-
-  // The window's picture as the board widget paints it on a screen of `ratio`.
-  QImage picture(qreal ratio) const {
-    QImage buffer((QSizeF(board()->size()) * ratio).toSize(), QImage::Format_RGB32);
-    buffer.setDevicePixelRatio(ratio);
-    composeMainWindow(buffer, board()->size(),
-                      MainWindowPicture{*game, listing, board()->skins(), board()->listingBox()->geometry(), QPoint(),
-                                        board()->cell()});
-    return buffer;
-  }
-};
+// The window's picture as the board widget paints it on a screen of `ratio`.
+QImage pictureAt(const Window& w, qreal ratio) {
+  QImage buffer((QSizeF(w.board()->size()) * ratio).toSize(), QImage::Format_RGB32);
+  buffer.setDevicePixelRatio(ratio);
+  composeMainWindow(buffer, w.board()->size(),
+                    MainWindowPicture{*w.game, w.listing, w.board()->skins(), w.board()->listingBox()->geometry(),
+                                      QPoint(), w.board()->cell()});
+  return buffer;
+}
 
 // Square (x, y) of the picture, in device pixels.
 QImage squareOf(const Window& w, const QImage& picture, int x, int y, qreal ratio) {
@@ -80,7 +59,7 @@ TEST(ScreenDensity, EverySquareHasTheScreensFullResolution) {
   ASSERT_EQ(cell, 64);
   QDir().mkpath(QDir::temp().filePath("velmora-screenshots"));
   for (qreal ratio : {1.0, 1.5, 2.0}) {
-    const QImage picture = w.picture(ratio);
+    const QImage picture = pictureAt(w, ratio);
     picture.save(QDir::temp().filePath(QString("velmora-screenshots/window-at-%1.png").arg(ratio * 100)));
     const int tile = static_cast<int>(cell * ratio);
     // A white man on c3, a black man on f6, an empty square: each exactly the
@@ -95,7 +74,7 @@ TEST(ScreenDensity, EverySquareHasTheScreensFullResolution) {
   }
   // The test tells the difference: the small square enlarged is not it.
   const QImage enlarged = tileOf(w, 2, 2, 64).scaled(128, 128, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-  EXPECT_NE(squareOf(w, w.picture(2.0), 2, 2, 2.0).convertToFormat(QImage::Format_RGB32),
+  EXPECT_NE(squareOf(w, pictureAt(w, 2.0), 2, 2, 2.0).convertToFormat(QImage::Format_RGB32),
             enlarged.convertToFormat(QImage::Format_RGB32));
 }
 

@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <cstdint>
 #include <memory>
 
 #include "core/game/game_state.h"
@@ -54,90 +55,11 @@
 namespace velmora {
 namespace {
 
+using test::answerYes;
+using test::messages;
 using test::settle;
-
-std::vector<std::string> shownMessages;
-bool answerYes = false;  // what every question is answered
-
-struct Window {
-  std::unique_ptr<GameState> game = std::make_unique<GameState>();
-  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
-  MoveListing listing;
-  std::unique_ptr<MainWindow> window;
-
-  explicit Window(GameType type) {
-    answerYes = false;
-    entrySettings.oneClick = 0;  // two clicks a move, unless a test says otherwise
-    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window->hostWindow());
-    host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
-      shownMessages.push_back(text);
-      return answerYes;
-    };
-    // Captures are still shown from a timer, but without the pauses, and
-    // every sound is over as soon as the window is idle.
-    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
-    host.playSound = [](SoundId, const std::string&, std::function<void()> finished) {
-      if (finished) QTimer::singleShot(0, std::move(finished));
-    };
-    window->show();
-    NewGameChoice twoHumans;
-    twoHumans.type[White] = twoHumans.type[Black] = ChooseHuman;
-    twoHumans.gameType = type;
-    startNewGame(*game, listing, twoHumans);
-    window->placeWindow();
-    window->refresh();
-    settle();
-  }
-
-  BoardWidget* board() const { return window->boardWidget(); }
-
-  // Centre of board square (x, y) in the board widget.
-  QPoint centre(int x, int y) const {
-    const BoardView v = board()->view();
-    const int n = game->boardSize;
-    const int sc = v.whiteOnTop ? n - 1 - x : x, sr = v.whiteOnTop ? y : n - 1 - y;
-    return QPoint(v.x0 + 20 + sc * v.cell + v.cell / 2, v.y0 + 20 + sr * v.cell + v.cell / 2);
-  }
-
-  void click(int x, int y) {
-    QTest::mouseClick(board(), Qt::LeftButton, {}, centre(x, y));
-    settle();
-  }
-
-  void drag(int fromX, int fromY, int toX, int toY) {
-    QTest::mousePress(board(), Qt::LeftButton, {}, centre(fromX, fromY));
-    QTest::mouseMove(board(), centre(toX, toY));
-    QTest::mouseRelease(board(), Qt::LeftButton, {}, centre(toX, toY));
-    settle();
-  }
-
-  // Plays legal move `index` of the side to move with two clicks.
-  void playLegal(int index) {
-    generateMoves(game->legalMoves, *game, listing.sideToMove());
-    const MoveRecord m = game->legalMoves[std::min(index, game->moveCount - 1)];
-    click(m.fromX, m.fromY);
-    for (int k = 0; k + 1 < m.captureCount; ++k) click(m.steps[k].toX, m.steps[k].toY);
-    click(m.finalStep().toX, m.finalStep().toY);
-  }
-
-  void pickUp(int index) {
-    generateMoves(game->legalMoves, *game, listing.sideToMove());
-    const MoveRecord m = game->legalMoves[std::min(index, game->moveCount - 1)];
-    click(m.fromX, m.fromY);
-  }
-
-  QStringList lines() const {
-    QStringList out;
-    for (int i = 0; i < board()->listingBox()->count(); ++i) out << board()->listingBox()->item(i)->text();
-    return out;
-  }
-
-  void save(const QString& name) const {
-    QDir().mkpath("screenshots");
-    window->grab().save("screenshots/" + name + ".png");
-  }
-};
+using test::whenOpen;
+using test::Window;
 
 TEST(Shell, WindowHasTheWholeMenu) {
   Window w(American);
@@ -201,7 +123,7 @@ TEST(Shell, PaintedSquaresFollowTheSkin) {
 
 TEST(Shell, EveryWayOfClosingAsksToSaveAChangedGame) {
   for (int route = 0; route < 2; ++route) {
-    shownMessages.clear();
+    messages.clear();
     Window w(American);
     w.click(2, 2);
     w.click(3, 3);
@@ -209,13 +131,13 @@ TEST(Shell, EveryWayOfClosingAsksToSaveAChangedGame) {
       w.window->close();
     else
       w.window->dispatch(CmdExit);  // Exit
-    EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?"}));
+    EXPECT_EQ(messages, (std::vector<std::string>{"Save current game?"}));
     EXPECT_FALSE(w.window->isVisible());  // answered No: the game is let go and the window closes
   }
-  shownMessages.clear();
+  messages.clear();
   Window fresh(American);
   fresh.window->dispatch(CmdExit);
-  EXPECT_TRUE(shownMessages.empty());  // nothing played, nothing to ask
+  EXPECT_TRUE(messages.empty());  // nothing played, nothing to ask
   // Alt+F4 belongs to the window manager: the menu shows it but binds nothing.
   QAction* exit = test::commandAction(fresh.window.get(), CmdExit);
   ASSERT_NE(exit, nullptr);
@@ -224,10 +146,10 @@ TEST(Shell, EveryWayOfClosingAsksToSaveAChangedGame) {
 }
 
 TEST(Shell, PrintingAnEmptyListingSaysSo) {
-  shownMessages.clear();
+  messages.clear();
   Window w(American);
   w.window->dispatch(CmdPrintListing);
-  EXPECT_EQ(shownMessages, (std::vector<std::string>{"The listing is empty."}));
+  EXPECT_EQ(messages, (std::vector<std::string>{"The listing is empty."}));
 }
 
 TEST(Shell, EveryMenuItemCanBeChosen) {
@@ -304,16 +226,6 @@ TEST(Shell, MultipleCaptureChosenByWaypoints) {
   EXPECT_EQ(w.lines().last(), " 1. a3:c5:e3:c1:a3");
 }
 
-// Runs `act` on the modal dialog once it is open.
-template <class Dialog, class Act>
-void whenDialogOpens(Act act) {
-  QTimer::singleShot(0, [act] {
-    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    act(dialog);
-  });
-}
-
 TEST(Shell, CircuitsAndShorterCapturesOnALongerPathAreEnteredByClicks) {
   Window gothic(Gothic);
   readPosition("W:......../......../......../......../......../......../bb....../Wb......", Gothic, *gothic.game);
@@ -345,8 +257,8 @@ TEST(Shell, CircuitsAndShorterCapturesOnALongerPathAreEnteredByClicks) {
 
 TEST(Shell, NewGameDialogStartsTheChosenGame) {
   Window w(American);
-  shownMessages.clear();
-  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+  messages.clear();
+  whenOpen<NewGameDialog>([](NewGameDialog* d) {
     d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
     d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
     EXPECT_FALSE(d->findChild<QGroupBox*>("id1016")->isEnabled());
@@ -360,7 +272,7 @@ TEST(Shell, NewGameDialogStartsTheChosenGame) {
     d->findChild<QPushButton*>("id1")->click();
   });
   w.window->dispatch(CmdNew);
-  EXPECT_EQ(shownMessages, (std::vector<std::string>{"Please enter any other name (WHITE SIDE)"}));
+  EXPECT_EQ(messages, (std::vector<std::string>{"Please enter any other name (WHITE SIDE)"}));
   EXPECT_EQ(w.game->gameType, Frisian);
   EXPECT_EQ(w.game->giveAway, 1);
   EXPECT_STREQ(w.game->players[White].name, "Anna");
@@ -370,14 +282,14 @@ TEST(Shell, NewGameDialogStartsTheChosenGame) {
   w.save("frisian-give-away-new-game");
 
   // Cancel changes nothing.
-  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) { d->reject(); });
+  whenOpen<NewGameDialog>([](NewGameDialog* d) { d->reject(); });
   w.window->dispatch(CmdNew);
   EXPECT_EQ(w.game->gameType, Frisian);
 }
 
 TEST(Shell, ComputerAgainstComputerInTheWindow) {
   Window w(American);
-  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+  whenOpen<NewGameDialog>([](NewGameDialog* d) {
     d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseComputer);
     d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseComputer);
     d->findChild<QComboBox*>("id1017")->setCurrentIndex(0);
@@ -388,7 +300,7 @@ TEST(Shell, ComputerAgainstComputerInTheWindow) {
   ASSERT_EQ(w.game->gameRunning, 1);
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 0; }, 120000));
   EXPECT_GT(w.lines().size(), 10);
-  EXPECT_FALSE(shownMessages.empty());  // the result was announced
+  EXPECT_FALSE(messages.empty());  // the result was announced
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
   EXPECT_TRUE(w.window->isEnabled());
   w.save("russian-computer-against-computer");
@@ -437,7 +349,7 @@ TEST(Shell, ALargerBoardKeepsTheWindowOnItsScreen) {
   w.window->move(screen.left(), screen.bottom() + 1 - w.window->frameGeometry().height());
   settle();
   for (GameType type : {Canadian, International}) {
-    whenDialogOpens<NewGameDialog>([type](NewGameDialog* d) {
+    whenOpen<NewGameDialog>([type](NewGameDialog* d) {
       d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
       d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
       d->findChild<QLineEdit*>("id1012")->setText("Ann");
@@ -458,7 +370,7 @@ TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
   Window w(American);
   QAction* pause = test::commandAction(w.window.get(), CmdPause);
   EXPECT_FALSE(pause->isEnabled());  // two humans: nothing runs by itself
-  whenDialogOpens<NewGameDialog>([](NewGameDialog* d) {
+  whenOpen<NewGameDialog>([](NewGameDialog* d) {
     d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseComputer);
     d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseComputer);
     d->findChild<QComboBox*>("id1017")->setCurrentIndex(0);
@@ -488,12 +400,12 @@ TEST(Shell, EscapeHeldWhileTheComputerThinksAsksToBreak) {
   w.game->searchDepth = 2;
   w.click(2, 2);
   w.click(3, 3);
-  shownMessages.clear();
+  messages.clear();
   QTest::keyPress(w.window.get(), Qt::Key_Escape);  // held down, not yet released
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.lines().size() == 3; }, 20000));
   QTest::keyRelease(w.window.get(), Qt::Key_Escape);
-  ASSERT_FALSE(shownMessages.empty());
-  EXPECT_EQ(shownMessages.front(), "Break AI move. Are you sure?");  // answered No: the move was still made
+  ASSERT_FALSE(messages.empty());
+  EXPECT_EQ(messages.front(), "Break AI move. Are you sure?");  // answered No: the move was still made
   EXPECT_EQ(w.game->gameRunning, 1);
 }
 
@@ -554,8 +466,6 @@ TEST(Shell, ComputerThinksOnAWorkerWhileTheWindowPaints) {
           "W.W.W.W.W.W.",
       Canadian, *w.game);
   refreshListing(w.listing, *w.game, 0);
-  w.listing.lines.push_back(" 1. ...");  // Black to move, as the position says
-  w.listing.selected = 1;
   w.game->players[Black].type = ComputerPlayer;
   w.game->searchDepth = 4;
   w.game->gameRunning = 1;
@@ -575,15 +485,13 @@ TEST(Shell, ComputerThinksOnAWorkerWhileTheWindowPaints) {
   // Closing abandons the search at once: no move is played.
   w.window->close();
   EXPECT_EQ(w.game->thinking, 0);
-  EXPECT_EQ(w.listing.moveCount(), 1);
+  EXPECT_EQ(w.listing.moveCount(), 0);
   EXPECT_FALSE(w.window->isVisible());
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
 }
 
 TEST(Shell, BreakQuestionIsCaptionedPlainlyAndEscapeDoesNotAnswerIt) {
-  Window w(International);
-  installQtHost(w.window->hostWindow());  // the real message boxes
-  host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
+  Window w(International, test::Boxes::Real);
   w.game->players[Black].type = ComputerPlayer;
   w.game->searchDepth = 4;
   w.playLegal(0);
@@ -713,23 +621,6 @@ struct InFreshWorkDir {
   ~InFreshWorkDir() { QDir::setCurrent(previous); }
 };
 
-// Like whenDialogOpens, for a dialog that opens after another one closes.
-// Waits up to ten seconds: on a loaded machine a file dialog can take more
-// than one to open. A dialog of another kind is rejected when the wait runs
-// out, so that the test fails instead of waiting on it for ever.
-template <class Dialog, class Act>
-void whenDialogOpensLater(Act act, int tries = 1000) {
-  QTimer::singleShot(10, [act, tries] {
-    auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (dialog == nullptr && tries > 0) return whenDialogOpensLater<Dialog>(act, tries - 1);
-    if (dialog == nullptr) {
-      if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget())) other->reject();
-      FAIL() << "the dialog did not open";
-    }
-    act(dialog);
-  });
-}
-
 // Picks `path` in an open file dialog, as a user typing it would.
 // selectFile leaves the name field alone while the field has the focus,
 // which a second dialog may well have; the choice is made again until the
@@ -773,7 +664,7 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   w.click(4, 4);
   const QString pdn = QDir::current().absoluteFilePath("game.pdn");
   const auto choose = [pdn](QFileDialog* files) { chooseFile(files, pdn); };
-  whenDialogOpensLater<QFileDialog>(choose);
+  whenOpen<QFileDialog>(choose);
   w.window->dispatch(CmdExportPdn);
   QFile written(pdn);
   ASSERT_TRUE(written.open(QIODevice::ReadOnly));
@@ -789,9 +680,9 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   lastGame.player1Name = "Ann";
   lastGame.player2Name = "Bob";
   QGuiApplication::clipboard()->setText("B:Wc3,e3:Bd6,Kh8");
-  shownMessages.clear();
+  messages.clear();
   w.window->dispatch(CmdPasteFen);
-  EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?"}));  // answered No
+  EXPECT_EQ(messages, (std::vector<std::string>{"Save current game?"}));  // answered No
   EXPECT_EQ(w.lines(), (QStringList{" 0."}));
   EXPECT_EQ(w.listing.sideToMove(), Black);
   EXPECT_EQ(w.game->board[7][7].kind, King);
@@ -799,13 +690,13 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   EXPECT_EQ(w.game->gameRunning, 1);
 
   QGuiApplication::clipboard()->setText("not a position");
-  shownMessages.clear();
+  messages.clear();
   w.window->dispatch(CmdPasteFen);
-  ASSERT_EQ(shownMessages.size(), 1u);
-  EXPECT_EQ(shownMessages[0].rfind("The clipboard holds no Russian position.", 0), 0u) << shownMessages[0];
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_EQ(messages[0].rfind("The clipboard holds no Russian position.", 0), 0u) << messages[0];
   EXPECT_EQ(w.game->board[7][7].kind, King);  // the game stays
 
-  whenDialogOpensLater<QFileDialog>(choose);
+  whenOpen<QFileDialog>(choose);
   w.window->dispatch(CmdImportPdn);
   EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        f6-e5"}));
   EXPECT_EQ(w.game->board[2][2].kind, Empty);  // the start position replayed
@@ -824,8 +715,8 @@ TEST(Shell, PdnImportListsAThousandGamesAtMost) {
   file.close();
   QString label;
   QStringList items;
-  whenDialogOpensLater<QFileDialog>([pdn](QFileDialog* files) { chooseFile(files, pdn); });
-  whenDialogOpensLater<QInputDialog>([&](QInputDialog* list) {
+  whenOpen<QFileDialog>([pdn](QFileDialog* files) { chooseFile(files, pdn); });
+  whenOpen<QInputDialog>([&](QInputDialog* list) {
     label = list->labelText();
     items = list->comboBoxItems();
     list->reject();
@@ -844,8 +735,8 @@ TEST(Shell, SaveDialogProposesAName) {
   std::snprintf(w.game->players[Black].name, sizeof w.game->players[Black].name, "Anna");
   w.click(2, 2);
   w.click(3, 3);
-  shownMessages.clear();
-  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) {
+  messages.clear();
+  whenOpen<SaveGameDialog>([](SaveGameDialog* d) {
     auto* edit = d->findChild<QLineEdit*>("id1013");
     const QString proposal = edit->text();
     EXPECT_TRUE(proposal.startsWith("[Guest]-[Anna]-[")) << proposal.toStdString();
@@ -861,10 +752,10 @@ TEST(Shell, SaveDialogProposesAName) {
     d->findChild<QPushButton*>("id1")->click();
   });
   w.window->dispatch(CmdSave);
-  ASSERT_EQ(shownMessages.size(), 3u);
-  EXPECT_EQ(shownMessages[0], "Please enter name");
-  EXPECT_NE(shownMessages[1].find("cannot hold"), std::string::npos);
-  EXPECT_EQ(shownMessages[2], "Game saved.");
+  ASSERT_EQ(messages.size(), 3u);
+  EXPECT_EQ(messages[0], "Please enter name");
+  EXPECT_NE(messages[1].find("cannot hold"), std::string::npos);
+  EXPECT_EQ(messages[2], "Game saved.");
   EXPECT_TRUE(QFile::exists("SAVE/first game.vlm"));
   EXPECT_FALSE(QFile::exists("elsewhere.vlm"));
   EXPECT_EQ(w.game->gameModified, 0);
@@ -875,7 +766,7 @@ TEST(Shell, SaveDialogProposesAName) {
   EXPECT_STREQ(back->players[Black].name, "Anna");
 
   // Cancel writes nothing.
-  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
+  whenOpen<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
   w.window->dispatch(CmdSave);
   EXPECT_EQ(QDir("SAVE").entryList(QDir::Files), QStringList{"first game.vlm"});
 }
@@ -887,8 +778,8 @@ TEST(Shell, LoadDialogPreviewsAndDeletes) {
   writeSavedGame("twelve.vlm", "[HEADER]\r\nGAME TYPE = Canadian\r\n");
   QDir().mkpath("Save/folder.vlm");
   Window w(American);
-  shownMessages.clear();
-  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+  messages.clear();
+  whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     auto* list = d->findChild<QListWidget*>("id1014");
     auto* ok = d->findChild<QPushButton*>("id1");
     auto* remove = d->findChild<QPushButton*>("id3");
@@ -936,7 +827,7 @@ TEST(Shell, LoadDialogPreviewsAndDeletes) {
     d->reject();
   });
   w.window->dispatch(CmdLoad);
-  EXPECT_TRUE(shownMessages.empty());
+  EXPECT_TRUE(messages.empty());
   EXPECT_EQ(QDir("Save").entryList(QDir::Files), QStringList{});
   EXPECT_EQ(w.game->gameType, American);  // nothing taken over
 }
@@ -991,7 +882,7 @@ TEST(Shell, AFrisianEndingSetUpByClicksIsPlayedSavedAndLoaded) {
   ASSERT_TRUE(saveGameFile(*w.game, w.listing, "Save/ending.vlm"));
 
   Window other(American);
-  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+  whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
     d->findChild<QPushButton*>("id1")->click();
   });
@@ -1008,17 +899,17 @@ TEST(Shell, AWrongSetUpIsSaidAndCancelLeavesTheGameAsItWas) {
   w.click(3, 3);
   const std::string before = writePosition(*w.game);
   const auto lines = w.listing.lines;
-  shownMessages.clear();
+  messages.clear();
   w.window->dispatch(CmdSetUp);
   setupAction(w, "setupClear");
   w.click(2, 2);  // a lone white man
   setupAction(w, "setupDone");
-  EXPECT_EQ(shownMessages, std::vector<std::string>{"Black has no piece."});
+  EXPECT_EQ(messages, std::vector<std::string>{"Black has no piece."});
   EXPECT_TRUE(w.window->settingUp());
   for (int i = 0; i < 3; ++i) w.click(4, 0);  // a black man on its crowning row
-  shownMessages.clear();
+  messages.clear();
   setupAction(w, "setupDone");
-  EXPECT_EQ(shownMessages, std::vector<std::string>{"A black man stands on its crowning row, on e1."});
+  EXPECT_EQ(messages, std::vector<std::string>{"A black man stands on its crowning row, on e1."});
   w.window->dispatch(CmdNew);  // refused while setting up
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
   setupAction(w, "setupCancel");
@@ -1027,6 +918,46 @@ TEST(Shell, AWrongSetUpIsSaidAndCancelLeavesTheGameAsItWas) {
   EXPECT_EQ(w.listing.lines, lines);
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
   EXPECT_TRUE(w.window->menuBar()->isEnabled());
+}
+
+TEST(Shell, DoneAsksAboutTheGameBeforeWithTheSetUpPositionStillOnTheBoard) {
+  Window w(American);
+  w.click(2, 2);  // c3-d4: a changed game, which Done offers to save
+  w.click(3, 3);
+  w.window->dispatch(CmdSetUp);
+  setupAction(w, "setupStart");
+  const std::string setUp = writePosition(*w.game);
+  answerYes = true;
+  std::string underTheDialog;
+  bool settingUpUnderTheDialog = false;
+  whenOpen<SaveGameDialog>([&](SaveGameDialog* d) {
+    underTheDialog = writePosition(*w.game);
+    settingUpUnderTheDialog = w.window->settingUp();
+    d->reject();
+  });
+  setupAction(w, "setupDone");
+  EXPECT_EQ(messages, std::vector<std::string>{"Save current game?"});
+  EXPECT_TRUE(settingUpUnderTheDialog);
+  EXPECT_EQ(underTheDialog, setUp);
+  // Not saved: the set-up goes on where it was.
+  EXPECT_TRUE(w.window->settingUp());
+  EXPECT_EQ(writePosition(*w.game), setUp);
+}
+
+std::uint32_t fakeNow = 0;
+
+TEST(Shell, TheTimeSpentSettingUpIsNotChargedToTheGamePutBack) {
+  Window w(American);
+  fakeNow = host.tickCount();
+  host.tickCount = [] { return fakeNow; };
+  QTest::qWait(500);  // the clock has taken White's turn
+  const int before = w.game->players[White].clockSeconds;
+  // However quickly the player comes back, the set-up's time is its own.
+  w.window->dispatch(CmdSetUp);
+  fakeNow += 30000;
+  w.window->findChild<QAction*>("setupCancel")->trigger();
+  QTest::qWait(500);
+  EXPECT_EQ(w.game->players[White].clockSeconds, before);
 }
 
 TEST(Shell, APositionIsSetUpByKeysInEverySkinAndEitherWayUp) {
@@ -1068,7 +999,7 @@ TEST(Shell, DoubleClickTakesTheGameOver) {
   writeSavedGame("russian.vlm", kRussianGame);
   writeSavedGame("computer to move.vlm", QByteArray(kRussianGame).replace("NUMBER 3 = g7:e5\r\n", ""));
   Window w(International);
-  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+  whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     auto* list = d->findChild<QListWidget*>("id1014");
     list->item(1)->setSelected(true);
     emit list->itemDoubleClicked(list->item(1));
@@ -1083,7 +1014,7 @@ TEST(Shell, DoubleClickTakesTheGameOver) {
   w.save("russian-loaded");
 
   // The computer to move: loaded, but it waits.
-  whenDialogOpens<LoadGameDialog>([](LoadGameDialog* d) {
+  whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
     d->findChild<QPushButton*>("id1")->click();
   });
@@ -1098,30 +1029,30 @@ TEST(Shell, SavePromptSavesForRealAndACancelledSaveKeepsTheWindowOpen) {
   w.click(2, 2);
   w.click(3, 3);
   answerYes = true;
-  shownMessages.clear();
+  messages.clear();
   // Yes to the prompt before Load: the game is saved, then the Load dialog opens.
-  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) {
+  whenOpen<SaveGameDialog>([](SaveGameDialog* d) {
     d->findChild<QLineEdit*>("id1013")->setText("before loading");
-    whenDialogOpensLater<LoadGameDialog>([](LoadGameDialog* load) {
+    whenOpen<LoadGameDialog>([](LoadGameDialog* load) {
       EXPECT_EQ(load->findChild<QListWidget*>("id1014")->count(), 1);
       load->reject();
     });
     d->findChild<QPushButton*>("id1")->click();
   });
   w.window->dispatch(CmdLoad);
-  EXPECT_EQ(shownMessages, (std::vector<std::string>{"Save current game?", "Game saved."}));
+  EXPECT_EQ(messages, (std::vector<std::string>{"Save current game?", "Game saved."}));
   EXPECT_EQ(w.game->gameModified, 0);
 
   // Closing: a cancelled Save dialog keeps the window and the game.
   w.click(5, 5);
   w.click(4, 4);
-  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
+  whenOpen<SaveGameDialog>([](SaveGameDialog* d) { d->reject(); });
   EXPECT_FALSE(w.window->close());
   EXPECT_TRUE(w.window->isVisible());
   EXPECT_EQ(w.lines().size(), 3);
   EXPECT_EQ(w.game->gameRunning, 1);
 
-  whenDialogOpens<SaveGameDialog>([](SaveGameDialog* d) { d->findChild<QPushButton*>("id1")->click(); });
+  whenOpen<SaveGameDialog>([](SaveGameDialog* d) { d->findChild<QPushButton*>("id1")->click(); });
   EXPECT_TRUE(w.window->close());
   EXPECT_EQ(QDir("SAVE").entryList(QDir::Files).size(), 2);
 }

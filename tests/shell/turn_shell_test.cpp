@@ -6,12 +6,14 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,53 +29,19 @@
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/main_window.h"
 #include "shell/system/host_qt.h"
+#include "tests/shell/window_test_support.h"
 
 namespace velmora {
 namespace {
 
-std::vector<std::string> questions;
-bool answerYes = false;
+using test::answerYes;
+using test::Boxes;
+using test::Window;
 
-struct Window {
-  std::unique_ptr<GameState> game = std::make_unique<GameState>();
-  std::unique_ptr<GameState> scratch = std::make_unique<GameState>();
-  MoveListing listing;
-  std::unique_ptr<MainWindow> window;
-
-  // `realBoxes`: message boxes are real modal windows, answered by the test.
-  explicit Window(bool realBoxes) {
-    questions.clear();
-    answerYes = false;
-    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
-    installQtHost(window->hostWindow());
-    if (!realBoxes) {
-      host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
-        questions.push_back(text);
-        return answerYes;
-      };
-    }
-    host.after = [](int, std::function<void()> then) { QTimer::singleShot(0, std::move(then)); };
-    host.playSound = [](SoundId, const std::string&, std::function<void()> finished) {
-      if (finished) QTimer::singleShot(0, std::move(finished));
-    };
-    window->show();
-  }
-
-  void start(GameType type, TypeChoice white, TypeChoice black, int level) {
-    NewGameChoice choice;
-    choice.type[White] = white;
-    choice.type[Black] = black;
-    choice.gameType = type;
-    choice.level = level;
-    startNewGame(*game, listing, choice);
-    window->placeWindow();
-    window->refresh();
-  }
-
-  bool betweenMoves(int moves) const {
-    return listing.moveCount() >= moves && !game->thinking && !game->showingMove && game->gameRunning;
-  }
-};
+// Between two moves of a running game, at least `moves` played.
+bool betweenMoves(const Window& w, int moves) {
+  return w.listing.moveCount() >= moves && !w.game->thinking && !w.game->showingMove && w.game->gameRunning;
+}
 
 // Answers whatever modal window comes up, polled every 10 ms while the
 // window under test runs its event loops.
@@ -99,7 +67,7 @@ struct ModalAnswerer {
 };
 
 TEST(TurnsInTheWindow, NewGameBetweenTwoComputersMovesReplacesTheirGameWholly) {
-  Window w(true);
+  Window w(American, Boxes::Real);
   w.start(Canadian, ChooseComputer, ChooseComputer, 2);  // "Above normal"
   bool thoughtBehindThePrompt = false, newGameChosen = false;
   int movesAtPrompt = -1, movesBehindThePrompt = 0;
@@ -126,7 +94,7 @@ TEST(TurnsInTheWindow, NewGameBetweenTwoComputersMovesReplacesTheirGameWholly) {
     }
     return false;
   });
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w.betweenMoves(2); }, 60000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return betweenMoves(w, 2); }, 60000));
   const int movesBefore = w.listing.moveCount();
   QTest::keyClick(w.window.get(), Qt::Key_N, Qt::ControlModifier);  // returns once the new game stands
   EXPECT_FALSE(thoughtBehindThePrompt);
@@ -148,7 +116,7 @@ TEST(TurnsInTheWindow, NewGameBetweenTwoComputersMovesReplacesTheirGameWholly) {
 }
 
 TEST(TurnsInTheWindow, TheComputerWaitsWhileTheLoadDialogIsOpen) {
-  Window w(false);
+  Window w;
   w.start(American, ChooseComputer, ChooseComputer, 0);
   bool thoughtBehindTheDialog = false;
   int movesBehindTheDialog = 0, movesAtOpening = -1;
@@ -162,7 +130,7 @@ TEST(TurnsInTheWindow, TheComputerWaitsWhileTheLoadDialogIsOpen) {
     dialog->reject();
     return true;
   });
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w.betweenMoves(2); }, 60000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return betweenMoves(w, 2); }, 60000));
   w.game->gameModified = 0;  // no save prompt before the dialog
   QTest::keyClick(w.window.get(), Qt::Key_L, Qt::ControlModifier);
   ASSERT_GE(movesAtOpening, 2);
@@ -173,7 +141,7 @@ TEST(TurnsInTheWindow, TheComputerWaitsWhileTheLoadDialogIsOpen) {
 }
 
 TEST(TurnsInTheWindow, HMarksTheExpertsMoveForThePersonToMoveWithoutPlayingIt) {
-  Window w(false);
+  Window w;
   w.start(American, ChooseHuman, ChooseHuman, 0);
   const auto marked = [&] {
     int squares = 0;
@@ -192,7 +160,7 @@ TEST(TurnsInTheWindow, HMarksTheExpertsMoveForThePersonToMoveWithoutPlayingIt) {
 std::uint32_t fakeNow = 0;
 
 TEST(TurnsInTheWindow, AHumansClockCountsFromTheMomentItsSideCameToMove) {
-  Window w(false);
+  Window w;
   host.tickCount = [] { return fakeNow; };
   fakeNow = 100000;
   w.start(American, ChooseComputer, ChooseHuman, 0);
@@ -207,6 +175,47 @@ TEST(TurnsInTheWindow, AHumansClockCountsFromTheMomentItsSideCameToMove) {
   EXPECT_EQ(w.game->players[White].clockSeconds, 0);  // the computer's first move takes no time
 }
 
+// Opens a modal dialog over the window right after `opened`, runs `under`
+// once it has been up for `ms`, then closes it; returns once it has closed.
+void underAModalDialog(Window& w, int ms, const std::function<void()>& opened, const std::function<void()>& under) {
+  bool closed = false;
+  QTimer::singleShot(0, [&] {
+    QDialog dialog(w.window.get());
+    opened();
+    QTimer::singleShot(ms, &dialog, [&] {
+      under();
+      dialog.reject();
+    });
+    dialog.exec();
+    closed = true;
+  });
+  ASSERT_TRUE(QTest::qWaitFor([&] { return closed; }, 10000));
+}
+
+TEST(TurnsInTheWindow, MarksBlinkOnlyWhenNoModalWindowIsUp) {
+  Window w;
+  int ticksUnderTheDialog = 0;
+  underAModalDialog(
+      w, 500, [&] { w.game->marks[0][0].blinkTicks = 100; },
+      [&] { ticksUnderTheDialog = w.game->marks[0][0].blinkTicks; });
+  EXPECT_EQ(ticksUnderTheDialog, 100);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->marks[0][0].blinkTicks < 100; }, 2000));
+}
+
+TEST(TurnsInTheWindow, AClockStandsStillBehindAModalWindowAndCatchesUpAfter) {
+  Window w;
+  fakeNow = host.tickCount();
+  host.tickCount = [] { return fakeNow; };
+  QTest::qWait(500);  // the clock has taken White's turn
+  const int before = w.game->players[White].clockSeconds;
+  int underTheDialog = -1;
+  underAModalDialog(
+      w, 600, [] { fakeNow += 5000; }, [&] { underTheDialog = w.game->players[White].clockSeconds; });
+  EXPECT_EQ(underTheDialog, before);
+  // The time behind the dialog was White's all the same.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->players[White].clockSeconds == before + 5; }, 2000));
+}
+
 // Black, the computer, to move among six flying kings a side on 12 x 12:
 // a search that lasts (the outcome does not depend on how long).
 void startALongThink(Window& w) {
@@ -215,28 +224,26 @@ void startALongThink(Window& w) {
   for (int r = 0; r < 10; ++r) rows += "............/";
   readPosition(rows + "W.W.W.W.W.W.", Canadian, *w.game);
   refreshListing(w.listing, *w.game, 0);
-  w.listing.lines.push_back(" 1. ...");
-  w.listing.selected = 1;
   w.game->searchDepth = 3;
   w.window->refresh();
 }
 
 TEST(TurnsInTheWindow, OneShortEscapePressAsksAndNoLetsTheSearchFinish) {
-  Window w(false);
+  Window w;
   startALongThink(w);
   ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 5000));
   QTest::keyPress(w.window.get(), Qt::Key_Escape);
   QTest::qWait(50);
   QTest::keyRelease(w.window.get(), Qt::Key_Escape);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !questions.empty(); }, 1000));
-  EXPECT_EQ(questions, std::vector<std::string>{"Break AI move. Are you sure?"});
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !test::messages.empty(); }, 1000));
+  EXPECT_EQ(test::messages, std::vector<std::string>{"Break AI move. Are you sure?"});
   ASSERT_TRUE(QTest::qWaitFor([&] { return !w.game->thinking && !w.game->showingMove; }, 120000));
-  EXPECT_EQ(w.listing.moveCount(), 2);  // the computer's move was played
+  EXPECT_EQ(w.listing.moveCount(), 1);  // the computer's move was played
   EXPECT_EQ(w.game->gameRunning, 1);
 }
 
 TEST(TurnsInTheWindow, OneShortEscapePressAndYesStopTheSearch) {
-  Window w(false);
+  Window w;
   startALongThink(w);
   answerYes = true;
   ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 5000));
@@ -244,8 +251,8 @@ TEST(TurnsInTheWindow, OneShortEscapePressAndYesStopTheSearch) {
   QTest::qWait(50);
   QTest::keyRelease(w.window.get(), Qt::Key_Escape);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !w.game->thinking; }, 120000));
-  EXPECT_EQ(questions, std::vector<std::string>{"Break AI move. Are you sure?"});
-  EXPECT_EQ(w.listing.moveCount(), 1);  // no move
+  EXPECT_EQ(test::messages, std::vector<std::string>{"Break AI move. Are you sure?"});
+  EXPECT_EQ(w.listing.moveCount(), 0);  // no move
   EXPECT_EQ(w.game->gameRunning, 0);
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
   EXPECT_TRUE(w.window->boardWidget()->isEnabled());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "core/game/play.h"
@@ -78,6 +79,13 @@ void playListed(GameState& state, MoveListing& listing, const std::string& text)
   for (int i = 0; i < state.moveCount; ++i)
     if (moveText(state.legalMoves[i]) == text) return playMove(state, listing, i);
   FAIL() << text << " is not legal";
+}
+
+void restartHere(GameState& state) {
+  state.start.side = state.sideToMove();
+  state.start.custom = 1;
+  std::memcpy(state.start.board, state.board, sizeof state.board);
+  state.plyCount = 0;
 }
 
 LevelAnswer LevelSearcher::thinkFor(Position& position, int side, int level, bool literal) {

@@ -32,6 +32,10 @@ std::unique_ptr<GameState> position(GameType type, const std::string& text);
 // and a random side to move.
 std::string randomPositionText(GameType type, std::mt19937& random, unsigned percent);
 
+// The record started afresh at the position on the board, its side to move
+// kept: the moves before it are not needed.
+void restartHere(GameState& state);
+
 // A state at the variant's start position, White to move.
 std::unique_ptr<GameState> startPosition(GameType type);
 

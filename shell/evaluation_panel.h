@@ -1,0 +1,35 @@
+#pragma once
+// The Expert's score of the shown position, in the panel beside the board:
+// searched on a worker of its own whenever the shown position changes.
+
+#include <string>
+
+#include "core/game/position_score.h"
+#include "shell/expert_worker.h"
+
+namespace velmora {
+
+class BoardWidget;
+struct GameState;
+struct MoveListing;
+
+class EvaluationPanel {
+ public:
+  EvaluationPanel(const GameState& game, const MoveListing& listing, BoardWidget* board, ExpertWorker::Deliver deliver);
+
+  // Follows the shown position: no panel and no search unless `shown`.
+  void update(bool shown);
+  // Stops a search under way and forgets the score.
+  void stop();
+  const PositionScore& score() const { return score_; }
+
+ private:
+  const GameState& game_;
+  const MoveListing& listing_;
+  BoardWidget* board_;
+  PositionScore score_;
+  std::string key_;      // the position score_ is for, or is being searched for
+  ExpertWorker worker_;  // last: stopped before what its job's calls reach
+};
+
+}  // namespace velmora

@@ -1,0 +1,17 @@
+#pragma once
+// Where the main window stands and how large its board is drawn: at least
+// the layout's size, centred when not yet shown, on its screen.
+
+class QMainWindow;
+
+namespace velmora {
+
+class BoardWidget;
+
+// Sizes the board's cells for `boardSize` squares a side and places
+// `window` for them: the largest scale at or below the chosen one that the
+// screen holds; with "Fit to window" a shown window keeps its size and the
+// board fills it.
+void placeMainWindow(QMainWindow& window, BoardWidget& board, int boardSize);
+
+}  // namespace velmora
