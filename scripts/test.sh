@@ -7,7 +7,8 @@
 #      offscreen platform, the command line, the manual, the Debian package;
 #   3. the core and the command line built without Qt;
 #   4. every test once more under AddressSanitizer and
-#      UndefinedBehaviorSanitizer;
+#      UndefinedBehaviorSanitizer, and the tests of threads under
+#      ThreadSanitizer;
 #   5. every fuzz target over its seeds and kept inputs, then a fixed run
 #      from a fixed seed (scripts/fuzz.sh --check).
 # Under ten minutes from a fresh clone on two cores. Open-ended fuzzing,
@@ -44,6 +45,13 @@ cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
+
+# The engines' threads under ThreadSanitizer: engines thinking side by side,
+# stopped, and driving computer games. The core alone, so that the build
+# stays short.
+cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMORA_SHELL=OFF -DVELMORA_TSAN=ON
+cmake --build build/tsan -j "$jobs" --target core_tests
+TSAN_OPTIONS=halt_on_error=1 build/tsan/core_tests --gtest_filter='Engine.*:ComputerMove.*:Analysis.*'
 
 # Every reader of outside input over its kept inputs and a fixed fuzz run.
 scripts/fuzz.sh --check

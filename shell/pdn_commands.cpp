@@ -78,9 +78,8 @@ void MainWindow::importPdn() {
 
 void MainWindow::copyFen() {
   // The position shown, with the side to move of the listing's line.
-  auto shown = std::make_unique<GameState>(game_);
-  shown->plyCount = listing_.shownMoves();
-  QGuiApplication::clipboard()->setText(QString::fromStdString(writeFen(*shown)));
+  const int side = listing_.sideToMoveAt(listing_.shownMoves());
+  QGuiApplication::clipboard()->setText(QString::fromStdString(writeFen(game_, side)));
 }
 
 void MainWindow::pasteFen() {

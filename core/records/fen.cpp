@@ -111,9 +111,11 @@ bool isStartOf(GameType type, const Board& board) {
 
 }  // namespace
 
-std::string writeFen(const RecordedPosition& state) {
+std::string writeFen(const RecordedPosition& state) { return writeFen(state, state.sideToMove()); }
+
+std::string writeFen(const Position& state, int sideToMove) {
   const GameType type = state.gameType;
-  std::string text(1, colourLetter(pdnColour(type, state.sideToMove())));
+  std::string text(1, colourLetter(pdnColour(type, sideToMove)));
   for (int pdnSide : {White, Black}) {
     text += ':';
     text += colourLetter(pdnSide);

@@ -11,10 +11,13 @@
 
 namespace velmora {
 
+struct Position;
 struct RecordedPosition;
 
 // The board and the side to move of `state`.
 std::string writeFen(const RecordedPosition& state);
+// The same for the board of `state` with `sideToMove` to move.
+std::string writeFen(const Position& state, int sideToMove);
 
 // Starts `state` as a new game of `type` at the position of `fen`: the
 // variant's set-up, the board and the side to move become the game's start,
