@@ -7,6 +7,7 @@
 // reads its facts at compile time.
 
 #include <iterator>
+#include <utility>
 
 #include "core/rules/board.h"
 
@@ -27,6 +28,16 @@ struct Steps {
   constexpr const Step* begin() const { return step; }
   constexpr const Step* end() const { return step + count; }
 };
+
+// Calls visit.template operator()<dx, dy>() for each of `steps` in order:
+// each direction a constant of its own instance, for code that shifts
+// whole boards by it.
+template <const Steps& steps, class Visit>
+[[gnu::always_inline]] inline void forEachDirection(Visit&& visit) {
+  [&]<int... I>(std::integer_sequence<int, I...>) {
+    (visit.template operator()<steps.step[I].dx, steps.step[I].dy>(), ...);
+  }(std::make_integer_sequence<int, steps.count>{});
+}
 
 // The lines of the flying kings, for their plain moves and captures alike.
 inline constexpr Steps kDiagonalLines{4, true, false, {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}}};
