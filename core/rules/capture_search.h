@@ -3,21 +3,10 @@
 // family and kind of piece, each reading its directions and its rules from
 // the family's description at compile time. Internal to the rules engine.
 
-#include <utility>
-
 #include "core/rules/generator_parts.h"
 #include "core/rules/rule_family.h"
 
 namespace velmora::gen {
-
-// Calls visit(step) for each of `steps` in order, the step a constant in
-// each call once inlined.
-template <const Steps& steps, class Visit>
-[[gnu::always_inline]] inline void forEachStep(Visit visit) {
-  [&]<std::size_t... I>(std::index_sequence<I...>) {
-    (visit(steps.step[I]), ...);
-  }(std::make_index_sequence<static_cast<std::size_t>(steps.count)>{});
-}
 
 template <RuleFamily F, int Kind>
 inline constexpr const PieceRules& kPiece = Kind == King ? familyRules(F).king : familyRules(F).man;
@@ -37,12 +26,12 @@ void jumpSearch(Context& g, int x, int y, int depth, const Start& start) {
   if (atLimit(g, depth, start, crownAtTheEnd)) return;
   const int f = piece.captures.forward ? g.forward() : 1;
   bool found = false;
-  forEachStep<kCaptureSteps<F, Kind>>([&](const Step s) __attribute__((always_inline)) {
-    const int dx = s.dx, dy = s.dy * f;
+  forEachDirection<kCaptureSteps<F, Kind>>([&]<int stepX, int stepY>() __attribute__((always_inline)) {
+    const int dx = stepX, dy = stepY * f;
     if (!g.inside(x + 2 * dx, y + 2 * dy)) return;
     const bool crowns = Kind == King || (!crownAtTheEnd && dy != 0 && y + 2 * dy == g.promotionRow());
-    found |= shortJump(g, x, y, dx, dy, depth, start, how, crowns ? King : Man, piece.takesMenOnly,
-                       jumpSearch<F, Kind>);
+    found |=
+        shortJump(g, x, y, dx, dy, depth, start, how, crowns ? King : Man, piece.takesMenOnly, jumpSearch<F, Kind>);
   });
   if (!found && depth >= 1) recordSequence(g, depth, start, crownAtTheEnd);
 }
@@ -77,8 +66,8 @@ void stopAnywhereSearch(Context& g, int x, int y, int depth, const Start& start)
   static_assert(rules.menStopAnywhere && rules.crowning == Crowning::GoesOnAsKing && !rules.man.removesTaken &&
                 !rules.man.captures.forward);
   if (depth == kMaxSteps || g.full()) return;
-  forEachStep<rules.man.captures>([&](const Step s) __attribute__((always_inline)) {
-    const int victimX = x + s.dx, victimY = y + s.dy, landX = x + 2 * s.dx, landY = y + 2 * s.dy;
+  forEachDirection<rules.man.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
+    const int victimX = x + dx, victimY = y + dy, landX = x + 2 * dx, landY = y + 2 * dy;
     if (!g.inside(landX, landY)) return;
     std::uint32_t& takeable = g.takeable[victimY + kRowPad];
     const std::uint32_t victim = columnBit(victimX);

@@ -75,8 +75,8 @@ struct Pieces {
     if constexpr (piece.reach != Reach::Jump) return ~0u;
     const int f = piece.captures.forward ? forward : 1;
     std::uint32_t from = 0;
-    forEachStep<piece.captures>([&](const Step s) __attribute__((always_inline)) {
-      from |= jumpFrom(r, s.dx, s.dy * f, piece.takesMenOnly);
+    forEachDirection<piece.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
+      from |= jumpFrom(r, dx, dy * f, piece.takesMenOnly);
     });
     return from;
   }

@@ -36,7 +36,8 @@ template <const Steps& steps, class Visit>
 [[gnu::always_inline]] inline void forEachDirection(Visit&& visit) {
   [&]<int... I>(std::integer_sequence<int, I...>) {
     (visit.template operator()<steps.step[I].dx, steps.step[I].dy>(), ...);
-  }(std::make_integer_sequence<int, steps.count>{});
+  }
+  (std::make_integer_sequence<int, steps.count>{});
 }
 
 // The lines of the flying kings, for their plain moves and captures alike.
