@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/rules/game_result.h"
+#include "core/rules/rule_family.h"
 
 namespace velmora {
 
@@ -55,14 +56,11 @@ bool runsThrough(const Position& p, int side, int x, int y) {
 }
 
 // Empty squares a flying king reaches along its lines: the lines it controls.
-int kingReach(const Position& p, int x, int y, bool orthogonal) {
-  static constexpr int kDiagonal[4][2] = {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}};
-  static constexpr int kOrthogonal[4][2] = {{0, 1}, {1, 0}, {0, -1}, {-1, 0}};
-  const auto& lines = orthogonal ? kOrthogonal : kDiagonal;
+int kingReach(const Position& p, int x, int y, const Steps& lines) {
   int reach = 0;
-  for (const auto& d : lines)
-    for (int cx = x + d[0], cy = y + d[1]; onBoard(cx, cy, p.boardSize) && p.board[cy][cx].kind == Empty;
-         cx += d[0], cy += d[1])
+  for (const Step& d : lines)
+    for (int cx = x + d.dx, cy = y + d.dy; onBoard(cx, cy, p.boardSize) && p.board[cy][cx].kind == Empty;
+         cx += d.dx, cy += d.dy)
       ++reach;
   return reach;
 }
@@ -104,19 +102,14 @@ int huntScore(const Pieces& all, int strong, int n) {
 
 }  // namespace
 
-bool kingsFly(GameType type) {
-  const RuleFamily f = variantInfo(type).rules;
-  return f != RuleFamily::American && f != RuleFamily::Italian && f != RuleFamily::Gothic;
-}
-
-int expertKingValue(GameType type) { return kingsFly(type) ? 300 : 160; }
+int expertKingValue(GameType type) { return kingsFly(familyRulesOf(type)) ? 300 : 160; }
 
 int expertEvaluate(const Position& p, int side, int quietPlies) {
   const int n = p.boardSize;
   Pieces m;
   readPieces(p, m);
-  const bool flying = kingsFly(p.gameType);
-  const bool orthogonalKings = variantInfo(p.gameType).rules == RuleFamily::Turkish;
+  const FamilyRules& rules = familyRulesOf(p.gameType);
+  const bool flying = kingsFly(rules);
   const int kingValue = expertKingValue(p.gameType);
   const int total = m.of(White) + m.of(Black);
   // Men count for more the fewer pieces are left: an extra man decides an
@@ -137,7 +130,7 @@ int expertEvaluate(const Position& p, int side, int quietPlies) {
       if (r == 0 && m.men[enemy] > 0 && !ending) v += 6;         // guards the crowning row
       if (m.kings[enemy] == 0 && 2 * r >= n && runsThrough(p, s, x, y)) v += 30 + 8 * r;
     } else if (flying) {
-      v += 2 * kingReach(p, x, y, orthogonalKings);
+      v += 2 * kingReach(p, x, y, rules.king.moves);
     } else {
       v += 4 * edgeDistance(x, y, n);
     }
@@ -150,10 +143,10 @@ int expertEvaluate(const Position& p, int side, int quietPlies) {
   if (materialLead != 0) {
     const int strong = materialLead > 0 ? White : Black;
     if (m.kings[strong] > 0) score[strong] -= 2 * kingDistances(m, strong, n);
-    // Italian kings step one square and men may not take them: an ending of
+    // Where kings step one square and men may not take them (Italian), an ending of
     // kings is slow to win and the quiet run draws it, so the side ahead
     // trades pieces while men are left to take and to be taken.
-    if (variantInfo(p.gameType).rules == RuleFamily::Italian) {
+    if (!flying && rules.man.takesMenOnly) {
       const int start = 2 * variantInfo(p.gameType).rowsOfMen * n / 2;  // pieces at the start
       score[strong] += std::abs(materialLead) * std::max(0, start - total) / (2 * start);
     }

@@ -13,9 +13,6 @@ constexpr int kManValue = 100;
 // What a king is worth against a man of 100: more where kings fly.
 int expertKingValue(GameType type);
 
-// Whether the variant's kings move any distance along their lines.
-bool kingsFly(GameType type);
-
 // The score of `position` for `side`, who is to move; `quietPlies` is the run
 // of moves without a capture or a man's move, which ends in a draw at
 // kQuietMovesForDraw. Positive is good for `side`.

@@ -7,6 +7,7 @@
 #include "core/platform/translation.h"
 #include "core/records/fen.h"
 #include "core/records/notation.h"
+#include "core/rules/rule_family.h"
 
 namespace velmora {
 
@@ -32,13 +33,6 @@ MenRows startOf(GameType type) {
       if (c.side == Black && y > rows.first[Black]) rows.first[Black] = y;
     }
   return rows;
-}
-
-// Men that only ever move and capture forward and sideways never come back
-// behind the rows they start on.
-bool menNeverGoBack(GameType type) {
-  const RuleFamily rules = variantInfo(type).rules;
-  return rules == RuleFamily::Turkish || rules == RuleFamily::Gothic;
 }
 
 }  // namespace
@@ -93,7 +87,7 @@ std::optional<std::string> setupProblem(const GameState& setup) {
                                         : "A black man stands on its crowning row, on %1."),
                       squareName(x, y));
       const bool behind = side == White ? y < start.first[White] : y > start.first[Black];
-      if (menNeverGoBack(type) && behind)
+      if (behind && menNeverGoBack(familyRulesOf(type)))
         return fillIn(say(side == White ? "A white man stands on %1, where white men never come."
                                         : "A black man stands on %1, where black men never come."),
                       squareName(x, y));

@@ -6,37 +6,19 @@
 
 #include "core/rules/bitboard.h"
 #include "core/rules/move.h"
+#include "core/rules/rule_family.h"
 
 namespace velmora {
 
 namespace {
 
-enum class ManCapture { Forward, ForwardMenOnly, FourWay, Russian, Frisian };
-enum class KingCapture { Short, Flying, Thai, Frisian };
-enum class Choice { All, GreatestNumber, GreatestNumberThenQuality, Russian };
-
-struct Rules {
-  ManCapture man;
-  KingCapture king;
-  Choice choice;
-  bool slidingKings;  // plain moves along whole diagonals, or one square
-};
-
-// clang-format off
-constexpr Rules kAmerican     {ManCapture::Forward,        KingCapture::Short,   Choice::GreatestNumber,            false};
-constexpr Rules kInternational{ManCapture::FourWay,        KingCapture::Flying,  Choice::GreatestNumber,            true};
-constexpr Rules kPoolCheckers {ManCapture::FourWay,        KingCapture::Flying,  Choice::All,                       true};
-constexpr Rules kRussian      {ManCapture::Russian,        KingCapture::Flying,  Choice::Russian,                   true};
-constexpr Rules kItalian      {ManCapture::ForwardMenOnly, KingCapture::Short,   Choice::GreatestNumberThenQuality, false};
-constexpr Rules kSpanish      {ManCapture::Forward,        KingCapture::Flying,  Choice::GreatestNumberThenQuality, true};
-constexpr Rules kThai         {ManCapture::Forward,        KingCapture::Thai,    Choice::All,                       true};
-constexpr Rules kFrisian      {ManCapture::Frisian,        KingCapture::Frisian, Choice::GreatestNumberThenQuality, true};
-// clang-format on
-
 // `inOrder`: plain moves piece by piece as generateMoves lists them; else
 // direction by direction, which perft may count in any order.
-template <const Rules& rules, int N, bool inOrder>
+template <RuleFamily F, int N, bool inOrder>
 class Generator {
+  static constexpr const FamilyRules& rules = familyRules(F);
+  static_assert(onDarkSquaresOnly(rules));
+
   using G = Geometry<N>;
   using Word = typename G::Word;
   using Move = BitMove<N>;
@@ -53,15 +35,14 @@ class Generator {
         list_(list) {}
 
   int run() {
-    if constexpr (rules.choice == Choice::Russian) {
-      // Kings' captures come first and exclude the men's.
+    if constexpr (rules.kingsCaptureFirst) {
       capturePass(King);
-      if (count_ > 0) return keepGreatestNumber();
+      if (count_ > 0) return choose(rules.choice);
       capturePass(Man);
-      if (count_ > 0) return keepRussianCrownedLongest();
+      if (count_ > 0) return choose(rules.menChoice);
     } else {
       capturePass(Empty);
-      if (count_ > 0) return choose();
+      if (count_ > 0) return choose(rules.choice);
     }
     if (side_ == White)
       plainPass<1>();
@@ -163,59 +144,42 @@ class Generator {
     return true;
   }
 
-  // Men that capture forward only and kings one square at a time remove
-  // what they take; a man landing on its promotion row is crowned there and,
-  // with no forward jump left, ends.
-  void forwardMan(Word at, int depth) {
+  // A man's jumps, its directions in order, forward ones along `f`. It is
+  // recorded as crowned where it ends on its promotion row: a man that
+  // crowns on the way either ends there, having no forward jump left, or
+  // is crowned only at the end.
+  template <int f>
+  void manCaptures(Word at, int depth) {
+    constexpr const PieceRules& man = rules.man;
+    static_assert(man.reach == Reach::Jump && rules.crowning != Crowning::GoesOnAsKing);
     if (atLimit(at, depth, manKindAt(at))) return;
-    constexpr bool menOnly = rules.man == ManCapture::ForwardMenOnly;
-    const auto next = [this](Word to, int d) { forwardMan(to, d); };
-    bool found;
-    if (side_ == White) {
-      found = jump<-1, 1, true, menOnly>(at, depth, next);
-      found |= jump<1, 1, true, menOnly>(at, depth, next);
-    } else {
-      found = jump<-1, -1, true, menOnly>(at, depth, next);
-      found |= jump<1, -1, true, menOnly>(at, depth, next);
-    }
+    const auto next = [this](Word to, int d) { manCaptures<f>(to, d); };
+    bool found = false;
+    forEachDirection<man.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
+      constexpr int along = man.captures.forward ? dy * f : dy;
+      found |= jump<dx, along, man.removesTaken, man.takesMenOnly>(at, depth, next);
+    });
     if (!found && depth >= 1) record(at, manKindAt(at), depth);
   }
 
+  // A king's jumps over a neighbour.
   void shortKing(Word at, int depth) {
+    constexpr const PieceRules& king = rules.king;
     if (atLimit(at, depth, King)) return;
     const auto next = [this](Word to, int d) { shortKing(to, d); };
-    bool found = jump<-1, 1, true, false>(at, depth, next);
-    found |= jump<1, 1, true, false>(at, depth, next);
-    found |= jump<-1, -1, true, false>(at, depth, next);
-    found |= jump<1, -1, true, false>(at, depth, next);
+    bool found = false;
+    forEachDirection<king.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
+      found |= jump<dx, dy, king.removesTaken, king.takesMenOnly>(at, depth, next);
+    });
     if (!found && depth >= 1) record(at, King, depth);
   }
 
-  // Men of the flying-king family and Frisian men capture backwards too and
-  // mark what they take; crowned only when the whole sequence ends on the
-  // promotion row.
-  void fourWayMan(Word at, int depth) {
-    if (atLimit(at, depth, manKindAt(at))) return;
-    const auto next = [this](Word to, int d) { fourWayMan(to, d); };
-    bool found = jump<-1, 1, false, false>(at, depth, next);
-    found |= jump<1, 1, false, false>(at, depth, next);
-    found |= jump<-1, -1, false, false>(at, depth, next);
-    found |= jump<1, -1, false, false>(at, depth, next);
-    if constexpr (rules.man == ManCapture::Frisian) {
-      // Straight along columns and rows, over the playable squares two apart.
-      found |= jump<0, 2, false, false>(at, depth, next);
-      found |= jump<0, -2, false, false>(at, depth, next);
-      found |= jump<2, 0, false, false>(at, depth, next);
-      found |= jump<-2, 0, false, false>(at, depth, next);
-    }
-    if (!found && depth >= 1) record(at, manKindAt(at), depth);
-  }
-
-  // Every jump of a Russian man ends a listed move. A man crowned by a jump
-  // goes on as a flying king, still recorded as a man; when it has nothing
-  // more to take, the king search lists the sequence a second time.
+  // Every jump of a man whose capture may stop anywhere ends a listed move.
+  // A man crowned by a jump goes on as a king, still recorded as a man; when
+  // it has nothing more to take, the king search lists the sequence a second
+  // time.
   template <int dx, int dy>
-  [[gnu::always_inline]] void russianJump(Word at, int depth) {
+  [[gnu::always_inline]] void stopAnywhereJump(Word at, int depth) {
     const Word victim = advance<dx, dy>(at);
     if (!(takeable_ & victim)) return;
     const Word landing = advance<dx, dy>(victim);
@@ -226,53 +190,48 @@ class Generator {
     record(landing, kindAfter, depth + 1);
     takeable_ ^= victim;
     if (kindAfter == Man)
-      russianMan(landing, depth + 1);
+      stopAnywhereMan(landing, depth + 1);
     else
-      flyingKing(landing, depth + 1);
+      kingSearch(landing, depth + 1);
     takeable_ ^= victim;
     quality_ -= quality;
     captured_ ^= victim;
   }
 
-  void russianMan(Word at, int depth) {
+  void stopAnywhereMan(Word at, int depth) {
+    static_assert(rules.crowning == Crowning::GoesOnAsKing && !rules.man.captures.forward);
     if (depth == kMaxSteps || full()) return;
-    russianJump<1, 1>(at, depth);
-    russianJump<-1, 1>(at, depth);
-    russianJump<1, -1>(at, depth);
-    russianJump<-1, -1>(at, depth);
+    forEachDirection<rules.man.captures>([&]<int dx, int dy>()
+                                             __attribute__((always_inline)) { stopAnywhereJump<dx, dy>(at, depth); });
   }
 
-  void flyingKing(Word at, int depth) {
+  // A king along its lines; captured pieces are marked.
+  void lineKing(Word at, int depth) {
+    constexpr const PieceRules& king = rules.king;
+    static_assert(!king.removesTaken);
     if (atLimit(at, depth, King)) return;
-    constexpr bool nearest = rules.king == KingCapture::Thai;  // lands directly behind the piece
-    const auto next = [this](Word to, int d) { flyingKing(to, d); };
-    bool found = line<1, 1, nearest>(at, depth, next);
-    found |= line<-1, 1, nearest>(at, depth, next);
-    found |= line<1, -1, nearest>(at, depth, next);
-    found |= line<-1, -1, nearest>(at, depth, next);
-    if constexpr (rules.king == KingCapture::Frisian) {
-      found |= line<0, 2, false>(at, depth, next);
-      found |= line<0, -2, false>(at, depth, next);
-      found |= line<2, 0, false>(at, depth, next);
-      found |= line<-2, 0, false>(at, depth, next);
-    }
+    const auto next = [this](Word to, int d) { lineKing(to, d); };
+    bool found = false;
+    forEachDirection<king.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
+      found |= line<dx, dy, king.reach == Reach::LineLandingBehind>(at, depth, next);
+    });
     if (!found && depth >= 1) record(at, King, depth);
   }
 
   void manSearch(Word at) {
-    if constexpr (rules.man == ManCapture::Forward || rules.man == ManCapture::ForwardMenOnly)
-      forwardMan(at, 0);
-    else if constexpr (rules.man == ManCapture::Russian)
-      russianMan(at, 0);
+    if constexpr (rules.menStopAnywhere)
+      stopAnywhereMan(at, 0);
+    else if (rules.man.captures.forward && side_ == Black)
+      manCaptures<-1>(at, 0);
     else
-      fourWayMan(at, 0);
+      manCaptures<1>(at, 0);
   }
 
-  void kingSearch(Word at) {
-    if constexpr (rules.king == KingCapture::Short)
-      shortKing(at, 0);
+  void kingSearch(Word at, int depth) {
+    if constexpr (rules.king.reach == Reach::Jump)
+      shortKing(at, depth);
     else
-      flyingKing(at, 0);
+      lineKing(at, depth);
   }
 
   // The squares from which a piece jumps along (dx, dy) over one of
@@ -285,28 +244,30 @@ class Generator {
     return w;
   }
 
-  Word fourWayJumpers(Word victims) const {
-    return jumpers<-1, 1>(victims) | jumpers<1, 1>(victims) | jumpers<-1, -1>(victims) | jumpers<1, -1>(victims);
+  // The squares from which a piece jumps over one of `victims` along one
+  // of `steps`, forward ones along `f`.
+  template <const Steps& steps, int f>
+  Word jumpersAlong(Word victims) const {
+    Word from = 0;
+    forEachDirection<steps>([&]<int dx, int dy>() __attribute__((always_inline)) {
+      from |= jumpers < dx, steps.forward ? dy * f : dy > (victims);
+    });
+    return from;
   }
 
   // The men whose search finds something: exactly those with a first jump.
   Word menThatCapture(Word men) const {
+    constexpr const PieceRules& man = rules.man;
     if (men == 0) return 0;
-    const Word victims = rules.man == ManCapture::ForwardMenOnly ? takeable_ & ~opponentKings_ : takeable_;
-    if constexpr (rules.man == ManCapture::Forward || rules.man == ManCapture::ForwardMenOnly) {
-      if (side_ == White) return men & (jumpers<-1, 1>(victims) | jumpers<1, 1>(victims));
-      return men & (jumpers<-1, -1>(victims) | jumpers<1, -1>(victims));
-    }
-    Word from = fourWayJumpers(victims);
-    if constexpr (rules.man == ManCapture::Frisian)
-      from |= jumpers<0, 2>(victims) | jumpers<0, -2>(victims) | jumpers<2, 0>(victims) | jumpers<-2, 0>(victims);
-    return men & from;
+    const Word victims = man.takesMenOnly ? takeable_ & ~opponentKings_ : takeable_;
+    if (man.captures.forward && side_ == Black) return men & jumpersAlong<man.captures, -1>(victims);
+    return men & jumpersAlong<man.captures, 1>(victims);
   }
 
-  // Short kings are tested at once; a flying king's search is its own test.
+  // Kings that jump are tested at once; a line king's search is its own test.
   Word kingsThatMayCapture(Word kings) const {
     if (kings == 0) return 0;
-    if constexpr (rules.king == KingCapture::Short) return kings & fourWayJumpers(takeable_);
+    if constexpr (rules.king.reach == Reach::Jump) return kings & jumpersAlong<rules.king.captures, 1>(takeable_);
     return kings;
   }
 
@@ -321,7 +282,7 @@ class Generator {
       empty_ |= b;
       if (kings & b) {
         pieceKind_ = King;
-        kingSearch(b);
+        kingSearch(b, 0);
       } else {
         pieceKind_ = Man;
         manSearch(b);
@@ -355,7 +316,7 @@ class Generator {
   }
 
   // Only among the sequences that crowned the man does the longest win.
-  int keepRussianCrownedLongest() {
+  int keepLongestOfCrowning() {
     const auto crowned = [](const Move& move) { return move.kindAfter() != move.pieceKind(); };
     int m = -1;
     for (int i = 0; i < count_; ++i)
@@ -364,9 +325,13 @@ class Generator {
     return compact([m, crowned](const Move& move) { return !crowned(move) || move.captureCount() == m; });
   }
 
-  int choose() {
-    if constexpr (rules.choice == Choice::GreatestNumber) return keepGreatestNumber();
-    if constexpr (rules.choice == Choice::GreatestNumberThenQuality) return keepGreatestNumberThenQuality();
+  int choose(Choice choice) {
+    switch (choice) {
+      case Choice::All: break;
+      case Choice::GreatestNumber: return keepGreatestNumber();
+      case Choice::GreatestNumberThenQuality: return keepGreatestNumberThenQuality();
+      case Choice::LongestOfCrowning: return keepLongestOfCrowning();
+    }
     return count_;
   }
 
@@ -390,22 +355,22 @@ class Generator {
   }
 
   void kingMoves(Word at, int s) {
-    if constexpr (rules.slidingKings) {
-      kingSlide<1, 1>(at, s);
-      kingSlide<-1, 1>(at, s);
-      kingSlide<1, -1>(at, s);
-      kingSlide<-1, -1>(at, s);
-    } else {
-      kingStep<-1, 1>(at, s);
-      kingStep<1, 1>(at, s);
-      kingStep<-1, -1>(at, s);
-      kingStep<1, -1>(at, s);
-    }
+    constexpr const Steps& moves = rules.king.moves;
+    static_assert(!moves.forward);
+    forEachDirection<moves>([&]<int dx, int dy>() __attribute__((always_inline)) {
+      if constexpr (moves.slides)
+        kingSlide<dx, dy>(at, s);
+      else
+        kingStep<dx, dy>(at, s);
+    });
   }
 
   // Pieces in scan order; a man to the left forward, then to the right.
   template <int forward>
   void plainPass() {
+    constexpr const Steps& manMoves = rules.man.moves;
+    static_assert(manMoves.forward && manMoves.count == 2 && manMoves.step[0].dx == -1 && manMoves.step[0].dy == 1 &&
+                  manMoves.step[1].dx == 1 && manMoves.step[1].dy == 1);
     constexpr int left = G::shift(-1, forward), right = G::shift(1, forward);
     const Word men = own_ & ~ownKings_, kings = ownKings_;
     const Word toLeft = men & G::template shifted<-left>(empty_);
@@ -464,9 +429,18 @@ class Generator {
   int from_ = 0, pieceKind_ = Man, quality_ = 0;
 };
 
-template <const Rules& rules, int N, bool inOrder>
+template <RuleFamily F, int N, bool inOrder>
 int generate(const BitBoard<N>& b, int side, BitMove<N>* list) {
-  return Generator<rules, N, inOrder>(b, side, list).run();
+  return Generator<F, N, inOrder>(b, side, list).run();
+}
+
+// None for a family whose moves leave the dark squares.
+template <RuleFamily F, int N>
+BitGenerator<N> generatorOf(bool inOrder) {
+  if constexpr (onDarkSquaresOnly(familyRules(F)))
+    return inOrder ? generate<F, N, true> : generate<F, N, false>;
+  else
+    return nullptr;
 }
 
 }  // namespace
@@ -489,18 +463,16 @@ template <int N>
 BitGenerator<N> bitGeneratorFor(RuleFamily family, MoveOrder order) {
   const bool inOrder = order == MoveOrder::Listed;
   switch (family) {
-    case RuleFamily::American: return inOrder ? generate<kAmerican, N, true> : generate<kAmerican, N, false>;
-    case RuleFamily::International:
-      return inOrder ? generate<kInternational, N, true> : generate<kInternational, N, false>;
-    case RuleFamily::PoolCheckers:
-      return inOrder ? generate<kPoolCheckers, N, true> : generate<kPoolCheckers, N, false>;
-    case RuleFamily::Russian: return inOrder ? generate<kRussian, N, true> : generate<kRussian, N, false>;
-    case RuleFamily::Italian: return inOrder ? generate<kItalian, N, true> : generate<kItalian, N, false>;
-    case RuleFamily::Spanish: return inOrder ? generate<kSpanish, N, true> : generate<kSpanish, N, false>;
-    case RuleFamily::Thai: return inOrder ? generate<kThai, N, true> : generate<kThai, N, false>;
-    case RuleFamily::Frisian: return inOrder ? generate<kFrisian, N, true> : generate<kFrisian, N, false>;
-    case RuleFamily::Turkish:
-    case RuleFamily::Gothic: return nullptr;
+    case RuleFamily::American: return generatorOf<RuleFamily::American, N>(inOrder);
+    case RuleFamily::International: return generatorOf<RuleFamily::International, N>(inOrder);
+    case RuleFamily::PoolCheckers: return generatorOf<RuleFamily::PoolCheckers, N>(inOrder);
+    case RuleFamily::Russian: return generatorOf<RuleFamily::Russian, N>(inOrder);
+    case RuleFamily::Italian: return generatorOf<RuleFamily::Italian, N>(inOrder);
+    case RuleFamily::Spanish: return generatorOf<RuleFamily::Spanish, N>(inOrder);
+    case RuleFamily::Thai: return generatorOf<RuleFamily::Thai, N>(inOrder);
+    case RuleFamily::Turkish: return generatorOf<RuleFamily::Turkish, N>(inOrder);
+    case RuleFamily::Gothic: return generatorOf<RuleFamily::Gothic, N>(inOrder);
+    case RuleFamily::Frisian: return generatorOf<RuleFamily::Frisian, N>(inOrder);
   }
   return nullptr;
 }

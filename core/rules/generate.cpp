@@ -7,66 +7,15 @@
 #include <cassert>
 #include <cstring>
 
+#include "core/rules/capture_search.h"
 #include "core/rules/generator_parts.h"
+#include "core/rules/rule_family.h"
 
 namespace velmora {
 
 namespace {
 
 using namespace gen;
-
-enum class Choice { All, GreatestNumber, GreatestNumberThenQuality };
-
-// What a piece's capture search can take at its first jump, as the pre-test
-// reads it from the rows: a piece that fails the pre-test finds nothing, so
-// its search is skipped. The short reaches list the jumps over a neighbouring
-// square (a Frisian man also jumps two squares along rows and columns); the
-// long ones follow whole lines.
-enum class Reach {
-  ForwardDiagonal,       // American family, Spanish and Thai men
-  ForwardDiagonalMen,    // Italian men, which take men only
-  FourDiagonal,          // men of the flying-king family, American kings
-  FourDiagonalStraight,  // Frisian men
-  SidewaysForward,       // Turkish men
-  SidewaysThreeForward,  // Gothic men
-  EightWay,              // Gothic kings
-  DiagonalLines,         // flying kings
-  OrthogonalLines,       // Turkish kings
-  FrisianLines           // Frisian kings
-};
-
-// The steps of a piece's plain moves in the order they are listed; the
-// sliding kings' are the lines of generator_parts.h.
-constexpr Steps kDiagonalMan{2, false, {{-1, 1}, {1, 1}}};
-constexpr Steps kTurkishMan{3, false, {{1, 0}, {-1, 0}, {0, 1}}};
-constexpr Steps kGothicMan{5, false, {{-1, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, 1}}};
-constexpr Steps kShortKing{4, false, {{-1, 1}, {1, 1}, {-1, -1}, {1, -1}}};
-constexpr Steps kGothicKing{8, false, {{-1, 0}, {1, 0}, {0, 1}, {-1, 1}, {1, 1}, {0, -1}, {-1, -1}, {1, -1}}};
-
-struct VariantRules {
-  CaptureSearch manCapture;
-  CaptureSearch kingCapture;
-  Choice choice;
-  const Steps& manSteps;
-  const Steps& kingSteps;
-  Reach manReach;
-  Reach kingReach;
-};
-
-// clang-format off
-//                                    man capture        king capture       choice among captures                 man steps     king steps         man reach                     king reach
-constexpr VariantRules kAmerican     {forwardManSearch,  shortKingSearch,   Choice::GreatestNumber,               kDiagonalMan, kShortKing,        Reach::ForwardDiagonal,       Reach::FourDiagonal};
-constexpr VariantRules kInternational{fourWayManSearch,  flyingKingSearch,  Choice::GreatestNumber,               kDiagonalMan, kDiagonalLines,    Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kPoolCheckers {fourWayManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kDiagonalLines,    Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kRussian      {russianManSearch,  flyingKingSearch,  Choice::All,                          kDiagonalMan, kDiagonalLines,    Reach::FourDiagonal,          Reach::DiagonalLines};
-constexpr VariantRules kItalian      {italianManSearch,  shortKingSearch,   Choice::GreatestNumberThenQuality,    kDiagonalMan, kShortKing,        Reach::ForwardDiagonalMen,    Reach::FourDiagonal};
-constexpr VariantRules kSpanish      {forwardManSearch,  flyingKingSearch,  Choice::GreatestNumberThenQuality,    kDiagonalMan, kDiagonalLines,    Reach::ForwardDiagonal,       Reach::DiagonalLines};
-constexpr VariantRules kThai         {forwardManSearch,  thaiKingSearch,    Choice::All,                          kDiagonalMan, kDiagonalLines,    Reach::ForwardDiagonal,       Reach::DiagonalLines};
-constexpr VariantRules kTurkish      {turkishManSearch,  turkishKingSearch, Choice::GreatestNumber,               kTurkishMan,  kOrthogonalLines,  Reach::SidewaysForward,       Reach::OrthogonalLines};
-constexpr VariantRules kGothic       {gothicManSearch,   gothicKingSearch,  Choice::GreatestNumber,               kGothicMan,   kGothicKing,       Reach::SidewaysThreeForward,  Reach::EightWay};
-constexpr VariantRules kFrisian      {frisianManSearch,  frisianKingSearch, Choice::GreatestNumberThenQuality,    kDiagonalMan, kDiagonalLines,    Reach::FourDiagonalStraight,  Reach::FrisianLines};
-// clang-format on
-// Russian's choice is its own and made in generateRussian.
 
 // The rows of a generator call: the mover's pieces and kings, the opponent's
 // pieces and kings, and the empty squares, each as Position::pieceRows keeps
@@ -90,10 +39,6 @@ struct Pieces {
     std::uint32_t victims = opponent[r + dy];
     if (menOnly) victims &= ~opponentKings[r + dy];
     return shifted(victims, dx) & shifted(empty[r + 2 * dy], 2 * dx);
-  }
-
-  std::uint32_t fourDiagonal(int r) const {
-    return jumpFrom(r, -1, 1) | jumpFrom(r, 1, 1) | jumpFrom(r, -1, -1) | jumpFrom(r, 1, -1);
   }
 
   bool emptyAt(int x, int y) const { return hasSquare(empty, x, y); }
@@ -121,40 +66,29 @@ struct Pieces {
     return found;
   }
 
-  // The squares of entry r from which a short reach takes something; all
-  // squares for a long one, which is tested piece by piece.
-  std::uint32_t shortCaptures(Reach reach, int r) const {
-    const int f = forward;
-    switch (reach) {
-      case Reach::ForwardDiagonal: return jumpFrom(r, -1, f) | jumpFrom(r, 1, f);
-      case Reach::ForwardDiagonalMen: return jumpFrom(r, -1, f, true) | jumpFrom(r, 1, f, true);
-      case Reach::FourDiagonal: return fourDiagonal(r);
-      case Reach::FourDiagonalStraight:
-        return fourDiagonal(r) | jumpFrom(r, 0, 2) | jumpFrom(r, 0, -2) | jumpFrom(r, 2, 0) | jumpFrom(r, -2, 0);
-      case Reach::SidewaysForward: return jumpFrom(r, 1, 0) | jumpFrom(r, -1, 0) | jumpFrom(r, 0, f);
-      case Reach::SidewaysThreeForward:
-        return jumpFrom(r, 1, 0) | jumpFrom(r, -1, 0) | jumpFrom(r, 0, f) | jumpFrom(r, 1, f) | jumpFrom(r, -1, f);
-      case Reach::EightWay:
-        return fourDiagonal(r) | jumpFrom(r, 1, 0) | jumpFrom(r, -1, 0) | jumpFrom(r, 0, 1) | jumpFrom(r, 0, -1);
-      default: return ~0u;
-    }
+  // The squares of entry r from which a piece of the kind whose captures
+  // jump takes something; all squares for one whose captures follow lines,
+  // which is tested piece by piece.
+  template <RuleFamily F, int Kind>
+  std::uint32_t jumpers(int r) const {
+    constexpr const PieceRules& piece = kPiece<F, Kind>;
+    if constexpr (piece.reach != Reach::Jump) return ~0u;
+    const int f = piece.captures.forward ? forward : 1;
+    std::uint32_t from = 0;
+    forEachDirection<piece.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
+      from |= jumpFrom(r, dx, dy * f, piece.takesMenOnly);
+    });
+    return from;
   }
 
-  // Row y's `pieces` of a long reach whose capture search takes something.
-  std::uint32_t longCaptures(Reach reach, std::uint32_t pieces, int y) const {
+  // Row y's `pieces`, kings whose captures follow lines, whose capture
+  // search takes something.
+  template <RuleFamily F>
+  std::uint32_t lineCapturers(std::uint32_t pieces, int y) const {
     if (pieces == 0) return 0;
-    switch (reach) {
-      case Reach::DiagonalLines: return onLines(pieces, y, kDiagonalLines);
-      case Reach::OrthogonalLines: return onLines(pieces, y, kOrthogonalLines);
-      case Reach::FrisianLines: return onLines(pieces, y, kFrisianLines);
-      default: return pieces;
-    }
+    return onLines(pieces, y, familyRules(F).king.captures);
   }
 };
-
-constexpr bool isLong(Reach reach) {
-  return reach == Reach::DiagonalLines || reach == Reach::OrthogonalLines || reach == Reach::FrisianLines;
-}
 
 Pieces piecesOf(const Context& g) {
   const int f = g.mover == White ? 1 : -1;
@@ -229,14 +163,14 @@ struct Candidates {
 // rows without branches; most positions have no capture and stop there. The
 // kings' part is skipped while the side has none, as in most openings. Only
 // pieces of the kind `only` (any kind when Empty) are looked at.
-template <const VariantRules& rules, int N>
+template <RuleFamily F, int N>
 [[gnu::always_inline]] inline Candidates<N> captureCandidates(const Pieces& p, int only) {
   Candidates<N> c;
   std::uint32_t any = 0, anyKing = 0;
   for (int y = 0; y < N; ++y) {
     const int r = y + kRowPad;
     const std::uint32_t ownKings = p.ownKings[r], ownMen = p.own[r] & ~ownKings;
-    c.men[y] = only == King ? 0 : ownMen & p.shortCaptures(rules.manReach, r);
+    c.men[y] = only == King ? 0 : ownMen & p.jumpers<F, Man>(r);
     c.kings[y] = 0;
     any |= c.men[y];
     anyKing |= ownKings;
@@ -244,7 +178,7 @@ template <const VariantRules& rules, int N>
   if (only != Man && anyKing != 0)
     for (int y = 0; y < N; ++y) {
       const int r = y + kRowPad;
-      c.kings[y] = p.ownKings[r] & p.shortCaptures(rules.kingReach, r);
+      c.kings[y] = p.ownKings[r] & p.jumpers<F, King>(r);
       any |= c.kings[y];
     }
   c.any = any != 0;
@@ -252,27 +186,27 @@ template <const VariantRules& rules, int N>
 }
 
 // Row y's candidates that do take something.
-template <const VariantRules& rules, int N>
+template <RuleFamily F, int N>
 [[gnu::always_inline]] inline std::uint32_t capturers(const Pieces& p, const Candidates<N>& c, int y) {
-  if constexpr (isLong(rules.kingReach)) return c.men[y] | p.longCaptures(rules.kingReach, c.kings[y], y);
+  if constexpr (familyRules(F).king.reach != Reach::Jump) return c.men[y] | p.lineCapturers<F>(c.kings[y], y);
   return c.men[y] | c.kings[y];
 }
 
 // Runs the capture search of each piece whose kind is `only` (any kind when
 // Empty) in scan order, rows upwards and columns from the left, lifted off
 // its square so that the square counts as empty during its own search.
-template <const VariantRules& rules, int N>
+template <RuleFamily F, int N>
 void capturePass(Context& g, const Pieces& p, int only) {
-  const Candidates<N> c = captureCandidates<rules, N>(p, only);
+  const Candidates<N> c = captureCandidates<F, N>(p, only);
   if (!c.any) return;
   // Only squares on the board are ever tested for a piece to take.
   std::memcpy(g.takeable + kRowPad, g.state.pieceRows[g.opponent] + kRowPad, sizeof(std::uint32_t) * N);
   for (int y = 0; y < N; ++y) {
-    for (std::uint32_t bits = capturers<rules, N>(p, c, y); bits != 0; bits &= bits - 1) {
+    for (std::uint32_t bits = capturers<F, N>(p, c, y); bits != 0; bits &= bits - 1) {
       const int x = std::countr_zero(bits) - 1;
       const int kind = hasSquare(p.ownKings, x, y) ? King : Man;
       g.empty[y + kRowPad] |= columnBit(x);
-      (kind == Man ? rules.manCapture : rules.kingCapture)(g, x, y, 0, Start{x, y, kind});
+      (kind == Man ? manSearch<F>() : kingSearch<F>())(g, x, y, 0, Start{x, y, kind});
       g.empty[y + kRowPad] &= ~columnBit(x);
     }
   }
@@ -293,10 +227,11 @@ template <const Steps& kingSteps, int N>
   return count;
 }
 
-template <const VariantRules& rules, int N>
+template <RuleFamily F, int N>
 void plainPass(Context& g, const Pieces& p) {
-  constexpr const Steps& manSteps = rules.manSteps;
-  constexpr const Steps& kingSteps = rules.kingSteps;
+  constexpr const Steps& manSteps = familyRules(F).man.moves;
+  constexpr const Steps& kingSteps = familyRules(F).king.moves;
+  static_assert(manSteps.forward && !manSteps.slides && !kingSteps.forward);
   constexpr int kManSteps = manSteps.count;
   constexpr int kKingSteps = kingSteps.slides ? 0 : kingSteps.count;  // single steps read off masks
   std::uint32_t manCan[kManSteps][N], kingCan[kKingSteps > 0 ? kKingSteps : 1][N], movers[N];
@@ -361,36 +296,32 @@ void plainPass(Context& g, const Pieces& p) {
   g.state.moveCount = count;
 }
 
-// One instance per variant family and board size, so that the searches and
-// plain moves of the family are called directly in the hot loops, and the
-// loops over the rows have a fixed length.
-template <const VariantRules& rules, int N>
-void generateTabled(Context& g) {
-  const Pieces pieces = piecesOf(g);
-  capturePass<rules, N>(g, pieces, Empty);
-  if (g.state.moveCount > 0) {
-    if (rules.choice == Choice::GreatestNumber) keepGreatestNumber(g);
-    if (rules.choice == Choice::GreatestNumberThenQuality) keepGreatestNumberThenQuality(g);
-    return;
+void choose(Context& g, Choice choice) {
+  switch (choice) {
+    case Choice::All: return;
+    case Choice::GreatestNumber: return keepGreatestNumber(g);
+    case Choice::GreatestNumberThenQuality: return keepGreatestNumberThenQuality(g);
+    case Choice::LongestOfCrowning: return keepLongestOfCrowning(g);
   }
-  plainPass<rules, N>(g, pieces);
 }
 
-// Russian: kings' captures come first and exclude the men's.
-template <const VariantRules&, int N>
-void generateRussian(Context& g) {
+// One instance per rules family and board size, so that the searches and
+// plain moves of the family are called directly in the hot loops, and the
+// loops over the rows have a fixed length.
+template <RuleFamily F, int N>
+void generateFor(Context& g) {
+  constexpr const FamilyRules& rules = familyRules(F);
   const Pieces pieces = piecesOf(g);
-  capturePass<kRussian, N>(g, pieces, King);
-  if (g.state.moveCount > 0) {
-    keepGreatestNumber(g);
-    return;
+  if constexpr (rules.kingsCaptureFirst) {
+    capturePass<F, N>(g, pieces, King);
+    if (g.state.moveCount > 0) return choose(g, rules.choice);
+    capturePass<F, N>(g, pieces, Man);
+    if (g.state.moveCount > 0) return choose(g, rules.menChoice);
+  } else {
+    capturePass<F, N>(g, pieces, Empty);
+    if (g.state.moveCount > 0) return choose(g, rules.choice);
   }
-  capturePass<kRussian, N>(g, pieces, Man);
-  if (g.state.moveCount > 0) {
-    keepRussianCrownedLongest(g);
-    return;
-  }
-  plainPass<kRussian, N>(g, pieces);
+  plainPass<F, N>(g, pieces);
 }
 
 template <int N>
@@ -405,12 +336,12 @@ using Generator = void (*)(Context&);
 
 // Fills the empty rows and picks the instance of a family for the board's
 // size, which is always 8, 10 or 12.
-template <const VariantRules& rules, bool russian>
+template <RuleFamily F>
 Generator forSize(Context& g) {
   switch (g.n) {
-    case 10: fillEmptyRows<10>(g); return russian ? generateRussian<rules, 10> : generateTabled<rules, 10>;
-    case 12: fillEmptyRows<12>(g); return russian ? generateRussian<rules, 12> : generateTabled<rules, 12>;
-    default: fillEmptyRows<8>(g); return russian ? generateRussian<rules, 8> : generateTabled<rules, 8>;
+    case 10: fillEmptyRows<10>(g); return generateFor<F, 10>;
+    case 12: fillEmptyRows<12>(g); return generateFor<F, 12>;
+    default: fillEmptyRows<8>(g); return generateFor<F, 8>;
   }
 }
 
@@ -422,16 +353,16 @@ void generateMoves(MoveRecord* list, Position& state, int side) {
   state.moveCount = 0;
   Context g(state, list, side);
   switch (variantInfo(state.gameType).rules) {
-    case RuleFamily::American: return forSize<kAmerican, false>(g)(g);
-    case RuleFamily::International: return forSize<kInternational, false>(g)(g);
-    case RuleFamily::PoolCheckers: return forSize<kPoolCheckers, false>(g)(g);
-    case RuleFamily::Russian: return forSize<kRussian, true>(g)(g);
-    case RuleFamily::Italian: return forSize<kItalian, false>(g)(g);
-    case RuleFamily::Spanish: return forSize<kSpanish, false>(g)(g);
-    case RuleFamily::Thai: return forSize<kThai, false>(g)(g);
-    case RuleFamily::Turkish: return forSize<kTurkish, false>(g)(g);
-    case RuleFamily::Gothic: return forSize<kGothic, false>(g)(g);
-    case RuleFamily::Frisian: return forSize<kFrisian, false>(g)(g);
+    case RuleFamily::American: return forSize<RuleFamily::American>(g)(g);
+    case RuleFamily::International: return forSize<RuleFamily::International>(g)(g);
+    case RuleFamily::PoolCheckers: return forSize<RuleFamily::PoolCheckers>(g)(g);
+    case RuleFamily::Russian: return forSize<RuleFamily::Russian>(g)(g);
+    case RuleFamily::Italian: return forSize<RuleFamily::Italian>(g)(g);
+    case RuleFamily::Spanish: return forSize<RuleFamily::Spanish>(g)(g);
+    case RuleFamily::Thai: return forSize<RuleFamily::Thai>(g)(g);
+    case RuleFamily::Turkish: return forSize<RuleFamily::Turkish>(g)(g);
+    case RuleFamily::Gothic: return forSize<RuleFamily::Gothic>(g)(g);
+    case RuleFamily::Frisian: return forSize<RuleFamily::Frisian>(g)(g);
   }
 }
 

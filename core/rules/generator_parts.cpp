@@ -92,7 +92,7 @@ void keepGreatestNumberThenQuality(Context& g) {
 
 // A man's sequence is listed at every jump; only among the sequences that
 // crowned the man does the longest win.
-void keepRussianCrownedLongest(Context& g) {
+void keepLongestOfCrowning(Context& g) {
   int m = -1;
   for (int i = 0; i < g.state.moveCount; ++i)
     if (crowned(g.list[i]) && g.list[i].captureCount > m) m = g.list[i].captureCount;

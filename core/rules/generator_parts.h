@@ -1,7 +1,7 @@
 #pragma once
 // The pieces every variant's generator is built from: the per-call context,
-// recording of capture sequences, and the capture searches and plain-move
-// passes of each family. Internal to the rules engine.
+// recording of capture sequences, the jumps the capture searches are made
+// of, and the choices among captures. Internal to the rules engine.
 
 #include <bit>
 #include <cstdint>
@@ -16,30 +16,6 @@ namespace velmora::gen {
 // keeps them: the clear bit 0 and the rows of padding read as off the board.
 constexpr std::uint32_t columnBit(int x) { return 1u << (x + 1); }
 constexpr bool hasSquare(const std::uint32_t* rows, int x, int y) { return (rows[y + kRowPad] >> (x + 1)) & 1u; }
-
-// Directions in the order their moves are listed; order is behaviour, as the
-// move lists of the tests and the perft counts pin it. A man's dy counts
-// forward. A sliding piece goes on along each direction to the first square
-// that is not empty.
-struct Step {
-  int dx;
-  int dy;
-};
-struct Steps {
-  int count;
-  bool slides;
-  Step step[8];
-  constexpr const Step* begin() const { return step; }
-  constexpr const Step* end() const { return step + count; }
-};
-
-// The lines of the flying kings, for their plain moves, the capture pre-test
-// and the capture searches alike.
-inline constexpr Steps kDiagonalLines{4, true, {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}}};
-inline constexpr Steps kOrthogonalLines{4, true, {{0, 1}, {1, 0}, {0, -1}, {-1, 0}}};
-// A Frisian king moves along the diagonals but also captures along rows and
-// columns, over the playable squares two apart.
-inline constexpr Steps kFrisianLines{8, true, {{1, 1}, {-1, 1}, {1, -1}, {-1, -1}, {0, 2}, {0, -2}, {2, 0}, {-2, 0}}};
 
 struct Context {
   // The rows are left for generateMoves to fill: this runs for every node.
@@ -188,32 +164,9 @@ constexpr std::uint64_t plainWord(int x, int y, int kind, int side, int toX, int
   }
 }
 
-// American family and the short searches other variants reuse.
-void forwardManSearch(Context&, int x, int y, int depth, const Start&);
-void italianManSearch(Context&, int x, int y, int depth, const Start&);
-void shortKingSearch(Context&, int x, int y, int depth, const Start&);
-
-// Flying-king family.
-void fourWayManSearch(Context&, int x, int y, int depth, const Start&);
-void flyingKingSearch(Context&, int x, int y, int depth, const Start&);
-void russianManSearch(Context&, int x, int y, int depth, const Start&);
-
-// Thai.
-void thaiKingSearch(Context&, int x, int y, int depth, const Start&);
-
-// Turkish and Gothic.
-void turkishManSearch(Context&, int x, int y, int depth, const Start&);
-void turkishKingSearch(Context&, int x, int y, int depth, const Start&);
-void gothicManSearch(Context&, int x, int y, int depth, const Start&);
-void gothicKingSearch(Context&, int x, int y, int depth, const Start&);
-
-// Frisian.
-void frisianManSearch(Context&, int x, int y, int depth, const Start&);
-void frisianKingSearch(Context&, int x, int y, int depth, const Start&);
-
 // Choices among the recorded captures, applied in place to list[0..moveCount).
 void keepGreatestNumber(Context& g);
 void keepGreatestNumberThenQuality(Context& g);
-void keepRussianCrownedLongest(Context& g);
+void keepLongestOfCrowning(Context& g);
 
 }  // namespace velmora::gen

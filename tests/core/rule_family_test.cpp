@@ -1,0 +1,50 @@
+// What the evaluation and the set-up checks work out from the rules
+// families' description, and what the set-up check says with it.
+
+#include "core/rules/rule_family.h"
+
+#include <gtest/gtest.h>
+
+#include "core/game/game_state.h"
+#include "core/game/position_setup.h"
+#include "support/test_support.h"
+
+namespace velmora {
+namespace {
+
+TEST(RuleFamily, FactsWorkedOutFromTheDescription) {
+  struct Expected {
+    RuleFamily family;
+    bool kingsFly, menNeverGoBack, darkSquaresOnly;
+  };
+  const Expected expected[] = {
+      {RuleFamily::American, false, true, true},     {RuleFamily::International, true, false, true},
+      {RuleFamily::PoolCheckers, true, false, true}, {RuleFamily::Russian, true, false, true},
+      {RuleFamily::Italian, false, true, true},      {RuleFamily::Spanish, true, true, true},
+      {RuleFamily::Thai, true, true, true},          {RuleFamily::Turkish, true, true, false},
+      {RuleFamily::Gothic, false, true, false},      {RuleFamily::Frisian, true, false, true},
+  };
+  for (const Expected& e : expected) {
+    const FamilyRules& rules = familyRules(e.family);
+    const int index = static_cast<int>(e.family);
+    EXPECT_EQ(kingsFly(rules), e.kingsFly) << index;
+    EXPECT_EQ(menNeverGoBack(rules), e.menNeverGoBack) << index;
+    EXPECT_EQ(onDarkSquaresOnly(rules), e.darkSquaresOnly) << index;
+  }
+}
+
+// Turkish men start on the second row and never go back; International men
+// capture backwards, so one on the home row may have come there.
+TEST(RuleFamily, SetUpRefusesAManBehindTheRowsItNeverLeaves) {
+  auto turkish = test::position(Turkish, "W:......../......../......../......../......../......../b......./w.......");
+  ASSERT_TRUE(setupProblem(*turkish).has_value());
+  EXPECT_NE(setupProblem(*turkish)->find("never come"), std::string::npos);
+
+  auto international = test::position(International,
+                                      "W:........../........../........../........../........../........../"
+                                      "........../........../.b......../w.........");
+  EXPECT_FALSE(setupProblem(*international).has_value());
+}
+
+}  // namespace
+}  // namespace velmora
