@@ -22,7 +22,8 @@ for f in bin/velmora bin/velmora-cli share/velmora/manual/index.html share/icons
          share/metainfo/io.github.velmora.Velmora.metainfo.xml share/velmora/Sound/Capture.wav \
          share/velmora/Sound/Error.wav share/velmora/Sound/Movement.wav share/velmora/Sound/Promotion.wav \
          share/velmora/SKIN/Mint.bmp share/velmora/translations/velmora_de.qm share/velmora/translations/velmora_ru.qm \
-         share/velmora/translations/velmora_pt_BR.qm share/velmora/translations/velmora_tr.qm; do
+         share/velmora/translations/velmora_pt_BR.qm share/velmora/translations/velmora_tr.qm \
+         share/doc/velmora/copyright; do
   [ -e "$usr/$f" ] || fail "missing $f"
 done
 desktop-file-validate "$usr/share/applications/io.github.velmora.Velmora.desktop" || fail "desktop entry"
