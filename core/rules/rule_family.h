@@ -34,7 +34,7 @@ struct Steps {
 // whole boards by it.
 template <const Steps& steps, class Visit>
 [[gnu::always_inline]] inline void forEachDirection(Visit&& visit) {
-  [&]<int... I>(std::integer_sequence<int, I...>) {
+  [&]<int... I>(std::integer_sequence<int, I...>) __attribute__((always_inline)) {
     (visit.template operator()<steps.step[I].dx, steps.step[I].dy>(), ...);
   }
   (std::make_integer_sequence<int, steps.count>{});
