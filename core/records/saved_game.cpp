@@ -48,7 +48,7 @@ bool sameName(const std::string& a, const std::string& b) { return lower(a) == l
 std::string playerName(const PlayerRecord& p) { return std::string(p.name, strnlen(p.name, sizeof p.name)); }
 
 void setPlayerName(PlayerRecord& p, const std::string& name) {
-  const std::string kept = cutUtf8(name, sizeof p.name - 1);
+  const std::string kept = playerNameFrom(name, sizeof p.name - 1);
   std::memset(p.name, 0, sizeof p.name);
   std::memcpy(p.name, kept.data(), kept.size());
 }
@@ -125,7 +125,7 @@ void loadGame(RecordedGame& s, const Profile& p) {
 
 std::string savedGameText(const RecordedGame& game, int moves) {
   std::string text;
-  const auto line = [&text](const std::string& key, const std::string& value) { text += key + " = " + value + "\r\n"; };
+  const auto line = [&text](const std::string& key, const std::string& value) { text += profileLine(key, value); };
   text += "[HEADER]\r\n";
   if (hasComputer(game)) line("AI LEVEL", std::to_string(game.searchDepth - 2));
   line("GAME TYPE", gameTypeName(game.gameType));

@@ -108,6 +108,10 @@ check "save of a variant out of the table" "2 no file" \
 { head -c 3000 /dev/zero; printf '[\377\376]\n=\200\r\nNUMBER 0 = \n'; head -c 3000 /dev/zero | tr '\0' '\223'; } >"$work/junk.vlm"
 check "damaged file" "game_type American
 moves 0" "$("$cli" load "$work/junk.vlm" | grep -E '^(game_type|moves)')"
+# A line break in a name would start a section of its own and lose the moves.
+"$cli" save "$work/eve.vlm" Russian --player2 $'Eve\r\n[MOVEMENTS]' c3-d4 f6-e5 d4:f6 g7:e5 >/dev/null
+check "a line break in a name keeps the moves" "player2 human 0 Eve  [MOVEMENTS]|moves 4" \
+  "$("$cli" load "$work/eve.vlm" | grep -E '^(player2|moves)' | paste -sd'|')"
 # Two network players on 127.0.0.1: the server on a free port, which it
 # names on standard error; each waits at most 60 s for the other.
 net_pair() {  # net_pair SERVE-OPTIONS... -- JOIN-OPTIONS...

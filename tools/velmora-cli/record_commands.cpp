@@ -10,7 +10,7 @@
 #include "core/game/new_game.h"
 #include "core/platform/file_read.h"
 #include "core/platform/file_write.h"
-#include "core/platform/text.h"
+#include "core/platform/player_name.h"
 #include "core/records/notation.h"
 #include "core/records/saved_game.h"
 #include "core/rules/position_text.h"
@@ -28,7 +28,7 @@ void printPlayer(int number, const PlayerRecord& p) {
 
 void setName(PlayerRecord& p, const std::string& name) {
   std::memset(p.name, 0, sizeof p.name);
-  const std::string kept = cutUtf8(name, kMaxNameLength);
+  const std::string kept = playerNameFrom(name);
   std::memcpy(p.name, kept.data(), kept.size());
   p.type = name == kComputerName ? ComputerPlayer : HumanPlayer;
 }
