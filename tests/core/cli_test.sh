@@ -112,6 +112,22 @@ moves 0" "$("$cli" load "$work/junk.vlm" | grep -E '^(game_type|moves)')"
 "$cli" save "$work/eve.vlm" Russian --player2 $'Eve\r\n[MOVEMENTS]' c3-d4 f6-e5 d4:f6 g7:e5 >/dev/null
 check "a line break in a name keeps the moves" "player2 human 0 Eve  [MOVEMENTS]|moves 4" \
   "$("$cli" load "$work/eve.vlm" | grep -E '^(player2|moves)' | paste -sd'|')"
+# A file size limit or a full disk is a message and no file, never the end of the program.
+check "a file size limit is a failed write" "1 velmora-cli: Cannot write $work/big.vlm: File too large|none" \
+  "$(ulimit -f 0; status "$cli" save "$work/big.vlm" American c3-d4) $(ulimit -f 0; "$cli" save "$work/big.vlm" American 2>&1)|$(ls "$work" | grep big || echo none)"
+# Only an ordinary file is replaced, and a link to one is written through.
+mkfifo "$work/fifo"
+ln -s fifo "$work/to-fifo"
+ln -s eve.vlm "$work/to-eve"
+check "--force keeps a pipe" "1 velmora-cli: Cannot write $work/fifo: it is a pipe, not a regular file|p" \
+  "$(status "$cli" save "$work/fifo" American --force c3-d4) $("$cli" save "$work/fifo" American --force 2>&1)|$(stat -c %A "$work/fifo" | cut -c1)"
+check "--force keeps a link to a pipe" "velmora-cli: Cannot write $work/to-fifo: it is a link to a pipe, not to a regular file|l" \
+  "$("$cli" save "$work/to-fifo" American --force 2>&1)|$(stat -c %A "$work/to-fifo" | cut -c1)"
+check "--force writes through a link" "0|l|moves 1" \
+  "$(status "$cli" save "$work/to-eve" American --force c3-d4)|$(stat -c %A "$work/to-eve" | cut -c1)|$("$cli" load "$work/eve.vlm" | grep moves)"
+printf '[GameType "21"] 1. 11-15 *\n' >"$work/one.pdn"
+check "pdn import keeps a pipe" "1 velmora-cli: Cannot write $work/fifo: it is a pipe, not a regular file" \
+  "$(status "$cli" pdn --import "$work/one.pdn" "$work/fifo" --force) $("$cli" pdn --import "$work/one.pdn" "$work/fifo" --force 2>&1)"
 # Two network players on 127.0.0.1: the server on a free port, which it
 # names on standard error; each waits at most 60 s for the other.
 net_pair() {  # net_pair SERVE-OPTIONS... -- JOIN-OPTIONS...

@@ -34,8 +34,8 @@ int importPdn(const char* pdnPath, const char* outPath, bool force) {
   auto state = std::make_unique<GameState>();
   if (auto error = readPdnGame(games.front(), *state)) return refuse(std::string(pdnPath) + ": " + *error);
   if (refuseToReplace(outPath, force)) return kBadInput;
-  if (!replaceFile(outPath, savedGameText(*state, state->plyCount)))
-    return refuse(std::string("cannot write ") + outPath);
+  std::string why;
+  if (!replaceFile(outPath, savedGameText(*state, state->plyCount), &why)) return refuse(why);
   return 0;
 }
 

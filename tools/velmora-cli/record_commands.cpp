@@ -112,8 +112,9 @@ int saveCommand(int argc, char** argv) {
       return fail("move " + std::to_string(state->plyCount + 1) + " \"" + move + "\" is not legal");
 
   if (refuseToReplace(path, force)) return kNotWritten;
-  if (!replaceFile(path, savedGameText(*state, state->plyCount))) {
-    std::fprintf(stderr, "velmora-cli: cannot write %s\n", path);
+  std::string why;
+  if (!replaceFile(path, savedGameText(*state, state->plyCount), &why)) {
+    std::fprintf(stderr, "velmora-cli: %s\n", why.c_str());
     return kNotWritten;
   }
   return 0;
