@@ -145,6 +145,31 @@ void loadGameText(RecordedGame& state, const std::string& text) { loadGame(state
 
 void loadGameFile(RecordedGame& state, const std::string& path) { loadGame(state, Profile::readFile(path)); }
 
+std::optional<std::string> notASavedGame(const std::string& text) {
+  if (text.empty()) return "the file is empty";
+  if (text.find('\0') != std::string::npos) return "the file holds zero bytes: it is not a text file (or is UTF-16)";
+  const std::string type = Profile::fromText(text).getString(kHeader, "GAME TYPE", "", kValueBuffer);
+  if (type.empty()) return "no GAME TYPE in a [HEADER] section";
+  if (gameTypeFromName(type.c_str()) < 0)
+    return "GAME TYPE " + quotedExcerpt(type) + " is not a variant this program plays";
+  return std::nullopt;
+}
+
+std::optional<std::string> lostMoves(const std::string& text, int loadedMoves) {
+  const Profile p = Profile::fromText(text);
+  const std::string absent = "\n";  // no value read from a line holds a line end
+  const auto move = [&](int k) { return p.getString(kMovements, "NUMBER " + std::to_string(k), absent, kValueBuffer); };
+  const std::string next = move(loadedMoves);
+  if (next != absent)
+    return "move " + std::to_string(loadedMoves + 1) + " " + quotedExcerpt(next) +
+           " cannot be played: it and any moves after it were lost";
+  // A gap: the reader stops there, whatever follows.
+  for (int k = loadedMoves + 1; k <= kMaxGameMoves; ++k)
+    if (move(k) != absent)
+      return "move " + std::to_string(loadedMoves + 1) + " is missing: the moves after it were lost";
+  return std::nullopt;
+}
+
 std::string savedGamesFolder(const std::string& workDir) {
   const std::string existing = entryOfName(workDir, "Save", true);
   return (fs::path(workDir) / (existing.empty() ? "SAVE" : existing)).string();

@@ -105,9 +105,26 @@ check "load names what is not a file" "velmora-cli: /dev/zero is a character dev
   "$("$cli" load /dev/zero 2>&1)|$("$cli" load "$work" 2>&1)"
 check "save of a variant out of the table" "2 no file" \
   "$(status "$cli" save "$work/v14.vlm" 14) $([ -e "$work/v14.vlm" ] && echo file || echo no file)"
+# A damaged file is an error, never an empty American game; a cut one loads
+# what it holds and says the rest was lost.
 { head -c 3000 /dev/zero; printf '[\377\376]\n=\200\r\nNUMBER 0 = \n'; head -c 3000 /dev/zero | tr '\0' '\223'; } >"$work/junk.vlm"
-check "damaged file" "game_type American
-moves 0" "$("$cli" load "$work/junk.vlm" | grep -E '^(game_type|moves)')"
+: >"$work/empty.vlm"
+printf '[HEADER]\r\nPLAYER 1 NAME = x\r\n' >"$work/nogame.vlm"
+iconv -f UTF-8 -t UTF-16 <"$work/example.vlm" >"$work/utf16.vlm" 2>/dev/null || printf '\377\376[\0H\0' >"$work/utf16.vlm"
+for command in load pdn analyse; do
+  for file in junk empty nogame utf16; do
+    check "$command of a damaged file: $file" "non-zero, no output" \
+      "$([ "$(status "$cli" $command "$work/$file.vlm")" != 0 ] && echo non-zero), $([ -z "$("$cli" $command "$work/$file.vlm" 2>/dev/null)" ] && echo no output)"
+  done
+done
+check "damaged file named" "velmora-cli: $work/junk.vlm: the file holds zero bytes: it is not a text file (or is UTF-16)|velmora-cli: $work/empty.vlm: the file is empty|velmora-cli: $work/nogame.vlm: no GAME TYPE in a [HEADER] section" \
+  "$("$cli" load "$work/junk.vlm" 2>&1)|$("$cli" load "$work/empty.vlm" 2>&1)|$("$cli" load "$work/nogame.vlm" 2>&1)"
+"$cli" save "$work/cut.vlm" American c3-d4 f6-e5 d4:f6 g7:e5 >/dev/null
+truncate -s -4 "$work/cut.vlm"
+check "a cut game loads what it holds" "1 moves 3|velmora-cli: $work/cut.vlm: move 4 \"g7:\" cannot be played: it and any moves after it were lost" \
+  "$(status "$cli" load "$work/cut.vlm") $("$cli" load "$work/cut.vlm" 2>/dev/null | grep moves)|$("$cli" load "$work/cut.vlm" 2>&1 >/dev/null)"
+check "pdn and analyse of a cut game" "1 1. 11-15 22-18 2. 15x22 *|1 3" \
+  "$(status "$cli" pdn "$work/cut.vlm") $("$cli" pdn "$work/cut.vlm" 2>/dev/null | tr -d '\r' | tail -1)|$(status "$cli" analyse "$work/cut.vlm" --depth 2) $("$cli" analyse "$work/cut.vlm" --depth 2 2>/dev/null | grep -c '^[0-9]')"
 # A line break in a name would start a section of its own and lose the moves.
 "$cli" save "$work/eve.vlm" Russian --player2 $'Eve\r\n[MOVEMENTS]' c3-d4 f6-e5 d4:f6 g7:e5 >/dev/null
 check "a line break in a name keeps the moves" "player2 human 0 Eve  [MOVEMENTS]|moves 4" \

@@ -12,9 +12,7 @@
 #include "core/ai/endings.h"
 #include "core/game/game_state.h"
 #include "core/game/position_score.h"
-#include "core/platform/file_read.h"
 #include "core/records/notation.h"
-#include "core/records/saved_game.h"
 #include "core/rules/generate.h"
 
 namespace velmora::cli {
@@ -88,9 +86,9 @@ int analyseCommand(int argc, char** argv) {
   const LimitOptions options = takeLimits(argc, argv, 1000);
   if (!options.valid) return fail(options.problem);
   if (argc != 1) return fail(usage);
-  if (auto problem = notRegularFile(argv[0])) return fail(*problem);
   auto game = std::make_unique<GameState>();
-  loadGameFile(*game, argv[0]);
+  const SavedGameRead read = readSavedGame(*game, argv[0]);
+  if (read == SavedGameRead::Not) return kUsageError;
   const int plies = game->plyCount;
 
   Engine engine;
@@ -117,7 +115,7 @@ int analyseCommand(int argc, char** argv) {
   }
   std::printf("mistakes white %d black %d\n", marks[White][0], marks[Black][0]);
   std::printf("blunders white %d black %d\n", marks[White][1], marks[Black][1]);
-  return 0;
+  return read == SavedGameRead::Whole ? 0 : kPartlyRead;
 }
 
 int endingsCommand(int argc, char** argv) {

@@ -5,6 +5,8 @@
 #include <filesystem>
 
 #include "core/game/game_state.h"
+#include "core/platform/file_read.h"
+#include "core/records/saved_game.h"
 #include "core/rules/position_text.h"
 
 namespace velmora::cli {
@@ -35,6 +37,25 @@ bool refuseToReplace(const std::string& path, bool force) {
   if (force || !std::filesystem::exists(path, ec)) return false;
   std::fprintf(stderr, "velmora-cli: %s exists; --force replaces it\n", path.c_str());
   return true;
+}
+
+SavedGameRead readSavedGame(GameState& state, const std::string& path) {
+  constexpr std::uintmax_t kLargestSavedGame = 1 << 20;  // 400 moves take some 10 KB
+  std::string text;
+  if (auto problem = readRegularFile(path, kLargestSavedGame, text)) {
+    fail(*problem);
+    return SavedGameRead::Not;
+  }
+  if (auto problem = notASavedGame(text)) {
+    fail(path + ": " + *problem);
+    return SavedGameRead::Not;
+  }
+  loadGameText(state, text);
+  if (auto lost = lostMoves(text, state.plyCount)) {
+    fail(path + ": " + *lost);
+    return SavedGameRead::Partly;
+  }
+  return SavedGameRead::Whole;
 }
 
 bool setUpPosition(GameState& state, GameType type, const char* position) {

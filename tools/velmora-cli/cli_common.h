@@ -26,6 +26,15 @@ std::optional<GameType> readVariant(const std::string& arg);
 // command that writes a file.
 bool refuseToReplace(const std::string& path, bool force);
 
+// How a saved game named on the command line read: whole, in part (its
+// later moves were lost) or not at all.
+enum class SavedGameRead { Whole, Partly, Not };
+constexpr int kPartlyRead = 1;  // the exit status of a command that went over what was left
+
+// Reads the saved game at `path` into `state`; says what is wrong with a
+// file that reads in part or not at all.
+SavedGameRead readSavedGame(GameState& state, const std::string& path);
+
 // A whole decimal integer, nothing else.
 std::optional<long> readInteger(const std::string& arg);
 

@@ -7,7 +7,6 @@
 
 #include "cli_common.h"
 #include "core/game/game_state.h"
-#include "core/platform/file_read.h"
 #include "core/platform/file_write.h"
 #include "core/records/fen.h"
 #include "core/records/pdn.h"
@@ -45,11 +44,11 @@ int pdnCommand(int argc, char** argv) {
   const bool force = argc == 4 && std::strcmp(argv[3], "--force") == 0;
   if ((argc == 3 || force) && std::strcmp(argv[0], "--import") == 0) return importPdn(argv[1], argv[2], force);
   if (argc != 1) return fail("usage: velmora-cli pdn FILE.vlm | pdn --import FILE.pdn OUT.vlm [--force]");
-  if (auto problem = notRegularFile(argv[0])) return refuse(*problem);
   auto state = std::make_unique<GameState>();
-  loadGameFile(*state, argv[0]);
+  const SavedGameRead read = readSavedGame(*state, argv[0]);
+  if (read == SavedGameRead::Not) return kBadInput;
   std::fputs(writePdn(*state, state->plyCount).c_str(), stdout);
-  return 0;
+  return read == SavedGameRead::Whole ? 0 : kPartlyRead;
 }
 
 int fenCommand(int argc, char** argv) {

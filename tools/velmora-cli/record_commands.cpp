@@ -8,7 +8,6 @@
 #include "cli_common.h"
 #include "core/game/game_state.h"
 #include "core/game/new_game.h"
-#include "core/platform/file_read.h"
 #include "core/platform/file_write.h"
 #include "core/platform/player_name.h"
 #include "core/records/notation.h"
@@ -46,9 +45,9 @@ const char* optionValue(int argc, char** argv, int& i) {
 
 int loadCommand(int argc, char** argv) {
   if (argc != 1) return fail("usage: velmora-cli load FILE");
-  if (auto problem = notRegularFile(argv[0])) return fail(*problem);
   auto state = std::make_unique<GameState>();
-  loadGameFile(*state, argv[0]);
+  const SavedGameRead read = readSavedGame(*state, argv[0]);
+  if (read == SavedGameRead::Not) return kUsageError;
   const bool computer = state->players[White].type == ComputerPlayer || state->players[Black].type == ComputerPlayer;
   std::printf("game_type %s\n", gameTypeName(state->gameType));
   std::printf("give_away %s\n", state->giveAway ? "yes" : "no");
@@ -60,7 +59,7 @@ int loadCommand(int argc, char** argv) {
     std::printf("level -\n");
   std::printf("moves %d\n", static_cast<int>(state->plyCount));
   std::printf("position %s\n", writePosition(*state).c_str());
-  return 0;
+  return read == SavedGameRead::Whole ? 0 : kPartlyRead;
 }
 
 int saveCommand(int argc, char** argv) {
