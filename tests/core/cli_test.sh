@@ -54,6 +54,8 @@ check "match lines" "game 1 a white game 2 a black score" \
   "$("$cli" match American 2 expert 0 --depth 2 --seed 3 | head -2 | cut -d' ' -f1-4 | xargs) score"
 check "match score line" "score A W D L elo E ± M" \
   "$("$cli" match American 2 1 0 --seed 3 | tail -1 | sed -E 's/^score [0-9.]+ [0-9]+ [0-9]+ [0-9]+ elo [-+0-9a-z]+ ± [0-9a-z]+$/score A W D L elo E ± M/')"
+check "expert refuses limits out of range" "2 2 2|velmora-cli: --depth needs a number from 1 to 64|velmora-cli: --movetime needs milliseconds from 1 to 3600000" \
+  "$(status "$cli" search American "$start" expert --depth 200) $(status "$cli" search American "$start" expert --movetime 3600001) $(status "$cli" search American "$start" expert --depth 0)|$("$cli" search American "$start" expert --depth 200 2>&1)|$("$cli" search American "$start" expert --movetime 3600001 --depth 1 2>&1)"
 check "match bad level" "2" "$(status "$cli" match American 2 expert 3)"
 check "no command" "2" "$(status "$cli")"
 check "unknown command" "2" "$(status "$cli" frobnicate)"

@@ -19,52 +19,6 @@ namespace velmora::cli {
 
 namespace {
 
-// --movetime MS, --depth D and --nodes N, wherever they stand; whatever else
-// is left in the arguments. A depth or a node limit alone is searched to
-// whatever it takes; otherwise the Expert has `defaultMs` a move.
-struct LimitOptions {
-  EngineLimits limits;
-  bool valid = true;
-  std::string problem;
-};
-
-LimitOptions takeLimits(int& argc, char** argv, int defaultMs) {
-  LimitOptions out;
-  bool time = false, other = false;
-  int kept = 0;
-  for (int i = 0; i < argc; ++i) {
-    const std::string a = argv[i];
-    if ((a == "--movetime" || a == "--depth" || a == "--nodes") && i + 1 < argc) {
-      const auto value = readInteger(argv[++i]);
-      if (a == "--movetime") {
-        if (!value || *value < 1 || *value > 3600000)
-          out.problem = "--movetime needs milliseconds from 1 to 3600000";
-        else
-          out.limits.moveTimeMs = static_cast<int>(*value);
-        time = true;
-      } else if (a == "--depth") {
-        if (!value || *value < 1 || *value > kExpertMaxDepth)
-          out.problem = "--depth needs a number from 1 to " + std::to_string(kExpertMaxDepth);
-        else
-          out.limits.maxDepth = static_cast<int>(*value);
-        other = true;
-      } else {
-        if (!value || *value < 1)
-          out.problem = "--nodes needs a positive number";
-        else
-          out.limits.maxNodes = static_cast<std::uint64_t>(*value);
-        other = true;
-      }
-    } else {
-      argv[kept++] = argv[i];
-    }
-  }
-  argc = kept;
-  if (!time) out.limits.moveTimeMs = other ? 0 : defaultMs;
-  out.valid = out.problem.empty();
-  return out;
-}
-
 std::string indexText(GameState& position, int index) {
   generateMoves(position.legalMoves, position, position.sideToMove());
   if (index < 0 || index >= position.moveCount) return "-";

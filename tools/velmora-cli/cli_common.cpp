@@ -71,6 +71,43 @@ bool setUpPosition(GameState& state, GameType type, const char* position) {
   return true;
 }
 
+LimitOptions takeLimits(int& argc, char** argv, int defaultMs, bool nodes) {
+  LimitOptions out;
+  bool time = false, other = false;
+  int kept = 0;
+  for (int i = 0; i < argc; ++i) {
+    const std::string a = argv[i];
+    if ((a == "--movetime" || a == "--depth" || (nodes && a == "--nodes")) && i + 1 < argc) {
+      const auto value = readInteger(argv[++i]);
+      if (a == "--movetime") {
+        if (!value || *value < 1 || *value > kLongestMoveTimeMs)
+          out.problem = "--movetime needs milliseconds from 1 to " + std::to_string(kLongestMoveTimeMs);
+        else
+          out.limits.moveTimeMs = static_cast<int>(*value);
+        time = true;
+      } else if (a == "--depth") {
+        if (!value || *value < 1 || *value > kExpertMaxDepth)
+          out.problem = "--depth needs a number from 1 to " + std::to_string(kExpertMaxDepth);
+        else
+          out.limits.maxDepth = static_cast<int>(*value);
+        other = true;
+      } else {
+        if (!value || *value < 1)
+          out.problem = "--nodes needs a positive number";
+        else
+          out.limits.maxNodes = static_cast<std::uint64_t>(*value);
+        other = true;
+      }
+    } else {
+      argv[kept++] = argv[i];
+    }
+  }
+  argc = kept;
+  if (!time) out.limits.moveTimeMs = other ? 0 : defaultMs;
+  out.valid = out.problem.empty();
+  return out;
+}
+
 double secondsNow() {
   using namespace std::chrono;
   return duration<double>(steady_clock::now().time_since_epoch()).count();

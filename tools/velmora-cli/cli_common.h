@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/ai/engine.h"
 #include "core/rules/board.h"
 
 namespace velmora {
@@ -13,6 +14,7 @@ struct GameState;
 namespace velmora::cli {
 
 constexpr int kUsageError = 2;
+constexpr long kLongestMoveTimeMs = 3600000;  // an hour a move
 
 // Prints "velmora-cli: <message>" to standard error and returns kUsageError.
 int fail(const std::string& message);
@@ -47,6 +49,17 @@ double secondsNow();
 
 // "<count>/<seconds>" as a whole number per second.
 long long perSecond(double count, double seconds);
+
+// --movetime MS and --depth D (and --nodes N where `nodes`), wherever they
+// stand, taken out of the arguments; a value out of range is a problem, as
+// for every command that runs the Expert. A depth or a node limit alone is
+// searched to whatever it takes; otherwise the Expert has `defaultMs` a move.
+struct LimitOptions {
+  EngineLimits limits;
+  bool valid = true;
+  std::string problem;
+};
+LimitOptions takeLimits(int& argc, char** argv, int defaultMs, bool nodes = true);
 
 // 0, 1 or 2 for the game's levels, "expert" for kExpertLevel.
 std::optional<int> readPlayerLevel(const std::string& arg);

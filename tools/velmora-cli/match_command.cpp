@@ -84,7 +84,8 @@ int matchCommand(int argc, char** argv) {
       settings.giveAway = true;
     } else if (a == "--movetime" && hasValue) {
       const auto ms = readInteger(argv[++i]);
-      if (!ms || *ms < 1 || *ms > 3600000) return fail("--movetime needs milliseconds from 1 to 3600000");
+      if (!ms || *ms < 1 || *ms > kLongestMoveTimeMs)
+        return fail("--movetime needs milliseconds from 1 to " + std::to_string(kLongestMoveTimeMs));
       settings.expert.moveTimeMs = static_cast<int>(*ms);
       timeGiven = true;
     } else if (a == "--depth" && hasValue) {
