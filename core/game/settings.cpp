@@ -50,7 +50,7 @@ enum class Kind {
   Scale,       // the square size, written as the percentage of its scale
   BoardScale,  // 0, a larger scale's percentage or kFitToWindow; anything else reads as 0
   Opacity,     // a number kMinDragOpacity..kMaxDragOpacity, else the default
-  Port,        // a number, raised to kMinPort
+  Port,        // a number, kept within kMinPort..kMaxPort
 };
 
 // One key of the settings file. The table below is in the order the file
@@ -159,7 +159,7 @@ void readKey(const Profile& p, const SettingKey& k, const std::string& userName)
       return;
     }
     case Kind::Port:
-      *static_cast<int*>(k.field) = std::max(p.getInt(k.section, k.key, k.numberDefault), kMinPort);
+      *static_cast<int*>(k.field) = clamp(p.getInt(k.section, k.key, k.numberDefault), kMinPort, kMaxPort);
       return;
   }
 }

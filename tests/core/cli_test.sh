@@ -64,6 +64,8 @@ check "bad depth" "2" "$(status "$cli" perft American 0)"
 check "short row" "2" "$(status "$cli" moves American 'W:.b.b.b.b/b.b.b.b./.b.b.b.b/......../......./w.w.w.w./.w.w.w.w/w.w.w.w.')"
 check "wrong board size" "2" "$(status "$cli" moves International "$start")"
 check "unknown piece" "2" "$(status "$cli" moves American 'W:.b.b.b.b/b.b.b.b./.b.b.b.b/......../...x..../w.w.w.w./.w.w.w.w/w.w.w.w.')"
+check "a man on a light square" "2 velmora-cli: bad position: a piece stands on a4, a light square; International is played on the dark squares" \
+  "$(status "$cli" moves International 'W:.b......../........../........../........../........../........../w........./........../........../..........') $("$cli" moves International 'W:.b......../........../........../........../........../........../w........./........../........../..........' 2>&1)"
 check "bad level" "2" "$(status "$cli" search American "$start" 3)"
 check "flag twice" "2" "$(status "$cli" search American "$start" 1 --literal --literal)"
 check "bench unknown flag" "2" "$(status "$cli" bench 0 --fast)"
@@ -75,6 +77,14 @@ for args in "perft 14 2" "perft -1 2" "moves 14 $start" "replay 14" "fen 14 $sta
   check "variant out of the table: $args" "2 velmora-cli: unknown variant \"$variant\"" \
     "$(status "$cli" $args) $("$cli" $args 2>&1)"
 done
+# A message quotes at most 40 bytes of what it was given.
+long=$(head -c 100000 /dev/zero | tr '\0' x)
+for args in "perft $long 2" "net serve 0 $long" "match American 2 0 0 --$long" "save /nonexistent.vlm American --$long" \
+  "save /nonexistent.vlm American $long" "net join 127.0.0.1 $long" "moves American W:$long" "fen American --from $long"; do
+  # shellcheck disable=SC2086
+  check "a long argument quoted short: ${args:0:20}" "yes" "$([ "$("$cli" $args 2>&1 | wc -c)" -lt 400 ] && echo yes)"
+done
+check "the quote is cut" "velmora-cli: unknown variant \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\"" "$("$cli" perft "$long" 2 2>&1)"
 # Saved games: the window's exact bytes, read back as the window reads them.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

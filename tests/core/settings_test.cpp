@@ -271,9 +271,11 @@ TEST_F(SettingsTest, ReadTimeAdjustments) {
   EXPECT_EQ(appearance.skinNumber, 6);
   EXPECT_EQ(appearance.boardScale, 0);  // no scale of ours: the chosen classic one
   EXPECT_NE(settingsText().find("SCALE = 100\r\n"), std::string::npos);
-  writeFile(path, "[WINDOW]\r\nBOARD SCALE = -1\r\n");
+  writeFile(path, "[WINDOW]\r\nBOARD SCALE = -1\r\n[NET]\r\nPORT = 2147483647\r\n");
   loadSettings(path, "anna");
   EXPECT_EQ(appearance.boardScale, kFitToWindow);
+  EXPECT_EQ(netSettings.port, 65535);  // no port beyond; written back as read
+  EXPECT_NE(settingsText().find("PORT = 65535\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {

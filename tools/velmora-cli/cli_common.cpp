@@ -6,6 +6,7 @@
 
 #include "core/game/game_state.h"
 #include "core/platform/file_read.h"
+#include "core/platform/text.h"
 #include "core/records/saved_game.h"
 #include "core/rules/position_text.h"
 
@@ -31,6 +32,8 @@ std::optional<GameType> readVariant(const std::string& arg) {
     return static_cast<GameType>(*number);
   return std::nullopt;
 }
+
+std::string unknownVariant(const std::string& arg) { return "unknown variant " + quotedExcerpt(arg); }
 
 bool refuseToReplace(const std::string& path, bool force) {
   std::error_code ec;
@@ -64,7 +67,9 @@ bool setUpPosition(GameState& state, GameType type, const char* position) {
     state.plyCount = 0;
     return true;
   }
-  if (auto error = readPosition(position, type, state)) {
+  auto error = readPosition(position, type, state);
+  if (!error) error = lightSquarePiece(state.board, type);
+  if (error) {
     fail("bad position: " + *error);
     return false;
   }

@@ -23,6 +23,10 @@ int fail(const std::string& message);
 // table; nothing for any other text or number.
 std::optional<GameType> readVariant(const std::string& arg);
 
+// "unknown variant "ARG"", the argument cut short when it is long, as every
+// message quotes what it was given.
+std::string unknownVariant(const std::string& arg);
+
 // Whether writing `path` must be refused because a file is there and
 // `force` was not given; prints why when it is refused. One rule for every
 // command that writes a file.

@@ -55,14 +55,16 @@ int fenCommand(int argc, char** argv) {
   const bool from = argc == 3 && std::strcmp(argv[1], "--from") == 0;
   if (argc != 2 && !from) return fail("usage: velmora-cli fen VARIANT POSITION | fen VARIANT --from FEN");
   const auto type = readVariant(argv[0]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   auto state = std::make_unique<GameState>();
   if (from) {
     if (auto error = readFen(argv[2], *type, *state)) return refuse(*error);
     std::printf("%s\n", writePosition(*state).c_str());
     return 0;
   }
-  if (auto error = readPosition(argv[1], *type, *state)) return refuse("bad position: " + *error);
+  auto error = readPosition(argv[1], *type, *state);
+  if (!error) error = lightSquarePiece(state->board, *type);
+  if (error) return refuse("bad position: " + *error);
   std::printf("%s\n", writeFen(*state).c_str());
   return 0;
 }

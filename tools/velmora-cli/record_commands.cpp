@@ -10,6 +10,7 @@
 #include "core/game/new_game.h"
 #include "core/platform/file_write.h"
 #include "core/platform/player_name.h"
+#include "core/platform/text.h"
 #include "core/records/notation.h"
 #include "core/records/saved_game.h"
 #include "core/rules/position_text.h"
@@ -66,7 +67,7 @@ int saveCommand(int argc, char** argv) {
   if (argc < 2) return fail("usage: velmora-cli save FILE VARIANT [OPTION ...] [MOVE ...]");
   const char* path = argv[0];
   const auto type = readVariant(argv[1]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[1] + "\"");
+  if (!type) return fail(unknownVariant(argv[1]));
 
   auto state = std::make_unique<GameState>();
   setName(state->players[White], "White");
@@ -97,7 +98,7 @@ int saveCommand(int argc, char** argv) {
       if (!number || *number < 0 || *number > 2) return fail("--level must be 0, 1 or 2");
       level = static_cast<int>(*number);
     } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-      return fail("unknown option " + arg);
+      return fail("unknown option " + quotedExcerpt(arg));
     } else {
       moves.push_back(arg);
     }
@@ -108,7 +109,7 @@ int saveCommand(int argc, char** argv) {
   state->plyCount = 0;
   for (const std::string& move : moves)
     if (!playMoveText(*state, move))
-      return fail("move " + std::to_string(state->plyCount + 1) + " \"" + move + "\" is not legal");
+      return fail("move " + std::to_string(state->plyCount + 1) + " " + quotedExcerpt(move) + " is not legal");
 
   if (refuseToReplace(path, force)) return kNotWritten;
   std::string why;

@@ -94,7 +94,7 @@ int expertSearchCommand(int argc, char** argv, bool giveAway) {
   if (argc != 3)
     return fail("usage: velmora-cli search VARIANT POSITION expert [--movetime MS] [--depth D] [--give-away]");
   const auto type = readVariant(argv[0]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   auto state = std::make_unique<GameState>();
   if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
   state->giveAway = giveAway ? 1 : 0;
@@ -132,7 +132,7 @@ int searchCommand(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[2], "expert") == 0 && !literal) return expertSearchCommand(argc, argv, giveAway);
   if (argc != 3) return fail("usage: velmora-cli search VARIANT POSITION LEVEL [--give-away] [--literal]");
   const auto type = readVariant(argv[0]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   const auto level = readLevel(argv[2]);
   if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
   auto state = std::make_unique<GameState>();
@@ -166,7 +166,7 @@ int searchCommand(int argc, char** argv) {
 int replayCommand(int argc, char** argv) {
   if (argc < 1) return fail("usage: velmora-cli replay VARIANT [TEXT ...]");
   const auto type = readVariant(argv[0]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   auto state = std::make_unique<GameState>();
   const std::vector<std::string> texts(argv + 1, argv + argc);
   const int played = replay(*state, *type, texts);
