@@ -55,6 +55,7 @@ class MainWindow : public QMainWindow {
   void placeWindow();
 
   BoardWidget* boardWidget() const { return board_; }
+  const NetworkGame& networkGame() const { return *network_; }
   // The Expert's score of the shown position, as the panel shows it.
   const PositionScore& shownScore() const;
   bool analysing() const;

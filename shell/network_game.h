@@ -43,6 +43,8 @@ class NetworkGame : public QObject {
   void end();
   bool active() const { return session_ && !session_->over(); }
   bool transferring() const { return worker_.joinable(); }
+  // Waiting for the opponent's message: what Escape would break off.
+  bool receiving() const { return session_ && transferring() && !session_->sending(); }
 
  private:
   void perform(NetAction action);

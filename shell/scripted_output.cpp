@@ -48,7 +48,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& 
     } else if (a == "--print-pdf") {
       if (!value(out.pdf, "a file name") || !value(out.kind, "a kind: listing, board or mini")) break;
       if (out.kind != "listing" && out.kind != "board" && out.kind != "mini")
-        error = "unknown kind \"" + out.kind + "\": listing, board or mini";
+        error = "unknown kind " + quotedExcerpt(out.kind) + ": listing, board or mini";
       any = true;
     } else if (a == "--position") {
       if (!value(out.variant, "a variant and a position text") || !value(out.position, "a position text")) break;
@@ -57,7 +57,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& 
       if (!value(pixels, "a number of pixels")) break;
       const int n = readDecimal(pixels);
       if (pixels.find_first_not_of("0123456789") != std::string::npos || n < 64 || n > 8192)
-        error = "--size takes 64 to 8192 pixels, not \"" + pixels + "\"";
+        error = "--size takes 64 to 8192 pixels, not " + quotedExcerpt(pixels);
       else
         out.size = n;
     } else if (a == "--path") {
@@ -68,7 +68,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& 
       value(out.picture, "a file name");
       any = true;
     } else if (a.rfind("--", 0) == 0) {
-      error = "unknown option \"" + a + "\" (velmora --help lists them)";
+      error = "unknown option " + quotedExcerpt(a) + " (velmora --help lists them)";
     }  // single-dash options are Qt's own (-platform, -style)
   }
   if (error.empty() && !any && !out.load.empty()) error = "--load goes with --print-pdf or --export-board";
@@ -122,10 +122,12 @@ int runScriptedOutput(const ScriptedOutput& request) {
     takeOverLoadedGame(*game, listing, *loaded);
   } else if (!request.position.empty()) {
     const GameType type = gameTypeFromName(request.variant.c_str());
-    if (type < 0) return fail("unknown variant \"" + request.variant + "\"");
-    if (const auto why = readPosition(request.position, type, *game)) return fail(*why);
+    if (type < 0) return fail("unknown variant " + quotedExcerpt(request.variant));
+    auto why = readPosition(request.position, type, *game);
+    if (!why) why = lightSquarePiece(game->board, type);
+    if (why) return fail(*why);
     if (!request.path.empty() && !markMove(*game, request.path, diagram))
-      return fail("\"" + request.path + "\" is not a legal move of that position");
+      return fail(quotedExcerpt(request.path) + " is not a legal move of that position");
   } else {
     // The last game, as the window shows it at its start.
     setUpBoard(*game, lastGame.gameType);

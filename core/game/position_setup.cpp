@@ -37,11 +37,7 @@ MenRows startOf(GameType type) {
 
 }  // namespace
 
-bool setupSquarePlayable(GameType type, int x, int y) {
-  const int n = boardSizeOf(type);
-  if (x < 0 || y < 0 || x >= n || y >= n) return false;
-  return variantInfo(type).setUp != SetUp::Diagonal || (x + y) % 2 == 0;
-}
+bool setupSquarePlayable(GameType type, int x, int y) { return playableSquare(type, x, y); }
 
 void cycleSetupSquare(GameState& setup, int x, int y, bool backwards) {
   if (!setupSquarePlayable(setup.gameType, x, y)) return;

@@ -45,11 +45,12 @@ enum class Kind {
   Number,      // an int; `low`..`high` bound it where they differ
   Colour,      // a colour; written as the signed number that was read
   Text,        // a string of at most `limit` - 1 bytes
+  Name,        // a player's name: Text without control characters
   YesNo,       // a bool: "YES", anything else is false; `numberDefault` when missing
   Scale,       // the square size, written as the percentage of its scale
   BoardScale,  // 0, a larger scale's percentage or kFitToWindow; anything else reads as 0
   Opacity,     // a number kMinDragOpacity..kMaxDragOpacity, else the default
-  Port,        // a number, raised to kMinPort
+  Port,        // a number, kept within kMinPort..kMaxPort
 };
 
 // One key of the settings file. The table below is in the order the file
@@ -76,8 +77,8 @@ std::vector<SettingKey> settingKeys() {
       {"LAST GAME", "GAME TYPE", Kind::Number, &lastGame.gameType, dl.gameType, nullptr, 0, 0, kVariantCount - 1},
       {"LAST GAME", "GIVE AWAY", Kind::YesNo, &lastGame.giveAway, dl.giveAway ? 1 : 0},
       {"LAST GAME", "LEVEL", Kind::Number, &lastGame.level, dl.level, nullptr, 0, 0, 2},
-      {"LAST GAME", "PLAYER 1 NAME", Kind::Text, &lastGame.player1Name, 0, nullptr, kNameBuffer},
-      {"LAST GAME", "PLAYER 2 NAME", Kind::Text, &lastGame.player2Name, 0, dl.player2Name.c_str(), kNameBuffer},
+      {"LAST GAME", "PLAYER 1 NAME", Kind::Name, &lastGame.player1Name, 0, nullptr, kNameBuffer},
+      {"LAST GAME", "PLAYER 2 NAME", Kind::Name, &lastGame.player2Name, 0, dl.player2Name.c_str(), kNameBuffer},
       {"LAST GAME", "EXPERT", Kind::YesNo, &lastGame.expert, dl.expert ? 1 : 0},
       {"LAST GAME", "MOVE TIME", Kind::Number, &lastGame.moveTimeMs, dl.moveTimeMs, nullptr, 0, kMinMoveTimeMs,
        kMaxMoveTimeMs},
@@ -94,7 +95,7 @@ std::vector<SettingKey> settingKeys() {
       {"SKIN", "NAME", Kind::Text, &a.skinName, 0, "UNNAMED", 50},
       {"SKIN", "NUMBER", Kind::Number, &a.skinNumber, d.skinNumber, nullptr, 0, 0, kBuiltInSkinCount - 1},
       {"NET", "IP", Kind::Text, &netSettings.ip, 0, dn.ip.c_str(), 16},
-      {"NET", "NAME", Kind::Text, &netSettings.name, 0, nullptr, kNameBuffer},
+      {"NET", "NAME", Kind::Name, &netSettings.name, 0, nullptr, kNameBuffer},
       {"NET", "PORT", Kind::Port, &netSettings.port, dn.port},
       {"NET", "SERVER", Kind::Number, &netSettings.server, dn.server},
   };
@@ -135,6 +136,10 @@ void readKey(const Profile& p, const SettingKey& k, const std::string& userName)
       *static_cast<std::string*>(k.field) =
           p.getString(k.section, k.key, k.textDefault ? k.textDefault : userName, k.limit);
       return;
+    case Kind::Name:
+      *static_cast<std::string*>(k.field) =
+          playerNameFrom(p.getString(k.section, k.key, k.textDefault ? k.textDefault : userName, k.limit), k.limit - 1);
+      return;
     case Kind::YesNo:
       *static_cast<bool*>(k.field) = p.getString(k.section, k.key, k.numberDefault ? "YES" : "", 50) == "YES";
       return;
@@ -154,7 +159,7 @@ void readKey(const Profile& p, const SettingKey& k, const std::string& userName)
       return;
     }
     case Kind::Port:
-      *static_cast<int*>(k.field) = std::max(p.getInt(k.section, k.key, k.numberDefault), kMinPort);
+      *static_cast<int*>(k.field) = clamp(p.getInt(k.section, k.key, k.numberDefault), kMinPort, kMaxPort);
       return;
   }
 }
@@ -167,7 +172,8 @@ std::string writtenValue(const SettingKey& k) {
     case Kind::Port: return std::to_string(*static_cast<const int*>(k.field));
     // The colour read back as it was read: -1 stays -1.
     case Kind::Colour: return std::to_string(static_cast<std::int32_t>(*static_cast<const Colour*>(k.field)));
-    case Kind::Text: return profileValue(*static_cast<const std::string*>(k.field));
+    case Kind::Text:
+    case Kind::Name: return profileValue(*static_cast<const std::string*>(k.field));
     case Kind::YesNo: return *static_cast<const bool*>(k.field) ? "YES" : "NO";
     case Kind::Scale: return std::to_string(scaleOfCellSize(*static_cast<const int*>(k.field)));
   }
@@ -192,7 +198,7 @@ std::string settingsText() {
       section = k.section;
       text += std::string("\r\n[") + section + "]\r\n";
     }
-    text += std::string(k.key) + " = " + writtenValue(k) + "\r\n";
+    text += profileLine(k.key, writtenValue(k));
   }
   return text;
 }

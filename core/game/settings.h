@@ -37,6 +37,7 @@ struct NetSettings {
 };
 
 constexpr int kMinPort = 1025;
+constexpr int kMaxPort = 65535;
 
 // Where the board picture was exported last; a section of its own, which
 // older copies pass over.

@@ -29,12 +29,9 @@ SideChoice sideChoice(bool server, bool continueCurrent, const MoveListing& list
 
 std::string networkName(const std::string& typed) {
   const std::size_t first = typed.find_first_not_of(' ');
-  std::string name = first == std::string::npos ? std::string() : cutUtf8(typed.substr(first), kMaxNameLength);
   // The server's name is a line of the header: a line end in it would shift
   // the lines after it.
-  for (char& c : name)
-    if (c == '\r' || c == '\n') c = ' ';
-  return name;
+  return first == std::string::npos ? std::string() : playerNameFrom(typed.substr(first));
 }
 
 std::optional<std::string> takeNetDialogInput(const NetDialogInput& in) {

@@ -5,6 +5,7 @@
 #include "core/game/game_state.h"
 #include "core/game/play.h"
 #include "core/platform/host.h"
+#include "core/platform/player_name.h"
 #include "core/platform/text.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
@@ -17,7 +18,7 @@ namespace {
 const char kLineEnd[] = "\r\n";
 
 void setName(PlayerRecord& player, const std::string& name) {
-  const std::string cut = cutUtf8(name, kMaxNameLength);
+  const std::string cut = playerNameFrom(name);
   std::memset(player.name, 0, sizeof player.name);
   std::memcpy(player.name, cut.data(), cut.size());
 }
@@ -89,7 +90,7 @@ std::string buildListingText(const GameState& game, const MoveListing& listing) 
   return text;
 }
 
-std::string peerName(const std::string& text) { return cutUtf8(toUtf8(text), kMaxNameLength); }
+std::string peerName(const std::string& text) { return playerNameFrom(text); }
 
 int prepareServerGame(GameState& game, MoveListing& listing, const NetChoice& choice, const std::string& name) {
   game.gameRunning = 0;

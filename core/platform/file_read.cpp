@@ -5,13 +5,13 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/platform/file_kind.h"
+
 namespace velmora {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-const char* kindOf(fs::file_type type) {
+const char* fileKindName(fs::file_type type) {
   switch (type) {
     case fs::file_type::directory: return "a directory";
     case fs::file_type::character: return "a character device";
@@ -21,6 +21,8 @@ const char* kindOf(fs::file_type type) {
     default: return nullptr;
   }
 }
+
+namespace {
 
 std::string sizeText(std::uintmax_t bytes) {
   return bytes % (1 << 20) == 0 ? std::to_string(bytes >> 20) + " MiB" : std::to_string(bytes) + " bytes";
@@ -34,7 +36,7 @@ std::optional<std::string> notRegularFile(const std::string& path) {
   if (status.type() == fs::file_type::regular) return std::nullopt;
   if (status.type() == fs::file_type::not_found) return "no such file: " + path;
   if (ec) return "cannot read " + path + ": " + ec.message();
-  const char* kind = kindOf(status.type());
+  const char* kind = fileKindName(status.type());
   return path + (kind ? std::string(" is ") + kind + ", not a regular file" : " is not a regular file");
 }
 

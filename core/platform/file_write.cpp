@@ -4,8 +4,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
+#include <optional>
+
+#include "core/platform/file_kind.h"
 
 namespace velmora {
 
@@ -25,12 +30,47 @@ bool writeAll(int fd, const std::string& text) {
   return true;
 }
 
+std::string kindText(std::filesystem::file_type type) {
+  const char* kind = fileKindName(type);
+  return kind ? kind : "something else";
+}
+
+// Where the text goes: `path` itself when nothing or an ordinary file is
+// there, the file a link names when that is an ordinary file. Renaming over
+// a pipe, a device or a link would put a file in its place, so anything else
+// is refused with what it is.
+std::optional<std::string> writableTarget(const std::string& path, std::string& target) {
+  namespace fs = std::filesystem;
+  std::error_code ec;
+  target = path;
+  const fs::file_type own = fs::symlink_status(path, ec).type();
+  if (own == fs::file_type::none || own == fs::file_type::not_found || own == fs::file_type::regular)
+    return std::nullopt;  // what cannot be looked at fails to open, with the system's reason
+  if (own != fs::file_type::symlink) return "it is " + kindText(own) + ", not a regular file";
+  const fs::file_type named = fs::status(path, ec).type();
+  if (named == fs::file_type::regular) {
+    target = fs::canonical(path, ec).string();
+    if (!ec) return std::nullopt;
+    return "it is a link that cannot be followed: " + ec.message();
+  }
+  return "it is a link to " + (named == fs::file_type::not_found ? std::string("nothing") : kindText(named)) +
+         ", not to a regular file";
+}
+
 }  // namespace
 
 bool replaceFile(const std::string& path, const std::string& text, std::string* error) {
   // A full disk shows up in write, fsync or close; only a complete copy is
   // renamed over the old file, so a crash leaves the old file or the new one.
-  const std::string temporary = path + ".new";
+  // Past a file size limit the system ends the program with SIGXFSZ, unsaved
+  // and without a word; ignored, the write fails with EFBIG like a full disk.
+  std::signal(SIGXFSZ, SIG_IGN);
+  std::string target;
+  if (auto refused = writableTarget(path, target)) {
+    if (error) *error = "Cannot write " + path + ": " + *refused;
+    return false;
+  }
+  const std::string temporary = target + ".new";
   const auto fail = [&](const char* what, bool created) {
     const int reason = errno;                     // before the clean-up can change it
     if (created) std::remove(temporary.c_str());  // never what stood in the way of creating it
@@ -46,7 +86,7 @@ bool replaceFile(const std::string& path, const std::string& text, std::string* 
     return fail("Cannot write", true);
   }
   if (::close(fd) != 0) return fail("Cannot write", true);
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) return fail("Cannot replace", true);
+  if (std::rename(temporary.c_str(), target.c_str()) != 0) return fail("Cannot replace", true);
   return true;
 }
 

@@ -10,7 +10,10 @@ namespace velmora {
 // renames it over `path`. On failure the old file, if any, is untouched, the
 // temporary file is removed, false is returned and `error`, when given, says
 // what failed with the system's reason ("Cannot write PATH: No space left on
-// device").
+// device"). Only a regular file is replaced, and a link to one is written
+// through to it; a pipe, a device, a directory or any other link is refused
+// ("Cannot write PATH: it is a pipe, not a regular file"). A file size limit
+// fails the write instead of ending the program.
 bool replaceFile(const std::string& path, const std::string& text, std::string* error = nullptr);
 
 }  // namespace velmora

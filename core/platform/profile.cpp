@@ -36,6 +36,13 @@ std::string profileValue(const std::string& value) {
   return space(value.front()) || space(value.back()) || quoted ? '"' + value + '"' : value;
 }
 
+std::string profileLine(const std::string& key, const std::string& value) {
+  std::string line = key + " = " + value;
+  for (size_t i = key.size(); i < line.size(); ++i)
+    if (line[i] == '\r' || line[i] == '\n') line[i] = ' ';
+  return line + "\r\n";
+}
+
 Profile Profile::readFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return Profile{};

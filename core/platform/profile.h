@@ -14,6 +14,10 @@ namespace velmora {
 // it begins or ends with white space or is itself quoted.
 std::string profileValue(const std::string& value);
 
+// "KEY = VALUE" and CR LF. A line break inside the value is written as a
+// space: it would end the value and turn the rest into a line of its own.
+std::string profileLine(const std::string& key, const std::string& value);
+
 class Profile {
  public:
   // A missing or unreadable file reads as empty. Only the first MiB of a

@@ -6,7 +6,6 @@
 #include <cstdlib>
 
 #include "core/platform/player_name.h"
-#include "core/platform/text.h"
 
 namespace velmora {
 
@@ -15,7 +14,7 @@ std::string loginName() {
   if (const passwd* entry = getpwuid(geteuid()); entry && entry->pw_name) name = entry->pw_name;
   if (name.empty())
     if (const char* user = std::getenv("USER")) name = user;
-  return cutUtf8(toUtf8(name), kMaxNameLength);
+  return playerNameFrom(name);
 }
 
 }  // namespace velmora

@@ -83,8 +83,6 @@ bool matches(const MoveRecord& m, const ParsedMove& p) {
 
 }  // namespace
 
-std::string squareName(int x, int y) { return static_cast<char>('a' + x) + std::to_string(y + 1); }
-
 std::string moveText(const MoveRecord& move) {
   std::string text = squareName(move.fromX, move.fromY);
   if (move.captureCount == 0) return text + '-' + squareName(move.steps[0].toX, move.steps[0].toY);

@@ -11,9 +11,6 @@ namespace velmora {
 
 struct RecordedPosition;
 
-// "a1" names square (0, 0); columns are lower-case letters, rows 1-based.
-std::string squareName(int x, int y);
-
 // The text of one move record.
 std::string moveText(const MoveRecord& move);
 

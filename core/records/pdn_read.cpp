@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "core/platform/file_read.h"
+#include "core/platform/player_name.h"
 #include "core/platform/text.h"
 #include "core/records/fen.h"
 #include "core/records/pdn.h"
@@ -173,7 +174,7 @@ std::optional<GameType> variantOfGameType(std::string_view tag) {
 
 void setPlayer(PlayerRecord& player, std::string name) {
   if (name == "?") name.clear();
-  const std::string kept = cutUtf8(name, kMaxNameLength);
+  const std::string kept = playerNameFrom(name);
   std::memset(player.name, 0, sizeof player.name);
   std::memcpy(player.name, kept.data(), kept.size());
   player.type = name == kComputerName ? ComputerPlayer : HumanPlayer;

@@ -48,7 +48,7 @@ bool sameName(const std::string& a, const std::string& b) { return lower(a) == l
 std::string playerName(const PlayerRecord& p) { return std::string(p.name, strnlen(p.name, sizeof p.name)); }
 
 void setPlayerName(PlayerRecord& p, const std::string& name) {
-  const std::string kept = cutUtf8(name, sizeof p.name - 1);
+  const std::string kept = playerNameFrom(name, sizeof p.name - 1);
   std::memset(p.name, 0, sizeof p.name);
   std::memcpy(p.name, kept.data(), kept.size());
 }
@@ -125,7 +125,7 @@ void loadGame(RecordedGame& s, const Profile& p) {
 
 std::string savedGameText(const RecordedGame& game, int moves) {
   std::string text;
-  const auto line = [&text](const std::string& key, const std::string& value) { text += key + " = " + value + "\r\n"; };
+  const auto line = [&text](const std::string& key, const std::string& value) { text += profileLine(key, value); };
   text += "[HEADER]\r\n";
   if (hasComputer(game)) line("AI LEVEL", std::to_string(game.searchDepth - 2));
   line("GAME TYPE", gameTypeName(game.gameType));
@@ -144,6 +144,31 @@ std::string savedGameText(const RecordedGame& game, int moves) {
 void loadGameText(RecordedGame& state, const std::string& text) { loadGame(state, Profile::fromText(text)); }
 
 void loadGameFile(RecordedGame& state, const std::string& path) { loadGame(state, Profile::readFile(path)); }
+
+std::optional<std::string> notASavedGame(const std::string& text) {
+  if (text.empty()) return "the file is empty";
+  if (text.find('\0') != std::string::npos) return "the file holds zero bytes: it is not a text file (or is UTF-16)";
+  const std::string type = Profile::fromText(text).getString(kHeader, "GAME TYPE", "", kValueBuffer);
+  if (type.empty()) return "no GAME TYPE in a [HEADER] section";
+  if (gameTypeFromName(type.c_str()) < 0)
+    return "GAME TYPE " + quotedExcerpt(type) + " is not a variant this program plays";
+  return std::nullopt;
+}
+
+std::optional<std::string> lostMoves(const std::string& text, int loadedMoves) {
+  const Profile p = Profile::fromText(text);
+  const std::string absent = "\n";  // no value read from a line holds a line end
+  const auto move = [&](int k) { return p.getString(kMovements, "NUMBER " + std::to_string(k), absent, kValueBuffer); };
+  const std::string next = move(loadedMoves);
+  if (next != absent)
+    return "move " + std::to_string(loadedMoves + 1) + " " + quotedExcerpt(next) +
+           " cannot be played: it and any moves after it were lost";
+  // A gap: the reader stops there, whatever follows.
+  for (int k = loadedMoves + 1; k <= kMaxGameMoves; ++k)
+    if (move(k) != absent)
+      return "move " + std::to_string(loadedMoves + 1) + " is missing: the moves after it were lost";
+  return std::nullopt;
+}
 
 std::string savedGamesFolder(const std::string& workDir) {
   const std::string existing = entryOfName(workDir, "Save", true);

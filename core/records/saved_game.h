@@ -27,6 +27,14 @@ void loadGameText(RecordedGame& state, const std::string& text);
 // The same from a file; a missing file reads as an empty text.
 void loadGameFile(RecordedGame& state, const std::string& path);
 
+// Why a text is no saved game at all (empty, not text, no variant this
+// program plays), for a reader that must say so rather than play defaults.
+std::optional<std::string> notASavedGame(const std::string& text);
+
+// Which move the game of the text stops before, when `loadedMoves` were
+// read and the file names a later one: the moves from there on are lost.
+std::optional<std::string> lostMoves(const std::string& text, int loadedMoves);
+
 // Where the saved games of `workDir` live: an existing folder whose name is
 // "save" in any case, or "SAVE", which the first save creates.
 std::string savedGamesFolder(const std::string& workDir);

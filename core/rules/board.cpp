@@ -88,4 +88,12 @@ GameType gameTypeFromName(const char* name) {
   return -1;
 }
 
+bool playableSquare(GameType type, int x, int y) {
+  const int n = boardSizeOf(type);
+  if (x < 0 || y < 0 || x >= n || y >= n) return false;
+  return variantInfo(type).setUp != SetUp::Diagonal || (x + y) % 2 == 0;
+}
+
+std::string squareName(int x, int y) { return static_cast<char>('a' + x) + std::to_string(y + 1); }
+
 }  // namespace velmora

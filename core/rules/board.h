@@ -2,6 +2,7 @@
 // The board, its pieces and the table of the fourteen variants.
 
 #include <cstdint>
+#include <string>
 
 namespace velmora {
 
@@ -110,9 +111,16 @@ int boardSizeOf(GameType type);
 // starts there, White to move. Always returns 1.
 int setUpBoard(Position& position, GameRecord& record, GameType type);
 
+// Whether a piece may stand on square (x, y) of the variant's board: any
+// square of Turkish and Gothic, the dark ones (a1 is dark) of the others.
+bool playableSquare(GameType type, int x, int y);
+
 // Sets the position and the record up at `start` of a game of `type`: its
 // set-up or a board of its own. `start` may be the record's own.
 void setUpStartOf(Position& position, GameRecord& record, GameType type, const StartPosition& start);
+
+// "a1" names square (0, 0); columns are lower-case letters, rows 1-based.
+std::string squareName(int x, int y);
 
 // "Unknown" for values outside 0..13.
 const char* gameTypeName(GameType type);

@@ -64,6 +64,16 @@ std::optional<std::string> readPosition(std::string_view text, GameType type, Re
   return std::nullopt;
 }
 
+std::optional<std::string> lightSquarePiece(const Board& board, GameType type) {
+  const int n = boardSizeOf(type);
+  for (int y = n - 1; y >= 0; --y)
+    for (int x = 0; x < n; ++x)
+      if (board[y][x].kind != Empty && !playableSquare(type, x, y))
+        return "a piece stands on " + squareName(x, y) + ", a light square; " + gameTypeName(type) +
+               " is played on the dark squares";
+  return std::nullopt;
+}
+
 std::string writePosition(const RecordedPosition& state) {
   return positionText(state.board, state.boardSize, state.sideToMove());
 }

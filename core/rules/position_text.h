@@ -18,6 +18,12 @@ struct RecordedPosition;
 // error message, and leaves the state unspecified, when the text is refused.
 std::optional<std::string> readPosition(std::string_view text, GameType type, RecordedPosition& state);
 
+// The first piece, in the order of the text, on a light square of a variant
+// played on the dark ones, named as the set-up editor names it; nothing when
+// every piece stands where the variant's pieces can. The rules tests place
+// pieces anywhere, so the readers of outside positions ask this themselves.
+std::optional<std::string> lightSquarePiece(const Board& board, GameType type);
+
 // The board and the record's side to move as a position text.
 std::string writePosition(const RecordedPosition& state);
 

@@ -109,5 +109,27 @@ TEST(PositionText, RefusesMalformedTexts) {
   EXPECT_EQ(s->start.custom, 1);
 }
 
+// The diagonal variants play on the dark squares only (a1 is dark); a piece
+// on a light one is refused by name. Turkish and Gothic use every square.
+TEST(PositionText, PiecesOnLightSquaresAreNamed) {
+  auto s = std::make_unique<GameState>();
+  const auto light = [&](const std::string& text, GameType type) {
+    EXPECT_EQ(readPosition(text, type, *s), std::nullopt) << text;
+    return lightSquarePiece(s->board, type);
+  };
+  const std::string empty8 = "......../......../......../......../......../......../......../";
+  EXPECT_EQ(light("W:" + empty8 + "w.......", American), std::nullopt);  // a1
+  EXPECT_EQ(light("W:" + empty8 + ".w......", American),
+            "a piece stands on b1, a light square; American is played on the dark squares");
+  EXPECT_EQ(light("W:b......./" + empty8.substr(9) + "w.......", Russian),
+            "a piece stands on a8, a light square; Russian is played on the dark squares");
+  EXPECT_EQ(light("W:" + empty8 + ".w......", Turkish), std::nullopt);
+  EXPECT_EQ(light("W:bbbbbbbbbb/bbbbbbbbbb/bbbbbbbbbb/bbbbbbbbbb/........../........../wwwwwwwwww/"
+                  "wwwwwwwwww/wwwwwwwwww/wwwwwwwwww",
+                  International),
+            "a piece stands on a10, a light square; International is played on the dark squares");
+  EXPECT_EQ(light(writePosition(*test::startPosition(International)), International), std::nullopt);
+}
+
 }  // namespace
 }  // namespace velmora

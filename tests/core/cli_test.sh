@@ -54,6 +54,8 @@ check "match lines" "game 1 a white game 2 a black score" \
   "$("$cli" match American 2 expert 0 --depth 2 --seed 3 | head -2 | cut -d' ' -f1-4 | xargs) score"
 check "match score line" "score A W D L elo E ± M" \
   "$("$cli" match American 2 1 0 --seed 3 | tail -1 | sed -E 's/^score [0-9.]+ [0-9]+ [0-9]+ [0-9]+ elo [-+0-9a-z]+ ± [0-9a-z]+$/score A W D L elo E ± M/')"
+check "expert refuses limits out of range" "2 2 2|velmora-cli: --depth needs a number from 1 to 64|velmora-cli: --movetime needs milliseconds from 1 to 3600000" \
+  "$(status "$cli" search American "$start" expert --depth 200) $(status "$cli" search American "$start" expert --movetime 3600001) $(status "$cli" search American "$start" expert --depth 0)|$("$cli" search American "$start" expert --depth 200 2>&1)|$("$cli" search American "$start" expert --movetime 3600001 --depth 1 2>&1)"
 check "match bad level" "2" "$(status "$cli" match American 2 expert 3)"
 check "no command" "2" "$(status "$cli")"
 check "unknown command" "2" "$(status "$cli" frobnicate)"
@@ -62,6 +64,8 @@ check "bad depth" "2" "$(status "$cli" perft American 0)"
 check "short row" "2" "$(status "$cli" moves American 'W:.b.b.b.b/b.b.b.b./.b.b.b.b/......../......./w.w.w.w./.w.w.w.w/w.w.w.w.')"
 check "wrong board size" "2" "$(status "$cli" moves International "$start")"
 check "unknown piece" "2" "$(status "$cli" moves American 'W:.b.b.b.b/b.b.b.b./.b.b.b.b/......../...x..../w.w.w.w./.w.w.w.w/w.w.w.w.')"
+check "a man on a light square" "2 velmora-cli: bad position: a piece stands on a4, a light square; International is played on the dark squares" \
+  "$(status "$cli" moves International 'W:.b......../........../........../........../........../........../w........./........../........../..........') $("$cli" moves International 'W:.b......../........../........../........../........../........../w........./........../........../..........' 2>&1)"
 check "bad level" "2" "$(status "$cli" search American "$start" 3)"
 check "flag twice" "2" "$(status "$cli" search American "$start" 1 --literal --literal)"
 check "bench unknown flag" "2" "$(status "$cli" bench 0 --fast)"
@@ -73,6 +77,14 @@ for args in "perft 14 2" "perft -1 2" "moves 14 $start" "replay 14" "fen 14 $sta
   check "variant out of the table: $args" "2 velmora-cli: unknown variant \"$variant\"" \
     "$(status "$cli" $args) $("$cli" $args 2>&1)"
 done
+# A message quotes at most 40 bytes of what it was given.
+long=$(head -c 100000 /dev/zero | tr '\0' x)
+for args in "perft $long 2" "net serve 0 $long" "match American 2 0 0 --$long" "save /nonexistent.vlm American --$long" \
+  "save /nonexistent.vlm American $long" "net join 127.0.0.1 $long" "moves American W:$long" "fen American --from $long"; do
+  # shellcheck disable=SC2086
+  check "a long argument quoted short: ${args:0:20}" "yes" "$([ "$("$cli" $args 2>&1 | wc -c)" -lt 400 ] && echo yes)"
+done
+check "the quote is cut" "velmora-cli: unknown variant \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx...\"" "$("$cli" perft "$long" 2 2>&1)"
 # Saved games: the window's exact bytes, read back as the window reads them.
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -105,9 +117,46 @@ check "load names what is not a file" "velmora-cli: /dev/zero is a character dev
   "$("$cli" load /dev/zero 2>&1)|$("$cli" load "$work" 2>&1)"
 check "save of a variant out of the table" "2 no file" \
   "$(status "$cli" save "$work/v14.vlm" 14) $([ -e "$work/v14.vlm" ] && echo file || echo no file)"
+# A damaged file is an error, never an empty American game; a cut one loads
+# what it holds and says the rest was lost.
 { head -c 3000 /dev/zero; printf '[\377\376]\n=\200\r\nNUMBER 0 = \n'; head -c 3000 /dev/zero | tr '\0' '\223'; } >"$work/junk.vlm"
-check "damaged file" "game_type American
-moves 0" "$("$cli" load "$work/junk.vlm" | grep -E '^(game_type|moves)')"
+: >"$work/empty.vlm"
+printf '[HEADER]\r\nPLAYER 1 NAME = x\r\n' >"$work/nogame.vlm"
+iconv -f UTF-8 -t UTF-16 <"$work/example.vlm" >"$work/utf16.vlm" 2>/dev/null || printf '\377\376[\0H\0' >"$work/utf16.vlm"
+for command in load pdn analyse; do
+  for file in junk empty nogame utf16; do
+    check "$command of a damaged file: $file" "non-zero, no output" \
+      "$([ "$(status "$cli" $command "$work/$file.vlm")" != 0 ] && echo non-zero), $([ -z "$("$cli" $command "$work/$file.vlm" 2>/dev/null)" ] && echo no output)"
+  done
+done
+check "damaged file named" "velmora-cli: $work/junk.vlm: the file holds zero bytes: it is not a text file (or is UTF-16)|velmora-cli: $work/empty.vlm: the file is empty|velmora-cli: $work/nogame.vlm: no GAME TYPE in a [HEADER] section" \
+  "$("$cli" load "$work/junk.vlm" 2>&1)|$("$cli" load "$work/empty.vlm" 2>&1)|$("$cli" load "$work/nogame.vlm" 2>&1)"
+"$cli" save "$work/cut.vlm" American c3-d4 f6-e5 d4:f6 g7:e5 >/dev/null
+truncate -s -4 "$work/cut.vlm"
+check "a cut game loads what it holds" "1 moves 3|velmora-cli: $work/cut.vlm: move 4 \"g7:\" cannot be played: it and any moves after it were lost" \
+  "$(status "$cli" load "$work/cut.vlm") $("$cli" load "$work/cut.vlm" 2>/dev/null | grep moves)|$("$cli" load "$work/cut.vlm" 2>&1 >/dev/null)"
+check "pdn and analyse of a cut game" "1 1. 11-15 22-18 2. 15x22 *|1 3" \
+  "$(status "$cli" pdn "$work/cut.vlm") $("$cli" pdn "$work/cut.vlm" 2>/dev/null | tr -d '\r' | tail -1)|$(status "$cli" analyse "$work/cut.vlm" --depth 2) $("$cli" analyse "$work/cut.vlm" --depth 2 2>/dev/null | grep -c '^[0-9]')"
+# A line break in a name would start a section of its own and lose the moves.
+"$cli" save "$work/eve.vlm" Russian --player2 $'Eve\r\n[MOVEMENTS]' c3-d4 f6-e5 d4:f6 g7:e5 >/dev/null
+check "a line break in a name keeps the moves" "player2 human 0 Eve  [MOVEMENTS]|moves 4" \
+  "$("$cli" load "$work/eve.vlm" | grep -E '^(player2|moves)' | paste -sd'|')"
+# A file size limit or a full disk is a message and no file, never the end of the program.
+check "a file size limit is a failed write" "1 velmora-cli: Cannot write $work/big.vlm: File too large|none" \
+  "$(ulimit -f 0; status "$cli" save "$work/big.vlm" American c3-d4) $(ulimit -f 0; "$cli" save "$work/big.vlm" American 2>&1)|$(ls "$work" | grep big || echo none)"
+# Only an ordinary file is replaced, and a link to one is written through.
+mkfifo "$work/fifo"
+ln -s fifo "$work/to-fifo"
+ln -s eve.vlm "$work/to-eve"
+check "--force keeps a pipe" "1 velmora-cli: Cannot write $work/fifo: it is a pipe, not a regular file|p" \
+  "$(status "$cli" save "$work/fifo" American --force c3-d4) $("$cli" save "$work/fifo" American --force 2>&1)|$(stat -c %A "$work/fifo" | cut -c1)"
+check "--force keeps a link to a pipe" "velmora-cli: Cannot write $work/to-fifo: it is a link to a pipe, not to a regular file|l" \
+  "$("$cli" save "$work/to-fifo" American --force 2>&1)|$(stat -c %A "$work/to-fifo" | cut -c1)"
+check "--force writes through a link" "0|l|moves 1" \
+  "$(status "$cli" save "$work/to-eve" American --force c3-d4)|$(stat -c %A "$work/to-eve" | cut -c1)|$("$cli" load "$work/eve.vlm" | grep moves)"
+printf '[GameType "21"] 1. 11-15 *\n' >"$work/one.pdn"
+check "pdn import keeps a pipe" "1 velmora-cli: Cannot write $work/fifo: it is a pipe, not a regular file" \
+  "$(status "$cli" pdn --import "$work/one.pdn" "$work/fifo" --force) $("$cli" pdn --import "$work/one.pdn" "$work/fifo" --force 2>&1)"
 # Two network players on 127.0.0.1: the server on a free port, which it
 # names on standard error; each waits at most 60 s for the other.
 net_pair() {  # net_pair SERVE-OPTIONS... -- JOIN-OPTIONS...

@@ -226,6 +226,30 @@ TEST(SavedGame, DamagedFilesLoadDefaults) {
   EXPECT_STREQ(missing->players[White].name, "PLAYER 1");
 }
 
+// The window reads a damaged file as its defaults; a reader that must say
+// what is wrong (the command line) asks these two.
+TEST(SavedGame, WhatIsWrongWithADamagedFileIsNamed) {
+  std::string junk;
+  for (int i = 0; i < 1000; ++i) junk += static_cast<char>((i * 7919) % 256);
+  std::string utf16 = "\xff\xfe";
+  for (const char c : std::string(kExample)) utf16 += {c, '\0'};
+  EXPECT_EQ(notASavedGame(""), "the file is empty");
+  EXPECT_EQ(notASavedGame(junk), "the file holds zero bytes: it is not a text file (or is UTF-16)");
+  EXPECT_EQ(notASavedGame(utf16), "the file holds zero bytes: it is not a text file (or is UTF-16)");
+  EXPECT_EQ(notASavedGame("GAME TYPE = Russian\nNUMBER 0 = c3-d4\n"), "no GAME TYPE in a [HEADER] section");
+  EXPECT_EQ(notASavedGame("[HEADER]\nGAME TYPE = Chess\n"), "GAME TYPE \"Chess\" is not a variant this program plays");
+  EXPECT_EQ(notASavedGame(kExample), std::nullopt);
+
+  // A file cut off inside its last move, and one with a move missing.
+  const std::string example = kExample;
+  const std::string cut = example.substr(0, example.size() - 4);
+  EXPECT_EQ(loaded(cut)->plyCount, 3);
+  EXPECT_EQ(lostMoves(cut, 3), "move 4 \"g7:\" cannot be played: it and any moves after it were lost");
+  const std::string gap = "[HEADER]\nGAME TYPE = Russian\n[MOVEMENTS]\nNUMBER 0 = c3-d4\nNUMBER 2 = d4:f6\n";
+  EXPECT_EQ(lostMoves(gap, 1), "move 2 is missing: the moves after it were lost");
+  EXPECT_EQ(lostMoves(kExample, 4), std::nullopt);
+}
+
 TEST(SavedGame, SaveCreatesTheFolderAsksBeforeReplacingAndReports) {
   WorkDir dir;
   test::FakeHost fake;

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,6 +16,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "core/game/sound.h"
 #include "core/platform/file_write.h"
@@ -195,6 +198,64 @@ TEST_F(SettingsTest, AFailedReplaceKeepsTheOldFileAndSaysWhy) {
   EXPECT_EQ(readFile(path), "new");
 }
 
+// Past a file size limit the system ends a program with SIGXFSZ unless it
+// is ignored; a save at quit must fail with a message instead. The child
+// starts from the default action, as the programs do.
+TEST_F(SettingsTest, AFileSizeLimitFailsTheWriteInsteadOfEndingTheProgram) {
+  const std::string old = "[SHOW]\r\nSCALE = 75\r\n";
+  writeFile(path, old);
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    std::signal(SIGXFSZ, SIG_DFL);
+    rlimit small{16, 16};
+    setrlimit(RLIMIT_FSIZE, &small);
+    std::string error;
+    const bool written = saveSettings(path, &error);
+    _exit(!written && error == "Cannot write " + path + ": " + std::strerror(EFBIG) ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "wait status " << status;
+  EXPECT_EQ(readFile(path), old);
+  EXPECT_FALSE(std::filesystem::exists(path + ".new"));
+}
+
+// Only an ordinary file is replaced; a link is written through to the
+// ordinary file it names. Anything else stays as it was, and the message
+// says what it is.
+TEST_F(SettingsTest, OnlyRegularFilesAreReplacedAndLinksAreWrittenThrough) {
+  namespace fs = std::filesystem;
+  const fs::path folder = path + ".d";
+  fs::create_directory(folder);
+  const std::string fifo = (folder / "fifo").string(), file = (folder / "file").string();
+  const std::string toFile = (folder / "to-file").string(), toFifo = (folder / "to-fifo").string();
+  const std::string dangling = (folder / "dangling").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  writeFile(file, "old");
+  fs::create_symlink("file", toFile);
+  fs::create_symlink("fifo", toFifo);
+  fs::create_symlink("missing", dangling);
+
+  std::string error;
+  EXPECT_FALSE(replaceFile(fifo, "new", &error));
+  EXPECT_EQ(error, "Cannot write " + fifo + ": it is a pipe, not a regular file");
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(fifo)));
+  EXPECT_FALSE(replaceFile(toFifo, "new", &error));
+  EXPECT_EQ(error, "Cannot write " + toFifo + ": it is a link to a pipe, not to a regular file");
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(toFifo)));
+  EXPECT_FALSE(replaceFile(dangling, "new", &error));
+  EXPECT_EQ(error, "Cannot write " + dangling + ": it is a link to nothing, not to a regular file");
+  EXPECT_FALSE(replaceFile(folder.string(), "new", &error));
+  EXPECT_EQ(error, "Cannot write " + folder.string() + ": it is a directory, not a regular file");
+
+  ASSERT_TRUE(replaceFile(toFile, "new", &error)) << error;
+  EXPECT_TRUE(fs::is_symlink(fs::symlink_status(toFile)));
+  EXPECT_EQ(readFile(file), "new");
+  EXPECT_EQ(std::vector<fs::path>(fs::directory_iterator(folder), {}).size(), 5u);  // no temporary file left
+  fs::remove_all(folder);
+}
+
 TEST_F(SettingsTest, ReadTimeAdjustments) {
   writeFile(path,
             "[SHOW]\r\nSCALE = 90\r\nOPAQUE_DRAGGING_PIECE = 120\r\n[NET]\r\nPORT = 80\r\n"
@@ -210,9 +271,11 @@ TEST_F(SettingsTest, ReadTimeAdjustments) {
   EXPECT_EQ(appearance.skinNumber, 6);
   EXPECT_EQ(appearance.boardScale, 0);  // no scale of ours: the chosen classic one
   EXPECT_NE(settingsText().find("SCALE = 100\r\n"), std::string::npos);
-  writeFile(path, "[WINDOW]\r\nBOARD SCALE = -1\r\n");
+  writeFile(path, "[WINDOW]\r\nBOARD SCALE = -1\r\n[NET]\r\nPORT = 2147483647\r\n");
   loadSettings(path, "anna");
   EXPECT_EQ(appearance.boardScale, kFitToWindow);
+  EXPECT_EQ(netSettings.port, 65535);  // no port beyond; written back as read
+  EXPECT_NE(settingsText().find("PORT = 65535\r\n"), std::string::npos);
 }
 
 TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {

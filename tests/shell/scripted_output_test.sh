@@ -59,6 +59,17 @@ check "bad position" expect_status 1 "$velmora" --position International "$posit
 check "said rows" grep -q "the position has 8 rows" err.txt
 check "size out of range" expect_status 1 "$velmora" --position American "$position" --size 9x --export-board e.png
 check "no picture on failure" test ! -e e.png
+# A message quotes at most 40 bytes of what it was given.
+long=$(head -c 100000 /dev/zero | tr '\0' x)
+check "long marked move" expect_status 1 "$velmora" --position American "$position" --path "$long" --export-board e.png
+check "quoted short" test "$(wc -c <err.txt)" -lt 200
+check "long option" expect_status 1 "$velmora" "--$long"
+check "option quoted short" test "$(wc -c <err.txt)" -lt 200
+# Only an ordinary file is replaced: a pipe stays a pipe.
+mkfifo pipe.png
+check "a pipe is not replaced" expect_status 1 "$velmora" --export-board pipe.png
+check "said what it is" grep -q "pipe.png: it is a pipe, not a regular file" err.txt
+check "still a pipe" test -p pipe.png
 # A new --home of a copy run from its build folder gets the default sounds
 # and the example skin, as an installed copy's does.
 check "fresh home" expect_status 0 "$velmora" --home "$work/home" --export-board "$work/h.png"

@@ -12,60 +12,12 @@
 #include "core/ai/endings.h"
 #include "core/game/game_state.h"
 #include "core/game/position_score.h"
-#include "core/platform/file_read.h"
 #include "core/records/notation.h"
-#include "core/records/saved_game.h"
 #include "core/rules/generate.h"
 
 namespace velmora::cli {
 
 namespace {
-
-// --movetime MS, --depth D and --nodes N, wherever they stand; whatever else
-// is left in the arguments. A depth or a node limit alone is searched to
-// whatever it takes; otherwise the Expert has `defaultMs` a move.
-struct LimitOptions {
-  EngineLimits limits;
-  bool valid = true;
-  std::string problem;
-};
-
-LimitOptions takeLimits(int& argc, char** argv, int defaultMs) {
-  LimitOptions out;
-  bool time = false, other = false;
-  int kept = 0;
-  for (int i = 0; i < argc; ++i) {
-    const std::string a = argv[i];
-    if ((a == "--movetime" || a == "--depth" || a == "--nodes") && i + 1 < argc) {
-      const auto value = readInteger(argv[++i]);
-      if (a == "--movetime") {
-        if (!value || *value < 1 || *value > 3600000)
-          out.problem = "--movetime needs milliseconds from 1 to 3600000";
-        else
-          out.limits.moveTimeMs = static_cast<int>(*value);
-        time = true;
-      } else if (a == "--depth") {
-        if (!value || *value < 1 || *value > kExpertMaxDepth)
-          out.problem = "--depth needs a number from 1 to " + std::to_string(kExpertMaxDepth);
-        else
-          out.limits.maxDepth = static_cast<int>(*value);
-        other = true;
-      } else {
-        if (!value || *value < 1)
-          out.problem = "--nodes needs a positive number";
-        else
-          out.limits.maxNodes = static_cast<std::uint64_t>(*value);
-        other = true;
-      }
-    } else {
-      argv[kept++] = argv[i];
-    }
-  }
-  argc = kept;
-  if (!time) out.limits.moveTimeMs = other ? 0 : defaultMs;
-  out.valid = out.problem.empty();
-  return out;
-}
 
 std::string indexText(GameState& position, int index) {
   generateMoves(position.legalMoves, position, position.sideToMove());
@@ -88,9 +40,9 @@ int analyseCommand(int argc, char** argv) {
   const LimitOptions options = takeLimits(argc, argv, 1000);
   if (!options.valid) return fail(options.problem);
   if (argc != 1) return fail(usage);
-  if (auto problem = notRegularFile(argv[0])) return fail(*problem);
   auto game = std::make_unique<GameState>();
-  loadGameFile(*game, argv[0]);
+  const SavedGameRead read = readSavedGame(*game, argv[0]);
+  if (read == SavedGameRead::Not) return kUsageError;
   const int plies = game->plyCount;
 
   Engine engine;
@@ -117,7 +69,7 @@ int analyseCommand(int argc, char** argv) {
   }
   std::printf("mistakes white %d black %d\n", marks[White][0], marks[Black][0]);
   std::printf("blunders white %d black %d\n", marks[White][1], marks[Black][1]);
-  return 0;
+  return read == SavedGameRead::Whole ? 0 : kPartlyRead;
 }
 
 int endingsCommand(int argc, char** argv) {

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "core/ai/engine.h"
 #include "core/rules/board.h"
 
 namespace velmora {
@@ -13,6 +14,7 @@ struct GameState;
 namespace velmora::cli {
 
 constexpr int kUsageError = 2;
+constexpr long kLongestMoveTimeMs = 3600000;  // an hour a move
 
 // Prints "velmora-cli: <message>" to standard error and returns kUsageError.
 int fail(const std::string& message);
@@ -21,10 +23,23 @@ int fail(const std::string& message);
 // table; nothing for any other text or number.
 std::optional<GameType> readVariant(const std::string& arg);
 
+// "unknown variant "ARG"", the argument cut short when it is long, as every
+// message quotes what it was given.
+std::string unknownVariant(const std::string& arg);
+
 // Whether writing `path` must be refused because a file is there and
 // `force` was not given; prints why when it is refused. One rule for every
 // command that writes a file.
 bool refuseToReplace(const std::string& path, bool force);
+
+// How a saved game named on the command line read: whole, in part (its
+// later moves were lost) or not at all.
+enum class SavedGameRead { Whole, Partly, Not };
+constexpr int kPartlyRead = 1;  // the exit status of a command that went over what was left
+
+// Reads the saved game at `path` into `state`; says what is wrong with a
+// file that reads in part or not at all.
+SavedGameRead readSavedGame(GameState& state, const std::string& path);
 
 // A whole decimal integer, nothing else.
 std::optional<long> readInteger(const std::string& arg);
@@ -38,6 +53,17 @@ double secondsNow();
 
 // "<count>/<seconds>" as a whole number per second.
 long long perSecond(double count, double seconds);
+
+// --movetime MS and --depth D (and --nodes N where `nodes`), wherever they
+// stand, taken out of the arguments; a value out of range is a problem, as
+// for every command that runs the Expert. A depth or a node limit alone is
+// searched to whatever it takes; otherwise the Expert has `defaultMs` a move.
+struct LimitOptions {
+  EngineLimits limits;
+  bool valid = true;
+  std::string problem;
+};
+LimitOptions takeLimits(int& argc, char** argv, int defaultMs, bool nodes = true);
 
 // 0, 1 or 2 for the game's levels, "expert" for kExpertLevel.
 std::optional<int> readPlayerLevel(const std::string& arg);

@@ -10,6 +10,7 @@
 #include "cli_common.h"
 #include "core/ai/match.h"
 #include "core/game/game_state.h"
+#include "core/platform/text.h"
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
 
@@ -69,7 +70,7 @@ int matchCommand(int argc, char** argv) {
   const auto games = readInteger(argv[1]);
   const auto levelA = readPlayerLevel(argv[2]);
   const auto levelB = readPlayerLevel(argv[3]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   if (!games || *games < 1 || *games > 100000) return fail("GAMES must be a number from 1 to 100000");
   if (!levelA || !levelB) return fail("LEVEL_A and LEVEL_B must be 0, 1, 2 or expert");
   MatchSettings settings;
@@ -84,7 +85,8 @@ int matchCommand(int argc, char** argv) {
       settings.giveAway = true;
     } else if (a == "--movetime" && hasValue) {
       const auto ms = readInteger(argv[++i]);
-      if (!ms || *ms < 1 || *ms > 3600000) return fail("--movetime needs milliseconds from 1 to 3600000");
+      if (!ms || *ms < 1 || *ms > kLongestMoveTimeMs)
+        return fail("--movetime needs milliseconds from 1 to " + std::to_string(kLongestMoveTimeMs));
       settings.expert.moveTimeMs = static_cast<int>(*ms);
       timeGiven = true;
     } else if (a == "--depth" && hasValue) {
@@ -98,7 +100,7 @@ int matchCommand(int argc, char** argv) {
       if (!n) return fail("--seed needs a number");
       seed = *n;
     } else {
-      return fail("unknown option \"" + a + "\"\n" + kMatchUsage);
+      return fail("unknown option " + quotedExcerpt(a) + "\n" + kMatchUsage);
     }
   }
   // A depth alone searches to that depth whatever it takes.

@@ -9,6 +9,7 @@
 #include "core/net/connection_setup.h"
 #include "core/net/net_player.h"
 #include "core/platform/host.h"
+#include "core/platform/text.h"
 
 namespace velmora::cli {
 
@@ -51,7 +52,7 @@ bool readOptions(int argc, char** argv, int i, bool server, NetOptions& options)
       options.giveAway = true;
       continue;
     }
-    if (!hasValue) return fail("missing value or unknown option: " + option) == 0;
+    if (!hasValue) return fail("missing value or unknown option: " + quotedExcerpt(option)) == 0;
     const std::string value = argv[++i];
     if (option == "--name" && !networkName(value).empty()) {
       options.name = networkName(value);
@@ -71,7 +72,7 @@ bool readOptions(int argc, char** argv, int i, bool server, NetOptions& options)
       options.clocks[0] = static_cast<int>(*white);
       options.clocks[1] = static_cast<int>(*black);
     } else {
-      return fail("bad option: " + option + " " + value) == 0;
+      return fail("bad option: " + quotedExcerpt(option) + " " + quotedExcerpt(value)) == 0;
     }
   }
   return true;
@@ -115,8 +116,8 @@ int netCommand(int argc, char** argv) {
   if (mode == "serve" && argc >= 3) {
     const auto port = readPort(argv[1]);
     const auto variant = readVariant(argv[2]);
-    if (!port) return fail("bad port: " + std::string(argv[1]));
-    if (!variant) return fail("unknown variant \"" + std::string(argv[2]) + "\"");
+    if (!port) return fail("bad port: " + quotedExcerpt(argv[1]));
+    if (!variant) return fail(unknownVariant(argv[2]));
     if (!readOptions(argc, argv, 3, true, options)) return kUsageError;
     std::string error;
     int listener = listenOn("0.0.0.0", *port, error);
@@ -149,8 +150,8 @@ int netCommand(int argc, char** argv) {
   }
   if (mode == "join" && argc >= 3) {
     const auto port = readPort(argv[2]);
-    if (!port || *port == 0) return fail("bad port: " + std::string(argv[2]));
-    if (!isDottedIpv4(argv[1])) return fail("HOST must be a dotted IPv4 address: " + std::string(argv[1]));
+    if (!port || *port == 0) return fail("bad port: " + quotedExcerpt(argv[2]));
+    if (!isDottedIpv4(argv[1])) return fail("HOST must be a dotted IPv4 address: " + quotedExcerpt(argv[1]));
     if (!readOptions(argc, argv, 3, false, options)) return kUsageError;
     WaitResult waited;
     const int fd = connectTo(argv[1], *port, never, kPeerTimeoutMs, waited);

@@ -7,7 +7,6 @@
 
 #include "cli_common.h"
 #include "core/game/game_state.h"
-#include "core/platform/file_read.h"
 #include "core/platform/file_write.h"
 #include "core/records/fen.h"
 #include "core/records/pdn.h"
@@ -34,8 +33,8 @@ int importPdn(const char* pdnPath, const char* outPath, bool force) {
   auto state = std::make_unique<GameState>();
   if (auto error = readPdnGame(games.front(), *state)) return refuse(std::string(pdnPath) + ": " + *error);
   if (refuseToReplace(outPath, force)) return kBadInput;
-  if (!replaceFile(outPath, savedGameText(*state, state->plyCount)))
-    return refuse(std::string("cannot write ") + outPath);
+  std::string why;
+  if (!replaceFile(outPath, savedGameText(*state, state->plyCount), &why)) return refuse(why);
   return 0;
 }
 
@@ -45,25 +44,27 @@ int pdnCommand(int argc, char** argv) {
   const bool force = argc == 4 && std::strcmp(argv[3], "--force") == 0;
   if ((argc == 3 || force) && std::strcmp(argv[0], "--import") == 0) return importPdn(argv[1], argv[2], force);
   if (argc != 1) return fail("usage: velmora-cli pdn FILE.vlm | pdn --import FILE.pdn OUT.vlm [--force]");
-  if (auto problem = notRegularFile(argv[0])) return refuse(*problem);
   auto state = std::make_unique<GameState>();
-  loadGameFile(*state, argv[0]);
+  const SavedGameRead read = readSavedGame(*state, argv[0]);
+  if (read == SavedGameRead::Not) return kBadInput;
   std::fputs(writePdn(*state, state->plyCount).c_str(), stdout);
-  return 0;
+  return read == SavedGameRead::Whole ? 0 : kPartlyRead;
 }
 
 int fenCommand(int argc, char** argv) {
   const bool from = argc == 3 && std::strcmp(argv[1], "--from") == 0;
   if (argc != 2 && !from) return fail("usage: velmora-cli fen VARIANT POSITION | fen VARIANT --from FEN");
   const auto type = readVariant(argv[0]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   auto state = std::make_unique<GameState>();
   if (from) {
     if (auto error = readFen(argv[2], *type, *state)) return refuse(*error);
     std::printf("%s\n", writePosition(*state).c_str());
     return 0;
   }
-  if (auto error = readPosition(argv[1], *type, *state)) return refuse("bad position: " + *error);
+  auto error = readPosition(argv[1], *type, *state);
+  if (!error) error = lightSquarePiece(state->board, *type);
+  if (error) return refuse("bad position: " + *error);
   std::printf("%s\n", writeFen(*state).c_str());
   return 0;
 }

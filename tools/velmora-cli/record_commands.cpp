@@ -8,8 +8,8 @@
 #include "cli_common.h"
 #include "core/game/game_state.h"
 #include "core/game/new_game.h"
-#include "core/platform/file_read.h"
 #include "core/platform/file_write.h"
+#include "core/platform/player_name.h"
 #include "core/platform/text.h"
 #include "core/records/notation.h"
 #include "core/records/saved_game.h"
@@ -28,7 +28,7 @@ void printPlayer(int number, const PlayerRecord& p) {
 
 void setName(PlayerRecord& p, const std::string& name) {
   std::memset(p.name, 0, sizeof p.name);
-  const std::string kept = cutUtf8(name, kMaxNameLength);
+  const std::string kept = playerNameFrom(name);
   std::memcpy(p.name, kept.data(), kept.size());
   p.type = name == kComputerName ? ComputerPlayer : HumanPlayer;
 }
@@ -46,9 +46,9 @@ const char* optionValue(int argc, char** argv, int& i) {
 
 int loadCommand(int argc, char** argv) {
   if (argc != 1) return fail("usage: velmora-cli load FILE");
-  if (auto problem = notRegularFile(argv[0])) return fail(*problem);
   auto state = std::make_unique<GameState>();
-  loadGameFile(*state, argv[0]);
+  const SavedGameRead read = readSavedGame(*state, argv[0]);
+  if (read == SavedGameRead::Not) return kUsageError;
   const bool computer = state->players[White].type == ComputerPlayer || state->players[Black].type == ComputerPlayer;
   std::printf("game_type %s\n", gameTypeName(state->gameType));
   std::printf("give_away %s\n", state->giveAway ? "yes" : "no");
@@ -60,14 +60,14 @@ int loadCommand(int argc, char** argv) {
     std::printf("level -\n");
   std::printf("moves %d\n", static_cast<int>(state->plyCount));
   std::printf("position %s\n", writePosition(*state).c_str());
-  return 0;
+  return read == SavedGameRead::Whole ? 0 : kPartlyRead;
 }
 
 int saveCommand(int argc, char** argv) {
   if (argc < 2) return fail("usage: velmora-cli save FILE VARIANT [OPTION ...] [MOVE ...]");
   const char* path = argv[0];
   const auto type = readVariant(argv[1]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[1] + "\"");
+  if (!type) return fail(unknownVariant(argv[1]));
 
   auto state = std::make_unique<GameState>();
   setName(state->players[White], "White");
@@ -98,7 +98,7 @@ int saveCommand(int argc, char** argv) {
       if (!number || *number < 0 || *number > 2) return fail("--level must be 0, 1 or 2");
       level = static_cast<int>(*number);
     } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-      return fail("unknown option " + arg);
+      return fail("unknown option " + quotedExcerpt(arg));
     } else {
       moves.push_back(arg);
     }
@@ -109,11 +109,12 @@ int saveCommand(int argc, char** argv) {
   state->plyCount = 0;
   for (const std::string& move : moves)
     if (!playMoveText(*state, move))
-      return fail("move " + std::to_string(state->plyCount + 1) + " \"" + move + "\" is not legal");
+      return fail("move " + std::to_string(state->plyCount + 1) + " " + quotedExcerpt(move) + " is not legal");
 
   if (refuseToReplace(path, force)) return kNotWritten;
-  if (!replaceFile(path, savedGameText(*state, state->plyCount))) {
-    std::fprintf(stderr, "velmora-cli: cannot write %s\n", path);
+  std::string why;
+  if (!replaceFile(path, savedGameText(*state, state->plyCount), &why)) {
+    std::fprintf(stderr, "velmora-cli: %s\n", why.c_str());
     return kNotWritten;
   }
   return 0;

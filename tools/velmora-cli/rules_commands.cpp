@@ -30,7 +30,7 @@ std::string capturedSquares(const MoveRecord& m) {
 int perftCommand(int argc, char** argv) {
   if (argc < 2 || argc > 3) return fail("usage: velmora-cli perft VARIANT DEPTH [POSITION]");
   const auto type = readVariant(argv[0]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   const auto depth = readInteger(argv[1]);
   if (!depth || *depth < 1 || *depth > kMaxPerftDepth)
     return fail("DEPTH must be a whole number from 1 to " + std::to_string(kMaxPerftDepth));
@@ -52,7 +52,7 @@ int perftCommand(int argc, char** argv) {
 int movesCommand(int argc, char** argv) {
   if (argc != 2) return fail("usage: velmora-cli moves VARIANT POSITION");
   const auto type = readVariant(argv[0]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   auto state = std::make_unique<GameState>();
   if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
 

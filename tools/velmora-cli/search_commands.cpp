@@ -88,47 +88,19 @@ void takeFlags(int& argc, char** argv, std::initializer_list<std::pair<const cha
   argc = kept;
 }
 
-// The values of --movetime and --depth, taken out of the arguments.
-struct ExpertOptions {
-  std::optional<long> moveTime;
-  std::optional<long> depth;
-  bool valid = true;
-};
-
-ExpertOptions takeExpertOptions(int& argc, char** argv) {
-  ExpertOptions options;
-  int kept = 0;
-  for (int i = 0; i < argc; ++i) {
-    const bool time = std::strcmp(argv[i], "--movetime") == 0, depth = std::strcmp(argv[i], "--depth") == 0;
-    if ((time || depth) && i + 1 < argc) {
-      const auto value = readInteger(argv[++i]);
-      if (!value || *value < 1) options.valid = false;
-      (time ? options.moveTime : options.depth) = value;
-    } else {
-      argv[kept++] = argv[i];
-    }
-  }
-  argc = kept;
-  return options;
-}
-
 int expertSearchCommand(int argc, char** argv, bool giveAway) {
-  const ExpertOptions options = takeExpertOptions(argc, argv);
-  if (argc != 3 || !options.valid)
+  const LimitOptions options = takeLimits(argc, argv, 1000, false);
+  if (!options.valid) return fail(options.problem);
+  if (argc != 3)
     return fail("usage: velmora-cli search VARIANT POSITION expert [--movetime MS] [--depth D] [--give-away]");
   const auto type = readVariant(argv[0]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   auto state = std::make_unique<GameState>();
   if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
   state->giveAway = giveAway ? 1 : 0;
 
-  EngineLimits limits;
+  EngineLimits limits = options.limits;
   limits.level = kExpertLevel;
-  if (options.depth) limits.maxDepth = static_cast<int>(std::min<long>(*options.depth, kExpertMaxDepth));
-  // A depth alone searches to that depth whatever it takes.
-  limits.moveTimeMs = options.moveTime ? static_cast<int>(std::min<long>(*options.moveTime, 3600000))
-                      : options.depth  ? 0
-                                       : 1000;
   Engine engine;
   engine.setPosition(*state, *state);
   const double start = secondsNow();
@@ -160,7 +132,7 @@ int searchCommand(int argc, char** argv) {
   if (argc >= 3 && std::strcmp(argv[2], "expert") == 0 && !literal) return expertSearchCommand(argc, argv, giveAway);
   if (argc != 3) return fail("usage: velmora-cli search VARIANT POSITION LEVEL [--give-away] [--literal]");
   const auto type = readVariant(argv[0]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   const auto level = readLevel(argv[2]);
   if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
   auto state = std::make_unique<GameState>();
@@ -194,7 +166,7 @@ int searchCommand(int argc, char** argv) {
 int replayCommand(int argc, char** argv) {
   if (argc < 1) return fail("usage: velmora-cli replay VARIANT [TEXT ...]");
   const auto type = readVariant(argv[0]);
-  if (!type) return fail(std::string("unknown variant \"") + argv[0] + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   auto state = std::make_unique<GameState>();
   const std::vector<std::string> texts(argv + 1, argv + argc);
   const int played = replay(*state, *type, texts);

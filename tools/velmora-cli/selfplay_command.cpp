@@ -13,6 +13,7 @@
 #include "core/game/new_game.h"
 #include "core/game/play.h"
 #include "core/platform/host.h"
+#include "core/platform/text.h"
 #include "core/records/listing.h"
 
 namespace velmora::cli {
@@ -35,7 +36,7 @@ int selfplayCommand(int argc, char** argv) {
   const auto type = readVariant(argv[0]);
   const auto games = readInteger(argv[1]);
   const auto level = readInteger(argv[2]);
-  if (!type) return fail("unknown variant \"" + std::string(argv[0]) + "\"");
+  if (!type) return fail(unknownVariant(argv[0]));
   if (!games || *games < 1) return fail("GAMES must be a positive number");
   if (!level || *level < 0 || *level > 2) return fail("LEVEL must be 0, 1 or 2");
   bool giveAway = false;
@@ -49,7 +50,7 @@ int selfplayCommand(int argc, char** argv) {
       if (!n) return fail("--seed needs a number");
       seed = *n;
     } else {
-      return fail("unknown option \"" + a + "\"");
+      return fail("unknown option " + quotedExcerpt(a));
     }
   }
   // No window: no boxes, no sounds, and a capture is shown at once.
