@@ -246,7 +246,7 @@ class Generator {
 
   // The squares from which a piece jumps over one of `victims` along one
   // of `steps`, forward ones along `f`.
-  template <const Steps& steps, int f>
+  template <Steps steps, int f>
   Word jumpersAlong(Word victims) const {
     Word from = 0;
     forEachDirection<steps>([&]<int dx, int dy>() __attribute__((always_inline)) {

@@ -215,7 +215,7 @@ void capturePass(Context& g, const Pieces& p, int only) {
 // A sliding king's moves, each direction to the first square that is not
 // empty; returns the new count. Kept out of line: the men's loop of the pass
 // runs faster without it.
-template <const Steps& kingSteps, int N>
+template <Steps kingSteps, int N>
 [[gnu::noinline]] int slide(Context& g, const Pieces& p, int count, int x, int y) {
   for (int k = 0; k < kingSteps.count; ++k) {
     const Step s = kingSteps.step[k];

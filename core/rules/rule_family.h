@@ -32,7 +32,7 @@ struct Steps {
 // Calls visit.template operator()<dx, dy>() for each of `steps` in order:
 // each direction a constant of its own instance, for code that shifts
 // whole boards by it.
-template <const Steps& steps, class Visit>
+template <Steps steps, class Visit>
 [[gnu::always_inline]] inline void forEachDirection(Visit&& visit) {
   [&]<int... I>(std::integer_sequence<int, I...>) __attribute__((always_inline)) {
     (visit.template operator()<steps.step[I].dx, steps.step[I].dy>(), ...);
