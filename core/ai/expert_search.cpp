@@ -7,11 +7,14 @@
 #include <cstring>
 #include <vector>
 
-#include "core/ai/expert_eval.h"
+#include "core/ai/expert_play.h"
 #include "core/ai/position_keys.h"
+#include "core/ai/table_memory.h"
 #include "core/rules/game_record.h"
 #include "core/rules/game_result.h"
 #include "core/rules/generate.h"
+#include "core/rules/position_text.h"
+#include "core/rules/rule_family.h"
 
 namespace velmora {
 
@@ -21,13 +24,6 @@ constexpr std::uint64_t kBlackToMove = splitMix(0xb1ac4ull);
 
 // How the key changes when `move` is played, the side to move included.
 std::uint64_t keyChange(const MoveRecord& move) { return kBlackToMove ^ boardKeyChange(move); }
-
-// A capture or a man's step forward can never be undone: no position before
-// it comes back after it. A man that steps sideways (Turkish, Gothic) can
-// step back, so the position can come round again.
-bool reversible(const MoveRecord& m) {
-  return m.captureCount == 0 && (m.pieceKind == King || m.fromY == m.steps[0].toY);
-}
 
 constexpr int kIdentities = kMoveIdentities;
 
@@ -68,20 +64,32 @@ std::uint64_t expertPositionKey(const Position& p, int side) {
   return (side == Black ? kBlackToMove : 0) ^ boardKey(p);
 }
 
-struct ExpertSearch::Impl {
-  explicit Impl(std::size_t entries) {
+namespace {
+
+// Everything a search keeps between its nodes that does not depend on how it
+// plays its moves: the table, the ordering, the draws of the path, the budget.
+struct ExpertState {
+  explicit ExpertState(std::size_t entries) : buckets(bucketsFor(entries)), memory(buckets * sizeof(Bucket)) {}
+
+  // Two entries a bucket, in one half of a cache line: one keeps the deepest
+  // search of the bucket, the other the latest, so that the big subtrees stay
+  // while the small ones churn.
+  struct Bucket {
+    Entry deep;
+    Entry latest;
+  };
+  static std::size_t bucketsFor(std::size_t entries) {
     std::size_t size = 1;
-    while (size * 2 <= std::max<std::size_t>(entries, 1024)) size *= 2;
-    table.assign(size, Entry{});
-    moves.resize(static_cast<std::size_t>(kExpertMaxPly) * kMaxMoves);
-    pvTable.resize(static_cast<std::size_t>(kExpertMaxPly) * kExpertMaxPly);
+    while (size * 4 <= std::max<std::size_t>(entries, 1024)) size *= 2;
+    return size;
   }
 
-  std::vector<Entry> table;
-  std::vector<MoveRecord> moves;    // one list per ply
-  std::vector<MoveRecord> pvTable;  // the line found below each ply
-  MoveRecord slots[kExpertMaxPly];  // the moves played on the way down
+  const std::size_t buckets;
+  TableMemory memory;
+  Bucket* table = static_cast<Bucket*>(memory.data());
   int orderKeys[kExpertMaxPly][kMaxMoves];
+  // The line found below each ply, as indices into the lists of its nodes.
+  std::int16_t pv[kExpertMaxPly][kExpertMaxPly];
   int pvLength[kExpertMaxPly + 1];
   int killers[kExpertMaxPly][2];
   std::int32_t history[2][kIdentities];
@@ -94,7 +102,6 @@ struct ExpertSearch::Impl {
   std::uint8_t generation = 0;
 
   // Per search.
-  Position* game = nullptr;
   ExpertLimits limits;
   int rootSide = White;
   bool giveAway = false;
@@ -104,9 +111,8 @@ struct ExpertSearch::Impl {
   std::uint64_t nextPoll = 0;
   int rootBestIndex = -1;  // of the iteration under way, once a move has an exact score
   int rootBestScore = 0;
-
-  MoveRecord* movesAt(int ply) { return &moves[static_cast<std::size_t>(ply) * kMaxMoves]; }
-  MoveRecord* pvAt(int ply) { return &pvTable[static_cast<std::size_t>(ply) * kExpertMaxPly]; }
+  std::int16_t line[kExpertMaxPly];  // the chosen line, as indices
+  int lineLength = 0;
 
   std::uint64_t now() const { return limits.clock ? limits.clock() : systemMilliseconds(); }
   std::uint64_t elapsed() const { return now() - startMs; }
@@ -129,12 +135,6 @@ struct ExpertSearch::Impl {
   // while it is not clearly worse, and the other side is welcome to the draw.
   int drawScore(int ply) const { return (ply & 1) == 0 ? -kExpertContempt : kExpertContempt; }
 
-  int evaluate(int ply) {
-    const int side = rootSide ^ (ply & 1);
-    const int score = giveAway ? giveAwayEvaluate(*game, side) : expertEvaluate(*game, side, quietRun[ply]);
-    return std::clamp(score, 1 - kExpertWinFound, kExpertWinFound - 1);
-  }
-
   // The node's position came before, since the last irreversible move, with
   // the same side to move: the game can go round again, so it counts as drawn.
   bool repeats(int ply) const {
@@ -145,34 +145,9 @@ struct ExpertSearch::Impl {
     return false;
   }
 
-  void rank(const MoveRecord* list, int n, int ply, int hint) {
-    int* keysOut = orderKeys[ply];
-    const int side = rootSide ^ (ply & 1);
-    for (int i = 0; i < n; ++i) {
-      const MoveRecord& m = list[i];
-      const int identity = moveIdentity(m);
-      int key;
-      if (i == hint) {
-        key = 1 << 30;
-      } else if (m.captureCount > 0) {
-        int kings = 0;
-        for (int k = 0; k < m.captureCount; ++k) kings += m.steps[k].capturedKind == King;
-        key = (1 << 28) + m.captureCount * 64 + kings * 8 + (m.finalStep().kindAfter != m.pieceKind);
-      } else if (identity == killers[ply][0]) {
-        key = 1 << 27;
-      } else if (identity == killers[ply][1]) {
-        key = (1 << 27) - 1;
-      } else {
-        key = std::min(history[side][identity], (1 << 26) - 1);
-        if (m.finalStep().kindAfter != m.pieceKind) key += 1 << 26;  // crowning
-      }
-      keysOut[i] = key;
-    }
-  }
-
   // The index of the best move not yet tried, by picking, not sorting: most
   // nodes are cut off after one or two moves.
-  int pick(int ply, int n, int k, int* order) {
+  int pick(int ply, int n, int k, int* order) const {
     const int* keysIn = orderKeys[ply];
     int bestAt = k;
     for (int j = k + 1; j < n; ++j)
@@ -181,11 +156,19 @@ struct ExpertSearch::Impl {
     return order[k];
   }
 
-  Entry& slotOf(std::uint64_t key) { return table[key & (table.size() - 1)]; }
+  Bucket& bucketOf(std::uint64_t key) { return table[key & (buckets - 1)]; }
+
+  // This search's entry of the position, or null.
+  const Entry* find(std::uint64_t key) {
+    const Bucket& b = bucketOf(key);
+    if (b.deep.key == key && b.deep.generation == generation) return &b.deep;
+    if (b.latest.key == key && b.latest.generation == generation) return &b.latest;
+    return nullptr;
+  }
 
   void store(std::uint64_t key, int depth, int score, int alpha, int beta, int move, int ply) {
-    Entry& e = slotOf(key);
-    if (e.generation == generation && e.key != key && e.depth > depth + 2) return;
+    Bucket& b = bucketOf(key);
+    Entry& e = b.deep.key == key || b.deep.generation != generation || depth >= b.deep.depth ? b.deep : b.latest;
     const Bound bound = score <= alpha ? Upper : score >= beta ? Lower : Exact;
     e = Entry{key,
               static_cast<std::int16_t>(toTable(score, ply)),
@@ -195,9 +178,7 @@ struct ExpertSearch::Impl {
               generation};
   }
 
-  void rememberCutoff(const MoveRecord& m, int ply, int depth) {
-    if (m.captureCount > 0) return;
-    const int identity = moveIdentity(m);
+  void rememberCutoff(int identity, int ply, int depth) {
     if (killers[ply][0] != identity) {
       killers[ply][1] = killers[ply][0];
       killers[ply][0] = identity;
@@ -206,38 +187,121 @@ struct ExpertSearch::Impl {
     h = std::min(h + depth * depth, 1 << 25);
   }
 
+  // Sets up a search of the position `record` leads to: the game's
+  // positions since its last irreversible move, for repetitions, and its
+  // quiet run, for the draw rule.
+  void begin(const Position& game, const GameRecord& record, const ExpertLimits& searchLimits) {
+    limits = searchLimits;
+    rootSide = record.sideToMove();
+    giveAway = game.giveAway != 0;
+    stopped = false;
+    nodes = 0;
+    startMs = now();
+    nextPoll = kExpertClockInterval;
+    std::memset(killers, -1, sizeof killers);
+    std::memset(history, 0, sizeof history);
+    // Entries of earlier searches read as empty, so that a search depends on
+    // its position alone; when the counter comes round the table is cleared.
+    if (++generation == 0) {
+      std::fill(table, table + buckets, Bucket{});
+      generation = 1;
+    }
+    const std::uint64_t rootKey = expertPositionKey(game, rootSide);
+    std::uint64_t key = rootKey;
+    int back = 0;
+    while (back < record.plyCount && ExpertRecordPlay::reversible(record.gameRecord[record.plyCount - 1 - back])) {
+      key ^= keyChange(record.gameRecord[record.plyCount - 1 - back]);
+      ++back;
+      keys[back] = key;  // reversed below
+    }
+    keys[0] = rootKey;
+    std::reverse(keys, keys + back + 1);
+    base = back;
+    reversibleRun[0] = back;
+    int quiet = 0;
+    while (quiet < record.plyCount && quiet < kQuietMovesForDraw &&
+           !breaksQuietRun(record.gameRecord[record.plyCount - 1 - quiet]))
+      ++quiet;
+    quietRun[0] = quiet;
+  }
+};
+
+// The search itself, on the moves of one way of playing them.
+template <class Play>
+class Tree {
+ public:
+  using Move = typename Play::Move;
+
+  explicit Tree(ExpertState& state) : s_(state), moves_(static_cast<std::size_t>(kExpertMaxPly) * kMaxMoves) {}
+
+  ExpertResult choose(Position& game, const GameRecord& record, const ExpertLimits& limits);
+
+ private:
+  Move* movesAt(int ply) { return &moves_[static_cast<std::size_t>(ply) * kMaxMoves]; }
+
+  int evaluate(int ply) {
+    const int side = s_.rootSide ^ (ply & 1);
+    const int score = s_.giveAway ? play_.giveAwayEvaluate(side) : play_.evaluate(side, s_.quietRun[ply]);
+    return std::clamp(score, 1 - kExpertWinFound, kExpertWinFound - 1);
+  }
+
+  void rank(const Move* list, int n, int ply, int hint) {
+    int* keysOut = s_.orderKeys[ply];
+    const int side = s_.rootSide ^ (ply & 1);
+    const int(&killers)[2] = s_.killers[ply];
+    for (int i = 0; i < n; ++i) {
+      const Move& m = list[i];
+      const int identity = play_.identity(m);
+      int key;
+      if (i == hint) {
+        key = 1 << 30;
+      } else if (Play::captures(m) > 0) {
+        key = (1 << 28) + Play::captures(m) * 64 + play_.kingsTaken(m) * 8 + Play::crowns(m);
+      } else if (identity == killers[0]) {
+        key = 1 << 27;
+      } else if (identity == killers[1]) {
+        key = (1 << 27) - 1;
+      } else {
+        key = std::min(s_.history[side][identity], (1 << 26) - 1);
+        if (Play::crowns(m)) key += 1 << 26;
+      }
+      keysOut[i] = key;
+    }
+  }
+
   // Whether the side not to move at `ply` could capture, were it its turn.
   bool threatened(int ply, int side) {
-    MoveRecord* scratch = movesAt(ply + 1);  // the child's list, not yet in use
-    const std::int32_t count = game->moveCount;
-    generateMoves(scratch, *game, side ^ 1);
-    const bool threat = game->moveCount > 0 && scratch[0].captureCount > 0;
-    game->moveCount = count;
-    return threat;
+    Move* scratch = movesAt(ply + 1);  // the child's list, not yet in use
+    const int n = play_.generate(scratch, side ^ 1);
+    return n > 0 && Play::captures(scratch[0]) > 0;
   }
 
   int search(int depth, int ply, int alpha, int beta);
+
+  ExpertState& s_;
+  Play play_;
+  std::vector<Move> moves_;  // one list per ply
 };
 
 // Negamax with a principal variation: the first move gets the full window,
 // the others a null window first, and a full one only when they beat it.
-int ExpertSearch::Impl::search(int depth, int ply, int alpha, int beta) {
-  pvLength[ply] = 0;
-  if (ply > 0 && outOfBudget()) return 0;
-  if (ply > 0 && repeats(ply)) return drawScore(ply);
+template <class Play>
+int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
+  ExpertState& s = s_;
+  s.pvLength[ply] = 0;
+  if (ply > 0 && s.outOfBudget()) return 0;
+  if (ply > 0 && s.repeats(ply)) return s.drawScore(ply);
 
-  Position& pos = *game;
-  const int side = rootSide ^ (ply & 1);
-  MoveRecord* list = movesAt(ply);
-  generateMoves(list, pos, side);
-  const int n = pos.moveCount;
-  if (n == 0) return giveAway ? kExpertWin - ply : -(kExpertWin - ply);
-  if (ply > 0 && quietRun[ply] >= kQuietMovesForDraw) return drawScore(ply);
+  const int side = s.rootSide ^ (ply & 1);
+  Move* list = movesAt(ply);
+  const int n = play_.generate(list, side);
+  if (n == 0) return s.giveAway ? kExpertWin - ply : -(kExpertWin - ply);
+  if (ply > 0 && s.quietRun[ply] >= kQuietMovesForDraw) return s.drawScore(ply);
   if (ply >= kExpertMaxPly - 1) return evaluate(ply);
   bool extended = false;
   // Captures are compulsory, so a side that can capture has only captures:
   // they are played out past the horizon, and only a quiet position is scored.
-  const bool captures = list[0].captureCount > 0;
+  const bool captures = Play::captures(list[0]) > 0;
   if (depth <= 0 && !captures) {
     // A capture the other side threatens is looked at one ply further, once
     // on the line: a quiet position with a shot pending is not quiet.
@@ -248,15 +312,17 @@ int ExpertSearch::Impl::search(int depth, int ply, int alpha, int beta) {
   // A forced move costs the side no choice: it does not use up depth.
   const int childDepth = extended ? -1 : n == 1 && ply > 0 ? depth : depth - 1;
 
-  const std::uint64_t key = keys[base + ply];
+  const std::uint64_t key = s.keys[s.base + ply];
   int hint = -1;
-  const Entry& e = slotOf(key);
-  if (e.key == key && e.generation == generation) {
-    hint = e.move < n ? e.move : -1;
-    const int score = fromTable(e.score, ply);
+  // Below the horizon only captures are left, short lines the table would
+  // cost more to look up than to walk again.
+  const bool tabled = depth > 0;
+  if (const Entry* e = tabled ? s.find(key) : nullptr) {
+    hint = e->move < n ? e->move : -1;
+    const int score = fromTable(e->score, ply);
     const bool pvNode = beta - alpha > 1;
-    if (ply > 0 && !pvNode && e.depth >= depth &&
-        (e.bound == Exact || (e.bound == Lower && score >= beta) || (e.bound == Upper && score <= alpha)))
+    if (ply > 0 && !pvNode && e->depth >= depth &&
+        (e->bound == Exact || (e->bound == Lower && score >= beta) || (e->bound == Upper && score <= alpha)))
       return score;
   }
 
@@ -267,103 +333,90 @@ int ExpertSearch::Impl::search(int depth, int ply, int alpha, int beta) {
   const int alphaIn = alpha;
   int best = -kInfinity, bestIndex = -1;
   for (int k = 0; k < n; ++k) {
-    const int i = pick(ply, n, k, order);
-    const MoveRecord& move = list[i];
-    MoveRecord& slot = slots[ply];
-    applyMove(move, slot, pos);
-    ++nodes;
-    keys[base + ply + 1] = key ^ keyChange(move);
-    reversibleRun[ply + 1] = reversible(move) ? reversibleRun[ply] + 1 : 0;
-    quietRun[ply + 1] = breaksQuietRun(move) ? 0 : quietRun[ply] + 1;
+    const int i = s.pick(ply, n, k, order);
+    const Move& move = list[i];
+    const std::uint64_t childKey = key ^ kBlackToMove ^ play_.keyChange(move);
+    s.keys[s.base + ply + 1] = childKey;
+    // The child's bucket is fetched while the move is played and the
+    // child's moves generated, so that its look-up seldom waits for memory.
+#if defined(__GNUC__) || defined(__clang__)
+    if (childDepth > 0) __builtin_prefetch(&s.bucketOf(childKey));
+#endif
+    s.reversibleRun[ply + 1] = Play::reversible(move) ? s.reversibleRun[ply] + 1 : 0;
+    s.quietRun[ply + 1] = Play::breaksQuiet(move) ? 0 : s.quietRun[ply] + 1;
+    const int identity = play_.identity(move);
+    play_.play(move);
+    ++s.nodes;
     int v;
     if (k == 0) {
       v = -search(childDepth, ply + 1, -beta, -alpha);
     } else {
       // Late quiet moves, after the table's move, the killers and crownings,
       // seldom turn out best: they are first looked at less deeply.
-      const int reduction = !captures && depth >= 3 && k >= 3 && orderKeys[ply][i] < kQuietOrderLimit ? 1 : 0;
+      const int reduction = !captures && depth >= 3 && k >= 3 && s.orderKeys[ply][i] < kQuietOrderLimit ? 1 : 0;
       v = -search(childDepth - reduction, ply + 1, -alpha - 1, -alpha);
-      if (reduction && v > alpha && !stopped) v = -search(childDepth, ply + 1, -alpha - 1, -alpha);
-      if (v > alpha && v < beta && !stopped) v = -search(childDepth, ply + 1, -beta, -alpha);
+      if (reduction && v > alpha && !s.stopped) v = -search(childDepth, ply + 1, -alpha - 1, -alpha);
+      if (v > alpha && v < beta && !s.stopped) v = -search(childDepth, ply + 1, -beta, -alpha);
     }
-    undoMove(slot, pos);
-    if (stopped) return 0;
+    play_.takeBack();
+    if (s.stopped) return 0;
     if (v > best) {
       best = v;
       bestIndex = i;
       if (v > alpha) {
         alpha = v;
-        MoveRecord* line = pvAt(ply);
-        line[0] = move;
-        const int below = pvLength[ply + 1];
-        std::copy(pvAt(ply + 1), pvAt(ply + 1) + below, line + 1);
-        pvLength[ply] = below + 1;
+        std::int16_t* line = s.pv[ply];
+        line[0] = static_cast<std::int16_t>(i);
+        const int below = s.pvLength[ply + 1];
+        std::copy(s.pv[ply + 1], s.pv[ply + 1] + below, line + 1);
+        s.pvLength[ply] = below + 1;
         if (ply == 0 && v < beta) {
-          rootBestIndex = i;
-          rootBestScore = v;
+          s.rootBestIndex = i;
+          s.rootBestScore = v;
         }
         if (v >= beta) {
-          rememberCutoff(move, ply, depth);
+          if (!captures) s.rememberCutoff(identity, ply, depth);
           break;
         }
       }
     }
   }
-  store(key, depth, best, alphaIn, beta, bestIndex, ply);
-  if (ply == 0 && bestIndex >= 0 && best > alphaIn && best < beta) rootBestIndex = bestIndex;
+  if (tabled) s.store(key, depth, best, alphaIn, beta, bestIndex, ply);
+  if (ply == 0 && bestIndex >= 0 && best > alphaIn && best < beta) s.rootBestIndex = bestIndex;
   return best;
 }
 
-ExpertSearch::ExpertSearch(std::size_t tableEntries) : impl_(std::make_unique<Impl>(tableEntries)) {}
-ExpertSearch::~ExpertSearch() = default;
-
-ExpertResult ExpertSearch::choose(Position& game, const GameRecord& record, const ExpertLimits& limits) {
-  Impl& s = *impl_;
-  s.game = &game;
-  s.limits = limits;
-  s.rootSide = record.sideToMove();
-  s.giveAway = game.giveAway != 0;
-  s.stopped = false;
-  s.nodes = 0;
-  s.startMs = s.now();
-  s.nextPoll = kExpertClockInterval;
-  std::memset(s.killers, -1, sizeof s.killers);
-  std::memset(s.history, 0, sizeof s.history);
-  // Entries of earlier searches read as empty, so that a search depends on
-  // its position alone; when the counter comes round the table is cleared.
-  if (++s.generation == 0) {
-    std::fill(s.table.begin(), s.table.end(), Entry{});
-    s.generation = 1;
+// The line as records, each the move its index names in the list of the
+// position the line has reached; the board is left as it was.
+void lineRecords(Position& game, int side, const std::int16_t* indices, int length, ExpertResult& result,
+                 MoveRecord* list, MoveRecord* played) {
+  int k = 0;
+  for (; k < length; ++k) {
+    generateMoves(list, game, side ^ (k & 1));
+    if (indices[k] >= game.moveCount) break;
+    result.pv[k] = list[indices[k]];
+    applyMove(list[indices[k]], played[k], game);
   }
+  result.pvLength = k;
+  while (k > 0) undoMove(played[--k], game);
+}
 
-  // The game's record: the positions since its last irreversible move, for
-  // repetitions, and its quiet run, for the draw rule.
-  std::uint64_t key = expertPositionKey(game, s.rootSide);
-  int back = 0;
-  while (back < record.plyCount && reversible(record.gameRecord[record.plyCount - 1 - back])) {
-    key ^= keyChange(record.gameRecord[record.plyCount - 1 - back]);
-    ++back;
-    s.keys[back] = key;  // reversed below
-  }
-  s.keys[0] = expertPositionKey(game, s.rootSide);
-  std::reverse(s.keys, s.keys + back + 1);
-  s.base = back;
-  s.reversibleRun[0] = back;
-  int quiet = 0;
-  while (quiet < record.plyCount && quiet < kQuietMovesForDraw &&
-         !breaksQuietRun(record.gameRecord[record.plyCount - 1 - quiet]))
-    ++quiet;
-  s.quietRun[0] = quiet;
+template <class Play>
+ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const ExpertLimits& limits) {
+  ExpertState& s = s_;
+  s.begin(game, record, limits);
+  play_.setUp(game);
 
   ExpertResult result;
-  generateMoves(s.movesAt(0), game, s.rootSide);
-  const int n = game.moveCount;
+  const int n = play_.generate(movesAt(0), s.rootSide);
   if (n == 0) {
     result.score = s.giveAway ? kExpertWin : -kExpertWin;
     return result;
   }
   result.rootIndex = 0;
-  result.score = s.evaluate(0);
+  result.score = evaluate(0);
+  std::int16_t line[kExpertMaxPly];
+  int lineLength = 0;
 
   const int maxDepth = std::clamp(limits.maxDepth, 1, kExpertMaxDepth);
   for (int depth = 1; depth <= maxDepth; ++depth) {
@@ -373,27 +426,27 @@ ExpertResult ExpertSearch::choose(Position& game, const GameRecord& record, cons
       alpha = result.score - kAspiration;
       beta = result.score + kAspiration;
     }
-    int score = s.search(depth, 0, alpha, beta);
+    int score = search(depth, 0, alpha, beta);
     // Outside the window the score is only a bound: search again, open.
     if (!s.stopped && (score <= alpha || score >= beta)) {
       s.rootBestIndex = -1;
-      score = s.search(depth, 0, -kInfinity, kInfinity);
+      score = search(depth, 0, -kInfinity, kInfinity);
     }
     if (s.stopped) {
       // A move that proved better than the last iteration's choice is kept.
       if (s.rootBestIndex >= 0 && s.rootBestScore > result.score) {
         result.rootIndex = s.rootBestIndex;
         result.score = s.rootBestScore;
-        result.pvLength = 1;
-        result.pv[0] = s.movesAt(0)[s.rootBestIndex];
+        line[0] = static_cast<std::int16_t>(s.rootBestIndex);
+        lineLength = 1;
       }
       break;
     }
     result.score = score;
     result.depth = depth;
     result.rootIndex = s.rootBestIndex >= 0 ? s.rootBestIndex : result.rootIndex;
-    result.pvLength = s.pvLength[0];
-    std::copy(s.pvAt(0), s.pvAt(0) + s.pvLength[0], result.pv);
+    lineLength = s.pvLength[0];
+    std::copy(s.pv[0], s.pv[0] + lineLength, line);
     if (limits.progress) limits.progress(limits.progressContext, depth, score);
     // With the clock running, a move that is the only one is played at once.
     if ((n == 1 && limits.moveTimeMs > 0) || std::abs(score) > kExpertWinFound) break;
@@ -402,6 +455,50 @@ ExpertResult ExpertSearch::choose(Position& game, const GameRecord& record, cons
     if (limits.moveTimeMs > 0 && s.elapsed() * 2 > static_cast<std::uint64_t>(limits.moveTimeMs)) break;
   }
   result.nodes = s.nodes;
+  s.lineLength = lineLength;
+  std::copy(line, line + lineLength, s.line);
+  return result;
+}
+
+}  // namespace
+
+struct ExpertSearch::Impl {
+  explicit Impl(std::size_t entries) : state(entries) {}
+
+  ExpertState state;
+  std::unique_ptr<Tree<ExpertRecordPlay>> records;
+  std::unique_ptr<Tree<ExpertBitPlay<8>>> bits8;
+  std::unique_ptr<Tree<ExpertBitPlay<10>>> bits10;
+  std::unique_ptr<Tree<ExpertBitPlay<12>>> bits12;
+  std::vector<MoveRecord> list = std::vector<MoveRecord>(kMaxMoves);
+  MoveRecord played[kExpertMaxPly];
+
+  template <class Play>
+  Tree<Play>& tree(std::unique_ptr<Tree<Play>>& made) {
+    if (!made) made = std::make_unique<Tree<Play>>(state);
+    return *made;
+  }
+};
+
+ExpertSearch::ExpertSearch(std::size_t tableEntries) : impl_(std::make_unique<Impl>(tableEntries)) {}
+ExpertSearch::~ExpertSearch() = default;
+
+ExpertResult ExpertSearch::choose(Position& game, const GameRecord& record, const ExpertLimits& limits) {
+  Impl& s = *impl_;
+  // Bitboards hold the dark squares only; a board set up with a piece
+  // elsewhere is searched on the records, which play it as it stands.
+  const bool bits = !limits.onRecords && onDarkSquaresOnly(familyRulesOf(game.gameType)) &&
+                    !lightSquarePiece(game.board, game.gameType);
+  ExpertResult result;
+  if (!bits)
+    result = s.tree(s.records).choose(game, record, limits);
+  else if (game.boardSize == 8)
+    result = s.tree(s.bits8).choose(game, record, limits);
+  else if (game.boardSize == 10)
+    result = s.tree(s.bits10).choose(game, record, limits);
+  else
+    result = s.tree(s.bits12).choose(game, record, limits);
+  lineRecords(game, s.state.rootSide, s.state.line, s.state.lineLength, result, s.list.data(), s.played);
   return result;
 }
 

@@ -42,6 +42,9 @@ struct ExpertLimits {
   ExpertProgress progress = nullptr;
   void* progressContext = nullptr;
   ExpertClock clock = nullptr;  // null: the system's monotonic clock
+  // Search on move records even where bitboards serve: the reference the
+  // search on bits is checked against, the same tree at a fraction of the speed.
+  bool onRecords = false;
 };
 
 struct ExpertResult {

@@ -10,12 +10,9 @@
 
 #include "core/ai/evaluation.h"
 #include "core/ai/position_keys.h"
+#include "core/ai/table_memory.h"
 #include "core/rules/bitboard.h"
 #include "core/rules/generate.h"
-
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
 
 namespace velmora {
 
@@ -47,10 +44,6 @@ struct Bucket {
 };
 static_assert((kTranspositionEntries & (kTranspositionEntries - 1)) == 0);
 constexpr std::size_t kBuckets = kTranspositionEntries / 2;
-// Aligned to 2 MiB so that the system can back it with large pages: look-ups
-// land all over the table, and with small pages most of them would miss the
-// address cache as well as the data cache.
-constexpr std::size_t kTableAlignment = std::size_t{1} << 21;
 
 // Random keys of (colour, kind, square): a position's key is the exclusive or
 // of its pieces' keys, so a move changes it by the keys of the squares it
@@ -169,47 +162,14 @@ struct Ordered {
 // The table and the ordering state: the order per level and mover, two
 // killer moves per level and mover, and a history count per mover and move.
 struct FastSearch::Tables {
-  Bucket* table = nullptr;  // kBuckets, aligned to kTableAlignment
+  TableMemory memory{kBuckets * sizeof(Bucket)};
+  Bucket* table = static_cast<Bucket*>(memory.data());
   Ordered orderBuffers[kMaxSearchDepth + 1][2][kMaxMoves];
   int killers[kMaxSearchDepth + 1][2][2];
   std::int32_t history[2][kMoveIdentities];
   std::int32_t counters[2][kMoveIdentities];
   std::uint64_t searchCount = 0;
   std::uint8_t stamp = 0;
-#if defined(__linux__)
-  void* mapped_ = nullptr;
-  std::size_t mappedBytes_ = 0;
-#endif
-
-  Tables() {
-    constexpr std::size_t bytes = kBuckets * sizeof(Bucket);
-#if defined(__linux__)
-    // Anonymous pages arrive zeroed and are mapped when first touched, so a
-    // game that never searches deep never pays for the whole table. Large
-    // pages are asked for before any page is touched; a refusal leaves the
-    // small ones.
-    mappedBytes_ = bytes + kTableAlignment;
-    mapped_ = mmap(nullptr, mappedBytes_, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (mapped_ == MAP_FAILED) throw std::bad_alloc();
-    const auto address = (reinterpret_cast<std::uintptr_t>(mapped_) + kTableAlignment - 1) & ~(kTableAlignment - 1);
-    table = reinterpret_cast<Bucket*>(address);
-    madvise(table, bytes, MADV_HUGEPAGE);
-#else
-    void* memory = std::aligned_alloc(kTableAlignment, bytes);
-    if (memory == nullptr) throw std::bad_alloc();
-    std::memset(memory, 0, bytes);
-    table = static_cast<Bucket*>(memory);
-#endif
-  }
-  ~Tables() {
-#if defined(__linux__)
-    munmap(mapped_, mappedBytes_);
-#else
-    std::free(table);
-#endif
-  }
-  Tables(const Tables&) = delete;
-  Tables& operator=(const Tables&) = delete;
 
   Bucket& bucket(std::uint64_t key) { return table[key & (kBuckets - 1)]; }
 };

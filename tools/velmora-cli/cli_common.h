@@ -73,6 +73,7 @@ int movesCommand(int argc, char** argv);
 int searchCommand(int argc, char** argv);
 int replayCommand(int argc, char** argv);
 int benchCommand(int argc, char** argv);
+int expertBenchCommand(int argc, char** argv);
 int selfplayCommand(int argc, char** argv);
 int loadCommand(int argc, char** argv);
 int saveCommand(int argc, char** argv);

@@ -20,6 +20,9 @@ const char kUsage[] =
     "                                        one second a move unless told otherwise\n"
     "  replay VARIANT [TEXT ...]             play move texts from the start position\n"
     "  bench [LEVEL] [--literal] [--kings]   the standing search benchmark\n"
+    "  bench expert [--movetime MS] [--depth D] [--nodes N] [--kings]\n"
+    "                                        the Expert on the same positions, its time\n"
+    "                                        counted in processor time; medians by variant\n"
     "  load FILE                             a saved game: players, level, moves, position\n"
     "  save FILE VARIANT [--give-away] [--player1 NAME] [--player2 NAME]\n"
     "       [--time1 S] [--time2 S] [--level 0|1|2] [--force] [MOVE ...]\n"
@@ -85,6 +88,8 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "moves") == 0) return movesCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "search") == 0) return searchCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "replay") == 0) return replayCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "bench") == 0 && argc >= 3 && std::strcmp(argv[2], "expert") == 0)
+      return expertBenchCommand(argc - 3, argv + 3);
     if (std::strcmp(command, "bench") == 0) return benchCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "load") == 0) return loadCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "save") == 0) return saveCommand(argc - 2, argv + 2);

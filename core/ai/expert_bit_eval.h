@@ -1,0 +1,50 @@
+#pragma once
+// The Expert's evaluation read from bitboards: the same score as
+// expertEvaluate and giveAwayEvaluate give the cell board, term for term, so
+// that the search on bits and the search on records walk the same tree.
+// What depends only on the variant and the square is worked out once, when
+// the variant is set.
+
+#include "core/rules/bitboard.h"
+#include "core/rules/board.h"
+
+namespace velmora {
+
+template <int N>
+class ExpertBitEval {
+  using G = Geometry<N>;
+  using Word = typename G::Word;
+
+ public:
+  static constexpr int kSquares = G::square(N - 1, N - 1) + 1;
+
+  void setVariant(GameType type);
+  // The score for `side`, who is to move, as expertEvaluate.
+  int evaluate(const BitBoard<N>& board, int side, int quietPlies) const;
+  // As giveAwayEvaluate.
+  int giveAway(const BitBoard<N>& board, int side) const;
+
+ private:
+  int kingReach(Word empty, int square) const;
+  int kingTerms(const BitBoard<N>& board, int strong, int materialLead) const;
+
+  GameType type_ = static_cast<GameType>(-1);
+  bool flying_ = false;
+  bool takesMenOnly_ = false;
+  int kingValue_ = 0;
+  int startPieces_ = 0;
+  std::int8_t x_[kSquares] = {}, y_[kSquares] = {};
+  // A man's score by its square: its progress, at the two weights, and the
+  // centre.
+  std::int16_t manScore_[2][2][kSquares] = {};  // [ending][side]
+  std::int8_t progress_[2][kSquares] = {};
+  std::int8_t edgeDistance_[kSquares] = {};
+  Word homeRow_[2] = {};
+  Word advanced_[2] = {};                // 2 * progress >= N: where a man may run through
+  Word cone_[2][kSquares] = {};          // the squares ahead an enemy must not stand on
+  Word forwardSteps_[2][kSquares];       // a man's squares one step ahead
+  std::int8_t lines_[8][kSquares] = {};  // the next square along each king line, -1 off the board
+  int lineCount_ = 0;
+};
+
+}  // namespace velmora

@@ -1,0 +1,122 @@
+#pragma once
+// How the Expert plays its moves inside the tree: compact moves on bitboards
+// for the diagonal variants, move records on the cell board for the others.
+// Both list the moves in generateMoves order and give a move the same key
+// change, identity and ordering facts, and a position the same score, so the
+// two walk the same tree; the records are the reference the bits are
+// checked against.
+
+#include <cstdint>
+
+#include "core/ai/expert_bit_eval.h"
+#include "core/ai/expert_eval.h"
+#include "core/ai/position_keys.h"
+#include "core/rules/bitboard.h"
+#include "core/rules/game_result.h"
+#include "core/rules/generate.h"
+#include "core/rules/rule_family.h"
+
+namespace velmora {
+
+constexpr int kExpertPathLength = 130;  // plies below the root, and room to spare
+
+class ExpertRecordPlay {
+ public:
+  using Move = MoveRecord;
+
+  void setUp(Position& position) {
+    position_ = &position;
+    ply_ = 0;
+  }
+  int generate(Move* list, int side) {
+    generateMoves(list, *position_, side);
+    return position_->moveCount;
+  }
+  static int captures(const Move& m) { return m.captureCount; }
+  int kingsTaken(const Move& m) const {
+    int kings = 0;
+    for (int k = 0; k < m.captureCount; ++k) kings += m.steps[k].capturedKind == King;
+    return kings;
+  }
+  static bool crowns(const Move& m) { return m.finalStep().kindAfter != m.pieceKind; }
+  static int identity(const Move& m) { return moveIdentity(m); }
+  static std::uint64_t keyChange(const Move& m) { return boardKeyChange(m); }
+  // A man that steps sideways (Turkish, Gothic) can step back, so the
+  // position can come round again; a capture or a step forward cannot.
+  static bool reversible(const Move& m) {
+    return m.captureCount == 0 && (m.pieceKind == King || m.fromY == m.steps[0].toY);
+  }
+  static bool breaksQuiet(const Move& m) { return breaksQuietRun(m); }
+  void play(const Move& m) { applyMove(m, slots_[ply_++], *position_); }
+  void takeBack() { undoMove(slots_[--ply_], *position_); }
+  int evaluate(int side, int quietPlies) const { return expertEvaluate(*position_, side, quietPlies); }
+  int giveAwayEvaluate(int side) const { return velmora::giveAwayEvaluate(*position_, side); }
+
+ private:
+  Position* position_ = nullptr;
+  MoveRecord slots_[kExpertPathLength];
+  int ply_ = 0;
+};
+
+template <int N>
+class ExpertBitPlay {
+  using G = Geometry<N>;
+  using Word = typename G::Word;
+  static constexpr int kSquares = G::square(N - 1, N - 1) + 1;
+
+ public:
+  using Move = BitMove<N>;
+
+  ExpertBitPlay() {
+    for (int y = 0; y < N; ++y)
+      for (int x = y % 2; x < N; x += 2) {
+        const int s = G::square(x, y);
+        cell_[s] = y * kMaxBoardSize + x;
+        for (int colour = 0; colour < 2; ++colour)
+          for (int kind = Man; kind <= King; ++kind) key_[colour][kind][s] = pieceKey(colour, kind, x, y);
+      }
+  }
+
+  void setUp(const Position& position) {
+    path_[0] = readBitBoard<N>(position.board);
+    depth_ = 0;
+    generate_ = bitGeneratorFor<N>(variantInfo(position.gameType).rules);
+    eval_.setVariant(position.gameType);
+  }
+  int generate(Move* list, int side) { return generate_(path_[depth_], side, list); }
+  static int captures(const Move& m) { return m.captureCount(); }
+  int kingsTaken(const Move& m) const { return squareCount(m.captured & path_[depth_].kings); }
+  static bool crowns(const Move& m) { return m.kindAfter() != m.pieceKind(); }
+  int identity(const Move& m) const {
+    return (cell_[m.from()] * kBoardSquares + cell_[m.to()]) * 2 + (m.captureCount() > 0);
+  }
+  std::uint64_t keyChange(const Move& m) const {
+    const int side = m.side();
+    std::uint64_t change = key_[side][m.pieceKind()][m.from()] ^ key_[side][m.kindAfter()][m.to()];
+    const Word kings = path_[depth_].kings;
+    for (Word taken = m.captured; taken != 0; taken &= taken - 1)
+      change ^= key_[side ^ 1][(kings & taken & (0 - taken)) ? King : Man][lowestSquare(taken)];
+    return change;
+  }
+  // Men only ever step forward here: only a king's plain move can be undone,
+  // and every other move starts the quiet run anew.
+  static bool reversible(const Move& m) { return m.captureCount() == 0 && m.pieceKind() == King; }
+  static bool breaksQuiet(const Move& m) { return !reversible(m); }
+  void play(const Move& m) {
+    path_[depth_ + 1] = played(path_[depth_], m, m.side());
+    ++depth_;
+  }
+  void takeBack() { --depth_; }
+  int evaluate(int side, int quietPlies) const { return eval_.evaluate(path_[depth_], side, quietPlies); }
+  int giveAwayEvaluate(int side) const { return eval_.giveAway(path_[depth_], side); }
+
+ private:
+  BitGenerator<N> generate_ = nullptr;
+  BitBoard<N> path_[kExpertPathLength];
+  int depth_ = 0;
+  ExpertBitEval<N> eval_;
+  std::uint64_t key_[2][3][kSquares] = {};
+  int cell_[kSquares] = {};
+};
+
+}  // namespace velmora
