@@ -275,5 +275,21 @@ check "bad fen" "velmora-cli: FEN, field 2: expected a square number from 1 to 5
   "$("$cli" fen International --from 'W:W51' 2>&1)"
 check "bad fen exits 1" "1" "$(status "$cli" fen International --from 'W:W51')"
 check "bad position for fen exits 1" "1" "$(status "$cli" fen American 'W:...')"
+# The gauntlet, the binary against itself: the opening twice with the
+# colours swapped, a line per game, the score, and games that read back whole.
+gauntlet=$(dirname "$0")/../../scripts/gauntlet.py
+"$gauntlet" "$cli" "$cli" American 2 --nodes 1 --max-plies 20 --seed 2 --pdn "$work/gauntlet.pdn" >"$work/gauntlet.out"
+check "gauntlet runs" "0" "$?"
+check "gauntlet output" "game 1 new white result R end E plies P opening O|game 2 new black result R end E plies P opening O|score new 50.0 % wins W draws D losses L games 2|elo E" \
+  "$(sed -E -e 's/result (win|draw|loss) end (rules|repetition|limit) plies [0-9]+ opening [a-h1-8: -]+$/result R end E plies P opening O/' \
+    -e 's/wins [0-9] draws [0-9] losses [0-9]/wins W draws D losses L/' -e 's/^elo [-+][0-9]+ ± [0-9]+ \(95 %: [-+][0-9]+ \.\. [-+][0-9]+\)$/elo E/' \
+    "$work/gauntlet.out" | paste -sd'|')"
+check "gauntlet openings" "$(sed -n 1p "$work/gauntlet.out" | sed 's/.* opening //')" "$(sed -n 2p "$work/gauntlet.out" | sed 's/.* opening //')"
+awk -v out="$work/gauntlet" '/^\[Event / {n++} {print > (out n ".pdn")}' "$work/gauntlet.pdn"
+for n in 1 2; do
+  check "gauntlet game $n reads back" "0 moves $(sed -n "${n}s/.* plies \([0-9]*\) .*/\1/p" "$work/gauntlet.out")" \
+    "$(status "$cli" pdn --import "$work/gauntlet$n.pdn" "$work/gauntlet$n.vlm") $("$cli" load "$work/gauntlet$n.vlm" | grep moves)"
+done
+check "gauntlet needs a limit" "2" "$(status "$gauntlet" "$cli" "$cli" American 2)"
 [ "$failures" -eq 0 ] && echo "velmora-cli: all checks passed"
 exit $((failures > 0))
