@@ -56,6 +56,19 @@ Opening randomOpening(GameType type, bool giveAway, std::uint64_t seed) {
   return opening;
 }
 
+GameResult matchResult(RecordedPosition& game, const std::vector<std::uint64_t>& seen, GameEnd& end) {
+  end = GameEnd::Rules;
+  const GameResult result = gameResult(game, game.sideToMove(), game.plyCount);
+  if (result != GameGoesOn) return result;
+  if (std::count(seen.begin(), seen.end(), seen.back()) >= 3)
+    end = GameEnd::Repetition;
+  else if (game.plyCount >= kMaxGameMoves)
+    end = GameEnd::MoveLimit;
+  else
+    return GameGoesOn;
+  return Draw;
+}
+
 MatchGame playMatchGame(RecordedPosition& game, Engine& white, Engine& black, const MatchSettings& settings,
                         const Opening& opening, int whiteLevel, int blackLevel) {
   startGame(game, settings.type, settings.giveAway);
@@ -72,19 +85,8 @@ MatchGame playOnFrom(RecordedPosition& game, Engine& white, Engine& black, const
   for (;;) {
     const int ply = game.plyCount - firstPly;
     const int side = game.sideToMove();
-    const GameResult result = gameResult(game, side, game.plyCount);  // leaves the legal moves in game.legalMoves
-    if (result != GameGoesOn) {
-      outcome.result = result;
-      break;
-    }
-    if (std::count(seen.begin(), seen.end(), seen.back()) >= 3) {
-      outcome.end = GameEnd::Repetition;
-      break;
-    }
-    if (game.plyCount >= kMaxGameMoves) {
-      outcome.end = GameEnd::MoveLimit;
-      break;
-    }
+    outcome.result = matchResult(game, seen, outcome.end);
+    if (outcome.result != GameGoesOn) break;
     int index;
     if (ply < opening.plies) {
       index = std::min(opening.index[ply], game.moveCount - 1);

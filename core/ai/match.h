@@ -3,6 +3,7 @@
 // a short random opening, then each side's search to the end of the game.
 
 #include <cstdint>
+#include <vector>
 
 #include "core/ai/engine.h"
 #include "core/rules/board.h"
@@ -35,6 +36,13 @@ struct MatchGame {
   GameEnd end = GameEnd::Rules;
   int plies = 0;
 };
+
+// How a match scores the game on `game`: the rules' result (no move, the
+// quiet run), or a draw once a position comes a third time (`seen` holds the
+// key of each position of the game, the current one last) or the game has
+// kMaxGameMoves plies; `end` says which. GameGoesOn while it goes on. Leaves
+// the legal moves of the side to move in game.legalMoves.
+GameResult matchResult(RecordedPosition& game, const std::vector<std::uint64_t>& seen, GameEnd& end);
 
 // Plays the opening, then `whiteLevel` against `blackLevel` until the rules
 // end the game (no move, the quiet run), a position comes a third time, or

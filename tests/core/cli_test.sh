@@ -50,6 +50,48 @@ check "expert without a move" "best - index - score -30000" \
   "$("$cli" search American 'W:......../......../......../......../......../......../......../........' expert | head -3 | xargs)"
 check "expert takes a capture" "best c3:e5 depth 3" \
   "$("$cli" search American 'W:.......b/......../......../......../...b..../..w...../......../w.......' expert --depth 3 | grep -E '^(best|depth)' | xargs)"
+# --moves: the game from the start, or from a position, with its record.
+opened=$("$cli" replay American c3-d4 f6-e5 d4:f6 g7:e5 | sed -n 's/^position //p')
+for level in "expert --depth 6" 2; do
+  # shellcheck disable=SC2086
+  check "moves give the answer of the position they reach: $level" \
+    "$("$cli" search American "$opened" $level | grep -Ev '^(seconds|nodes_per_second)')" \
+    "$("$cli" search American --moves c3-d4 f6-e5 d4:f6 g7:e5 $level | grep -Ev '^(seconds|nodes_per_second)')"
+done
+check "moves from a position" "$("$cli" moves American "$opened")" "$("$cli" moves American "$start" --moves c3-d4 f6-e5 d4:f6 g7:e5)"
+check "moves by square numbers" "$("$cli" moves American --moves c3-d4 | xargs)|$("$cli" moves International --moves d4-e5 | xargs)" \
+  "$("$cli" moves American --moves 11-15 | xargs)|$("$cli" moves International --moves 32-28 | xargs)"
+check "--moves with none" "$("$cli" search American "$start" expert --depth 3 | head -2)" \
+  "$("$cli" search American --moves expert --depth 3 | head -2)"
+# Two kings against one: the lone king's retreat to c1 and back would come
+# round again, and only the record tells the Expert that it is a draw.
+kings='W:......../......B./......../....B.../......../......../......../..W.....'
+round='c1-d2 e5-f6 d2-c1 f6-e5'
+# shellcheck disable=SC2086
+check "the Expert sees the record's repetition" "best c1-b2 score -126|best c1-d2 score -15" \
+  "$("$cli" search American "$kings" expert --depth 1 | grep -E '^(best|score)' | xargs)|$("$cli" search American "$kings" --moves $round expert --depth 1 | grep -E '^(best|score)' | xargs)"
+# shellcheck disable=SC2086
+check "result: on, then a third time" "result none end none|result draw end repetition" \
+  "$("$cli" result American "$kings" --moves $round | xargs)|$("$cli" result American "$kings" --moves $round $round | xargs)"
+quiet="$round $round $round $round $round $round $round c1-d2 e5-f6"  # thirty quiet moves
+# shellcheck disable=SC2086
+check "a game drawn by the quiet run" "1 velmora-cli: the game is over after move 30: a draw, 30 moves in a row without a capture or a man changing its column|result draw end rules|0" \
+  "$(status "$cli" search American "$kings" --moves $quiet expert --depth 2) $("$cli" search American "$kings" --moves $quiet expert --depth 2 2>&1)|$("$cli" result American "$kings" --moves $quiet | xargs)|$(status "$cli" search American "$kings" --moves ${quiet% *} expert --depth 2)"
+last='W:......../......../......../......../......../..b...../.w....../........'
+check "a game won on the last capture" "1 velmora-cli: the game is over after move 1: White wins, Black has no move|result white end rules|1 velmora-cli: the game is over after move 1: Black wins, Black has no move" \
+  "$(status "$cli" search American "$last" --moves b2:d4 1) $("$cli" search American "$last" --moves b2:d4 1 2>&1)|$("$cli" result American "$last" --moves b2:d4 | xargs)|$(status "$cli" search American "$last" --moves b2:d4 expert --give-away) $("$cli" search American "$last" --moves b2:d4 expert --give-away 2>&1)"
+for bad in "c3-d4 c3-d4|move 2 \"c3-d4\": There is no piece on c3" \
+  "c3-d4 zz|move 2 \"zz\": \"zz\" is not a move: write it as c3-d4 or 22-18" \
+  "c3|move 1 \"c3\": it could be c3-b4 or c3-d4" \
+  "c3-d4 f6-g5 d4-e5 h6-g5|move 4 \"h6-g5\": A capture is compulsory: d6 must capture" \
+  "c3-d4 b6-a7|move 2 \"b6-a7\": The piece cannot go there"; do
+  # shellcheck disable=SC2086
+  check "bad move: ${bad%%|*}" "2 velmora-cli: ${bad#*|}|2|2" \
+    "$(status "$cli" search American --moves ${bad%%|*} expert --depth 2) $("$cli" search American --moves ${bad%%|*} expert --depth 2 2>&1)|$(status "$cli" moves American --moves ${bad%%|*})|$(status "$cli" result American --moves ${bad%%|*})"
+done
+check "a move after the end" "velmora-cli: move 2 \"c3-d4\" comes after the end of the game: White wins, Black has no move" \
+  "$("$cli" result American "$last" --moves b2:d4 c3-d4 2>&1)"
+check "--moves usage" "2 2 2 2" "$(status "$cli" search American --moves c3-d4) $(status "$cli" search American --moves c3-d4 0 --depth 2) $(status "$cli" moves American) $(status "$cli" result American "$start" c3-d4)"
 check "match lines" "game 1 a white game 2 a black score" \
   "$("$cli" match American 2 expert 0 --depth 2 --seed 3 | head -2 | cut -d' ' -f1-4 | xargs) score"
 check "match score line" "score A W D L elo E ± M" \
@@ -70,7 +112,7 @@ check "bad level" "2" "$(status "$cli" search American "$start" 3)"
 check "flag twice" "2" "$(status "$cli" search American "$start" 1 --literal --literal)"
 check "bench unknown flag" "2" "$(status "$cli" bench 0 --fast)"
 # A variant number is one of the table's, 0 to 13, for every command.
-for args in "perft 14 2" "perft -1 2" "moves 14 $start" "replay 14" "fen 14 $start" "search 14 $start 0" \
+for args in "perft 14 2" "perft -1 2" "moves 14 $start" "moves 14 --moves" "result 14" "search 14 --moves 0" "replay 14" "fen 14 $start" "search 14 $start 0" \
   "selfplay 14 1 0"; do
   variant=${args#* } variant=${variant%% *}
   # shellcheck disable=SC2086
@@ -79,7 +121,7 @@ for args in "perft 14 2" "perft -1 2" "moves 14 $start" "replay 14" "fen 14 $sta
 done
 # A message quotes at most 40 bytes of what it was given.
 long=$(head -c 100000 /dev/zero | tr '\0' x)
-for args in "perft $long 2" "net serve 0 $long" "match American 2 0 0 --$long" "save /nonexistent.vlm American --$long" \
+for args in "perft $long 2" "search American --moves c3-d4 $long expert" "net serve 0 $long" "match American 2 0 0 --$long" "save /nonexistent.vlm American --$long" \
   "save /nonexistent.vlm American $long" "net join 127.0.0.1 $long" "moves American W:$long" "fen American --from $long"; do
   # shellcheck disable=SC2086
   check "a long argument quoted short: ${args:0:20}" "yes" "$([ "$("$cli" $args 2>&1 | wc -c)" -lt 400 ] && echo yes)"
@@ -233,5 +275,21 @@ check "bad fen" "velmora-cli: FEN, field 2: expected a square number from 1 to 5
   "$("$cli" fen International --from 'W:W51' 2>&1)"
 check "bad fen exits 1" "1" "$(status "$cli" fen International --from 'W:W51')"
 check "bad position for fen exits 1" "1" "$(status "$cli" fen American 'W:...')"
+# The gauntlet, the binary against itself: the opening twice with the
+# colours swapped, a line per game, the score, and games that read back whole.
+gauntlet=$(dirname "$0")/../../scripts/gauntlet.py
+"$gauntlet" "$cli" "$cli" American 2 --nodes 1 --max-plies 20 --seed 2 --pdn "$work/gauntlet.pdn" >"$work/gauntlet.out"
+check "gauntlet runs" "0" "$?"
+check "gauntlet output" "game 1 new white result R end E plies P opening O|game 2 new black result R end E plies P opening O|score new 50.0 % wins W draws D losses L games 2|elo E" \
+  "$(sed -E -e 's/result (win|draw|loss) end (rules|repetition|limit) plies [0-9]+ opening [a-h1-8: -]+$/result R end E plies P opening O/' \
+    -e 's/wins [0-9] draws [0-9] losses [0-9]/wins W draws D losses L/' -e 's/^elo [-+][0-9]+ ± [0-9]+ \(95 %: [-+][0-9]+ \.\. [-+][0-9]+\)$/elo E/' \
+    "$work/gauntlet.out" | paste -sd'|')"
+check "gauntlet openings" "$(sed -n 1p "$work/gauntlet.out" | sed 's/.* opening //')" "$(sed -n 2p "$work/gauntlet.out" | sed 's/.* opening //')"
+awk -v out="$work/gauntlet" '/^\[Event / {n++} {print > (out n ".pdn")}' "$work/gauntlet.pdn"
+for n in 1 2; do
+  check "gauntlet game $n reads back" "0 moves $(sed -n "${n}s/.* plies \([0-9]*\) .*/\1/p" "$work/gauntlet.out")" \
+    "$(status "$cli" pdn --import "$work/gauntlet$n.pdn" "$work/gauntlet$n.vlm") $("$cli" load "$work/gauntlet$n.vlm" | grep moves)"
+done
+check "gauntlet needs a limit" "2" "$(status "$gauntlet" "$cli" "$cli" American 2)"
 [ "$failures" -eq 0 ] && echo "velmora-cli: all checks passed"
 exit $((failures > 0))

@@ -1,16 +1,33 @@
 #include "cli_common.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
+#include "core/ai/expert_search.h"
 #include "core/game/game_state.h"
+#include "core/game/keyboard_entry.h"
 #include "core/platform/file_read.h"
 #include "core/platform/text.h"
+#include "core/records/notation.h"
 #include "core/records/saved_game.h"
+#include "core/rules/game_result.h"
+#include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 
 namespace velmora::cli {
+
+namespace {
+
+// The longest text of a move: its start square, then ":" and a landing
+// square for each step. Anything longer is no move, and too long to quote.
+constexpr size_t kLongestMoveText = 3 + 4 * kMaxSteps;
+
+const char* sideName(int side) { return side == White ? "White" : "Black"; }
+
+}  // namespace
 
 int fail(const std::string& message) {
   std::fprintf(stderr, "velmora-cli: %s\n", message.c_str());
@@ -111,6 +128,69 @@ LimitOptions takeLimits(int& argc, char** argv, int defaultMs, bool nodes) {
   if (!time) out.limits.moveTimeMs = other ? 0 : defaultMs;
   out.valid = out.problem.empty();
   return out;
+}
+
+std::optional<std::vector<std::string>> takeMoves(int& argc, char** argv, int keep) {
+  const int at = static_cast<int>(
+      std::find_if(argv, argv + argc, [](const char* a) { return std::strcmp(a, "--moves") == 0; }) - argv);
+  if (at == argc) return std::nullopt;
+  const int end = std::max(at + 1, argc - keep);
+  std::vector<std::string> moves(argv + at + 1, argv + end);
+  std::copy(argv + end, argv + argc, argv + at);
+  argc = at + (argc - end);
+  return moves;
+}
+
+bool playMoves(GameState& state, const std::vector<std::string>& moves, std::vector<std::uint64_t>* keys) {
+  if (keys) keys->assign(1, expertPositionKey(state, state.sideToMove()));
+  for (size_t i = 0; i < moves.size(); ++i) {
+    const std::string& text = moves[i];
+    const std::string name = "move " + std::to_string(i + 1) + " " + quotedExcerpt(text);
+    if (auto over = gameOver(state)) {  // leaves the legal moves of the side to move
+      fail(name + " comes after the end of the game: " + *over);
+      return false;
+    }
+    if (state.plyCount >= kMaxGameMoves) {
+      fail(name + ": a game holds at most " + std::to_string(kMaxGameMoves) + " moves");
+      return false;
+    }
+    if (text.size() > kLongestMoveText) {
+      fail(name + " is not a move");
+      return false;
+    }
+    const TypedMoves named = movesNamedBy(state, state.sideToMove(), text);
+    if (named.moves.size() != 1) {
+      std::string problem = named.problem;
+      for (size_t k = 0; k < named.moves.size(); ++k)
+        problem += (k == 0                        ? "it could be "
+                    : k + 1 == named.moves.size() ? " or "
+                                                  : ", ") +
+                   moveText(state.legalMoves[named.moves[k]]);
+      fail(name + ": " + problem);
+      return false;
+    }
+    applyMove(state.legalMoves[named.moves.front()], state.gameRecord[state.plyCount], state);
+    ++state.plyCount;
+    if (keys) keys->push_back(expertPositionKey(state, state.sideToMove()));
+  }
+  return true;
+}
+
+bool setUpGame(GameState& state, GameType type, const char* position, bool giveAway,
+               const std::vector<std::string>& moves, std::vector<std::uint64_t>* keys) {
+  if (!setUpPosition(state, type, position)) return false;
+  state.giveAway = giveAway ? 1 : 0;
+  return playMoves(state, moves, keys);
+}
+
+std::optional<std::string> gameOver(GameState& state) {
+  const int side = state.sideToMove();
+  const GameResult result = gameResult(state, side, state.plyCount);
+  if (result == GameGoesOn) return std::nullopt;
+  if (result == Draw)
+    return "a draw, " + std::to_string(kQuietMovesForDraw) +
+           " moves in a row without a capture or a man changing its column";
+  return std::string(sideName(result == WhiteWins ? White : Black)) + " wins, " + sideName(side) + " has no move";
 }
 
 double secondsNow() {

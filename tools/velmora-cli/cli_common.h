@@ -1,8 +1,10 @@
 #pragma once
 // Shared pieces of the velmora-cli commands: argument reading and errors.
 
+#include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/ai/engine.h"
 #include "core/rules/board.h"
@@ -14,6 +16,7 @@ struct GameState;
 namespace velmora::cli {
 
 constexpr int kUsageError = 2;
+constexpr int kGameOver = 1;                  // the exit status of a command asked about a game that has ended
 constexpr long kLongestMoveTimeMs = 3600000;  // an hour a move
 
 // Prints "velmora-cli: <message>" to standard error and returns kUsageError.
@@ -48,6 +51,27 @@ std::optional<long> readInteger(const std::string& arg);
 // when `position` is null. Prints the error and returns false when refused.
 bool setUpPosition(GameState& state, GameType type, const char* position);
 
+// "--moves MOVE ..." wherever it begins: the moves are taken out of the
+// arguments up to the last `keep`, which stay as the command's own. Nothing
+// when there is no "--moves".
+std::optional<std::vector<std::string>> takeMoves(int& argc, char** argv, int keep);
+
+// Plays the moves on `state` as the keyboard reads a typed move: the
+// listing's notation ("c3-d4", "e3:c5:e7") or, where the variant numbers
+// its squares, their numbers ("32-28"). `keys`, when given, gets the key of
+// each position, the one before the first move too. Prints which move is
+// wrong and why and returns false; a move after the game's end is wrong.
+bool playMoves(GameState& state, const std::vector<std::string>& moves, std::vector<std::uint64_t>* keys = nullptr);
+
+// POSITION, or the variant's start when `position` is null, the give-away
+// game or not, then the moves, as playMoves plays them.
+bool setUpGame(GameState& state, GameType type, const char* position, bool giveAway,
+               const std::vector<std::string>& moves, std::vector<std::uint64_t>* keys = nullptr);
+
+// Why the rules have ended the game on `state` ("White wins, Black has no
+// move"), or nothing while it goes on. Regenerates state.legalMoves.
+std::optional<std::string> gameOver(GameState& state);
+
 // Monotonic seconds, for the timings the commands print.
 double secondsNow();
 
@@ -70,6 +94,7 @@ std::optional<int> readPlayerLevel(const std::string& arg);
 
 int perftCommand(int argc, char** argv);
 int movesCommand(int argc, char** argv);
+int resultCommand(int argc, char** argv);
 int searchCommand(int argc, char** argv);
 int replayCommand(int argc, char** argv);
 int benchCommand(int argc, char** argv);

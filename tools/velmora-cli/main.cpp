@@ -13,11 +13,22 @@ const char kUsage[] =
     "\n"
     "  perft VARIANT DEPTH [POSITION]        leaves of the move tree, depth 1..DEPTH\n"
     "  moves VARIANT POSITION                legal moves of the side to move\n"
+    "  moves VARIANT [POSITION] --moves MOVE ...\n"
+    "                                        the same after the moves\n"
+    "  result VARIANT [POSITION] [--moves MOVE ...]\n"
+    "                                        result white|black|draw|none and\n"
+    "                                        end rules|repetition|limit|none: the game's\n"
+    "                                        end as match judges it (a position a third\n"
+    "                                        time, 400 moves: a draw)\n"
     "  search VARIANT POSITION LEVEL [--give-away] [--literal]\n"
     "                                        the computer's choice; LEVEL 0, 1 or 2\n"
-    "  search VARIANT POSITION expert [--movetime MS] [--depth D] [--give-away]\n"
-    "                                        the Expert's choice, its depth and line;\n"
+    "  search VARIANT POSITION expert [--movetime MS] [--depth D] [--nodes N]\n"
+    "       [--give-away]                    the Expert's choice, its depth and line;\n"
     "                                        one second a move unless told otherwise\n"
+    "  search VARIANT [POSITION] --moves MOVE ... LEVEL|expert [OPTION ...]\n"
+    "                                        either search after the moves, knowing the\n"
+    "                                        game's repetitions and quiet run; exit 1\n"
+    "                                        when the rules have ended the game\n"
     "  replay VARIANT [TEXT ...]             play move texts from the start position\n"
     "  bench [LEVEL] [--literal] [--kings]   the standing search benchmark\n"
     "  bench expert [--movetime MS] [--depth D] [--nodes N] [--kings]\n"
@@ -65,6 +76,10 @@ const char kUsage[] =
     "--literal runs the reference search, which the game's search must agree\n"
     "with, node for node as written. --kings benchmarks positions with kings.\n"
     "\n"
+    "MOVE is written as the listing writes it (c3-d4, e3:c5:e7) or, where the\n"
+    "variant numbers its squares, by their numbers (32-28); --moves starts from\n"
+    "the variant's start, or from POSITION where one is given.\n"
+    "\n"
     "VARIANT is a variant name as the program writes it (\"Pool checkers\") or its\n"
     "number, 0 to 13. POSITION is \"<side>:<top row>/.../<bottom row>\", side W\n"
     "or B, with . empty, w/W white man/king, b/B black man/king, for example\n"
@@ -86,6 +101,7 @@ int main(int argc, char** argv) {
     const char* command = argv[1];
     if (std::strcmp(command, "perft") == 0) return perftCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "moves") == 0) return movesCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "result") == 0) return resultCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "search") == 0) return searchCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "replay") == 0) return replayCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "bench") == 0 && argc >= 3 && std::strcmp(argv[2], "expert") == 0)

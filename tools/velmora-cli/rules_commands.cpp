@@ -1,9 +1,10 @@
-// perft and moves: the rules engine's commands.
+// perft, moves and result: the rules engine's commands.
 
 #include <cstdio>
 #include <memory>
 
 #include "cli_common.h"
+#include "core/ai/match.h"
 #include "core/game/game_state.h"
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
@@ -12,6 +13,36 @@
 namespace velmora::cli {
 
 namespace {
+
+const char kMovesUsage[] = "usage: velmora-cli moves VARIANT POSITION | moves VARIANT [POSITION] --moves MOVE ...";
+const char kResultUsage[] = "usage: velmora-cli result VARIANT [POSITION] [--moves MOVE ...]";
+
+// VARIANT, then POSITION unless moves are given, where it may stand or not:
+// the position, or the variant's start, with the moves played on it.
+bool readGame(GameState& state, int argc, char** argv, const std::optional<std::vector<std::string>>& moves,
+              std::vector<std::uint64_t>* keys = nullptr) {
+  const auto type = readVariant(argv[0]);
+  if (!type) {
+    fail(unknownVariant(argv[0]));
+    return false;
+  }
+  return setUpGame(state, *type, argc == 2 ? argv[1] : nullptr, false, moves.value_or(std::vector<std::string>{}),
+                   keys);
+}
+
+const char* resultName(GameResult result) {
+  switch (result) {
+    case WhiteWins: return "white";
+    case BlackWins: return "black";
+    case Draw: return "draw";
+    default: return "none";
+  }
+}
+
+const char* endName(GameResult result, GameEnd end) {
+  if (result == GameGoesOn) return "none";
+  return end == GameEnd::Repetition ? "repetition" : end == GameEnd::MoveLimit ? "limit" : "rules";
+}
 
 const char* kindName(int kind) { return kind == King ? "king" : "man"; }
 
@@ -50,17 +81,28 @@ int perftCommand(int argc, char** argv) {
 }
 
 int movesCommand(int argc, char** argv) {
-  if (argc != 2) return fail("usage: velmora-cli moves VARIANT POSITION");
-  const auto type = readVariant(argv[0]);
-  if (!type) return fail(unknownVariant(argv[0]));
+  const auto moves = takeMoves(argc, argv, 0);
+  if (!(argc == 2 || (moves && argc == 1))) return fail(kMovesUsage);
   auto state = std::make_unique<GameState>();
-  if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
+  if (!readGame(*state, argc, argv, moves)) return kUsageError;
 
   generateMoves(state->legalMoves, *state, state->sideToMove());
   for (int i = 0; i < state->moveCount; ++i) {
     const MoveRecord& m = state->legalMoves[i];
     std::printf("%s %s %s\n", moveText(m).c_str(), capturedSquares(m).c_str(), kindName(m.finalStep().kindAfter));
   }
+  return 0;
+}
+
+int resultCommand(int argc, char** argv) {
+  const auto moves = takeMoves(argc, argv, 0);
+  if (argc != 1 && argc != 2) return fail(kResultUsage);
+  auto state = std::make_unique<GameState>();
+  std::vector<std::uint64_t> keys;
+  if (!readGame(*state, argc, argv, moves, &keys)) return kUsageError;
+  GameEnd end;
+  const GameResult result = matchResult(*state, keys, end);
+  std::printf("result %s\nend %s\n", resultName(result), endName(result, end));
   return 0;
 }
 

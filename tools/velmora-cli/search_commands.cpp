@@ -88,27 +88,22 @@ void takeFlags(int& argc, char** argv, std::initializer_list<std::pair<const cha
   argc = kept;
 }
 
-int expertSearchCommand(int argc, char** argv, bool giveAway) {
-  const LimitOptions options = takeLimits(argc, argv, 1000, false);
-  if (!options.valid) return fail(options.problem);
-  if (argc != 3)
-    return fail("usage: velmora-cli search VARIANT POSITION expert [--movetime MS] [--depth D] [--give-away]");
-  const auto type = readVariant(argv[0]);
-  if (!type) return fail(unknownVariant(argv[0]));
-  auto state = std::make_unique<GameState>();
-  if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
-  state->giveAway = giveAway ? 1 : 0;
+const char kSearchUsage[] =
+    "usage: velmora-cli search VARIANT POSITION LEVEL [--give-away] [--literal]\n"
+    "       velmora-cli search VARIANT [POSITION] --moves MOVE ... LEVEL [--give-away] [--literal]\n"
+    "       LEVEL 0, 1, 2, or expert [--movetime MS] [--depth D] [--nodes N]";
 
-  EngineLimits limits = options.limits;
+// The Expert's choice with its score, depth and expected line.
+int expertSearch(GameState& state, EngineLimits limits) {
   limits.level = kExpertLevel;
   Engine engine;
-  engine.setPosition(*state, *state);
+  engine.setPosition(state, state);  // the record too: its repetitions and quiet run
   const double start = secondsNow();
   const EngineResult result = engine.think(limits);
   const double seconds = secondsNow() - start;
   if (result.rootIndex >= 0) {
-    generateMoves(state->legalMoves, *state, state->sideToMove());
-    std::printf("best %s\n", moveText(state->legalMoves[result.rootIndex]).c_str());
+    generateMoves(state.legalMoves, state, state.sideToMove());
+    std::printf("best %s\n", moveText(state.legalMoves[result.rootIndex]).c_str());
     std::printf("index %d\n", result.rootIndex);
   } else {
     std::printf("best -\nindex -\n");
@@ -124,29 +119,16 @@ int expertSearchCommand(int argc, char** argv, bool giveAway) {
   return 0;
 }
 
-}  // namespace
-
-int searchCommand(int argc, char** argv) {
-  bool giveAway = false, literal = false;
-  takeFlags(argc, argv, {{"--give-away", &giveAway}, {"--literal", &literal}});
-  if (argc >= 3 && std::strcmp(argv[2], "expert") == 0 && !literal) return expertSearchCommand(argc, argv, giveAway);
-  if (argc != 3) return fail("usage: velmora-cli search VARIANT POSITION LEVEL [--give-away] [--literal]");
-  const auto type = readVariant(argv[0]);
-  if (!type) return fail(unknownVariant(argv[0]));
-  const auto level = readLevel(argv[2]);
-  if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
-  auto state = std::make_unique<GameState>();
-  if (!setUpPosition(*state, *type, argv[1])) return kUsageError;
-  state->giveAway = giveAway ? 1 : 0;
-
+// The choice of the game's search at `level`, or of its reference search.
+int levelSearch(GameState& state, int level, bool literal) {
   Engine engine;
-  const SearchOutcome outcome = runSearch(engine, *state, *level, literal);
+  const SearchOutcome outcome = runSearch(engine, state, level, literal);
   const EngineResult& found = outcome.result;
   const bool chosen = found.result == 1 && found.rootIndex >= 0;
   const bool searched = found.nodes > 0;
   if (chosen) {
-    generateMoves(state->legalMoves, *state, state->sideToMove());  // the root list, in the same order
-    std::printf("best %s\n", moveText(state->legalMoves[found.rootIndex]).c_str());
+    generateMoves(state.legalMoves, state, state.sideToMove());  // the root list, in the same order
+    std::printf("best %s\n", moveText(state.legalMoves[found.rootIndex]).c_str());
     std::printf("index %d\n", found.rootIndex);
   } else {
     std::printf("best -\nindex -\n");
@@ -161,6 +143,35 @@ int searchCommand(int argc, char** argv) {
   std::printf("seconds %.3f\n", outcome.seconds);
   std::printf("nodes_per_second %lld\n", perSecond(static_cast<double>(found.nodes), outcome.seconds));
   return 0;
+}
+
+}  // namespace
+
+int searchCommand(int argc, char** argv) {
+  bool giveAway = false, literal = false;
+  takeFlags(argc, argv, {{"--give-away", &giveAway}, {"--literal", &literal}});
+  const int given = argc;
+  const LimitOptions options = takeLimits(argc, argv, 1000);
+  const bool limited = argc != given;
+  const auto moves = takeMoves(argc, argv, 1);  // LEVEL follows them
+  const bool expert = argc >= 2 && std::strcmp(argv[argc - 1], "expert") == 0 && !literal;
+  if (expert && !options.valid) return fail(options.problem);
+  if ((limited && !expert) || !(argc == 3 || (moves && argc == 2))) return fail(kSearchUsage);
+  const auto type = readVariant(argv[0]);
+  if (!type) return fail(unknownVariant(argv[0]));
+  const auto level = expert ? std::optional<int>(kExpertLevel) : readLevel(argv[argc - 1]);
+  if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
+  auto state = std::make_unique<GameState>();
+  if (!setUpGame(*state, *type, argc == 3 ? argv[1] : nullptr, giveAway, moves.value_or(std::vector<std::string>{})))
+    return kUsageError;
+  if (moves) {
+    if (auto over = gameOver(*state)) {
+      const std::string when = moves->empty() ? "at its start" : "after move " + std::to_string(moves->size());
+      std::fprintf(stderr, "velmora-cli: the game is over %s: %s\n", when.c_str(), over->c_str());
+      return kGameOver;
+    }
+  }
+  return expert ? expertSearch(*state, options.limits) : levelSearch(*state, *level, literal);
 }
 
 int replayCommand(int argc, char** argv) {
