@@ -4,6 +4,7 @@
 #include <array>
 #include <cassert>
 #include <chrono>
+#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -57,6 +58,23 @@ constexpr int kInfinity = kExpertWin + 1;
 // Order keys of plain moves with nothing but their history to go by.
 constexpr int kQuietOrderLimit = 1 << 26;
 constexpr int kAspiration = 35;
+
+// How much less deeply the k-th move of a node `depth` plies from the
+// horizon is first searched: growing with the logarithms of both.
+const auto kReductions = [] {
+  std::array<std::array<std::int8_t, 64>, kExpertMaxDepth + 1> table{};
+  for (int depth = 1; depth <= kExpertMaxDepth; ++depth)
+    for (int k = 1; k < 64; ++k)
+      table[depth][k] = static_cast<std::int8_t>(0.5 + std::log(depth) * std::log(k) / 2.0);
+  return table;
+}();
+
+// Quiet moves are pruned this many plies from the horizon and nearer.
+constexpr int kPruningDepth = 3;
+// What a quiet move may gain at most at each such distance, in hundredths of a man.
+constexpr int kFutilityMargin[kPruningDepth + 1] = {0, 90, 180, 300};
+// How many moves are searched there before the late ones are left out.
+constexpr int kLateMoves[kPruningDepth + 1] = {0, 6, 10, 16};
 
 }  // namespace
 
@@ -317,14 +335,30 @@ int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
   // Below the horizon only captures are left, short lines the table would
   // cost more to look up than to walk again.
   const bool tabled = depth > 0;
+  const bool pvNode = beta - alpha > 1;
   if (const Entry* e = tabled ? s.find(key) : nullptr) {
     hint = e->move < n ? e->move : -1;
     const int score = fromTable(e->score, ply);
-    const bool pvNode = beta - alpha > 1;
     if (ply > 0 && !pvNode && e->depth >= depth &&
         (e->bound == Exact || (e->bound == Lower && score >= beta) || (e->bound == Upper && score <= alpha)))
       return score;
   }
+  // A line of the principal variation without a move from the table finds
+  // one by a shallower search first: the first move of such a node is the
+  // one that costs the most when it is wrong.
+  if (hint < 0 && pvNode && depth >= 6 && n > 1) {
+    search(depth - 3, ply, alpha, beta);
+    if (s.stopped) return 0;
+    if (const Entry* e = s.find(key)) hint = e->move < n ? e->move : -1;
+  }
+
+  // Near the leaves, where nothing is pending, a quiet move of a side far
+  // below alpha seldom lifts it there, and a late one, after the better
+  // moves failed, seldom at all: those are not searched.
+  const bool prunable = ply > 0 && !pvNode && !captures && depth <= kPruningDepth;
+  const int standing = prunable ? evaluate(ply) : 0;
+  const bool hopeless = prunable && standing + kFutilityMargin[depth] <= alpha;
+  const int lateMoves = prunable ? kLateMoves[depth] : kMaxMoves;
 
   rank(list, n, ply, hint);
   int order[kMaxMoves];
@@ -335,6 +369,8 @@ int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
   for (int k = 0; k < n; ++k) {
     const int i = s.pick(ply, n, k, order);
     const Move& move = list[i];
+    const bool plain = s.orderKeys[ply][i] < kQuietOrderLimit;  // quiet, not the table's, no killer or crowning
+    if (k > 0 && plain && (hopeless || k >= lateMoves) && best > -kExpertWinFound) continue;
     const std::uint64_t childKey = key ^ kBlackToMove ^ play_.keyChange(move);
     s.keys[s.base + ply + 1] = childKey;
     // The child's bucket is fetched while the move is played and the
@@ -352,8 +388,13 @@ int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
       v = -search(childDepth, ply + 1, -beta, -alpha);
     } else {
       // Late quiet moves, after the table's move, the killers and crownings,
-      // seldom turn out best: they are first looked at less deeply.
-      const int reduction = !captures && depth >= 3 && k >= 3 && s.orderKeys[ply][i] < kQuietOrderLimit ? 1 : 0;
+      // seldom turn out best: they are first looked at less deeply, the
+      // later and the deeper the more so, and again in full when they do.
+      int reduction = 0;
+      if (!captures && plain && depth >= 3 && k >= 3) {
+        reduction = kReductions[std::min(depth, kExpertMaxDepth)][std::min(k, 63)] - (pvNode ? 1 : 0);
+        reduction = std::clamp(reduction, 0, std::max(0, childDepth - 1));
+      }
       v = -search(childDepth - reduction, ply + 1, -alpha - 1, -alpha);
       if (reduction && v > alpha && !s.stopped) v = -search(childDepth, ply + 1, -alpha - 1, -alpha);
       if (v > alpha && v < beta && !s.stopped) v = -search(childDepth, ply + 1, -beta, -alpha);
@@ -448,8 +489,8 @@ ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const 
     lineLength = s.pvLength[0];
     std::copy(s.pv[0], s.pv[0] + lineLength, line);
     if (limits.progress) limits.progress(limits.progressContext, depth, score);
-    // With the clock running, a move that is the only one is played at once.
-    if ((n == 1 && limits.moveTimeMs > 0) || std::abs(score) > kExpertWinFound) break;
+    // A move that is the only one is played at once, whatever the budget.
+    if (n == 1 || std::abs(score) > kExpertWinFound) break;
     // An iteration takes a few times the one before it: one that could not
     // finish in the time left is not started.
     if (limits.moveTimeMs > 0 && s.elapsed() * 2 > static_cast<std::uint64_t>(limits.moveTimeMs)) break;
