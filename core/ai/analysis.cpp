@@ -49,6 +49,7 @@ std::vector<PlyAnalysis> analyseGame(const RecordedPosition& game, int plies, En
   for (int k = 0; k <= plies; ++k) {
     EngineLimits expert = limits;
     expert.level = kExpertLevel;
+    expert.scoreForcedMove = true;
     engine.setPosition(*board, *board);
     const EngineResult r = engine.think(expert);
     if (engine.stopping()) break;

@@ -99,6 +99,7 @@ EngineResult Engine::thinkAsExpert(const EngineLimits& limits, const Progress& p
   expert.maxNodes = limits.maxNodes;
   expert.moveTimeMs = limits.moveTimeMs;
   expert.clock = limits.clock;
+  expert.scoreForcedMove = limits.scoreForcedMove;
   expert.stop = &stop_;
   expert.breakOff = &brokenOff;
   if (progress) {

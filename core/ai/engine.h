@@ -32,6 +32,9 @@ struct EngineLimits {
   int maxDepth = kExpertMaxDepth;
   std::uint64_t maxNodes = 0;
   ExpertClock clock = nullptr;  // null: the system's monotonic clock
+  // A position with one legal move is searched to the budget all the same:
+  // analysis wants its score, a player only the move, which it has at once.
+  bool scoreForcedMove = false;
 };
 
 // What a search under way tells: the share of the root moves a level has

@@ -64,17 +64,9 @@ constexpr int kAspiration = 35;
 const auto kReductions = [] {
   std::array<std::array<std::int8_t, 64>, kExpertMaxDepth + 1> table{};
   for (int depth = 1; depth <= kExpertMaxDepth; ++depth)
-    for (int k = 1; k < 64; ++k)
-      table[depth][k] = static_cast<std::int8_t>(0.5 + std::log(depth) * std::log(k) / 2.0);
+    for (int k = 1; k < 64; ++k) table[depth][k] = static_cast<std::int8_t>(0.5 + std::log(depth) * std::log(k) / 2.0);
   return table;
 }();
-
-// Quiet moves are pruned this many plies from the horizon and nearer.
-constexpr int kPruningDepth = 3;
-// What a quiet move may gain at most at each such distance, in hundredths of a man.
-constexpr int kFutilityMargin[kPruningDepth + 1] = {0, 90, 180, 300};
-// How many moves are searched there before the late ones are left out.
-constexpr int kLateMoves[kPruningDepth + 1] = {0, 6, 10, 16};
 
 }  // namespace
 
@@ -346,19 +338,11 @@ int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
   // A line of the principal variation without a move from the table finds
   // one by a shallower search first: the first move of such a node is the
   // one that costs the most when it is wrong.
-  if (hint < 0 && pvNode && depth >= 6 && n > 1) {
+  if (ply > 0 && hint < 0 && pvNode && depth >= 6 && n > 1) {
     search(depth - 3, ply, alpha, beta);
     if (s.stopped) return 0;
     if (const Entry* e = s.find(key)) hint = e->move < n ? e->move : -1;
   }
-
-  // Near the leaves, where nothing is pending, a quiet move of a side far
-  // below alpha seldom lifts it there, and a late one, after the better
-  // moves failed, seldom at all: those are not searched.
-  const bool prunable = ply > 0 && !pvNode && !captures && depth <= kPruningDepth;
-  const int standing = prunable ? evaluate(ply) : 0;
-  const bool hopeless = prunable && standing + kFutilityMargin[depth] <= alpha;
-  const int lateMoves = prunable ? kLateMoves[depth] : kMaxMoves;
 
   rank(list, n, ply, hint);
   int order[kMaxMoves];
@@ -370,7 +354,6 @@ int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
     const int i = s.pick(ply, n, k, order);
     const Move& move = list[i];
     const bool plain = s.orderKeys[ply][i] < kQuietOrderLimit;  // quiet, not the table's, no killer or crowning
-    if (k > 0 && plain && (hopeless || k >= lateMoves) && best > -kExpertWinFound) continue;
     const std::uint64_t childKey = key ^ kBlackToMove ^ play_.keyChange(move);
     s.keys[s.base + ply + 1] = childKey;
     // The child's bucket is fetched while the move is played and the
@@ -490,7 +473,7 @@ ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const 
     std::copy(s.pv[0], s.pv[0] + lineLength, line);
     if (limits.progress) limits.progress(limits.progressContext, depth, score);
     // A move that is the only one is played at once, whatever the budget.
-    if (n == 1 || std::abs(score) > kExpertWinFound) break;
+    if ((n == 1 && !limits.scoreForcedMove) || std::abs(score) > kExpertWinFound) break;
     // An iteration takes a few times the one before it: one that could not
     // finish in the time left is not started.
     if (limits.moveTimeMs > 0 && s.elapsed() * 2 > static_cast<std::uint64_t>(limits.moveTimeMs)) break;

@@ -45,6 +45,9 @@ struct ExpertLimits {
   // Search on move records even where bitboards serve: the reference the
   // search on bits is checked against, the same tree at a fraction of the speed.
   bool onRecords = false;
+  // Search a position with one legal move to the budget, for its score;
+  // else it is answered after the first iteration.
+  bool scoreForcedMove = false;
 };
 
 struct ExpertResult {

@@ -42,6 +42,7 @@ void preparePositionScore(GameState& search, const MoveListing& listing) {
 PositionScore scorePosition(Engine& engine, const EngineLimits& limits) {
   EngineLimits expert = limits;
   expert.level = kExpertLevel;
+  expert.scoreForcedMove = true;
   const EngineResult r = engine.think(expert);
   PositionScore out;
   if (r.depth == 0 && r.rootIndex >= 0) return out;

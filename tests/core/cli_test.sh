@@ -43,12 +43,21 @@ check "selfplay is repeatable" "$("$cli" selfplay Thai 3 0 --give-away --seed 9)
 check "selfplay level" "2" "$(status "$cli" selfplay Russian 1 3)"
 check "bench lines" "31" "$("$cli" bench 0 | wc -l)"
 check "bench --kings lines" "17" "$("$cli" bench 0 --kings | wc -l)"
+# The Expert's bench: a line per position, then the medians of each variant
+# and of all, the same at a fixed depth on every run.
+expert_bench=$("$cli" bench expert --depth 4)
+check "bench expert lines" "39" "$(echo "$expert_bench" | wc -l)"
+check "bench expert median depth" "4" "$(echo "$expert_bench" | awk '$1 == "all" {print $7}')"
+check "bench expert nodes repeat" "$(echo "$expert_bench" | awk 'NR > 1 && NR < 26 {print $4}' | xargs)" \
+  "$("$cli" bench expert --depth 4 | awk 'NR > 1 && NR < 26 {print $4}' | xargs)"
+check "bench expert refuses a position argument" "2" "$(status "$cli" bench expert 7)"
 check "help" "0" "$(status "$cli" --help)"
 check "expert search keys" "best index score nodes seconds nodes_per_second depth pv" \
   "$("$cli" search American "$start" expert --depth 4 | cut -d' ' -f1 | xargs)"
 check "expert without a move" "best - index - score -30000" \
   "$("$cli" search American 'W:......../......../......../......../......../......../......../........' expert | head -3 | xargs)"
-check "expert takes a capture" "best c3:e5 depth 3" \
+# The only move is played at once, whatever depth was asked for.
+check "expert takes a capture" "best c3:e5 depth 1" \
   "$("$cli" search American 'W:.......b/......../......../......../...b..../..w...../......../w.......' expert --depth 3 | grep -E '^(best|depth)' | xargs)"
 # --moves: the game from the start, or from a position, with its record.
 opened=$("$cli" replay American c3-d4 f6-e5 d4:f6 g7:e5 | sed -n 's/^position //p')

@@ -74,7 +74,7 @@ TEST(ExpertOnBits, SearchesTheBenchAsTheRecordsDo) {
       s->plyCount = 0;
       std::istringstream texts(p.moves);
       for (std::string text; texts >> text;) ASSERT_TRUE(playMoveText(*s, text)) << text;
-      expectSameSearch(*s, 5, std::string(gameTypeName(p.variant)) + " " + p.moves);
+      expectSameSearch(*s, 7, std::string(gameTypeName(p.variant)) + " " + p.moves);
     }
 }
 
@@ -94,7 +94,7 @@ TEST(ExpertOnBits, SearchesRandomGamesAsTheRecordsDo) {
         applyMove(s->legalMoves[random() % s->moveCount], s->gameRecord[s->plyCount], *s);
         ++s->plyCount;
       }
-      expectSameSearch(*s, 4, std::string(gameTypeName(type)) + " game " + std::to_string(game));
+      expectSameSearch(*s, 6, std::string(gameTypeName(type)) + " game " + std::to_string(game));
     }
   }
 }

@@ -64,7 +64,9 @@ TEST(ExpertSearch, ProvesEveryWinAndLossTheSolverFindsWithinFivePlies) {
       const int side = s->sideToMove();
       const int truth = solve(*s, side, 5);
       if (truth == 0) continue;
-      const ExpertResult r = expert().choose(*s, *s, depthOnly(6));
+      ExpertLimits limits = depthOnly(6);
+      limits.scoreForcedMove = true;
+      const ExpertResult r = expert().choose(*s, *s, limits);
       SCOPED_TRACE(std::string(gameTypeName(type)) + " position " + std::to_string(k) + " " + writePosition(*s));
       if (truth > 0) {
         ++wins;
@@ -220,6 +222,24 @@ TEST(ExpertSearch, NodeLimitIsKeptAndGivesTheSameAnswerEveryTime) {
   EXPECT_EQ(a.rootIndex, b.rootIndex);
   EXPECT_EQ(a.score, b.score);
   EXPECT_EQ(a.nodes, b.nodes);
+}
+
+TEST(ExpertSearch, AnswersAForcedMoveAtOnceWhateverTheBudget) {
+  // White's only move is the capture: neither a depth nor a node budget is
+  // spent on it, as the clock never was.
+  auto s = test::position(International,
+                          "W:.b.b.b.b.b/b.b.b.b.b./.b.b.b.b.b/b.b...b.../...b...b../......w.../.w.w.w.w.w/"
+                          "w.w...w.w./.w.w.w.w.w/w.w.w.w.w.");
+  generateMoves(s->legalMoves, *s, s->sideToMove());
+  ASSERT_EQ(s->moveCount, 1);
+  ExpertLimits limits = depthOnly(12);
+  EXPECT_EQ(expert().choose(*s, *s, limits).depth, 1);
+  limits.maxNodes = 1000000;
+  EXPECT_LT(expert().choose(*s, *s, limits).nodes, 1000u);
+  // Analysis wants the position's score, and gets the search it asks for.
+  limits = depthOnly(8);
+  limits.scoreForcedMove = true;
+  EXPECT_EQ(expert().choose(*s, *s, limits).depth, 8);
 }
 
 // A clock that moves one millisecond each time it is read, so that the time

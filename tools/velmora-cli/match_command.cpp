@@ -19,7 +19,8 @@ namespace velmora::cli {
 namespace {
 
 const char kMatchUsage[] =
-    "usage: velmora-cli match VARIANT GAMES LEVEL_A LEVEL_B [--movetime MS] [--depth D] [--seed N] [--give-away]";
+    "usage: velmora-cli match VARIANT GAMES LEVEL_A LEVEL_B [--movetime MS] [--depth D] [--seed N] [--give-away]\n"
+    "       [--listing]";
 
 double eloOf(double share) { return share == 0.5 ? 0.0 : -400.0 * std::log10(1.0 / share - 1.0); }
 
@@ -77,12 +78,14 @@ int matchCommand(int argc, char** argv) {
   settings.type = *type;
   settings.expert.moveTimeMs = 100;
   long seed = 1;
-  bool depthGiven = false, timeGiven = false;
+  bool depthGiven = false, timeGiven = false, listing = false;
   for (int i = 4; i < argc; ++i) {
     const std::string a = argv[i];
     const bool hasValue = i + 1 < argc;
     if (a == "--give-away") {
       settings.giveAway = true;
+    } else if (a == "--listing") {
+      listing = true;
     } else if (a == "--movetime" && hasValue) {
       const auto ms = readInteger(argv[++i]);
       if (!ms || *ms < 1 || *ms > kLongestMoveTimeMs)
@@ -120,6 +123,12 @@ int matchCommand(int argc, char** argv) {
     (g.result == Draw ? draws : g.result == aWins ? wins : losses) += 1;
     std::printf("game %ld a %s result %s end %s plies %d opening %s\n", k + 1, aWhite ? "white" : "black", outcome,
                 endName(g.end), g.plies, openingText(*type, settings.giveAway, opening).c_str());
+    // The whole game, for a reader who wants to see how it was won or lost.
+    if (listing) {
+      std::string moves;
+      for (int i = 0; i < game->plyCount; ++i) moves += (i ? " " : "") + moveText(game->gameRecord[i]);
+      std::printf("moves %s\n", moves.c_str());
+    }
     std::fflush(stdout);
   }
   const double n = static_cast<double>(*games);
