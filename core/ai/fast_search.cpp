@@ -13,6 +13,7 @@
 #include "core/ai/table_memory.h"
 #include "core/rules/bitboard.h"
 #include "core/rules/generate.h"
+#include "core/rules/square_bitboard.h"
 
 namespace velmora {
 
@@ -65,9 +66,9 @@ std::uint64_t salt(int level, Mover mover) { return kNodeKeys[static_cast<std::s
 std::uint64_t nodeKey(std::uint64_t position, int level, Mover mover) { return position ^ salt(level, mover); }
 
 // How the search plays its moves: as records on the game's board, or as
-// compact moves on bitboards for the diagonal variants. Both list the same
-// moves in the same order and give them the same key, sum and identity, so
-// the tree, its node count and its choice are the same.
+// compact moves on bitboards of the dark squares or of every square. All
+// list the same moves in the same order and give them the same key, sum and
+// identity, so the tree, its node count and its choice are the same.
 class RecordPlay {
  public:
   using Move = MoveRecord;
@@ -94,20 +95,47 @@ class RecordPlay {
   const EvalTable& table_;
 };
 
+// The bitboards a search may walk on: the dark squares of the diagonal
+// variants' boards, or every square of Turkish and Gothic's.
+template <int N>
+struct DarkSquares {
+  using Bits = BitBoard<N>;
+  using Move = BitMove<N>;
+  using Generator = BitGenerator<N>;
+  static constexpr int kSquares = Geometry<N>::square(N - 1, N - 1) + 1;
+  static constexpr int kSize = N;
+  static constexpr bool holds(int x, int y) { return (x + y) % 2 == 0; }
+  static constexpr int square(int x, int y) { return Geometry<N>::square(x, y); }
+  static Bits read(const Board& board) { return readBitBoard<N>(board); }
+  static Bits after(const Bits& b, const Move& move) { return played(b, move, move.side()); }
+};
+
+struct EverySquare {
+  using Bits = SquareBoard;
+  using Move = SquareMove;
+  using Generator = SquareGenerator;
+  static constexpr int kSquares = 64;
+  static constexpr int kSize = 8;
+  static constexpr bool holds(int, int) { return true; }
+  static constexpr int square(int x, int y) { return squareAt(x, y); }
+  static Bits read(const Board& board) { return readSquareBoard(board); }
+  static Bits after(const Bits& b, const Move& move) { return playedSquare(b, move, move.side()); }
+};
+
 // The boards of the path from the root, each a copy of its parent with one
 // move played; the keys, values and cells of the records, by bit.
-template <int N>
+template <class Layout>
 class BitPlay {
-  using G = Geometry<N>;
-  static constexpr int kSquares = G::square(N - 1, N - 1) + 1;
+  static constexpr int kSquares = Layout::kSquares;
 
  public:
-  using Move = BitMove<N>;
-  BitPlay(const Position& g, const EvalTable& evalTable, BitGenerator<N> generator) : generate_(generator) {
-    path_[0] = readBitBoard<N>(g.board);
-    for (int y = 0; y < N; ++y)
-      for (int x = y % 2; x < N; x += 2) {
-        const int s = G::square(x, y);
+  using Move = typename Layout::Move;
+  BitPlay(const Position& g, const EvalTable& evalTable, typename Layout::Generator generator) : generate_(generator) {
+    path_[0] = Layout::read(g.board);
+    for (int y = 0; y < Layout::kSize; ++y)
+      for (int x = 0; x < Layout::kSize; ++x) {
+        if (!Layout::holds(x, y)) continue;
+        const int s = Layout::square(x, y);
         cell_[s] = y * kMaxBoardSize + x;
         for (int colour = 0; colour < 2; ++colour)
           for (int kind = Man; kind <= King; ++kind) {
@@ -135,17 +163,19 @@ class BitPlay {
     return (cell_[move.from()] * kBoardSquares + cell_[move.to()]) * 2 + (move.captureCount() > 0);
   }
   void play(const Move& move) {
-    path_[depth_ + 1] = played(path_[depth_], move, move.side());
+    path_[depth_ + 1] = Layout::after(path_[depth_], move);
     ++depth_;
   }
   void takeBack() { --depth_; }
 
  private:
   // The kind of the lowest of the pieces `taken`, on the board as it stands.
-  int takenKind(typename G::Word taken) const { return (path_[depth_].kings & taken & (0 - taken)) ? King : Man; }
+  int takenKind(decltype(Move::captured) taken) const {
+    return (path_[depth_].kings & taken & (0 - taken)) ? King : Man;
+  }
 
-  const BitGenerator<N> generate_;
-  BitBoard<N> path_[2 * kMaxSearchDepth + 4];
+  const typename Layout::Generator generate_;
+  typename Layout::Bits path_[2 * kMaxSearchDepth + 4];
   int depth_ = 0;
   std::uint64_t key_[2][3][kSquares] = {};
   int value_[2][3][kSquares] = {};
@@ -509,7 +539,17 @@ bool searchOnBits(Search& search, Tables& t, std::uint64_t key, int& result) {
   for (int y = 0; y < N; ++y)
     for (int x = (y + 1) % 2; x < N; x += 2)
       if (g.board[y][x].kind != Empty) return false;
-  BitPlay<N> play(g, search.table, generate);
+  BitPlay<DarkSquares<N>> play(g, search.table, generate);
+  result = searchRoot(search, t, play, key);
+  return true;
+}
+
+// Turkish and Gothic on bitboards of every square; false for the others.
+bool searchOnSquares(Search& search, Tables& t, std::uint64_t key, int& result) {
+  const Position& g = search.position;
+  const SquareGenerator generate = squareGeneratorFor(variantInfo(g.gameType).rules);
+  if (generate == nullptr) return false;
+  BitPlay<EverySquare> play(g, search.table, generate);
   result = searchRoot(search, t, play, key);
   return true;
 }
@@ -539,7 +579,7 @@ int FastSearch::choose(Search& search) {
   int result = 0;
   switch (g.boardSize) {
     case 8:
-      if (searchOnBits<8>(search, t, key, result)) return result;
+      if (searchOnSquares(search, t, key, result) || searchOnBits<8>(search, t, key, result)) return result;
       break;
     case 10:
       if (searchOnBits<10>(search, t, key, result)) return result;
