@@ -155,11 +155,15 @@ class Generator {
   template <int f>
   void manCaptures(Word at, int depth, int lastJumpKind) {
     if (atLimit(at, depth, manKindAfter(at, lastJumpKind))) return;
+    // A jump with a forward part may crown the man, a sideways one never.
+    const auto afterForward = [this](Word to, int d) { manCaptures<f>(to, d, (promotion_ & to) ? King : Man); };
+    const auto afterSideways = [this](Word to, int d) { manCaptures<f>(to, d, Man); };
     bool found = false;
     forEachDirection<rules.man.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
-      constexpr int along = dy * f;
-      found |= jump<dx, along>(
-          at, depth, [this](Word to, int d) { manCaptures<f>(to, d, along != 0 && (promotion_ & to) ? King : Man); });
+      if constexpr (dy != 0)
+        found |= jump<dx, dy * f>(at, depth, afterForward);
+      else
+        found |= jump<dx, dy>(at, depth, afterSideways);
     });
     if (!found && depth >= 1) record(at, manKindAfter(at, lastJumpKind), depth);
   }
