@@ -32,6 +32,11 @@ class ExpertRecordPlay {
     generateMoves(list, *position_, side);
     return position_->moveCount;
   }
+  // 0 no move, 1 plain moves only, 2 captures; lists them into `scratch`.
+  int look(int side, Move* scratch) {
+    const int n = generate(scratch, side);
+    return n == 0 ? 0 : scratch[0].captureCount > 0 ? 2 : 1;
+  }
   static int captures(const Move& m) { return m.captureCount; }
   int kingsTaken(const Move& m) const {
     int kings = 0;
@@ -81,9 +86,12 @@ class ExpertBitPlay {
     path_[0] = readBitBoard<N>(position.board);
     depth_ = 0;
     generate_ = bitGeneratorFor<N>(variantInfo(position.gameType).rules);
+    look_ = bitLookFor<N>(variantInfo(position.gameType).rules);
     eval_.setVariant(position.gameType);
   }
   int generate(Move* list, int side) { return generate_(path_[depth_], side, list); }
+  // 0 no move, 1 plain moves only, 2 captures: a few shifts, nothing listed.
+  int look(int side, Move*) const { return look_(path_[depth_], side); }
   static int captures(const Move& m) { return m.captureCount(); }
   int kingsTaken(const Move& m) const { return squareCount(m.captured & path_[depth_].kings); }
   static bool crowns(const Move& m) { return m.kindAfter() != m.pieceKind(); }
@@ -112,6 +120,7 @@ class ExpertBitPlay {
 
  private:
   BitGenerator<N> generate_ = nullptr;
+  BitLook<N> look_ = nullptr;
   BitBoard<N> path_[kExpertPathLength];
   int depth_ = 0;
   ExpertBitEval<N> eval_;

@@ -279,13 +279,6 @@ class Tree {
     }
   }
 
-  // Whether the side not to move at `ply` could capture, were it its turn.
-  bool threatened(int ply, int side) {
-    Move* scratch = movesAt(ply + 1);  // the child's list, not yet in use
-    const int n = play_.generate(scratch, side ^ 1);
-    return n > 0 && Play::captures(scratch[0]) > 0;
-  }
-
   int search(int depth, int ply, int alpha, int beta);
 
   ExpertState& s_;
@@ -304,20 +297,28 @@ int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
 
   const int side = s.rootSide ^ (ply & 1);
   Move* list = movesAt(ply);
-  const int n = play_.generate(list, side);
-  if (n == 0) return s.giveAway ? kExpertWin - ply : -(kExpertWin - ply);
-  if (ply > 0 && s.quietRun[ply] >= kQuietMovesForDraw) return s.drawScore(ply);
-  if (ply >= kExpertMaxPly - 1) return evaluate(ply);
+  const int lost = s.giveAway ? kExpertWin - ply : -(kExpertWin - ply);
   bool extended = false;
   // Captures are compulsory, so a side that can capture has only captures:
-  // they are played out past the horizon, and only a quiet position is scored.
-  const bool captures = Play::captures(list[0]) > 0;
-  if (depth <= 0 && !captures) {
-    // A capture the other side threatens is looked at one ply further, once
-    // on the line: a quiet position with a shot pending is not quiet.
-    if (depth < 0 || !threatened(ply, side)) return evaluate(ply);
-    extended = true;
+  // they are played out past the horizon, and only a quiet position is
+  // scored, without listing its moves.
+  if (depth <= 0) {
+    const int look = play_.look(side, list);
+    if (look == 0) return lost;
+    if (ply > 0 && s.quietRun[ply] >= kQuietMovesForDraw) return s.drawScore(ply);
+    if (ply >= kExpertMaxPly - 1) return evaluate(ply);
+    if (look == 1) {
+      // A capture the other side threatens is looked at one ply further,
+      // once on the line: a quiet position with a shot pending is not quiet.
+      if (depth < 0 || play_.look(side ^ 1, movesAt(ply + 1)) != 2) return evaluate(ply);
+      extended = true;
+    }
   }
+  const int n = play_.generate(list, side);
+  if (n == 0) return lost;
+  if (ply > 0 && s.quietRun[ply] >= kQuietMovesForDraw) return s.drawScore(ply);
+  if (ply >= kExpertMaxPly - 1) return evaluate(ply);
+  const bool captures = Play::captures(list[0]) > 0;
   if (depth < 0) depth = 0;
   // A forced move costs the side no choice: it does not use up depth.
   const int childDepth = extended ? -1 : n == 1 && ply > 0 ? depth : depth - 1;
