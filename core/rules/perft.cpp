@@ -3,6 +3,7 @@
 #include "core/rules/bitboard.h"
 #include "core/rules/generate.h"
 #include "core/rules/position.h"
+#include "core/rules/square_bitboard.h"
 
 namespace velmora {
 
@@ -39,6 +40,18 @@ std::uint64_t bitWalk(BitGenerator<N> generate, const BitBoard<N>& board, int si
   return leaves;
 }
 
+// Turkish and Gothic on bitboards of every square; the moves are those of
+// the 8 x 8 diagonal board, so their lists serve.
+std::uint64_t squareWalk(SquareGenerator generate, const SquareBoard& board, int side, int depth) {
+  SquareMove* list = bitLists<8>[depth - 1];
+  const int count = generate(board, side, list);
+  if (depth == 1) return static_cast<std::uint64_t>(count);
+  std::uint64_t leaves = 0;
+  for (int i = 0; i < count; ++i)
+    leaves += squareWalk(generate, playedSquare(board, list[i], side), side ^ 1, depth - 1);
+  return leaves;
+}
+
 // The bitboards hold the playable squares only; a set-up that put a piece
 // elsewhere is walked on the rows.
 bool onPlayableSquaresOnly(const Position& state) {
@@ -59,6 +72,10 @@ std::uint64_t perftOn(Position& state, int side, int depth) {
 
 std::uint64_t perft(Position& state, int side, int depth) {
   if (depth < 1 || depth > kMaxPerftDepth) return 0;
+  const RuleFamily family = variantInfo(state.gameType).rules;
+  if (const SquareGenerator generate = squareGeneratorFor(family, MoveOrder::Any);
+      generate != nullptr && state.boardSize == 8)
+    return squareWalk(generate, readSquareBoard(state.board), side, depth);
   switch (state.boardSize) {
     case 10: return perftOn<10>(state, side, depth);
     case 12: return perftOn<12>(state, side, depth);
