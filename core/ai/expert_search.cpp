@@ -492,9 +492,10 @@ struct ExpertSearch::Impl {
 
   ExpertState state;
   std::unique_ptr<Tree<ExpertRecordPlay>> records;
-  std::unique_ptr<Tree<ExpertBitPlay<8>>> bits8;
-  std::unique_ptr<Tree<ExpertBitPlay<10>>> bits10;
-  std::unique_ptr<Tree<ExpertBitPlay<12>>> bits12;
+  std::unique_ptr<Tree<ExpertBitPlay<DarkSquares<8>>>> bits8;
+  std::unique_ptr<Tree<ExpertBitPlay<DarkSquares<10>>>> bits10;
+  std::unique_ptr<Tree<ExpertBitPlay<DarkSquares<12>>>> bits12;
+  std::unique_ptr<Tree<ExpertBitPlay<EverySquare>>> everySquare;
   std::vector<MoveRecord> list = std::vector<MoveRecord>(kMaxMoves);
   MoveRecord played[kExpertMaxPly];
 
@@ -510,13 +511,16 @@ ExpertSearch::~ExpertSearch() = default;
 
 ExpertResult ExpertSearch::choose(Position& game, const GameRecord& record, const ExpertLimits& limits) {
   Impl& s = *impl_;
-  // Bitboards hold the dark squares only; a board set up with a piece
-  // elsewhere is searched on the records, which play it as it stands.
-  const bool bits = !limits.onRecords && onDarkSquaresOnly(familyRulesOf(game.gameType)) &&
-                    !lightSquarePiece(game.board, game.gameType);
+  // The diagonal variants' bitboards hold the dark squares only; a board
+  // set up with a piece elsewhere is searched on the records, which play it
+  // as it stands.
+  const bool dark = onDarkSquaresOnly(familyRulesOf(game.gameType));
   ExpertResult result;
-  if (!bits)
+  if (limits.onRecords || (dark && lightSquarePiece(game.board, game.gameType)) ||
+      game.boardSize != boardSizeOf(game.gameType))
     result = s.tree(s.records).choose(game, record, limits);
+  else if (!dark)
+    result = s.tree(s.everySquare).choose(game, record, limits);
   else if (game.boardSize == 8)
     result = s.tree(s.bits8).choose(game, record, limits);
   else if (game.boardSize == 10)
