@@ -20,8 +20,8 @@ void forEachSquare(Word w, Visit visit) {
 
 }  // namespace
 
-template <int N>
-void ExpertBitEval<N>::setVariant(GameType type) {
+template <class Layout>
+void ExpertBitEval<Layout>::setVariant(GameType type) {
   if (type == type_) return;
   type_ = type;
   const FamilyRules& rules = familyRulesOf(type);
@@ -33,15 +33,16 @@ void ExpertBitEval<N>::setVariant(GameType type) {
   lineCount_ = lines.count;
 
   for (int y = 0; y < N; ++y)
-    for (int x = y % 2; x < N; x += 2) {
-      const int q = G::square(x, y);
+    for (int x = 0; x < N; ++x) {
+      if (!Layout::playable(x, y)) continue;
+      const int q = Layout::square(x, y);
       x_[q] = static_cast<std::int8_t>(x);
       y_[q] = static_cast<std::int8_t>(y);
       edgeDistance_[q] = static_cast<std::int8_t>(std::min(std::min(x, N - 1 - x), std::min(y, N - 1 - y)));
       for (int d = 0; d < lines.count; ++d) {
         const int tx = x + lines.step[d].dx, ty = y + lines.step[d].dy;
         const bool on = tx >= 0 && ty >= 0 && tx < N && ty < N;
-        lines_[d][q] = static_cast<std::int8_t>(on ? G::square(tx, ty) : -1);
+        lines_[d][q] = static_cast<std::int8_t>(on ? Layout::square(tx, ty) : -1);
       }
       for (int s = 0; s < 2; ++s) {
         const int forward = s == White ? 1 : -1;
@@ -50,37 +51,37 @@ void ExpertBitEval<N>::setVariant(GameType type) {
         const int centre = x >= 2 && x <= N - 3 && r >= 2 && r <= N - 3 ? 4 : 0;
         manScore_[0][s][q] = static_cast<std::int16_t>(3 * r + centre);
         manScore_[1][s][q] = static_cast<std::int16_t>(6 * r + centre);
-        if (r == 0) homeRow_[s] |= G::bit(q);
-        if (2 * r >= N) advanced_[s] |= G::bit(q);
+        if (r == 0) homeRow_[s] |= Layout::bit(q);
+        if (2 * r >= N) advanced_[s] |= Layout::bit(q);
         Word cone = 0;
         for (int k = 1; y + forward * k >= 0 && y + forward * k < N; ++k) {
           const int row = y + forward * k;
           for (int cx = std::max(0, x - k - 1); cx <= std::min(N - 1, x + k + 1); ++cx)
-            if ((cx + row) % 2 == 0) cone |= G::bit(G::square(cx, row));
+            if (Layout::playable(cx, row)) cone |= Layout::bit(Layout::square(cx, row));
         }
         cone_[s][q] = cone;
         Word ahead = 0;
         for (int dx : {-1, 1})
           if (x + dx >= 0 && x + dx < N && y + forward >= 0 && y + forward < N)
-            ahead |= G::bit(G::square(x + dx, y + forward));
+            ahead |= Layout::bit(Layout::square(x + dx, y + forward));
         forwardSteps_[s][q] = ahead;
       }
     }
 }
 
 // Empty squares a flying king reaches along its lines.
-template <int N>
-int ExpertBitEval<N>::kingReach(Word empty, int square) const {
+template <class Layout>
+int ExpertBitEval<Layout>::kingReach(Word empty, int square) const {
   int reach = 0;
   for (int d = 0; d < lineCount_; ++d)
-    for (int q = lines_[d][square]; q >= 0 && (empty & G::bit(q)); q = lines_[d][q]) ++reach;
+    for (int q = lines_[d][square]; q >= 0 && (empty & Layout::bit(q)); q = lines_[d][q]) ++reach;
   return reach;
 }
 
 // The side ahead hunts with its kings: the sum of their distances to the
 // nearest enemy piece, counted against it.
-template <int N>
-int ExpertBitEval<N>::kingTerms(const BitBoard<N>& b, int strong, int materialLead) const {
+template <class Layout>
+int ExpertBitEval<Layout>::kingTerms(const Bits& b, int strong, int materialLead) const {
   int term = 0;
   forEachSquare(b.pieces[strong] & b.kings, [&](int k) {
     int nearest = N;
@@ -95,9 +96,9 @@ int ExpertBitEval<N>::kingTerms(const BitBoard<N>& b, int strong, int materialLe
   return term;
 }
 
-template <int N>
-int ExpertBitEval<N>::evaluate(const BitBoard<N>& b, int side, int quietPlies) const {
-  const Word empty = G::kBoard & ~(b.pieces[White] | b.pieces[Black]);
+template <class Layout>
+int ExpertBitEval<Layout>::evaluate(const Bits& b, int side, int quietPlies) const {
+  const Word empty = Layout::kBoard & ~(b.pieces[White] | b.pieces[Black]);
   int men[2], kings[2];
   for (int s = 0; s < 2; ++s) {
     kings[s] = squareCount(b.pieces[s] & b.kings);
@@ -150,9 +151,9 @@ int ExpertBitEval<N>::evaluate(const BitBoard<N>& b, int side, int quietPlies) c
   return result;
 }
 
-template <int N>
-int ExpertBitEval<N>::giveAway(const BitBoard<N>& b, int side) const {
-  const Word empty = G::kBoard & ~(b.pieces[White] | b.pieces[Black]);
+template <class Layout>
+int ExpertBitEval<Layout>::giveAway(const Bits& b, int side) const {
+  const Word empty = Layout::kBoard & ~(b.pieces[White] | b.pieces[Black]);
   int score[2];
   for (int s = 0; s < 2; ++s) {
     const Word ownKings = b.pieces[s] & b.kings, ownMen = b.pieces[s] & ~b.kings;
@@ -163,8 +164,9 @@ int ExpertBitEval<N>::giveAway(const BitBoard<N>& b, int side) const {
   return score[side] - score[side ^ 1];
 }
 
-template class ExpertBitEval<8>;
-template class ExpertBitEval<10>;
-template class ExpertBitEval<12>;
+template class ExpertBitEval<DarkSquares<8>>;
+template class ExpertBitEval<DarkSquares<10>>;
+template class ExpertBitEval<DarkSquares<12>>;
+template class ExpertBitEval<EverySquare>;
 
 }  // namespace velmora

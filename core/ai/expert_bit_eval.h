@@ -5,28 +5,29 @@
 // What depends only on the variant and the square is worked out once, when
 // the variant is set.
 
-#include "core/rules/bitboard.h"
+#include "core/ai/board_layouts.h"
 #include "core/rules/board.h"
 
 namespace velmora {
 
-template <int N>
+template <class Layout>
 class ExpertBitEval {
-  using G = Geometry<N>;
-  using Word = typename G::Word;
+  using Word = typename Layout::Word;
+  using Bits = typename Layout::Board;
+  static constexpr int N = Layout::kSize;
 
  public:
-  static constexpr int kSquares = G::square(N - 1, N - 1) + 1;
+  static constexpr int kSquares = Layout::kSquares;
 
   void setVariant(GameType type);
   // The score for `side`, who is to move, as expertEvaluate.
-  int evaluate(const BitBoard<N>& board, int side, int quietPlies) const;
+  int evaluate(const Bits& board, int side, int quietPlies) const;
   // As giveAwayEvaluate.
-  int giveAway(const BitBoard<N>& board, int side) const;
+  int giveAway(const Bits& board, int side) const;
 
  private:
   int kingReach(Word empty, int square) const;
-  int kingTerms(const BitBoard<N>& board, int strong, int materialLead) const;
+  int kingTerms(const Bits& board, int strong, int materialLead) const;
 
   GameType type_ = static_cast<GameType>(-1);
   bool flying_ = false;

@@ -32,6 +32,11 @@ class ExpertRecordPlay {
     generateMoves(list, *position_, side);
     return position_->moveCount;
   }
+  // 0 no move, 1 plain moves only, 2 captures; lists them into `scratch`.
+  int look(int side, Move* scratch) {
+    const int n = generate(scratch, side);
+    return n == 0 ? 0 : scratch[0].captureCount > 0 ? 2 : 1;
+  }
   static int captures(const Move& m) { return m.captureCount; }
   int kingsTaken(const Move& m) const {
     int kings = 0;
@@ -58,19 +63,20 @@ class ExpertRecordPlay {
   int ply_ = 0;
 };
 
-template <int N>
+template <class Layout>
 class ExpertBitPlay {
-  using G = Geometry<N>;
-  using Word = typename G::Word;
-  static constexpr int kSquares = G::square(N - 1, N - 1) + 1;
+  using Word = typename Layout::Word;
+  static constexpr int N = Layout::kSize;
+  static constexpr int kSquares = Layout::kSquares;
 
  public:
-  using Move = BitMove<N>;
+  using Move = typename Layout::Move;
 
   ExpertBitPlay() {
     for (int y = 0; y < N; ++y)
-      for (int x = y % 2; x < N; x += 2) {
-        const int s = G::square(x, y);
+      for (int x = 0; x < N; ++x) {
+        if (!Layout::playable(x, y)) continue;
+        const int s = Layout::square(x, y);
         cell_[s] = y * kMaxBoardSize + x;
         for (int colour = 0; colour < 2; ++colour)
           for (int kind = Man; kind <= King; ++kind) key_[colour][kind][s] = pieceKey(colour, kind, x, y);
@@ -78,12 +84,20 @@ class ExpertBitPlay {
   }
 
   void setUp(const Position& position) {
-    path_[0] = readBitBoard<N>(position.board);
+    path_[0] = Layout::read(position.board);
     depth_ = 0;
-    generate_ = bitGeneratorFor<N>(variantInfo(position.gameType).rules);
+    generate_ = Layout::generatorFor(variantInfo(position.gameType).rules);
+    look_ = Layout::lookFor(variantInfo(position.gameType).rules);
     eval_.setVariant(position.gameType);
   }
   int generate(Move* list, int side) { return generate_(path_[depth_], side, list); }
+  // 0 no move, 1 plain moves only, 2 captures: a few shifts where the
+  // layout can tell, else from the list written into `scratch`.
+  int look(int side, Move* scratch) {
+    if (look_) return look_(path_[depth_], side);
+    const int n = generate(scratch, side);
+    return n == 0 ? 0 : scratch[0].captureCount() > 0 ? 2 : 1;
+  }
   static int captures(const Move& m) { return m.captureCount(); }
   int kingsTaken(const Move& m) const { return squareCount(m.captured & path_[depth_].kings); }
   static bool crowns(const Move& m) { return m.kindAfter() != m.pieceKind(); }
@@ -98,12 +112,17 @@ class ExpertBitPlay {
       change ^= key_[side ^ 1][(kings & taken & (0 - taken)) ? King : Man][lowestSquare(taken)];
     return change;
   }
-  // Men only ever step forward here: only a king's plain move can be undone,
-  // and every other move starts the quiet run anew.
-  static bool reversible(const Move& m) { return m.captureCount() == 0 && m.pieceKind() == King; }
-  static bool breaksQuiet(const Move& m) { return !reversible(m); }
+  // As the records judge it: a man that steps along its row (Turkish,
+  // Gothic) can step back, one that changes its column starts the quiet
+  // run anew.
+  static bool reversible(const Move& m) {
+    return m.captureCount() == 0 && (m.pieceKind() == King || Layout::row(m.from()) == Layout::row(m.to()));
+  }
+  static bool breaksQuiet(const Move& m) {
+    return m.captureCount() != 0 || (m.pieceKind() == Man && Layout::column(m.from()) != Layout::column(m.to()));
+  }
   void play(const Move& m) {
-    path_[depth_ + 1] = played(path_[depth_], m, m.side());
+    path_[depth_ + 1] = Layout::after(path_[depth_], m);
     ++depth_;
   }
   void takeBack() { --depth_; }
@@ -111,10 +130,11 @@ class ExpertBitPlay {
   int giveAwayEvaluate(int side) const { return eval_.giveAway(path_[depth_], side); }
 
  private:
-  BitGenerator<N> generate_ = nullptr;
-  BitBoard<N> path_[kExpertPathLength];
+  typename Layout::Generator generate_ = nullptr;
+  typename Layout::Look look_ = nullptr;
+  typename Layout::Board path_[kExpertPathLength];
   int depth_ = 0;
-  ExpertBitEval<N> eval_;
+  ExpertBitEval<Layout> eval_;
   std::uint64_t key_[2][3][kSquares] = {};
   int cell_[kSquares] = {};
 };

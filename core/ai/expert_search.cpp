@@ -279,13 +279,6 @@ class Tree {
     }
   }
 
-  // Whether the side not to move at `ply` could capture, were it its turn.
-  bool threatened(int ply, int side) {
-    Move* scratch = movesAt(ply + 1);  // the child's list, not yet in use
-    const int n = play_.generate(scratch, side ^ 1);
-    return n > 0 && Play::captures(scratch[0]) > 0;
-  }
-
   int search(int depth, int ply, int alpha, int beta);
 
   ExpertState& s_;
@@ -304,20 +297,28 @@ int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
 
   const int side = s.rootSide ^ (ply & 1);
   Move* list = movesAt(ply);
-  const int n = play_.generate(list, side);
-  if (n == 0) return s.giveAway ? kExpertWin - ply : -(kExpertWin - ply);
-  if (ply > 0 && s.quietRun[ply] >= kQuietMovesForDraw) return s.drawScore(ply);
-  if (ply >= kExpertMaxPly - 1) return evaluate(ply);
+  const int lost = s.giveAway ? kExpertWin - ply : -(kExpertWin - ply);
   bool extended = false;
   // Captures are compulsory, so a side that can capture has only captures:
-  // they are played out past the horizon, and only a quiet position is scored.
-  const bool captures = Play::captures(list[0]) > 0;
-  if (depth <= 0 && !captures) {
-    // A capture the other side threatens is looked at one ply further, once
-    // on the line: a quiet position with a shot pending is not quiet.
-    if (depth < 0 || !threatened(ply, side)) return evaluate(ply);
-    extended = true;
+  // they are played out past the horizon, and only a quiet position is
+  // scored, without listing its moves.
+  if (depth <= 0) {
+    const int look = play_.look(side, list);
+    if (look == 0) return lost;
+    if (ply > 0 && s.quietRun[ply] >= kQuietMovesForDraw) return s.drawScore(ply);
+    if (ply >= kExpertMaxPly - 1) return evaluate(ply);
+    if (look == 1) {
+      // A capture the other side threatens is looked at one ply further,
+      // once on the line: a quiet position with a shot pending is not quiet.
+      if (depth < 0 || play_.look(side ^ 1, movesAt(ply + 1)) != 2) return evaluate(ply);
+      extended = true;
+    }
   }
+  const int n = play_.generate(list, side);
+  if (n == 0) return lost;
+  if (ply > 0 && s.quietRun[ply] >= kQuietMovesForDraw) return s.drawScore(ply);
+  if (ply >= kExpertMaxPly - 1) return evaluate(ply);
+  const bool captures = Play::captures(list[0]) > 0;
   if (depth < 0) depth = 0;
   // A forced move costs the side no choice: it does not use up depth.
   const int childDepth = extended ? -1 : n == 1 && ply > 0 ? depth : depth - 1;
@@ -491,9 +492,10 @@ struct ExpertSearch::Impl {
 
   ExpertState state;
   std::unique_ptr<Tree<ExpertRecordPlay>> records;
-  std::unique_ptr<Tree<ExpertBitPlay<8>>> bits8;
-  std::unique_ptr<Tree<ExpertBitPlay<10>>> bits10;
-  std::unique_ptr<Tree<ExpertBitPlay<12>>> bits12;
+  std::unique_ptr<Tree<ExpertBitPlay<DarkSquares<8>>>> bits8;
+  std::unique_ptr<Tree<ExpertBitPlay<DarkSquares<10>>>> bits10;
+  std::unique_ptr<Tree<ExpertBitPlay<DarkSquares<12>>>> bits12;
+  std::unique_ptr<Tree<ExpertBitPlay<EverySquare>>> everySquare;
   std::vector<MoveRecord> list = std::vector<MoveRecord>(kMaxMoves);
   MoveRecord played[kExpertMaxPly];
 
@@ -509,13 +511,16 @@ ExpertSearch::~ExpertSearch() = default;
 
 ExpertResult ExpertSearch::choose(Position& game, const GameRecord& record, const ExpertLimits& limits) {
   Impl& s = *impl_;
-  // Bitboards hold the dark squares only; a board set up with a piece
-  // elsewhere is searched on the records, which play it as it stands.
-  const bool bits = !limits.onRecords && onDarkSquaresOnly(familyRulesOf(game.gameType)) &&
-                    !lightSquarePiece(game.board, game.gameType);
+  // The diagonal variants' bitboards hold the dark squares only; a board
+  // set up with a piece elsewhere is searched on the records, which play it
+  // as it stands.
+  const bool dark = onDarkSquaresOnly(familyRulesOf(game.gameType));
   ExpertResult result;
-  if (!bits)
+  if (limits.onRecords || (dark && lightSquarePiece(game.board, game.gameType)) ||
+      game.boardSize != boardSizeOf(game.gameType))
     result = s.tree(s.records).choose(game, record, limits);
+  else if (!dark)
+    result = s.tree(s.everySquare).choose(game, record, limits);
   else if (game.boardSize == 8)
     result = s.tree(s.bits8).choose(game, record, limits);
   else if (game.boardSize == 10)

@@ -34,6 +34,14 @@ class Generator {
         side_(side),
         list_(list) {}
 
+  // What the side can do, without listing it: 0 nothing, 1 plain moves
+  // only, 2 captures, which are compulsory. A search's quiet leaves ask only
+  // this.
+  int look() const {
+    if (menThatCapture(own_ & ~ownKings_) != 0 || kingsCapture(ownKings_)) return 2;
+    return hasPlainMove() ? 1 : 0;
+  }
+
   int run() {
     if constexpr (rules.kingsCaptureFirst) {
       capturePass(King);
@@ -271,6 +279,46 @@ class Generator {
     return kings;
   }
 
+  // A line king's first capture along (dx, dy): over the empty squares to
+  // a piece to take with an empty square behind it.
+  template <int dx, int dy>
+  bool lineCapture(Word kings) const {
+    Word victims = 0;
+    for (Word ray = advance<dx, dy>(kings); ray != 0; ray = advance<dx, dy>(ray & empty_)) victims |= ray & takeable_;
+    return (advance<dx, dy>(victims) & empty_) != 0;
+  }
+
+  bool kingsCapture(Word kings) const {
+    if (kings == 0) return false;
+    if constexpr (rules.king.reach == Reach::Jump) {
+      return (kings & jumpersAlong<rules.king.captures, 1>(takeable_)) != 0;
+    } else {
+      bool found = false;
+      forEachDirection<rules.king.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
+        found = found || lineCapture<dx, dy>(kings);
+      });
+      return found;
+    }
+  }
+
+  // The squares from which a step along (dx, dy) lands on an empty square.
+  template <int dx, int dy>
+  Word steppers() const {
+    return G::template shifted<-G::shift(dx, dy)>(empty_);
+  }
+
+  bool hasPlainMove() const {
+    const Word men = own_ & ~ownKings_;
+    const Word manSteps =
+        side_ == White ? steppers<-1, 1>() | steppers<1, 1>() : steppers<-1, -1>() | steppers<1, -1>();
+    if ((men & manSteps) != 0) return true;
+    bool found = false;
+    forEachDirection<rules.king.moves>([&]<int dx, int dy>() __attribute__((always_inline)) {
+      found = found || (ownKings_ & steppers<dx, dy>()) != 0;
+    });
+    return found;
+  }
+
   // Each piece of the kind `only` (any kind when Empty) in scan order, lifted
   // off its square so that the square counts as empty during its search.
   void capturePass(int only) {
@@ -434,6 +482,19 @@ int generate(const BitBoard<N>& b, int side, BitMove<N>* list) {
   return Generator<F, N, inOrder>(b, side, list).run();
 }
 
+template <RuleFamily F, int N>
+int look(const BitBoard<N>& b, int side) {
+  return Generator<F, N, true>(b, side, nullptr).look();
+}
+
+template <RuleFamily F, int N>
+BitLook<N> lookOf() {
+  if constexpr (onDarkSquaresOnly(familyRules(F)))
+    return look<F, N>;
+  else
+    return nullptr;
+}
+
 // None for a family whose moves leave the dark squares.
 template <RuleFamily F, int N>
 BitGenerator<N> generatorOf(bool inOrder) {
@@ -477,11 +538,31 @@ BitGenerator<N> bitGeneratorFor(RuleFamily family, MoveOrder order) {
   return nullptr;
 }
 
+template <int N>
+BitLook<N> bitLookFor(RuleFamily family) {
+  switch (family) {
+    case RuleFamily::American: return lookOf<RuleFamily::American, N>();
+    case RuleFamily::International: return lookOf<RuleFamily::International, N>();
+    case RuleFamily::PoolCheckers: return lookOf<RuleFamily::PoolCheckers, N>();
+    case RuleFamily::Russian: return lookOf<RuleFamily::Russian, N>();
+    case RuleFamily::Italian: return lookOf<RuleFamily::Italian, N>();
+    case RuleFamily::Spanish: return lookOf<RuleFamily::Spanish, N>();
+    case RuleFamily::Thai: return lookOf<RuleFamily::Thai, N>();
+    case RuleFamily::Turkish: return lookOf<RuleFamily::Turkish, N>();
+    case RuleFamily::Gothic: return lookOf<RuleFamily::Gothic, N>();
+    case RuleFamily::Frisian: return lookOf<RuleFamily::Frisian, N>();
+  }
+  return nullptr;
+}
+
 template BitBoard<8> readBitBoard<8>(const Board&);
 template BitBoard<10> readBitBoard<10>(const Board&);
 template BitBoard<12> readBitBoard<12>(const Board&);
 template BitGenerator<8> bitGeneratorFor<8>(RuleFamily, MoveOrder);
 template BitGenerator<10> bitGeneratorFor<10>(RuleFamily, MoveOrder);
 template BitGenerator<12> bitGeneratorFor<12>(RuleFamily, MoveOrder);
+template BitLook<8> bitLookFor<8>(RuleFamily);
+template BitLook<10> bitLookFor<10>(RuleFamily);
+template BitLook<12> bitLookFor<12>(RuleFamily);
 
 }  // namespace velmora

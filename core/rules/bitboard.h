@@ -149,4 +149,11 @@ enum class MoveOrder { Listed, Any };
 template <int N>
 BitGenerator<N> bitGeneratorFor(RuleFamily family, MoveOrder order = MoveOrder::Listed);
 
+// What `side` can do on the board, without listing it: 0 no move at all,
+// 1 plain moves only, 2 captures. None for Turkish and Gothic.
+template <int N>
+using BitLook = int (*)(const BitBoard<N>&, int side);
+template <int N>
+BitLook<N> bitLookFor(RuleFamily family);
+
 }  // namespace velmora

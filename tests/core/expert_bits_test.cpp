@@ -1,6 +1,7 @@
 // The Expert on bitboards against the Expert on move records: the same
 // evaluation of every position, and the same tree, so the same choice,
-// score, line and node count, in every variant the bits play.
+// score, line and node count, in every variant, on the dark squares' bits
+// and on every square's (Turkish, Gothic).
 
 #include <gtest/gtest.h>
 
@@ -19,16 +20,14 @@
 namespace velmora {
 namespace {
 
-bool playsOnBits(GameType type) { return onDarkSquaresOnly(familyRulesOf(type)); }
-
-template <int N>
+template <class Layout>
 void expectSameEvaluation(GameType type, std::mt19937& random) {
-  ExpertBitEval<N> eval;
+  ExpertBitEval<Layout> eval;
   eval.setVariant(type);
   for (int round = 0; round < 300; ++round) {
     const unsigned percent = 5 + random() % 60;
     auto s = test::position(type, test::randomPositionText(type, random, percent));
-    const BitBoard<N> bits = readBitBoard<N>(s->board);
+    const typename Layout::Board bits = Layout::read(s->board);
     for (int side : {White, Black}) {
       for (int quiet : {0, 11, 24, 30})
         ASSERT_EQ(eval.evaluate(bits, side, quiet), expertEvaluate(*s, side, quiet))
@@ -41,12 +40,14 @@ void expectSameEvaluation(GameType type, std::mt19937& random) {
 TEST(ExpertOnBits, EvaluatesEveryPositionAsTheCellBoardDoes) {
   std::mt19937 random(41);
   for (GameType type = 0; type < kVariantCount; ++type) {
-    if (!playsOnBits(type)) continue;
-    switch (boardSizeOf(type)) {
-      case 8: expectSameEvaluation<8>(type, random); break;
-      case 10: expectSameEvaluation<10>(type, random); break;
-      default: expectSameEvaluation<12>(type, random); break;
-    }
+    if (!onDarkSquaresOnly(familyRulesOf(type)))
+      expectSameEvaluation<EverySquare>(type, random);
+    else if (boardSizeOf(type) == 8)
+      expectSameEvaluation<DarkSquares<8>>(type, random);
+    else if (boardSizeOf(type) == 10)
+      expectSameEvaluation<DarkSquares<10>>(type, random);
+    else
+      expectSameEvaluation<DarkSquares<12>>(type, random);
   }
 }
 
@@ -69,7 +70,6 @@ TEST(ExpertOnBits, SearchesTheBenchAsTheRecordsDo) {
   auto s = std::make_unique<GameState>();
   for (const auto& list : {benchPositions(), manyKingPositions()})
     for (const auto& p : list) {
-      if (!playsOnBits(p.variant)) continue;
       setUpBoard(*s, p.variant);
       s->plyCount = 0;
       std::istringstream texts(p.moves);
@@ -83,7 +83,6 @@ TEST(ExpertOnBits, SearchesTheBenchAsTheRecordsDo) {
 TEST(ExpertOnBits, SearchesRandomGamesAsTheRecordsDo) {
   std::mt19937 random(7);
   for (GameType type = 0; type < kVariantCount; ++type) {
-    if (!playsOnBits(type)) continue;
     for (int game = 0; game < 4; ++game) {
       auto s = test::startPosition(type);
       s->giveAway = game == 3;

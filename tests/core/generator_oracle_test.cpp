@@ -39,6 +39,9 @@ bool sameBitMoves(GameState& copy, const MoveRecord* records, const std::string&
   const int n = generate(board, side, bitList<N>);
   EXPECT_EQ(n, copy.moveCount) << where << " (bitboards)";
   if (n != copy.moveCount) return false;
+  // The quick look at the position tells what the list holds.
+  const int expected = n == 0 ? 0 : records[0].captureCount > 0 ? 2 : 1;
+  EXPECT_EQ(bitLookFor<N>(variantInfo(copy.gameType).rules)(board, side), expected) << where << " (look)";
   for (int i = 0; i < n; ++i) {
     const MoveRecord& r = records[i];
     const BitMove<N>& m = bitList<N>[i];
