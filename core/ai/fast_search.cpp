@@ -8,6 +8,7 @@
 #include <cstring>
 #include <new>
 
+#include "core/ai/board_layouts.h"
 #include "core/ai/evaluation.h"
 #include "core/ai/position_keys.h"
 #include "core/ai/table_memory.h"
@@ -95,33 +96,6 @@ class RecordPlay {
   const EvalTable& table_;
 };
 
-// The bitboards a search may walk on: the dark squares of the diagonal
-// variants' boards, or every square of Turkish and Gothic's.
-template <int N>
-struct DarkSquares {
-  using Bits = BitBoard<N>;
-  using Move = BitMove<N>;
-  using Generator = BitGenerator<N>;
-  static constexpr int kSquares = Geometry<N>::square(N - 1, N - 1) + 1;
-  static constexpr int kSize = N;
-  static constexpr bool holds(int x, int y) { return (x + y) % 2 == 0; }
-  static constexpr int square(int x, int y) { return Geometry<N>::square(x, y); }
-  static Bits read(const Board& board) { return readBitBoard<N>(board); }
-  static Bits after(const Bits& b, const Move& move) { return played(b, move, move.side()); }
-};
-
-struct EverySquare {
-  using Bits = SquareBoard;
-  using Move = SquareMove;
-  using Generator = SquareGenerator;
-  static constexpr int kSquares = 64;
-  static constexpr int kSize = 8;
-  static constexpr bool holds(int, int) { return true; }
-  static constexpr int square(int x, int y) { return squareAt(x, y); }
-  static Bits read(const Board& board) { return readSquareBoard(board); }
-  static Bits after(const Bits& b, const Move& move) { return playedSquare(b, move, move.side()); }
-};
-
 // The boards of the path from the root, each a copy of its parent with one
 // move played; the keys, values and cells of the records, by bit.
 template <class Layout>
@@ -134,7 +108,7 @@ class BitPlay {
     path_[0] = Layout::read(g.board);
     for (int y = 0; y < Layout::kSize; ++y)
       for (int x = 0; x < Layout::kSize; ++x) {
-        if (!Layout::holds(x, y)) continue;
+        if (!Layout::playable(x, y)) continue;
         const int s = Layout::square(x, y);
         cell_[s] = y * kMaxBoardSize + x;
         for (int colour = 0; colour < 2; ++colour)
@@ -175,7 +149,7 @@ class BitPlay {
   }
 
   const typename Layout::Generator generate_;
-  typename Layout::Bits path_[2 * kMaxSearchDepth + 4];
+  typename Layout::Board path_[2 * kMaxSearchDepth + 4];
   int depth_ = 0;
   std::uint64_t key_[2][3][kSquares] = {};
   int value_[2][3][kSquares] = {};
