@@ -45,6 +45,7 @@ WaitingDialog::WaitingDialog(bool server, std::string ip, int port, QWidget* par
       std::string error;
       int listener = listenOn(ip, port, error);
       if (listener >= 0) {
+        listening_ = true;
         socket_ = acceptClient(listener, cancel_, kNoTimeLimit, result);
         closeSocket(listener);  // one client only
         if (socket_ < 0) error = N_("Could not accept client");

@@ -4,6 +4,7 @@
 // thread; Cancel wakes it and joins it.
 
 #include <QDialog>
+#include <atomic>
 #include <string>
 #include <thread>
 
@@ -19,6 +20,8 @@ class WaitingDialog : public QDialog {
 
   // After Accepted: the connected socket, now the caller's.
   int takeSocket();
+  // A server whose socket takes connections: a client may connect from now on.
+  bool listening() const { return listening_.load(); }
 
  private:
   void connectionEnded();
@@ -30,6 +33,7 @@ class WaitingDialog : public QDialog {
   // Written by the worker, read here only after it has been joined.
   int socket_ = -1;
   std::string failure_;
+  std::atomic<bool> listening_{false};
 };
 
 }  // namespace velmora

@@ -200,7 +200,9 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
   Peer peer;
   whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QComboBox>(d, 1031)->setCurrentIndex(American);
-    whenOpen<WaitingDialog>([&](WaitingDialog*) {
+    whenOpen<WaitingDialog>([&](WaitingDialog* wait) {
+      // The dialog listens from its own thread: connect once it does.
+      ASSERT_TRUE(QTest::qWaitFor([wait] { return wait->listening(); }, kWaitMs));
       WaitResult result;
       peer.link.fd = connectTo("127.0.0.1", port, peer.cancel, kWaitMs, result);
     });
@@ -280,7 +282,8 @@ TEST(NetworkGameInTheWindow, AGameWithoutMovesLoadsWhollyAfterALostConnection) {
   Peer peer;
   whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QComboBox>(d, 1031)->setCurrentIndex(American);
-    whenOpen<WaitingDialog>([&](WaitingDialog*) {
+    whenOpen<WaitingDialog>([&](WaitingDialog* wait) {
+      ASSERT_TRUE(QTest::qWaitFor([wait] { return wait->listening(); }, kWaitMs));
       WaitResult result;
       peer.link.fd = connectTo("127.0.0.1", netSettings.port, peer.cancel, kWaitMs, result);
     });
@@ -324,7 +327,8 @@ TEST(NetworkGameInTheWindow, TheCommandLinePlayerPlaysAWholeGameAgainstTheWindow
   whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QComboBox>(d, 1031)->setCurrentIndex(Italian);
     child<QRadioButton>(d, 1026)->click();  // the window plays Black
-    whenOpen<WaitingDialog>([&](WaitingDialog*) {
+    whenOpen<WaitingDialog>([&](WaitingDialog* wait) {
+      ASSERT_TRUE(QTest::qWaitFor([wait] { return wait->listening(); }, kWaitMs));
       cli.start(VELMORA_CLI, {"net", "join", "127.0.0.1", QString::number(netSettings.port), "--level", "0"});
     });
     child<QPushButton>(d, 1)->click();
