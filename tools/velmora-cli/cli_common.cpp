@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <sstream>
 
 #include "core/ai/expert_search.h"
 #include "core/game/game_state.h"
@@ -199,5 +200,37 @@ double secondsNow() {
 }
 
 long long perSecond(double count, double seconds) { return seconds > 0 ? static_cast<long long>(count / seconds) : 0; }
+
+// Plays the texts from the start position; returns how many were played.
+int replay(GameState& state, GameType type, const std::vector<std::string>& texts) {
+  setUpBoard(state, type);
+  state.plyCount = 0;
+  int played = 0;
+  for (const auto& text : texts) {
+    if (!playMoveText(state, text)) break;
+    ++played;
+  }
+  return played;
+}
+
+std::vector<std::string> splitWords(const char* text) {
+  std::istringstream in(text);
+  std::vector<std::string> words;
+  for (std::string w; in >> w;) words.push_back(w);
+  return words;
+}
+
+// Takes the flags among `names` out of the arguments, wherever they stand,
+// and closes the gaps; each flag counts once, a repeat stays as an argument.
+void takeFlags(int& argc, char** argv, std::initializer_list<std::pair<const char*, bool*>> names) {
+  int kept = 0;
+  for (int i = 0; i < argc; ++i) {
+    bool taken = false;
+    for (const auto& [name, flag] : names)
+      if (!taken && !*flag && std::strcmp(argv[i], name) == 0) taken = *flag = true;
+    if (!taken) argv[kept++] = argv[i];
+  }
+  argc = kept;
+}
 
 }  // namespace velmora::cli

@@ -2,8 +2,10 @@
 // Shared pieces of the velmora-cli commands: argument reading and errors.
 
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/ai/engine.h"
@@ -91,6 +93,16 @@ LimitOptions takeLimits(int& argc, char** argv, int defaultMs, bool nodes = true
 
 // 0, 1 or 2 for the game's levels, "expert" for kExpertLevel.
 std::optional<int> readPlayerLevel(const std::string& arg);
+
+// Plays the texts from the variant's start; returns how many were played.
+int replay(GameState& state, GameType type, const std::vector<std::string>& texts);
+
+// The words of `text`, split at white space.
+std::vector<std::string> splitWords(const char* text);
+
+// Takes the flags among `names` out of the arguments, wherever they stand,
+// and closes the gaps; each flag counts once, a repeat stays as an argument.
+void takeFlags(int& argc, char** argv, std::initializer_list<std::pair<const char*, bool*>> names);
 
 int perftCommand(int argc, char** argv);
 int movesCommand(int argc, char** argv);

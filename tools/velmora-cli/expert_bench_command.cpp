@@ -4,11 +4,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,7 +14,6 @@
 #include "core/ai/bench_positions.h"
 #include "core/ai/engine.h"
 #include "core/game/game_state.h"
-#include "core/records/notation.h"
 
 namespace velmora::cli {
 
@@ -34,16 +31,6 @@ double threadSeconds() {
   return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-// Plays the bench position's moves from the variant's start.
-bool replayBench(GameState& state, const BenchPosition& p) {
-  setUpBoard(state, p.variant);
-  state.plyCount = 0;
-  std::istringstream texts(p.moves);
-  for (std::string text; texts >> text;)
-    if (!playMoveText(state, text)) return false;
-  return true;
-}
-
 template <class T>
 T median(std::vector<T> values) {
   std::sort(values.begin(), values.end());
@@ -54,14 +41,7 @@ T median(std::vector<T> values) {
 
 int expertBenchCommand(int argc, char** argv) {
   bool kings = false;
-  int kept = 0;
-  for (int i = 0; i < argc; ++i) {
-    if (std::strcmp(argv[i], "--kings") == 0)
-      kings = true;
-    else
-      argv[kept++] = argv[i];
-  }
-  argc = kept;
+  takeFlags(argc, argv, {{"--kings", &kings}});
   LimitOptions options = takeLimits(argc, argv, 1000);
   if (!options.valid) return fail(options.problem);
   if (argc > 0) return fail("usage: velmora-cli bench expert [--movetime MS] [--depth D] [--nodes N] [--kings]");
@@ -79,7 +59,9 @@ int expertBenchCommand(int argc, char** argv) {
   std::printf("%-3s %-16s %6s %12s %9s %12s\n", "#", "variant", "depth", "nodes", "cpu_s", "nodes/s");
   int number = 0;
   for (const BenchPosition& p : kings ? manyKingPositions() : benchPositions()) {
-    if (!replayBench(*state, p)) return fail("bench position " + std::to_string(number + 1) + " does not replay");
+    const auto texts = splitWords(p.moves);
+    if (replay(*state, p.variant, texts) != static_cast<int>(texts.size()))
+      return fail("bench position " + std::to_string(number + 1) + " does not replay");
     engine.setPosition(*state, *state);
     const double start = threadSeconds();
     const EngineResult found = engine.think(limits, nullptr);

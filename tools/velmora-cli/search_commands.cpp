@@ -56,38 +56,6 @@ std::optional<int> readLevel(const char* arg) {
   return static_cast<int>(*level);
 }
 
-// Plays the texts from the start position; returns how many were played.
-int replay(GameState& state, GameType type, const std::vector<std::string>& texts) {
-  setUpBoard(state, type);
-  state.plyCount = 0;
-  int played = 0;
-  for (const auto& text : texts) {
-    if (!playMoveText(state, text)) break;
-    ++played;
-  }
-  return played;
-}
-
-std::vector<std::string> splitWords(const char* text) {
-  std::istringstream in(text);
-  std::vector<std::string> words;
-  for (std::string w; in >> w;) words.push_back(w);
-  return words;
-}
-
-// Takes the flags among `names` out of the arguments, wherever they stand,
-// and closes the gaps; each flag counts once, a repeat stays as an argument.
-void takeFlags(int& argc, char** argv, std::initializer_list<std::pair<const char*, bool*>> names) {
-  int kept = 0;
-  for (int i = 0; i < argc; ++i) {
-    bool taken = false;
-    for (const auto& [name, flag] : names)
-      if (!taken && !*flag && std::strcmp(argv[i], name) == 0) taken = *flag = true;
-    if (!taken) argv[kept++] = argv[i];
-  }
-  argc = kept;
-}
-
 const char kSearchUsage[] =
     "usage: velmora-cli search VARIANT POSITION LEVEL [--give-away] [--literal]\n"
     "       velmora-cli search VARIANT [POSITION] --moves MOVE ... LEVEL [--give-away] [--literal]\n"
