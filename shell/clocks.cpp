@@ -42,6 +42,7 @@ void Clocks::clockTick() {
     turn_ = CountedTurn{side, listing_.selected, now, player.clockSeconds};
     return;
   }
+  ++countedTicks_;
   const int seconds = turn_.secondsBefore + static_cast<int>((now - turn_.since) / 1000);
   if (seconds == player.clockSeconds) return;
   player.clockSeconds = seconds;

@@ -25,6 +25,9 @@ class Clocks : public QObject {
   void stop();
   // The game was replaced: the turn on the clock is counted from now.
   void gameReplaced() { turn_ = CountedTurn{}; }
+  // How many ticks have counted a turn already taken: one more than before
+  // means the clock has read the time since.
+  int countedTicks() const { return countedTicks_; }
 
  private:
   void blinkTick();
@@ -42,6 +45,7 @@ class Clocks : public QObject {
     std::uint32_t since = 0;
     int secondsBefore = 0;
   } turn_;
+  int countedTicks_ = 0;
 };
 
 }  // namespace velmora

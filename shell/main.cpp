@@ -76,6 +76,10 @@ int main(int argc, char** argv) {
   }
   if (options.scripted) return velmora::runScriptedOutput(*options.scripted);
 
+  // From here a termination signal ends the program as closing it does: the
+  // signal waits in a pipe until the event loop runs, and the settings are
+  // written on the way out, however early it came.
+  velmora::quitOnTerminationSignals();
   velmora::SingleInstance instance(velmora::defaultInstanceName());
   if (!instance.isFirstCopy()) {
     instance.activateRunningCopy([] { QCoreApplication::exit(0); });
@@ -94,6 +98,5 @@ int main(int argc, char** argv) {
     window.activateWindow();
   });
   window.show();
-  velmora::quitOnTerminationSignals();
   return app.exec();
 }

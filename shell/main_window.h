@@ -47,6 +47,7 @@ class MainWindow : public QMainWindow {
   // The hooks through which the host table reaches this window.
   HostWindow hostWindow();
   const TurnController& turn() const { return turn_; }
+  const Clocks& clocks() const { return *clocks_; }
   HelpWindow* helpWindow() const { return help_; }
   // A position is being set up on the board.
   bool settingUp() const;

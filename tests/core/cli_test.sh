@@ -217,7 +217,7 @@ net_pair() {  # net_pair SERVE-OPTIONS... -- JOIN-OPTIONS...
   join=("$@")
   "$cli" net serve 0 "${serve[@]}" >"$work/serve.out" 2>"$work/serve.err" &
   local pid=$! port=""
-  for _ in $(seq 100); do
+  for _ in $(seq 600); do
     port=$(sed -n 's/.*listening on port \([0-9]*\).*/\1/p' "$work/serve.err")
     [ -n "$port" ] && break
     sleep 0.1

@@ -37,13 +37,13 @@ export HOME=$work/home XDG_DATA_HOME=$work/data XDG_RUNTIME_DIR=$work/runtime QT
 mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 (cd "$work" && exec "$usr/bin/velmora") &
 game=$!
-for _ in $(seq 100); do [ -d "$XDG_DATA_HOME/velmora/Sound" ] && break; sleep 0.1; done
+# Once it answers a second copy, it quits on a signal as on closing.
+for _ in $(seq 600); do [ -S "$XDG_RUNTIME_DIR/velmora-$(id -u)" ] && break; sleep 0.1; done
 for d in Save SKIN Sound; do [ -d "$XDG_DATA_HOME/velmora/$d" ] || fail "no $d folder"; done
 for f in "$usr"/share/velmora/Sound/* "$usr"/share/velmora/SKIN/*; do
   [ -e "$f" ] || continue
   [ -e "$XDG_DATA_HOME/velmora/$(basename "$(dirname "$f")")/$(basename "$f")" ] || fail "not copied: $f"
 done
-sleep 1
 kill -TERM "$game"
 wait "$game"
 [ -s "$XDG_DATA_HOME/velmora/velmora.ini" ] || fail "no settings written in the data folder"

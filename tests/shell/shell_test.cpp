@@ -433,7 +433,7 @@ TEST(Shell, CaptureIsShownStepByStepWhileTheWindowPaints) {
   ASSERT_EQ(w.game->showingMove, 1);  // the click returned with the capture under way
   w.click(4, 6);                      // input to the board is ignored meanwhile
   EXPECT_FALSE(findSelectedPiece(*w.game).has_value());
-  EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->showingMove == 0; }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->showingMove == 0; }, 20000));
   EXPECT_GE(counter.paints, 3);
   EXPECT_EQ(w.lines().last(), " 1. c1:e3:g5:e7");
   EXPECT_EQ(writePosition(*w.game), "B:......../....w.../......../......../......../......../......../........");
@@ -472,15 +472,14 @@ TEST(Shell, ComputerThinksOnAWorkerWhileTheWindowPaints) {
   w.window->refresh();
   PaintCounter counter;
   w.board()->installEventFilter(&counter);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 20000));
   EXPECT_FALSE(w.window->menuBar()->isEnabled());
   EXPECT_FALSE(w.board()->isEnabled());
   const int before = counter.paints;
   w.window->dispatch(CmdNew);  // New game: refused while the computer thinks, no dialog opens
   EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return w.window->windowTitle().startsWith("Velmora ["); }, 5000));
-  QTest::qWait(200);
-  EXPECT_GT(counter.paints, before);  // the progress repaints the window
+  EXPECT_TRUE(QTest::qWaitFor([&] { return w.window->windowTitle().startsWith("Velmora ["); }, 20000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return counter.paints > before; }, 20000));  // the progress repaints the window
   ASSERT_EQ(w.game->thinking, 1);
   // Closing abandons the search at once: no move is played.
   w.window->close();
@@ -507,7 +506,7 @@ TEST(Shell, BreakQuestionIsCaptionedPlainlyAndEscapeDoesNotAnswerIt) {
     stillOpenAfterEscape = box->isVisible();
     box->button(QMessageBox::Yes)->click();
   });
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 20000));
   poll.start(10);
   QTest::keyPress(w.window.get(), Qt::Key_Escape);
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 0; }, 20000));
@@ -950,13 +949,13 @@ TEST(Shell, TheTimeSpentSettingUpIsNotChargedToTheGamePutBack) {
   Window w(American);
   fakeNow = host.tickCount();
   host.tickCount = [] { return fakeNow; };
-  QTest::qWait(500);  // the clock has taken White's turn
+  ASSERT_TRUE(w.clockTicked());  // on White's turn, at the still time
   const int before = w.game->players[White].clockSeconds;
   // However quickly the player comes back, the set-up's time is its own.
   w.window->dispatch(CmdSetUp);
   fakeNow += 30000;
   w.window->findChild<QAction*>("setupCancel")->trigger();
-  QTest::qWait(500);
+  ASSERT_TRUE(w.clockTicked());
   EXPECT_EQ(w.game->players[White].clockSeconds, before);
 }
 
@@ -1106,7 +1105,7 @@ TEST(Shell, SecondInstanceActivatesTheFirst) {
   int activations = 0;
   QObject::connect(&first, &SingleInstance::activationRequested, [&] { ++activations; });
   first.listen();
-  EXPECT_TRUE(QTest::qWaitFor([&] { return activations == 1 && secondDone; }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return activations == 1 && secondDone; }, 20000));
   EXPECT_TRUE(defaultInstanceName().endsWith(QString("velmora-%1").arg(::getuid())));
 }
 

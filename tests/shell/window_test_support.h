@@ -32,6 +32,7 @@
 #include "core/rules/generate.h"
 #include "core/view/layout.h"
 #include "shell/board_widget.h"
+#include "shell/clocks.h"
 #include "shell/main_window.h"
 #include "shell/system/host_qt.h"
 
@@ -120,6 +121,13 @@ struct Window {
   }
 
   BoardWidget* board() const { return window->boardWidget(); }
+
+  // Returns once the clock has read the time `ticks` times more, on the turn
+  // it counts: however busy the machine, the clock has then seen the time.
+  bool clockTicked(int ticks = 1) const {
+    const int counted = window->clocks().countedTicks() + ticks;
+    return QTest::qWaitFor([&] { return window->clocks().countedTicks() >= counted; }, 20000);
+  }
 
   // Centre of board square (x, y) in the board widget.
   QPoint centre(int x, int y) const {
