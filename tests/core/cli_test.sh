@@ -287,7 +287,7 @@ check "bad position for fen exits 1" "1" "$(status "$cli" fen American 'W:...')"
 # The gauntlet, the binary against itself: the opening twice with the
 # colours swapped, a line per game, the score, and games that read back whole.
 gauntlet=$(dirname "$0")/../../scripts/gauntlet.py
-"$gauntlet" "$cli" "$cli" American 2 --nodes 1 --max-plies 20 --seed 2 --pdn "$work/gauntlet.pdn" >"$work/gauntlet.out"
+"$gauntlet" "$cli" "$cli" American 2 --nodes 1 --max-plies 8 --seed 2 --pdn "$work/gauntlet.pdn" >"$work/gauntlet.out"
 check "gauntlet runs" "0" "$?"
 check "gauntlet output" "game 1 new white result R end E plies P opening O|game 2 new black result R end E plies P opening O|score new 50.0 % wins W draws D losses L games 2|elo E" \
   "$(sed -E -e 's/result (win|draw|loss) end (rules|repetition|limit) plies [0-9]+ opening [a-h1-8: -]+$/result R end E plies P opening O/' \

@@ -115,7 +115,7 @@ TEST(KeyboardEntryProperty, EveryMoveOfRandomPositionsCanBeEnteredByKeys) {
   std::mt19937 random(29);
   for (GameType type = 0; type < kVariantCount; ++type) {
     int checked = 0;
-    for (int game = 0; game < 8; ++game) {
+    for (int game = 0; game < test::sanitizedShare(8, 3); ++game) {
       auto state = test::startPosition(type);
       for (int ply = 0; ply < 160; ++ply) {
         generateMoves(state->legalMoves, *state, state->sideToMove());
@@ -140,7 +140,7 @@ TEST(KeyboardEntryProperty, EveryMoveOfRandomPositionsCanBeEnteredByKeys) {
         ++state->plyCount;
       }
     }
-    EXPECT_GT(checked, 15) << gameTypeName(type);
+    EXPECT_GT(checked, test::sanitizedShare(15, 3)) << gameTypeName(type);
   }
 }
 

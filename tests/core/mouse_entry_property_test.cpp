@@ -116,7 +116,7 @@ TEST(MouseEntryProperty, EveryMoveOfRandomPositionsCanBeEntered) {
   std::mt19937 random(2024);
   for (GameType type = 0; type < kVariantCount; ++type) {
     int checked = 0;
-    for (int game = 0; game < 12; ++game) {
+    for (int game = 0; game < test::sanitizedShare(12, 3); ++game) {
       auto state = test::startPosition(type);
       for (int ply = 0; ply < 160; ++ply) {
         generateMoves(state->legalMoves, *state, state->sideToMove());
@@ -134,7 +134,7 @@ TEST(MouseEntryProperty, EveryMoveOfRandomPositionsCanBeEntered) {
         ++state->plyCount;
       }
     }
-    EXPECT_GT(checked, 20) << gameTypeName(type);
+    EXPECT_GT(checked, test::sanitizedShare(20, 3)) << gameTypeName(type);
   }
 }
 

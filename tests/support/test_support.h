@@ -25,6 +25,18 @@ struct WorkDir {
 };
 
 // A state set up for `type` from a position text; the test fails on a bad text.
+// Under the sanitizers the watched code runs several times slower: the
+// longest property tests take every `part`-th share of their cases there,
+// and all of them in the release build of scripts/test.sh --long.
+constexpr int sanitizedShare(int cases, int part) {
+#ifdef VELMORA_SANITIZED
+  return (cases + part - 1) / part;
+#else
+  (void)part;
+  return cases;
+#endif
+}
+
 std::unique_ptr<GameState> position(GameType type, const std::string& text);
 
 // A position text with men and kings of both sides scattered over the squares
