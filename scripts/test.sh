@@ -40,15 +40,19 @@ if git grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"\.\.' -- '*.cpp' 
 fi
 
 jobs=$(nproc 2>/dev/null || echo 2)
+# Each step says when it begins, so that a slow one shows in the log.
+step() { echo "== $* (at ${SECONDS} s)"; }
 
 # The shipped program as scripts/run.sh builds it, without the tests, which
 # run below under the sanitizers; then its package, installed and started.
+step "the program as it ships"
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_WERROR=ON -DVELMORA_TESTS=OFF
 cmake --build build/release -j "$jobs"
 tests/shell/package_test.sh build/release
 
 # Every test under AddressSanitizer and UndefinedBehaviorSanitizer: the core
 # tests, the window's tests, the command-line script, the manual.
+step "every test under the sanitizers"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMORA_SANITIZE=ON
 cmake --build build/sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -56,15 +60,17 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 # Without Qt, under ThreadSanitizer: the command line (a Qt include under
 # core/ or tools/ fails here) and the engines' threads.
+step "without Qt, under ThreadSanitizer"
 cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMORA_SHELL=OFF -DVELMORA_TSAN=ON
 cmake --build build/tsan -j "$jobs" --target velmora-cli thread_tests
 TSAN_OPTIONS=halt_on_error=1 build/tsan/thread_tests
 
 if [ "$long" = 1 ]; then
+  step "every test at its full budget, then the fixed fuzz runs"
   cmake -S . -B build/full -G Ninja -DCMAKE_BUILD_TYPE=Release -DVELMORA_WERROR=ON
   cmake --build build/full -j "$jobs"
   ctest --test-dir build/full --output-on-failure -j "$jobs"
   scripts/fuzz.sh --check
 fi
 
-echo "all tests passed"
+echo "all tests passed in ${SECONDS} s"
