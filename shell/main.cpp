@@ -61,18 +61,18 @@ int main(int argc, char** argv) {
     for (std::string* name : {&options.scripted->load, &options.scripted->pdf, &options.scripted->picture})
       if (!name->empty()) *name = QFileInfo(QString::fromStdString(*name)).absoluteFilePath().toStdString();
   }
+  // A home that cannot be made, filled or entered (read-only, full) does not
+  // stop the game: it is played without its settings and default sounds.
+  std::string homeTrouble;
+  bool inHome = true;
   if (!home.empty()) {
     // A copy run from its build folder fills a new home from the media it
     // made there, as an installed copy does from its data.
     const auto media = data ? data : velmora::buildTreeMediaFolder(programFolder);
-    if (const std::string why = velmora::prepareHomeFolder(home, media); !why.empty()) {
-      std::fprintf(stderr, "velmora: %s\n", why.c_str());
-      return 1;
-    }
-    if (!QDir::setCurrent(QString::fromStdString(home))) {
-      std::fprintf(stderr, "velmora: cannot work in %s\n", home.c_str());
-      return 1;
-    }
+    homeTrouble = velmora::prepareHomeFolder(home, media);
+    inHome = QDir::setCurrent(QString::fromStdString(home));
+    if (!inHome && homeTrouble.empty()) homeTrouble = "cannot work in " + home;
+    if (!homeTrouble.empty()) std::fprintf(stderr, "velmora: %s\n", homeTrouble.c_str());
   }
   if (options.scripted) return velmora::runScriptedOutput(*options.scripted);
 
@@ -89,8 +89,11 @@ int main(int argc, char** argv) {
 
   velmora::setManualDirectory(data ? *data + "/manual" : programFolder + "/manual");
   velmora::setTranslationsDirectory(data ? *data + "/translations" : programFolder + "/translations");
-  velmora::MainWindow window(theGame, scratchGame, theListing, velmora::kSettingsFile);
+  // Outside its home the game reads no settings either: the folder it was
+  // started in is not its own.
+  velmora::MainWindow window(theGame, scratchGame, theListing, inHome ? velmora::kSettingsFile : "");
   velmora::installQtHost(window.hostWindow());
+  if (!homeTrouble.empty()) window.keepNoSettings(homeTrouble);
   QObject::connect(&instance, &velmora::SingleInstance::activationRequested, &window, [&window] {
     window.setWindowState((window.windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     window.showNormal();

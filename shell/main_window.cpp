@@ -438,6 +438,14 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
+void MainWindow::keepNoSettings(const std::string& why) {
+  settingsPath_.clear();
+  QTimer::singleShot(0, this, [why] {
+    host.messageBox(say("Velmora cannot keep its settings; it plays without them.") + "\n" + why,
+                    MessageIcon::Warning, MessageButtons::Ok);
+  });
+}
+
 void MainWindow::shutdown(bool tell) {
   if (shutDown_) return;
   shutDown_ = true;

@@ -54,6 +54,9 @@ class MainWindow : public QMainWindow {
 
   // Window placement: at least the layout's size, centred when not yet shown.
   void placeWindow();
+  // The working folder could not be made or entered: the game is played
+  // without writing settings, and the player is told why, once.
+  void keepNoSettings(const std::string& why);
 
   BoardWidget* boardWidget() const { return board_; }
   const NetworkGame& networkGame() const { return *network_; }

@@ -9,10 +9,12 @@
 #include <QGuiApplication>
 #include <QInputDialog>
 #include <memory>
+#include <optional>
 
 #include "core/game/game_state.h"
 #include "core/game/load_game.h"
 #include "core/game/new_game.h"
+#include "core/game/position_setup.h"
 #include "core/game/settings.h"
 #include "core/platform/file_write.h"
 #include "core/platform/host.h"
@@ -85,7 +87,10 @@ void MainWindow::copyFen() {
 void MainWindow::pasteFen() {
   const std::string fen = QGuiApplication::clipboard()->text().toStdString();
   auto check = std::make_unique<GameState>();
-  if (auto why = readFen(fen, game_.gameType, *check))
+  // A pasted position passes the checks a position set up by hand passes.
+  std::optional<std::string> why = readFen(fen, game_.gameType, *check);
+  if (!why) why = setupProblem(*check);
+  if (why)
     return tell(fillIn(say("The clipboard holds no %1 position."), say(gameTypeName(game_.gameType))) + "\n" + *why);
   if (!promptSaveGame(game_, listing_)) return;
   // The players of the New game dialog, in the variant on the board.

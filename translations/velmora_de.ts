@@ -260,6 +260,22 @@ Die Partie ist remis</translation>
       <translation>Der Name ist zu lang für einen Dateinamen.</translation>
     </message>
     <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analyse %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Analyse fertig.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Weiß: %1 Fehler (?), %2 grobe Fehler (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Schwarz: %1 Fehler (?), %2 grobe Fehler (??)</translation>
+    </message>
+    <message>
       <source>Board</source>
       <translation>Brett</translation>
     </message>
@@ -604,6 +620,102 @@ Die Partie ist remis</translation>
       <translation>Für %1 konnte kein Webbrowser gestartet werden.</translation>
     </message>
     <message>
+      <source>Save current game?</source>
+      <translation>Aktuelle Partie speichern?</translation>
+    </message>
+    <message>
+      <source>Export board picture</source>
+      <translation>Brettbild exportieren</translation>
+    </message>
+    <message>
+      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+      <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
+    </message>
+    <message>
+      <source>Size in pixels:</source>
+      <translation>Größe in Pixeln:</translation>
+    </message>
+    <message>
+      <source>Velmora cannot keep its settings; it plays without them.</source>
+      <translation>Velmora kann seine Einstellungen nicht behalten; es spielt ohne sie.</translation>
+    </message>
+    <message>
+      <source>The settings were not saved:</source>
+      <translation>Die Einstellungen wurden nicht gespeichert:</translation>
+    </message>
+    <message>
+      <source>(give away)</source>
+      <translation>(Schlagdame)</translation>
+    </message>
+    <message>
+      <source>Export PDN</source>
+      <translation>PDN exportieren</translation>
+    </message>
+    <message>
+      <source>PDN game (*.pdn)</source>
+      <translation>PDN-Partie (*.pdn)</translation>
+    </message>
+    <message>
+      <source>Import PDN</source>
+      <translation>PDN importieren</translation>
+    </message>
+    <message>
+      <source>PDN games (*.pdn *.txt);;All files (*)</source>
+      <translation>PDN-Partien (*.pdn *.txt);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+      <source>The file holds no game.</source>
+      <translation>Die Datei enthält keine Partie.</translation>
+    </message>
+    <message>
+      <source>The file holds more than %1 games; the first %1 are listed:</source>
+      <translation>Die Datei enthält mehr als %1 Partien; die ersten %1 sind aufgeführt:</translation>
+    </message>
+    <message>
+      <source>The file holds several games:</source>
+      <translation>Die Datei enthält mehrere Partien:</translation>
+    </message>
+    <message>
+      <source>The clipboard holds no %1 position.</source>
+      <translation>Die Zwischenablage enthält keine Stellung der Variante %1.</translation>
+    </message>
+    <message>
+      <source>Set up position</source>
+      <translation>Stellung aufbauen</translation>
+    </message>
+    <message>
+      <source>Clear board</source>
+      <translation>Brett leeren</translation>
+    </message>
+    <message>
+      <source>Start position</source>
+      <translation>Grundstellung</translation>
+    </message>
+    <message>
+      <source> To move: </source>
+      <translation> Am Zug: </translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Weiß</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Schwarz</translation>
+    </message>
+    <message>
+      <source> Variant: </source>
+      <translation> Variante: </translation>
+    </message>
+    <message>
+      <source>Flip</source>
+      <translation>Drehen</translation>
+    </message>
+    <message>
+      <source>Done</source>
+      <translation>Fertig</translation>
+    </message>
+    <message>
       <source>Game</source>
       <translation>Partie</translation>
     </message>
@@ -736,116 +848,8 @@ Die Partie ist remis</translation>
       <translation>Die Zugliste ist leer.</translation>
     </message>
     <message>
-      <source>Save current game?</source>
-      <translation>Aktuelle Partie speichern?</translation>
-    </message>
-    <message>
-      <source>Export board picture</source>
-      <translation>Brettbild exportieren</translation>
-    </message>
-    <message>
-      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation>PNG-Bild (*.png);;SVG-Bild (*.svg)</translation>
-    </message>
-    <message>
-      <source>Size in pixels:</source>
-      <translation>Größe in Pixeln:</translation>
-    </message>
-    <message>
       <source>Paused</source>
       <translation>Pause</translation>
-    </message>
-    <message>
-      <source>Analysing %1/%2</source>
-      <translation>Analyse %1/%2</translation>
-    </message>
-    <message>
-      <source>Analysis done.</source>
-      <translation>Analyse fertig.</translation>
-    </message>
-    <message>
-      <source>White: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Weiß: %1 Fehler (?), %2 grobe Fehler (??)</translation>
-    </message>
-    <message>
-      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Schwarz: %1 Fehler (?), %2 grobe Fehler (??)</translation>
-    </message>
-    <message>
-      <source>The settings were not saved:</source>
-      <translation>Die Einstellungen wurden nicht gespeichert:</translation>
-    </message>
-    <message>
-      <source>(give away)</source>
-      <translation>(Schlagdame)</translation>
-    </message>
-    <message>
-      <source>Export PDN</source>
-      <translation>PDN exportieren</translation>
-    </message>
-    <message>
-      <source>PDN game (*.pdn)</source>
-      <translation>PDN-Partie (*.pdn)</translation>
-    </message>
-    <message>
-      <source>Import PDN</source>
-      <translation>PDN importieren</translation>
-    </message>
-    <message>
-      <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation>PDN-Partien (*.pdn *.txt);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-      <source>The file holds no game.</source>
-      <translation>Die Datei enthält keine Partie.</translation>
-    </message>
-    <message>
-      <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation>Die Datei enthält mehr als %1 Partien; die ersten %1 sind aufgeführt:</translation>
-    </message>
-    <message>
-      <source>The file holds several games:</source>
-      <translation>Die Datei enthält mehrere Partien:</translation>
-    </message>
-    <message>
-      <source>The clipboard holds no %1 position.</source>
-      <translation>Die Zwischenablage enthält keine Stellung der Variante %1.</translation>
-    </message>
-    <message>
-      <source>Set up position</source>
-      <translation>Stellung aufbauen</translation>
-    </message>
-    <message>
-      <source>Clear board</source>
-      <translation>Brett leeren</translation>
-    </message>
-    <message>
-      <source>Start position</source>
-      <translation>Grundstellung</translation>
-    </message>
-    <message>
-      <source> To move: </source>
-      <translation> Am Zug: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Weiß</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Schwarz</translation>
-    </message>
-    <message>
-      <source> Variant: </source>
-      <translation> Variante: </translation>
-    </message>
-    <message>
-      <source>Flip</source>
-      <translation>Drehen</translation>
-    </message>
-    <message>
-      <source>Done</source>
-      <translation>Fertig</translation>
     </message>
     <message>
       <source>American</source>

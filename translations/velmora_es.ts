@@ -260,6 +260,22 @@ La partida es tablas</translation>
       <translation>El nombre es demasiado largo para un nombre de archivo.</translation>
     </message>
     <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analizando %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Análisis terminado.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Blancas: %1 errores (?), %2 errores graves (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Negras: %1 errores (?), %2 errores graves (??)</translation>
+    </message>
+    <message>
       <source>Board</source>
       <translation>Tablero</translation>
     </message>
@@ -604,6 +620,102 @@ La partida es tablas</translation>
       <translation>No se pudo abrir ningún navegador para %1.</translation>
     </message>
     <message>
+      <source>Save current game?</source>
+      <translation>¿Guardar la partida actual?</translation>
+    </message>
+    <message>
+      <source>Export board picture</source>
+      <translation>Exportar imagen del tablero</translation>
+    </message>
+    <message>
+      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+      <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
+    </message>
+    <message>
+      <source>Size in pixels:</source>
+      <translation>Tamaño en píxeles:</translation>
+    </message>
+    <message>
+      <source>Velmora cannot keep its settings; it plays without them.</source>
+      <translation>Velmora no puede guardar su configuración; juega sin ella.</translation>
+    </message>
+    <message>
+      <source>The settings were not saved:</source>
+      <translation>Los ajustes no se guardaron:</translation>
+    </message>
+    <message>
+      <source>(give away)</source>
+      <translation>(pierde-gana)</translation>
+    </message>
+    <message>
+      <source>Export PDN</source>
+      <translation>Exportar PDN</translation>
+    </message>
+    <message>
+      <source>PDN game (*.pdn)</source>
+      <translation>Partida PDN (*.pdn)</translation>
+    </message>
+    <message>
+      <source>Import PDN</source>
+      <translation>Importar PDN</translation>
+    </message>
+    <message>
+      <source>PDN games (*.pdn *.txt);;All files (*)</source>
+      <translation>Partidas PDN (*.pdn *.txt);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+      <source>The file holds no game.</source>
+      <translation>El archivo no contiene ninguna partida.</translation>
+    </message>
+    <message>
+      <source>The file holds more than %1 games; the first %1 are listed:</source>
+      <translation>El archivo contiene más de %1 partidas; se muestran las primeras %1:</translation>
+    </message>
+    <message>
+      <source>The file holds several games:</source>
+      <translation>El archivo contiene varias partidas:</translation>
+    </message>
+    <message>
+      <source>The clipboard holds no %1 position.</source>
+      <translation>El portapapeles no contiene ninguna posición de %1.</translation>
+    </message>
+    <message>
+      <source>Set up position</source>
+      <translation>Preparar posición</translation>
+    </message>
+    <message>
+      <source>Clear board</source>
+      <translation>Vaciar tablero</translation>
+    </message>
+    <message>
+      <source>Start position</source>
+      <translation>Posición inicial</translation>
+    </message>
+    <message>
+      <source> To move: </source>
+      <translation> Juegan: </translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Blancas</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Negras</translation>
+    </message>
+    <message>
+      <source> Variant: </source>
+      <translation> Variante: </translation>
+    </message>
+    <message>
+      <source>Flip</source>
+      <translation>Girar</translation>
+    </message>
+    <message>
+      <source>Done</source>
+      <translation>Hecho</translation>
+    </message>
+    <message>
       <source>Game</source>
       <translation>Partida</translation>
     </message>
@@ -736,116 +848,8 @@ La partida es tablas</translation>
       <translation>La lista de jugadas está vacía.</translation>
     </message>
     <message>
-      <source>Save current game?</source>
-      <translation>¿Guardar la partida actual?</translation>
-    </message>
-    <message>
-      <source>Export board picture</source>
-      <translation>Exportar imagen del tablero</translation>
-    </message>
-    <message>
-      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation>Imagen PNG (*.png);;Imagen SVG (*.svg)</translation>
-    </message>
-    <message>
-      <source>Size in pixels:</source>
-      <translation>Tamaño en píxeles:</translation>
-    </message>
-    <message>
       <source>Paused</source>
       <translation>En pausa</translation>
-    </message>
-    <message>
-      <source>Analysing %1/%2</source>
-      <translation>Analizando %1/%2</translation>
-    </message>
-    <message>
-      <source>Analysis done.</source>
-      <translation>Análisis terminado.</translation>
-    </message>
-    <message>
-      <source>White: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Blancas: %1 errores (?), %2 errores graves (??)</translation>
-    </message>
-    <message>
-      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Negras: %1 errores (?), %2 errores graves (??)</translation>
-    </message>
-    <message>
-      <source>The settings were not saved:</source>
-      <translation>Los ajustes no se guardaron:</translation>
-    </message>
-    <message>
-      <source>(give away)</source>
-      <translation>(pierde-gana)</translation>
-    </message>
-    <message>
-      <source>Export PDN</source>
-      <translation>Exportar PDN</translation>
-    </message>
-    <message>
-      <source>PDN game (*.pdn)</source>
-      <translation>Partida PDN (*.pdn)</translation>
-    </message>
-    <message>
-      <source>Import PDN</source>
-      <translation>Importar PDN</translation>
-    </message>
-    <message>
-      <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation>Partidas PDN (*.pdn *.txt);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-      <source>The file holds no game.</source>
-      <translation>El archivo no contiene ninguna partida.</translation>
-    </message>
-    <message>
-      <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation>El archivo contiene más de %1 partidas; se muestran las primeras %1:</translation>
-    </message>
-    <message>
-      <source>The file holds several games:</source>
-      <translation>El archivo contiene varias partidas:</translation>
-    </message>
-    <message>
-      <source>The clipboard holds no %1 position.</source>
-      <translation>El portapapeles no contiene ninguna posición de %1.</translation>
-    </message>
-    <message>
-      <source>Set up position</source>
-      <translation>Preparar posición</translation>
-    </message>
-    <message>
-      <source>Clear board</source>
-      <translation>Vaciar tablero</translation>
-    </message>
-    <message>
-      <source>Start position</source>
-      <translation>Posición inicial</translation>
-    </message>
-    <message>
-      <source> To move: </source>
-      <translation> Juegan: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Blancas</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Negras</translation>
-    </message>
-    <message>
-      <source> Variant: </source>
-      <translation> Variante: </translation>
-    </message>
-    <message>
-      <source>Flip</source>
-      <translation>Girar</translation>
-    </message>
-    <message>
-      <source>Done</source>
-      <translation>Hecho</translation>
     </message>
     <message>
       <source>American</source>

@@ -260,6 +260,22 @@ La partie est nulle</translation>
       <translation>Le nom est trop long pour un nom de fichier.</translation>
     </message>
     <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analyse %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Analyse terminée.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Blancs : %1 erreurs (?), %2 gaffes (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Noirs : %1 erreurs (?), %2 gaffes (??)</translation>
+    </message>
+    <message>
       <source>Board</source>
       <translation>Damier</translation>
     </message>
@@ -604,6 +620,102 @@ La partie est nulle</translation>
       <translation>Aucun navigateur web n'a pu être lancé pour %1.</translation>
     </message>
     <message>
+      <source>Save current game?</source>
+      <translation>Enregistrer la partie en cours ?</translation>
+    </message>
+    <message>
+      <source>Export board picture</source>
+      <translation>Exporter l'image du damier</translation>
+    </message>
+    <message>
+      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+      <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
+    </message>
+    <message>
+      <source>Size in pixels:</source>
+      <translation>Taille en pixels :</translation>
+    </message>
+    <message>
+      <source>Velmora cannot keep its settings; it plays without them.</source>
+      <translation>Velmora ne peut pas conserver ses réglages ; il joue sans eux.</translation>
+    </message>
+    <message>
+      <source>The settings were not saved:</source>
+      <translation>Les réglages n'ont pas été enregistrés :</translation>
+    </message>
+    <message>
+      <source>(give away)</source>
+      <translation>(qui perd gagne)</translation>
+    </message>
+    <message>
+      <source>Export PDN</source>
+      <translation>Exporter en PDN</translation>
+    </message>
+    <message>
+      <source>PDN game (*.pdn)</source>
+      <translation>Partie PDN (*.pdn)</translation>
+    </message>
+    <message>
+      <source>Import PDN</source>
+      <translation>Importer un PDN</translation>
+    </message>
+    <message>
+      <source>PDN games (*.pdn *.txt);;All files (*)</source>
+      <translation>Parties PDN (*.pdn *.txt);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+      <source>The file holds no game.</source>
+      <translation>Le fichier ne contient aucune partie.</translation>
+    </message>
+    <message>
+      <source>The file holds more than %1 games; the first %1 are listed:</source>
+      <translation>Le fichier contient plus de %1 parties ; les %1 premières sont listées :</translation>
+    </message>
+    <message>
+      <source>The file holds several games:</source>
+      <translation>Le fichier contient plusieurs parties :</translation>
+    </message>
+    <message>
+      <source>The clipboard holds no %1 position.</source>
+      <translation>Le presse-papiers ne contient aucune position de %1.</translation>
+    </message>
+    <message>
+      <source>Set up position</source>
+      <translation>Composer une position</translation>
+    </message>
+    <message>
+      <source>Clear board</source>
+      <translation>Vider le damier</translation>
+    </message>
+    <message>
+      <source>Start position</source>
+      <translation>Position initiale</translation>
+    </message>
+    <message>
+      <source> To move: </source>
+      <translation> Trait : </translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Blancs</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Noirs</translation>
+    </message>
+    <message>
+      <source> Variant: </source>
+      <translation> Variante : </translation>
+    </message>
+    <message>
+      <source>Flip</source>
+      <translation>Retourner</translation>
+    </message>
+    <message>
+      <source>Done</source>
+      <translation>Terminé</translation>
+    </message>
+    <message>
       <source>Game</source>
       <translation>Partie</translation>
     </message>
@@ -736,116 +848,8 @@ La partie est nulle</translation>
       <translation>La liste des coups est vide.</translation>
     </message>
     <message>
-      <source>Save current game?</source>
-      <translation>Enregistrer la partie en cours ?</translation>
-    </message>
-    <message>
-      <source>Export board picture</source>
-      <translation>Exporter l'image du damier</translation>
-    </message>
-    <message>
-      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation>Image PNG (*.png);;Image SVG (*.svg)</translation>
-    </message>
-    <message>
-      <source>Size in pixels:</source>
-      <translation>Taille en pixels :</translation>
-    </message>
-    <message>
       <source>Paused</source>
       <translation>En pause</translation>
-    </message>
-    <message>
-      <source>Analysing %1/%2</source>
-      <translation>Analyse %1/%2</translation>
-    </message>
-    <message>
-      <source>Analysis done.</source>
-      <translation>Analyse terminée.</translation>
-    </message>
-    <message>
-      <source>White: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Blancs : %1 erreurs (?), %2 gaffes (??)</translation>
-    </message>
-    <message>
-      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Noirs : %1 erreurs (?), %2 gaffes (??)</translation>
-    </message>
-    <message>
-      <source>The settings were not saved:</source>
-      <translation>Les réglages n'ont pas été enregistrés :</translation>
-    </message>
-    <message>
-      <source>(give away)</source>
-      <translation>(qui perd gagne)</translation>
-    </message>
-    <message>
-      <source>Export PDN</source>
-      <translation>Exporter en PDN</translation>
-    </message>
-    <message>
-      <source>PDN game (*.pdn)</source>
-      <translation>Partie PDN (*.pdn)</translation>
-    </message>
-    <message>
-      <source>Import PDN</source>
-      <translation>Importer un PDN</translation>
-    </message>
-    <message>
-      <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation>Parties PDN (*.pdn *.txt);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-      <source>The file holds no game.</source>
-      <translation>Le fichier ne contient aucune partie.</translation>
-    </message>
-    <message>
-      <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation>Le fichier contient plus de %1 parties ; les %1 premières sont listées :</translation>
-    </message>
-    <message>
-      <source>The file holds several games:</source>
-      <translation>Le fichier contient plusieurs parties :</translation>
-    </message>
-    <message>
-      <source>The clipboard holds no %1 position.</source>
-      <translation>Le presse-papiers ne contient aucune position de %1.</translation>
-    </message>
-    <message>
-      <source>Set up position</source>
-      <translation>Composer une position</translation>
-    </message>
-    <message>
-      <source>Clear board</source>
-      <translation>Vider le damier</translation>
-    </message>
-    <message>
-      <source>Start position</source>
-      <translation>Position initiale</translation>
-    </message>
-    <message>
-      <source> To move: </source>
-      <translation> Trait : </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Blancs</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Noirs</translation>
-    </message>
-    <message>
-      <source> Variant: </source>
-      <translation> Variante : </translation>
-    </message>
-    <message>
-      <source>Flip</source>
-      <translation>Retourner</translation>
-    </message>
-    <message>
-      <source>Done</source>
-      <translation>Terminé</translation>
     </message>
     <message>
       <source>American</source>

@@ -260,6 +260,22 @@ La partita è patta</translation>
       <translation>Il nome è troppo lungo per un nome di file.</translation>
     </message>
     <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analisi %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Analisi terminata.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Bianco: %1 errori (?), %2 errori gravi (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Nero: %1 errori (?), %2 errori gravi (??)</translation>
+    </message>
+    <message>
       <source>Board</source>
       <translation>Damiera</translation>
     </message>
@@ -604,6 +620,102 @@ La partita è patta</translation>
       <translation>Impossibile avviare un browser per %1.</translation>
     </message>
     <message>
+      <source>Save current game?</source>
+      <translation>Salvare la partita attuale?</translation>
+    </message>
+    <message>
+      <source>Export board picture</source>
+      <translation>Esporta immagine della damiera</translation>
+    </message>
+    <message>
+      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+      <translation>Immagine PNG (*.png);;Immagine SVG (*.svg)</translation>
+    </message>
+    <message>
+      <source>Size in pixels:</source>
+      <translation>Dimensione in pixel:</translation>
+    </message>
+    <message>
+      <source>Velmora cannot keep its settings; it plays without them.</source>
+      <translation>Velmora non può conservare le sue impostazioni; gioca senza di esse.</translation>
+    </message>
+    <message>
+      <source>The settings were not saved:</source>
+      <translation>Le impostazioni non sono state salvate:</translation>
+    </message>
+    <message>
+      <source>(give away)</source>
+      <translation>(vinciperdi)</translation>
+    </message>
+    <message>
+      <source>Export PDN</source>
+      <translation>Esporta PDN</translation>
+    </message>
+    <message>
+      <source>PDN game (*.pdn)</source>
+      <translation>Partita PDN (*.pdn)</translation>
+    </message>
+    <message>
+      <source>Import PDN</source>
+      <translation>Importa PDN</translation>
+    </message>
+    <message>
+      <source>PDN games (*.pdn *.txt);;All files (*)</source>
+      <translation>Partite PDN (*.pdn *.txt);;Tutti i file (*)</translation>
+    </message>
+    <message>
+      <source>The file holds no game.</source>
+      <translation>Il file non contiene nessuna partita.</translation>
+    </message>
+    <message>
+      <source>The file holds more than %1 games; the first %1 are listed:</source>
+      <translation>Il file contiene più di %1 partite; sono elencate le prime %1:</translation>
+    </message>
+    <message>
+      <source>The file holds several games:</source>
+      <translation>Il file contiene più partite:</translation>
+    </message>
+    <message>
+      <source>The clipboard holds no %1 position.</source>
+      <translation>Gli appunti non contengono una posizione di %1.</translation>
+    </message>
+    <message>
+      <source>Set up position</source>
+      <translation>Imposta posizione</translation>
+    </message>
+    <message>
+      <source>Clear board</source>
+      <translation>Svuota damiera</translation>
+    </message>
+    <message>
+      <source>Start position</source>
+      <translation>Posizione iniziale</translation>
+    </message>
+    <message>
+      <source> To move: </source>
+      <translation> Muove: </translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Bianco</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Nero</translation>
+    </message>
+    <message>
+      <source> Variant: </source>
+      <translation> Variante: </translation>
+    </message>
+    <message>
+      <source>Flip</source>
+      <translation>Ruota</translation>
+    </message>
+    <message>
+      <source>Done</source>
+      <translation>Fatto</translation>
+    </message>
+    <message>
       <source>Game</source>
       <translation>Partita</translation>
     </message>
@@ -736,116 +848,8 @@ La partita è patta</translation>
       <translation>L'elenco delle mosse è vuoto.</translation>
     </message>
     <message>
-      <source>Save current game?</source>
-      <translation>Salvare la partita attuale?</translation>
-    </message>
-    <message>
-      <source>Export board picture</source>
-      <translation>Esporta immagine della damiera</translation>
-    </message>
-    <message>
-      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation>Immagine PNG (*.png);;Immagine SVG (*.svg)</translation>
-    </message>
-    <message>
-      <source>Size in pixels:</source>
-      <translation>Dimensione in pixel:</translation>
-    </message>
-    <message>
       <source>Paused</source>
       <translation>In pausa</translation>
-    </message>
-    <message>
-      <source>Analysing %1/%2</source>
-      <translation>Analisi %1/%2</translation>
-    </message>
-    <message>
-      <source>Analysis done.</source>
-      <translation>Analisi terminata.</translation>
-    </message>
-    <message>
-      <source>White: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Bianco: %1 errori (?), %2 errori gravi (??)</translation>
-    </message>
-    <message>
-      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Nero: %1 errori (?), %2 errori gravi (??)</translation>
-    </message>
-    <message>
-      <source>The settings were not saved:</source>
-      <translation>Le impostazioni non sono state salvate:</translation>
-    </message>
-    <message>
-      <source>(give away)</source>
-      <translation>(vinciperdi)</translation>
-    </message>
-    <message>
-      <source>Export PDN</source>
-      <translation>Esporta PDN</translation>
-    </message>
-    <message>
-      <source>PDN game (*.pdn)</source>
-      <translation>Partita PDN (*.pdn)</translation>
-    </message>
-    <message>
-      <source>Import PDN</source>
-      <translation>Importa PDN</translation>
-    </message>
-    <message>
-      <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation>Partite PDN (*.pdn *.txt);;Tutti i file (*)</translation>
-    </message>
-    <message>
-      <source>The file holds no game.</source>
-      <translation>Il file non contiene nessuna partita.</translation>
-    </message>
-    <message>
-      <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation>Il file contiene più di %1 partite; sono elencate le prime %1:</translation>
-    </message>
-    <message>
-      <source>The file holds several games:</source>
-      <translation>Il file contiene più partite:</translation>
-    </message>
-    <message>
-      <source>The clipboard holds no %1 position.</source>
-      <translation>Gli appunti non contengono una posizione di %1.</translation>
-    </message>
-    <message>
-      <source>Set up position</source>
-      <translation>Imposta posizione</translation>
-    </message>
-    <message>
-      <source>Clear board</source>
-      <translation>Svuota damiera</translation>
-    </message>
-    <message>
-      <source>Start position</source>
-      <translation>Posizione iniziale</translation>
-    </message>
-    <message>
-      <source> To move: </source>
-      <translation> Muove: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Bianco</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Nero</translation>
-    </message>
-    <message>
-      <source> Variant: </source>
-      <translation> Variante: </translation>
-    </message>
-    <message>
-      <source>Flip</source>
-      <translation>Ruota</translation>
-    </message>
-    <message>
-      <source>Done</source>
-      <translation>Fatto</translation>
     </message>
     <message>
       <source>American</source>

@@ -260,6 +260,22 @@ De partij is remise</translation>
       <translation>De naam is te lang voor een bestandsnaam.</translation>
     </message>
     <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analyse %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Analyse klaar.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Wit: %1 fouten (?), %2 blunders (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Zwart: %1 fouten (?), %2 blunders (??)</translation>
+    </message>
+    <message>
       <source>Board</source>
       <translation>Dambord</translation>
     </message>
@@ -604,6 +620,102 @@ De partij is remise</translation>
       <translation>Er kon geen webbrowser worden gestart voor %1.</translation>
     </message>
     <message>
+      <source>Save current game?</source>
+      <translation>Huidige partij opslaan?</translation>
+    </message>
+    <message>
+      <source>Export board picture</source>
+      <translation>Afbeelding van het bord exporteren</translation>
+    </message>
+    <message>
+      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+      <translation>PNG-afbeelding (*.png);;SVG-afbeelding (*.svg)</translation>
+    </message>
+    <message>
+      <source>Size in pixels:</source>
+      <translation>Grootte in pixels:</translation>
+    </message>
+    <message>
+      <source>Velmora cannot keep its settings; it plays without them.</source>
+      <translation>Velmora kan zijn instellingen niet bewaren; het speelt zonder.</translation>
+    </message>
+    <message>
+      <source>The settings were not saved:</source>
+      <translation>De instellingen zijn niet opgeslagen:</translation>
+    </message>
+    <message>
+      <source>(give away)</source>
+      <translation>(winnen door verliezen)</translation>
+    </message>
+    <message>
+      <source>Export PDN</source>
+      <translation>PDN exporteren</translation>
+    </message>
+    <message>
+      <source>PDN game (*.pdn)</source>
+      <translation>PDN-partij (*.pdn)</translation>
+    </message>
+    <message>
+      <source>Import PDN</source>
+      <translation>PDN importeren</translation>
+    </message>
+    <message>
+      <source>PDN games (*.pdn *.txt);;All files (*)</source>
+      <translation>PDN-partijen (*.pdn *.txt);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+      <source>The file holds no game.</source>
+      <translation>Het bestand bevat geen partij.</translation>
+    </message>
+    <message>
+      <source>The file holds more than %1 games; the first %1 are listed:</source>
+      <translation>Het bestand bevat meer dan %1 partijen; de eerste %1 staan in de lijst:</translation>
+    </message>
+    <message>
+      <source>The file holds several games:</source>
+      <translation>Het bestand bevat meerdere partijen:</translation>
+    </message>
+    <message>
+      <source>The clipboard holds no %1 position.</source>
+      <translation>Het klembord bevat geen stelling van %1.</translation>
+    </message>
+    <message>
+      <source>Set up position</source>
+      <translation>Stelling opzetten</translation>
+    </message>
+    <message>
+      <source>Clear board</source>
+      <translation>Bord leegmaken</translation>
+    </message>
+    <message>
+      <source>Start position</source>
+      <translation>Beginstelling</translation>
+    </message>
+    <message>
+      <source> To move: </source>
+      <translation> Aan zet: </translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Wit</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Zwart</translation>
+    </message>
+    <message>
+      <source> Variant: </source>
+      <translation> Variant: </translation>
+    </message>
+    <message>
+      <source>Flip</source>
+      <translation>Draaien</translation>
+    </message>
+    <message>
+      <source>Done</source>
+      <translation>Klaar</translation>
+    </message>
+    <message>
       <source>Game</source>
       <translation>Partij</translation>
     </message>
@@ -736,116 +848,8 @@ De partij is remise</translation>
       <translation>De zettenlijst is leeg.</translation>
     </message>
     <message>
-      <source>Save current game?</source>
-      <translation>Huidige partij opslaan?</translation>
-    </message>
-    <message>
-      <source>Export board picture</source>
-      <translation>Afbeelding van het bord exporteren</translation>
-    </message>
-    <message>
-      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation>PNG-afbeelding (*.png);;SVG-afbeelding (*.svg)</translation>
-    </message>
-    <message>
-      <source>Size in pixels:</source>
-      <translation>Grootte in pixels:</translation>
-    </message>
-    <message>
       <source>Paused</source>
       <translation>Gepauzeerd</translation>
-    </message>
-    <message>
-      <source>Analysing %1/%2</source>
-      <translation>Analyse %1/%2</translation>
-    </message>
-    <message>
-      <source>Analysis done.</source>
-      <translation>Analyse klaar.</translation>
-    </message>
-    <message>
-      <source>White: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Wit: %1 fouten (?), %2 blunders (??)</translation>
-    </message>
-    <message>
-      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Zwart: %1 fouten (?), %2 blunders (??)</translation>
-    </message>
-    <message>
-      <source>The settings were not saved:</source>
-      <translation>De instellingen zijn niet opgeslagen:</translation>
-    </message>
-    <message>
-      <source>(give away)</source>
-      <translation>(winnen door verliezen)</translation>
-    </message>
-    <message>
-      <source>Export PDN</source>
-      <translation>PDN exporteren</translation>
-    </message>
-    <message>
-      <source>PDN game (*.pdn)</source>
-      <translation>PDN-partij (*.pdn)</translation>
-    </message>
-    <message>
-      <source>Import PDN</source>
-      <translation>PDN importeren</translation>
-    </message>
-    <message>
-      <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation>PDN-partijen (*.pdn *.txt);;Alle bestanden (*)</translation>
-    </message>
-    <message>
-      <source>The file holds no game.</source>
-      <translation>Het bestand bevat geen partij.</translation>
-    </message>
-    <message>
-      <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation>Het bestand bevat meer dan %1 partijen; de eerste %1 staan in de lijst:</translation>
-    </message>
-    <message>
-      <source>The file holds several games:</source>
-      <translation>Het bestand bevat meerdere partijen:</translation>
-    </message>
-    <message>
-      <source>The clipboard holds no %1 position.</source>
-      <translation>Het klembord bevat geen stelling van %1.</translation>
-    </message>
-    <message>
-      <source>Set up position</source>
-      <translation>Stelling opzetten</translation>
-    </message>
-    <message>
-      <source>Clear board</source>
-      <translation>Bord leegmaken</translation>
-    </message>
-    <message>
-      <source>Start position</source>
-      <translation>Beginstelling</translation>
-    </message>
-    <message>
-      <source> To move: </source>
-      <translation> Aan zet: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Wit</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Zwart</translation>
-    </message>
-    <message>
-      <source> Variant: </source>
-      <translation> Variant: </translation>
-    </message>
-    <message>
-      <source>Flip</source>
-      <translation>Draaien</translation>
-    </message>
-    <message>
-      <source>Done</source>
-      <translation>Klaar</translation>
     </message>
     <message>
       <source>American</source>

@@ -260,6 +260,22 @@ A partida está empatada</translation>
       <translation>O nome é longo demais para um nome de arquivo.</translation>
     </message>
     <message>
+      <source>Analysing %1/%2</source>
+      <translation>Analisando %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Análise concluída.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Brancas: %1 erros (?), %2 erros graves (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Pretas: %1 erros (?), %2 erros graves (??)</translation>
+    </message>
+    <message>
       <source>Board</source>
       <translation>Tabuleiro</translation>
     </message>
@@ -604,6 +620,102 @@ A partida está empatada</translation>
       <translation>Nenhum navegador pôde ser aberto para %1.</translation>
     </message>
     <message>
+      <source>Save current game?</source>
+      <translation>Salvar a partida atual?</translation>
+    </message>
+    <message>
+      <source>Export board picture</source>
+      <translation>Exportar imagem do tabuleiro</translation>
+    </message>
+    <message>
+      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+      <translation>Imagem PNG (*.png);;Imagem SVG (*.svg)</translation>
+    </message>
+    <message>
+      <source>Size in pixels:</source>
+      <translation>Tamanho em pixels:</translation>
+    </message>
+    <message>
+      <source>Velmora cannot keep its settings; it plays without them.</source>
+      <translation>O Velmora não pode guardar suas configurações; ele joga sem elas.</translation>
+    </message>
+    <message>
+      <source>The settings were not saved:</source>
+      <translation>As configurações não foram salvas:</translation>
+    </message>
+    <message>
+      <source>(give away)</source>
+      <translation>(perde-ganha)</translation>
+    </message>
+    <message>
+      <source>Export PDN</source>
+      <translation>Exportar PDN</translation>
+    </message>
+    <message>
+      <source>PDN game (*.pdn)</source>
+      <translation>Partida PDN (*.pdn)</translation>
+    </message>
+    <message>
+      <source>Import PDN</source>
+      <translation>Importar PDN</translation>
+    </message>
+    <message>
+      <source>PDN games (*.pdn *.txt);;All files (*)</source>
+      <translation>Partidas PDN (*.pdn *.txt);;Todos os arquivos (*)</translation>
+    </message>
+    <message>
+      <source>The file holds no game.</source>
+      <translation>O arquivo não contém nenhuma partida.</translation>
+    </message>
+    <message>
+      <source>The file holds more than %1 games; the first %1 are listed:</source>
+      <translation>O arquivo contém mais de %1 partidas; as primeiras %1 estão listadas:</translation>
+    </message>
+    <message>
+      <source>The file holds several games:</source>
+      <translation>O arquivo contém várias partidas:</translation>
+    </message>
+    <message>
+      <source>The clipboard holds no %1 position.</source>
+      <translation>A área de transferência não contém posição de %1.</translation>
+    </message>
+    <message>
+      <source>Set up position</source>
+      <translation>Montar posição</translation>
+    </message>
+    <message>
+      <source>Clear board</source>
+      <translation>Limpar tabuleiro</translation>
+    </message>
+    <message>
+      <source>Start position</source>
+      <translation>Posição inicial</translation>
+    </message>
+    <message>
+      <source> To move: </source>
+      <translation> Joga: </translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Brancas</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Pretas</translation>
+    </message>
+    <message>
+      <source> Variant: </source>
+      <translation> Variante: </translation>
+    </message>
+    <message>
+      <source>Flip</source>
+      <translation>Girar</translation>
+    </message>
+    <message>
+      <source>Done</source>
+      <translation>Pronto</translation>
+    </message>
+    <message>
       <source>Game</source>
       <translation>Jogo</translation>
     </message>
@@ -736,116 +848,8 @@ A partida está empatada</translation>
       <translation>A lista de lances está vazia.</translation>
     </message>
     <message>
-      <source>Save current game?</source>
-      <translation>Salvar a partida atual?</translation>
-    </message>
-    <message>
-      <source>Export board picture</source>
-      <translation>Exportar imagem do tabuleiro</translation>
-    </message>
-    <message>
-      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation>Imagem PNG (*.png);;Imagem SVG (*.svg)</translation>
-    </message>
-    <message>
-      <source>Size in pixels:</source>
-      <translation>Tamanho em pixels:</translation>
-    </message>
-    <message>
       <source>Paused</source>
       <translation>Pausado</translation>
-    </message>
-    <message>
-      <source>Analysing %1/%2</source>
-      <translation>Analisando %1/%2</translation>
-    </message>
-    <message>
-      <source>Analysis done.</source>
-      <translation>Análise concluída.</translation>
-    </message>
-    <message>
-      <source>White: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Brancas: %1 erros (?), %2 erros graves (??)</translation>
-    </message>
-    <message>
-      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Pretas: %1 erros (?), %2 erros graves (??)</translation>
-    </message>
-    <message>
-      <source>The settings were not saved:</source>
-      <translation>As configurações não foram salvas:</translation>
-    </message>
-    <message>
-      <source>(give away)</source>
-      <translation>(perde-ganha)</translation>
-    </message>
-    <message>
-      <source>Export PDN</source>
-      <translation>Exportar PDN</translation>
-    </message>
-    <message>
-      <source>PDN game (*.pdn)</source>
-      <translation>Partida PDN (*.pdn)</translation>
-    </message>
-    <message>
-      <source>Import PDN</source>
-      <translation>Importar PDN</translation>
-    </message>
-    <message>
-      <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation>Partidas PDN (*.pdn *.txt);;Todos os arquivos (*)</translation>
-    </message>
-    <message>
-      <source>The file holds no game.</source>
-      <translation>O arquivo não contém nenhuma partida.</translation>
-    </message>
-    <message>
-      <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation>O arquivo contém mais de %1 partidas; as primeiras %1 estão listadas:</translation>
-    </message>
-    <message>
-      <source>The file holds several games:</source>
-      <translation>O arquivo contém várias partidas:</translation>
-    </message>
-    <message>
-      <source>The clipboard holds no %1 position.</source>
-      <translation>A área de transferência não contém posição de %1.</translation>
-    </message>
-    <message>
-      <source>Set up position</source>
-      <translation>Montar posição</translation>
-    </message>
-    <message>
-      <source>Clear board</source>
-      <translation>Limpar tabuleiro</translation>
-    </message>
-    <message>
-      <source>Start position</source>
-      <translation>Posição inicial</translation>
-    </message>
-    <message>
-      <source> To move: </source>
-      <translation> Joga: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Brancas</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Pretas</translation>
-    </message>
-    <message>
-      <source> Variant: </source>
-      <translation> Variante: </translation>
-    </message>
-    <message>
-      <source>Flip</source>
-      <translation>Girar</translation>
-    </message>
-    <message>
-      <source>Done</source>
-      <translation>Pronto</translation>
     </message>
     <message>
       <source>American</source>

@@ -260,6 +260,22 @@ This game is a draw</source>
       <translation>Имя слишком длинное для имени файла.</translation>
     </message>
     <message>
+      <source>Analysing %1/%2</source>
+      <translation>Анализ %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Анализ завершён.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Белые: ошибок %1 (?), грубых ошибок %2 (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Чёрные: ошибок %1 (?), грубых ошибок %2 (??)</translation>
+    </message>
+    <message>
       <source>Board</source>
       <translation>Доска</translation>
     </message>
@@ -604,6 +620,102 @@ This game is a draw</source>
       <translation>Не удалось запустить веб-браузер для %1.</translation>
     </message>
     <message>
+      <source>Save current game?</source>
+      <translation>Сохранить текущую партию?</translation>
+    </message>
+    <message>
+      <source>Export board picture</source>
+      <translation>Сохранить изображение доски</translation>
+    </message>
+    <message>
+      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+      <translation>Изображение PNG (*.png);;Изображение SVG (*.svg)</translation>
+    </message>
+    <message>
+      <source>Size in pixels:</source>
+      <translation>Размер в пикселях:</translation>
+    </message>
+    <message>
+      <source>Velmora cannot keep its settings; it plays without them.</source>
+      <translation>Velmora не может сохранить свои настройки; игра идёт без них.</translation>
+    </message>
+    <message>
+      <source>The settings were not saved:</source>
+      <translation>Настройки не сохранены:</translation>
+    </message>
+    <message>
+      <source>(give away)</source>
+      <translation>(поддавки)</translation>
+    </message>
+    <message>
+      <source>Export PDN</source>
+      <translation>Экспорт PDN</translation>
+    </message>
+    <message>
+      <source>PDN game (*.pdn)</source>
+      <translation>Партия PDN (*.pdn)</translation>
+    </message>
+    <message>
+      <source>Import PDN</source>
+      <translation>Импорт PDN</translation>
+    </message>
+    <message>
+      <source>PDN games (*.pdn *.txt);;All files (*)</source>
+      <translation>Партии PDN (*.pdn *.txt);;Все файлы (*)</translation>
+    </message>
+    <message>
+      <source>The file holds no game.</source>
+      <translation>В файле нет ни одной партии.</translation>
+    </message>
+    <message>
+      <source>The file holds more than %1 games; the first %1 are listed:</source>
+      <translation>В файле больше %1 партий; показаны первые %1:</translation>
+    </message>
+    <message>
+      <source>The file holds several games:</source>
+      <translation>В файле несколько партий:</translation>
+    </message>
+    <message>
+      <source>The clipboard holds no %1 position.</source>
+      <translation>В буфере обмена нет позиции для варианта «%1».</translation>
+    </message>
+    <message>
+      <source>Set up position</source>
+      <translation>Расстановка позиции</translation>
+    </message>
+    <message>
+      <source>Clear board</source>
+      <translation>Очистить доску</translation>
+    </message>
+    <message>
+      <source>Start position</source>
+      <translation>Начальная позиция</translation>
+    </message>
+    <message>
+      <source> To move: </source>
+      <translation> Ход: </translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Белые</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Чёрные</translation>
+    </message>
+    <message>
+      <source> Variant: </source>
+      <translation> Вариант: </translation>
+    </message>
+    <message>
+      <source>Flip</source>
+      <translation>Перевернуть</translation>
+    </message>
+    <message>
+      <source>Done</source>
+      <translation>Готово</translation>
+    </message>
+    <message>
       <source>Game</source>
       <translation>Игра</translation>
     </message>
@@ -736,116 +848,8 @@ This game is a draw</source>
       <translation>Запись ходов пуста.</translation>
     </message>
     <message>
-      <source>Save current game?</source>
-      <translation>Сохранить текущую партию?</translation>
-    </message>
-    <message>
-      <source>Export board picture</source>
-      <translation>Сохранить изображение доски</translation>
-    </message>
-    <message>
-      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation>Изображение PNG (*.png);;Изображение SVG (*.svg)</translation>
-    </message>
-    <message>
-      <source>Size in pixels:</source>
-      <translation>Размер в пикселях:</translation>
-    </message>
-    <message>
       <source>Paused</source>
       <translation>Пауза</translation>
-    </message>
-    <message>
-      <source>Analysing %1/%2</source>
-      <translation>Анализ %1/%2</translation>
-    </message>
-    <message>
-      <source>Analysis done.</source>
-      <translation>Анализ завершён.</translation>
-    </message>
-    <message>
-      <source>White: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Белые: ошибок %1 (?), грубых ошибок %2 (??)</translation>
-    </message>
-    <message>
-      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Чёрные: ошибок %1 (?), грубых ошибок %2 (??)</translation>
-    </message>
-    <message>
-      <source>The settings were not saved:</source>
-      <translation>Настройки не сохранены:</translation>
-    </message>
-    <message>
-      <source>(give away)</source>
-      <translation>(поддавки)</translation>
-    </message>
-    <message>
-      <source>Export PDN</source>
-      <translation>Экспорт PDN</translation>
-    </message>
-    <message>
-      <source>PDN game (*.pdn)</source>
-      <translation>Партия PDN (*.pdn)</translation>
-    </message>
-    <message>
-      <source>Import PDN</source>
-      <translation>Импорт PDN</translation>
-    </message>
-    <message>
-      <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation>Партии PDN (*.pdn *.txt);;Все файлы (*)</translation>
-    </message>
-    <message>
-      <source>The file holds no game.</source>
-      <translation>В файле нет ни одной партии.</translation>
-    </message>
-    <message>
-      <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation>В файле больше %1 партий; показаны первые %1:</translation>
-    </message>
-    <message>
-      <source>The file holds several games:</source>
-      <translation>В файле несколько партий:</translation>
-    </message>
-    <message>
-      <source>The clipboard holds no %1 position.</source>
-      <translation>В буфере обмена нет позиции для варианта «%1».</translation>
-    </message>
-    <message>
-      <source>Set up position</source>
-      <translation>Расстановка позиции</translation>
-    </message>
-    <message>
-      <source>Clear board</source>
-      <translation>Очистить доску</translation>
-    </message>
-    <message>
-      <source>Start position</source>
-      <translation>Начальная позиция</translation>
-    </message>
-    <message>
-      <source> To move: </source>
-      <translation> Ход: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Белые</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Чёрные</translation>
-    </message>
-    <message>
-      <source> Variant: </source>
-      <translation> Вариант: </translation>
-    </message>
-    <message>
-      <source>Flip</source>
-      <translation>Перевернуть</translation>
-    </message>
-    <message>
-      <source>Done</source>
-      <translation>Готово</translation>
     </message>
     <message>
       <source>American</source>

@@ -260,6 +260,22 @@ Oyun berabere</translation>
       <translation>Ad, bir dosya adı için çok uzun.</translation>
     </message>
     <message>
+      <source>Analysing %1/%2</source>
+      <translation>Çözümleniyor %1/%2</translation>
+    </message>
+    <message>
+      <source>Analysis done.</source>
+      <translation>Çözümleme bitti.</translation>
+    </message>
+    <message>
+      <source>White: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Beyaz: %1 hata (?), %2 büyük hata (??)</translation>
+    </message>
+    <message>
+      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
+      <translation>Siyah: %1 hata (?), %2 büyük hata (??)</translation>
+    </message>
+    <message>
       <source>Board</source>
       <translation>Tahta</translation>
     </message>
@@ -604,6 +620,102 @@ Oyun berabere</translation>
       <translation>%1 için web tarayıcısı başlatılamadı.</translation>
     </message>
     <message>
+      <source>Save current game?</source>
+      <translation>Şimdiki oyun kaydedilsin mi?</translation>
+    </message>
+    <message>
+      <source>Export board picture</source>
+      <translation>Tahta resmini dışa aktar</translation>
+    </message>
+    <message>
+      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
+      <translation>PNG resmi (*.png);;SVG resmi (*.svg)</translation>
+    </message>
+    <message>
+      <source>Size in pixels:</source>
+      <translation>Piksel olarak boyut:</translation>
+    </message>
+    <message>
+      <source>Velmora cannot keep its settings; it plays without them.</source>
+      <translation>Velmora ayarlarını saklayamıyor; onlarsız oynuyor.</translation>
+    </message>
+    <message>
+      <source>The settings were not saved:</source>
+      <translation>Ayarlar kaydedilmedi:</translation>
+    </message>
+    <message>
+      <source>(give away)</source>
+      <translation>(kaybeden kazanır)</translation>
+    </message>
+    <message>
+      <source>Export PDN</source>
+      <translation>PDN dışa aktar</translation>
+    </message>
+    <message>
+      <source>PDN game (*.pdn)</source>
+      <translation>PDN oyunu (*.pdn)</translation>
+    </message>
+    <message>
+      <source>Import PDN</source>
+      <translation>PDN içe aktar</translation>
+    </message>
+    <message>
+      <source>PDN games (*.pdn *.txt);;All files (*)</source>
+      <translation>PDN oyunları (*.pdn *.txt);;Tüm dosyalar (*)</translation>
+    </message>
+    <message>
+      <source>The file holds no game.</source>
+      <translation>Dosyada hiç oyun yok.</translation>
+    </message>
+    <message>
+      <source>The file holds more than %1 games; the first %1 are listed:</source>
+      <translation>Dosyada %1 oyundan fazlası var; ilk %1 oyun listelendi:</translation>
+    </message>
+    <message>
+      <source>The file holds several games:</source>
+      <translation>Dosyada birkaç oyun var:</translation>
+    </message>
+    <message>
+      <source>The clipboard holds no %1 position.</source>
+      <translation>Panoda %1 konumu yok.</translation>
+    </message>
+    <message>
+      <source>Set up position</source>
+      <translation>Konum kur</translation>
+    </message>
+    <message>
+      <source>Clear board</source>
+      <translation>Tahtayı boşalt</translation>
+    </message>
+    <message>
+      <source>Start position</source>
+      <translation>Başlangıç konumu</translation>
+    </message>
+    <message>
+      <source> To move: </source>
+      <translation> Sıra: </translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Beyaz</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Siyah</translation>
+    </message>
+    <message>
+      <source> Variant: </source>
+      <translation> Çeşit: </translation>
+    </message>
+    <message>
+      <source>Flip</source>
+      <translation>Çevir</translation>
+    </message>
+    <message>
+      <source>Done</source>
+      <translation>Tamam</translation>
+    </message>
+    <message>
       <source>Game</source>
       <translation>Oyun</translation>
     </message>
@@ -736,116 +848,8 @@ Oyun berabere</translation>
       <translation>Hamle listesi boş.</translation>
     </message>
     <message>
-      <source>Save current game?</source>
-      <translation>Şimdiki oyun kaydedilsin mi?</translation>
-    </message>
-    <message>
-      <source>Export board picture</source>
-      <translation>Tahta resmini dışa aktar</translation>
-    </message>
-    <message>
-      <source>PNG picture (*.png);;SVG picture (*.svg)</source>
-      <translation>PNG resmi (*.png);;SVG resmi (*.svg)</translation>
-    </message>
-    <message>
-      <source>Size in pixels:</source>
-      <translation>Piksel olarak boyut:</translation>
-    </message>
-    <message>
       <source>Paused</source>
       <translation>Duraklatıldı</translation>
-    </message>
-    <message>
-      <source>Analysing %1/%2</source>
-      <translation>Çözümleniyor %1/%2</translation>
-    </message>
-    <message>
-      <source>Analysis done.</source>
-      <translation>Çözümleme bitti.</translation>
-    </message>
-    <message>
-      <source>White: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Beyaz: %1 hata (?), %2 büyük hata (??)</translation>
-    </message>
-    <message>
-      <source>Black: %1 mistakes (?), %2 blunders (??)</source>
-      <translation>Siyah: %1 hata (?), %2 büyük hata (??)</translation>
-    </message>
-    <message>
-      <source>The settings were not saved:</source>
-      <translation>Ayarlar kaydedilmedi:</translation>
-    </message>
-    <message>
-      <source>(give away)</source>
-      <translation>(kaybeden kazanır)</translation>
-    </message>
-    <message>
-      <source>Export PDN</source>
-      <translation>PDN dışa aktar</translation>
-    </message>
-    <message>
-      <source>PDN game (*.pdn)</source>
-      <translation>PDN oyunu (*.pdn)</translation>
-    </message>
-    <message>
-      <source>Import PDN</source>
-      <translation>PDN içe aktar</translation>
-    </message>
-    <message>
-      <source>PDN games (*.pdn *.txt);;All files (*)</source>
-      <translation>PDN oyunları (*.pdn *.txt);;Tüm dosyalar (*)</translation>
-    </message>
-    <message>
-      <source>The file holds no game.</source>
-      <translation>Dosyada hiç oyun yok.</translation>
-    </message>
-    <message>
-      <source>The file holds more than %1 games; the first %1 are listed:</source>
-      <translation>Dosyada %1 oyundan fazlası var; ilk %1 oyun listelendi:</translation>
-    </message>
-    <message>
-      <source>The file holds several games:</source>
-      <translation>Dosyada birkaç oyun var:</translation>
-    </message>
-    <message>
-      <source>The clipboard holds no %1 position.</source>
-      <translation>Panoda %1 konumu yok.</translation>
-    </message>
-    <message>
-      <source>Set up position</source>
-      <translation>Konum kur</translation>
-    </message>
-    <message>
-      <source>Clear board</source>
-      <translation>Tahtayı boşalt</translation>
-    </message>
-    <message>
-      <source>Start position</source>
-      <translation>Başlangıç konumu</translation>
-    </message>
-    <message>
-      <source> To move: </source>
-      <translation> Sıra: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Beyaz</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Siyah</translation>
-    </message>
-    <message>
-      <source> Variant: </source>
-      <translation> Çeşit: </translation>
-    </message>
-    <message>
-      <source>Flip</source>
-      <translation>Çevir</translation>
-    </message>
-    <message>
-      <source>Done</source>
-      <translation>Tamam</translation>
     </message>
     <message>
       <source>American</source>

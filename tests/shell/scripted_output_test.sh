@@ -75,6 +75,18 @@ check "still a pipe" test -p pipe.png
 check "fresh home" expect_status 0 "$velmora" --home "$work/home" --export-board "$work/h.png"
 check "home has the sounds" test -s "$work/home/Sound/Capture.wav"
 check "home has the example skin" test -s "$work/home/SKIN/Mint.bmp"
+# A home that cannot be made (read-only, full; /proc refuses even root)
+# does not stop the game: the window starts, says so, writes no settings,
+# and ends on a signal as on closing.
+"$velmora" --home /proc/velmora-home 2>window.err &
+game=$!
+for _ in $(seq 600); do [ -S "$XDG_RUNTIME_DIR/velmora-$(id -u)" ] && break; sleep 0.1; done
+check "the window starts without its home" test -S "$XDG_RUNTIME_DIR/velmora-$(id -u)"
+kill -TERM "$game"
+wait "$game"
+check "and ends on a signal" test "$?" -eq 0
+check "saying why" grep -q "cannot make /proc/velmora-home/Save" window.err
+check "no settings where it was started" test ! -e velmora.ini
 
 [ "$failures" -eq 0 ] && echo "scripted output: all passed"
 exit "$failures"

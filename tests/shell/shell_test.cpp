@@ -695,6 +695,14 @@ TEST(Shell, PdnOutAndInAndFenThroughTheClipboard) {
   EXPECT_EQ(messages[0].rfind("The clipboard holds no Russian position.", 0), 0u) << messages[0];
   EXPECT_EQ(w.game->board[7][7].kind, King);  // the game stays
 
+  // Read, but no game can start from it: a white man on its crowning row.
+  QGuiApplication::clipboard()->setText("W:Wc3,b8:Bd6");
+  messages.clear();
+  w.window->dispatch(CmdPasteFen);
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("A white man stands on its crowning row, on b8."), std::string::npos) << messages[0];
+  EXPECT_EQ(w.game->board[7][7].kind, King);
+
   whenOpen<QFileDialog>(choose);
   w.window->dispatch(CmdImportPdn);
   EXPECT_EQ(w.lines(), (QStringList{" 0.", " 1. c3-d4", "        f6-e5"}));
