@@ -441,8 +441,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::keepNoSettings(const std::string& why) {
   settingsPath_.clear();
   QTimer::singleShot(0, this, [why] {
-    host.messageBox(say("Velmora cannot keep its settings; it plays without them.") + "\n" + why,
-                    MessageIcon::Warning, MessageButtons::Ok);
+    host.messageBox(say("Velmora cannot keep its settings; it plays without them.") + "\n" + why, MessageIcon::Warning,
+                    MessageButtons::Ok);
   });
 }
 
