@@ -441,7 +441,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::keepNoSettings(const std::string& why) {
   settingsPath_.clear();
   QTimer::singleShot(0, this, [why] {
-    host.messageBox(say("Velmora cannot keep its settings; it plays without them.") + "\n" + why, MessageIcon::Warning,
+    host.messageBox(say("Velmora cannot keep its settings; it plays without them.") + "\n" + why, MessageIcon::Error,
                     MessageButtons::Ok);
   });
 }

@@ -126,6 +126,9 @@ void playTyped(GameState& game, MoveListing& listing, KeyboardEntry& entry) {
   generateMoves(game.legalMoves, game, side);
   const TypedMoves named = movesNamedBy(game, side, entry.typed);
   if (named.moves.empty()) {
+    // The refused text goes with its refusal: the next move is typed afresh,
+    // not after it.
+    entry.typed.clear();
     refuseInput(named.problem);
     return;
   }

@@ -120,9 +120,13 @@ check "a man on a light square" "2 velmora-cli: bad position: a piece stands on 
 check "bad level" "2" "$(status "$cli" search American "$start" 3)"
 check "flag twice" "2" "$(status "$cli" search American "$start" 1 --literal --literal)"
 check "bench unknown flag" "2" "$(status "$cli" bench 0 --fast)"
-# A variant number is one of the table's, 0 to 13, for every command.
-for args in "perft 14 2" "perft -1 2" "moves 14 $start" "moves 14 --moves" "result 14" "search 14 --moves 0" "replay 14" "fen 14 $start" "search 14 $start 0" \
-  "selfplay 14 1 0"; do
+# A variant is one of the table's, 0 to 13, or 14, "Unknown", the type the
+# command line prints for a saved game from outside the table and plays by
+# American rules; nothing else, for every command.
+check "Unknown is read back as American rules" "$("$cli" perft American 5 | cut -d' ' -f2) $("$cli" moves American "$start")" \
+  "$("$cli" perft Unknown 5 | cut -d' ' -f2) $("$cli" moves 14 "$start")"
+for args in "perft 15 2" "perft -1 2" "moves 15 $start" "moves 15 --moves" "result 15" "search 15 --moves 0" "replay 15" "fen 15 $start" "search 15 $start 0" \
+  "selfplay 15 1 0" "perft unknown 2"; do
   variant=${args#* } variant=${variant%% *}
   # shellcheck disable=SC2086
   check "variant out of the table: $args" "2 velmora-cli: unknown variant \"$variant\"" \
@@ -167,7 +171,7 @@ check "missing file" "2" "$(status "$cli" load "$work/missing.vlm")"
 check "load names what is not a file" "velmora-cli: /dev/zero is a character device, not a regular file|velmora-cli: $work is a directory, not a regular file" \
   "$("$cli" load /dev/zero 2>&1)|$("$cli" load "$work" 2>&1)"
 check "save of a variant out of the table" "2 no file" \
-  "$(status "$cli" save "$work/v14.vlm" 14) $([ -e "$work/v14.vlm" ] && echo file || echo no file)"
+  "$(status "$cli" save "$work/v15.vlm" 15) $([ -e "$work/v15.vlm" ] && echo file || echo no file)"
 # A damaged file is an error, never an empty American game; a cut one loads
 # what it holds and says the rest was lost.
 { head -c 3000 /dev/zero; printf '[\377\376]\n=\200\r\nNUMBER 0 = \n'; head -c 3000 /dev/zero | tr '\0' '\223'; } >"$work/junk.vlm"

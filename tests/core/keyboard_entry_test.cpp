@@ -196,6 +196,11 @@ TEST(KeyboardEntry, WrongMovesSayWhyAsARefusedClickWould) {
   desk.press(EntryKey::Enter);
   EXPECT_FALSE(desk.played());
   EXPECT_NE(desk.title().find("The piece cannot go there"), std::string::npos);
+  // The next move is typed afresh, not appended to the refused one.
+  EXPECT_EQ(desk.keys.typed, "");
+  desk.type("c3-d4");
+  desk.press(EntryKey::Enter);
+  EXPECT_TRUE(desk.played());
 }
 
 TEST(KeyboardEntry, EscapePutsThePieceDownAndKeysWaitForTheirTurn) {

@@ -46,7 +46,10 @@ std::optional<long> readInteger(const std::string& arg) {
 std::optional<GameType> readVariant(const std::string& arg) {
   const GameType byName = gameTypeFromName(arg.c_str());
   if (byName >= 0) return byName;
-  if (auto number = readInteger(arg); number && *number >= 0 && *number < kVariantCount)
+  // The type of a saved game from outside the table is printed as "Unknown"
+  // (14) and played by American rules; what we print we read back.
+  if (arg == gameTypeName(kVariantCount)) return kVariantCount;
+  if (auto number = readInteger(arg); number && *number >= 0 && *number <= kVariantCount)
     return static_cast<GameType>(*number);
   return std::nullopt;
 }
