@@ -22,9 +22,10 @@ BoardWidget::BoardWidget(GameState& game, MoveListing& listing, QWidget* parent)
     : QWidget(parent), game_(game), listing_(listing), listingBox_(new QListWidget(this)) {
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
-  // Tab, not a click, gives the board the keys: the arrow keys otherwise
-  // move through the listing, as mouse players expect.
-  setFocusPolicy(Qt::TabFocus);
+  // Tab or a click gives the board the keys. The listing has them first,
+  // for its arrow keys, but hands on the characters of a move.
+  setFocusPolicy(Qt::StrongFocus);
+  listingBox_->installEventFilter(this);
   setAccessibleName(ui("Board"));
   listingBox_->setAccessibleName(ui("Move listing"));
   listingBox_->setObjectName("id1014");
@@ -109,6 +110,8 @@ std::optional<MouseButton> buttonOf(const QMouseEvent* event) {
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
   cursor_ = event->position().toPoint();
+  // The click gave the board the keys: they go on from the square clicked.
+  if (auto square = hitTestSquare(game_, view(), cursor_.x(), cursor_.y())) keys_.cursor = {square->x, square->y};
   if (setupClicks_) {
     const QPoint at = event->position().toPoint();
     if (auto square = hitTestSquare(game_, view(), at.x(), at.y()))
@@ -167,6 +170,20 @@ char moveCharacterOf(const QKeyEvent* event) {
 }
 
 }  // namespace
+
+bool BoardWidget::eventFilter(QObject* watched, QEvent* event) {
+  // A move typed while the listing has the keys is the board's: the
+  // listing would take its letters for a search among its lines.
+  if (watched == listingBox_ && event->type() == QEvent::KeyPress && !setupClicks_ && isEnabled()) {
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (moveCharacterOf(key) != 0) {
+      setFocus(Qt::OtherFocusReason);
+      keyPressEvent(key);
+      return true;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
 
 bool BoardWidget::event(QEvent* event) {
   // While the board has the focus, a letter is part of a move, not the

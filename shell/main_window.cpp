@@ -228,8 +228,13 @@ void MainWindow::exportBoard() {
 }
 
 void MainWindow::setBusy(bool busy) {
+  // A disabled board loses the keys; whoever played by keys gets them back
+  // with the next turn, not after a Tab.
+  const QWidget* focus = QApplication::focusWidget();
+  if (busy && focus && (focus == board_ || board_->isAncestorOf(focus))) keysOnBoard_ = focus == board_;
   menuBar()->setEnabled(!busy);
   board_->setEnabled(!busy);
+  if (!busy && keysOnBoard_) board_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::loadGame() {
@@ -287,7 +292,10 @@ void MainWindow::refresh() {
   updateCursor();
 }
 
-void MainWindow::placeWindow() { placeMainWindow(*this, *board_, game_.boardSize); }
+void MainWindow::placeWindow() {
+  placeMainWindow(*this, *board_, game_.boardSize, placedBoardSize_ != 0 && placedBoardSize_ != game_.boardSize);
+  placedBoardSize_ = game_.boardSize;
+}
 
 void MainWindow::listingSelectionChanged(int row) {
   if (syncing_ || row < 0) return;
@@ -320,6 +328,11 @@ void MainWindow::escapePressed() {
   // An analysis is cancelled without a question: what it did is kept.
   if (analysis_->running()) {
     analysis_->cancel();
+    return;
+  }
+  // Escape leaves a set-up as Cancel does: the game before it comes back.
+  if (setup_->active()) {
+    setup_->cancel();
     return;
   }
   if (!turn_.escapeAsksBreak(networkFacts())) return;
@@ -402,11 +415,6 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   if ((event->key() == Qt::Key_P || event->key() == Qt::Key_Pause) && event->modifiers() == Qt::NoModifier &&
       game_.thinking) {
     dispatch(CmdPause);
-    return;
-  }
-  // A letter would otherwise go to the listing's search by first letter.
-  if (event->key() == Qt::Key_H && event->modifiers() == Qt::NoModifier) {
-    dispatch(CmdHint);
     return;
   }
   // The arrow keys move through the listing wherever the focus is. A key the

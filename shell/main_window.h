@@ -141,6 +141,10 @@ class MainWindow : public QMainWindow {
   QTimer turnTimer_;
   bool syncing_ = false;
   bool forwardingKey_ = false;
+  // The board size the window was last placed for; 0 before the first.
+  int placedBoardSize_ = 0;
+  // Whether the board had the keys when the computer's turn disabled it.
+  bool keysOnBoard_ = false;
   bool followingScreen_ = false;  // the window's screen changes are followed
   bool shutDown_ = false;
   bool refreshPosted_ = false;

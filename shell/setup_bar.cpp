@@ -26,7 +26,9 @@ SetupBar::SetupBar(QWidget* parent) : QToolBar(ui("Set up position"), parent) {
   for (GameType t = 0; t < kVariantCount; ++t) variant_->addItem(ui(gameTypeName(t)));
   addWidget(variant_);
   connect(variant_, &QComboBox::currentIndexChanged, this, [this](int i) { emit variantChosen(i); });
-  addAction(ui("Flip"), this, &SetupBar::flipRequested)->setObjectName("setupFlip");
+  QAction* flip = addAction(ui("Flip"), this, &SetupBar::flipRequested);
+  flip->setObjectName("setupFlip");
+  flip->setToolTip(ui("Turn the board round: White at the top or at the bottom"));
   addSeparator();
   addAction(ui("Done"), this, &SetupBar::done)->setObjectName("setupDone");
   addAction(ui("Cancel"), this, &SetupBar::cancelled)->setObjectName("setupCancel");

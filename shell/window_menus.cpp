@@ -54,7 +54,8 @@ void MainWindow::createMenus() {
   add(gameMenu, {N_("Continue game"), CmdContinue, {}});
   add(gameMenu, {N_("Take back"), CmdTakeBack, QKeySequence("Ctrl+Z")});
   add(gameMenu, {N_("Play on"), CmdPlayOn, QKeySequence("Ctrl+Y")});
-  add(gameMenu, {N_("Hint"), CmdHint, QKeySequence("H")});
+  // Not a letter: a letter from a to l is a column of a move being typed.
+  add(gameMenu, {N_("Hint"), CmdHint, QKeySequence("Ctrl+H")});
   add(gameMenu, {N_("Analyse game"), CmdAnalyse, {}});
   QAction* pause = add(gameMenu, {N_("Pause"), CmdPause, QKeySequence("P")});
   pause->setShortcuts({QKeySequence("P"), QKeySequence(Qt::Key_Pause)});

@@ -1,6 +1,7 @@
 #include "shell/window_placement.h"
 
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
@@ -12,7 +13,7 @@
 
 namespace velmora {
 
-void placeMainWindow(QMainWindow& window, BoardWidget& board, int boardSize) {
+void placeMainWindow(QMainWindow& window, BoardWidget& board, int boardSize, bool newBoardSize) {
   QRect screen(0, 0, 1920, 1080);
   if (QScreen* s = window.screen() ? window.screen() : QGuiApplication::primaryScreen())
     screen = s->availableGeometry();
@@ -44,8 +45,13 @@ void placeMainWindow(QMainWindow& window, BoardWidget& board, int boardSize) {
                        screen.y() + std::max(0, screen.height() / 2 - whole.height() / 2), whole.width(),
                        whole.height());
   } else {
-    window.resize(
-        window.size().expandedTo(wanted + chrome).boundedTo((screen.size() - decoration).expandedTo(wanted + chrome)));
+    // A board of another size gets the window its layout wants, smaller as
+    // well as larger; the same board keeps a window the player enlarged.
+    const QSize base = newBoardSize ? wanted + chrome : window.size().expandedTo(wanted + chrome);
+    // The window's least size follows the board's now, not at the next
+    // layout pass, or it would hold the window at the larger board's size.
+    if (window.layout()) window.layout()->activate();
+    window.resize(base.boundedTo((screen.size() - decoration).expandedTo(wanted + chrome)));
     // A larger board grows the window down and right: it is moved back so
     // that the whole of it stays on the screen it is on.
     const QSize whole = window.size() + decoration;

@@ -11,7 +11,8 @@ class BoardWidget;
 // Sizes the board's cells for `boardSize` squares a side and places
 // `window` for them: the largest scale at or below the chosen one that the
 // screen holds; with "Fit to window" a shown window keeps its size and the
-// board fills it.
-void placeMainWindow(QMainWindow& window, BoardWidget& board, int boardSize);
+// board fills it. `newBoardSize`: the board had another size before, and
+// the window takes the new layout's size, smaller too.
+void placeMainWindow(QMainWindow& window, BoardWidget& board, int boardSize, bool newBoardSize);
 
 }  // namespace velmora

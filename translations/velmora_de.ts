@@ -712,6 +712,10 @@ Die Partie ist remis</translation>
       <translation>Drehen</translation>
     </message>
     <message>
+      <source>Turn the board round: White at the top or at the bottom</source>
+      <translation>Das Brett drehen: Weiß oben oder unten</translation>
+    </message>
+    <message>
       <source>Done</source>
       <translation>Fertig</translation>
     </message>

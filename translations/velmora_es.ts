@@ -712,6 +712,10 @@ La partida es tablas</translation>
       <translation>Girar</translation>
     </message>
     <message>
+      <source>Turn the board round: White at the top or at the bottom</source>
+      <translation>Girar el tablero: las blancas arriba o abajo</translation>
+    </message>
+    <message>
       <source>Done</source>
       <translation>Hecho</translation>
     </message>

@@ -712,6 +712,10 @@ La partie est nulle</translation>
       <translation>Retourner</translation>
     </message>
     <message>
+      <source>Turn the board round: White at the top or at the bottom</source>
+      <translation>Tourner le damier : les blancs en haut ou en bas</translation>
+    </message>
+    <message>
       <source>Done</source>
       <translation>Terminé</translation>
     </message>

@@ -712,6 +712,10 @@ La partita è patta</translation>
       <translation>Ruota</translation>
     </message>
     <message>
+      <source>Turn the board round: White at the top or at the bottom</source>
+      <translation>Girare la damiera: il Bianco in alto o in basso</translation>
+    </message>
+    <message>
       <source>Done</source>
       <translation>Fatto</translation>
     </message>

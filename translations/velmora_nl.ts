@@ -712,6 +712,10 @@ De partij is remise</translation>
       <translation>Draaien</translation>
     </message>
     <message>
+      <source>Turn the board round: White at the top or at the bottom</source>
+      <translation>Het bord omdraaien: wit boven of onder</translation>
+    </message>
+    <message>
       <source>Done</source>
       <translation>Klaar</translation>
     </message>

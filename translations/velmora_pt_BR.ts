@@ -712,6 +712,10 @@ A partida está empatada</translation>
       <translation>Girar</translation>
     </message>
     <message>
+      <source>Turn the board round: White at the top or at the bottom</source>
+      <translation>Girar o tabuleiro: as brancas em cima ou embaixo</translation>
+    </message>
+    <message>
       <source>Done</source>
       <translation>Pronto</translation>
     </message>

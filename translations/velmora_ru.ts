@@ -712,6 +712,10 @@ This game is a draw</source>
       <translation>Перевернуть</translation>
     </message>
     <message>
+      <source>Turn the board round: White at the top or at the bottom</source>
+      <translation>Повернуть доску: белые сверху или снизу</translation>
+    </message>
+    <message>
       <source>Done</source>
       <translation>Готово</translation>
     </message>

@@ -712,6 +712,10 @@ Oyun berabere</translation>
       <translation>Çevir</translation>
     </message>
     <message>
+      <source>Turn the board round: White at the top or at the bottom</source>
+      <translation>Tahtayı çevir: Beyaz üstte ya da altta</translation>
+    </message>
+    <message>
       <source>Done</source>
       <translation>Tamam</translation>
     </message>

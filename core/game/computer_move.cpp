@@ -17,10 +17,13 @@ namespace {
 std::mt19937 computerRandom;
 std::string plainTitle = "Velmora";
 
-// The thinking time so far, charged to the computer's clock.
+// The thinking time so far, charged to the computer's clock to the
+// millisecond: the whole seconds show, the rest waits for the next think.
 void chargeClock(GameState& game) {
-  const std::uint32_t elapsed = host.tickCount() - game.thinkStartTick;
-  game.players[game.aiSide].clockSeconds = static_cast<std::int32_t>(elapsed / 1000) + game.clockAtThinkStart;
+  const std::int64_t total = game.clockMsAtThinkStart + (host.tickCount() - game.thinkStartTick);
+  const auto seconds = static_cast<std::int32_t>(total / 1000);
+  game.players[game.aiSide].clockSeconds = seconds;
+  game.clockCarry[game.aiSide] = {seconds, static_cast<std::int32_t>(total % 1000)};
 }
 
 // The thinking is over: the title, the cursor and the window as before.
@@ -64,7 +67,9 @@ bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void
   game.thinking = 1;
   host.updateCursor();
   game.thinkStartTick = host.tickCount();
-  game.clockAtThinkStart = game.players[game.aiSide].clockSeconds;
+  const std::int32_t seconds = game.players[game.aiSide].clockSeconds;
+  const auto carry = game.clockCarry[game.aiSide];
+  game.clockMsAtThinkStart = seconds * std::int64_t{1000} + (carry.seconds == seconds ? carry.millis : 0);
   host.setWindowEnabled(false);
   return true;
 }

@@ -27,10 +27,17 @@ struct ComputerPlayerPart {
 struct Session {
   std::int32_t gameRunning = 0;
   std::int32_t gameModified = 0;
-  std::int32_t showingMove = 0;        // the steps of a capture are being shown: no input
-  std::int32_t thinking = 0;           // the computer's search runs
-  std::uint32_t thinkStartTick = 0;    // when the current computer move began
-  std::int32_t clockAtThinkStart = 0;  // the computer's clock then
+  std::int32_t showingMove = 0;          // the steps of a capture are being shown: no input
+  std::int32_t thinking = 0;             // the computer's search runs
+  std::uint32_t thinkStartTick = 0;      // when the current computer move began
+  std::int64_t clockMsAtThinkStart = 0;  // the computer's clock then, in milliseconds
+  // The milliseconds past the whole seconds each side's clock shows, so that
+  // thinks shorter than a second add up; they count while the clock still
+  // shows `seconds`, and not once a new or loaded game has set it anew.
+  struct ClockCarry {
+    std::int32_t seconds = -1;
+    std::int32_t millis = 0;
+  } clockCarry[2];
 };
 
 // The fields keep their names, so `game.board` and `game.players` read the

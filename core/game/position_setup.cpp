@@ -70,6 +70,9 @@ std::optional<std::string> setupProblem(const GameState& setup) {
   const GameType type = setup.gameType;
   const int n = setup.boardSize;
   const MenRows start = startOf(type);
+  // Every problem, one line each, so that the player mends them at once.
+  std::string problems;
+  const auto add = [&problems](const std::string& line) { problems += (problems.empty() ? "" : "\n") + line; };
   int count[2] = {0, 0};
   for (int y = 0; y < n; ++y)
     for (int x = 0; x < n; ++x) {
@@ -78,24 +81,25 @@ std::optional<std::string> setupProblem(const GameState& setup) {
       const int side = c.side;
       ++count[side];
       if (c.kind != Man) continue;
-      if (y == (side == White ? n - 1 : 0))
-        return fillIn(say(side == White ? "A white man stands on its crowning row, on %1."
-                                        : "A black man stands on its crowning row, on %1."),
-                      squareName(x, y));
       const bool behind = side == White ? y < start.first[White] : y > start.first[Black];
-      if (behind && menNeverGoBack(familyRulesOf(type)))
-        return fillIn(say(side == White ? "A white man stands on %1, where white men never come."
-                                        : "A black man stands on %1, where black men never come."),
-                      squareName(x, y));
+      if (y == (side == White ? n - 1 : 0))
+        add(fillIn(say(side == White ? "A white man stands on its crowning row, on %1."
+                                     : "A black man stands on its crowning row, on %1."),
+                   squareName(x, y)));
+      else if (behind && menNeverGoBack(familyRulesOf(type)))
+        add(fillIn(say(side == White ? "A white man stands on %1, where white men never come."
+                                     : "A black man stands on %1, where black men never come."),
+                   squareName(x, y)));
     }
   for (int side : {White, Black}) {
-    if (count[side] == 0) return say(side == White ? "White has no piece." : "Black has no piece.");
+    if (count[side] == 0) add(say(side == White ? "White has no piece." : "Black has no piece."));
     if (count[side] > start.count[side])
-      return fillIn(say(side == White ? "White has %1 pieces; a %2 game starts with %3."
-                                      : "Black has %1 pieces; a %2 game starts with %3."),
-                    std::to_string(count[side]), say(gameTypeName(type)), std::to_string(start.count[side]));
+      add(fillIn(say(side == White ? "White has %1 pieces; a %2 game starts with %3."
+                                   : "Black has %1 pieces; a %2 game starts with %3."),
+                 std::to_string(count[side]), say(gameTypeName(type)), std::to_string(start.count[side])));
   }
-  return std::nullopt;
+  if (problems.empty()) return std::nullopt;
+  return problems;
 }
 
 std::string setupFen(const GameState& setup) {

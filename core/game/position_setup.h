@@ -26,8 +26,8 @@ void cycleSetupSquare(GameState& setup, int x, int y, bool backwards);
 void clearSetup(GameState& setup, GameType type);
 void startPositionSetup(GameState& setup, GameType type);
 
-// The first thing wrong with the position, in one sentence; nothing when a
-// game can start from it.
+// What is wrong with the position, a sentence a line; nothing when a game
+// can start from it.
 std::optional<std::string> setupProblem(const GameState& setup);
 
 // The position as FEN, the side to move included: a game starts from it

@@ -72,6 +72,31 @@ TEST(ComputerMove, ProgressShowsInTheTitleAndTheClockIsCharged) {
   EXPECT_EQ(fake.record().flashes, 1);
 }
 
+TEST(ComputerMove, ThinksShorterThanASecondAddUpOnTheClock) {
+  test::FakeHost fake;
+  static std::uint32_t now;
+  now = 0;
+  host.tickCount = [] { return now; };
+  ComputerGame g(American, HumanPlayer, ComputerPlayer);
+  auto& s = *g.game;
+  generateMoves(s.legalMoves, s, White);
+  playMove(s, g.listing, 2);
+  // Five thinks of 0.45 s: 2.25 s, two whole seconds on the clock, not none.
+  for (int think = 0; think < 5; ++think) {
+    ASSERT_TRUE(beginComputerMove(s, g.listing, {}));
+    now += 450;
+    showComputerProgress(s, 50, false);
+    s.thinking = 0;
+  }
+  EXPECT_EQ(s.players[Black].clockSeconds, 2);
+  // A clock set anew (a new game) starts without the old quarter second.
+  s.players[Black].clockSeconds = 0;
+  ASSERT_TRUE(beginComputerMove(s, g.listing, {}));
+  now += 900;
+  showComputerProgress(s, 50, false);
+  EXPECT_EQ(s.players[Black].clockSeconds, 0);
+}
+
 TEST(ComputerMove, TheClockIsChargedForThinkingNotForTheGameEndBox) {
   test::FakeHost fake;
   static bool boxShown;

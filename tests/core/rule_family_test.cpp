@@ -46,5 +46,13 @@ TEST(RuleFamily, SetUpRefusesAManBehindTheRowsItNeverLeaves) {
   EXPECT_FALSE(setupProblem(*international).has_value());
 }
 
+// Every problem at once, a line each, so that one look mends them all.
+TEST(RuleFamily, SetUpNamesEveryProblemOfAPosition) {
+  // A white man on its crowning row (b8), and Black without a piece.
+  auto american = test::position(American, "W:.w....../......../......../......../......../......../......../w.......");
+  ASSERT_TRUE(setupProblem(*american).has_value());
+  EXPECT_EQ(*setupProblem(*american), "A white man stands on its crowning row, on b8.\nBlack has no piece.");
+}
+
 }  // namespace
 }  // namespace velmora

@@ -72,6 +72,28 @@ TEST(KeyboardPlay, TabGivesTheBoardTheKeysAndATypedMoveIsPlayed) {
       << w.board()->accessibleDescription().toStdString();
 }
 
+TEST(KeyboardPlay, AMoveTypedInTheListingIsPlayedAndTheBoardKeepsTheKeysThroughTheComputersMoves) {
+  KeyboardWindow w(ChooseComputer);
+  ASSERT_EQ(QApplication::focusWidget(), w.board()->listingBox());
+  // Typed straight after the new game, with no Tab: the board takes it.
+  w.keys("c3-d4");
+  ASSERT_TRUE(w.board()->hasFocus());
+  QTest::keyClick(w.board(), Qt::Key_Return);
+  for (int reply = 2; reply <= 6; reply += 2) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() == reply && w.board()->isEnabled(); }, 60000));
+    test::settle();
+    EXPECT_TRUE(w.board()->hasFocus()) << "after the computer's move " << reply;
+    if (!w.game->gameRunning) break;
+    generateMoves(w.game->legalMoves, *w.game, w.listing.sideToMove());
+    w.keys(moveText(w.game->legalMoves[0]).c_str());
+    QTest::keyClick(w.board(), Qt::Key_Return);
+  }
+  // A click on the board gives it the keys too.
+  w.board()->listingBox()->setFocus();
+  QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.centre(0, 0));
+  EXPECT_TRUE(w.board()->hasFocus());
+}
+
 TEST(KeyboardPlay, CursorKeysPickUpAndPlayAndTheListingKeepsItsArrows) {
   KeyboardWindow w(ChooseHuman);
   w.board()->setFocus(Qt::TabFocusReason);

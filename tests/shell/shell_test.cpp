@@ -342,13 +342,14 @@ TEST(Shell, ALongMoveInAWideFontScrollsRatherThanBeingCut) {
   appearance = defaultAppearance;
 }
 
-TEST(Shell, ALargerBoardKeepsTheWindowOnItsScreen) {
+TEST(Shell, ALargerBoardKeepsTheWindowOnItsScreenAndASmallerOneShrinksIt) {
   Window w(American);
   const QRect screen = w.window->screen()->availableGeometry();
+  QSize international;
   // The 8 x 8 window low on the screen, its bottom at the screen's.
   w.window->move(screen.left(), screen.bottom() + 1 - w.window->frameGeometry().height());
   settle();
-  for (GameType type : {Canadian, International}) {
+  for (GameType type : {Canadian, International, American}) {
     whenOpen<NewGameDialog>([type](NewGameDialog* d) {
       d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
       d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
@@ -363,7 +364,11 @@ TEST(Shell, ALargerBoardKeepsTheWindowOnItsScreen) {
     EXPECT_TRUE(screen.contains(w.window->frameGeometry()))
         << gameTypeName(type) << " " << w.window->frameGeometry().y() << "+" << w.window->frameGeometry().height()
         << " on " << screen.height();
+    if (type == International) international = w.window->size();
   }
+  // Back to 8 x 8, the window is the 8 x 8 layout's again, not the 10 x 10 one's.
+  EXPECT_LT(w.window->size().width(), international.width());
+  EXPECT_EQ(w.window->size(), w.board()->layoutSize() + QSize(0, w.window->menuBar()->sizeHint().height()));
 }
 
 TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
@@ -965,6 +970,21 @@ TEST(Shell, TheTimeSpentSettingUpIsNotChargedToTheGamePutBack) {
   w.window->findChild<QAction*>("setupCancel")->trigger();
   ASSERT_TRUE(w.clockTicked());
   EXPECT_EQ(w.game->players[White].clockSeconds, before);
+}
+
+TEST(Shell, EscapeLeavesTheSetUpAsCancelDoes) {
+  Window w(American);
+  w.play("c3-d4");
+  const std::string before = writePosition(*w.game);
+  w.window->dispatch(CmdSetUp);
+  ASSERT_TRUE(w.window->settingUp());
+  EXPECT_NE(w.window->findChild<QAction*>("setupFlip")->toolTip(), "Flip");  // it says what Flip does
+  w.click(4, 4);                                                             // a piece put on the set-up board
+  QTest::keyClick(w.window.get(), Qt::Key_Escape);
+  settle();
+  EXPECT_FALSE(w.window->settingUp());
+  EXPECT_EQ(writePosition(*w.game), before);
+  EXPECT_EQ(w.listing.moveCount(), 1);
 }
 
 TEST(Shell, APositionIsSetUpByKeysInEverySkinAndEitherWayUp) {

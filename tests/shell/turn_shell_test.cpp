@@ -143,7 +143,7 @@ TEST(TurnsInTheWindow, TheComputerWaitsWhileTheLoadDialogIsOpen) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() > movesAtOpening || !w.game->gameRunning; }, 60000));
 }
 
-TEST(TurnsInTheWindow, HMarksTheExpertsMoveForThePersonToMoveWithoutPlayingIt) {
+TEST(TurnsInTheWindow, CtrlHMarksTheExpertsMoveForThePersonToMoveWithoutPlayingIt) {
   Window w;
   w.start(American, ChooseHuman, ChooseHuman, 0);
   const auto marked = [&] {
@@ -152,7 +152,7 @@ TEST(TurnsInTheWindow, HMarksTheExpertsMoveForThePersonToMoveWithoutPlayingIt) {
       for (const auto& m : row) squares += m.blinkTicks > 0;
     return squares;
   };
-  QTest::keyClick(w.window.get(), Qt::Key_H);
+  QTest::keyClick(w.window.get(), Qt::Key_H, Qt::ControlModifier);
   ASSERT_TRUE(QTest::qWaitFor([&] { return marked() > 0; }, 10000));
   EXPECT_EQ(marked(), 2);  // where a plain opening move starts and ends
   EXPECT_EQ(w.listing.moveCount(), 0);
