@@ -51,7 +51,8 @@ constexpr const char* kGameUsage =
     "  --version                    the version\n"
     "  --help                       this text\n"
     "\n"
-    "Printing and exporting show no window. Without --load they use the last game of the settings.\n";
+    "Printing and exporting show no window. Without --load they show the start position of the last game's "
+    "variant.\n";
 
 // The options; `error` is set when they are wrong.
 CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& error);

@@ -420,6 +420,10 @@ Die Partie ist remis</translation>
       <translation>Datei nicht gefunden</translation>
     </message>
     <message>
+      <source>Delete the saved game %1?</source>
+      <translation>Die gespeicherte Partie %1 löschen?</translation>
+    </message>
+    <message>
       <source>Error delete file</source>
       <translation>Fehler beim Löschen der Datei</translation>
     </message>

@@ -420,6 +420,10 @@ La partida es tablas</translation>
       <translation>Archivo no encontrado</translation>
     </message>
     <message>
+      <source>Delete the saved game %1?</source>
+      <translation>¿Borrar la partida guardada %1?</translation>
+    </message>
+    <message>
       <source>Error delete file</source>
       <translation>Error al borrar el archivo</translation>
     </message>

@@ -420,6 +420,10 @@ La partie est nulle</translation>
       <translation>Fichier introuvable</translation>
     </message>
     <message>
+      <source>Delete the saved game %1?</source>
+      <translation>Supprimer la partie enregistrée %1 ?</translation>
+    </message>
+    <message>
       <source>Error delete file</source>
       <translation>Erreur lors de la suppression du fichier</translation>
     </message>

@@ -420,6 +420,10 @@ La partita è patta</translation>
       <translation>File non trovato</translation>
     </message>
     <message>
+      <source>Delete the saved game %1?</source>
+      <translation>Eliminare la partita salvata %1?</translation>
+    </message>
+    <message>
       <source>Error delete file</source>
       <translation>Errore nell'eliminazione del file</translation>
     </message>

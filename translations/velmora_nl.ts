@@ -420,6 +420,10 @@ De partij is remise</translation>
       <translation>Bestand niet gevonden</translation>
     </message>
     <message>
+      <source>Delete the saved game %1?</source>
+      <translation>De opgeslagen partij %1 verwijderen?</translation>
+    </message>
+    <message>
       <source>Error delete file</source>
       <translation>Fout bij het verwijderen van het bestand</translation>
     </message>

@@ -420,6 +420,10 @@ A partida está empatada</translation>
       <translation>Arquivo não encontrado</translation>
     </message>
     <message>
+      <source>Delete the saved game %1?</source>
+      <translation>Apagar o jogo salvo %1?</translation>
+    </message>
+    <message>
       <source>Error delete file</source>
       <translation>Erro ao excluir o arquivo</translation>
     </message>

@@ -420,6 +420,10 @@ This game is a draw</source>
       <translation>Файл не найден</translation>
     </message>
     <message>
+      <source>Delete the saved game %1?</source>
+      <translation>Удалить сохранённую партию %1?</translation>
+    </message>
+    <message>
       <source>Error delete file</source>
       <translation>Ошибка удаления файла</translation>
     </message>

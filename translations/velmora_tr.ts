@@ -420,6 +420,10 @@ Oyun berabere</translation>
       <translation>Dosya bulunamadı</translation>
     </message>
     <message>
+      <source>Delete the saved game %1?</source>
+      <translation>Kayıtlı oyun %1 silinsin mi?</translation>
+    </message>
+    <message>
       <source>Error delete file</source>
       <translation>Dosya silinirken hata oluştu</translation>
     </message>

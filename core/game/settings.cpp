@@ -50,7 +50,7 @@ enum class Kind {
   Scale,       // the square size, written as the percentage of its scale
   BoardScale,  // 0, a larger scale's percentage or kFitToWindow; anything else reads as 0
   Opacity,     // a number kMinDragOpacity..kMaxDragOpacity, else the default
-  Port,        // a number, kept within kMinPort..kMaxPort
+  Port,        // a number within kMinPort..kMaxPort; below it kLowPortRead
 };
 
 // One key of the settings file. The table below is in the order the file
@@ -158,9 +158,11 @@ void readKey(const Profile& p, const SettingKey& k, const std::string& userName)
       *static_cast<int*>(k.field) = value < kMinDragOpacity || value > kMaxDragOpacity ? k.numberDefault : value;
       return;
     }
-    case Kind::Port:
-      *static_cast<int*>(k.field) = clamp(p.getInt(k.section, k.key, k.numberDefault), kMinPort, kMaxPort);
+    case Kind::Port: {
+      const int value = p.getInt(k.section, k.key, k.numberDefault);
+      *static_cast<int*>(k.field) = value < kMinPort ? kLowPortRead : std::min(value, kMaxPort);
       return;
+    }
   }
 }
 

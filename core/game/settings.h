@@ -36,8 +36,11 @@ struct NetSettings {
   int server = 1;
 };
 
-constexpr int kMinPort = 1025;
+// The ports the Network dialog accepts; the settings keep any of them. A
+// lower one read from the file becomes kLowPortRead, as it always has.
+constexpr int kMinPort = 1024;
 constexpr int kMaxPort = 65535;
+constexpr int kLowPortRead = 1025;
 
 // Where the board picture was exported last; a section of its own, which
 // older copies pass over.

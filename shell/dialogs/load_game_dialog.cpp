@@ -135,7 +135,12 @@ void LoadGameDialog::selectionChanged() {
 void LoadGameDialog::deleteSelected() {
   const QList<QListWidgetItem*> selected = list_->selectedItems();
   if (selected.isEmpty()) return;
-  const std::string path = savedGamesFolder(kWorkDir) + "/" + selected.front()->text().toStdString();
+  const std::string name = selected.front()->text().toStdString();
+  const std::string path = savedGamesFolder(kWorkDir) + "/" + name;
+  // A deleted game cannot be had back: ask first, No by default.
+  if (!host.messageBox(fillIn(say("Delete the saved game %1?"), name), MessageIcon::Question,
+                       MessageButtons::YesNoDefaultNo))
+    return;
   if (std::remove(path.c_str()) == 0)
     fillList();
   else

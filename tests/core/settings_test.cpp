@@ -276,6 +276,10 @@ TEST_F(SettingsTest, ReadTimeAdjustments) {
   EXPECT_EQ(appearance.boardScale, kFitToWindow);
   EXPECT_EQ(netSettings.port, 65535);  // no port beyond; written back as read
   EXPECT_NE(settingsText().find("PORT = 65535\r\n"), std::string::npos);
+  // The lowest port the Network dialog accepts is kept as it is.
+  writeFile(path, "[NET]\r\nPORT = 1024\r\n");
+  loadSettings(path, "anna");
+  EXPECT_EQ(netSettings.port, 1024);
 }
 
 TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {

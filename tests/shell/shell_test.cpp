@@ -823,6 +823,11 @@ TEST(Shell, LoadDialogPreviewsAndDeletes) {
     EXPECT_EQ(canadian.pixel(0, 0), toQColor(appearance.backgroundColour).rgb());
     EXPECT_NE(canadian.pixel(1, 1), toQColor(appearance.backgroundColour).rgb());
 
+    // Asked first: No keeps the game.
+    remove->click();
+    EXPECT_EQ(messages, std::vector<std::string>{"Delete the saved game twelve.vlm?"});
+    ASSERT_EQ(list->count(), 3);
+    answerYes = true;
     remove->click();
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(d->statusText(), "File not selected");
@@ -839,7 +844,7 @@ TEST(Shell, LoadDialogPreviewsAndDeletes) {
     d->reject();
   });
   w.window->dispatch(CmdLoad);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(messages.size(), 4u);  // one question a delete
   EXPECT_EQ(QDir("Save").entryList(QDir::Files), QStringList{});
   EXPECT_EQ(w.game->gameType, American);  // nothing taken over
 }
