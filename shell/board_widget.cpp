@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
+#include <cstring>
 
 #include "core/game/board_description.h"
 #include "core/game/game_state.h"
@@ -33,6 +35,9 @@ BoardWidget::BoardWidget(GameState& game, MoveListing& listing, QWidget* parent)
   listingBox_->setFrameShape(QFrame::NoFrame);
   listingBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   listingBox_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  std::memcpy(painted_, game_.board, sizeof painted_);
+  slideTimer_.setInterval(15);
+  connect(&slideTimer_, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 void BoardWidget::setSkins(SkinSet skins) {
@@ -74,7 +79,65 @@ void BoardWidget::placeListingBox() {
   listingBox_->doItemsLayout();
 }
 
+namespace {
+
+// How long a move or a capture step glides: quick enough that the board
+// never seems to lag, slow enough for the eye to follow.
+constexpr int kSlideMs = 160;
+
+}  // namespace
+
+void BoardWidget::followBoard() {
+  const int n = game_.boardSize;
+  bool changed = false;
+  int gained = 0, lost = 0;
+  PieceSlide next;
+  for (int y = 0; y < n && gained <= 1 && lost <= 1; ++y)
+    for (int x = 0; x < n; ++x) {
+      const Cell before = painted_[y][x], now = game_.board[y][x];
+      if (before.kind == now.kind && before.side == now.side) continue;
+      changed = true;
+      if (before.kind == Empty) {
+        next.to = {x, y};
+        ++gained;
+      } else if (now.kind == Empty) {
+        next.captured[next.capturedCount] = {x, y};
+        next.capturedPiece[next.capturedCount++] = before;
+      } else {
+        lost = 2;  // a piece replaced by another: no single move
+      }
+    }
+  if (!changed) return;
+  std::memcpy(painted_, game_.board, sizeof painted_);
+  // One square filled, and among the squares emptied one of the same side:
+  // where the piece came from; the others were the other side's, taken.
+  if (!appearance.slideMoves || gained != 1 || lost > 1) return;
+  const int side = game_.board[next.to.y][next.to.x].side;
+  int from = -1;
+  for (int i = 0; i < next.capturedCount; ++i) {
+    if (next.capturedPiece[i].side != side) continue;
+    if (from >= 0) return;
+    from = i;
+  }
+  if (from < 0) return;
+  next.from = next.captured[from];
+  next.captured[from] = next.captured[next.capturedCount - 1];
+  next.capturedPiece[from] = next.capturedPiece[next.capturedCount - 1];
+  --next.capturedCount;
+  next.progress = 0;
+  slide_ = next;
+  slideClock_.start();
+  slideTimer_.start();
+}
+
 void BoardWidget::paintEvent(QPaintEvent*) {
+  followBoard();
+  if (sliding()) {
+    // Turned off meanwhile, the move is at its square at once.
+    slide_.progress =
+        appearance.slideMoves ? std::min(1.0, static_cast<double>(slideClock_.elapsed()) / kSlideMs) : 1.0;
+    if (!sliding()) slideTimer_.stop();
+  }
   // Composed at the screen's own pixel density, so that text and the
   // pictures' edges stay sharp on a high-density screen.
   const qreal ratio = devicePixelRatioF();
@@ -85,9 +148,9 @@ void BoardWidget::paintEvent(QPaintEvent*) {
   }
   keepCursorOnBoard(keys_, game_.boardSize);
   const std::optional<Square> keyCursor = hasFocus() ? std::optional<Square>(keys_.cursor) : std::nullopt;
-  composeMainWindow(
-      backBuffer_, size(),
-      MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_, cell_, keyCursor, evaluation_});
+  composeMainWindow(backBuffer_, size(),
+                    MainWindowPicture{game_, listing_, skins_, listingBox_->geometry(), cursor_, cell_, keyCursor,
+                                      evaluation_, status_, sliding() ? &slide_ : nullptr});
   QPainter p(this);
   p.drawImage(QPoint(0, 0), backBuffer_);
 }

@@ -16,6 +16,7 @@ void ComputerThinker::start(const GameState& game, std::function<void(int)> prog
   stop();
   broken_ = false;
   running_ = true;
+  lastProgress_ = EngineProgress{};
   progress_ = std::move(progress);
   finished_ = std::move(finished);
   const std::uint64_t generation = ++generation_;
@@ -38,7 +39,7 @@ void ComputerThinker::start(const GameState& game, std::function<void(int)> prog
       [this, post](const EngineProgress& p) {
         // A break asked for ends the search at its next report.
         if (broken_) return false;
-        post([percent = p.percent](ComputerThinker* t) { t->progressArrived(percent); });
+        post([p](ComputerThinker* t) { t->progressArrived(p); });
         return true;
       },
       [post](const EngineResult& result) {
@@ -51,9 +52,10 @@ void ComputerThinker::breakOff() {
   engine_.requestStop();
 }
 
-void ComputerThinker::progressArrived(int percent) {
+void ComputerThinker::progressArrived(const EngineProgress& progress) {
   if (broken_ || !progress_) return;
-  progress_(percent);
+  lastProgress_ = progress;
+  progress_(progress.percent);
 }
 
 void ComputerThinker::searchEnded(ComputerChoice choice) {

@@ -34,14 +34,17 @@ class ComputerThinker : public QObject {
   // Abandons and waits for the engine: nothing arrives afterwards.
   void stop();
   bool running() const { return running_; }
+  // What the running search last told: for the Expert its depth and score.
+  const EngineProgress& lastProgress() const { return lastProgress_; }
 
  private:
-  void progressArrived(int percent);
+  void progressArrived(const EngineProgress& progress);
   void searchEnded(ComputerChoice choice);
 
   Deliver deliver_;
   Engine engine_;
   bool running_ = false;
+  EngineProgress lastProgress_;
   std::atomic<bool> broken_{false};
   std::function<void(int)> progress_;
   std::function<void(ComputerChoice)> finished_;

@@ -4,6 +4,7 @@
 
 #include "core/game/game_state.h"
 #include "core/records/listing.h"
+#include "core/rules/game_result.h"
 #include "core/rules/position_text.h"
 #include "shell/board_widget.h"
 
@@ -33,6 +34,15 @@ void EvaluationPanel::update(bool shown) {
   score_ = PositionScore{};
   auto search = std::make_shared<GameState>(game_);
   preparePositionScore(*search, listing_);
+  // An ended game has nothing left to search: its result is the score.
+  if (listing_.atLastLine()) {
+    if (const GameResult end = gameResult(*search, listing_.sideToMove(), listing_.shownMoves()); end != GameGoesOn) {
+      worker_.stop();
+      score_ = finishedGameScore(end);
+      board_->update();
+      return;
+    }
+  }
   worker_.start([this, key, search](Engine& engine, const ExpertWorker::Post& post) {
     EngineLimits limits;
     limits.moveTimeMs = kEvaluationTimeMs;

@@ -21,6 +21,7 @@
 #include "core/game/mouse_entry.h"
 #include "core/game/play.h"
 #include "core/game/settings.h"
+#include "core/game/status_line.h"
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "core/platform/user_name.h"
@@ -76,6 +77,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
       clocks_(new Clocks(
           game, listing, turn_, [this] { board_->update(); }, this)),
       settingsPath_(std::move(settingsPath)) {
+  statusScratch_ = std::make_unique<GameState>();
   setWindowTitle("Velmora");
   setWindowIcon(appIcon());
   appearance = defaultAppearance;
@@ -227,12 +229,15 @@ void MainWindow::exportBoard() {
     host.messageBox(error.toStdString(), MessageIcon::Error, MessageButtons::Ok);
 }
 
+bool MainWindow::gameCommandsEnabled() const { return !busy_ && menuBar()->isEnabled(); }
+
 void MainWindow::setBusy(bool busy) {
   // A disabled board loses the keys; whoever played by keys gets them back
   // with the next turn, not after a Tab.
   const QWidget* focus = QApplication::focusWidget();
   if (busy && focus && (focus == board_ || board_->isAncestorOf(focus))) keysOnBoard_ = focus == board_;
-  menuBar()->setEnabled(!busy);
+  busy_ = busy;
+  updateCommands();
   board_->setEnabled(!busy);
   if (!busy && keysOnBoard_) board_->setFocus(Qt::OtherFocusReason);
 }
@@ -288,8 +293,23 @@ void MainWindow::refresh() {
   computeLastMoveMarks(game_, listing_, appearance.showLastMove != 0);
   board_->describeForScreenReaders();
   evaluation_->update(evaluationSettings.show && !settingUp());
+  updateStatus();
   board_->update();
   updateCursor();
+}
+
+void MainWindow::updateStatus() {
+  StatusFacts facts;
+  facts.settingUp = settingUp();
+  facts.analysing = analysis_->running();
+  facts.paused = turn_.paused();
+  facts.awaitingPeer = network_->active() && game_.players[listing_.sideToMove()].type == RemotePlayer;
+  if (game_.thinking && thinker_->running()) {
+    const EngineProgress& p = thinker_->lastProgress();
+    facts.depth = p.depth;
+    facts.whiteScore = listing_.sideToMove() == White ? p.score : -p.score;
+  }
+  board_->setStatus(QString::fromStdString(statusLine(game_, listing_, facts, *statusScratch_)));
 }
 
 void MainWindow::placeWindow() {
@@ -381,6 +401,7 @@ void MainWindow::startComputerMove() {
       game_,
       [this](int percent) {
         showComputerProgress(game_, percent, appearance.showAiProgress != 0);
+        updateStatus();
         board_->update();
       },
       [this, done](ComputerChoice choice) { finishComputerMove(game_, listing_, choice, done); });

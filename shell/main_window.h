@@ -64,9 +64,14 @@ class MainWindow : public QMainWindow {
   const PositionScore& shownScore() const;
   bool analysing() const;
 
-  // While the computer thinks the board, the listing and the menu take no
-  // input; the window itself still paints, notices Escape and can be closed.
+  // While the computer thinks or a network opponent is awaited the board
+  // and the listing take no input, and of the menus only what leaves the
+  // game alone (help, the view, copying the position); the window itself
+  // still paints, notices Escape and can be closed.
   void setBusy(bool busy);
+  // The commands that change the game can be chosen: nothing thinks, no
+  // transfer runs, no position is being set up.
+  bool gameCommandsEnabled() const;
 
  protected:
   bool event(QEvent* event) override;
@@ -77,6 +82,8 @@ class MainWindow : public QMainWindow {
  private:
   // The menus and the commands' state (window_menus.cpp).
   void createMenus();
+  // The most used commands as buttons above the board, made with the menus.
+  void createToolBar();
   // Enables the commands that make sense now and ticks the checkable ones.
   void updateCommands();
   QAction* action(int command) const;
@@ -113,6 +120,8 @@ class MainWindow : public QMainWindow {
   void showAppearance();
   void syncListingBox();
   void listingSelectionChanged(int row);
+  // The line under the panel follows the game, the search and the network.
+  void updateStatus();
   void turnTick();
   NetworkFacts networkFacts() const;
   // Game code from a worker or a timer: now, or once no modal window is up.
@@ -145,6 +154,8 @@ class MainWindow : public QMainWindow {
   int placedBoardSize_ = 0;
   // Whether the board had the keys when the computer's turn disabled it.
   bool keysOnBoard_ = false;
+  bool busy_ = false;
+  std::unique_ptr<GameState> statusScratch_;
   bool followingScreen_ = false;  // the window's screen changes are followed
   bool shutDown_ = false;
   bool refreshPosted_ = false;

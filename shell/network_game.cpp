@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "core/game/game_state.h"
+#include "core/net/socket.h"
 #include "core/platform/host.h"
 #include "core/records/listing.h"
 
@@ -27,6 +28,7 @@ void NetworkGame::start(int fd, bool server, const std::string& name, int server
 }
 
 void NetworkGame::perform(NetAction action) {
+  stopIdleWatch();
   if (game_.boardSize != boardSize_) {
     boardSize_ = game_.boardSize;
     window_.placeWindow();
@@ -52,6 +54,7 @@ void NetworkGame::perform(NetAction action) {
       return;
     }
     case NetAction::Idle:
+      watchWhileIdle();
       window_.setBusy(false);
       window_.refresh();
       return;
@@ -83,6 +86,7 @@ void NetworkGame::askBreak() {
 }
 
 void NetworkGame::end() {
+  stopIdleWatch();
   stopWorker();
   if (session_ && !session_->over()) {
     session_->breakOff();
@@ -95,6 +99,27 @@ void NetworkGame::stopWorker() {
   ++generation_;
   if (cancel_) cancel_->raise();
   if (worker_.joinable()) worker_.join();
+}
+
+void NetworkGame::watchWhileIdle() {
+  if (link_.fd < 0) return;
+  idleWatch_ = new QSocketNotifier(link_.fd, QSocketNotifier::Read, this);
+  connect(idleWatch_, &QSocketNotifier::activated, this, [this] {
+    // Deleted later: this runs inside the notifier's own signal.
+    stopIdleWatch();
+    // Bytes that came early stay for the next receive to judge.
+    if (!peerClosed(link_.fd)) return;
+    window_.deliver([this] {
+      if (session_ && !session_->over() && !transferring()) perform(session_->peerLeft());
+    });
+  });
+}
+
+void NetworkGame::stopIdleWatch() {
+  if (!idleWatch_) return;
+  idleWatch_->setEnabled(false);
+  idleWatch_->deleteLater();
+  idleWatch_ = nullptr;
 }
 
 void NetworkGame::closeConnection() {

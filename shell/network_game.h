@@ -6,6 +6,8 @@
 // it once no modal window and no break question is up.
 
 #include <QObject>
+#include <QPointer>
+#include <QSocketNotifier>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -51,6 +53,10 @@ class NetworkGame : public QObject {
   void transferEnded(std::uint64_t generation);
   void stopWorker();
   void closeConnection();
+  // While the local player is to move nothing is read, so a peer that
+  // leaves would be noticed only at the next send: the socket is watched.
+  void watchWhileIdle();
+  void stopIdleWatch();
 
   GameState& game_;
   MoveListing& listing_;
@@ -64,6 +70,7 @@ class NetworkGame : public QObject {
   Transfer result_ = Transfer::Failed;
   std::string received_;
   int boardSize_ = 0;
+  QPointer<QSocketNotifier> idleWatch_;
 };
 
 }  // namespace velmora

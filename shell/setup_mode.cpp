@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QToolBar>
 
 #include "core/game/computer_move.h"
 #include "core/game/game_state.h"
@@ -46,6 +47,8 @@ void SetupMode::begin() {
     show();
   });
   window_.widget->menuBar()->setEnabled(false);
+  // The set-up bar takes the place of the game's toolbar meanwhile.
+  if (auto* tools = window_.widget->findChild<QToolBar*>("toolBar")) tools->hide();
   window_.placeWindow();  // for the bar, shown now
   show();
 }
@@ -92,6 +95,7 @@ void SetupMode::leave() {
   turn_.setSettingUp(false);
   window_.board->setSetupClicks(nullptr);
   bar_->hide();
+  if (auto* tools = window_.widget->findChild<QToolBar*>("toolBar")) tools->show();
   window_.widget->menuBar()->setEnabled(true);
   window_.widget->setWindowTitle(QString::fromStdString(plainWindowTitle()));
 }

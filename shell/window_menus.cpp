@@ -3,7 +3,10 @@
 
 #include <QActionGroup>
 #include <QMenuBar>
+#include <QStyle>
+#include <QToolBar>
 #include <cstdio>
+#include <utility>
 
 #include "core/game/commands.h"
 #include "core/game/computer_move.h"
@@ -29,6 +32,30 @@
 
 namespace velmora {
 
+namespace {
+
+// What can be chosen while the computer thinks or a peer is awaited: it
+// neither reads a half-made move nor changes the game.
+bool availableWhileBusy(int command) {
+  switch (command) {
+    case CmdPause:
+    case CmdCopyFen:
+    case CmdAppearance:
+    case CmdSound:
+    case CmdOneClick:
+    case CmdEvaluation:
+    case CmdFlip:
+    case CmdRules:
+    case CmdUserManual:
+    case CmdAbout:
+    case CmdHomePage:
+    case CmdExit: return true;
+    default: return false;
+  }
+}
+
+}  // namespace
+
 void MainWindow::createMenus() {
   struct Item {
     const char* text;
@@ -46,6 +73,7 @@ void MainWindow::createMenus() {
       action->setShortcut(item.keys);
       action->setShortcutContext(Qt::ApplicationShortcut);
     }
+    action->setData(item.command);
     connect(action, &QAction::triggered, this, [this, c = item.command] { dispatch(c); });
     return action;
   };
@@ -74,6 +102,7 @@ void MainWindow::createMenus() {
   add(gameMenu, {N_("Network..."), CmdNetwork, QKeySequence("Ctrl+K")});
   gameMenu->addSeparator();
   QMenu* print = gameMenu->addMenu(ui("Print"));
+  print->setObjectName("printMenu");
   add(print, {N_("Game listing..."), CmdPrintListing, {}});
   add(print, {N_("Board..."), CmdPrintBoard, {}});
   add(print, {N_("Mini board..."), CmdPrintMiniBoard, {}});
@@ -92,6 +121,9 @@ void MainWindow::createMenus() {
   QAction* evaluation = add(customize, {N_("Show evaluation"), CmdEvaluation, {}});
   evaluation->setCheckable(true);
   evaluation->setChecked(evaluationSettings.show != 0);
+  QAction* flip = add(customize, {N_("Flip board"), CmdFlip, QKeySequence("Ctrl+F")});
+  flip->setCheckable(true);
+  flip->setChecked(appearance.whiteOnTop != 0);
   customize->addSeparator();
   // Each language by its own name, so that a player lost in a foreign one finds theirs.
   QMenu* languages = customize->addMenu(ui("Language"));
@@ -118,6 +150,39 @@ void MainWindow::createMenus() {
   about->setShortcuts({QKeySequence("Alt+/"), QKeySequence("Alt+?")});
   help->addSeparator();
   add(help, {N_("Velmora home page"), CmdHomePage, {}});
+  createToolBar();
+  updateCommands();
+}
+
+void MainWindow::createToolBar() {
+  delete findChild<QToolBar*>("toolBar");
+  auto* bar = new QToolBar(ui("Toolbar"), this);
+  bar->setObjectName("toolBar");
+  bar->setMovable(false);
+  bar->setFloatable(false);
+  bar->setIconSize(QSize(20, 20));
+  bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+  // The commands players reach for most, each with the picture its kind of
+  // command has on this desktop, and its keys in the tooltip.
+  const std::pair<int, QStyle::StandardPixmap> tools[] = {
+      {CmdNew, QStyle::SP_FileIcon},
+      {CmdTakeBack, QStyle::SP_ArrowBack},
+      {CmdHint, QStyle::SP_MessageBoxQuestion},
+      {CmdFlip, QStyle::SP_BrowserReload},
+      {CmdSave, QStyle::SP_DialogSaveButton},
+      {CmdLoad, QStyle::SP_DialogOpenButton},
+      {CmdPause, QStyle::SP_MediaPause},
+  };
+  for (const auto& [command, picture] : tools) {
+    QAction* a = action(command);
+    if (!a) continue;
+    a->setIcon(style()->standardIcon(picture));
+    QString tip = a->text().remove('&').remove("...");
+    if (!a->shortcut().isEmpty()) tip += " (" + a->shortcut().toString(QKeySequence::NativeText) + ")";
+    a->setToolTip(tip);
+    bar->addAction(a);
+  }
+  addToolBar(Qt::TopToolBarArea, bar);
 }
 
 void MainWindow::chooseLanguage(const std::string& code) {
@@ -147,7 +212,7 @@ void MainWindow::dispatch(int command) {
     return;
   }
   // The game is busy, analysed or being set up: its commands wait.
-  if (!turn_.commandsAllowed(networkFacts()) || thinker_->running()) return;
+  if ((!turn_.commandsAllowed(networkFacts()) || thinker_->running()) && !availableWhileBusy(command)) return;
   switch (command) {
     case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
@@ -169,6 +234,10 @@ void MainWindow::dispatch(int command) {
       return;
     case CmdEvaluation:
       evaluationSettings.show = !evaluationSettings.show;
+      refresh();
+      return;
+    case CmdFlip:
+      appearance.whiteOnTop = !appearance.whiteOnTop;
       refresh();
       return;
     case CmdAnalyse:
@@ -209,24 +278,31 @@ void MainWindow::dispatch(int command) {
 }
 
 void MainWindow::updateCommands() {
-  action(CmdContinue)->setEnabled(gameCanGoOn(game_, scratch_, listing_));
-  action(CmdTakeBack)->setEnabled(takeBackLine(game_, listing_) >= 0);
-  action(CmdPlayOn)->setEnabled(playOnLine(game_, listing_) >= 0);
+  const auto enable = [this](int command, bool can) {
+    if (QAction* a = action(command)) a->setEnabled(can && (!busy_ || availableWhileBusy(command)));
+  };
+  for (QAction* a : menuBar()->findChildren<QAction*>())
+    if (a->data().isValid()) enable(a->data().toInt(), true);
+  if (auto* print = menuBar()->findChild<QMenu*>("printMenu")) print->menuAction()->setEnabled(!busy_);
+  if (!action(CmdContinue)) return;  // the menus are not made yet
+  enable(CmdContinue, gameCanGoOn(game_, scratch_, listing_));
+  enable(CmdTakeBack, takeBackLine(game_, listing_) >= 0);
+  enable(CmdPlayOn, playOnLine(game_, listing_) >= 0);
   // Only a game of two computers runs on by itself to be paused; a new game
   // of any other kind ends the pause.
   if (turn_.paused() && !turn_.pauseOffered()) {
     turn_.dropPauseUnlessComputers();
     showPause();
   }
-  action(CmdPause)->setEnabled(turn_.pauseOffered());
-  action(CmdSetUp)->setEnabled(!network_->active());
-  action(CmdHint)->setEnabled(hintAvailable(game_, listing_) && !thinker_->running());
+  enable(CmdPause, turn_.pauseOffered());
+  enable(CmdSetUp, !network_->active());
+  enable(CmdHint, hintAvailable(game_, listing_) && !thinker_->running());
   action(CmdPause)->setChecked(turn_.paused());
   action(CmdOneClick)->setChecked(entrySettings.oneClick != 0);
   action(CmdEvaluation)->setChecked(evaluationSettings.show != 0);
+  action(CmdFlip)->setChecked(appearance.whiteOnTop != 0);
   // Not over the network: the exchange of moves would wait for the analysis.
-  action(CmdAnalyse)
-      ->setEnabled(listing_.moveCount() > 0 && !network_->active() && !thinker_->running() && !analysis_->running());
+  enable(CmdAnalyse, listing_.moveCount() > 0 && !network_->active() && !thinker_->running() && !analysis_->running());
 }
 
 QAction* MainWindow::action(int command) const { return findChild<QAction*>(QString("id%1").arg(command)); }

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QToolBar>
 #include <algorithm>
 
 #include "core/view/appearance.h"
@@ -13,12 +14,21 @@
 
 namespace velmora {
 
+QSize windowChrome(const QMainWindow& window) {
+  int height = window.menuBar()->sizeHint().height();
+  for (const QToolBar* bar : window.findChildren<QToolBar*>())
+    if (!bar->isHidden() && window.toolBarArea(const_cast<QToolBar*>(bar)) == Qt::TopToolBarArea)
+      height += bar->sizeHint().height();
+  return QSize(0, height);
+}
+
 void placeMainWindow(QMainWindow& window, BoardWidget& board, int boardSize, bool newBoardSize) {
   QRect screen(0, 0, 1920, 1080);
   if (QScreen* s = window.screen() ? window.screen() : QGuiApplication::primaryScreen())
     screen = s->availableGeometry();
-  // Around the board: the menu bar, and once shown the window manager's frame.
-  const QSize chrome(0, window.menuBar()->sizeHint().height());
+  // Around the board: the menu bar and the toolbar, and once shown the
+  // window manager's frame.
+  const QSize chrome = windowChrome(window);
   const QSize decoration = window.isVisible() ? window.frameGeometry().size() - window.size() : QSize(0, 0);
   const QSize room = screen.size() - chrome - decoration;
   const int n = boardSize;

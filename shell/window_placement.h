@@ -2,11 +2,16 @@
 // Where the main window stands and how large its board is drawn: at least
 // the layout's size, centred when not yet shown, on its screen.
 
+#include <QSize>
+
 class QMainWindow;
 
 namespace velmora {
 
 class BoardWidget;
+
+// The room above the board: the menu bar and a toolbar at the top.
+QSize windowChrome(const QMainWindow& window);
 
 // Sizes the board's cells for `boardSize` squares a side and places
 // `window` for them: the largest scale at or below the chosen one that the

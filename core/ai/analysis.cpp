@@ -1,10 +1,14 @@
 #include "core/ai/analysis.h"
 
 #include <cstring>
+#include <map>
 #include <memory>
+#include <string>
+#include <utility>
 
 #include "core/rules/game_record.h"
 #include "core/rules/generate.h"
+#include "core/rules/position_text.h"
 
 namespace velmora {
 
@@ -46,6 +50,11 @@ std::vector<PlyAnalysis> analyseGame(const RecordedPosition& game, int plies, En
   // The Expert's score of each position for its side to move, the position
   // after the last move included.
   std::vector<int> scores;
+  // Each position's text: a move played again where it was played before
+  // gets the same judgement, though the second search saw the repetition
+  // coming and scored it otherwise.
+  std::vector<std::string> positions;
+  std::map<std::pair<std::string, int>, std::size_t> judged;
   for (int k = 0; k <= plies; ++k) {
     EngineLimits expert = limits;
     expert.level = kExpertLevel;
@@ -61,6 +70,8 @@ std::vector<PlyAnalysis> analyseGame(const RecordedPosition& game, int plies, En
       // the two searches may disagree by the odd point.
       a.playedScore = a.played == a.best ? a.bestScore : -r.score;
       a.mark = markOf(a.bestScore, a.playedScore);
+      const auto [first, isNew] = judged.try_emplace({positions[k - 1], a.played}, k - 1);
+      if (!isNew) a.mark = out[first->second].mark;
     }
     if (progress) progress(context, k + 1, plies + 1);
     if (k == plies) break;
@@ -69,6 +80,7 @@ std::vector<PlyAnalysis> analyseGame(const RecordedPosition& game, int plies, En
     a.bestScore = r.score;
     a.played = indexOf(*board, game.gameRecord[k]);
     out.push_back(a);
+    positions.push_back(writePosition(*board));
     applyMove(game.gameRecord[k], board->gameRecord[k], *board);
     ++board->plyCount;
   }

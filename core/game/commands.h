@@ -34,6 +34,7 @@ enum Command : int {
   CmdHint = 32811,        // the move the Expert would play, marked
   CmdEvaluation = 32812,  // the Expert's score and line beside the board, on or off
   CmdAnalyse = 32813,     // the Expert goes over the game and marks mistakes
+  CmdFlip = 32814,        // the board turned round: White on top or at the bottom
 };
 
 }  // namespace velmora

@@ -224,8 +224,12 @@ bool pressEntryKey(GameState& game, MoveListing& listing, KeyboardEntry& entry, 
     playTyped(game, listing, entry);
     return true;
   }
+  const auto before = findSelectedPiece(game);
   if (key == EntryKey::Space) space(game, listing, entry);
   if (key == EntryKey::Enter) enter(game, listing, entry);
+  // A piece the keys picked up is theirs until put down; a waypoint added
+  // to a piece the mouse holds leaves it with the mouse.
+  if (const auto after = findSelectedPiece(game); after && after != before) game.heldByKeys = true;
   return key == EntryKey::Space || key == EntryKey::Enter;
 }
 

@@ -283,6 +283,7 @@ void mouseDown(GameState& game, MoveListing& listing, const BoardView& view, Mou
   const auto hit = hitTestSquare(game, view, x, y);
   if (!hit) return;
   if (clickSquare(game, listing, *hit, view.oneClick, drop) != ClickResult::PickedUp) return;
+  game.heldByKeys = false;
   // Where in its square the piece was grabbed, so that it follows the cursor from there.
   const int sc = view.whiteOnTop ? game.boardSize - 1 - hit->x : hit->x;
   const int sr = view.whiteOnTop ? hit->y : game.boardSize - 1 - hit->y;

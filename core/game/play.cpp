@@ -158,14 +158,19 @@ MoveListing atLastMove(const MoveListing& listing) {
 
 }  // namespace
 
-bool gameCanGoOn(const GameState& game, GameState& scratch, const MoveListing& listing) {
-  if (game.gameRunning || game.thinking || game.showingMove || listing.lines.empty()) return false;
+GameResult resultAtLastMove(const GameState& game, GameState& scratch, const MoveListing& listing) {
+  if (listing.lines.empty()) return GameGoesOn;
   const MoveListing last = atLastMove(listing);
   setUpStartOf(scratch, game);
   scratch.giveAway = game.giveAway;
   for (int j = 0; j < last.shownMoves(); ++j) applyMove(game.gameRecord[j], scratch.gameRecord[j], scratch);
   scratch.plyCount = last.shownMoves();
-  return checkGameEnd(scratch, last, false) == GameGoesOn;
+  return checkGameEnd(scratch, last, false);
+}
+
+bool gameCanGoOn(const GameState& game, GameState& scratch, const MoveListing& listing) {
+  if (game.gameRunning || game.thinking || game.showingMove || listing.lines.empty()) return false;
+  return resultAtLastMove(game, scratch, listing) == GameGoesOn;
 }
 
 void continueGame(GameState& game, GameState& scratch, MoveListing& listing) {

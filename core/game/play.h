@@ -30,6 +30,10 @@ void playMove(GameState& game, MoveListing& listing, int index, std::function<vo
 // it is not over at its last move. `scratch` rebuilds that position.
 bool gameCanGoOn(const GameState& game, GameState& scratch, const MoveListing& listing);
 
+// How the game stands at its last move, whatever line is shown: over by
+// the rules, or going on. `scratch` rebuilds that position.
+GameResult resultAtLastMove(const GameState& game, GameState& scratch, const MoveListing& listing);
+
 // Takes the game up again at its last move; the computer moves when it is
 // its turn. `scratch` rebuilds the position shown.
 void continueGame(GameState& game, GameState& scratch, MoveListing& listing);

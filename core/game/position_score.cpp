@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/game/game_state.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 
@@ -37,6 +38,14 @@ void preparePositionScore(GameState& search, const MoveListing& listing) {
   // so that repetitions and the quiet run count up to it.
   search.plyCount = listing.shownMoves();
   search.thinking = 0;
+}
+
+PositionScore finishedGameScore(GameResult result) {
+  switch (result) {
+    case WhiteWins: return {true, "1-0", say("White wins")};
+    case BlackWins: return {true, "0-1", say("Black wins")};
+    default: return {true, "1/2-1/2", say("Draw")};
+  }
 }
 
 PositionScore scorePosition(Engine& engine, const EngineLimits& limits) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/ai/engine.h"
+#include "core/rules/game_result.h"
 
 namespace velmora {
 
@@ -39,6 +40,10 @@ struct PositionScore {
 // Makes `search` (a copy of the game) the shown position of the listing,
 // with its record up to there, ready for the Expert.
 void preparePositionScore(GameState& search, const MoveListing& listing);
+
+// A game that has ended is shown by its result, not by a search: "1-0",
+// "0-1" or "1/2-1/2", and the outcome in words.
+PositionScore finishedGameScore(GameResult result);
 
 // The Expert searches the engine's position within `limits` and the outcome
 // is put in words.

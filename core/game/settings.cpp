@@ -64,6 +64,9 @@ struct SettingKey {
   const char* textDefault = nullptr;  // nullptr: the login name
   size_t limit = 0;
   int low = 0, high = 0;
+  // Where older files kept the key; read when the key is missing.
+  const char* oldSection = nullptr;
+  const char* oldKey = nullptr;
 };
 
 std::vector<SettingKey> settingKeys() {
@@ -79,9 +82,6 @@ std::vector<SettingKey> settingKeys() {
       {"LAST GAME", "LEVEL", Kind::Number, &lastGame.level, dl.level, nullptr, 0, 0, 2},
       {"LAST GAME", "PLAYER 1 NAME", Kind::Name, &lastGame.player1Name, 0, nullptr, kNameBuffer},
       {"LAST GAME", "PLAYER 2 NAME", Kind::Name, &lastGame.player2Name, 0, dl.player2Name.c_str(), kNameBuffer},
-      {"LAST GAME", "EXPERT", Kind::YesNo, &lastGame.expert, dl.expert ? 1 : 0},
-      {"LAST GAME", "MOVE TIME", Kind::Number, &lastGame.moveTimeMs, dl.moveTimeMs, nullptr, 0, kMinMoveTimeMs,
-       kMaxMoveTimeMs},
       {"SHOW", "AI PROGRESS", Kind::Number, &a.showAiProgress, d.showAiProgress},
       {"SHOW", "COORDINATES", Kind::Number, &a.showCoordinates, d.showCoordinates},
       {"SHOW", "DRAGGING_PIECE", Kind::Number, &a.dragShow, d.dragShow},
@@ -117,12 +117,29 @@ std::vector<SettingKey> settingKeys() {
   // The larger boards, apart from SCALE, which keeps the three sizes older files know.
   keys.push_back({"WINDOW", "BOARD SCALE", Kind::BoardScale, &appearance.boardScale, defaultAppearance.boardScale});
   keys.push_back({"WINDOW", "LANGUAGE", Kind::Text, &languageSettings.language, 0, "", 16});
+  keys.push_back({"WINDOW", "SQUARE NUMBERS", Kind::Number, &appearance.showSquareNumbers,
+                  defaultAppearance.showSquareNumbers, nullptr, 0, 0, 1});
+  keys.push_back({"WINDOW", "SLIDING MOVES", Kind::Number, &appearance.slideMoves, defaultAppearance.slideMoves,
+                  nullptr, 0, 0, 1});
+  // The Expert's keys follow the classic text; files written before they had
+  // a section of their own kept them in [LAST GAME].
+  keys.push_back(
+      {"EXPERT", "PLAYS", Kind::YesNo, &lastGame.expert, dl.expert ? 1 : 0, nullptr, 0, 0, 0, "LAST GAME", "EXPERT"});
+  keys.push_back({"EXPERT", "MOVE TIME", Kind::Number, &lastGame.moveTimeMs, dl.moveTimeMs, nullptr, 0, kMinMoveTimeMs,
+                  kMaxMoveTimeMs, "LAST GAME", "MOVE TIME"});
   keys.push_back(
       {"EVALUATION", "SHOW", Kind::Number, &evaluationSettings.show, defaultEvaluationSettings.show, nullptr, 0, 0, 1});
   return keys;
 }
 
-void readKey(const Profile& p, const SettingKey& k, const std::string& userName) {
+void readKey(const Profile& p, SettingKey k, const std::string& userName) {
+  if (k.oldSection) {
+    // A key missing from its section falls back to the old place, and only
+    // then to its default.
+    k.numberDefault = k.kind == Kind::YesNo
+                          ? p.getString(k.oldSection, k.oldKey, k.numberDefault ? "YES" : "", 50) == "YES"
+                          : p.getInt(k.oldSection, k.oldKey, k.numberDefault);
+  }
   switch (k.kind) {
     case Kind::Number: {
       const int value = p.getInt(k.section, k.key, k.numberDefault);

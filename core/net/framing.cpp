@@ -41,7 +41,8 @@ Transfer receiveMessage(NetLink& link, std::string& text, const Cancel& cancel, 
     const WaitResult result = receiveSome(link.fd, buffer, sizeof buffer, received, cancel, left);
     if (result == WaitResult::Canceled) return Transfer::Canceled;
     if (result == WaitResult::TimedOut) return Transfer::TimedOut;
-    if (result != WaitResult::Ready || received == 0) return Transfer::Failed;  // a closed connection too
+    if (result == WaitResult::Ready && received == 0 && link.reader.empty()) return Transfer::Closed;
+    if (result != WaitResult::Ready || received == 0) return Transfer::Failed;  // closed inside a message too
     link.reader.append(buffer, received);
   }
 }

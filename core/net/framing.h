@@ -21,12 +21,16 @@ class MessageReader {
   bool next(std::string& text);
   // More than kMaxMessageBytes have arrived without a zero byte.
   bool overflowed() const;
+  // Nothing of a message has arrived yet.
+  bool empty() const { return pending_.empty(); }
 
  private:
   std::string pending_;
 };
 
-enum class Transfer { Done, Failed, Canceled, TimedOut };
+// Closed: the peer ended the connection between two messages, as a copy does
+// that leaves the game; Failed: anything else that broke it.
+enum class Transfer { Done, Failed, Closed, Canceled, TimedOut };
 
 // One connection of a network game: the socket and what has been read of it.
 struct NetLink {

@@ -185,7 +185,8 @@ NetAction NetSession::transferred(Transfer result, const std::string& received) 
   if (result == Transfer::Canceled) return breakOff();
   if (result == Transfer::TimedOut)
     return finish(NetEnd::TimedOut, N_("Your opponent has not answered for too long. Connection lost."));
-  if (result == Transfer::Failed) {
+  if (result == Transfer::Closed && !sending()) return peerLeft();
+  if (result == Transfer::Failed || result == Transfer::Closed) {
     if (phase_ == Phase::SendCancel) return finish(NetEnd::IllegalMove);
     return finish(NetEnd::ConnectionLost,
                   sending() ? N_("Connection lost. Send data error.") : N_("Connection lost. Receive data error."));
@@ -342,6 +343,10 @@ NetEnd NetSession::endOfListedGame() {
 }
 
 NetAction NetSession::breakOff() { return finish(NetEnd::Broken); }
+
+NetAction NetSession::peerLeft() {
+  return finish(NetEnd::ConnectionLost, N_("Your opponent has left the game. Connection lost."));
+}
 
 NetAction NetSession::finish(NetEnd end, const char* message, MessageIcon icon) {
   endNetworkPlay(game_);

@@ -102,6 +102,9 @@ class NetSession {
   NetAction exchangeTurn();
   // The local player broke off the running transfer.
   NetAction breakOff();
+  // The peer ended the connection: between messages, or while the local
+  // player was to move and nothing was under way.
+  NetAction peerLeft();
 
   bool busy() const { return busy_; }
   // Whether the running transfer is a send (else a receive).

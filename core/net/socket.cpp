@@ -170,9 +170,22 @@ WaitResult receiveSome(int fd, char* data, std::size_t size, std::size_t& receiv
     if (ready != WaitResult::Ready) return ready;
     const ssize_t got = recv(fd, data, size, 0);
     if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) continue;
+    // A peer that closed with our bytes still unread resets the connection:
+    // gone all the same.
+    if (got < 0 && errno == ECONNRESET) return WaitResult::Ready;
     if (got < 0) return WaitResult::Failed;
     received = static_cast<std::size_t>(got);
     return WaitResult::Ready;
+  }
+}
+
+bool peerClosed(int fd) {
+  char byte;
+  for (;;) {
+    const ssize_t got = recv(fd, &byte, 1, MSG_PEEK | MSG_DONTWAIT);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) return errno != EAGAIN && errno != EWOULDBLOCK;
+    return got == 0;
   }
 }
 

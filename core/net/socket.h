@@ -47,9 +47,13 @@ int connectTo(const std::string& ip, int port, const Cancel& cancel, int timeout
 WaitResult sendAll(int fd, const char* data, std::size_t size, const Cancel& cancel, int timeoutMs);
 
 // Receives what has arrived, at most `size` bytes, into `data`: Ready with
-// `received` > 0, or Ready with 0 when the peer closed the connection.
+// `received` > 0, or Ready with 0 when the peer closed or reset the connection.
 WaitResult receiveSome(int fd, char* data, std::size_t size, std::size_t& received, const Cancel& cancel,
                        int timeoutMs);
+
+// Whether the peer has closed `fd` or the connection broke; does not wait
+// and takes nothing that has arrived.
+bool peerClosed(int fd);
 
 // A dotted IPv4 address of four numbers 0..255, as the address field takes it.
 bool isDottedIpv4(const std::string& text);

@@ -222,8 +222,13 @@ std::string proposedSaveName(const RecordedGame& game, const std::string& shortD
     else if ((static_cast<unsigned char>(c) & 0xC0) != 0x80)  // one "_" for a whole UTF-8 character
       date += '_';
   }
-  return "[" + playerName(game.players[White]) + "]-[" + playerName(game.players[Black]) + "]-[" + date + "]-[RULES-" +
-         gameTypeName(game.gameType) + "]";
+  // The board shown before any game has no players; such a side is named
+  // as New game names a player who gave none.
+  const auto named = [&](int side) {
+    const std::string name = playerName(game.players[side]);
+    return name.empty() ? std::string(side == White ? "Player 1" : "Player 2") : name;
+  };
+  return "[" + named(White) + "]-[" + named(Black) + "]-[" + date + "]-[RULES-" + gameTypeName(game.gameType) + "]";
 }
 
 std::optional<std::string> saveNameProblem(const std::string& name) {

@@ -61,6 +61,10 @@ struct AppearanceSettings {
   std::int32_t dragShow = DragFollows;
   std::int32_t dragOpacity = 85;  // percent, kMinDragOpacity..kMaxDragOpacity
   std::int32_t dragShadow = 1;
+  // The numbers of the squares on the board, where the variant numbers them.
+  std::int32_t showSquareNumbers = 0;
+  // A moved piece glides to its square and the pieces it took fade.
+  std::int32_t slideMoves = 1;
 };
 
 inline const AppearanceSettings defaultAppearance{};

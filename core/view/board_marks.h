@@ -20,6 +20,9 @@ struct BoardMarks {
   SquareMarks marks[kMaxBoardSize][kMaxBoardSize] = {};  // marks[y][x], as the board
   std::int32_t grabOffsetX = 0;                          // where in its square the picked-up piece was grabbed
   std::int32_t grabOffsetY = 0;
+  // Picked up from the keyboard: no pointer holds it, so it stays drawn on
+  // its square instead of following the mouse.
+  bool heldByKeys = false;
 };
 
 // Drops the picked-up piece and its waypoints: the `selected` mark of every

@@ -25,6 +25,7 @@ Layout computeLayout(int n, int cell, int clientWidth, int clientHeight, bool gi
   const int panel = l.board.right;
   l.logo = {x + b + 56, l.board.top, x + b + 56 + 128, l.board.top + 64};
   l.evaluation = {panel, l.board.top, panel + 200, y + 84};
+  l.status = {panel, l.board.bottom, panel + 200, l.board.bottom + kCoordinateBand};
   l.upperName = {panel, y + 84, panel + 200, y + 116};
   l.upperClock = {panel, y + 148 - 32, panel + 200, y + 148};
   l.lowerName = {panel, y + listBottom + 1, panel + 200, y + listBottom + 32};

@@ -36,6 +36,7 @@ struct Layout {
   Rect variantName, giveAwayText;  // giveAwayText is empty unless a give-away game
   Rect logo;
   Rect evaluation;  // the logo's row, when the Expert's score is shown instead
+  Rect status;      // how the game stands: under the panel, in the column letters' row
 };
 
 // The layout of an n x n board of `cell` pixels in a client area of the given

@@ -20,7 +20,7 @@ Tile squareTile(const Position& game, const BoardMarks& marks, int x, int y, con
   const SquareMarks& m = marks.marks[y][x];
   const int p = parity(game, x, y);
   Tile t{pieceColumn(cell), p == 0 ? 1 : 4};
-  if (settings.dragShow != DragStays && m.selected) t.column = 0;  // the piece is under the cursor
+  if (settings.dragShow != DragStays && m.selected && !marks.heldByKeys) t.column = 0;  // the piece is under the cursor
   if (m.selected || m.blinkTicks)
     t.row += 1;
   else if (m.lastMove)
@@ -31,6 +31,8 @@ Tile squareTile(const Position& game, const BoardMarks& marks, int x, int y, con
   }
   return t;
 }
+
+int pieceColumnOf(int kind, int side) { return pieceColumn(Cell{kind, side}); }
 
 Tile draggedTile(const Position& game, int x, int y) {
   return {pieceColumn(game.board[y][x]), parity(game, x, y) == 1 ? 5 : 2};

@@ -23,6 +23,9 @@ struct Tile {
 // The tile of board square (x, y); the marks must have been computed.
 Tile squareTile(const Position& game, const BoardMarks& marks, int x, int y, const AppearanceSettings& settings);
 
+// The column of `piece` in a skin's rows: 0 for none.
+int pieceColumnOf(int kind, int side);
+
 // The picked-up piece as drawn under the cursor: its selection-highlight tile.
 Tile draggedTile(const Position& game, int x, int y);
 

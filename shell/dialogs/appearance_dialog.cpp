@@ -85,10 +85,12 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
 
   auto* showBox = new QGroupBox(ui("Show"));
   auto* showLayout = new QVBoxLayout(showBox);
-  const char* showTexts[5] = {N_("AI progress"), N_("Coordinates"), N_("Last move"), N_("Legal moves"),
-                              N_("White on top")};
-  const int showIds[5] = {1000, 1001, 1002, 1003, 1005};
-  for (int i = 0; i < 5; ++i) {
+  // The last two are Velmora's own: beside the coordinates the squares'
+  // numbers, and moves that glide.
+  const char* showTexts[kShowFlags] = {N_("AI progress"),  N_("Coordinates"),    N_("Last move"),    N_("Legal moves"),
+                                       N_("White on top"), N_("Square numbers"), N_("Sliding moves")};
+  const int showIds[kShowFlags] = {1000, 1001, 1002, 1003, 1005, 1100, 1101};
+  for (int i = 0; i < kShowFlags; ++i) {
     show_[i] = new QCheckBox(ui(showTexts[i]));
     idOf(show_[i], showIds[i]);
     showLayout->addWidget(show_[i]);
@@ -270,8 +272,9 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
 AppearanceDialog::~AppearanceDialog() = default;
 
 void AppearanceDialog::setControls(const AppearanceSettings& a) {
-  const std::int32_t flags[5] = {a.showAiProgress, a.showCoordinates, a.showLastMove, a.showLegalMoves, a.whiteOnTop};
-  for (int i = 0; i < 5; ++i) show_[i]->setChecked(flags[i] != 0);
+  const std::int32_t flags[kShowFlags] = {a.showAiProgress, a.showCoordinates,   a.showLastMove, a.showLegalMoves,
+                                          a.whiteOnTop,     a.showSquareNumbers, a.slideMoves};
+  for (int i = 0; i < kShowFlags; ++i) show_[i]->setChecked(flags[i] != 0);
   dragShow_->setChecked(a.dragShow != 0);
   dragShadow_->setChecked(a.dragShadow != 0);
   int button = 0;  // a size that is none of them shows as the smallest
@@ -295,8 +298,9 @@ void AppearanceDialog::readControls(AppearanceSettings& a) const {
     a.skinNumber = std::max(0, i);
     a.skinName.clear();
   }
-  std::int32_t* flags[5] = {&a.showAiProgress, &a.showCoordinates, &a.showLastMove, &a.showLegalMoves, &a.whiteOnTop};
-  for (int k = 0; k < 5; ++k) *flags[k] = show_[k]->isChecked() ? 1 : 0;
+  std::int32_t* flags[kShowFlags] = {&a.showAiProgress, &a.showCoordinates,   &a.showLastMove, &a.showLegalMoves,
+                                     &a.whiteOnTop,     &a.showSquareNumbers, &a.slideMoves};
+  for (int k = 0; k < kShowFlags; ++k) *flags[k] = show_[k]->isChecked() ? 1 : 0;
   a.dragShow = dragShow_->isChecked() ? DragFollows : DragStays;
   a.dragShadow = dragShadow_->isChecked() ? 1 : 0;
   a.cellSize = kSquareSizes[0].pixels;  // under a larger scale, what older copies read

@@ -54,7 +54,8 @@ class AppearanceDialog : public QDialog {
   std::unique_ptr<GameState> scratch_;
   std::unique_ptr<MoveListing> listing_;
   QImage previewSkin_;  // the selected skin at tiles of 32
-  QCheckBox* show_[5];
+  static constexpr int kShowFlags = 7;
+  QCheckBox* show_[kShowFlags];
   QRadioButton* scale_[kSquareSizeCount];
   static constexpr int kLargeScaleButtons = kLargeSquareSizeCount + 1;  // and "Fit to window"
   QRadioButton* largeScale_[kLargeScaleButtons];

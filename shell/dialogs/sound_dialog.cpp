@@ -1,6 +1,8 @@
 #include "shell/dialogs/sound_dialog.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QPushButton>
@@ -9,6 +11,7 @@
 #include "core/platform/host.h"
 #include "core/platform/text.h"
 #include "core/platform/translation.h"
+#include "core/platform/wave.h"
 #include "shell/dialogs/fixed_size.h"
 #include "shell/system/audio_output.h"
 #include "shell/system/language.h"
@@ -17,7 +20,17 @@ namespace velmora {
 
 namespace {
 enum Column { CheckColumn = 0, EventColumn = 1, FileColumn = 2 };
+
+// The settings keep a file as it was written (".\\Sound\\Capture.wav" by
+// default); the row shows where that is on this system and keeps the
+// written text, so OK without a change writes it back unchanged.
+void setFile(QTreeWidgetItem* row, const std::string& file) {
+  row->setData(FileColumn, Qt::UserRole, QString::fromStdString(file));
+  row->setText(FileColumn, QDir::cleanPath(QFileInfo(QString::fromStdString(nativePath(file))).absoluteFilePath()));
 }
+
+std::string fileOf(const QTreeWidgetItem* row) { return row->data(FileColumn, Qt::UserRole).toString().toStdString(); }
+}  // namespace
 
 SoundDialog::SoundDialog(SoundEventTable& table, QWidget* parent)
     : QDialog(parent), table_(table), list_(new QTreeWidget) {
@@ -42,7 +55,7 @@ SoundDialog::SoundDialog(SoundEventTable& table, QWidget* parent)
     row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     row->setCheckState(CheckColumn, e.enabled ? Qt::Checked : Qt::Unchecked);
     row->setText(EventColumn, QString::fromStdString(e.name));
-    row->setText(FileColumn, QString::fromStdString(e.file));
+    setFile(row, e.file);
   }
   const int rowsHeight = list_->sizeHintForRow(0) * (kSoundEventCount + 1) + list_->header()->sizeHint().height();
   list_->setFixedSize(30 + 100 + 360 + 2 * list_->frameWidth() + 4, rowsHeight + 2 * list_->frameWidth());
@@ -74,13 +87,13 @@ SoundDialog::SoundDialog(SoundEventTable& table, QWidget* parent)
   connect(setDefault, &QPushButton::clicked, this, [this] {
     for (int i = 0; i < kSoundEventCount; ++i) {
       QTreeWidgetItem* r = list_->topLevelItem(i);
-      r->setText(FileColumn, QString::fromStdString(defaultSoundPath(i)));
+      setFile(r, defaultSoundPath(i));
       r->setCheckState(CheckColumn, Qt::Checked);
     }
   });
   // The file plays whether or not its row is checked, and nothing waits for it.
   connect(play, &QPushButton::clicked, this, [this] {
-    if (QTreeWidgetItem* r = selectedRow()) playWaveFileInBackground(r->text(FileColumn).toStdString());
+    if (QTreeWidgetItem* r = selectedRow()) playWaveFileInBackground(fileOf(r));
   });
   connect(select, &QPushButton::clicked, this, &SoundDialog::selectFile);
   connect(setAll, &QPushButton::clicked, this, [this] { setEveryRowChecked(true); });
@@ -111,7 +124,7 @@ void SoundDialog::selectFile() {
   dialog.setNameFilter(ui("Wave file (*.wav)"));
   dialog.setOption(QFileDialog::ReadOnly, false);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-  row->setText(FileColumn, dialog.selectedFiles().first());
+  setFile(row, dialog.selectedFiles().first().toStdString());
 }
 
 void SoundDialog::accept() {
@@ -120,7 +133,7 @@ void SoundDialog::accept() {
     SoundEvent& e = table_[static_cast<size_t>(i)];
     e.enabled = r->checkState(CheckColumn) == Qt::Checked ? 1 : 0;
     e.name = cutUtf8(r->text(EventColumn).toStdString(), kSoundPathLimit - 1);
-    e.file = cutUtf8(r->text(FileColumn).toStdString(), kSoundPathLimit - 1);
+    e.file = cutUtf8(fileOf(r), kSoundPathLimit - 1);
   }
   QDialog::accept();
 }

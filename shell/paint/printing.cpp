@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QFont>
 #include <QFontMetrics>
+#include <QMarginsF>
+#include <QPageLayout>
 #include <QPainter>
 #include <QPen>
 #include <QPolygonF>
@@ -13,8 +15,11 @@
 #include <QTextOption>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "core/game/game_state.h"
+#include "core/game/play.h"
 #include "core/platform/file_write.h"
 #include "core/records/printed_listing.h"
 #include "core/view/appearance.h"
@@ -25,6 +30,9 @@ namespace velmora {
 namespace {
 
 constexpr int kPrintDotsPerInch = 300;
+
+// The listing's least margin on every side.
+constexpr qreal kListingMarginMm = 20;
 
 // The job's name is the program's caption, as its message boxes have.
 constexpr const char* kDocumentName = "Velmora";
@@ -58,6 +66,11 @@ QImage printedBoard(const GameState& game, const SkinSet& skins, bool withMarks,
 }
 
 bool printListing(QPrinter& printer, const GameState& game, const MoveListing& listing) {
+  // A sheet's text keeps clear of the printer's edge and the staple.
+  QMarginsF margins = printer.pageLayout().margins(QPageLayout::Millimeter);
+  margins = QMarginsF(std::max(margins.left(), kListingMarginMm), std::max(margins.top(), kListingMarginMm),
+                      std::max(margins.right(), kListingMarginMm), std::max(margins.bottom(), kListingMarginMm));
+  printer.setPageMargins(margins, QPageLayout::Millimeter);
   QPainter p(&printer);
   if (!p.isActive()) return false;
   // The painter's own metrics, in the page's pixels. Tabs are expanded
@@ -68,11 +81,13 @@ bool printListing(QPrinter& printer, const GameState& game, const MoveListing& l
   const qreal tab = 8 * metrics.averageCharWidth();
   const QTextOption option = listingTextOption();
   const QRect page = printer.pageLayout().paintRectPixels(printer.resolution());
-  const std::vector<std::string> lines = printedListingLines(game, listing);
-  qreal y = 0;
-  for (size_t i = 0; i < lines.size(); ++i) {
-    const QStringList parts = QString::fromStdString(lines[i]).split('\t');
-    // Every part but the last ends at a tab; the last wraps in the room left.
+  const auto scratch = std::make_unique<GameState>();
+  const std::vector<std::string> lines = printedListingLines(game, listing, resultAtLastMove(game, *scratch, listing));
+  // Where the last part of each line starts (every part but the last ends
+  // at a tab), and how high the line is once that part wraps.
+  std::vector<qreal> starts, heights;
+  for (const std::string& line : lines) {
+    const QStringList parts = QString::fromStdString(line).split('\t');
     qreal x = 0;
     for (qsizetype k = 0; k + 1 < parts.size(); ++k) {
       x += metrics.horizontalAdvance(parts[k]);
@@ -80,19 +95,27 @@ bool printListing(QPrinter& printer, const GameState& game, const MoveListing& l
     }
     x = std::min(x, page.width() / 2.0);
     const QRectF room(x, 0, page.width() - x, page.height());
-    const qreal height = std::max(metrics.height(), p.boundingRect(room, parts.back(), option).height());
-    if (y > 0 && y + height > page.height()) {
+    starts.push_back(x);
+    heights.push_back(std::max(metrics.height(), p.boundingRect(room, parts.back(), option).height()));
+  }
+  qreal y = 0;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    // A move and Black's reply share a page: the reply has no number of
+    // its own to be read by at the top of the next one.
+    const bool replyFollows = i + 1 < lines.size() && isPrintedReply(lines[i + 1]) && !isPrintedReply(lines[i]);
+    const qreal needed = heights[i] + (replyFollows ? heights[i + 1] : 0);
+    if (y > 0 && y + needed > page.height()) {
       if (!printer.newPage()) return false;
       y = 0;
     }
-    x = 0;
+    const QStringList parts = QString::fromStdString(lines[i]).split('\t');
+    qreal x = 0;
     for (qsizetype k = 0; k + 1 < parts.size(); ++k) {
       p.drawText(QPointF(x, y + metrics.ascent()), parts[k]);
       x = (std::floor((x + metrics.horizontalAdvance(parts[k])) / tab) + 1) * tab;
     }
-    x = std::min(x, page.width() / 2.0);
-    p.drawText(QRectF(x, y, page.width() - x, height), parts.back(), option);
-    y += height;
+    p.drawText(QRectF(starts[i], y, page.width() - starts[i], heights[i]), parts.back(), option);
+    y += heights[i];
   }
   return true;
 }

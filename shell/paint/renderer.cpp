@@ -4,11 +4,13 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <algorithm>
+#include <cstdlib>
 
 #include "core/game/game_state.h"
 #include "core/game/mouse_entry.h"
 #include "core/game/position_score.h"
 #include "core/records/listing.h"
+#include "core/records/pdn_board.h"
 #include "core/view/layout.h"
 #include "core/view/tiles.h"
 #include "shell/system/language.h"
@@ -36,8 +38,9 @@ void drawCentred(QPainter& p, const Rect& r, const QString& text) {
 
 QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
 
-// The score on the first line in the board font, the expected line below it
-// in a smaller one, wrapped; "..." while the search has not answered.
+// The score on the first line in the board font, the expected line (or the
+// result of an ended game) below it in a slightly smaller one; "..." while
+// the search has not answered.
 void drawEvaluation(QPainter& p, const Rect& r, const PositionScore& score) {
   const QRect area = toQRect(r);
   p.fillRect(area, p.background());
@@ -46,10 +49,92 @@ void drawEvaluation(QPainter& p, const Rect& r, const PositionScore& score) {
   if (!score.found || score.line.empty()) return;
   p.save();
   QFont small = p.font();
-  small.setPixelSize(13);
+  small.setPixelSize(15);
   p.setFont(small);
+  const QFontMetrics metrics(small);
   const QRect rest(area.left() + 4, first.bottom() + 1, area.width() - 8, area.bottom() - first.bottom());
-  p.drawText(rest, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(score.line));
+  int top = rest.top();
+  for (const QString& line : wrapBetweenWords(QString::fromStdString(score.line), metrics, rest.width())) {
+    if (top + metrics.height() > rest.bottom() + 1) break;  // the rest of the line does not fit
+    p.drawText(QRect(rest.left(), top, rest.width(), metrics.height()), Qt::AlignCenter, line);
+    top += metrics.height();
+  }
+  p.restore();
+}
+
+// The number of each playing square in its upper left corner, as the
+// variants that number their squares read them; nothing for the others.
+void drawSquareNumbers(QPainter& p, const GameState& game, int c, int left, int top, bool whiteOnTop) {
+  const int n = game.boardSize;
+  if (pdnConvention(game.gameType).algebraic) return;
+  p.save();
+  QFont font = p.font();
+  font.setPixelSize(std::max(7, c / 4));
+  font.setBold(true);
+  p.setFont(font);
+  for (int y = 0; y < n; ++y)
+    for (int x = 0; x < n; ++x) {
+      const std::string name = pdnSquare(game.gameType, x, y);
+      const auto back = readPdnSquare(game.gameType, name);
+      if (!back || back->x != x || back->y != y) continue;  // not a playing square
+      const int column = whiteOnTop ? n - 1 - x : x, row = whiteOnTop ? y : n - 1 - y;
+      const QRect corner(left + column * c + 2, top + row * c + 1, c - 4, c / 3);
+      const QString text = QString::fromStdString(name);
+      // Light figures with a dark edge: read on every skin's squares and pieces.
+      p.setPen(QColor(0, 0, 0, 170));
+      p.drawText(corner.translated(1, 1), Qt::AlignLeft | Qt::AlignTop, text);
+      p.setPen(QColor(255, 255, 255, 230));
+      p.drawText(corner, Qt::AlignLeft | Qt::AlignTop, text);
+    }
+  p.restore();
+}
+
+// The piece of `pieceTile` alone, without its square: the pixels in which
+// the tile differs from the same square's empty tile.
+QImage pieceAlone(const QImage& skin, Tile pieceTile, Tile emptyTile) {
+  const int tile = skin.width() / 6;
+  QImage piece =
+      skin.copy(pieceTile.column * tile, pieceTile.row * tile, tile, tile).convertToFormat(QImage::Format_ARGB32);
+  const QImage empty =
+      skin.copy(emptyTile.column * tile, emptyTile.row * tile, tile, tile).convertToFormat(QImage::Format_ARGB32);
+  for (int y = 0; y < tile; ++y) {
+    auto* line = reinterpret_cast<QRgb*>(piece.scanLine(y));
+    const auto* under = reinterpret_cast<const QRgb*>(empty.constScanLine(y));
+    for (int x = 0; x < tile; ++x) {
+      const int difference = std::abs(qRed(line[x]) - qRed(under[x])) + std::abs(qGreen(line[x]) - qGreen(under[x])) +
+                             std::abs(qBlue(line[x]) - qBlue(under[x]));
+      if (difference < 24) line[x] = 0;
+    }
+  }
+  return piece;
+}
+
+// The gliding piece over the board already drawn with the move made.
+void drawSlide(QPainter& p, const GameState& game, const PieceSlide& slide, int c, const QImage& skin, int left,
+               int top, const AppearanceSettings& settings) {
+  const int n = game.boardSize;
+  const auto squareAt = [&](Square s) {
+    const int column = settings.whiteOnTop ? n - 1 - s.x : s.x, row = settings.whiteOnTop ? s.y : n - 1 - s.y;
+    return QPointF(left + column * c, top + row * c);
+  };
+  p.save();
+  for (int i = 0; i < slide.capturedCount; ++i) {
+    const Square s = slide.captured[i];
+    const Tile now = squareTile(game, game, s.x, s.y, settings);
+    if (now.row == 0) continue;  // a marker stands there
+    p.setOpacity(1.0 - slide.progress);
+    drawTile(p, QRectF(squareAt(s), QSizeF(c, c)), skin,
+             pieceColumnOf(slide.capturedPiece[i].kind, slide.capturedPiece[i].side), now.row);
+  }
+  p.setOpacity(1.0);
+  const Tile arrived = squareTile(game, game, slide.to.x, slide.to.y, settings);
+  if (arrived.column == 0 || arrived.row == 0) {
+    p.restore();
+    return;
+  }
+  drawTile(p, QRectF(squareAt(slide.to), QSizeF(c, c)), skin, 0, arrived.row);
+  const QPointF at = squareAt(slide.from) + (squareAt(slide.to) - squareAt(slide.from)) * slide.progress;
+  p.drawImage(QRectF(at, QSizeF(c, c)), pieceAlone(skin, arrived, Tile{0, arrived.row}));
   p.restore();
 }
 
@@ -69,6 +154,24 @@ void drawKeyCursor(QPainter& p, Square s, int n, int c, int left, int top, bool 
 }
 
 }  // namespace
+
+// `text` in lines no wider than `width`, broken only between words: a move
+// such as "c7-b6" is never split at its hyphen.
+QStringList wrapBetweenWords(const QString& text, const QFontMetrics& metrics, int width) {
+  QStringList lines;
+  QString line;
+  for (const QString& word : text.split(' ', Qt::SkipEmptyParts)) {
+    const QString longer = line.isEmpty() ? word : line + ' ' + word;
+    if (line.isEmpty() || metrics.horizontalAdvance(longer) <= width) {
+      line = longer;
+    } else {
+      lines << line;
+      line = word;
+    }
+  }
+  if (!line.isEmpty()) lines << line;
+  return lines;
+}
 
 QColor toQColor(Colour c) { return QColor(colourRed(c), colourGreen(c), colourBlue(c)); }
 
@@ -93,8 +196,10 @@ void drawBoard(QPainter& p, const GameState& game, int c, const QImage& skin, in
       drawTile(p, QRectF(x0 + d + k * c, y0 + d + r * c, c, c), skin, t.column, t.row);
     }
 
+  if (settings.showSquareNumbers) drawSquareNumbers(p, game, c, x0 + d, y0 + d, settings.whiteOnTop != 0);
+
   const auto picked = findSelectedPiece(game);
-  if (settings.dragShow == DragStays || !picked) return;
+  if (settings.dragShow == DragStays || !picked || game.heldByKeys) return;
   QPoint at = cursor - QPoint(game.grabOffsetX, game.grabOffsetY);
   if (previewMode && settings.dragShow == DragPreviewCentre) {
     const int t = c * (n / 2 - 1) + c / 2;
@@ -146,6 +251,14 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
     drawCentred(p, l.lowerClock, QString::fromStdString(formatClock(game.players[lower].clockSeconds)));
   }
   drawCentred(p, l.variantName, ui(gameTypeName(game.gameType)));
+  if (!w.status.isEmpty()) {
+    p.save();
+    QFont small = p.font();
+    small.setPixelSize(14);
+    p.setFont(small);
+    drawCentred(p, l.status, w.status);
+    p.restore();
+  }
   if (game.giveAway) drawCentred(p, l.giveAwayText, ui("(give away)"));
 
   // Everything from the skin at the buffer's own density: sharp on any screen.
@@ -158,6 +271,8 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
     p.drawImage(QRectF(toQRect(l.logo)), logoTiles, QRectF(4 * logoTile, 0, 2 * logoTile, logoTile));
   }
   drawBoard(p, game, c, w.skins.forCell(c, ratio), l.board.left, l.board.top, a, false, w.cursor);
+  if (w.slide && w.slide->progress < 1)
+    drawSlide(p, game, *w.slide, c, w.skins.forCell(c, ratio), l.board.left, l.board.top, a);
   if (w.keyCursor) drawKeyCursor(p, *w.keyCursor, n, c, l.board.left, l.board.top, a.whiteOnTop != 0);
 }
 

@@ -3,13 +3,16 @@
 // the dragged piece, composed off-screen and shown in one piece.
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPoint>
 #include <QRect>
+#include <QStringList>
 #include <QStyledItemDelegate>
 #include <optional>
 
 #include "core/game/mouse_entry.h"
+#include "core/rules/board.h"
 #include "core/view/appearance.h"
 #include "shell/paint/skins.h"
 
@@ -21,6 +24,10 @@ struct PositionScore;
 
 QColor toQColor(Colour c);
 
+// `text` in lines no wider than `width`, broken only at spaces; a word
+// wider than `width` has a line of its own.
+QStringList wrapBetweenWords(const QString& text, const QFontMetrics& metrics, int width);
+
 // The font of every text of the main window and of the listing.
 QFont boardFont(const AppearanceSettings& settings);
 
@@ -30,6 +37,16 @@ QFont boardFont(const AppearanceSettings& settings);
 // reads the game.
 void drawBoard(QPainter& painter, const GameState& game, int cell, const QImage& skin, int x0, int y0,
                const AppearanceSettings& settings, bool previewMode, QPoint cursor);
+
+// A move, or one step of a capture, gliding to its square: the piece now on
+// `to` is drawn on its way from `from`, and the pieces it took fade.
+struct PieceSlide {
+  Square from{0, 0}, to{0, 0};
+  double progress = 1;  // 0 at `from`, 1 arrived
+  int capturedCount = 0;
+  Square captured[kMaxBoardSize * kMaxBoardSize / 2];
+  Cell capturedPiece[kMaxBoardSize * kMaxBoardSize / 2];
+};
 
 // Everything the main window shows but the listing box itself.
 struct MainWindowPicture {
@@ -42,6 +59,8 @@ struct MainWindowPicture {
   std::optional<Square> keyCursor = std::nullopt;  // the keyboard's square, while the board has the keys
   // The Expert's score and line, shown where the logo is; null when not shown.
   const PositionScore* evaluation = nullptr;
+  QString status;                     // how the game stands, under the panel
+  const PieceSlide* slide = nullptr;  // a move gliding to its square, if any
 };
 
 // Composes the client area into `backBuffer` (at least the client's size).

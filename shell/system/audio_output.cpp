@@ -6,11 +6,10 @@
 #include <QCoreApplication>
 #include <QTimer>
 #include <atomic>
-#include <condition_variable>
-#include <deque>
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include "core/platform/wave.h"
 
@@ -41,61 +40,54 @@ pa_sample_format_t paFormat(SampleFormat f) {
   return PA_SAMPLE_S16LE;
 }
 
+void playOnTheServer(const WaveSound& sound, const std::atomic<bool>& cancelled) {
+  pa_sample_spec spec{paFormat(sound.format), static_cast<std::uint32_t>(sound.sampleRate),
+                      static_cast<std::uint8_t>(sound.channels)};
+  int error = 0;
+  pa_simple* stream =
+      pa_simple_new(nullptr, "Velmora", PA_STREAM_PLAYBACK, nullptr, "event sound", &spec, nullptr, nullptr, &error);
+  if (!stream) return;
+  const size_t chunk =
+      static_cast<size_t>(sound.frameBytes) * static_cast<size_t>(std::max(1, sound.sampleRate * kChunkMs / 1000));
+  bool ok = true;
+  for (size_t at = 0; ok && at < sound.samples.size() && !cancelled; at += chunk)
+    ok = pa_simple_write(stream, sound.samples.data() + at, std::min(chunk, sound.samples.size() - at), &error) >= 0;
+  if (ok && !cancelled) pa_simple_drain(stream, &error);
+  pa_simple_free(stream);
+}
+
+SoundSink& currentSink() {
+  static SoundSink sink = playOnTheServer;
+  return sink;
+}
+
+// Each sound plays on a thread of its own, from the moment it is asked for:
+// the server's slow draining of one stream (about two seconds) never holds
+// back the next, so every sound is heard with the board step it belongs to.
 class Player {
  public:
-  Player() : thread_([this] { run(); }) { thread_.detach(); }
-
-  void enqueue(RequestPtr r) {
-    std::lock_guard lock(mutex_);
-    // A sound nobody waits for gives way to whatever is asked for next.
-    if (playing_ && playing_->background) playing_->cancelled = true;
-    for (auto& queued : queue_)
-      if (queued->background) queued->cancelled = true;
-    queue_.push_back(std::move(r));
-    wake_.notify_one();
+  void start(const std::string& file, bool background) {
+    auto r = std::make_shared<Request>();
+    r->file = file;
+    r->background = background;
+    {
+      std::lock_guard lock(mutex_);
+      // A sound nobody waits for gives way to whatever is asked for next.
+      for (auto& weak : backgroundSounds_)
+        if (const RequestPtr playing = weak.lock()) playing->cancelled = true;
+      backgroundSounds_.clear();
+      if (background) backgroundSounds_.push_back(r);
+    }
+    SoundSink sink = currentSink();
+    std::thread([r, sink] {
+      const auto sound = readWaveFile(r->file);
+      if (sound && !r->cancelled) sink(*sound, r->cancelled);
+    }).detach();
   }
 
  private:
-  void run() {
-    for (;;) {
-      RequestPtr r;
-      {
-        std::unique_lock lock(mutex_);
-        wake_.wait(lock, [this] { return !queue_.empty(); });
-        r = std::move(queue_.front());
-        queue_.pop_front();
-        playing_ = r;
-      }
-      if (!r->cancelled) play(*r);
-      std::lock_guard lock(mutex_);
-      playing_ = nullptr;
-    }
-  }
-
-  static void play(Request& r) {
-    const auto sound = readWaveFile(r.file);
-    if (!sound) return;
-    pa_sample_spec spec{paFormat(sound->format), static_cast<std::uint32_t>(sound->sampleRate),
-                        static_cast<std::uint8_t>(sound->channels)};
-    int error = 0;
-    pa_simple* stream =
-        pa_simple_new(nullptr, "Velmora", PA_STREAM_PLAYBACK, nullptr, "event sound", &spec, nullptr, nullptr, &error);
-    if (!stream) return;
-    const size_t chunk =
-        static_cast<size_t>(sound->frameBytes) * static_cast<size_t>(std::max(1, sound->sampleRate * kChunkMs / 1000));
-    bool ok = true;
-    for (size_t at = 0; ok && at < sound->samples.size() && !r.cancelled; at += chunk)
-      ok =
-          pa_simple_write(stream, sound->samples.data() + at, std::min(chunk, sound->samples.size() - at), &error) >= 0;
-    if (ok && !r.cancelled) pa_simple_drain(stream, &error);
-    pa_simple_free(stream);
-  }
-
   std::mutex mutex_;
-  std::condition_variable wake_;
-  std::deque<RequestPtr> queue_;
-  RequestPtr playing_;
-  std::thread thread_;
+  std::vector<std::weak_ptr<Request>> backgroundSounds_;
 };
 
 // Never destroyed: a sound still playing when the program ends is cut off by
@@ -112,20 +104,13 @@ void playWaveFile(const std::string& file, std::function<void()> finished) {
   // here. The sound then plays on the player's thread, nobody waiting on it.
   const auto sound = readWaveFile(file);
   const int length = sound ? sound->durationMs() : 0;
-  if (sound) {
-    auto r = std::make_shared<Request>();
-    r->file = file;
-    player().enqueue(std::move(r));
-  }
+  if (sound) player().start(file, false);
   if (!finished) return;
   QTimer::singleShot(length, QCoreApplication::instance(), std::move(finished));
 }
 
-void playWaveFileInBackground(const std::string& file) {
-  auto r = std::make_shared<Request>();
-  r->file = file;
-  r->background = true;
-  player().enqueue(std::move(r));
-}
+void playWaveFileInBackground(const std::string& file) { player().start(file, true); }
+
+void setSoundSink(SoundSink sink) { currentSink() = sink ? std::move(sink) : SoundSink(playOnTheServer); }
 
 }  // namespace velmora

@@ -1,10 +1,14 @@
 #pragma once
-// Wave files played on the system's audio server, one after another on a
-// thread of their own, so the window paints while the game waits for a
-// sound. No server, no device or a file that does not read plays nothing.
+// Wave files played on the system's audio server, each on a thread of its
+// own, so the window paints while the game waits for a sound and no sound
+// waits for the one before. No server, no device or a file that does not
+// read plays nothing.
 
+#include <atomic>
 #include <functional>
 #include <string>
+
+#include "core/platform/wave.h"
 
 namespace velmora {
 
@@ -17,5 +21,11 @@ void playWaveFile(const std::string& file, std::function<void()> finished);
 // Starts `file` without anyone waiting for it. The next sound asked for, of
 // either kind, cuts it off.
 void playWaveFileInBackground(const std::string& file);
+
+// Where a sound's samples go, on the sound's own thread: the audio server,
+// or a stand-in for the tests. It stops early once `cancelled` is raised.
+using SoundSink = std::function<void(const WaveSound& sound, const std::atomic<bool>& cancelled)>;
+// Sounds asked for from now on go to `sink`; an empty one restores the server.
+void setSoundSink(SoundSink sink);
 
 }  // namespace velmora

@@ -77,6 +77,20 @@ TEST(Analysis, FindsTheMoveThatGivesAManAwayAndScoresTheOthersAsTheExpertsOwn) {
   EXPECT_EQ(game->plyCount, 9);
 }
 
+TEST(Analysis, AMovePlayedAgainWhereItWasPlayedBeforeIsJudgedTheSame) {
+  // White, far ahead, shuffles its king a1-b2-a1 while Black's king does
+  // h8-g7-h8: the later searches see the repetition draw coming.
+  auto game = std::make_unique<GameState>();
+  ASSERT_FALSE(
+      readPosition("W:.......B/......../......../......../......../......../......../W...w.w.", American, *game));
+  for (int round = 0; round < 3; ++round)
+    for (const char* text : {"a1-b2", "h8-g7", "b2-a1", "g7-h8"}) ASSERT_TRUE(playMoveText(*game, text)) << text;
+  const auto moves = analyseGame(*game, game->plyCount, engine(), depth(8));
+  ASSERT_EQ(moves.size(), 12u);
+  for (std::size_t k = 4; k < moves.size(); ++k)
+    EXPECT_EQ(moves[k].mark, moves[k % 4].mark) << "ply " << k + 1 << " and ply " << k % 4 + 1;
+}
+
 struct StopAfter {
   int positions = 0;
   std::vector<int> seen;

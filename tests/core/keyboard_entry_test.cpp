@@ -14,6 +14,7 @@
 #include "core/records/pdn_board.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
+#include "core/view/tiles.h"
 #include "support/fake_host.h"
 #include "support/test_support.h"
 
@@ -226,6 +227,21 @@ TEST(KeyboardEntry, EscapePutsThePieceDownAndKeysWaitForTheirTurn) {
   EXPECT_EQ(desk.keys.cursor, (Square{0, 0}));
   moveCursor(desk.keys, 8, true, EntryKey::Left);
   EXPECT_EQ(desk.keys.cursor, (Square{1, 0}));
+}
+
+TEST(KeyboardEntry, APiecePickedUpByKeysStaysDrawnOnItsSquare) {
+  Desk desk(*test::startPosition(American));
+  AppearanceSettings look = defaultAppearance;
+  look.dragShow = DragFollows;
+  const int pieceColumn = squareTile(*desk.game, *desk.game, 2, 2, look).column;
+  ASSERT_NE(pieceColumn, 0);
+  desk.keys.cursor = {2, 2};
+  desk.press(EntryKey::Space);
+  ASSERT_TRUE(findSelectedPiece(*desk.game).has_value());
+  // No pointer carries it: it is not drawn at the mouse, and its square is
+  // not empty.
+  EXPECT_TRUE(desk.game->heldByKeys);
+  EXPECT_EQ(squareTile(*desk.game, *desk.game, 2, 2, look).column, pieceColumn);
 }
 
 TEST(BoardDescription, NamesEachSidesPiecesAndTheLastMove) {

@@ -41,6 +41,10 @@ TEST(Layout, OriginCentresTheLayoutAndNeverGoesNegative) {
   const Layout giveAway = computeLayout(8, 64, 732, 552, true);
   EXPECT_EQ(giveAway.variantName.bottom, giveAway.giveAwayText.top);
   EXPECT_EQ(giveAway.giveAwayText.bottom, 8 * 64 + 20);
+  // The status line stays inside the layout, under the panel.
+  EXPECT_EQ(centred.status.top, centred.board.bottom);
+  EXPECT_EQ(centred.status.bottom, centred.y0 + centred.height);
+  EXPECT_EQ(centred.status.right, centred.x0 + centred.width);
 }
 
 TEST(Tiles, ParityPieceHighlightAndMarkers) {

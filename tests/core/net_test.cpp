@@ -292,9 +292,18 @@ TEST(NetBadPeer, GarbageOversizedTextsAndEarlyCloseEndTheNetworkGameKeepingTheBo
     runUntilWaiting(p.server);
     closeSocket(p.peer);  // after its first move
     EXPECT_EQ(p.finish(), NetEnd::ConnectionLost);
+    EXPECT_EQ(p.fake.record().messages, std::vector<std::string>{"Your opponent has left the game. Connection lost."});
     EXPECT_EQ(p.server.listing.moveCount(), 2);  // the game on the board stays
     EXPECT_EQ(p.server.game->gameRunning, 0);
     EXPECT_EQ(p.server.game->players[White].type, HumanPlayer);
+  }
+  {
+    // Closed in the middle of a message: that is no leaving, the data broke.
+    RawPeer p;
+    sendRaw(p.peer, std::string("Visi", 4));
+    closeSocket(p.peer);
+    EXPECT_EQ(p.finish(), NetEnd::ConnectionLost);
+    EXPECT_EQ(p.fake.record().messages, std::vector<std::string>{"Connection lost. Receive data error."});
   }
   {
     // A client that reads a header of garbage ends cleanly.

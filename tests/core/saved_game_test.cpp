@@ -331,6 +331,9 @@ TEST(SavedGame, ProposedNameAndNameProblems) {
             "[Guest]-[Computer]-[7______26]-[RULES-Russian]");
   game->gameType = 20;
   EXPECT_EQ(proposedSaveName(*game, "1/2/26"), "[Guest]-[Computer]-[1_2_26]-[RULES-Unknown]");
+  // The board before any game has no names: never "[]-[]".
+  auto fresh = test::startPosition(Russian);
+  EXPECT_EQ(proposedSaveName(*fresh, "1/2/26"), "[Player 1]-[Player 2]-[1_2_26]-[RULES-Russian]");
 
   EXPECT_EQ(saveNameProblem(""), "Please enter name");
   EXPECT_EQ(saveNameProblem("[Guest]-[Computer]-[07_12_2026]-[RULES-Russian]"), std::nullopt);

@@ -128,16 +128,34 @@ TEST_F(SettingsTest, AFailedWriteSaysWhy) {
 }
 
 TEST_F(SettingsTest, TheExpertHasKeysOfItsOwnAndItsTimeIsBounded) {
-  writeFile(path, "[LAST GAME]\r\nLEVEL = 1\r\nEXPERT = YES\r\nMOVE TIME = 999999\r\n");
+  writeFile(path, "[LAST GAME]\r\nLEVEL = 1\r\n[EXPERT]\r\nPLAYS = YES\r\nMOVE TIME = 999999\r\n");
   loadSettings(path, "anna");
   EXPECT_EQ(lastGame.level, 1);
   EXPECT_TRUE(lastGame.expert);
   EXPECT_EQ(lastGame.moveTimeMs, kMaxMoveTimeMs);
-  writeFile(path, "[LAST GAME]\r\nLEVEL = 2\r\nMOVE TIME = 5\r\n");
+  writeFile(path, "[LAST GAME]\r\nLEVEL = 2\r\n[EXPERT]\r\nMOVE TIME = 5\r\n");
   loadSettings(path, "anna");
   EXPECT_EQ(lastGame.level, 2);
   EXPECT_FALSE(lastGame.expert);
   EXPECT_EQ(lastGame.moveTimeMs, kMinMoveTimeMs);
+  lastGame = {};
+}
+
+TEST_F(SettingsTest, TheExpertsKeysAreReadFromTheOldPlaceOnceAndWrittenInTheirOwnSection) {
+  writeFile(path, "[LAST GAME]\r\nEXPERT = YES\r\nMOVE TIME = 2500\r\n");
+  loadSettings(path, "anna");
+  EXPECT_TRUE(lastGame.expert);
+  EXPECT_EQ(lastGame.moveTimeMs, 2500);
+  ASSERT_TRUE(saveSettings(path));
+  const std::string text = readFile(path);
+  EXPECT_EQ(text.find("EXPERT = YES"), std::string::npos) << text;
+  const size_t section = text.find("\r\n[EXPERT]\r\nPLAYS = YES\r\nMOVE TIME = 2500\r\n");
+  ASSERT_NE(section, std::string::npos) << text;
+  EXPECT_GT(section, text.find("[SOUND]"));
+  // The new place wins over what an older copy left behind.
+  writeFile(path, "[LAST GAME]\r\nEXPERT = YES\r\n[EXPERT]\r\nPLAYS = NO\r\n");
+  loadSettings(path, "anna");
+  EXPECT_FALSE(lastGame.expert);
   lastGame = {};
 }
 
@@ -295,7 +313,7 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   const std::string expected =
       "\r\n[COLOR]\r\nBACKGROUND = 2575736\r\nINK = 8500460\r\n"
       "\r\n[LAST GAME]\r\nGAME TYPE = 9\r\nGIVE AWAY = YES\r\nLEVEL = 1\r\nPLAYER 1 NAME = Anna\r\nPLAYER 2 NAME = "
-      "Computer\r\nEXPERT = YES\r\nMOVE TIME = 5000\r\n"
+      "Computer\r\n"
       "\r\n[SHOW]\r\nAI PROGRESS = 1\r\nCOORDINATES = 1\r\nDRAGGING_PIECE = 1\r\nFONT = Palatino Linotype\r\n"
       "LAST MOVE = 1\r\nLEGAL MOVES = 1\r\nOPAQUE_DRAGGING_PIECE = 85\r\nSCALE = 87\r\nSHADOW_DRAGGING_PIECE = 1\r\n"
       "WHITE ON TOP = 0\r\n"
@@ -307,7 +325,8 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
       "Promotion_FILE = .\\Sound\\Promotion.wav\r\nPromotion_ENABLE = 1\r\n"
       "\r\n[EXPORT]\r\nFOLDER = /home/anna/Pictures\r\n"
       "\r\n[ENTRY]\r\nONE CLICK = 0\r\n"
-      "\r\n[WINDOW]\r\nBOARD SCALE = 150\r\nLANGUAGE = \r\n"
+      "\r\n[WINDOW]\r\nBOARD SCALE = 150\r\nLANGUAGE = \r\nSQUARE NUMBERS = 0\r\nSLIDING MOVES = 1\r\n"
+      "\r\n[EXPERT]\r\nPLAYS = YES\r\nMOVE TIME = 5000\r\n"
       "\r\n[EVALUATION]\r\nSHOW = 1\r\n";
   for (auto& s : soundEvents) s.file = ".\\Sound\\" + s.name + ".wav";
   ASSERT_TRUE(saveSettings(path));

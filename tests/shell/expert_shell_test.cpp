@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
@@ -19,12 +21,15 @@
 #include "core/game/new_game.h"
 #include "core/game/settings.h"
 #include "core/platform/host.h"
+#include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
+#include "core/rules/position_text.h"
 #include "shell/board_widget.h"
 #include "shell/dialogs/appearance_dialog.h"
 #include "shell/main_window.h"
+#include "shell/paint/renderer.h"
 #include "shell/system/host_qt.h"
 #include "tests/shell/window_test_support.h"
 
@@ -80,6 +85,38 @@ TEST(EvaluationInTheWindow, OffByDefaultThenFollowsEveryMoveInThePanel) {
   show->trigger();
   EXPECT_EQ(evaluationSettings.show, 0);
   EXPECT_FALSE(w.window->shownScore().found);
+}
+
+TEST(EvaluationInTheWindow, AnEndedGameShowsItsResultInsteadOfALine) {
+  Window w;
+  commandAction(w.window.get(), CmdEvaluation)->trigger();
+  ASSERT_TRUE(scoreShown(w));
+  // White to move without a man: the game is over, Black has won.
+  readPosition("W:......../......../......../......../......../......../......../b.......", American, *w.game);
+  w.game->plyCount = 0;
+  resetListing(w.listing);
+  w.window->refresh();
+  ASSERT_TRUE(scoreShown(w));
+  EXPECT_EQ(w.window->shownScore().score, "0-1");
+  EXPECT_EQ(w.window->shownScore().line, "Black wins");
+  w.window->grab().save("screenshots/evaluation-game-over.png");
+}
+
+TEST(EvaluationInTheWindow, TheLineBreaksBetweenMovesNeverInsideOne) {
+  QFont font;
+  font.setPixelSize(15);
+  const QFontMetrics metrics(font);
+  const QString line = "c7-b6 d2-c3 b6-a5 e3-d4 a5:c3:e1 f2-g3";
+  for (int width = metrics.horizontalAdvance("c7-b6"); width < 200; width += 7) {
+    const QStringList lines = wrapBetweenWords(line, metrics, width);
+    EXPECT_EQ(lines.join(' '), line) << width;
+    for (const QString& l : lines) {
+      EXPECT_FALSE(l.endsWith('-') || l.startsWith('-')) << width << " " << l.toStdString();
+      if (l.contains(' ')) {
+        EXPECT_LE(metrics.horizontalAdvance(l), width) << width;
+      }
+    }
+  }
 }
 
 TEST(EvaluationInTheWindow, AScoreArrivingUnderAModalWindowWaitsForItToClose) {
@@ -163,10 +200,20 @@ TEST(AnalysisInTheWindow, MarksTheBlunderInTheListingBoxAndNotInTheGamesText) {
   analyse->trigger();
   EXPECT_TRUE(w.window->analysing());
   EXPECT_TRUE(w.window->windowTitle().startsWith("Velmora [Analysing "));
-  EXPECT_FALSE(w.window->menuBar()->isEnabled());
+  EXPECT_FALSE(w.window->gameCommandsEnabled());
+  // Meanwhile what would change the game waits; help, the view and copying
+  // the position do not.
+  for (Command c : {CmdNew, CmdLoad, CmdSave, CmdTakeBack, CmdHint, CmdSetUp, CmdPasteFen})
+    EXPECT_FALSE(commandAction(w.window.get(), c)->isEnabled()) << c;
+  for (Command c : {CmdRules, CmdUserManual, CmdAbout, CmdAppearance, CmdEvaluation, CmdCopyFen})
+    EXPECT_TRUE(commandAction(w.window.get(), c)->isEnabled()) << c;
+  QGuiApplication::clipboard()->clear();
+  commandAction(w.window.get(), CmdCopyFen)->trigger();
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(),
+            writeFen(*w.game, w.listing.sideToMoveAt(w.listing.shownMoves())));
   ASSERT_TRUE(QTest::qWaitFor([&] { return !w.window->analysing(); }, 60000));
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
-  EXPECT_TRUE(w.window->menuBar()->isEnabled());
+  EXPECT_TRUE(w.window->gameCommandsEnabled());
 
   const QStringList lines = w.lines();
   ASSERT_EQ(lines.size(), 10);
@@ -195,7 +242,7 @@ TEST(AnalysisInTheWindow, EscapeCancelsAndKeepsWhatWasDone) {
   ASSERT_TRUE(QTest::qWaitFor([&] { return !w.window->analysing(); }, 20000));
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
   EXPECT_TRUE(messages.empty());  // cancelled: no summary
-  EXPECT_TRUE(w.window->menuBar()->isEnabled());
+  EXPECT_TRUE(w.window->gameCommandsEnabled());
   EXPECT_EQ(w.lines().size(), 10);
 }
 

@@ -186,8 +186,9 @@ struct Peer {
   ~Peer() { closeSocket(link.fd); }
 };
 
-TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive) {
-  ActiveWindow w;
+// The window serves an American game, White, to `peer` on a free port, and
+// the peer answers with its name: the game runs, the window to move.
+void serveAScriptedClient(ActiveWindow& w, Peer& peer) {
   netSettings.name = "Anna";
   netSettings.ip = "127.0.0.1";
   netSettings.server = 1;
@@ -198,7 +199,6 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
   closeSocket(probe);
   netSettings.port = port;
 
-  Peer peer;
   whenOpen<NetworkDialog>([&](NetworkDialog* d) {
     child<QComboBox>(d, 1031)->setCurrentIndex(American);
     whenOpen<WaitingDialog>([&](WaitingDialog* wait) {
@@ -214,14 +214,20 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
   EXPECT_EQ(peer.receive(), "0\r\n0\r\nAnna\r\n0\r\n0\r\n0\r\n");
   peer.send("Visitor");
   EXPECT_EQ(peer.receive(), "");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 1 && w.window->menuBar()->isEnabled(); }, kWaitMs));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 1 && w.window->gameCommandsEnabled(); }, kWaitMs));
+}
+
+TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive) {
+  ActiveWindow w;
+  Peer peer;
+  serveAScriptedClient(w, peer);
   EXPECT_STREQ(w.game->players[Black].name, "Visitor");
   EXPECT_EQ(w.game->players[Black].type, RemotePlayer);
 
   playFirstLegal(w);
   const std::string first = peer.receive();
   EXPECT_EQ(messageLines(first).size(), 1u);
-  EXPECT_FALSE(w.window->menuBar()->isEnabled());  // waiting for the reply: no commands
+  EXPECT_FALSE(w.window->gameCommandsEnabled());  // waiting for the reply: no commands
   saveScreenshot(w.window.get(), "network-waiting-for-the-opponent");
 
   GameState mirror;
@@ -230,7 +236,7 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
   generateMoves(mirror.legalMoves, mirror, Black);
   const std::string reply = first + "\r\n" + moveText(mirror.legalMoves[0]);
   peer.send(reply);
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() == 2 && w.window->menuBar()->isEnabled(); }, kWaitMs));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() == 2 && w.window->gameCommandsEnabled(); }, kWaitMs));
   EXPECT_EQ(buildListingText(*w.game, w.listing), reply);
 
   playFirstLegal(w);
@@ -243,12 +249,25 @@ TEST(NetworkGameInTheWindow, ServerPlaysAScriptedClientAndEscapeBreaksTheReceive
   QTest::keyRelease(w.window.get(), Qt::Key_Escape);
   ASSERT_TRUE(QTest::qWaitFor([&] { return !test::messages.empty(); }, kWaitMs));
   EXPECT_EQ(test::messages.front(), "Break receive. Are you sure?");
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->menuBar()->isEnabled(); }, kWaitMs));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->gameCommandsEnabled(); }, kWaitMs));
   EXPECT_EQ(w.game->players[Black].type, HumanPlayer);
   EXPECT_EQ(w.game->gameRunning, 0);
   EXPECT_EQ(w.listing.moveCount(), 3);  // the game on the board stays
   std::string text;
-  EXPECT_EQ(receiveMessage(peer.link, text, peer.cancel, kWaitMs), Transfer::Failed);  // closed
+  EXPECT_EQ(receiveMessage(peer.link, text, peer.cancel, kWaitMs), Transfer::Closed);
+}
+
+// A copy that leaves (New game, Exit) closes its end between two messages.
+TEST(NetworkGameInTheWindow, APeerThatLeavesWhileTheWindowIsToMoveIsNoticedAtOnce) {
+  ActiveWindow w;
+  Peer peer;
+  serveAScriptedClient(w, peer);
+  test::messages.clear();
+  closeSocket(peer.link.fd);  // the window reads nothing while it is to move
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !test::messages.empty(); }, kWaitMs));
+  EXPECT_EQ(test::messages, std::vector<std::string>{"Your opponent has left the game. Connection lost."});
+  EXPECT_FALSE(w.window->networkGame().active());
+  EXPECT_EQ(w.game->players[Black].type, HumanPlayer);
 }
 
 // A free port: bound to 0, read, let go.
@@ -295,13 +314,13 @@ TEST(NetworkGameInTheWindow, AGameWithoutMovesLoadsWhollyAfterALostConnection) {
   peer.receive();
   peer.send("Visitor");
   peer.receive();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 1 && w.window->menuBar()->isEnabled(); }, kWaitMs));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->gameRunning == 1 && w.window->gameCommandsEnabled(); }, kWaitMs));
   playFirstLegal(w);
   peer.receive();
   closeSocket(peer.link.fd);  // the client is gone
   peer.link.fd = -1;
-  ASSERT_TRUE(QTest::qWaitFor([&] { return !test::messages.empty() && w.window->menuBar()->isEnabled(); }, kWaitMs));
-  EXPECT_EQ(test::messages.back(), "Connection lost. Receive data error.");
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !test::messages.empty() && w.window->gameCommandsEnabled(); }, kWaitMs));
+  EXPECT_EQ(test::messages.back(), "Your opponent has left the game. Connection lost.");
 
   whenOpen<LoadGameDialog>([](LoadGameDialog* d) {
     d->findChild<QListWidget*>("id1014")->item(0)->setSelected(true);
@@ -338,7 +357,7 @@ TEST(NetworkGameInTheWindow, TheCommandLinePlayerPlaysAWholeGameAgainstTheWindow
   ASSERT_TRUE(cli.waitForStarted(kWaitMs));
   // The window's player takes its first legal move whenever it is to move.
   const auto localToMove = [&] {
-    return w.game->gameRunning && !w.game->showingMove && w.window->menuBar()->isEnabled() &&
+    return w.game->gameRunning && !w.game->showingMove && w.window->gameCommandsEnabled() &&
            w.game->players[w.listing.sideToMove()].type == HumanPlayer;
   };
   bool ended = false;
@@ -347,7 +366,7 @@ TEST(NetworkGameInTheWindow, TheCommandLinePlayerPlaysAWholeGameAgainstTheWindow
   for (QDeadlineTimer deadline(120000); !ended && !deadline.hasExpired();) {
     if (localToMove()) playFirstLegal(w);
     QTest::qWait(5);
-    ended = cli.state() == QProcess::NotRunning && w.window->menuBar()->isEnabled() &&
+    ended = cli.state() == QProcess::NotRunning && w.window->gameCommandsEnabled() &&
             w.game->players[Black].type == HumanPlayer && w.game->players[White].type == HumanPlayer;
   }
   ASSERT_TRUE(ended);
@@ -395,11 +414,11 @@ TEST(NetworkGameInTheWindow, TwoWindowsServerAndClientPlayAGameToItsEnd) {
   EXPECT_STREQ(client.game->players[Black].name, "Anna");
   EXPECT_STREQ(client.game->players[White].name, "Bert");
   const auto toMove = [](ActiveWindow& w) {
-    return w.game->gameRunning && !w.game->showingMove && w.window->menuBar()->isEnabled() &&
+    return w.game->gameRunning && !w.game->showingMove && w.window->gameCommandsEnabled() &&
            w.game->players[w.listing.sideToMove()].type == HumanPlayer;
   };
   const auto over = [](ActiveWindow& w) {
-    return w.window->menuBar()->isEnabled() && w.game->players[0].type == HumanPlayer &&
+    return w.window->gameCommandsEnabled() && w.game->players[0].type == HumanPlayer &&
            w.game->players[1].type == HumanPlayer && !w.game->gameRunning;
   };
   bool ended = false;
@@ -413,7 +432,7 @@ TEST(NetworkGameInTheWindow, TwoWindowsServerAndClientPlayAGameToItsEnd) {
   for (ActiveWindow* w : {&server, &client})
     state += std::to_string(w->listing.moveCount()) + " running " + std::to_string(w->game->gameRunning) + " types " +
              std::to_string(w->game->players[0].type) + std::to_string(w->game->players[1].type) + " menu " +
-             std::to_string(w->window->menuBar()->isEnabled()) + "; ";
+             std::to_string(w->window->gameCommandsEnabled()) + "; ";
   for (const std::string& m : test::messages) state += m + "|";
   ASSERT_TRUE(ended) << state;
   EXPECT_GT(server.listing.moveCount(), 10);

@@ -36,7 +36,7 @@ QImage pictureAt(const Window& w, qreal ratio) {
   buffer.setDevicePixelRatio(ratio);
   composeMainWindow(buffer, w.board()->size(),
                     MainWindowPicture{*w.game, w.listing, w.board()->skins(), w.board()->listingBox()->geometry(),
-                                      QPoint(), w.board()->cell()});
+                                      QPoint(), w.board()->cell(), std::nullopt, nullptr, QString(), nullptr});
   return buffer;
 }
 

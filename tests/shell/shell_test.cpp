@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTimer>
+#include <QToolBar>
 #include <cstdint>
 #include <memory>
 
@@ -50,6 +51,7 @@
 #include "shell/paint/skins.h"
 #include "shell/system/host_qt.h"
 #include "shell/system/single_instance.h"
+#include "shell/window_placement.h"
 #include "tests/shell/window_test_support.h"
 
 namespace velmora {
@@ -310,7 +312,7 @@ TEST(Shell, TheSaveNamesDateKeepsItsMonthInEveryLocale) {
   const QDate day(2026, 12, 7);
   // The C locale writes month names, which became underscores.
   EXPECT_EQ(proposedSaveName(GameState{}, numericShortDate(QLocale::c(), day).toStdString()),
-            "[]-[]-[7_12_2026]-[RULES-American]");
+            "[Player 1]-[Player 2]-[7_12_2026]-[RULES-American]");
   for (const char* name : {"de_DE", "en_US", "ru_RU", "fr_FR", "nl_NL"}) {
     const std::string date = numericShortDate(QLocale(name), day).toStdString();
     EXPECT_NE(date.find("12"), std::string::npos) << name << " " << date;
@@ -368,7 +370,7 @@ TEST(Shell, ALargerBoardKeepsTheWindowOnItsScreenAndASmallerOneShrinksIt) {
   }
   // Back to 8 x 8, the window is the 8 x 8 layout's again, not the 10 x 10 one's.
   EXPECT_LT(w.window->size().width(), international.width());
-  EXPECT_EQ(w.window->size(), w.board()->layoutSize() + QSize(0, w.window->menuBar()->sizeHint().height()));
+  EXPECT_EQ(w.window->size(), w.board()->layoutSize() + windowChrome(*w.window));
 }
 
 TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
@@ -385,7 +387,7 @@ TEST(Shell, PauseHoldsAGameOfTwoComputersAfterTheMove) {
   ASSERT_TRUE(pause->isEnabled());
   ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() >= 2 && w.game->thinking; }, 60000));
   // While the computer thinks the menu is greyed, but the key is taken.
-  EXPECT_FALSE(w.window->menuBar()->isEnabled());
+  EXPECT_FALSE(w.window->gameCommandsEnabled());
   QTest::keyClick(w.window.get(), Qt::Key_P);
   EXPECT_TRUE(pause->isChecked());
   ASSERT_TRUE(QTest::qWaitFor([&] { return !w.game->thinking && !w.game->showingMove; }, 60000));
@@ -459,6 +461,66 @@ TEST(Shell, ClosingDuringACaptureShowsItWhole) {
   EXPECT_EQ(writePosition(*w.game), "B:......../....w.../......../......../......../......../......../........");
 }
 
+TEST(Shell, AMovedPieceGlidesToItsSquareUnlessTheSettingsSayNo) {
+  Window w(American);
+  appearance.slideMoves = 1;
+  w.board()->repaint();
+  w.play("c3-d4");
+  w.board()->repaint();
+  ASSERT_TRUE(w.board()->sliding());
+  ASSERT_TRUE(QTest::qWaitFor([&] { return !w.board()->sliding(); }, 20000));
+  // The game did not wait for the picture: the move is played, the listing has it.
+  EXPECT_EQ(w.listing.moveCount(), 1);
+  // A loaded position changes the whole board: nothing glides.
+  readPosition("W:......../......../......../......../......../......../......../b.......", American, *w.game);
+  w.board()->repaint();
+  EXPECT_FALSE(w.board()->sliding());
+  w.start(American, ChooseHuman, ChooseHuman);
+  w.board()->repaint();
+  appearance.slideMoves = 0;
+  w.play("c3-d4");
+  w.board()->repaint();
+  EXPECT_FALSE(w.board()->sliding());
+}
+
+TEST(Shell, SquareNumbersAreDrawnForTheVariantsThatNumberTheirSquares) {
+  for (const GameType type : {American, International, Russian}) {
+    Window w(type);
+    const QImage plain = w.board()->grab().toImage();
+    appearance.showSquareNumbers = 1;
+    const QImage numbered = w.board()->grab().toImage();
+    if (type == Russian) {
+      EXPECT_EQ(numbered, plain) << "Russian names its squares a1 to h8";
+    } else {
+      EXPECT_NE(numbered, plain) << gameTypeName(type);
+    }
+    if (type == International) numbered.save("screenshots/international-square-numbers.png");
+  }
+}
+
+TEST(Shell, TheToolbarHoldsTheCommonCommandsWithTheirKeysAndTheStatusLineFollowsTheGame) {
+  Window w(American);
+  auto* bar = w.window->findChild<QToolBar*>("toolBar");
+  ASSERT_NE(bar, nullptr);
+  QStringList tips;
+  for (QAction* a : bar->actions()) tips << a->toolTip();
+  EXPECT_EQ(tips, (QStringList{"New (Ctrl+N)", "Take back (Ctrl+Z)", "Hint (Ctrl+H)", "Flip board (Ctrl+F)",
+                               "Save (Ctrl+S)", "Load (Ctrl+L)", "Pause (P)"}));
+  // The toolbar's buttons are the menu's commands: greyed as they are.
+  EXPECT_EQ(bar->actions()[1], test::commandAction(w.window.get(), CmdTakeBack));
+  EXPECT_FALSE(bar->actions()[1]->isEnabled());
+
+  EXPECT_EQ(w.board()->status(), "White to move");
+  w.play("c3-d4");
+  w.play("f6-e5");
+  EXPECT_EQ(w.board()->status(), "White must capture");
+  // Flip turns the board round and back.
+  test::commandAction(w.window.get(), CmdFlip)->trigger();
+  EXPECT_EQ(appearance.whiteOnTop, 1);
+  test::commandAction(w.window.get(), CmdFlip)->trigger();
+  EXPECT_EQ(appearance.whiteOnTop, 0);
+}
+
 TEST(Shell, ComputerThinksOnAWorkerWhileTheWindowPaints) {
   Window w(Canadian);  // 12 x 12 at "Above normal", six flying kings a side: a long think
   readPosition(
@@ -478,7 +540,7 @@ TEST(Shell, ComputerThinksOnAWorkerWhileTheWindowPaints) {
   PaintCounter counter;
   w.board()->installEventFilter(&counter);
   ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->thinking == 1; }, 20000));
-  EXPECT_FALSE(w.window->menuBar()->isEnabled());
+  EXPECT_FALSE(w.window->gameCommandsEnabled());
   EXPECT_FALSE(w.board()->isEnabled());
   const int before = counter.paints;
   w.window->dispatch(CmdNew);  // New game: refused while the computer thinks, no dialog opens
@@ -521,7 +583,7 @@ TEST(Shell, BreakQuestionIsCaptionedPlainlyAndEscapeDoesNotAnswerIt) {
   EXPECT_EQ(w.game->gameRunning, 0);  // broken off: no move, the game stopped
   EXPECT_EQ(w.lines().size(), 2);
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
-  EXPECT_TRUE(w.window->menuBar()->isEnabled());
+  EXPECT_TRUE(w.window->gameCommandsEnabled());
 }
 
 TEST(Shell, NewGameDialogOffersTheExpertWithATimeAMove) {
@@ -934,7 +996,7 @@ TEST(Shell, AWrongSetUpIsSaidAndCancelLeavesTheGameAsItWas) {
   EXPECT_EQ(writePosition(*w.game), before);
   EXPECT_EQ(w.listing.lines, lines);
   EXPECT_EQ(w.window->windowTitle(), "Velmora");
-  EXPECT_TRUE(w.window->menuBar()->isEnabled());
+  EXPECT_TRUE(w.window->gameCommandsEnabled());
 }
 
 TEST(Shell, DoneAsksAboutTheGameBeforeWithTheSetUpPositionStillOnTheBoard) {

@@ -219,6 +219,31 @@ TEST(TurnsInTheWindow, AClockStandsStillBehindAModalWindowAndCatchesUpAfter) {
   EXPECT_TRUE(QTest::qWaitFor([&] { return w.game->players[White].clockSeconds == before + 5; }, 20000));
 }
 
+TEST(TurnsInTheWindow, ANewGameStartsBothClocksAtZeroThoughTheOldOneHadNoMove) {
+  Window w;
+  fakeNow = host.tickCount();
+  host.tickCount = [] { return fakeNow; };
+  ASSERT_TRUE(w.clockTicked());  // White's turn at line 0
+  fakeNow += 89000;
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->players[White].clockSeconds == 89; }, 20000));
+  // The same side at the same line after New game: still a new turn.
+  test::whenOpen<NewGameDialog>([](NewGameDialog* d) {
+    d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
+    d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
+    d->findChild<QLineEdit*>("id1012")->setText("Ann");
+    d->findChild<QLineEdit*>("id1015")->setText("Bob");
+    fakeNow += 3000;  // time spent choosing
+    d->findChild<QPushButton*>("id1")->click();
+    // A refused choice would leave the dialog up: the test ends rather than waits.
+    if (d->isVisible()) d->reject();
+  });
+  w.window->dispatch(CmdNew);
+  ASSERT_EQ(w.listing.moveCount(), 0);
+  ASSERT_TRUE(w.clockTicked(3));
+  EXPECT_EQ(w.game->players[White].clockSeconds, 0);
+  EXPECT_EQ(w.game->players[Black].clockSeconds, 0);
+}
+
 // Black, the computer, to move among six flying kings a side on 12 x 12:
 // a search that lasts (the outcome does not depend on how long).
 void startALongThink(Window& w) {

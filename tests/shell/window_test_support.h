@@ -91,6 +91,9 @@ struct Window {
     evaluationSettings = {};
     entrySettings.oneClick = 0;  // two clicks a move, unless a test says otherwise
     window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
+    // Pieces where they stand, not on their way: pictures and pixels are
+    // read at once. The test of sliding turns it on.
+    appearance.slideMoves = 0;
     installQtHost(window->hostWindow());
     if (boxes == Boxes::Recorded) {
       host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
