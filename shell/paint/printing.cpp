@@ -181,7 +181,9 @@ QImage diagramPicture(const GameState& game, const SkinSet& skins, int size, con
   };
 
   QFont font = p.font();
-  font.setPixelSize(std::max(6, margin * 3 / 5));
+  // As large as the margin allows: a diagram of 12 x 12 at 240 pixels
+  // leaves a margin of 12 for the numbers up to 12.
+  font.setPixelSize(std::max(7, margin * 3 / 4));
   p.setFont(font);
   p.setPen(QColor(40, 40, 40));
   for (int k = 0; k < n; ++k) {
