@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
 #include <QPrintDialog>
@@ -199,6 +200,14 @@ QImage diagramPicture(const GameState& game, const SkinSet& skins, int size, con
   const qreal width = std::max(2.0, cell / 12.0);
   p.setPen(QPen(red, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
+  // The line and the cross leave the middle of a taken king free: its crown
+  // shows that the capture took a king, which the Italian and Spanish rules
+  // choose captures by.
+  QPainterPath clear;
+  clear.addRect(picture.rect());
+  for (const QPoint& square : diagram.captured)
+    if (game.board[square.y()][square.x()].kind == King) clear.addEllipse(centre(square), cell * 0.2, cell * 0.2);
+  p.setClipPath(clear);
   if (diagram.path.size() >= 2) {
     QPolygonF line;
     for (const QPoint& square : diagram.path) line << centre(square);
