@@ -4,11 +4,26 @@
 // without a web browser. Links that leave the manual go to the system's
 // browser.
 
+#include <QTextBrowser>
 #include <QWidget>
 
-class QTextBrowser;
+class QAction;
 
 namespace velmora {
+
+// The manual's pages with their board diagrams drawn for the screen: each
+// at the size the page shows it, in the screen's device pixels, so the
+// names of the squares stay sharp on every board size; other pictures are
+// scaled smoothly to their shown size.
+class ManualBrowser : public QTextBrowser {
+  Q_OBJECT
+ public:
+  using QTextBrowser::QTextBrowser;
+  QVariant loadResource(int type, const QUrl& name) override;
+
+ private:
+  QSize shownSize(const QUrl& name) const;
+};
 
 class HelpWindow : public QWidget {
   Q_OBJECT
@@ -19,8 +34,14 @@ class HelpWindow : public QWidget {
   void showPage(const QString& path);
   QString currentPage() const;
 
+ protected:
+  bool event(QEvent* event) override;
+
  private:
-  QTextBrowser* browser_;
+  ManualBrowser* browser_;
+  QAction* back_;
+  QAction* forward_;
+  bool followingScreen_ = false;
 };
 
 }  // namespace velmora

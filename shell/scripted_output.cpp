@@ -1,8 +1,6 @@
 #include "shell/scripted_output.h"
 
-#include <QPoint>
 #include <QString>
-#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -13,11 +11,9 @@
 #include "core/platform/text.h"
 #include "core/platform/user_name.h"
 #include "core/records/listing.h"
-#include "core/records/notation.h"
 #include "core/records/saved_game.h"
-#include "core/rules/generate.h"
-#include "core/rules/position_text.h"
 #include "core/view/appearance.h"
+#include "shell/paint/manual_diagram.h"
 #include "shell/paint/printing.h"
 #include "shell/paint/skins.h"
 
@@ -80,31 +76,6 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, std::string& 
   return line;
 }
 
-namespace {
-
-// Marks the move with this text as a picked-up piece's move is marked: its
-// square selected, the squares it passes and the one it ends on; and keeps
-// its path and taken pieces for a diagram.
-bool markMove(GameState& game, const std::string& text, DiagramMarks& diagram) {
-  generateMoves(game.legalMoves, game, game.sideToMove());
-  for (int i = 0; i < game.moveCount; ++i) {
-    const MoveRecord& m = game.legalMoves[i];
-    if (moveText(m) != text) continue;
-    game.marks[m.fromY][m.fromX].selected = 1;
-    for (int k = 0; k + 1 < m.captureCount; ++k) game.marks[m.steps[k].toY][m.steps[k].toX].pathStep = 1;
-    game.marks[m.finalStep().toY][m.finalStep().toX].moveTarget = 1;
-    diagram.path = {QPoint(m.fromX, m.fromY)};
-    for (int k = 0; k < std::max(1, static_cast<int>(m.captureCount)); ++k) {
-      diagram.path.emplace_back(m.steps[k].toX, m.steps[k].toY);
-      if (m.captureCount > 0) diagram.captured.emplace_back(m.steps[k].capturedX, m.steps[k].capturedY);
-    }
-    return true;
-  }
-  return false;
-}
-
-}  // namespace
-
 int runScriptedOutput(const ScriptedOutput& request) {
   const auto fail = [](const std::string& why) {
     std::fprintf(stderr, "velmora: %s\n", why.c_str());
@@ -121,13 +92,7 @@ int runScriptedOutput(const ScriptedOutput& request) {
     loadGameFile(*loaded, request.load);
     takeOverLoadedGame(*game, listing, *loaded);
   } else if (!request.position.empty()) {
-    const GameType type = gameTypeFromName(request.variant.c_str());
-    if (type < 0) return fail("unknown variant " + quotedExcerpt(request.variant));
-    auto why = readPosition(request.position, type, *game);
-    if (!why) why = lightSquarePiece(game->board, type);
-    if (why) return fail(*why);
-    if (!request.path.empty() && !markMove(*game, request.path, diagram))
-      return fail(quotedExcerpt(request.path) + " is not a legal move of that position");
+    if (auto why = setUpDiagram(*game, request.variant, request.position, request.path, diagram)) return fail(*why);
   } else {
     // The last game, as the window shows it at its start.
     setUpBoard(*game, lastGame.gameType);

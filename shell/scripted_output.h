@@ -49,7 +49,7 @@ constexpr const char* kGameUsage =
     "                               path as a line and the pieces it takes crossed out\n"
     "  --size PIXELS                the exported picture's width and height (64 to 8192)\n"
     "  --version                    the version\n"
-    "  --help                       this text\n"
+    "  --help, -h                   this text\n"
     "\n"
     "Printing and exporting show no window. Without --load they show the start position of the last game's "
     "variant.\n";

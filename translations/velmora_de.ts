@@ -620,6 +620,18 @@ Die Partie ist remis</translation>
       <translation>Velmora-Handbuch (englisch)</translation>
     </message>
     <message>
+      <source>Back</source>
+      <translation>Zurück</translation>
+    </message>
+    <message>
+      <source>Forward</source>
+      <translation>Vor</translation>
+    </message>
+    <message>
+      <source>Home</source>
+      <translation>Startseite</translation>
+    </message>
+    <message>
       <source>No web browser could be started for %1.</source>
       <translation>Für %1 konnte kein Webbrowser gestartet werden.</translation>
     </message>

@@ -620,6 +620,18 @@ La partida es tablas</translation>
       <translation>Manual de Velmora (en inglés)</translation>
     </message>
     <message>
+      <source>Back</source>
+      <translation>Atrás</translation>
+    </message>
+    <message>
+      <source>Forward</source>
+      <translation>Adelante</translation>
+    </message>
+    <message>
+      <source>Home</source>
+      <translation>Inicio</translation>
+    </message>
+    <message>
       <source>No web browser could be started for %1.</source>
       <translation>No se pudo abrir ningún navegador para %1.</translation>
     </message>

@@ -620,6 +620,18 @@ La partie est nulle</translation>
       <translation>Manuel de Velmora (en anglais)</translation>
     </message>
     <message>
+      <source>Back</source>
+      <translation>Précédent</translation>
+    </message>
+    <message>
+      <source>Forward</source>
+      <translation>Suivant</translation>
+    </message>
+    <message>
+      <source>Home</source>
+      <translation>Accueil</translation>
+    </message>
+    <message>
       <source>No web browser could be started for %1.</source>
       <translation>Aucun navigateur web n'a pu être lancé pour %1.</translation>
     </message>

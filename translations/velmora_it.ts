@@ -620,6 +620,18 @@ La partita è patta</translation>
       <translation>Manuale di Velmora (in inglese)</translation>
     </message>
     <message>
+      <source>Back</source>
+      <translation>Indietro</translation>
+    </message>
+    <message>
+      <source>Forward</source>
+      <translation>Avanti</translation>
+    </message>
+    <message>
+      <source>Home</source>
+      <translation>Inizio</translation>
+    </message>
+    <message>
       <source>No web browser could be started for %1.</source>
       <translation>Impossibile avviare un browser per %1.</translation>
     </message>

@@ -620,6 +620,18 @@ De partij is remise</translation>
       <translation>Handleiding van Velmora (Engels)</translation>
     </message>
     <message>
+      <source>Back</source>
+      <translation>Terug</translation>
+    </message>
+    <message>
+      <source>Forward</source>
+      <translation>Vooruit</translation>
+    </message>
+    <message>
+      <source>Home</source>
+      <translation>Begin</translation>
+    </message>
+    <message>
       <source>No web browser could be started for %1.</source>
       <translation>Er kon geen webbrowser worden gestart voor %1.</translation>
     </message>

@@ -620,6 +620,18 @@ A partida está empatada</translation>
       <translation>Manual do Velmora (em inglês)</translation>
     </message>
     <message>
+      <source>Back</source>
+      <translation>Voltar</translation>
+    </message>
+    <message>
+      <source>Forward</source>
+      <translation>Avançar</translation>
+    </message>
+    <message>
+      <source>Home</source>
+      <translation>Início</translation>
+    </message>
+    <message>
       <source>No web browser could be started for %1.</source>
       <translation>Nenhum navegador pôde ser aberto para %1.</translation>
     </message>

@@ -620,6 +620,18 @@ This game is a draw</source>
       <translation>Руководство Velmora (на английском)</translation>
     </message>
     <message>
+      <source>Back</source>
+      <translation>Назад</translation>
+    </message>
+    <message>
+      <source>Forward</source>
+      <translation>Вперёд</translation>
+    </message>
+    <message>
+      <source>Home</source>
+      <translation>В начало</translation>
+    </message>
+    <message>
       <source>No web browser could be started for %1.</source>
       <translation>Не удалось запустить веб-браузер для %1.</translation>
     </message>

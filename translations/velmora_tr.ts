@@ -620,6 +620,18 @@ Oyun berabere</translation>
       <translation>Velmora kılavuzu (İngilizce)</translation>
     </message>
     <message>
+      <source>Back</source>
+      <translation>Geri</translation>
+    </message>
+    <message>
+      <source>Forward</source>
+      <translation>İleri</translation>
+    </message>
+    <message>
+      <source>Home</source>
+      <translation>Başlangıç</translation>
+    </message>
+    <message>
       <source>No web browser could be started for %1.</source>
       <translation>%1 için web tarayıcısı başlatılamadı.</translation>
     </message>

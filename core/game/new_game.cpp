@@ -18,7 +18,7 @@ namespace {
 
 const char* const kPlayerNames[2] = {"Player 1", "Player 2"};
 
-std::string cut(const std::string& name) { return playerNameFrom(name, kTypedNameLength); }
+std::string cut(const std::string& name) { return playerNameFrom(name); }
 
 }  // namespace
 

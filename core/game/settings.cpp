@@ -22,7 +22,7 @@ EvaluationSettings evaluationSettings;
 namespace {
 
 // A name is read as into a buffer that also holds the terminating zero.
-constexpr size_t kNameBuffer = kTypedNameLength + 1;
+constexpr size_t kNameBuffer = kMaxNameLength + 1;
 
 int clamp(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 

@@ -9,14 +9,12 @@
 
 namespace velmora {
 
-// Bytes of UTF-8 a player's name keeps in the game record, in the network
-// header and as the login name.
-constexpr int kMaxNameLength = 50;
-
-// A name typed into the New game dialog or read from the settings file keeps
-// one byte fewer: those were read into a buffer of kMaxNameLength bytes that
-// also held the terminating zero.
-constexpr int kTypedNameLength = kMaxNameLength - 1;
+// Bytes of UTF-8 a player's name keeps, one limit wherever it comes from:
+// typed, the settings, a saved game, PDN, a network peer, the login name.
+// The New game dialog read names into a buffer of 50 bytes with the
+// terminating zero, and a name that arrives another way keeps no more than
+// a typed one.
+constexpr int kMaxNameLength = 49;
 
 // The name that marks a player as the computer, in the game record, the
 // saved game, PDN and the settings.

@@ -14,7 +14,7 @@ enum PlayerType : std::int32_t { HumanPlayer = 0, ComputerPlayer = 1, RemotePlay
 
 struct PlayerRecord {
   std::int32_t type = HumanPlayer;
-  char name[kMaxNameLength + 2] = {};
+  char name[kMaxNameLength + 1] = {};  // with its terminating zero
   std::int32_t clockSeconds = 0;
 };
 

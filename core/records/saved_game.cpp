@@ -48,7 +48,7 @@ bool sameName(const std::string& a, const std::string& b) { return lower(a) == l
 std::string playerName(const PlayerRecord& p) { return std::string(p.name, strnlen(p.name, sizeof p.name)); }
 
 void setPlayerName(PlayerRecord& p, const std::string& name) {
-  const std::string kept = playerNameFrom(name, sizeof p.name - 1);
+  const std::string kept = playerNameFrom(name);
   std::memset(p.name, 0, sizeof p.name);
   std::memcpy(p.name, kept.data(), kept.size());
 }

@@ -8,6 +8,7 @@
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
 #include <QPrintDialog>
@@ -204,7 +205,9 @@ QImage diagramPicture(const GameState& game, const SkinSet& skins, int size, con
   };
 
   QFont font = p.font();
-  font.setPixelSize(std::max(6, margin * 3 / 5));
+  // As large as the margin allows: a diagram of 12 x 12 at 240 pixels
+  // leaves a margin of 12 for the numbers up to 12.
+  font.setPixelSize(std::max(7, margin * 3 / 4));
   p.setFont(font);
   p.setPen(QColor(40, 40, 40));
   for (int k = 0; k < n; ++k) {
@@ -220,6 +223,14 @@ QImage diagramPicture(const GameState& game, const SkinSet& skins, int size, con
   const qreal width = std::max(2.0, cell / 12.0);
   p.setPen(QPen(red, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
+  // The line and the cross leave the middle of a taken king free: its crown
+  // shows that the capture took a king, which the Italian and Spanish rules
+  // choose captures by.
+  QPainterPath clear;
+  clear.addRect(picture.rect());
+  for (const QPoint& square : diagram.captured)
+    if (game.board[square.y()][square.x()].kind == King) clear.addEllipse(centre(square), cell * 0.2, cell * 0.2);
+  p.setClipPath(clear);
   if (diagram.path.size() >= 2) {
     QPolygonF line;
     for (const QPoint& square : diagram.path) line << centre(square);

@@ -233,7 +233,8 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
       const int x = a.whiteOnTop ? n - 1 - k : k;
       const Rect band{l.board.left + k * c, l.board.bottom, l.board.left + (k + 1) * c,
                       l.board.bottom + kCoordinateBand};
-      drawCentred(p, band, QString(QChar('A' + x)));
+      // Lower case, as the listing, the typed moves and the manual name the squares.
+      drawCentred(p, band, QString(QChar('a' + x)));
     }
     for (int r = 0; r < n; ++r) {
       const int y = a.whiteOnTop ? r : n - 1 - r;

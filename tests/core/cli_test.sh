@@ -23,6 +23,10 @@ check "replay" "played 2
 position W:.b.b.b.b/b.b.b.b./.b.b...b/....b.../...w..../w...w.w./.w.w.w.w/w.w.w.w." \
   "$("$cli" replay American c3-d4 f6-e5 d4-c5 x)"
 check "replay stops at the first failure" "played 0" "$("$cli" replay American c3-c4 c3-d4 | head -1)"
+# One rule for the exit status: 2 when what the command line names does not
+# read (a move, a position, a FEN, a PDN file, a saved game), in every command.
+check "an illegal move exits 2 in replay as in save" "0 2 velmora-cli: move 2 \"c3-c4\" is not legal" \
+  "$(status "$cli" replay American c3-d4 f6-e5) $(status "$cli" replay American c3-d4 c3-c4) $("$cli" replay American c3-d4 c3-c4 2>&1 >/dev/null)"
 check "search keys" "best index score nodes seconds nodes_per_second" \
   "$("$cli" search American "$start" 0 | cut -d' ' -f1 | xargs)"
 check "search single move" "best a1-b2 index 0 score -" \
@@ -255,11 +259,11 @@ check "pdn import gives the same game" "$("$cli" load "$work/pdn.vlm" | grep -v 
 printf '[GameType "20"]\n1. 32-28 19-23\n2. 28-22\n' >"$work/bad.pdn"
 check "pdn import of an illegal move" "velmora-cli: $work/bad.pdn: line 3: \"28-22\" is not a legal move of White here" \
   "$("$cli" pdn --import "$work/bad.pdn" "$work/bad.vlm" 2>&1)"
-check "pdn import failure exits 1" "1" "$(status "$cli" pdn --import "$work/bad.pdn" "$work/bad.vlm")"
-check "pdn of a missing file" "1" "$(status "$cli" pdn "$work/none.vlm")"
-check "pdn of what is not a file" "1 velmora-cli: $work is a directory, not a regular file|1 velmora-cli: /dev/null is a character device, not a regular file" \
+check "pdn import failure exits 2" "2" "$(status "$cli" pdn --import "$work/bad.pdn" "$work/bad.vlm")"
+check "pdn of a missing file exits 2, as load and analyse do" "2 2 2" "$(status "$cli" pdn "$work/none.vlm") $(status "$cli" load "$work/none.vlm") $(status "$cli" analyse "$work/none.vlm")"
+check "pdn of what is not a file" "2 velmora-cli: $work is a directory, not a regular file|2 velmora-cli: /dev/null is a character device, not a regular file" \
   "$(status "$cli" pdn "$work") $("$cli" pdn "$work" 2>&1)|$(status "$cli" pdn /dev/null) $("$cli" pdn /dev/null 2>&1)"
-check "pdn import reads no device" "1 velmora-cli: /dev/zero is a character device, not a regular file" \
+check "pdn import reads no device" "2 velmora-cli: /dev/zero is a character device, not a regular file" \
   "$(status "$cli" pdn --import /dev/zero "$work/zero.vlm") $("$cli" pdn --import /dev/zero "$work/zero.vlm" 2>&1)"
 # An existing file is replaced only with --force, as save does.
 check "pdn import keeps an existing file" "1 velmora-cli: $work/pdn.vlm exists; --force replaces it|Ann" \
@@ -286,8 +290,8 @@ check "position of an algebraic fen" "B:......../......../......../......../....
   "$("$cli" fen Russian --from 'B:WKa1:B')"
 check "bad fen" "velmora-cli: FEN, field 2: expected a square number from 1 to 50, found \"51\"" \
   "$("$cli" fen International --from 'W:W51' 2>&1)"
-check "bad fen exits 1" "1" "$(status "$cli" fen International --from 'W:W51')"
-check "bad position for fen exits 1" "1" "$(status "$cli" fen American 'W:...')"
+check "bad fen exits 2" "2" "$(status "$cli" fen International --from 'W:W51')"
+check "a bad position exits 2 in fen as in moves" "2 2" "$(status "$cli" fen American 'W:...') $(status "$cli" moves American 'W:...')"
 # The gauntlet, the binary against itself: the opening twice with the
 # colours swapped, a line per game, the score, and games that read back whole.
 gauntlet=$(dirname "$0")/../../scripts/gauntlet.py

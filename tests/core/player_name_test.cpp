@@ -41,8 +41,7 @@ TEST(PlayerName, ControlCharactersBecomeSpacesAndTheLimitHolds) {
   EXPECT_EQ(playerNameFrom("a\302\205b"), "a b");               // NEL, a C1 line break
   EXPECT_EQ(playerNameFrom("Jos\xe9"), "Jos\xc3\xa9");          // Windows-1252
   EXPECT_EQ(playerNameFrom("Zo\xc3\xab"), "Zo\xc3\xab");        // UTF-8 kept
-  EXPECT_EQ(playerNameFrom(std::string(60, 'x')).size(), 50u);  // kMaxNameLength
-  EXPECT_EQ(playerNameFrom(std::string(60, 'x'), kTypedNameLength).size(), 49u);
+  EXPECT_EQ(playerNameFrom(std::string(60, 'x')).size(), 49u);  // kMaxNameLength
 }
 
 TEST(PlayerName, EveryEntryPointDropsTheLineBreaks) {
@@ -76,6 +75,46 @@ TEST(PlayerName, EveryEntryPointDropsTheLineBreaks) {
   startNewGame(*game, listing, choice);
   EXPECT_STREQ(game->players[White].name, kKept);
   EXPECT_EQ(lastGame.player1Name, kKept);
+  lastGame = {};
+  netSettings = {};
+}
+
+// One limit: a long name keeps the same 49 bytes, cut before a character
+// that would not fit whole, whether it was typed or came over the network,
+// from PDN, a saved game or the settings.
+TEST(PlayerName, EveryEntryPointKeepsTheSameBytes) {
+  std::string plain(60, 'x'), accents;
+  for (int i = 0; i < 30; ++i) accents += "\xc3\xa9";  // 60 bytes of "é"
+  for (const std::string& name : {plain, accents}) {
+    const std::string kept = name.substr(0, name == plain ? 49 : 48);
+    SCOPED_TRACE(kept);
+    EXPECT_EQ(peerName(name), kept);
+    EXPECT_EQ(readHeader("0\r\n1\r\n" + name + "\r\n0\r\n0\r\n0\r\n")->serverName, kept);
+    EXPECT_EQ(networkName(name), kept);
+
+    std::vector<PdnGame> games;
+    ASSERT_FALSE(parsePdn("[GameType \"21\"][White \"" + name + "\"] 1. 11-15 *", games));
+    auto fromPdn = std::make_unique<GameState>();
+    ASSERT_FALSE(readPdnGame(games.front(), *fromPdn));
+    EXPECT_EQ(fromPdn->players[Black].name, kept);
+
+    auto fromSaved = std::make_unique<GameState>();
+    loadGameText(*fromSaved, "[HEADER]\r\nPLAYER 1 NAME = " + name + "\r\n");
+    EXPECT_EQ(fromSaved->players[White].name, kept);
+    loadSettingsFrom(Profile::fromText("[LAST GAME]\nPLAYER 1 NAME = " + name + "\n[NET]\nNAME = " + name + "\n"),
+                     "anna");
+    EXPECT_EQ(lastGame.player1Name, kept);
+    EXPECT_EQ(netSettings.name, kept);
+
+    auto game = std::make_unique<GameState>();
+    MoveListing listing;
+    NewGameChoice choice;
+    choice.name[White] = name;
+    choice.name[Black] = "Bob";
+    choice.type[Black] = ChooseHuman;
+    startNewGame(*game, listing, choice);
+    EXPECT_EQ(game->players[White].name, kept);
+  }
   lastGame = {};
   netSettings = {};
 }

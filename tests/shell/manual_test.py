@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """The built manual: every link reaches a page and a section that exist, every
-picture is there, every page links back to the contents, and the contents
-page links every section of every page."""
+picture is there with its caption in the table cell right under it (the
+layout the help window's text browser draws as a browser does), every page
+links back to the contents, and the contents page links every section of
+every page."""
 import html.parser
 import os
 import sys
@@ -9,10 +11,22 @@ import sys
 folder = sys.argv[1]
 
 
+class Cell:
+    def __init__(self):
+        self.text, self.images = "", []
+
+
 class Page(html.parser.HTMLParser):
     def __init__(self):
         super().__init__()
         self.ids, self.links, self.images = set(), [], []
+        self.tables = []  # each a list of rows, each a list of Cells
+        self.open_tables = []
+        self.loose_images = []  # pictures outside every table cell
+
+    def cell(self):
+        table = self.open_tables[-1] if self.open_tables else None
+        return table[-1][-1] if table and table[-1] else None
 
     def handle_starttag(self, tag, attrs):
         a = dict(attrs)
@@ -20,8 +34,46 @@ class Page(html.parser.HTMLParser):
             self.ids.add(a["id"])
         if tag == "a" and "href" in a:
             self.links.append(a["href"])
+        if tag == "table":
+            self.open_tables.append([])
+            self.tables.append(self.open_tables[-1])
+        elif tag == "tr" and self.open_tables:
+            self.open_tables[-1].append([])
+        elif tag in ("td", "th") and self.open_tables and self.open_tables[-1]:
+            self.open_tables[-1][-1].append(Cell())
         if tag == "img":
             self.images.append(a.get("src", ""))
+            if self.cell() is None:
+                self.loose_images.append(a.get("src", ""))
+            else:
+                self.cell().images.append((a.get("src", ""), a.get("alt", "")))
+
+    def handle_endtag(self, tag):
+        if tag == "table" and self.open_tables:
+            self.open_tables.pop()
+
+    def handle_data(self, data):
+        if self.cell() is not None:
+            self.cell().text += data
+
+
+def caption_faults(name, page):
+    """Every picture alone in its cell, and the cell under it holding the
+    caption its alt text gives."""
+    faults = [f"{name}: picture {src} is not in a table cell" for src in page.loose_images]
+    for table in page.tables:
+        for r, row in enumerate(table):
+            for c, cell in enumerate(row):
+                for src, alt in cell.images:
+                    below = table[r + 1][c] if r + 1 < len(table) and c < len(table[r + 1]) else None
+                    text = " ".join(below.text.split()) if below else ""
+                    if len(cell.images) > 1:
+                        faults.append(f"{name}: {src} shares its cell with another picture")
+                    elif below is None or below.images:
+                        faults.append(f"{name}: {src} has no caption under it")
+                    elif text != " ".join(alt.split()):
+                        faults.append(f"{name}: under {src} stands {text!r}, not its caption {alt!r}")
+    return faults
 
 
 pages = {}
@@ -46,6 +98,7 @@ for name, page in pages.items():
     for image in page.images:
         if not os.path.isfile(os.path.join(folder, image)):
             faults.append(f"{name}: missing picture {image}")
+    faults += caption_faults(name, page)
     if name != "index.html" and "index.html" not in page.links:
         faults.append(f"{name}: no link back to the contents")
 

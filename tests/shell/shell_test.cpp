@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -11,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLayout>
@@ -24,7 +26,12 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextImageFormat>
+#include <QTextTable>
 #include <QTimer>
 #include <QToolBar>
 #include <cstdint>
@@ -47,6 +54,7 @@
 #include "shell/dialogs/save_game_dialog.h"
 #include "shell/help_window.h"
 #include "shell/main_window.h"
+#include "shell/paint/manual_diagram.h"
 #include "shell/paint/renderer.h"
 #include "shell/paint/skins.h"
 #include "shell/system/host_qt.h"
@@ -672,10 +680,73 @@ TEST(Shell, HelpIsShownInAWindowOfItsOwnWithoutABrowser) {
   ASSERT_NE(browser, nullptr);
   EXPECT_TRUE(browser->toPlainText().contains("Frisian"));
   w.save("help-window-rules");
+  browser->scrollToAnchor("international");  // the diagrams of the larger boards, their captions under them
   help->grab().save("screenshots/help-window-rules.png");
   w.window->dispatch(CmdUserManual);
   settle();
   EXPECT_TRUE(help->currentPage().endsWith("/index.html"));
+  setManualDirectory("manual");
+}
+
+// Each picture of the rules page, as the help window lays it out: alone in a
+// table cell with its caption in the cell under it, drawn at the size the
+// page shows it rather than shrunk from the picture file; and the window's
+// Back, Forward and Home follow the pages read.
+TEST(Shell, HelpWindowShowsEachDiagramWithItsCaptionUnderIt) {
+  Window w(American);
+  installQtHost(w.window->hostWindow());
+  const QString folder = QDir(VELMORA_MEDIA_DIR "/../manual").absolutePath();
+  setManualDirectory(folder.toStdString());
+  w.window->dispatch(CmdRules);
+  settle();
+  HelpWindow* help = w.window->helpWindow();
+  ASSERT_NE(help, nullptr);
+  auto* browser = help->findChild<QTextBrowser*>();
+  QTextDocument* page = browser->document();
+  QFile list(folder + "/diagrams.txt");
+  ASSERT_TRUE(list.open(QIODevice::ReadOnly));
+  const std::string diagrams = list.readAll().toStdString();
+  int pictures = 0;
+  for (QTextBlock block = page->begin(); block.isValid(); block = block.next())
+    for (auto it = block.begin(); !it.atEnd(); ++it) {
+      if (!it.fragment().charFormat().isImageFormat()) continue;
+      const QTextImageFormat image = it.fragment().charFormat().toImageFormat();
+      SCOPED_TRACE(image.name().toStdString());
+      ++pictures;
+      QTextCursor at(page);
+      at.setPosition(it.fragment().position());
+      QTextTable* table = at.currentTable();
+      ASSERT_NE(table, nullptr);
+      const QTextTableCell cell = table->cellAt(at);
+      ASSERT_LT(cell.row() + 1, table->rows());
+      const QTextTableCell below = table->cellAt(cell.row() + 1, cell.column());
+      QTextCursor caption = below.firstCursorPosition();
+      caption.setPosition(below.lastCursorPosition().position(), QTextCursor::KeepAnchor);
+      EXPECT_EQ(caption.selectedText().simplified(), image.property(QTextFormat::ImageAltText).toString().simplified());
+      EXPECT_FALSE(caption.selectedText().isEmpty());
+      const QImage shown = page->resource(QTextDocument::ImageResource, QUrl(image.name())).value<QImage>();
+      ASSERT_EQ(shown.size(), QSize(240, 240) * browser->devicePixelRatioF());
+      const std::string name = QFileInfo(image.name()).completeBaseName().toStdString();
+      EXPECT_EQ(shown, manualDiagram(diagramLine(diagrams, name), shown.width()).convertToFormat(shown.format()));
+    }
+  EXPECT_GE(pictures, 30);
+  auto* back = help->findChild<QAction*>("helpBack");
+  auto* forward = help->findChild<QAction*>("helpForward");
+  auto* home = help->findChild<QAction*>("helpHome");
+  ASSERT_TRUE(back && forward && home);
+  EXPECT_FALSE(back->isEnabled());
+  home->trigger();
+  settle();
+  EXPECT_TRUE(help->currentPage().endsWith("/index.html"));
+  ASSERT_TRUE(back->isEnabled());
+  back->trigger();
+  settle();
+  EXPECT_TRUE(help->currentPage().endsWith("/rules.html"));
+  ASSERT_TRUE(forward->isEnabled());
+  forward->trigger();
+  settle();
+  EXPECT_TRUE(help->currentPage().endsWith("/index.html"));
+  EXPECT_FALSE(forward->isEnabled());
   setManualDirectory("manual");
 }
 

@@ -42,7 +42,7 @@ int analyseCommand(int argc, char** argv) {
   if (argc != 1) return fail(usage);
   auto game = std::make_unique<GameState>();
   const SavedGameRead read = readSavedGame(*game, argv[0]);
-  if (read == SavedGameRead::Not) return kUsageError;
+  if (read == SavedGameRead::Not) return kNotDone;
   const int plies = game->plyCount;
 
   Engine engine;

@@ -32,7 +32,7 @@ const char* sideName(int side) { return side == White ? "White" : "Black"; }
 
 int fail(const std::string& message) {
   std::fprintf(stderr, "velmora-cli: %s\n", message.c_str());
-  return kUsageError;
+  return kNotDone;
 }
 
 std::optional<long> readInteger(const std::string& arg) {

@@ -17,11 +17,18 @@ struct GameState;
 
 namespace velmora::cli {
 
-constexpr int kUsageError = 2;
-constexpr int kGameOver = 1;                  // the exit status of a command asked about a game that has ended
+// The exit status, one rule for every command: 0 it did what was asked;
+// 1 it did its part, and the outcome is a "no" a caller acts on (the game
+// had already ended, a file was not written, an ending failed, a network
+// game ended otherwise than by the rules, a saved game read only in part);
+// 2 it did nothing: the command line is wrong, or a variant, position, move,
+// FEN, PDN file or saved game it names is missing or does not read.
+constexpr int kNotDone = 2;
+constexpr int kGameOver = 1;                  // the game had ended, or a network game ended otherwise
+constexpr int kNotWritten = 1;                // a file exists (no --force) or could not be written
 constexpr long kLongestMoveTimeMs = 3600000;  // an hour a move
 
-// Prints "velmora-cli: <message>" to standard error and returns kUsageError.
+// Prints "velmora-cli: <message>" to standard error and returns kNotDone.
 int fail(const std::string& message);
 
 // A variant name exactly as the table writes it, or its number in the

@@ -29,7 +29,8 @@ const char kUsage[] =
     "                                        either search after the moves, knowing the\n"
     "                                        game's repetitions and quiet run; exit 1\n"
     "                                        when the rules have ended the game\n"
-    "  replay VARIANT [TEXT ...]             play move texts from the start position\n"
+    "  replay VARIANT [TEXT ...]             play move texts from the start position;\n"
+    "                                        the first that is not legal ends it (exit 2)\n"
     "  bench [LEVEL] [--literal] [--kings]   the standing search benchmark\n"
     "  bench expert [--movetime MS] [--depth D] [--nodes N] [--kings]\n"
     "                                        the Expert on the same positions, its time\n"
@@ -70,12 +71,21 @@ const char kUsage[] =
     "                                        --force replaces OUT, as for save\n"
     "  fen VARIANT POSITION                  the FEN of a position\n"
     "  fen VARIANT --from FEN                the position of a FEN\n"
-    "                                        pdn and fen: exit 1 when the input does not read\n"
-    "  --help                                this text\n"
+    "  --help, -h                            this text\n"
     "  --version                             the version\n"
+    "\n"
+    "Exit status: 0 done; 1 done, and the answer is no: the game had already\n"
+    "ended (search), a file was not written (it exists and no --force, or the\n"
+    "write failed), an ending failed, a network game ended otherwise than by\n"
+    "the rules, a saved game read only in part; 2 nothing done: the command\n"
+    "line is wrong, or a variant, position, move, FEN, PDN file or saved game\n"
+    "it names is missing or does not read.\n"
     "\n"
     "--literal runs the reference search, which the game's search must agree\n"
     "with, node for node as written. --kings benchmarks positions with kings.\n"
+    "--give-away plays or searches the give-away game of the variant, where the\n"
+    "side left without a move wins. --time1 and --time2 are the players'\n"
+    "clocks in seconds.\n"
     "\n"
     "MOVE is written as the listing writes it (c3-d4, e3:c5:e7) or, where the\n"
     "variant numbers its squares, by their numbers (32-28); --moves starts from\n"
@@ -119,5 +129,5 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "endings") == 0) return endingsCommand(argc - 2, argv + 2);
   }
   std::fputs(kUsage, stderr);
-  return kUsageError;
+  return kNotDone;
 }

@@ -88,7 +88,7 @@ std::optional<int> readPort(const std::string& text) {
 int noConnection(const char* message, const char* end) {
   std::fprintf(stderr, "velmora-cli: %s\n", message);
   std::printf("end %s\nmoves 0\nlisting\n", end);
-  return 1;
+  return kGameOver;
 }
 
 int play(NetPlayer& player) {
@@ -101,7 +101,7 @@ int play(NetPlayer& player) {
   std::printf("\n");
   if (endedByRules(end)) return 0;
   std::fprintf(stderr, "velmora-cli: the network game ended: %s\n", netEndWord(end));
-  return 1;
+  return kGameOver;
 }
 
 }  // namespace
@@ -118,7 +118,7 @@ int netCommand(int argc, char** argv) {
     const auto variant = readVariant(argv[2]);
     if (!port) return fail("bad port: " + quotedExcerpt(argv[1]));
     if (!variant) return fail(unknownVariant(argv[2]));
-    if (!readOptions(argc, argv, 3, true, options)) return kUsageError;
+    if (!readOptions(argc, argv, 3, true, options)) return kNotDone;
     std::string error;
     int listener = listenOn("0.0.0.0", *port, error);
     if (listener < 0) {
@@ -152,7 +152,7 @@ int netCommand(int argc, char** argv) {
     const auto port = readPort(argv[2]);
     if (!port || *port == 0) return fail("bad port: " + quotedExcerpt(argv[2]));
     if (!isDottedIpv4(argv[1])) return fail("HOST must be a dotted IPv4 address: " + quotedExcerpt(argv[1]));
-    if (!readOptions(argc, argv, 3, false, options)) return kUsageError;
+    if (!readOptions(argc, argv, 3, false, options)) return kNotDone;
     WaitResult waited;
     const int fd = connectTo(argv[1], *port, never, kPeerTimeoutMs, waited);
     if (fd < 0) return noConnection("Could not connect to server", "connection-lost");

@@ -17,24 +17,20 @@ namespace velmora::cli {
 
 namespace {
 
-constexpr int kBadInput = 1;  // a file or text that does not read, or a file not written
-
-int refuse(const std::string& message) {
-  std::fprintf(stderr, "velmora-cli: %s\n", message.c_str());
-  return kBadInput;
-}
-
 int importPdn(const char* pdnPath, const char* outPath, bool force) {
   std::string text;
-  if (auto error = readPdnFile(pdnPath, text)) return refuse(*error);
+  if (auto error = readPdnFile(pdnPath, text)) return fail(*error);
   std::vector<PdnGame> games;
-  if (auto error = parsePdn(text, games, 1)) return refuse(std::string(pdnPath) + ": " + *error);
-  if (games.empty()) return refuse(std::string(pdnPath) + ": the file holds no game");
+  if (auto error = parsePdn(text, games, 1)) return fail(std::string(pdnPath) + ": " + *error);
+  if (games.empty()) return fail(std::string(pdnPath) + ": the file holds no game");
   auto state = std::make_unique<GameState>();
-  if (auto error = readPdnGame(games.front(), *state)) return refuse(std::string(pdnPath) + ": " + *error);
-  if (refuseToReplace(outPath, force)) return kBadInput;
+  if (auto error = readPdnGame(games.front(), *state)) return fail(std::string(pdnPath) + ": " + *error);
+  if (refuseToReplace(outPath, force)) return kNotWritten;
   std::string why;
-  if (!replaceFile(outPath, savedGameText(*state, state->plyCount), &why)) return refuse(why);
+  if (!replaceFile(outPath, savedGameText(*state, state->plyCount), &why)) {
+    std::fprintf(stderr, "velmora-cli: %s\n", why.c_str());
+    return kNotWritten;
+  }
   return 0;
 }
 
@@ -46,7 +42,7 @@ int pdnCommand(int argc, char** argv) {
   if (argc != 1) return fail("usage: velmora-cli pdn FILE.vlm | pdn --import FILE.pdn OUT.vlm [--force]");
   auto state = std::make_unique<GameState>();
   const SavedGameRead read = readSavedGame(*state, argv[0]);
-  if (read == SavedGameRead::Not) return kBadInput;
+  if (read == SavedGameRead::Not) return kNotDone;
   std::fputs(writePdn(*state, state->plyCount).c_str(), stdout);
   return read == SavedGameRead::Whole ? 0 : kPartlyRead;
 }
@@ -58,13 +54,13 @@ int fenCommand(int argc, char** argv) {
   if (!type) return fail(unknownVariant(argv[0]));
   auto state = std::make_unique<GameState>();
   if (from) {
-    if (auto error = readFen(argv[2], *type, *state)) return refuse(*error);
+    if (auto error = readFen(argv[2], *type, *state)) return fail(*error);
     std::printf("%s\n", writePosition(*state).c_str());
     return 0;
   }
   auto error = readPosition(argv[1], *type, *state);
   if (!error) error = lightSquarePiece(state->board, *type);
-  if (error) return refuse("bad position: " + *error);
+  if (error) return fail("bad position: " + *error);
   std::printf("%s\n", writeFen(*state).c_str());
   return 0;
 }

@@ -19,8 +19,6 @@ namespace velmora::cli {
 
 namespace {
 
-constexpr int kNotWritten = 1;  // the file exists or cannot be written
-
 void printPlayer(int number, const PlayerRecord& p) {
   std::printf("player%d %s %d %s\n", number, p.type == ComputerPlayer ? "computer" : "human",
               static_cast<int>(p.clockSeconds), p.name);
@@ -48,7 +46,7 @@ int loadCommand(int argc, char** argv) {
   if (argc != 1) return fail("usage: velmora-cli load FILE");
   auto state = std::make_unique<GameState>();
   const SavedGameRead read = readSavedGame(*state, argv[0]);
-  if (read == SavedGameRead::Not) return kUsageError;
+  if (read == SavedGameRead::Not) return kNotDone;
   const bool computer = state->players[White].type == ComputerPlayer || state->players[Black].type == ComputerPlayer;
   std::printf("game_type %s\n", gameTypeName(state->gameType));
   std::printf("give_away %s\n", state->giveAway ? "yes" : "no");
@@ -83,17 +81,17 @@ int saveCommand(int argc, char** argv) {
       force = true;
     } else if (arg == "--player1" || arg == "--player2") {
       const char* name = optionValue(argc, argv, i);
-      if (!name) return kUsageError;
+      if (!name) return kNotDone;
       setName(state->players[arg == "--player1" ? White : Black], name);
     } else if (arg == "--time1" || arg == "--time2") {
       const char* value = optionValue(argc, argv, i);
-      if (!value) return kUsageError;
+      if (!value) return kNotDone;
       const auto seconds = readInteger(value);
       if (!seconds || *seconds < 0) return fail(arg + " needs a whole number of seconds");
       state->players[arg == "--time1" ? White : Black].clockSeconds = static_cast<std::int32_t>(*seconds);
     } else if (arg == "--level") {
       const char* value = optionValue(argc, argv, i);
-      if (!value) return kUsageError;
+      if (!value) return kNotDone;
       const auto number = readInteger(value);
       if (!number || *number < 0 || *number > 2) return fail("--level must be 0, 1 or 2");
       level = static_cast<int>(*number);

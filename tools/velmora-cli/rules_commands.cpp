@@ -66,7 +66,7 @@ int perftCommand(int argc, char** argv) {
   if (!depth || *depth < 1 || *depth > kMaxPerftDepth)
     return fail("DEPTH must be a whole number from 1 to " + std::to_string(kMaxPerftDepth));
   auto state = std::make_unique<GameState>();
-  if (!setUpPosition(*state, *type, argc == 3 ? argv[2] : nullptr)) return kUsageError;
+  if (!setUpPosition(*state, *type, argc == 3 ? argv[2] : nullptr)) return kNotDone;
 
   const int side = state->sideToMove();
   for (int d = 1; d <= *depth; ++d) {
@@ -84,7 +84,7 @@ int movesCommand(int argc, char** argv) {
   const auto moves = takeMoves(argc, argv, 0);
   if (!(argc == 2 || (moves && argc == 1))) return fail(kMovesUsage);
   auto state = std::make_unique<GameState>();
-  if (!readGame(*state, argc, argv, moves)) return kUsageError;
+  if (!readGame(*state, argc, argv, moves)) return kNotDone;
 
   generateMoves(state->legalMoves, *state, state->sideToMove());
   for (int i = 0; i < state->moveCount; ++i) {
@@ -99,7 +99,7 @@ int resultCommand(int argc, char** argv) {
   if (argc != 1 && argc != 2) return fail(kResultUsage);
   auto state = std::make_unique<GameState>();
   std::vector<std::uint64_t> keys;
-  if (!readGame(*state, argc, argv, moves, &keys)) return kUsageError;
+  if (!readGame(*state, argc, argv, moves, &keys)) return kNotDone;
   GameEnd end;
   const GameResult result = matchResult(*state, keys, end);
   std::printf("result %s\nend %s\n", resultName(result), endName(result, end));

@@ -6,11 +6,13 @@
 #include <initializer_list>
 #include <memory>
 #include <sstream>
+#include <string>
 
 #include "cli_common.h"
 #include "core/ai/bench_positions.h"
 #include "core/ai/engine.h"
 #include "core/game/game_state.h"
+#include "core/platform/text.h"
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
@@ -131,7 +133,7 @@ int searchCommand(int argc, char** argv) {
   if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
   auto state = std::make_unique<GameState>();
   if (!setUpGame(*state, *type, argc == 3 ? argv[1] : nullptr, giveAway, moves.value_or(std::vector<std::string>{})))
-    return kUsageError;
+    return kNotDone;
   if (moves) {
     if (auto over = gameOver(*state)) {
       const std::string when = moves->empty() ? "at its start" : "after move " + std::to_string(moves->size());
@@ -150,6 +152,9 @@ int replayCommand(int argc, char** argv) {
   const std::vector<std::string> texts(argv + 1, argv + argc);
   const int played = replay(*state, *type, texts);
   std::printf("played %d\nposition %s\n", played, writePosition(*state).c_str());
+  // A text that is not a legal move stops the replay, as it stops save.
+  if (played < static_cast<int>(texts.size()))
+    return fail("move " + std::to_string(played + 1) + " " + quotedExcerpt(texts[played]) + " is not legal");
   return 0;
 }
 
