@@ -65,6 +65,13 @@ const char kUsage[] =
     "                                        plays a network game with the computer;\n"
     "                                        prints end REASON, moves N, listing ...;\n"
     "                                        exit 0 when the rules ended it, else 1\n"
+    "  dxp connect HOST PORT [OPTIONS]\n"
+    "  dxp listen PORT [OPTIONS]             the Expert against another draughts program\n"
+    "       [--initiator] [--games N]        over the DamExchange protocol (International);\n"
+    "       [--time MIN] [--moves N]         the initiator proposes each game, colours\n"
+    "       [--fen FEN] [--movetime MS]      alternating; prints game N colour C result R\n"
+    "       [--name NAME]                    end E plies P, then score WINS DRAWS LOSSES;\n"
+    "                                        exit 1 when the session broke off\n"
     "  pdn FILE.vlm                          the PDN of a saved game\n"
     "  pdn --import FILE.pdn OUT.vlm [--force]\n"
     "                                        the first game of a PDN file as a saved game;\n"
@@ -122,6 +129,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "save") == 0) return saveCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "selfplay") == 0) return selfplayCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "net") == 0) return netCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "dxp") == 0) return dxpCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "pdn") == 0) return pdnCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "fen") == 0) return fenCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "match") == 0) return matchCommand(argc - 2, argv + 2);
