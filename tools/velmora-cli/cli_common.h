@@ -123,6 +123,7 @@ int loadCommand(int argc, char** argv);
 int saveCommand(int argc, char** argv);
 int netCommand(int argc, char** argv);
 int dxpCommand(int argc, char** argv);
+int hubCommand(int argc, char** argv);
 int pdnCommand(int argc, char** argv);
 int fenCommand(int argc, char** argv);
 int matchCommand(int argc, char** argv);

@@ -72,6 +72,9 @@ const char kUsage[] =
     "       [--fen FEN] [--movetime MS]      alternating; prints game N colour C result R\n"
     "       [--name NAME]                    end E plies P, then score WINS DRAWS LOSSES;\n"
     "                                        exit 1 when the session broke off\n"
+    "  hub                                   the Expert as an engine a draughts program hosts\n"
+    "                                        over the Hub protocol, on standard input and\n"
+    "                                        output; param variant chooses the variant\n"
     "  pdn FILE.vlm                          the PDN of a saved game\n"
     "  pdn --import FILE.pdn OUT.vlm [--force]\n"
     "                                        the first game of a PDN file as a saved game;\n"
@@ -130,6 +133,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "selfplay") == 0) return selfplayCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "net") == 0) return netCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "dxp") == 0) return dxpCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "hub") == 0) return hubCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "pdn") == 0) return pdnCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "fen") == 0) return fenCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "match") == 0) return matchCommand(argc - 2, argv + 2);

@@ -1,0 +1,315 @@
+#include "core/net/hub_session.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/game/game_state.h"
+#include "core/records/pdn_board.h"
+#include "core/rules/generate.h"
+#include "core/rules/position_text.h"
+
+namespace velmora {
+
+namespace {
+
+struct Place {
+  int x, y;
+};
+
+// The playing squares of `type` in the Hub's order.
+std::vector<Place> hubSquares(GameType type) {
+  std::vector<Place> squares;
+  const int n = boardSizeOf(type);
+  if (!pdnConvention(type).algebraic) {
+    for (int k = 1; k <= n * n; ++k) {
+      const auto s = readPdnSquare(type, std::to_string(k));
+      if (!s) break;
+      squares.push_back({s->x, s->y});
+    }
+    return squares;
+  }
+  for (int y = n - 1; y >= 0; --y)
+    for (int x = 0; x < n; ++x) {
+      const auto s = readPdnSquare(type, pdnSquare(type, x, y));
+      if (s && s->x == x && s->y == y) squares.push_back({x, y});
+    }
+  return squares;
+}
+
+// "name=value name="a value"": the value of `name`, or nothing.
+std::optional<std::string> argument(const std::string& text, const std::string& name) {
+  size_t at = 0;
+  while (at < text.size()) {
+    while (at < text.size() && text[at] == ' ') ++at;
+    const size_t equals = text.find('=', at);
+    const size_t space = text.find(' ', at);
+    if (equals == std::string::npos || (space != std::string::npos && space < equals)) {
+      at = space == std::string::npos ? text.size() : space;  // a word without a value
+      continue;
+    }
+    const std::string key = text.substr(at, equals - at);
+    std::string value;
+    size_t end = equals + 1;
+    if (end < text.size() && text[end] == '"') {
+      const size_t close = text.find('"', end + 1);
+      value = text.substr(end + 1, close == std::string::npos ? std::string::npos : close - end - 1);
+      end = close == std::string::npos ? text.size() : close + 1;
+    } else {
+      const size_t stop = text.find(' ', end);
+      value = text.substr(end, stop == std::string::npos ? std::string::npos : stop - end);
+      end = stop == std::string::npos ? text.size() : stop;
+    }
+    if (key == name) return value;
+    at = end;
+  }
+  return std::nullopt;
+}
+
+std::optional<long> number(const std::optional<std::string>& text) {
+  if (!text || text->empty() || text->size() > 12) return std::nullopt;
+  long value = 0;
+  for (const char c : *text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = value * 10 + (c - '0');
+  }
+  return value;
+}
+
+// Seconds, with a fraction: "0.5", "10".
+std::optional<double> seconds(const std::optional<std::string>& text) {
+  if (!text || text->empty() || text->size() > 12) return std::nullopt;
+  char* end = nullptr;
+  const double value = std::strtod(text->c_str(), &end);
+  if (end != text->c_str() + text->size() || !(value >= 0)) return std::nullopt;
+  return value;
+}
+
+std::string squareName(GameType type, int x, int y) { return pdnSquare(type, x, y); }
+
+// "32-28" for a move, "19x30x24x25" for a capture: start, end, then each
+// square whose piece it takes.
+std::string hubMoveText(GameType type, const MoveRecord& m) {
+  const MoveStep& last = m.finalStep();
+  std::string text =
+      squareName(type, m.fromX, m.fromY) + (m.captureCount > 0 ? "x" : "-") + squareName(type, last.toX, last.toY);
+  for (int i = 0; i < m.captureCount; ++i) text += "x" + squareName(type, m.steps[i].capturedX, m.steps[i].capturedY);
+  return text;
+}
+
+// The legal move a Hub move names: its start and end, and its captured
+// squares when it gives them; -1 for none.
+int legalHubMove(GameState& game, const std::string& text) {
+  std::vector<std::string> parts(1);
+  for (const char c : text) {
+    if (c == '-' || c == 'x')
+      parts.emplace_back();
+    else
+      parts.back() += c;
+  }
+  if (parts.size() < 2) return -1;
+  std::vector<Place> squares;
+  for (const std::string& part : parts) {
+    const auto s = readPdnSquare(game.gameType, part);
+    if (!s) return -1;
+    squares.push_back({s->x, s->y});
+  }
+  generateMoves(game.legalMoves, game, game.sideToMove());
+  for (int i = 0; i < game.moveCount; ++i) {
+    const MoveRecord& m = game.legalMoves[i];
+    const MoveStep& last = m.finalStep();
+    if (m.fromX != squares[0].x || m.fromY != squares[0].y || last.toX != squares[1].x || last.toY != squares[1].y)
+      continue;
+    if (squares.size() == 2) return i;
+    if (static_cast<int>(squares.size()) - 2 != m.captureCount) continue;
+    bool same = true;
+    for (size_t k = 2; k < squares.size() && same; ++k) {
+      same = false;
+      for (int c = 0; c < m.captureCount; ++c)
+        same = same || (m.steps[c].capturedX == squares[k].x && m.steps[c].capturedY == squares[k].y);
+    }
+    if (same) return i;
+  }
+  return -1;
+}
+
+std::string variantValues() {
+  std::string values;
+  for (int t = 0; t < kVariantCount; ++t) {
+    std::string name = variantInfo(static_cast<GameType>(t)).name;
+    std::replace(name.begin(), name.end(), ' ', '_');
+    if (t > 0) values += ' ';
+    values += name;
+  }
+  return values;
+}
+
+}  // namespace
+
+int hubSquareCount(GameType type) { return static_cast<int>(hubSquares(type).size()); }
+
+std::string hubSquareName(GameType type, int index) {
+  const auto squares = hubSquares(type);
+  return squareName(type, squares[static_cast<size_t>(index)].x, squares[static_cast<size_t>(index)].y);
+}
+
+HubSession::HubSession(std::function<void(const std::string&)> out, std::size_t tableEntries)
+    : out_(std::move(out)), engine_(tableEntries), game_(std::make_unique<GameState>()) {
+  setUpBoard(*game_, variant_);
+  game_->plyCount = 0;
+  limits_.level = kExpertLevel;
+  limits_.moveTimeMs = 1000;
+}
+
+HubSession::~HubSession() { engine_.stop(); }
+
+void HubSession::say(const std::string& text) {
+  std::lock_guard lock(outLock_);
+  out_(text);
+}
+
+void HubSession::error(const std::string& message) { say("error message=\"" + message + "\""); }
+
+bool HubSession::line(const std::string& text) {
+  const std::string command = text.substr(0, text.find(' '));
+  const std::string rest = text.size() > command.size() ? text.substr(command.size() + 1) : "";
+  if (command == "quit") {
+    engine_.stop();
+    return false;
+  }
+  if (command == "ping") {
+    say("pong");
+  } else if (command == "stop") {
+    engine_.requestStop();
+  } else if (searching()) {
+    // Only ping and stop reach a search; "ponder-hit" plays on to its end.
+    if (command != "ponder-hit") error("busy searching: " + command.substr(0, 40));
+  } else if (command == "hub") {
+    say(std::string("id name=Velmora version=") + VELMORA_VERSION);
+    std::string name = variantInfo(variant_).name;
+    std::replace(name.begin(), name.end(), ' ', '_');
+    say("param name=variant value=" + name + " type=enum values=\"" + variantValues() + "\"");
+    say("wait");
+  } else if (command == "set-param") {
+    const auto name = argument(rest, "name");
+    const auto value = argument(rest, "value");
+    if (name == "variant" && value) {
+      bool known = false;
+      for (int t = 0; t < kVariantCount; ++t) {
+        std::string v = variantInfo(static_cast<GameType>(t)).name;
+        std::replace(v.begin(), v.end(), ' ', '_');
+        if (v == *value || variantInfo(static_cast<GameType>(t)).name == *value) {
+          variant_ = static_cast<GameType>(t);
+          known = true;
+        }
+      }
+      if (!known) error("unknown variant " + value->substr(0, 40));
+      setUpBoard(*game_, variant_);
+      game_->plyCount = 0;
+    }
+  } else if (command == "init") {
+    say("ready");
+  } else if (command == "new-game") {
+    engine_.stop();
+    setUpBoard(*game_, variant_);
+    game_->plyCount = 0;
+  } else if (command == "pos") {
+    const auto squares = argument(rest, "pos");
+    setPosition(squares.value_or(""), argument(rest, "moves").value_or(""));
+  } else if (command == "level") {
+    if (const auto depth = number(argument(rest, "depth"))) limits_.maxDepth = static_cast<int>(std::min(*depth, 99L));
+    if (const auto nodes = number(argument(rest, "nodes"))) limits_.maxNodes = static_cast<std::uint64_t>(*nodes);
+    if (const auto t = seconds(argument(rest, "move-time")))
+      limits_.moveTimeMs = std::max(1, static_cast<int>(*t * 1000));
+    if (const auto total = seconds(argument(rest, "time"))) {
+      const long moves = number(argument(rest, "moves")).value_or(30);
+      const double increment = seconds(argument(rest, "inc")).value_or(0);
+      // A share of what is left, kept back a little for the transfers.
+      limits_.moveTimeMs =
+          std::max(1, static_cast<int>((*total / static_cast<double>(std::max(1L, moves)) + increment * 0.9) * 1000));
+    }
+    if (rest.find("infinite") != std::string::npos) limits_.moveTimeMs = 0;
+  } else if (command == "go") {
+    go(rest.find("analyze") != std::string::npos || rest.find("ponder") != std::string::npos);
+  }
+  // Anything else is a command of a later version: left alone.
+  return true;
+}
+
+bool HubSession::setPosition(const std::string& squares, const std::string& moves) {
+  const auto places = hubSquares(variant_);
+  if (squares.size() != places.size() + 1 || (squares[0] != 'W' && squares[0] != 'B')) {
+    error("pos wants W or B and " + std::to_string(places.size()) + " squares");
+    return false;
+  }
+  const int n = boardSizeOf(variant_);
+  std::string rows[kMaxBoardSize];
+  for (int y = 0; y < n; ++y) rows[y] = std::string(static_cast<size_t>(n), '.');
+  for (size_t k = 0; k < places.size(); ++k) {
+    const char c = squares[k + 1];
+    if (std::string("wbWBe").find(c) == std::string::npos) {
+      error(std::string("a square that is not w, b, W, B or e: ") + c);
+      return false;
+    }
+    rows[places[k].y][static_cast<size_t>(places[k].x)] = c == 'e' ? '.' : c;
+  }
+  std::string text = squares[0] == 'W' ? "W:" : "B:";
+  for (int y = n - 1; y >= 0; --y) text += rows[y] + (y > 0 ? "/" : "");
+  auto next = std::make_unique<GameState>();
+  if (const auto why = readPosition(text, variant_, *next)) {
+    error("pos: " + *why);
+    return false;
+  }
+  next->plyCount = 0;
+  size_t at = 0;
+  while (at < moves.size()) {
+    const size_t end = std::min(moves.find(' ', at), moves.size());
+    const std::string move = moves.substr(at, end - at);
+    at = end + 1;
+    if (move.empty()) continue;
+    const int index = legalHubMove(*next, move);
+    if (index < 0 || next->plyCount >= kMaxGameMoves) {
+      error("the move " + move.substr(0, 40) + " is not legal there");
+      return false;
+    }
+    applyMove(next->legalMoves[index], next->gameRecord[next->plyCount], *next);
+    ++next->plyCount;
+  }
+  game_ = std::move(next);
+  return true;
+}
+
+void HubSession::go(bool untilStopped) {
+  generateMoves(game_->legalMoves, *game_, game_->sideToMove());
+  if (game_->moveCount == 0) {
+    error("no legal move");
+    return;
+  }
+  EngineLimits limits = limits_;
+  if (untilStopped) limits.moveTimeMs = 0;
+  limits.level = kExpertLevel;
+  engine_.setPosition(*game_, *game_);
+  const GameType type = variant_;
+  auto game = std::make_shared<GameState>(*game_);
+  searching_ = true;
+  engine_.start(
+      limits,
+      [this](const EngineProgress& p) {
+        say("info depth=" + std::to_string(p.depth) + " score=" + std::to_string(p.score));
+        return true;
+      },
+      [this, type, game](const EngineResult& r) {
+        generateMoves(game->legalMoves, *game, game->sideToMove());
+        const int index = r.rootIndex >= 0 && r.rootIndex < game->moveCount ? r.rootIndex : 0;
+        std::string pv;
+        for (int i = 0; i < r.pvLength; ++i) {
+          if (i > 0) pv += ' ';
+          pv += hubMoveText(type, r.pv[i]);
+        }
+        say("info depth=" + std::to_string(r.depth) + " score=" + std::to_string(r.score) +
+            " nodes=" + std::to_string(r.nodes) + " pv=\"" + pv + "\"");
+        searching_ = false;
+        say("done move=" + hubMoveText(type, game->legalMoves[index]));
+      });
+}
+
+}  // namespace velmora

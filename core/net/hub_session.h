@@ -1,0 +1,54 @@
+#pragma once
+// The Expert as an engine hosted by another draughts program over the Hub
+// protocol: one command a line in, one answer a line out. The search runs
+// on the engine's own thread, so "ping" and "stop" are answered while it
+// thinks. Squares go in the variant's standard order: by number where the
+// variant numbers them, else the playing squares row by row from the top
+// left, as the numbers would run.
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "core/ai/engine.h"
+#include "core/rules/board.h"
+
+namespace velmora {
+
+struct GameState;
+
+class HubSession {
+ public:
+  // `out` gets each answer line, from the calling thread or the engine's.
+  explicit HubSession(std::function<void(const std::string&)> out, std::size_t tableEntries = std::size_t{1} << 20);
+  ~HubSession();
+  HubSession(const HubSession&) = delete;
+  HubSession& operator=(const HubSession&) = delete;
+
+  // Takes one line; false once the program said "quit".
+  bool line(const std::string& text);
+  // From "go" until its "done" has been said.
+  bool searching() const { return searching_; }
+
+ private:
+  void say(const std::string& text);
+  void error(const std::string& message);
+  bool setPosition(const std::string& squares, const std::string& moves);
+  void go(bool untilStopped);
+
+  std::function<void(const std::string&)> out_;
+  std::mutex outLock_;
+  Engine engine_;
+  GameType variant_ = International;
+  std::unique_ptr<GameState> game_;
+  EngineLimits limits_;
+  std::atomic<bool> searching_{false};
+};
+
+// The square names of `type` in the order a Hub position lists them.
+std::string hubSquareName(GameType type, int index);
+int hubSquareCount(GameType type);
+
+}  // namespace velmora
