@@ -6,7 +6,9 @@
                                              new texts added unfinished, gone
                                              ones dropped, translations kept
     scripts/translations.py check            exit 1 when a language misses a
-                                             text or changes its placeholders
+                                             text or changes its placeholders,
+                                             when two items of a menu share
+                                             their Alt letter or one has none
     scripts/translations.py import CODE FILE the translations of a JSON object
                                              {"English": "translation", ...}
                                              written into CODE's .ts file
@@ -100,9 +102,58 @@ def marks(text):
             text.count("\t"))
 
 
+MENU = re.compile(r'(\w+) = (?:menuBar\(\)|(\w+))->addMenu\(ui\((' + LITERAL + r')\)\)')
+MENU_ITEM = re.compile(r'\badd\((\w+), \{N_\((' + LITERAL + r')\)')
+LANGUAGE_ITEM = re.compile(r'\boffer\(ui\((' + LITERAL + r')\)')
+LANGUAGE_NAME = re.compile(r'^\s*\{"[a-zA-Z_]+", (' + LITERAL + r')\},', re.M)
+
+
+def menus():
+    """The menus of the window and their items' English texts, by menu."""
+    source = COMMENT.sub("", (ROOT / "shell/window_menus.cpp").read_text(encoding="utf-8"))
+    found = {"menu bar": []}
+    for m in MENU.finditer(source):
+        found[m.group(1)] = []
+        found[m.group(2) or "menu bar"].append(unescape(m.group(3)))
+    for m in MENU_ITEM.finditer(source):
+        found[m.group(1)].append(unescape(m.group(2)))
+    if "languages" in found:
+        found["languages"] += [unescape(m.group(1)) for m in LANGUAGE_ITEM.finditer(source)]
+    return found, [unescape(n) for n in LANGUAGE_NAME.findall(
+        (ROOT / "shell/system/language.cpp").read_text(encoding="utf-8"))]
+
+
+def accelerator(text):
+    """The Alt letter of a menu text, lower case; None without one."""
+    plain = text.replace("&&", "")
+    at = plain.find("&")
+    return plain[at + 1].lower() if 0 <= at < len(plain) - 1 else None
+
+
+def accelerator_problems(code, translate):
+    """Items of one menu that share their letter or have none, as shown in
+    the language `code` (translate maps the English text to the shown one)."""
+    found, names = menus()
+    # The menus are read from their code: a change there that this reading
+    # misses must not pass as "no menus, no problems".
+    problems = [] if len(found) >= 5 and "languages" in found else [f"{code}: the menus were not found"]
+    for menu, items in found.items():
+        shown = [translate(item) for item in items] + (names if menu == "languages" else [])
+        letters = {}
+        for text in shown:
+            letter = accelerator(text)
+            if letter is None:
+                problems.append(f"{code}: no Alt letter in the menu item {text!r}")
+            elif letter in letters:
+                problems.append(f"{code}: {letters[letter]!r} and {text!r} share the Alt letter {letter!r}")
+            else:
+                letters[letter] = text
+    return problems
+
+
 def check():
     sources = texts()
-    problems = []
+    problems = accelerator_problems("en", lambda text: text)
     for code in LANGUAGES:
         translations = read(code)
         for source in sources:
@@ -112,6 +163,7 @@ def check():
             elif marks(text) != marks(source):
                 problems.append(f"{code}: placeholders, accelerator, line breaks or tabs differ: "
                                 f"{source!r} -> {text!r}")
+        problems += accelerator_problems(code, lambda english: translations.get(english, (english, False))[0])
     for problem in problems:
         print(problem)
     print(f"{len(sources)} texts, {len(LANGUAGES)} languages, {len(problems)} problems")

@@ -736,132 +736,140 @@ Die Partie ist remis</translation>
       <translation>Fertig</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Partie</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Partie</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Neu...</translation>
+      <source>&amp;New...</source>
+      <translation>Ne&amp;u...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Partie fortsetzen</translation>
+      <source>Continue &amp;game</source>
+      <translation>Partie &amp;fortsetzen</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Zurücknehmen</translation>
+      <source>&amp;Take back</source>
+      <translation>&amp;Zurücknehmen</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Weiterspielen</translation>
+      <source>Play &amp;on</source>
+      <translation>&amp;Weiterspielen</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Tipp</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;Tipp</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Partie analysieren</translation>
+      <source>&amp;Analyse game</source>
+      <translation>Partie &amp;analysieren</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pause</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Pause</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Laden...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Laden...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Speichern...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Speichern...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>PDN exportieren...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>PDN e&amp;xportieren...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>PDN importieren...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>PDN &amp;importieren...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Stellung kopieren (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>Stellung &amp;kopieren (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Stellung einfügen (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Stellung &amp;einfügen (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Stellung aufbauen...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>Stellun&amp;g aufbauen...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Netzwerk...</translation>
+      <source>Net&amp;work...</source>
+      <translation>&amp;Netzwerk...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Drucken</translation>
+      <source>P&amp;rint</source>
+      <translation>&amp;Drucken</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Partieliste...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Partieliste...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Brett...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Brett...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Kleines Brett...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>&amp;Kleines Brett...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Brettbild exportieren...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>B&amp;rettbild exportieren...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Beenden</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Anpassen</translation>
+      <source>&amp;Customize</source>
+      <translation>&amp;Anpassen</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Darstellung...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Darstellung...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Klang...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Klang...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Züge mit einem Klick</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Züge mit einem Klick</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Bewertung anzeigen</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>&amp;Bewertung anzeigen</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Sprache</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Sprache</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Sprache des Systems</translation>
+      <source>The system's &amp;language</source>
+      <translation>Sp&amp;rache des Systems</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Handbuch (englisch)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Regeln</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Handbuch (englisch)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>Ü&amp;ber ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Velmora-Webseite</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Velmora-Webseite</translation>
     </message>
     <message>
       <source>The listing is empty.</source>

@@ -736,132 +736,140 @@ La partida es tablas</translation>
       <translation>Hecho</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Partida</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Partida</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Nueva...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Nueva...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Seguir la partida</translation>
+      <source>Continue &amp;game</source>
+      <translation>Seguir &amp;la partida</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Deshacer jugada</translation>
+      <source>&amp;Take back</source>
+      <translation>&amp;Deshacer jugada</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Rehacer jugada</translation>
+      <source>Play &amp;on</source>
+      <translation>Rehacer &amp;jugada</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Pista</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;Pista</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Analizar partida</translation>
+      <source>&amp;Analyse game</source>
+      <translation>&amp;Analizar partida</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pausa</translation>
+      <source>Pa&amp;use</source>
+      <translation>Pa&amp;usa</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Abrir...</translation>
+      <source>&amp;Load...</source>
+      <translation>A&amp;brir...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Guardar...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Guardar...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>Exportar PDN...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>&amp;Exportar PDN...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>Importar PDN...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>I&amp;mportar PDN...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Copiar posición (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>&amp;Copiar posición (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Pegar posición (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Pegar p&amp;osición (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Preparar posición...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>Preparar posici&amp;ón...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Red...</translation>
+      <source>Net&amp;work...</source>
+      <translation>&amp;Red...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Imprimir</translation>
+      <source>P&amp;rint</source>
+      <translation>&amp;Imprimir</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Lista de jugadas...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Lista de jugadas...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Tablero...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Tablero...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Tablero pequeño...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>Tablero &amp;pequeño...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Exportar imagen del tablero...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Exportar imagen del &amp;tablero...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Salir</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Personalizar</translation>
+      <source>&amp;Customize</source>
+      <translation>P&amp;ersonalizar</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Apariencia...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Apariencia...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Sonido...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Sonido...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Jugadas con un clic</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Jugadas con un clic</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Mostrar evaluación</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>&amp;Mostrar evaluación</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Idioma</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Idioma</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Idioma del sistema</translation>
+      <source>The system's &amp;language</source>
+      <translation>Idi&amp;oma del sistema</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Manual (en inglés)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Reglas</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Manual (en inglés)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;Acerca de ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Web de Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Web de Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>

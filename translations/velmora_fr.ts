@@ -736,132 +736,140 @@ La partie est nulle</translation>
       <translation>Terminé</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Partie</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Partie</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Nouvelle...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Nouvelle...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Continuer la partie</translation>
+      <source>Continue &amp;game</source>
+      <translation>Con&amp;tinuer la partie</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Reprendre le coup</translation>
+      <source>&amp;Take back</source>
+      <translation>&amp;Reprendre le coup</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Rejouer le coup</translation>
+      <source>Play &amp;on</source>
+      <translation>A&amp;vancer</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Conseil</translation>
+      <source>&amp;Hint</source>
+      <translation>Con&amp;seil</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Analyser la partie</translation>
+      <source>&amp;Analyse game</source>
+      <translation>&amp;Analyser la partie</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pause</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Pause</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Ouvrir...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Enregistrer...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>Exporter en PDN...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>E&amp;xporter en PDN...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>Importer un PDN...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>Importer &amp;un PDN...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Copier la position (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>&amp;Copier la position (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Coller la position (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Coller &amp;la position (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Composer une position...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>Co&amp;mposer une position...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Réseau...</translation>
+      <source>Net&amp;work...</source>
+      <translation>R&amp;éseau...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Imprimer</translation>
+      <source>P&amp;rint</source>
+      <translation>&amp;Imprimer</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Liste des coups...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Liste des coups...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Damier...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Damier...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Petit damier...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>&amp;Petit damier...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Exporter l'image du damier...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Exporter l'image &amp;du damier...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Quitter</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Personnaliser</translation>
+      <source>&amp;Customize</source>
+      <translation>P&amp;ersonnaliser</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Apparence...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Apparence...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Son...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Son...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Coups en un clic</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Coups en un clic</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Afficher l'évaluation</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>Afficher l'&amp;évaluation</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Langue</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Langue</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Langue du système</translation>
+      <source>The system's &amp;language</source>
+      <translation>&amp;Langue du système</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Manuel (en anglais)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Aide</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Règles</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Manuel (en anglais)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>À &amp;propos ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Site de Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Site de Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>

@@ -736,132 +736,140 @@ La partita è patta</translation>
       <translation>Fatto</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Partita</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Partita</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Nuova...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Nuova...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Continua la partita</translation>
+      <source>Continue &amp;game</source>
+      <translation>Continua &amp;la partita</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Annulla mossa</translation>
+      <source>&amp;Take back</source>
+      <translation>Ann&amp;ulla mossa</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Ripeti mossa</translation>
+      <source>Play &amp;on</source>
+      <translation>&amp;Vai avanti</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Suggerimento</translation>
+      <source>&amp;Hint</source>
+      <translation>Su&amp;ggerimento</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Analizza partita</translation>
+      <source>&amp;Analyse game</source>
+      <translation>Anali&amp;zza partita</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pausa</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Pausa</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Apri...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Apri...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Salva...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Salva...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>Esporta PDN...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>Esp&amp;orta PDN...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>Importa PDN...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>&amp;Importa PDN...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Copia posizione (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>&amp;Copia posizione (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Incolla posizione (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Incolla posizione (&amp;FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Imposta posizione...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>I&amp;mposta posizione...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Rete...</translation>
+      <source>Net&amp;work...</source>
+      <translation>&amp;Rete...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Stampa</translation>
+      <source>P&amp;rint</source>
+      <translation>S&amp;tampa</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Elenco delle mosse...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Elenco delle mosse...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Damiera...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Damiera...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Damiera piccola...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>Damiera &amp;piccola...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Esporta immagine della damiera...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Esporta immagine &amp;della damiera...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Esci</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Personalizza</translation>
+      <source>&amp;Customize</source>
+      <translation>P&amp;ersonalizza</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Aspetto...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>A&amp;spetto...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Audio...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Audio...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Mosse con un clic</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Mosse con un clic</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Mostra valutazione</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>Mostra &amp;valutazione</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Lingua</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Lingua</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Lingua del sistema</translation>
+      <source>The system's &amp;language</source>
+      <translation>&amp;Lingua del sistema</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Manuale (in inglese)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Regole</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Manuale (in inglese)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;Informazioni ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Sito di Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Sito di Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>

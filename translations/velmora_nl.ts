@@ -736,132 +736,140 @@ De partij is remise</translation>
       <translation>Klaar</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Partij</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Partij</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Nieuw...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Nieuw...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Partij voortzetten</translation>
+      <source>Continue &amp;game</source>
+      <translation>Partij &amp;voortzetten</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Zet terugnemen</translation>
+      <source>&amp;Take back</source>
+      <translation>Zet ter&amp;ugnemen</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Zet opnieuw spelen</translation>
+      <source>Play &amp;on</source>
+      <translation>&amp;Zet opnieuw spelen</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Tip</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;Tip</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Partij analyseren</translation>
+      <source>&amp;Analyse game</source>
+      <translation>Pa&amp;rtij analyseren</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pauze</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Pauze</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Laden...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Laden...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Opslaan...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Opslaan...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>PDN exporteren...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>PDN &amp;exporteren...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>PDN importeren...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>PDN &amp;importeren...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Stelling kopiëren (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>Stelling &amp;kopiëren (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Stelling plakken (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Stellin&amp;g plakken (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Stelling opzetten...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>&amp;Stelling opzetten...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Netwerk...</translation>
+      <source>Net&amp;work...</source>
+      <translation>Net&amp;werk...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Afdrukken</translation>
+      <source>P&amp;rint</source>
+      <translation>A&amp;fdrukken</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Zettenlijst...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Zettenlijst...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Bord...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Bord...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Klein bord...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>&amp;Klein bord...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Afbeelding van het bord exporteren...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Afbeelding van &amp;het bord exporteren...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Afsluiten</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Aanpassen</translation>
+      <source>&amp;Customize</source>
+      <translation>&amp;Aanpassen</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Weergave...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Weergave...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Geluid...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Geluid...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Zetten met één klik</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Zetten met één klik</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Beoordeling tonen</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>&amp;Beoordeling tonen</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Taal</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Taal</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Taal van het systeem</translation>
+      <source>The system's &amp;language</source>
+      <translation>Taal &amp;van het systeem</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Handleiding (Engels)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Help</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Regels</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Handleiding (Engels)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;Over ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Website van Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Website van Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>

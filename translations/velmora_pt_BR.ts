@@ -736,132 +736,140 @@ A partida está empatada</translation>
       <translation>Pronto</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Jogo</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Jogo</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Novo...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Novo...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Continuar partida</translation>
+      <source>Continue &amp;game</source>
+      <translation>Contin&amp;uar partida</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Voltar lance</translation>
+      <source>&amp;Take back</source>
+      <translation>&amp;Voltar lance</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Refazer lance</translation>
+      <source>Play &amp;on</source>
+      <translation>Re&amp;fazer lance</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Dica</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;Dica</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Analisar partida</translation>
+      <source>&amp;Analyse game</source>
+      <translation>&amp;Analisar partida</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pausa</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Pausa</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Abrir...</translation>
+      <source>&amp;Load...</source>
+      <translation>A&amp;brir...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Salvar...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>Sa&amp;lvar...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>Exportar PDN...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>&amp;Exportar PDN...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>Importar PDN...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>Imp&amp;ortar PDN...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Copiar posição (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>&amp;Copiar posição (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Colar posição (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Colar posi&amp;ção (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Montar posição...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>&amp;Montar posição...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Rede...</translation>
+      <source>Net&amp;work...</source>
+      <translation>&amp;Rede...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Imprimir</translation>
+      <source>P&amp;rint</source>
+      <translation>&amp;Imprimir</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Lista de lances...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Lista de lances...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Tabuleiro...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Tabuleiro...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Tabuleiro pequeno...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>Tabuleiro &amp;pequeno...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Exportar imagem do tabuleiro...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Exportar imagem do &amp;tabuleiro...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Sair</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Personalizar</translation>
+      <source>&amp;Customize</source>
+      <translation>&amp;Personalizar</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Aparência...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Aparência...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Som...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Som...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Lances com um clique</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Lances com um clique</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Mostrar avaliação</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>&amp;Mostrar avaliação</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Idioma</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Idioma</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Idioma do sistema</translation>
+      <source>The system's &amp;language</source>
+      <translation>Idi&amp;oma do sistema</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Manual (em inglês)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Regras</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Manual (em inglês)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;Sobre ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Site do Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>Site &amp;do Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>

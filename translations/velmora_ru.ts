@@ -736,132 +736,140 @@ This game is a draw</source>
       <translation>Готово</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Игра</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Игра</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Новая...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Новая...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Продолжить партию</translation>
+      <source>Continue &amp;game</source>
+      <translation>Пр&amp;одолжить партию</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Взять ход назад</translation>
+      <source>&amp;Take back</source>
+      <translation>&amp;Взять ход назад</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Вернуть ход</translation>
+      <source>Play &amp;on</source>
+      <translation>Вернуть &amp;ход</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Подсказка</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;Подсказка</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Анализ партии</translation>
+      <source>&amp;Analyse game</source>
+      <translation>&amp;Анализ партии</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Пауза</translation>
+      <source>Pa&amp;use</source>
+      <translation>Па&amp;уза</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Загрузить...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Загрузить...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Сохранить...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Сохранить...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>Экспорт PDN...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>&amp;Экспорт PDN...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>Импорт PDN...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>&amp;Импорт PDN...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Копировать позицию (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>&amp;Копировать позицию (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Вставить позицию (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Вс&amp;тавить позицию (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Расставить позицию...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>&amp;Расставить позицию...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Сеть...</translation>
+      <source>Net&amp;work...</source>
+      <translation>С&amp;еть...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Печать</translation>
+      <source>P&amp;rint</source>
+      <translation>Пе&amp;чать</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Запись партии...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Запись партии...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Доска...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Доска...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Маленькая доска...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>&amp;Маленькая доска...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Сохранить изображение доски...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Сохранить изображение &amp;доски...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>В&amp;ыход</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Настройка</translation>
+      <source>&amp;Customize</source>
+      <translation>&amp;Настройка</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Внешний вид...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Внешний вид...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Звук...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Звук...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Ходы одним щелчком</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Ходы одним щелчком</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Показывать оценку</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>&amp;Показывать оценку</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Язык</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Язык</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Язык системы</translation>
+      <source>The system's &amp;language</source>
+      <translation>&amp;Язык системы</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Руководство (на английском)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Справка</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Правила</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Руководство (на английском)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;О программе ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Сайт Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Сайт Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>

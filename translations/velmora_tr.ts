@@ -736,132 +736,140 @@ Oyun berabere</translation>
       <translation>Tamam</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Oyun</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Oyun</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Yeni...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Yeni...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Oyuna devam et</translation>
+      <source>Continue &amp;game</source>
+      <translation>&amp;Oyuna devam et</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Hamleyi geri al</translation>
+      <source>&amp;Take back</source>
+      <translation>Hamleyi &amp;geri al</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Hamleyi yinele</translation>
+      <source>Play &amp;on</source>
+      <translation>&amp;Hamleyi yinele</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>İpucu</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;İpucu</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Oyunu çözümle</translation>
+      <source>&amp;Analyse game</source>
+      <translation>Oyunu &amp;çözümle</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Duraklat</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Duraklat</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Aç...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Aç...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Kaydet...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>Kayd&amp;et...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>PDN dışa aktar...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>&amp;PDN dışa aktar...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>PDN içe aktar...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>PDN &amp;içe aktar...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Konumu kopyala (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>Kon&amp;umu kopyala (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Konumu yapıştır (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Konu&amp;mu yapıştır (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Konum kur...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>Ko&amp;num kur...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Ağ...</translation>
+      <source>Net&amp;work...</source>
+      <translation>A&amp;ğ...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Yazdır</translation>
+      <source>P&amp;rint</source>
+      <translation>Ya&amp;zdır</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Hamle listesi...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Hamle listesi...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Tahta...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Tahta...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Küçük tahta...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>&amp;Küçük tahta...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Tahta resmini dışa aktar...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>&amp;Tahta resmini dışa aktar...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>Çı&amp;kış</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Özelleştir</translation>
+      <source>&amp;Customize</source>
+      <translation>&amp;Özelleştir</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Görünüm...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Görünüm...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Ses...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Ses...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Tek tıkla hamle</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Tek tıkla hamle</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Değerlendirmeyi göster</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>D&amp;eğerlendirmeyi göster</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Dil</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Dil</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Sistemin dili</translation>
+      <source>The system's &amp;language</source>
+      <translation>Siste&amp;min dili</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Kılavuz (İngilizce)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Kurallar</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>K&amp;ılavuz (İngilizce)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;Hakkında ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Velmora web sitesi</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Velmora web sitesi</translation>
     </message>
     <message>
       <source>The listing is empty.</source>

@@ -12,16 +12,17 @@
 
 namespace velmora {
 
+// Each name with its letter in the Language menu, the same in every language.
 const Language kLanguages[kLanguageCount] = {
-    {"en", "English"},
-    {"de", "Deutsch"},
-    {"es", "Español"},
-    {"fr", "Français"},
-    {"it", "Italiano"},
-    {"nl", "Nederlands"},
-    {"pt_BR", "Português (Brasil)"},
-    {"ru", "Русский"},
-    {"tr", "Türkçe"},
+    {"en", "&English"},
+    {"de", "&Deutsch"},
+    {"es", "E&spañol"},
+    {"fr", "&Français"},
+    {"it", "&Italiano"},
+    {"nl", "&Nederlands"},
+    {"pt_BR", "&Português (Brasil)"},
+    {"ru", "&Русский"},
+    {"tr", "&Türkçe"},
 };
 
 namespace {

@@ -77,17 +77,17 @@ TEST(Language, FollowsTheSystemsVariables) {
 TEST(Language, TheMenuChangesTheLanguageAtOnceAndTheCoreFollows) {
   setTranslationsDirectory(QDir(QCoreApplication::applicationDirPath()).filePath("translations").toStdString());
   LanguageWindow w;
-  ASSERT_EQ(w.newText().section('\t', 0, 0), "New...");
+  ASSERT_EQ(w.newText().section('\t', 0, 0), "&New...");
   w.choose("de");
   EXPECT_EQ(currentLanguage(), "de");
   EXPECT_EQ(languageSettings.language, "de");
-  EXPECT_NE(w.newText().section('\t', 0, 0), "New...");
+  EXPECT_NE(w.newText().section('\t', 0, 0), "&New...");
   EXPECT_NE(say("Game saved."), "Game saved.");
   // Files and the network keep their English: the variant's name in a saved
   // game is not the shown one.
   EXPECT_STREQ(gameTypeName(International), "International");
   w.choose("en");
-  EXPECT_EQ(w.newText().section('\t', 0, 0), "New...");
+  EXPECT_EQ(w.newText().section('\t', 0, 0), "&New...");
   EXPECT_EQ(say("Game saved."), "Game saved.");
   w.choose("system");
   EXPECT_EQ(languageSettings.language, "");
