@@ -8,7 +8,9 @@
     scripts/translations.py check            exit 1 when a language misses a
                                              text or changes its placeholders,
                                              when two items of a menu share
-                                             their Alt letter or one has none
+                                             their Alt letter or one has none,
+                                             or when a text the window shows
+                                             is not marked for translation
     scripts/translations.py import CODE FILE the translations of a JSON object
                                              {"English": "translation", ...}
                                              written into CODE's .ts file
@@ -130,13 +132,17 @@ def accelerator(text):
     return plain[at + 1].lower() if 0 <= at < len(plain) - 1 else None
 
 
-def accelerator_problems(code, translate):
+def accelerator_problems(code, translate, found=None, names=()):
     """Items of one menu that share their letter or have none, as shown in
-    the language `code` (translate maps the English text to the shown one)."""
-    found, names = menus()
-    # The menus are read from their code: a change there that this reading
-    # misses must not pass as "no menus, no problems".
-    problems = [] if len(found) >= 5 and "languages" in found else [f"{code}: the menus were not found"]
+    the language `code` (translate maps the English text to the shown one);
+    the window's menus unless `found` gives others."""
+    if found is None:
+        found, names = menus()
+        # The menus are read from their code: a change there that this
+        # reading misses must not pass as "no menus, no problems".
+        if len(found) < 5 or "languages" not in found:
+            return [f"{code}: the menus were not found"]
+    problems = []
     for menu, items in found.items():
         shown = [translate(item) for item in items] + (names if menu == "languages" else [])
         letters = {}
@@ -151,9 +157,46 @@ def accelerator_problems(code, translate):
     return problems
 
 
+# A literal handed straight to what shows it: a widget's text, title or tip,
+# a menu entry, a list entry, a message box.
+SHOWN = re.compile(r'(?:\b(?:setText|setWindowTitle|setToolTip|setStatusTip|setWhatsThis|setPlaceholderText|'
+                   r'setLabelText|setAccessibleName|setAccessibleDescription|addAction|addMenu|addItems?|addTab|'
+                   r'setTitle|setHeaderLabels?|messageBox|information|warning|critical|question|showMessage)\(|'
+                   r'\bnew (?:QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction|QToolButton|QMenu)\()'
+                   r'\s*(?:\{\s*)?(?:QString(?:Literal)?\(|QString::fromUtf8\()?\s*(' + LITERAL + ')')
+# A message box given a constant: its text must go through say() first.
+SHOWN_CONSTANT = re.compile(r'\bmessageBox\(\s*(k[A-Z]\w*)')
+# Shown as they are: the program's name, and the message that the
+# translation could not be read, which has no translation to go through.
+NOT_WORDS = {"Velmora", "The translation could not be read; the texts stay English."}
+
+
+def unmarked(sources):
+    """Texts the window shows without a translation: (name, source code)
+    pairs in, "name:line: text" out. A text without two letters in a row is
+    no word and passes, as do the tags of rich text."""
+    found = []
+    for name, source in sources:
+        source = COMMENT.sub("", source)
+        for m in SHOWN.finditer(source):
+            text = re.sub(r"<[^>]*>", "", unescape(m.group(1))).strip()
+            if re.search(r"[A-Za-z]{2}", text) and text not in NOT_WORDS:
+                found.append(f"{name}:{source.count(chr(10), 0, m.start()) + 1}: not marked for translation: {text!r}")
+        for m in SHOWN_CONSTANT.finditer(source):
+            found.append(f"{name}:{source.count(chr(10), 0, m.start()) + 1}: shown without say(): {m.group(1)}")
+    return found
+
+
+def code_files():
+    for folder in ("core", "shell"):
+        for path in sorted((ROOT / folder).rglob("*.cpp")):
+            yield str(path.relative_to(ROOT)), path.read_text(encoding="utf-8")
+
+
 def check():
     sources = texts()
-    problems = accelerator_problems("en", lambda text: text)
+    problems = unmarked(code_files())
+    problems += accelerator_problems("en", lambda text: text)
     for code in LANGUAGES:
         translations = read(code)
         for source in sources:

@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Siehe auch das (englische) Handbuch -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Spieler 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Spieler 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Bitte geben Sie einen anderen Namen ein (WEISS)</translation>
     </message>
@@ -136,6 +144,12 @@ Kein Schlagen in den letzten 15 Zügen.
 Die Partie ist remis</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Die Höchstzahl der Züge ist erreicht.
+Partie beendet.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Ein weißer Stein steht auf seiner Umwandlungsreihe, auf %1.</translation>
     </message>
@@ -166,6 +180,22 @@ Die Partie ist remis</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Schwarz hat %1 Steine; eine Partie %2 beginnt mit %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Schlagen</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Fehler</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Zug</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Umwandlung</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,10 @@ Die Partie ist remis</translation>
       <translation>Am Socket kann nicht gelauscht werden</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Computer</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Die Datei gibt es schon. Überschreiben?</translation>
     </message>
@@ -258,6 +292,34 @@ Die Partie ist remis</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>Der Name ist zu lang für einen Dateinamen.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Schlicht</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Design</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Standard</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Knöpfe</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Himmel</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Zuhause</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Stein</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,7 +351,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>Dame in vierzehn Varianten: Amerikanisch, Brasilianisch, Kanadisch, Crowded, Friesisch, Gotisch, International, Italienisch, Pool Checkers, Russisch, Spanisch, Sparse Checkers, Thailändisch und Türkisch.</translation>
+      <translation>Dame in vierzehn Varianten: Amerikanisch, Brasilianisch, Kanadisch, Gedrängte Dame, Friesisch, Gotisch, International, Italienisch, Pool-Dame, Russisch, Spanisch, Spärliche Dame, Thailändisch und Türkisch.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
@@ -330,6 +392,10 @@ Die Partie ist remis</translation>
     <message>
       <source>Scale of board</source>
       <translation>Brettgröße</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -381,7 +447,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation>Standard</translation>
+      <translation>Auf Standard setzen</translation>
     </message>
     <message>
       <source>Help</source>
@@ -461,7 +527,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Game status</source>
-      <translation>Partiestand</translation>
+      <translation>Stand der Partie</translation>
     </message>
     <message>
       <source>New game</source>
@@ -482,10 +548,6 @@ Die Partie ist remis</translation>
     <message>
       <source>Give away</source>
       <translation>Schlagdame</translation>
-    </message>
-    <message>
-      <source>Computer</source>
-      <translation>Computer</translation>
     </message>
     <message>
       <source>Human</source>
@@ -536,6 +598,10 @@ Die Partie ist remis</translation>
       <translation>Experte</translation>
     </message>
     <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
       <source>Rules</source>
       <translation>Regeln</translation>
     </message>
@@ -569,7 +635,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation>Standard</translation>
+      <translation>Auf Standard setzen</translation>
     </message>
     <message>
       <source>Play</source>
@@ -658,6 +724,10 @@ Die Partie ist remis</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>Die Einstellungen wurden nicht gespeichert:</translation>
+    </message>
+    <message>
+      <source>win</source>
+      <translation>Gewinn</translation>
     </message>
     <message>
       <source>(give away)</source>
@@ -893,7 +963,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Crowded</source>
-      <translation>Crowded</translation>
+      <translation>Gedrängte Dame</translation>
     </message>
     <message>
       <source>Frisian</source>
@@ -913,7 +983,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool Checkers</translation>
+      <translation>Pool-Dame</translation>
     </message>
     <message>
       <source>Russian</source>
@@ -925,7 +995,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Sparse checkers</source>
-      <translation>Sparse Checkers</translation>
+      <translation>Spärliche Dame</translation>
     </message>
     <message>
       <source>Thai</source>

@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Véase también el manual (en inglés) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Jugador 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Jugador 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Escriba otro nombre (BLANCAS)</translation>
     </message>
@@ -136,6 +144,12 @@ Ninguna captura en las últimas 15 jugadas.
 La partida es tablas</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Se ha alcanzado el número máximo de jugadas.
+Fin de la partida.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Un peón blanco está en su fila de coronación, en %1.</translation>
     </message>
@@ -166,6 +180,22 @@ La partida es tablas</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Las negras tienen %1 piezas; una partida de %2 empieza con %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Captura</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Error</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Movimiento</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Coronación</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,10 @@ La partida es tablas</translation>
       <translation>No se pudo escuchar en el socket</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Ordenador</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>El archivo ya existe. ¿Sobrescribirlo?</translation>
     </message>
@@ -258,6 +292,34 @@ La partida es tablas</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>El nombre es demasiado largo para un nombre de archivo.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Sencillo</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Diseño</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Estándar</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Botones</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Cielo</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Hogar</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Piedra</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,7 +351,7 @@ La partida es tablas</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>Damas en catorce variantes: americanas, brasileñas, canadienses, apretadas, frisonas, góticas, internacionales, italianas, pool checkers, rusas, españolas, dispersas, tailandesas y turcas.</translation>
+      <translation>Damas en catorce variantes: americanas, brasileñas, canadienses, apretadas, frisonas, góticas, internacionales, italianas, pool, rusas, españolas, dispersas, tailandesas y turcas.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
@@ -330,6 +392,10 @@ La partida es tablas</translation>
     <message>
       <source>Scale of board</source>
       <translation>Tamaño del tablero</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -381,7 +447,7 @@ La partida es tablas</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation>Predeterminado</translation>
+      <translation>Restablecer</translation>
     </message>
     <message>
       <source>Help</source>
@@ -484,10 +550,6 @@ La partida es tablas</translation>
       <translation>Pierde-gana</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Ordenador</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Humano</translation>
     </message>
@@ -529,11 +591,15 @@ La partida es tablas</translation>
     </message>
     <message>
       <source>Above normal</source>
-      <translation>Por encima de lo normal</translation>
+      <translation>Avanzado</translation>
     </message>
     <message>
       <source>Expert</source>
       <translation>Experto</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -569,7 +635,7 @@ La partida es tablas</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation>Predeterminado</translation>
+      <translation>Restablecer</translation>
     </message>
     <message>
       <source>Play</source>
@@ -658,6 +724,10 @@ La partida es tablas</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>Los ajustes no se guardaron:</translation>
+    </message>
+    <message>
+      <source>win</source>
+      <translation>gana</translation>
     </message>
     <message>
       <source>(give away)</source>
@@ -913,7 +983,7 @@ La partida es tablas</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Damas pool</translation>
     </message>
     <message>
       <source>Russian</source>

@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Voir aussi le manuel (en anglais) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Joueur 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Joueur 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Veuillez saisir un autre nom (BLANCS)</translation>
     </message>
@@ -136,6 +144,12 @@ Aucune prise lors des 15 derniers coups.
 La partie est nulle</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Le nombre maximal de coups est atteint.
+Partie terminée.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Un pion blanc se trouve sur sa ligne de promotion, en %1.</translation>
     </message>
@@ -166,6 +180,22 @@ La partie est nulle</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Les Noirs ont %1 pièces ; une partie de %2 commence avec %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Prise</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Erreur</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Déplacement</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Promotion</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,10 @@ La partie est nulle</translation>
       <translation>Impossible d'écouter sur le socket</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Ordinateur</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Le fichier existe. L'écraser ?</translation>
     </message>
@@ -258,6 +292,34 @@ La partie est nulle</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>Le nom est trop long pour un nom de fichier.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Simple</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Design</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Standard</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Boutons</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Ciel</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Maison</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Pierre</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,7 +351,7 @@ La partie est nulle</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>Les dames en quatorze variantes : américaines, brésiliennes, canadiennes, serrées, frisonnes, gothiques, internationales, italiennes, pool checkers, russes, espagnoles, clairsemées, thaïes et turques.</translation>
+      <translation>Les dames en quatorze variantes : américaines, brésiliennes, canadiennes, serrées, frisonnes, gothiques, internationales, italiennes, pool, russes, espagnoles, clairsemées, thaïes et turques.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
@@ -330,6 +392,10 @@ La partie est nulle</translation>
     <message>
       <source>Scale of board</source>
       <translation>Taille du damier</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -484,10 +550,6 @@ La partie est nulle</translation>
       <translation>Qui perd gagne</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Ordinateur</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Humain</translation>
     </message>
@@ -529,11 +591,15 @@ La partie est nulle</translation>
     </message>
     <message>
       <source>Above normal</source>
-      <translation>Au-dessus de la normale</translation>
+      <translation>Avancé</translation>
     </message>
     <message>
       <source>Expert</source>
       <translation>Expert</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -658,6 +724,10 @@ La partie est nulle</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>Les réglages n'ont pas été enregistrés :</translation>
+    </message>
+    <message>
+      <source>win</source>
+      <translation>gain</translation>
     </message>
     <message>
       <source>(give away)</source>
@@ -913,7 +983,7 @@ La partie est nulle</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Dames pool</translation>
     </message>
     <message>
       <source>Russian</source>

@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Vedi anche il manuale (in inglese) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Giocatore 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Giocatore 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Inserisci un altro nome (BIANCO)</translation>
     </message>
@@ -136,6 +144,12 @@ Nessuna presa nelle ultime 15 mosse.
 La partita è patta</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>È stato raggiunto il numero massimo di mosse.
+Partita finita.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Una pedina bianca è sulla sua riga di promozione, in %1.</translation>
     </message>
@@ -166,6 +180,22 @@ La partita è patta</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Il Nero ha %1 pezzi; una partita di %2 comincia con %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Presa</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Errore</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Movimento</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Promozione</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,10 @@ La partita è patta</translation>
       <translation>Impossibile ascoltare sul socket</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Computer</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Il file esiste già. Sovrascriverlo?</translation>
     </message>
@@ -258,6 +292,34 @@ La partita è patta</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>Il nome è troppo lungo per un nome di file.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Semplice</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Design</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Standard</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Bottoni</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Cielo</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Casa</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Pietra</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,7 +351,7 @@ La partita è patta</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>La dama in quattordici varianti: americana, brasiliana, canadese, affollata, frisone, gotica, internazionale, italiana, pool checkers, russa, spagnola, rada, thailandese e turca.</translation>
+      <translation>La dama in quattordici varianti: americana, brasiliana, canadese, affollata, frisone, gotica, internazionale, italiana, pool, russa, spagnola, rada, thailandese e turca.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
@@ -330,6 +392,10 @@ La partita è patta</translation>
     <message>
       <source>Scale of board</source>
       <translation>Dimensione della damiera</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -381,7 +447,7 @@ La partita è patta</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation>Predefinito</translation>
+      <translation>Ripristina predefiniti</translation>
     </message>
     <message>
       <source>Help</source>
@@ -484,10 +550,6 @@ La partita è patta</translation>
       <translation>Vinciperdi</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Computer</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Umano</translation>
     </message>
@@ -536,6 +598,10 @@ La partita è patta</translation>
       <translation>Esperto</translation>
     </message>
     <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
       <source>Rules</source>
       <translation>Regole</translation>
     </message>
@@ -569,7 +635,7 @@ La partita è patta</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation>Predefinito</translation>
+      <translation>Ripristina predefiniti</translation>
     </message>
     <message>
       <source>Play</source>
@@ -658,6 +724,10 @@ La partita è patta</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>Le impostazioni non sono state salvate:</translation>
+    </message>
+    <message>
+      <source>win</source>
+      <translation>vince</translation>
     </message>
     <message>
       <source>(give away)</source>
@@ -913,7 +983,7 @@ La partita è patta</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Dama pool</translation>
     </message>
     <message>
       <source>Russian</source>

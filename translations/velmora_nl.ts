@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Zie ook de (Engelse) handleiding -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Speler 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Speler 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Voer een andere naam in (WIT)</translation>
     </message>
@@ -136,6 +144,12 @@ Geen slag in de laatste 15 zetten.
 De partij is remise</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Het maximale aantal zetten is bereikt.
+Einde van de partij.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Een witte schijf staat op zijn promotierij, op %1.</translation>
     </message>
@@ -166,6 +180,22 @@ De partij is remise</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Zwart heeft %1 stukken; een partij %2 begint met %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Slag</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Fout</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Zet</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Promotie</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,10 @@ De partij is remise</translation>
       <translation>Kon niet luisteren op de socket</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Computer</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Het bestand bestaat al. Overschrijven?</translation>
     </message>
@@ -260,6 +294,34 @@ De partij is remise</translation>
       <translation>De naam is te lang voor een bestandsnaam.</translation>
     </message>
     <message>
+      <source>1. Simple</source>
+      <translation>1. Eenvoudig</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Design</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Standaard</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Knopen</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Lucht</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Thuis</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Steen</translation>
+    </message>
+    <message>
       <source>Analysing %1/%2</source>
       <translation>Analyse %1/%2</translation>
     </message>
@@ -277,7 +339,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Board</source>
-      <translation>Dambord</translation>
+      <translation>Bord</translation>
     </message>
     <message>
       <source>Move listing</source>
@@ -289,7 +351,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>Dammen in veertien varianten: Amerikaans, Braziliaans, Canadees, Crowded, Fries, Gotisch, Internationaal, Italiaans, Pool checkers, Russisch, Spaans, Sparse checkers, Thais en Turks.</translation>
+      <translation>Dammen in veertien varianten: Amerikaans, Braziliaans, Canadees, Volgepakt, Fries, Gotisch, Internationaal, Italiaans, Pool, Russisch, Spaans, Dunbezet, Thais en Turks.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
@@ -330,6 +392,10 @@ De partij is remise</translation>
     <message>
       <source>Scale of board</source>
       <translation>Grootte van het bord</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -381,7 +447,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation>Standaard</translation>
+      <translation>Standaard herstellen</translation>
     </message>
     <message>
       <source>Help</source>
@@ -484,10 +550,6 @@ De partij is remise</translation>
       <translation>Winnen door verliezen</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Computer</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Mens</translation>
     </message>
@@ -536,6 +598,10 @@ De partij is remise</translation>
       <translation>Expert</translation>
     </message>
     <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
       <source>Rules</source>
       <translation>Regels</translation>
     </message>
@@ -569,7 +635,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation>Standaard</translation>
+      <translation>Standaard herstellen</translation>
     </message>
     <message>
       <source>Play</source>
@@ -658,6 +724,10 @@ De partij is remise</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>De instellingen zijn niet opgeslagen:</translation>
+    </message>
+    <message>
+      <source>win</source>
+      <translation>winst</translation>
     </message>
     <message>
       <source>(give away)</source>
@@ -893,11 +963,11 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Crowded</source>
-      <translation>Crowded</translation>
+      <translation>Volgepakt</translation>
     </message>
     <message>
       <source>Frisian</source>
-      <translation>Fries dammen</translation>
+      <translation>Fries</translation>
     </message>
     <message>
       <source>Gothic</source>
@@ -913,7 +983,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Pool</translation>
     </message>
     <message>
       <source>Russian</source>
@@ -925,7 +995,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Sparse checkers</source>
-      <translation>Sparse checkers</translation>
+      <translation>Dunbezet</translation>
     </message>
     <message>
       <source>Thai</source>

@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Veja também o manual (em inglês) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Jogador 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Jogador 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Digite outro nome (BRANCAS)</translation>
     </message>
@@ -136,6 +144,12 @@ Nenhuma captura nos últimos 15 lances.
 A partida está empatada</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>O número máximo de lances foi atingido.
+Fim de jogo.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Uma pedra branca está na sua linha de coroação, em %1.</translation>
     </message>
@@ -166,6 +180,22 @@ A partida está empatada</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>As pretas têm %1 peças; uma partida de %2 começa com %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Captura</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Erro</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Movimento</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Promoção</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,10 @@ A partida está empatada</translation>
       <translation>Não foi possível escutar no socket</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Computador</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>O arquivo já existe. Substituir?</translation>
     </message>
@@ -258,6 +292,34 @@ A partida está empatada</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>O nome é longo demais para um nome de arquivo.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Simples</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Design</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Padrão</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Botões</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Céu</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Casa</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Pedra</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,7 +351,7 @@ A partida está empatada</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>Damas em catorze variantes: americana, brasileira, canadense, apertada, frísia, gótica, internacional, italiana, pool checkers, russa, espanhola, esparsa, tailandesa e turca.</translation>
+      <translation>Damas em catorze variantes: americana, brasileira, canadense, apertada, frísia, gótica, internacional, italiana, pool, russa, espanhola, esparsa, tailandesa e turca.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
@@ -330,6 +392,10 @@ A partida está empatada</translation>
     <message>
       <source>Scale of board</source>
       <translation>Tamanho do tabuleiro</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -381,7 +447,7 @@ A partida está empatada</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation>Padrão</translation>
+      <translation>Restaurar padrão</translation>
     </message>
     <message>
       <source>Help</source>
@@ -484,10 +550,6 @@ A partida está empatada</translation>
       <translation>Perde-ganha</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Computador</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Humano</translation>
     </message>
@@ -536,6 +598,10 @@ A partida está empatada</translation>
       <translation>Especialista</translation>
     </message>
     <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
       <source>Rules</source>
       <translation>Regras</translation>
     </message>
@@ -569,7 +635,7 @@ A partida está empatada</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation>Padrão</translation>
+      <translation>Restaurar padrão</translation>
     </message>
     <message>
       <source>Play</source>
@@ -658,6 +724,10 @@ A partida está empatada</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>As configurações não foram salvas:</translation>
+    </message>
+    <message>
+      <source>win</source>
+      <translation>vitória</translation>
     </message>
     <message>
       <source>(give away)</source>
@@ -913,7 +983,7 @@ A partida está empatada</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Damas pool</translation>
     </message>
     <message>
       <source>Russian</source>

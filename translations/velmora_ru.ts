@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 См. также руководство (на английском) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Игрок 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Игрок 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Пожалуйста, введите другое имя (БЕЛЫЕ)</translation>
     </message>
@@ -136,12 +144,18 @@ This game is a draw</source>
 Ничья</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Достигнуто наибольшее число ходов.
+Игра окончена.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
-      <translation>Белая шашка стоит на своём дамочном поле, на %1.</translation>
+      <translation>Белая шашка стоит на поле превращения в дамку, на %1.</translation>
     </message>
     <message>
       <source>A black man stands on its crowning row, on %1.</source>
-      <translation>Чёрная шашка стоит на своём дамочном поле, на %1.</translation>
+      <translation>Чёрная шашка стоит на поле превращения в дамку, на %1.</translation>
     </message>
     <message>
       <source>A white man stands on %1, where white men never come.</source>
@@ -161,11 +175,27 @@ This game is a draw</source>
     </message>
     <message>
       <source>White has %1 pieces; a %2 game starts with %3.</source>
-      <translation>У белых %1 шашек; партия в варианте «%2» начинается с %3.</translation>
+      <translation>Шашек у белых: %1; партия в варианте «%2» начинается с %3.</translation>
     </message>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
-      <translation>У чёрных %1 шашек; партия в варианте «%2» начинается с %3.</translation>
+      <translation>Шашек у чёрных: %1; партия в варианте «%2» начинается с %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Взятие</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Ошибка</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Ход</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Превращение</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,10 @@ This game is a draw</source>
       <translation>Не удалось слушать сокет</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Компьютер</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Файл существует. Перезаписать?</translation>
     </message>
@@ -258,6 +292,34 @@ This game is a draw</source>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>Имя слишком длинное для имени файла.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Простой</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Дизайн</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Стандартный</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Пуговицы</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Небо</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Домашний</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Камень</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -309,7 +371,7 @@ This game is a draw</source>
     </message>
     <message>
       <source>AI progress</source>
-      <translation>Ход мысли компьютера</translation>
+      <translation>Ход расчёта компьютера</translation>
     </message>
     <message>
       <source>Coordinates</source>
@@ -330,6 +392,10 @@ This game is a draw</source>
     <message>
       <source>Scale of board</source>
       <translation>Масштаб доски</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -484,10 +550,6 @@ This game is a draw</source>
       <translation>Поддавки</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Компьютер</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Человек</translation>
     </message>
@@ -534,6 +596,10 @@ This game is a draw</source>
     <message>
       <source>Expert</source>
       <translation>Эксперт</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 с</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -658,6 +724,10 @@ This game is a draw</source>
     <message>
       <source>The settings were not saved:</source>
       <translation>Настройки не сохранены:</translation>
+    </message>
+    <message>
+      <source>win</source>
+      <translation>выигрыш</translation>
     </message>
     <message>
       <source>(give away)</source>

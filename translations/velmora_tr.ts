@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Ayrıca bkz. kılavuz (İngilizce) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Oyuncu 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Oyuncu 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Lütfen başka bir ad girin (BEYAZ)</translation>
     </message>
@@ -136,12 +144,18 @@ Son 15 hamlede taş alınmadı.
 Oyun berabere</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Hamle sayısı sınırına ulaşıldı.
+Oyun bitti.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
-      <translation>Bir beyaz taş dama olacağı sırada, %1 karesinde duruyor.</translation>
+      <translation>Bir beyaz taş kendi dama satırında, %1 karesinde duruyor.</translation>
     </message>
     <message>
       <source>A black man stands on its crowning row, on %1.</source>
-      <translation>Bir siyah taş dama olacağı sırada, %1 karesinde duruyor.</translation>
+      <translation>Bir siyah taş kendi dama satırında, %1 karesinde duruyor.</translation>
     </message>
     <message>
       <source>A white man stands on %1, where white men never come.</source>
@@ -166,6 +180,22 @@ Oyun berabere</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Siyahın %1 taşı var; %2 oyunu %3 taşla başlar.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Alma</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Hata</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Hamle</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Terfi</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,10 @@ Oyun berabere</translation>
       <translation>Soket dinlenemedi</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Bilgisayar</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Dosya zaten var. Üzerine yazılsın mı?</translation>
     </message>
@@ -258,6 +292,34 @@ Oyun berabere</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>Ad, bir dosya adı için çok uzun.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Sade</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Tasarım</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Standart</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Düğmeler</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Gökyüzü</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Ev</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Taş</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,7 +351,7 @@ Oyun berabere</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>On dört çeşit dama: Amerikan, Brezilya, Kanada, Sık, Friz, Gotik, Uluslararası, İtalyan, Pool checkers, Rus, İspanyol, Seyrek, Tay ve Türk daması.</translation>
+      <translation>On dört çeşit dama: Amerikan, Brezilya, Kanada, Sık, Friz, Gotik, Uluslararası, İtalyan, Pool, Rus, İspanyol, Seyrek, Tay ve Türk daması.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
@@ -330,6 +392,10 @@ Oyun berabere</translation>
     <message>
       <source>Scale of board</source>
       <translation>Tahta boyutu</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%%1</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -484,10 +550,6 @@ Oyun berabere</translation>
       <translation>Kaybeden kazanır</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Bilgisayar</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>İnsan</translation>
     </message>
@@ -534,6 +596,10 @@ Oyun berabere</translation>
     <message>
       <source>Expert</source>
       <translation>Uzman</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 sn</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -660,6 +726,10 @@ Oyun berabere</translation>
       <translation>Ayarlar kaydedilmedi:</translation>
     </message>
     <message>
+      <source>win</source>
+      <translation>kazanç</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(kaybeden kazanır)</translation>
     </message>
@@ -733,7 +803,7 @@ Oyun berabere</translation>
     </message>
     <message>
       <source>Done</source>
-      <translation>Tamam</translation>
+      <translation>Bitti</translation>
     </message>
     <message>
       <source>&amp;Game</source>
@@ -913,7 +983,7 @@ Oyun berabere</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Pool dama</translation>
     </message>
     <message>
       <source>Russian</source>

@@ -8,6 +8,7 @@
 #include "core/game/game_state.h"
 #include "core/game/mouse_entry.h"
 #include "core/game/position_score.h"
+#include "core/platform/player_name.h"
 #include "core/records/listing.h"
 #include "core/view/layout.h"
 #include "core/view/tiles.h"
@@ -42,7 +43,11 @@ void drawEvaluation(QPainter& p, const Rect& r, const PositionScore& score) {
   const QRect area = toQRect(r);
   p.fillRect(area, p.background());
   const QRect first(area.left(), area.top(), area.width(), kListingLineHeight);
-  p.drawText(first, Qt::AlignCenter, score.found ? QString::fromStdString(score.score) : QString("..."));
+  // The score in men with the decimal point of the language shown; a win
+  // found says so in words.
+  QString shown = QString::fromStdString(score.score);
+  shown.replace('.', shownNumber(0.5).at(1)).replace("win", ui("win"));
+  p.drawText(first, Qt::AlignCenter, score.found ? shown : QString("..."));
   if (!score.found || score.line.empty()) return;
   p.save();
   QFont small = p.font();
@@ -140,8 +145,8 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
 
   // The player at the top of the board is named at the top of the panel.
   const int upper = a.whiteOnTop ? White : Black, lower = upper ^ 1;
-  drawCentred(p, l.upperName, QString::fromUtf8(game.players[upper].name));
-  drawCentred(p, l.lowerName, QString::fromUtf8(game.players[lower].name));
+  drawCentred(p, l.upperName, QString::fromStdString(shownName(game.players[upper].name)));
+  drawCentred(p, l.lowerName, QString::fromStdString(shownName(game.players[lower].name)));
   if (!w.listing.lines.empty()) {
     drawCentred(p, l.upperClock, QString::fromStdString(formatClock(game.players[upper].clockSeconds)));
     drawCentred(p, l.lowerClock, QString::fromStdString(formatClock(game.players[lower].clockSeconds)));

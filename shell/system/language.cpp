@@ -101,6 +101,12 @@ bool applyLanguage(const std::string& code) {
 
 std::string currentLanguage() { return shown; }
 
+QString shownNumber(double value) {
+  QLocale locale(QString::fromStdString(shown));
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(value);
+}
+
 QString ui(const char* english) { return QCoreApplication::translate(kContext, english); }
 
 }  // namespace velmora
