@@ -358,6 +358,14 @@ Partie beendet.</translation>
       <translation>Version 1.0</translation>
     </message>
     <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora ist freie Software: Sie dürfen sie unter der GNU General Public License, Version 3 oder jeder späteren Version (GPL-3.0-or-later), weitergeben und verändern.</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Sie wird ohne jede Gewährleistung angeboten, sogar ohne die implizite Gewährleistung der Marktreife oder der Eignung für einen bestimmten Zweck.</translation>
+    </message>
+    <message>
       <source>OK</source>
       <translation>OK</translation>
     </message>

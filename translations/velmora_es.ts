@@ -358,6 +358,14 @@ Fin de la partida.</translation>
       <translation>Versión 1.0</translation>
     </message>
     <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora es software libre: puede compartirlo y modificarlo según la Licencia Pública General de GNU, versión 3 o cualquier versión posterior (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Se ofrece sin ninguna garantía, ni siquiera la garantía implícita de comerciabilidad o de idoneidad para un fin determinado.</translation>
+    </message>
+    <message>
       <source>OK</source>
       <translation>Aceptar</translation>
     </message>

@@ -358,6 +358,14 @@ Partie terminée.</translation>
       <translation>Version 1.0</translation>
     </message>
     <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora est un logiciel libre : vous pouvez le partager et le modifier selon la licence publique générale GNU, version 3 ou toute version ultérieure (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Il est fourni sans aucune garantie, pas même la garantie implicite de qualité marchande ou d'adéquation à un usage particulier.</translation>
+    </message>
+    <message>
       <source>OK</source>
       <translation>OK</translation>
     </message>

@@ -358,6 +358,14 @@ Partita finita.</translation>
       <translation>Versione 1.0</translation>
     </message>
     <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora è software libero: puoi condividerlo e modificarlo secondo la GNU General Public License, versione 3 o qualsiasi versione successiva (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>È fornito senza alcuna garanzia, nemmeno la garanzia implicita di commerciabilità o di idoneità a uno scopo particolare.</translation>
+    </message>
+    <message>
       <source>OK</source>
       <translation>OK</translation>
     </message>

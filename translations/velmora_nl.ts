@@ -358,6 +358,14 @@ Einde van de partij.</translation>
       <translation>Versie 1.0</translation>
     </message>
     <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora is vrije software: u mag het delen en wijzigen onder de GNU General Public License, versie 3 of elke latere versie (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Het wordt geleverd zonder enige garantie, zelfs zonder de impliciete garantie van verkoopbaarheid of geschiktheid voor een bepaald doel.</translation>
+    </message>
+    <message>
       <source>OK</source>
       <translation>OK</translation>
     </message>

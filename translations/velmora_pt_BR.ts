@@ -358,6 +358,14 @@ Fim de jogo.</translation>
       <translation>Versão 1.0</translation>
     </message>
     <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora é software livre: você pode compartilhá-lo e modificá-lo sob a Licença Pública Geral GNU, versão 3 ou qualquer versão posterior (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>É distribuído sem nenhuma garantia, nem mesmo a garantia implícita de comerciabilidade ou de adequação a um propósito específico.</translation>
+    </message>
+    <message>
       <source>OK</source>
       <translation>OK</translation>
     </message>

@@ -358,6 +358,14 @@ Game over.</source>
       <translation>Версия 1.0</translation>
     </message>
     <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora — свободная программа: её можно распространять и изменять на условиях GNU General Public License версии 3 или любой более поздней версии (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Она предоставляется без каких-либо гарантий, даже без подразумеваемой гарантии товарной пригодности или пригодности для определённой цели.</translation>
+    </message>
+    <message>
       <source>OK</source>
       <translation>ОК</translation>
     </message>

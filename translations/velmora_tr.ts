@@ -358,6 +358,14 @@ Oyun bitti.</translation>
       <translation>Sürüm 1.0</translation>
     </message>
     <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora özgür bir yazılımdır: GNU Genel Kamu Lisansı'nın 3. sürümü ya da daha sonraki herhangi bir sürümü (GPL-3.0-or-later) koşullarıyla paylaşabilir ve değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Hiçbir garanti olmaksızın sunulur; satılabilirlik ya da belirli bir amaca uygunluk gibi örtük bir garanti bile yoktur.</translation>
+    </message>
+    <message>
       <source>OK</source>
       <translation>Tamam</translation>
     </message>
