@@ -270,6 +270,106 @@ Partie beendet.</translation>
       <translation>Computer</translation>
     </message>
     <message>
+      <source>expected %1, found %2</source>
+      <translation>erwartet: %1, gefunden: %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>Feld %1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>erwartet: ein Feld oder ein Bereich wie 1-12, gefunden: %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>erwartet: W oder B vor einer Liste von Feldern, gefunden: %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: am Anfang wird die Seite am Zug erwartet, W oder B, gefunden: %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: die Farbe %1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, Feld %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>ein Feld von a1 bis %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>eine Feldnummer von 1 bis %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>Zeile %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>der mit "{" begonnene Kommentar wird nicht mit "}" geschlossen</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>die mit "(" begonnene Variante wird nicht mit ")" geschlossen</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>nach "[" wird ein Tag-Name erwartet, wie in [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>eine Partie hat mehr als %1 Tags</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>der Wert des Tags %1 wird in Anführungszeichen erwartet</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>der Wert des Tags %1 wird nicht mit einem Anführungszeichen geschlossen</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>"]" wird erwartet, um das Tag %1 zu schließen</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>eine Partie hat höchstens %1 Züge</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>im Zug %2 erwartet: %1, gefunden: %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 kann mehr als ein Schlagzug sein; erwartet wird sein ganzer Weg</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 ist hier kein regelgerechter Zug von Weiß</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 ist hier kein regelgerechter Zug von Schwarz</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>unerwartet: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>erwartet: ein Zug, eine Zugnummer oder ein Ergebnis, gefunden: %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 ist keine Variante, die dieses Programm spielt</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Die Datei gibt es schon. Überschreiben?</translation>
     </message>

@@ -270,6 +270,106 @@ Fin de la partida.</translation>
       <translation>Ordenador</translation>
     </message>
     <message>
+      <source>expected %1, found %2</source>
+      <translation>se esperaba %1, se encontró %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>la casilla %1 aparece dos veces</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>se esperaba una casilla o un intervalo como 1-12, se encontró %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>se esperaba W o B antes de una lista de casillas, se encontró %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: se esperaba al principio el bando que mueve, W o B, se encontró %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: el color %1 aparece dos veces</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, campo %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>una casilla de a1 a %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>un número de casilla de 1 a %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>línea %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>el comentario abierto con "{" no se cierra con "}"</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>la variante abierta con "(" no se cierra con ")"</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>se esperaba un nombre de etiqueta tras "[", como en [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>una partida tiene más de %1 etiquetas</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>se esperaba el valor de la etiqueta %1 entre comillas</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>el valor de la etiqueta %1 no se cierra con comillas</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>se esperaba "]" para cerrar la etiqueta %1</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>una partida tiene como máximo %1 jugadas</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>se esperaba %1 en la jugada %2, se encontró %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 puede ser más de una captura; se esperaba su recorrido completo</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 no es aquí una jugada legal de las blancas</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 no es aquí una jugada legal de las negras</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>inesperado: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>se esperaba una jugada, un número de jugada o un resultado, se encontró %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 no es una variante que este programa juegue</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>El archivo ya existe. ¿Sobrescribirlo?</translation>
     </message>

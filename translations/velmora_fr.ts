@@ -270,6 +270,106 @@ Partie terminée.</translation>
       <translation>Ordinateur</translation>
     </message>
     <message>
+      <source>expected %1, found %2</source>
+      <translation>attendu : %1, trouvé : %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>la case %1 est donnée deux fois</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>attendu : une case ou une plage comme 1-12, trouvé : %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>attendu : W ou B avant une liste de cases, trouvé : %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN : attendu au début le camp au trait, W ou B, trouvé : %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN : la couleur %1 est donnée deux fois</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, champ %1 : %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>une case de a1 à %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>un numéro de case de 1 à %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>ligne %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>le commentaire ouvert par "{" n'est pas fermé par "}"</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>la variante ouverte par "(" n'est pas fermée par ")"</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>attendu : un nom de balise après "[", comme dans [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>une partie a plus de %1 balises</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>attendu : la valeur de la balise %1 entre guillemets</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>la valeur de la balise %1 n'est pas fermée par un guillemet</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>attendu : "]" pour fermer la balise %1</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>une partie compte au plus %1 coups</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>attendu : %1 dans le coup %2, trouvé : %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 peut être plus d'une prise ; attendu : son chemin complet</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 n'est pas ici un coup légal des Blancs</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 n'est pas ici un coup légal des Noirs</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>inattendu : %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>attendu : un coup, un numéro de coup ou un résultat, trouvé : %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 n'est pas une variante que ce programme joue</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Le fichier existe. L'écraser ?</translation>
     </message>

@@ -270,6 +270,106 @@ Partita finita.</translation>
       <translation>Computer</translation>
     </message>
     <message>
+      <source>expected %1, found %2</source>
+      <translation>atteso %1, trovato %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>la casella %1 è indicata due volte</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>attesa una casella o un intervallo come 1-12, trovato %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>atteso W o B prima di un elenco di caselle, trovato %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: all'inizio era atteso il lato che muove, W o B, trovato %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: il colore %1 è indicato due volte</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, campo %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>una casella da a1 a %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>un numero di casella da 1 a %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>riga %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>il commento aperto con "{" non è chiuso da "}"</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>la variante aperta con "(" non è chiusa da ")"</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>atteso un nome di tag dopo "[", come in [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>una partita ha più di %1 tag</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>atteso il valore del tag %1 tra virgolette</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>il valore del tag %1 non è chiuso da una virgoletta</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>atteso "]" per chiudere il tag %1</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>una partita ha al massimo %1 mosse</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>atteso %1 nella mossa %2, trovato %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 può essere più di una presa; atteso il percorso completo</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 qui non è una mossa legale del Bianco</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 qui non è una mossa legale del Nero</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>inatteso: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>attesa una mossa, un numero di mossa o un risultato, trovato %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 non è una variante giocata da questo programma</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Il file esiste già. Sovrascriverlo?</translation>
     </message>

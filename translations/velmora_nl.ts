@@ -270,6 +270,106 @@ Einde van de partij.</translation>
       <translation>Computer</translation>
     </message>
     <message>
+      <source>expected %1, found %2</source>
+      <translation>verwacht: %1, gevonden: %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>veld %1 staat er twee keer in</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>verwacht: een veld of een reeks zoals 1-12, gevonden: %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>verwacht: W of B voor een lijst van velden, gevonden: %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: aan het begin wordt de kant aan zet verwacht, W of B, gevonden: %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: de kleur %1 staat er twee keer in</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, veld %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>een veld van a1 tot %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>een veldnummer van 1 tot %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>regel %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>het commentaar dat met "{" begint, wordt niet met "}" gesloten</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>de variant die met "(" begint, wordt niet met ")" gesloten</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>na "[" wordt een tagnaam verwacht, zoals in [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>een partij heeft meer dan %1 tags</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>de waarde van tag %1 wordt tussen aanhalingstekens verwacht</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>de waarde van tag %1 wordt niet met een aanhalingsteken gesloten</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>"]" wordt verwacht om tag %1 te sluiten</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>een partij heeft ten hoogste %1 zetten</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>verwacht in zet %2: %1, gevonden: %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 kan meer dan één slag zijn; verwacht wordt het hele pad</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 is hier geen geldige zet van wit</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 is hier geen geldige zet van zwart</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>onverwacht: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>verwacht: een zet, een zetnummer of een uitslag, gevonden: %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 is geen variant die dit programma speelt</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Het bestand bestaat al. Overschrijven?</translation>
     </message>

@@ -270,6 +270,106 @@ Fim de jogo.</translation>
       <translation>Computador</translation>
     </message>
     <message>
+      <source>expected %1, found %2</source>
+      <translation>esperado %1, encontrado %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>a casa %1 aparece duas vezes</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>esperada uma casa ou um intervalo como 1-12, encontrado %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>esperado W ou B antes de uma lista de casas, encontrado %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: esperado no início o lado que joga, W ou B, encontrado %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: a cor %1 aparece duas vezes</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, campo %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>uma casa de a1 a %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>um número de casa de 1 a %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>linha %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>o comentário aberto com "{" não é fechado com "}"</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>a variante aberta com "(" não é fechada com ")"</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>esperado um nome de tag após "[", como em [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>uma partida tem mais de %1 tags</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>esperado o valor da tag %1 entre aspas</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>o valor da tag %1 não é fechado com aspas</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>esperado "]" para fechar a tag %1</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>uma partida tem no máximo %1 lances</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>esperado %1 no lance %2, encontrado %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 pode ser mais de uma captura; esperado o caminho completo</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 não é aqui um lance legal das brancas</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 não é aqui um lance legal das pretas</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>inesperado: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>esperado um lance, um número de lance ou um resultado, encontrado %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 não é uma variante que este programa joga</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>O arquivo já existe. Substituir?</translation>
     </message>

@@ -270,6 +270,106 @@ Game over.</source>
       <translation>Компьютер</translation>
     </message>
     <message>
+      <source>expected %1, found %2</source>
+      <translation>ожидалось: %1, найдено: %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>поле %1 указано дважды</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>ожидалось поле или диапазон вида 1-12, найдено: %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>ожидалось W или B перед списком полей, найдено: %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: в начале ожидалась сторона, чей ход, W или B, найдено: %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: цвет %1 указан дважды</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, поле %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>поле от a1 до %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>номер поля от 1 до %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>строка %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>комментарий, начатый "{", не закрыт "}"</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>вариант, начатый "(", не закрыт ")"</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>после "[" ожидалось имя тега, как в [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>в партии больше %1 тегов</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>значение тега %1 ожидалось в кавычках</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>значение тега %1 не закрыто кавычкой</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>ожидалась "]", закрывающая тег %1</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>в партии не больше %1 ходов</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>в ходе %2 ожидалось: %1, найдено: %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 может быть не одним взятием; ожидался полный путь</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 здесь не допустимый ход белых</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 здесь не допустимый ход чёрных</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>неожиданно: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>ожидался ход, номер хода или результат, найдено: %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 — не вариант, в который играет эта программа</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Файл существует. Перезаписать?</translation>
     </message>

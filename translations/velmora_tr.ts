@@ -270,6 +270,106 @@ Oyun bitti.</translation>
       <translation>Bilgisayar</translation>
     </message>
     <message>
+      <source>expected %1, found %2</source>
+      <translation>beklenen: %1, bulunan: %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>%1 karesi iki kez verilmiş</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>bir kare ya da 1-12 gibi bir aralık bekleniyordu, bulunan: %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>kare listesinden önce W ya da B bekleniyordu, bulunan: %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: başta hamle sırası olan taraf, W ya da B bekleniyordu, bulunan: %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: %1 rengi iki kez verilmiş</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, alan %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>a1 ile %1 arasında bir kare</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>1 ile %1 arasında bir kare numarası</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>satır %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>"{" ile başlayan yorum "}" ile kapatılmamış</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>"(" ile başlayan varyant ")" ile kapatılmamış</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>"[" işaretinden sonra bir etiket adı bekleniyordu, [Event "..."] gibi</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>bir oyunda %1 etiketten fazlası var</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>%1 etiketinin değeri tırnak içinde bekleniyordu</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>%1 etiketinin değeri tırnakla kapatılmamış</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>%1 etiketini kapatmak için "]" bekleniyordu</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>bir oyunda en çok %1 hamle olur</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>%2 hamlesinde beklenen: %1, bulunan: %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 birden çok alma olabilir; tam yolu bekleniyordu</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 burada Beyaz için geçerli bir hamle değil</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 burada Siyah için geçerli bir hamle değil</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>beklenmeyen: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>bir hamle, hamle numarası ya da sonuç bekleniyordu, bulunan: %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 bu programın oynadığı bir çeşit değil</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Dosya zaten var. Üzerine yazılsın mı?</translation>
     </message>
