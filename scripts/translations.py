@@ -6,7 +6,11 @@
                                              new texts added unfinished, gone
                                              ones dropped, translations kept
     scripts/translations.py check            exit 1 when a language misses a
-                                             text or changes its placeholders
+                                             text or changes its placeholders,
+                                             when two items of a menu share
+                                             their Alt letter or one has none,
+                                             or when a text the window shows
+                                             is not marked for translation
     scripts/translations.py import CODE FILE the translations of a JSON object
                                              {"English": "translation", ...}
                                              written into CODE's .ts file
@@ -100,9 +104,99 @@ def marks(text):
             text.count("\t"))
 
 
+MENU = re.compile(r'(\w+) = (?:menuBar\(\)|(\w+))->addMenu\(ui\((' + LITERAL + r')\)\)')
+MENU_ITEM = re.compile(r'\badd\((\w+), \{N_\((' + LITERAL + r')\)')
+LANGUAGE_ITEM = re.compile(r'\boffer\(ui\((' + LITERAL + r')\)')
+LANGUAGE_NAME = re.compile(r'^\s*\{"[a-zA-Z_]+", (' + LITERAL + r')\},', re.M)
+
+
+def menus():
+    """The menus of the window and their items' English texts, by menu."""
+    source = COMMENT.sub("", (ROOT / "shell/window_menus.cpp").read_text(encoding="utf-8"))
+    found = {"menu bar": []}
+    for m in MENU.finditer(source):
+        found[m.group(1)] = []
+        found[m.group(2) or "menu bar"].append(unescape(m.group(3)))
+    for m in MENU_ITEM.finditer(source):
+        found[m.group(1)].append(unescape(m.group(2)))
+    if "languages" in found:
+        found["languages"] += [unescape(m.group(1)) for m in LANGUAGE_ITEM.finditer(source)]
+    return found, [unescape(n) for n in LANGUAGE_NAME.findall(
+        (ROOT / "shell/system/language.cpp").read_text(encoding="utf-8"))]
+
+
+def accelerator(text):
+    """The Alt letter of a menu text, lower case; None without one."""
+    plain = text.replace("&&", "")
+    at = plain.find("&")
+    return plain[at + 1].lower() if 0 <= at < len(plain) - 1 else None
+
+
+def accelerator_problems(code, translate, found=None, names=()):
+    """Items of one menu that share their letter or have none, as shown in
+    the language `code` (translate maps the English text to the shown one);
+    the window's menus unless `found` gives others."""
+    if found is None:
+        found, names = menus()
+        # The menus are read from their code: a change there that this
+        # reading misses must not pass as "no menus, no problems".
+        if len(found) < 5 or "languages" not in found:
+            return [f"{code}: the menus were not found"]
+    problems = []
+    for menu, items in found.items():
+        shown = [translate(item) for item in items] + (names if menu == "languages" else [])
+        letters = {}
+        for text in shown:
+            letter = accelerator(text)
+            if letter is None:
+                problems.append(f"{code}: no Alt letter in the menu item {text!r}")
+            elif letter in letters:
+                problems.append(f"{code}: {letters[letter]!r} and {text!r} share the Alt letter {letter!r}")
+            else:
+                letters[letter] = text
+    return problems
+
+
+# A literal handed straight to what shows it: a widget's text, title or tip,
+# a menu entry, a list entry, a message box.
+SHOWN = re.compile(r'(?:\b(?:setText|setWindowTitle|setToolTip|setStatusTip|setWhatsThis|setPlaceholderText|'
+                   r'setLabelText|setAccessibleName|setAccessibleDescription|addAction|addMenu|addItems?|addTab|'
+                   r'setTitle|setHeaderLabels?|messageBox|information|warning|critical|question|showMessage)\(|'
+                   r'\bnew (?:QLabel|QPushButton|QCheckBox|QRadioButton|QGroupBox|QAction|QToolButton|QMenu)\()'
+                   r'\s*(?:\{\s*)?(?:QString(?:Literal)?\(|QString::fromUtf8\()?\s*(' + LITERAL + ')')
+# A message box given a constant: its text must go through say() first.
+SHOWN_CONSTANT = re.compile(r'\bmessageBox\(\s*(k[A-Z]\w*)')
+# Shown as they are: the program's name, and the message that the
+# translation could not be read, which has no translation to go through.
+NOT_WORDS = {"Velmora", "The translation could not be read; the texts stay English."}
+
+
+def unmarked(sources):
+    """Texts the window shows without a translation: (name, source code)
+    pairs in, "name:line: text" out. A text without two letters in a row is
+    no word and passes, as do the tags of rich text."""
+    found = []
+    for name, source in sources:
+        source = COMMENT.sub("", source)
+        for m in SHOWN.finditer(source):
+            text = re.sub(r"<[^>]*>", "", unescape(m.group(1))).strip()
+            if re.search(r"[A-Za-z]{2}", text) and text not in NOT_WORDS:
+                found.append(f"{name}:{source.count(chr(10), 0, m.start()) + 1}: not marked for translation: {text!r}")
+        for m in SHOWN_CONSTANT.finditer(source):
+            found.append(f"{name}:{source.count(chr(10), 0, m.start()) + 1}: shown without say(): {m.group(1)}")
+    return found
+
+
+def code_files():
+    for folder in ("core", "shell"):
+        for path in sorted((ROOT / folder).rglob("*.cpp")):
+            yield str(path.relative_to(ROOT)), path.read_text(encoding="utf-8")
+
+
 def check():
     sources = texts()
-    problems = []
+    problems = unmarked(code_files())
+    problems += accelerator_problems("en", lambda text: text)
     for code in LANGUAGES:
         translations = read(code)
         for source in sources:
@@ -112,6 +206,7 @@ def check():
             elif marks(text) != marks(source):
                 problems.append(f"{code}: placeholders, accelerator, line breaks or tabs differ: "
                                 f"{source!r} -> {text!r}")
+        problems += accelerator_problems(code, lambda english: translations.get(english, (english, False))[0])
     for problem in problems:
         print(problem)
     print(f"{len(sources)} texts, {len(LANGUAGES)} languages, {len(problems)} problems")

@@ -292,7 +292,9 @@ void MainWindow::refresh() {
   computeMoveHints(game_, listing_, appearance.showLegalMoves != 0);
   computeLastMoveMarks(game_, listing_, appearance.showLastMove != 0);
   board_->describeForScreenReaders();
-  evaluation_->update(evaluationSettings.show && !settingUp());
+  // Not in a network game: the Expert's line would play for one side, as a
+  // hint would.
+  evaluation_->update(evaluationSettings.show && !settingUp() && !network_->active());
   updateStatus();
   board_->update();
   updateCursor();

@@ -77,56 +77,56 @@ void MainWindow::createMenus() {
     connect(action, &QAction::triggered, this, [this, c = item.command] { dispatch(c); });
     return action;
   };
-  QMenu* gameMenu = menuBar()->addMenu(ui("Game"));
-  add(gameMenu, {N_("New..."), CmdNew, QKeySequence("Ctrl+N")});
-  add(gameMenu, {N_("Continue game"), CmdContinue, {}});
-  add(gameMenu, {N_("Take back"), CmdTakeBack, QKeySequence("Ctrl+Z")});
-  add(gameMenu, {N_("Play on"), CmdPlayOn, QKeySequence("Ctrl+Y")});
+  QMenu* gameMenu = menuBar()->addMenu(ui("&Game"));
+  add(gameMenu, {N_("&New..."), CmdNew, QKeySequence("Ctrl+N")});
+  add(gameMenu, {N_("Continue &game"), CmdContinue, {}});
+  add(gameMenu, {N_("&Take back"), CmdTakeBack, QKeySequence("Ctrl+Z")});
+  add(gameMenu, {N_("Play &on"), CmdPlayOn, QKeySequence("Ctrl+Y")});
   // Not a letter: a letter from a to l is a column of a move being typed.
-  add(gameMenu, {N_("Hint"), CmdHint, QKeySequence("Ctrl+H")});
-  add(gameMenu, {N_("Analyse game"), CmdAnalyse, {}});
-  QAction* pause = add(gameMenu, {N_("Pause"), CmdPause, QKeySequence("P")});
+  add(gameMenu, {N_("&Hint"), CmdHint, QKeySequence("Ctrl+H")});
+  add(gameMenu, {N_("&Analyse game"), CmdAnalyse, {}});
+  QAction* pause = add(gameMenu, {N_("Pa&use"), CmdPause, QKeySequence("P")});
   pause->setShortcuts({QKeySequence("P"), QKeySequence(Qt::Key_Pause)});
   pause->setCheckable(true);
 
   gameMenu->addSeparator();
-  add(gameMenu, {N_("Load..."), CmdLoad, QKeySequence("Ctrl+L")});
-  add(gameMenu, {N_("Save..."), CmdSave, QKeySequence("Ctrl+S")});
+  add(gameMenu, {N_("&Load..."), CmdLoad, QKeySequence("Ctrl+L")});
+  add(gameMenu, {N_("Sa&ve..."), CmdSave, QKeySequence("Ctrl+S")});
   gameMenu->addSeparator();
-  add(gameMenu, {N_("Export PDN..."), CmdExportPdn, {}});
-  add(gameMenu, {N_("Import PDN..."), CmdImportPdn, {}});
-  add(gameMenu, {N_("Copy position (FEN)"), CmdCopyFen, QKeySequence("Ctrl+Shift+C")});
-  add(gameMenu, {N_("Paste position (FEN)"), CmdPasteFen, QKeySequence("Ctrl+Shift+V")});
-  add(gameMenu, {N_("Set up position..."), CmdSetUp, QKeySequence("Ctrl+E")});
+  add(gameMenu, {N_("&Export PDN..."), CmdExportPdn, {}});
+  add(gameMenu, {N_("&Import PDN..."), CmdImportPdn, {}});
+  add(gameMenu, {N_("&Copy position (FEN)"), CmdCopyFen, QKeySequence("Ctrl+Shift+C")});
+  add(gameMenu, {N_("&Paste position (FEN)"), CmdPasteFen, QKeySequence("Ctrl+Shift+V")});
+  add(gameMenu, {N_("&Set up position..."), CmdSetUp, QKeySequence("Ctrl+E")});
   gameMenu->addSeparator();
-  add(gameMenu, {N_("Network..."), CmdNetwork, QKeySequence("Ctrl+K")});
+  add(gameMenu, {N_("Net&work..."), CmdNetwork, QKeySequence("Ctrl+K")});
   gameMenu->addSeparator();
-  QMenu* print = gameMenu->addMenu(ui("Print"));
+  QMenu* print = gameMenu->addMenu(ui("P&rint"));
   print->setObjectName("printMenu");
-  add(print, {N_("Game listing..."), CmdPrintListing, {}});
-  add(print, {N_("Board..."), CmdPrintBoard, {}});
-  add(print, {N_("Mini board..."), CmdPrintMiniBoard, {}});
-  add(gameMenu, {N_("Export board picture..."), CmdExportBoard, {}});
+  add(print, {N_("&Game listing..."), CmdPrintListing, {}});
+  add(print, {N_("&Board..."), CmdPrintBoard, {}});
+  add(print, {N_("&Mini board..."), CmdPrintMiniBoard, {}});
+  add(gameMenu, {N_("Export &board picture..."), CmdExportBoard, {}});
   gameMenu->addSeparator();
   add(gameMenu, {N_("E&xit"), CmdExit, QKeySequence("Alt+F4")});
 
-  QMenu* customize = menuBar()->addMenu(ui("Customize"));
-  add(customize, {N_("Appearance..."), CmdAppearance, QKeySequence("Ctrl+A")});
+  QMenu* customize = menuBar()->addMenu(ui("&Customize"));
+  add(customize, {N_("&Appearance..."), CmdAppearance, QKeySequence("Ctrl+A")});
   customize->addSeparator();
-  add(customize, {N_("Sound..."), CmdSound, QKeySequence("Ctrl+D")});
+  add(customize, {N_("&Sound..."), CmdSound, QKeySequence("Ctrl+D")});
   customize->addSeparator();
-  QAction* oneClick = add(customize, {N_("One-click moves"), CmdOneClick, {}});
+  QAction* oneClick = add(customize, {N_("&One-click moves"), CmdOneClick, {}});
   oneClick->setCheckable(true);
   oneClick->setChecked(entrySettings.oneClick != 0);
-  QAction* evaluation = add(customize, {N_("Show evaluation"), CmdEvaluation, {}});
+  QAction* evaluation = add(customize, {N_("Show &evaluation"), CmdEvaluation, {}});
   evaluation->setCheckable(true);
   evaluation->setChecked(evaluationSettings.show != 0);
-  QAction* flip = add(customize, {N_("Flip board"), CmdFlip, QKeySequence("Ctrl+F")});
+  QAction* flip = add(customize, {N_("&Flip board"), CmdFlip, QKeySequence("Ctrl+F")});
   flip->setCheckable(true);
   flip->setChecked(appearance.whiteOnTop != 0);
   customize->addSeparator();
   // Each language by its own name, so that a player lost in a foreign one finds theirs.
-  QMenu* languages = customize->addMenu(ui("Language"));
+  QMenu* languages = customize->addMenu(ui("&Language"));
   languages->setObjectName("languageMenu");
   auto* choice = new QActionGroup(languages);
   const auto offer = [&](const QString& name, const std::string& code) {
@@ -137,19 +137,19 @@ void MainWindow::createMenus() {
     choice->addAction(a);
     connect(a, &QAction::triggered, this, [this, code] { chooseLanguage(code); });
   };
-  offer(ui("The system's language"), "");
+  offer(ui("The system's &language"), "");
   languages->addSeparator();
   for (const Language& l : kLanguages) offer(QString::fromUtf8(l.name), l.code);
 
-  QMenu* help = menuBar()->addMenu(ui("Help"));
-  add(help, {N_("Rules"), CmdRules, QKeySequence("Ctrl+R")});
+  QMenu* help = menuBar()->addMenu(ui("&Help"));
+  add(help, {N_("&Rules"), CmdRules, QKeySequence("Ctrl+R")});
   help->addSeparator();
-  add(help, {N_("User manual"), CmdUserManual, QKeySequence("F1")});
+  add(help, {N_("&User manual"), CmdUserManual, QKeySequence("F1")});
   help->addSeparator();
   QAction* about = add(help, {N_("&About ..."), CmdAbout, QKeySequence("Alt+/")});
   about->setShortcuts({QKeySequence("Alt+/"), QKeySequence("Alt+?")});
   help->addSeparator();
-  add(help, {N_("Velmora home page"), CmdHomePage, {}});
+  add(help, {N_("&Velmora home page"), CmdHomePage, {}});
   createToolBar();
   updateCommands();
 }
@@ -165,12 +165,9 @@ void MainWindow::createToolBar() {
   // The commands players reach for most, each with the picture its kind of
   // command has on this desktop, and its keys in the tooltip.
   const std::pair<int, QStyle::StandardPixmap> tools[] = {
-      {CmdNew, QStyle::SP_FileIcon},
-      {CmdTakeBack, QStyle::SP_ArrowBack},
-      {CmdHint, QStyle::SP_MessageBoxQuestion},
-      {CmdFlip, QStyle::SP_BrowserReload},
-      {CmdSave, QStyle::SP_DialogSaveButton},
-      {CmdLoad, QStyle::SP_DialogOpenButton},
+      {CmdNew, QStyle::SP_MediaPlay},           {CmdTakeBack, QStyle::SP_ArrowBack},
+      {CmdHint, QStyle::SP_MessageBoxQuestion}, {CmdFlip, QStyle::SP_BrowserReload},
+      {CmdSave, QStyle::SP_DialogSaveButton},   {CmdLoad, QStyle::SP_DialogOpenButton},
       {CmdPause, QStyle::SP_MediaPause},
   };
   for (const auto& [command, picture] : tools) {

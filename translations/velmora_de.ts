@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Siehe auch das (englische) Handbuch -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Spieler 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Spieler 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Bitte geben Sie einen anderen Namen ein (WEISS)</translation>
     </message>
@@ -136,6 +144,12 @@ Kein Schlagen in den letzten 15 Zügen.
 Die Partie ist remis</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Die Höchstzahl der Züge ist erreicht.
+Partie beendet.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Ein weißer Stein steht auf seiner Umwandlungsreihe, auf %1.</translation>
     </message>
@@ -166,6 +180,22 @@ Die Partie ist remis</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Schwarz hat %1 Steine; eine Partie %2 beginnt mit %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Schlagen</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Fehler</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Zug</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Umwandlung</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,110 @@ Die Partie ist remis</translation>
       <translation>Am Socket kann nicht gelauscht werden</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Computer</translation>
+    </message>
+    <message>
+      <source>expected %1, found %2</source>
+      <translation>erwartet: %1, gefunden: %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>Feld %1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>erwartet: ein Feld oder ein Bereich wie 1-12, gefunden: %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>erwartet: W oder B vor einer Liste von Feldern, gefunden: %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: am Anfang wird die Seite am Zug erwartet, W oder B, gefunden: %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: die Farbe %1 ist doppelt angegeben</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, Feld %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>ein Feld von a1 bis %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>eine Feldnummer von 1 bis %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>Zeile %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>der mit "{" begonnene Kommentar wird nicht mit "}" geschlossen</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>die mit "(" begonnene Variante wird nicht mit ")" geschlossen</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>nach "[" wird ein Tag-Name erwartet, wie in [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>eine Partie hat mehr als %1 Tags</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>der Wert des Tags %1 wird in Anführungszeichen erwartet</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>der Wert des Tags %1 wird nicht mit einem Anführungszeichen geschlossen</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>"]" wird erwartet, um das Tag %1 zu schließen</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>eine Partie hat höchstens %1 Züge</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>im Zug %2 erwartet: %1, gefunden: %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 kann mehr als ein Schlagzug sein; erwartet wird sein ganzer Weg</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 ist hier kein regelgerechter Zug von Weiß</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 ist hier kein regelgerechter Zug von Schwarz</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>unerwartet: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>erwartet: ein Zug, eine Zugnummer oder ein Ergebnis, gefunden: %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 ist keine Variante, die dieses Programm spielt</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Die Datei gibt es schon. Überschreiben?</translation>
     </message>
@@ -258,6 +392,34 @@ Die Partie ist remis</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>Der Name ist zu lang für einen Dateinamen.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Schlicht</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Design</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Standard</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Knöpfe</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Himmel</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Zuhause</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Stein</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,11 +451,19 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>Dame in vierzehn Varianten: Amerikanisch, Brasilianisch, Kanadisch, Crowded, Friesisch, Gotisch, International, Italienisch, Pool Checkers, Russisch, Spanisch, Sparse Checkers, Thailändisch und Türkisch.</translation>
+      <translation>Dame in vierzehn Varianten: Amerikanisch, Brasilianisch, Kanadisch, Gedrängte Dame, Friesisch, Gotisch, International, Italienisch, Pool-Dame, Russisch, Spanisch, Spärliche Dame, Thailändisch und Türkisch.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
       <translation>Version 1.0</translation>
+    </message>
+    <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora ist freie Software: Sie dürfen sie unter der GNU General Public License, Version 3 oder jeder späteren Version (GPL-3.0-or-later), weitergeben und verändern.</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Sie wird ohne jede Gewährleistung angeboten, sogar ohne die implizite Gewährleistung der Marktreife oder der Eignung für einen bestimmten Zweck.</translation>
     </message>
     <message>
       <source>OK</source>
@@ -330,6 +500,10 @@ Die Partie ist remis</translation>
     <message>
       <source>Scale of board</source>
       <translation>Brettgröße</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -381,7 +555,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation>Standard</translation>
+      <translation>Auf Standard setzen</translation>
     </message>
     <message>
       <source>Help</source>
@@ -461,7 +635,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Game status</source>
-      <translation>Partiestand</translation>
+      <translation>Stand der Partie</translation>
     </message>
     <message>
       <source>New game</source>
@@ -482,10 +656,6 @@ Die Partie ist remis</translation>
     <message>
       <source>Give away</source>
       <translation>Schlagdame</translation>
-    </message>
-    <message>
-      <source>Computer</source>
-      <translation>Computer</translation>
     </message>
     <message>
       <source>Human</source>
@@ -536,6 +706,10 @@ Die Partie ist remis</translation>
       <translation>Experte</translation>
     </message>
     <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
       <source>Rules</source>
       <translation>Regeln</translation>
     </message>
@@ -569,7 +743,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation>Standard</translation>
+      <translation>Auf Standard setzen</translation>
     </message>
     <message>
       <source>Play</source>
@@ -660,6 +834,10 @@ Die Partie ist remis</translation>
       <translation>Die Einstellungen wurden nicht gespeichert:</translation>
     </message>
     <message>
+      <source>win</source>
+      <translation>Gewinn</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(Schlagdame)</translation>
     </message>
@@ -736,132 +914,140 @@ Die Partie ist remis</translation>
       <translation>Fertig</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Partie</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Partie</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Neu...</translation>
+      <source>&amp;New...</source>
+      <translation>Ne&amp;u...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Partie fortsetzen</translation>
+      <source>Continue &amp;game</source>
+      <translation>Partie &amp;fortsetzen</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Zurücknehmen</translation>
+      <source>&amp;Take back</source>
+      <translation>&amp;Zurücknehmen</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Weiterspielen</translation>
+      <source>Play &amp;on</source>
+      <translation>&amp;Weiterspielen</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Tipp</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;Tipp</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Partie analysieren</translation>
+      <source>&amp;Analyse game</source>
+      <translation>Partie &amp;analysieren</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pause</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Pause</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Laden...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Laden...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Speichern...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Speichern...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>PDN exportieren...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>PDN e&amp;xportieren...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>PDN importieren...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>PDN &amp;importieren...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Stellung kopieren (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>Stellung &amp;kopieren (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Stellung einfügen (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Stellung &amp;einfügen (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Stellung aufbauen...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>Stellun&amp;g aufbauen...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Netzwerk...</translation>
+      <source>Net&amp;work...</source>
+      <translation>&amp;Netzwerk...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Drucken</translation>
+      <source>P&amp;rint</source>
+      <translation>&amp;Drucken</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Partieliste...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Partieliste...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Brett...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Brett...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Kleines Brett...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>&amp;Kleines Brett...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Brettbild exportieren...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>B&amp;rettbild exportieren...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Beenden</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Anpassen</translation>
+      <source>&amp;Customize</source>
+      <translation>&amp;Anpassen</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Darstellung...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Darstellung...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Klang...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Klang...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Züge mit einem Klick</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Züge mit einem Klick</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Bewertung anzeigen</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>&amp;Bewertung anzeigen</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Sprache</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Sprache</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Sprache des Systems</translation>
+      <source>The system's &amp;language</source>
+      <translation>Sp&amp;rache des Systems</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Handbuch (englisch)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Regeln</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Handbuch (englisch)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>Ü&amp;ber ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Velmora-Webseite</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Velmora-Webseite</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
@@ -885,7 +1071,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Crowded</source>
-      <translation>Crowded</translation>
+      <translation>Gedrängte Dame</translation>
     </message>
     <message>
       <source>Frisian</source>
@@ -905,7 +1091,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool Checkers</translation>
+      <translation>Pool-Dame</translation>
     </message>
     <message>
       <source>Russian</source>
@@ -917,7 +1103,7 @@ Die Partie ist remis</translation>
     </message>
     <message>
       <source>Sparse checkers</source>
-      <translation>Sparse Checkers</translation>
+      <translation>Spärliche Dame</translation>
     </message>
     <message>
       <source>Thai</source>

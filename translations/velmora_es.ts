@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Véase también el manual (en inglés) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Jugador 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Jugador 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Escriba otro nombre (BLANCAS)</translation>
     </message>
@@ -136,6 +144,12 @@ Ninguna captura en las últimas 15 jugadas.
 La partida es tablas</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Se ha alcanzado el número máximo de jugadas.
+Fin de la partida.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Un peón blanco está en su fila de coronación, en %1.</translation>
     </message>
@@ -166,6 +180,22 @@ La partida es tablas</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Las negras tienen %1 piezas; una partida de %2 empieza con %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Captura</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Error</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Movimiento</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Coronación</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,110 @@ La partida es tablas</translation>
       <translation>No se pudo escuchar en el socket</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Ordenador</translation>
+    </message>
+    <message>
+      <source>expected %1, found %2</source>
+      <translation>se esperaba %1, se encontró %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>la casilla %1 aparece dos veces</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>se esperaba una casilla o un intervalo como 1-12, se encontró %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>se esperaba W o B antes de una lista de casillas, se encontró %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: se esperaba al principio el bando que mueve, W o B, se encontró %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: el color %1 aparece dos veces</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, campo %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>una casilla de a1 a %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>un número de casilla de 1 a %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>línea %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>el comentario abierto con "{" no se cierra con "}"</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>la variante abierta con "(" no se cierra con ")"</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>se esperaba un nombre de etiqueta tras "[", como en [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>una partida tiene más de %1 etiquetas</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>se esperaba el valor de la etiqueta %1 entre comillas</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>el valor de la etiqueta %1 no se cierra con comillas</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>se esperaba "]" para cerrar la etiqueta %1</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>una partida tiene como máximo %1 jugadas</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>se esperaba %1 en la jugada %2, se encontró %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 puede ser más de una captura; se esperaba su recorrido completo</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 no es aquí una jugada legal de las blancas</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 no es aquí una jugada legal de las negras</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>inesperado: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>se esperaba una jugada, un número de jugada o un resultado, se encontró %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 no es una variante que este programa juegue</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>El archivo ya existe. ¿Sobrescribirlo?</translation>
     </message>
@@ -258,6 +392,34 @@ La partida es tablas</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>El nombre es demasiado largo para un nombre de archivo.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Sencillo</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Diseño</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Estándar</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Botones</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Cielo</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Hogar</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Piedra</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,11 +451,19 @@ La partida es tablas</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>Damas en catorce variantes: americanas, brasileñas, canadienses, apretadas, frisonas, góticas, internacionales, italianas, pool checkers, rusas, españolas, dispersas, tailandesas y turcas.</translation>
+      <translation>Damas en catorce variantes: americanas, brasileñas, canadienses, apretadas, frisonas, góticas, internacionales, italianas, pool, rusas, españolas, dispersas, tailandesas y turcas.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
       <translation>Versión 1.0</translation>
+    </message>
+    <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora es software libre: puede compartirlo y modificarlo según la Licencia Pública General de GNU, versión 3 o cualquier versión posterior (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Se ofrece sin ninguna garantía, ni siquiera la garantía implícita de comerciabilidad o de idoneidad para un fin determinado.</translation>
     </message>
     <message>
       <source>OK</source>
@@ -330,6 +500,10 @@ La partida es tablas</translation>
     <message>
       <source>Scale of board</source>
       <translation>Tamaño del tablero</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -381,7 +555,7 @@ La partida es tablas</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation>Predeterminado</translation>
+      <translation>Restablecer</translation>
     </message>
     <message>
       <source>Help</source>
@@ -484,10 +658,6 @@ La partida es tablas</translation>
       <translation>Pierde-gana</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Ordenador</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Humano</translation>
     </message>
@@ -529,11 +699,15 @@ La partida es tablas</translation>
     </message>
     <message>
       <source>Above normal</source>
-      <translation>Por encima de lo normal</translation>
+      <translation>Avanzado</translation>
     </message>
     <message>
       <source>Expert</source>
       <translation>Experto</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -569,7 +743,7 @@ La partida es tablas</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation>Predeterminado</translation>
+      <translation>Restablecer</translation>
     </message>
     <message>
       <source>Play</source>
@@ -660,6 +834,10 @@ La partida es tablas</translation>
       <translation>Los ajustes no se guardaron:</translation>
     </message>
     <message>
+      <source>win</source>
+      <translation>gana</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(pierde-gana)</translation>
     </message>
@@ -736,132 +914,140 @@ La partida es tablas</translation>
       <translation>Hecho</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Partida</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Partida</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Nueva...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Nueva...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Seguir la partida</translation>
+      <source>Continue &amp;game</source>
+      <translation>Seguir &amp;la partida</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Deshacer jugada</translation>
+      <source>&amp;Take back</source>
+      <translation>&amp;Deshacer jugada</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Rehacer jugada</translation>
+      <source>Play &amp;on</source>
+      <translation>Rehacer &amp;jugada</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Pista</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;Pista</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Analizar partida</translation>
+      <source>&amp;Analyse game</source>
+      <translation>&amp;Analizar partida</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pausa</translation>
+      <source>Pa&amp;use</source>
+      <translation>Pa&amp;usa</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Abrir...</translation>
+      <source>&amp;Load...</source>
+      <translation>A&amp;brir...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Guardar...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Guardar...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>Exportar PDN...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>&amp;Exportar PDN...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>Importar PDN...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>I&amp;mportar PDN...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Copiar posición (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>&amp;Copiar posición (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Pegar posición (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Pegar p&amp;osición (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Preparar posición...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>Preparar posici&amp;ón...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Red...</translation>
+      <source>Net&amp;work...</source>
+      <translation>&amp;Red...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Imprimir</translation>
+      <source>P&amp;rint</source>
+      <translation>&amp;Imprimir</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Lista de jugadas...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Lista de jugadas...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Tablero...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Tablero...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Tablero pequeño...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>Tablero &amp;pequeño...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Exportar imagen del tablero...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Exportar imagen del &amp;tablero...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Salir</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Personalizar</translation>
+      <source>&amp;Customize</source>
+      <translation>P&amp;ersonalizar</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Apariencia...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Apariencia...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Sonido...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Sonido...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Jugadas con un clic</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Jugadas con un clic</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Mostrar evaluación</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>&amp;Mostrar evaluación</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Idioma</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Idioma</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Idioma del sistema</translation>
+      <source>The system's &amp;language</source>
+      <translation>Idi&amp;oma del sistema</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Manual (en inglés)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Ayuda</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Reglas</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Manual (en inglés)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;Acerca de ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Web de Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Web de Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
@@ -905,7 +1091,7 @@ La partida es tablas</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Damas pool</translation>
     </message>
     <message>
       <source>Russian</source>

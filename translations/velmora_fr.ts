@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Voir aussi le manuel (en anglais) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Joueur 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Joueur 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Veuillez saisir un autre nom (BLANCS)</translation>
     </message>
@@ -136,6 +144,12 @@ Aucune prise lors des 15 derniers coups.
 La partie est nulle</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Le nombre maximal de coups est atteint.
+Partie terminée.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Un pion blanc se trouve sur sa ligne de promotion, en %1.</translation>
     </message>
@@ -166,6 +180,22 @@ La partie est nulle</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Les Noirs ont %1 pièces ; une partie de %2 commence avec %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Prise</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Erreur</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Déplacement</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Promotion</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,110 @@ La partie est nulle</translation>
       <translation>Impossible d'écouter sur le socket</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Ordinateur</translation>
+    </message>
+    <message>
+      <source>expected %1, found %2</source>
+      <translation>attendu : %1, trouvé : %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>la case %1 est donnée deux fois</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>attendu : une case ou une plage comme 1-12, trouvé : %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>attendu : W ou B avant une liste de cases, trouvé : %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN : attendu au début le camp au trait, W ou B, trouvé : %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN : la couleur %1 est donnée deux fois</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, champ %1 : %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>une case de a1 à %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>un numéro de case de 1 à %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>ligne %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>le commentaire ouvert par "{" n'est pas fermé par "}"</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>la variante ouverte par "(" n'est pas fermée par ")"</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>attendu : un nom de balise après "[", comme dans [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>une partie a plus de %1 balises</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>attendu : la valeur de la balise %1 entre guillemets</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>la valeur de la balise %1 n'est pas fermée par un guillemet</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>attendu : "]" pour fermer la balise %1</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>une partie compte au plus %1 coups</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>attendu : %1 dans le coup %2, trouvé : %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 peut être plus d'une prise ; attendu : son chemin complet</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 n'est pas ici un coup légal des Blancs</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 n'est pas ici un coup légal des Noirs</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>inattendu : %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>attendu : un coup, un numéro de coup ou un résultat, trouvé : %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 n'est pas une variante que ce programme joue</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Le fichier existe. L'écraser ?</translation>
     </message>
@@ -258,6 +392,34 @@ La partie est nulle</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>Le nom est trop long pour un nom de fichier.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Simple</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Design</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Standard</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Boutons</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Ciel</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Maison</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Pierre</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,11 +451,19 @@ La partie est nulle</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>Les dames en quatorze variantes : américaines, brésiliennes, canadiennes, serrées, frisonnes, gothiques, internationales, italiennes, pool checkers, russes, espagnoles, clairsemées, thaïes et turques.</translation>
+      <translation>Les dames en quatorze variantes : américaines, brésiliennes, canadiennes, serrées, frisonnes, gothiques, internationales, italiennes, pool, russes, espagnoles, clairsemées, thaïes et turques.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
       <translation>Version 1.0</translation>
+    </message>
+    <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora est un logiciel libre : vous pouvez le partager et le modifier selon la licence publique générale GNU, version 3 ou toute version ultérieure (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Il est fourni sans aucune garantie, pas même la garantie implicite de qualité marchande ou d'adéquation à un usage particulier.</translation>
     </message>
     <message>
       <source>OK</source>
@@ -330,6 +500,10 @@ La partie est nulle</translation>
     <message>
       <source>Scale of board</source>
       <translation>Taille du damier</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -484,10 +658,6 @@ La partie est nulle</translation>
       <translation>Qui perd gagne</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Ordinateur</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Humain</translation>
     </message>
@@ -529,11 +699,15 @@ La partie est nulle</translation>
     </message>
     <message>
       <source>Above normal</source>
-      <translation>Au-dessus de la normale</translation>
+      <translation>Avancé</translation>
     </message>
     <message>
       <source>Expert</source>
       <translation>Expert</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -660,6 +834,10 @@ La partie est nulle</translation>
       <translation>Les réglages n'ont pas été enregistrés :</translation>
     </message>
     <message>
+      <source>win</source>
+      <translation>gain</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(qui perd gagne)</translation>
     </message>
@@ -736,132 +914,140 @@ La partie est nulle</translation>
       <translation>Terminé</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Partie</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Partie</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Nouvelle...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Nouvelle...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Continuer la partie</translation>
+      <source>Continue &amp;game</source>
+      <translation>Con&amp;tinuer la partie</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Reprendre le coup</translation>
+      <source>&amp;Take back</source>
+      <translation>&amp;Reprendre le coup</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Rejouer le coup</translation>
+      <source>Play &amp;on</source>
+      <translation>A&amp;vancer</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Conseil</translation>
+      <source>&amp;Hint</source>
+      <translation>Con&amp;seil</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Analyser la partie</translation>
+      <source>&amp;Analyse game</source>
+      <translation>&amp;Analyser la partie</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pause</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Pause</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Ouvrir...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Ouvrir...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Enregistrer...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Enregistrer...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>Exporter en PDN...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>E&amp;xporter en PDN...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>Importer un PDN...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>Importer &amp;un PDN...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Copier la position (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>&amp;Copier la position (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Coller la position (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Coller &amp;la position (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Composer une position...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>Co&amp;mposer une position...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Réseau...</translation>
+      <source>Net&amp;work...</source>
+      <translation>R&amp;éseau...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Imprimer</translation>
+      <source>P&amp;rint</source>
+      <translation>&amp;Imprimer</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Liste des coups...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Liste des coups...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Damier...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Damier...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Petit damier...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>&amp;Petit damier...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Exporter l'image du damier...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Exporter l'image &amp;du damier...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Quitter</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Personnaliser</translation>
+      <source>&amp;Customize</source>
+      <translation>P&amp;ersonnaliser</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Apparence...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Apparence...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Son...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Son...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Coups en un clic</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Coups en un clic</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Afficher l'évaluation</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>Afficher l'&amp;évaluation</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Langue</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Langue</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Langue du système</translation>
+      <source>The system's &amp;language</source>
+      <translation>&amp;Langue du système</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Manuel (en anglais)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Aide</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Règles</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Manuel (en anglais)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>À &amp;propos ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Site de Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Site de Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
@@ -905,7 +1091,7 @@ La partie est nulle</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Dames pool</translation>
     </message>
     <message>
       <source>Russian</source>

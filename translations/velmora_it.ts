@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Vedi anche il manuale (in inglese) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Giocatore 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Giocatore 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Inserisci un altro nome (BIANCO)</translation>
     </message>
@@ -136,6 +144,12 @@ Nessuna presa nelle ultime 15 mosse.
 La partita è patta</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>È stato raggiunto il numero massimo di mosse.
+Partita finita.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Una pedina bianca è sulla sua riga di promozione, in %1.</translation>
     </message>
@@ -166,6 +180,22 @@ La partita è patta</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Il Nero ha %1 pezzi; una partita di %2 comincia con %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Presa</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Errore</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Movimento</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Promozione</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,110 @@ La partita è patta</translation>
       <translation>Impossibile ascoltare sul socket</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Computer</translation>
+    </message>
+    <message>
+      <source>expected %1, found %2</source>
+      <translation>atteso %1, trovato %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>la casella %1 è indicata due volte</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>attesa una casella o un intervallo come 1-12, trovato %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>atteso W o B prima di un elenco di caselle, trovato %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: all'inizio era atteso il lato che muove, W o B, trovato %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: il colore %1 è indicato due volte</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, campo %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>una casella da a1 a %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>un numero di casella da 1 a %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>riga %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>il commento aperto con "{" non è chiuso da "}"</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>la variante aperta con "(" non è chiusa da ")"</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>atteso un nome di tag dopo "[", come in [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>una partita ha più di %1 tag</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>atteso il valore del tag %1 tra virgolette</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>il valore del tag %1 non è chiuso da una virgoletta</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>atteso "]" per chiudere il tag %1</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>una partita ha al massimo %1 mosse</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>atteso %1 nella mossa %2, trovato %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 può essere più di una presa; atteso il percorso completo</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 qui non è una mossa legale del Bianco</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 qui non è una mossa legale del Nero</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>inatteso: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>attesa una mossa, un numero di mossa o un risultato, trovato %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 non è una variante giocata da questo programma</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Il file esiste già. Sovrascriverlo?</translation>
     </message>
@@ -258,6 +392,34 @@ La partita è patta</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>Il nome è troppo lungo per un nome di file.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Semplice</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Design</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Standard</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Bottoni</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Cielo</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Casa</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Pietra</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,11 +451,19 @@ La partita è patta</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>La dama in quattordici varianti: americana, brasiliana, canadese, affollata, frisone, gotica, internazionale, italiana, pool checkers, russa, spagnola, rada, thailandese e turca.</translation>
+      <translation>La dama in quattordici varianti: americana, brasiliana, canadese, affollata, frisone, gotica, internazionale, italiana, pool, russa, spagnola, rada, thailandese e turca.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
       <translation>Versione 1.0</translation>
+    </message>
+    <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora è software libero: puoi condividerlo e modificarlo secondo la GNU General Public License, versione 3 o qualsiasi versione successiva (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>È fornito senza alcuna garanzia, nemmeno la garanzia implicita di commerciabilità o di idoneità a uno scopo particolare.</translation>
     </message>
     <message>
       <source>OK</source>
@@ -330,6 +500,10 @@ La partita è patta</translation>
     <message>
       <source>Scale of board</source>
       <translation>Dimensione della damiera</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -381,7 +555,7 @@ La partita è patta</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation>Predefinito</translation>
+      <translation>Ripristina predefiniti</translation>
     </message>
     <message>
       <source>Help</source>
@@ -484,10 +658,6 @@ La partita è patta</translation>
       <translation>Vinciperdi</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Computer</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Umano</translation>
     </message>
@@ -536,6 +706,10 @@ La partita è patta</translation>
       <translation>Esperto</translation>
     </message>
     <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
       <source>Rules</source>
       <translation>Regole</translation>
     </message>
@@ -569,7 +743,7 @@ La partita è patta</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation>Predefinito</translation>
+      <translation>Ripristina predefiniti</translation>
     </message>
     <message>
       <source>Play</source>
@@ -660,6 +834,10 @@ La partita è patta</translation>
       <translation>Le impostazioni non sono state salvate:</translation>
     </message>
     <message>
+      <source>win</source>
+      <translation>vince</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(vinciperdi)</translation>
     </message>
@@ -736,132 +914,140 @@ La partita è patta</translation>
       <translation>Fatto</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Partita</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Partita</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Nuova...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Nuova...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Continua la partita</translation>
+      <source>Continue &amp;game</source>
+      <translation>Continua &amp;la partita</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Annulla mossa</translation>
+      <source>&amp;Take back</source>
+      <translation>Ann&amp;ulla mossa</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Ripeti mossa</translation>
+      <source>Play &amp;on</source>
+      <translation>&amp;Vai avanti</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Suggerimento</translation>
+      <source>&amp;Hint</source>
+      <translation>Su&amp;ggerimento</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Analizza partita</translation>
+      <source>&amp;Analyse game</source>
+      <translation>Anali&amp;zza partita</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pausa</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Pausa</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Apri...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Apri...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Salva...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Salva...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>Esporta PDN...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>Esp&amp;orta PDN...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>Importa PDN...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>&amp;Importa PDN...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Copia posizione (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>&amp;Copia posizione (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Incolla posizione (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Incolla posizione (&amp;FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Imposta posizione...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>I&amp;mposta posizione...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Rete...</translation>
+      <source>Net&amp;work...</source>
+      <translation>&amp;Rete...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Stampa</translation>
+      <source>P&amp;rint</source>
+      <translation>S&amp;tampa</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Elenco delle mosse...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Elenco delle mosse...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Damiera...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Damiera...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Damiera piccola...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>Damiera &amp;piccola...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Esporta immagine della damiera...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Esporta immagine &amp;della damiera...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Esci</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Personalizza</translation>
+      <source>&amp;Customize</source>
+      <translation>P&amp;ersonalizza</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Aspetto...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>A&amp;spetto...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Audio...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Audio...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Mosse con un clic</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Mosse con un clic</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Mostra valutazione</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>Mostra &amp;valutazione</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Lingua</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Lingua</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Lingua del sistema</translation>
+      <source>The system's &amp;language</source>
+      <translation>&amp;Lingua del sistema</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Manuale (in inglese)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Aiuto</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Regole</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Manuale (in inglese)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;Informazioni ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Sito di Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Sito di Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
@@ -905,7 +1091,7 @@ La partita è patta</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Dama pool</translation>
     </message>
     <message>
       <source>Russian</source>

@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Zie ook de (Engelse) handleiding -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Speler 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Speler 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Voer een andere naam in (WIT)</translation>
     </message>
@@ -136,6 +144,12 @@ Geen slag in de laatste 15 zetten.
 De partij is remise</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Het maximale aantal zetten is bereikt.
+Einde van de partij.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Een witte schijf staat op zijn promotierij, op %1.</translation>
     </message>
@@ -166,6 +180,22 @@ De partij is remise</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Zwart heeft %1 stukken; een partij %2 begint met %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Slag</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Fout</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Zet</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Promotie</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,110 @@ De partij is remise</translation>
       <translation>Kon niet luisteren op de socket</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Computer</translation>
+    </message>
+    <message>
+      <source>expected %1, found %2</source>
+      <translation>verwacht: %1, gevonden: %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>veld %1 staat er twee keer in</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>verwacht: een veld of een reeks zoals 1-12, gevonden: %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>verwacht: W of B voor een lijst van velden, gevonden: %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: aan het begin wordt de kant aan zet verwacht, W of B, gevonden: %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: de kleur %1 staat er twee keer in</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, veld %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>een veld van a1 tot %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>een veldnummer van 1 tot %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>regel %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>het commentaar dat met "{" begint, wordt niet met "}" gesloten</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>de variant die met "(" begint, wordt niet met ")" gesloten</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>na "[" wordt een tagnaam verwacht, zoals in [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>een partij heeft meer dan %1 tags</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>de waarde van tag %1 wordt tussen aanhalingstekens verwacht</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>de waarde van tag %1 wordt niet met een aanhalingsteken gesloten</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>"]" wordt verwacht om tag %1 te sluiten</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>een partij heeft ten hoogste %1 zetten</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>verwacht in zet %2: %1, gevonden: %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 kan meer dan één slag zijn; verwacht wordt het hele pad</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 is hier geen geldige zet van wit</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 is hier geen geldige zet van zwart</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>onverwacht: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>verwacht: een zet, een zetnummer of een uitslag, gevonden: %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 is geen variant die dit programma speelt</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Het bestand bestaat al. Overschrijven?</translation>
     </message>
@@ -260,6 +394,34 @@ De partij is remise</translation>
       <translation>De naam is te lang voor een bestandsnaam.</translation>
     </message>
     <message>
+      <source>1. Simple</source>
+      <translation>1. Eenvoudig</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Design</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Standaard</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Knopen</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Lucht</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Thuis</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Steen</translation>
+    </message>
+    <message>
       <source>Analysing %1/%2</source>
       <translation>Analyse %1/%2</translation>
     </message>
@@ -277,7 +439,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Board</source>
-      <translation>Dambord</translation>
+      <translation>Bord</translation>
     </message>
     <message>
       <source>Move listing</source>
@@ -289,11 +451,19 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>Dammen in veertien varianten: Amerikaans, Braziliaans, Canadees, Crowded, Fries, Gotisch, Internationaal, Italiaans, Pool checkers, Russisch, Spaans, Sparse checkers, Thais en Turks.</translation>
+      <translation>Dammen in veertien varianten: Amerikaans, Braziliaans, Canadees, Volgepakt, Fries, Gotisch, Internationaal, Italiaans, Pool, Russisch, Spaans, Dunbezet, Thais en Turks.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
       <translation>Versie 1.0</translation>
+    </message>
+    <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora is vrije software: u mag het delen en wijzigen onder de GNU General Public License, versie 3 of elke latere versie (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Het wordt geleverd zonder enige garantie, zelfs zonder de impliciete garantie van verkoopbaarheid of geschiktheid voor een bepaald doel.</translation>
     </message>
     <message>
       <source>OK</source>
@@ -330,6 +500,10 @@ De partij is remise</translation>
     <message>
       <source>Scale of board</source>
       <translation>Grootte van het bord</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -381,7 +555,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation>Standaard</translation>
+      <translation>Standaard herstellen</translation>
     </message>
     <message>
       <source>Help</source>
@@ -484,10 +658,6 @@ De partij is remise</translation>
       <translation>Winnen door verliezen</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Computer</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Mens</translation>
     </message>
@@ -536,6 +706,10 @@ De partij is remise</translation>
       <translation>Expert</translation>
     </message>
     <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
       <source>Rules</source>
       <translation>Regels</translation>
     </message>
@@ -569,7 +743,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation>Standaard</translation>
+      <translation>Standaard herstellen</translation>
     </message>
     <message>
       <source>Play</source>
@@ -660,6 +834,10 @@ De partij is remise</translation>
       <translation>De instellingen zijn niet opgeslagen:</translation>
     </message>
     <message>
+      <source>win</source>
+      <translation>winst</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(winnen door verliezen)</translation>
     </message>
@@ -736,132 +914,140 @@ De partij is remise</translation>
       <translation>Klaar</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Partij</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Partij</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Nieuw...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Nieuw...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Partij voortzetten</translation>
+      <source>Continue &amp;game</source>
+      <translation>Partij &amp;voortzetten</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Zet terugnemen</translation>
+      <source>&amp;Take back</source>
+      <translation>Zet ter&amp;ugnemen</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Zet opnieuw spelen</translation>
+      <source>Play &amp;on</source>
+      <translation>&amp;Zet opnieuw spelen</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Tip</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;Tip</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Partij analyseren</translation>
+      <source>&amp;Analyse game</source>
+      <translation>Pa&amp;rtij analyseren</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pauze</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Pauze</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Laden...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Laden...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Opslaan...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Opslaan...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>PDN exporteren...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>PDN &amp;exporteren...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>PDN importeren...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>PDN &amp;importeren...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Stelling kopiëren (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>Stelling &amp;kopiëren (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Stelling plakken (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Stellin&amp;g plakken (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Stelling opzetten...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>&amp;Stelling opzetten...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Netwerk...</translation>
+      <source>Net&amp;work...</source>
+      <translation>Net&amp;werk...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Afdrukken</translation>
+      <source>P&amp;rint</source>
+      <translation>A&amp;fdrukken</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Zettenlijst...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Zettenlijst...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Bord...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Bord...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Klein bord...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>&amp;Klein bord...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Afbeelding van het bord exporteren...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Afbeelding van &amp;het bord exporteren...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Afsluiten</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Aanpassen</translation>
+      <source>&amp;Customize</source>
+      <translation>&amp;Aanpassen</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Weergave...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Weergave...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Geluid...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Geluid...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Zetten met één klik</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Zetten met één klik</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Beoordeling tonen</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>&amp;Beoordeling tonen</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Taal</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Taal</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Taal van het systeem</translation>
+      <source>The system's &amp;language</source>
+      <translation>Taal &amp;van het systeem</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Handleiding (Engels)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Help</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Regels</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Handleiding (Engels)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;Over ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Website van Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Website van Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
@@ -885,11 +1071,11 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Crowded</source>
-      <translation>Crowded</translation>
+      <translation>Volgepakt</translation>
     </message>
     <message>
       <source>Frisian</source>
-      <translation>Fries dammen</translation>
+      <translation>Fries</translation>
     </message>
     <message>
       <source>Gothic</source>
@@ -905,7 +1091,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Pool</translation>
     </message>
     <message>
       <source>Russian</source>
@@ -917,7 +1103,7 @@ De partij is remise</translation>
     </message>
     <message>
       <source>Sparse checkers</source>
-      <translation>Sparse checkers</translation>
+      <translation>Dunbezet</translation>
     </message>
     <message>
       <source>Thai</source>

@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Veja também o manual (em inglês) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Jogador 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Jogador 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Digite outro nome (BRANCAS)</translation>
     </message>
@@ -136,6 +144,12 @@ Nenhuma captura nos últimos 15 lances.
 A partida está empatada</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>O número máximo de lances foi atingido.
+Fim de jogo.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Uma pedra branca está na sua linha de coroação, em %1.</translation>
     </message>
@@ -166,6 +180,22 @@ A partida está empatada</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>As pretas têm %1 peças; uma partida de %2 começa com %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Captura</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Erro</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Movimento</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Promoção</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,110 @@ A partida está empatada</translation>
       <translation>Não foi possível escutar no socket</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Computador</translation>
+    </message>
+    <message>
+      <source>expected %1, found %2</source>
+      <translation>esperado %1, encontrado %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>a casa %1 aparece duas vezes</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>esperada uma casa ou um intervalo como 1-12, encontrado %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>esperado W ou B antes de uma lista de casas, encontrado %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: esperado no início o lado que joga, W ou B, encontrado %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: a cor %1 aparece duas vezes</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, campo %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>uma casa de a1 a %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>um número de casa de 1 a %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>linha %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>o comentário aberto com "{" não é fechado com "}"</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>a variante aberta com "(" não é fechada com ")"</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>esperado um nome de tag após "[", como em [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>uma partida tem mais de %1 tags</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>esperado o valor da tag %1 entre aspas</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>o valor da tag %1 não é fechado com aspas</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>esperado "]" para fechar a tag %1</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>uma partida tem no máximo %1 lances</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>esperado %1 no lance %2, encontrado %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 pode ser mais de uma captura; esperado o caminho completo</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 não é aqui um lance legal das brancas</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 não é aqui um lance legal das pretas</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>inesperado: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>esperado um lance, um número de lance ou um resultado, encontrado %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 não é uma variante que este programa joga</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>O arquivo já existe. Substituir?</translation>
     </message>
@@ -258,6 +392,34 @@ A partida está empatada</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>O nome é longo demais para um nome de arquivo.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Simples</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Design</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Padrão</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Botões</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Céu</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Casa</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Pedra</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,11 +451,19 @@ A partida está empatada</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>Damas em catorze variantes: americana, brasileira, canadense, apertada, frísia, gótica, internacional, italiana, pool checkers, russa, espanhola, esparsa, tailandesa e turca.</translation>
+      <translation>Damas em catorze variantes: americana, brasileira, canadense, apertada, frísia, gótica, internacional, italiana, pool, russa, espanhola, esparsa, tailandesa e turca.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
       <translation>Versão 1.0</translation>
+    </message>
+    <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora é software livre: você pode compartilhá-lo e modificá-lo sob a Licença Pública Geral GNU, versão 3 ou qualquer versão posterior (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>É distribuído sem nenhuma garantia, nem mesmo a garantia implícita de comerciabilidade ou de adequação a um propósito específico.</translation>
     </message>
     <message>
       <source>OK</source>
@@ -330,6 +500,10 @@ A partida está empatada</translation>
     <message>
       <source>Scale of board</source>
       <translation>Tamanho do tabuleiro</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -381,7 +555,7 @@ A partida está empatada</translation>
     </message>
     <message>
       <source>Set to default</source>
-      <translation>Padrão</translation>
+      <translation>Restaurar padrão</translation>
     </message>
     <message>
       <source>Help</source>
@@ -484,10 +658,6 @@ A partida está empatada</translation>
       <translation>Perde-ganha</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Computador</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Humano</translation>
     </message>
@@ -536,6 +706,10 @@ A partida está empatada</translation>
       <translation>Especialista</translation>
     </message>
     <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
       <source>Rules</source>
       <translation>Regras</translation>
     </message>
@@ -569,7 +743,7 @@ A partida está empatada</translation>
     </message>
     <message>
       <source>Set default</source>
-      <translation>Padrão</translation>
+      <translation>Restaurar padrão</translation>
     </message>
     <message>
       <source>Play</source>
@@ -660,6 +834,10 @@ A partida está empatada</translation>
       <translation>As configurações não foram salvas:</translation>
     </message>
     <message>
+      <source>win</source>
+      <translation>vitória</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(perde-ganha)</translation>
     </message>
@@ -736,132 +914,140 @@ A partida está empatada</translation>
       <translation>Pronto</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Jogo</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Jogo</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Novo...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Novo...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Continuar partida</translation>
+      <source>Continue &amp;game</source>
+      <translation>Contin&amp;uar partida</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Voltar lance</translation>
+      <source>&amp;Take back</source>
+      <translation>&amp;Voltar lance</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Refazer lance</translation>
+      <source>Play &amp;on</source>
+      <translation>Re&amp;fazer lance</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Dica</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;Dica</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Analisar partida</translation>
+      <source>&amp;Analyse game</source>
+      <translation>&amp;Analisar partida</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Pausa</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Pausa</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Abrir...</translation>
+      <source>&amp;Load...</source>
+      <translation>A&amp;brir...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Salvar...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>Sa&amp;lvar...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>Exportar PDN...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>&amp;Exportar PDN...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>Importar PDN...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>Imp&amp;ortar PDN...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Copiar posição (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>&amp;Copiar posição (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Colar posição (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Colar posi&amp;ção (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Montar posição...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>&amp;Montar posição...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Rede...</translation>
+      <source>Net&amp;work...</source>
+      <translation>&amp;Rede...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Imprimir</translation>
+      <source>P&amp;rint</source>
+      <translation>&amp;Imprimir</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Lista de lances...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Lista de lances...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Tabuleiro...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Tabuleiro...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Tabuleiro pequeno...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>Tabuleiro &amp;pequeno...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Exportar imagem do tabuleiro...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Exportar imagem do &amp;tabuleiro...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>&amp;Sair</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Personalizar</translation>
+      <source>&amp;Customize</source>
+      <translation>&amp;Personalizar</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Aparência...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Aparência...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Som...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Som...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Lances com um clique</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Lances com um clique</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Mostrar avaliação</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>&amp;Mostrar avaliação</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Idioma</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Idioma</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Idioma do sistema</translation>
+      <source>The system's &amp;language</source>
+      <translation>Idi&amp;oma do sistema</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Manual (em inglês)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Ajuda</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Regras</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Manual (em inglês)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;Sobre ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Site do Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>Site &amp;do Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
@@ -905,7 +1091,7 @@ A partida está empatada</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Damas pool</translation>
     </message>
     <message>
       <source>Russian</source>

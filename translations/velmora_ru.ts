@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 См. также руководство (на английском) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Игрок 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Игрок 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Пожалуйста, введите другое имя (БЕЛЫЕ)</translation>
     </message>
@@ -136,12 +144,18 @@ This game is a draw</source>
 Ничья</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Достигнуто наибольшее число ходов.
+Игра окончена.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
-      <translation>Белая шашка стоит на своём дамочном поле, на %1.</translation>
+      <translation>Белая шашка стоит на поле превращения в дамку, на %1.</translation>
     </message>
     <message>
       <source>A black man stands on its crowning row, on %1.</source>
-      <translation>Чёрная шашка стоит на своём дамочном поле, на %1.</translation>
+      <translation>Чёрная шашка стоит на поле превращения в дамку, на %1.</translation>
     </message>
     <message>
       <source>A white man stands on %1, where white men never come.</source>
@@ -161,11 +175,27 @@ This game is a draw</source>
     </message>
     <message>
       <source>White has %1 pieces; a %2 game starts with %3.</source>
-      <translation>У белых %1 шашек; партия в варианте «%2» начинается с %3.</translation>
+      <translation>Шашек у белых: %1; партия в варианте «%2» начинается с %3.</translation>
     </message>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
-      <translation>У чёрных %1 шашек; партия в варианте «%2» начинается с %3.</translation>
+      <translation>Шашек у чёрных: %1; партия в варианте «%2» начинается с %3.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Взятие</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Ошибка</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Ход</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Превращение</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,110 @@ This game is a draw</source>
       <translation>Не удалось слушать сокет</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Компьютер</translation>
+    </message>
+    <message>
+      <source>expected %1, found %2</source>
+      <translation>ожидалось: %1, найдено: %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>поле %1 указано дважды</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>ожидалось поле или диапазон вида 1-12, найдено: %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>ожидалось W или B перед списком полей, найдено: %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: в начале ожидалась сторона, чей ход, W или B, найдено: %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: цвет %1 указан дважды</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, поле %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>поле от a1 до %1</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>номер поля от 1 до %1</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>строка %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>комментарий, начатый "{", не закрыт "}"</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>вариант, начатый "(", не закрыт ")"</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>после "[" ожидалось имя тега, как в [Event "..."]</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>в партии больше %1 тегов</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>значение тега %1 ожидалось в кавычках</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>значение тега %1 не закрыто кавычкой</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>ожидалась "]", закрывающая тег %1</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>в партии не больше %1 ходов</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>в ходе %2 ожидалось: %1, найдено: %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 может быть не одним взятием; ожидался полный путь</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 здесь не допустимый ход белых</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 здесь не допустимый ход чёрных</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>неожиданно: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>ожидался ход, номер хода или результат, найдено: %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 — не вариант, в который играет эта программа</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Файл существует. Перезаписать?</translation>
     </message>
@@ -258,6 +392,34 @@ This game is a draw</source>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>Имя слишком длинное для имени файла.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Простой</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Дизайн</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Стандартный</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Пуговицы</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Небо</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Домашний</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Камень</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -296,6 +458,14 @@ This game is a draw</source>
       <translation>Версия 1.0</translation>
     </message>
     <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora — свободная программа: её можно распространять и изменять на условиях GNU General Public License версии 3 или любой более поздней версии (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Она предоставляется без каких-либо гарантий, даже без подразумеваемой гарантии товарной пригодности или пригодности для определённой цели.</translation>
+    </message>
+    <message>
       <source>OK</source>
       <translation>ОК</translation>
     </message>
@@ -309,7 +479,7 @@ This game is a draw</source>
     </message>
     <message>
       <source>AI progress</source>
-      <translation>Ход мысли компьютера</translation>
+      <translation>Ход расчёта компьютера</translation>
     </message>
     <message>
       <source>Coordinates</source>
@@ -330,6 +500,10 @@ This game is a draw</source>
     <message>
       <source>Scale of board</source>
       <translation>Масштаб доски</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%1 %</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -484,10 +658,6 @@ This game is a draw</source>
       <translation>Поддавки</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Компьютер</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>Человек</translation>
     </message>
@@ -534,6 +704,10 @@ This game is a draw</source>
     <message>
       <source>Expert</source>
       <translation>Эксперт</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 с</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -660,6 +834,10 @@ This game is a draw</source>
       <translation>Настройки не сохранены:</translation>
     </message>
     <message>
+      <source>win</source>
+      <translation>выигрыш</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(поддавки)</translation>
     </message>
@@ -736,132 +914,140 @@ This game is a draw</source>
       <translation>Готово</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Игра</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Игра</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Новая...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Новая...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Продолжить партию</translation>
+      <source>Continue &amp;game</source>
+      <translation>Пр&amp;одолжить партию</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Взять ход назад</translation>
+      <source>&amp;Take back</source>
+      <translation>&amp;Взять ход назад</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Вернуть ход</translation>
+      <source>Play &amp;on</source>
+      <translation>Вернуть &amp;ход</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>Подсказка</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;Подсказка</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Анализ партии</translation>
+      <source>&amp;Analyse game</source>
+      <translation>&amp;Анализ партии</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Пауза</translation>
+      <source>Pa&amp;use</source>
+      <translation>Па&amp;уза</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Загрузить...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Загрузить...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Сохранить...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>&amp;Сохранить...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>Экспорт PDN...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>&amp;Экспорт PDN...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>Импорт PDN...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>&amp;Импорт PDN...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Копировать позицию (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>&amp;Копировать позицию (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Вставить позицию (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Вс&amp;тавить позицию (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Расставить позицию...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>&amp;Расставить позицию...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Сеть...</translation>
+      <source>Net&amp;work...</source>
+      <translation>С&amp;еть...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Печать</translation>
+      <source>P&amp;rint</source>
+      <translation>Пе&amp;чать</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Запись партии...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Запись партии...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Доска...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Доска...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Маленькая доска...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>&amp;Маленькая доска...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Сохранить изображение доски...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>Сохранить изображение &amp;доски...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>В&amp;ыход</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Настройка</translation>
+      <source>&amp;Customize</source>
+      <translation>&amp;Настройка</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Внешний вид...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Внешний вид...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Звук...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Звук...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Ходы одним щелчком</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Ходы одним щелчком</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Показывать оценку</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>&amp;Показывать оценку</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Язык</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Язык</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Язык системы</translation>
+      <source>The system's &amp;language</source>
+      <translation>&amp;Язык системы</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Руководство (на английском)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Справка</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Правила</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>&amp;Руководство (на английском)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;О программе ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Сайт Velmora</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Сайт Velmora</translation>
     </message>
     <message>
       <source>The listing is empty.</source>

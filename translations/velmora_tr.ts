@@ -96,6 +96,14 @@ See also Manual -&gt; How to make move</source>
 Ayrıca bkz. kılavuz (İngilizce) -&gt; How to make move</translation>
     </message>
     <message>
+      <source>Player 1</source>
+      <translation>Oyuncu 1</translation>
+    </message>
+    <message>
+      <source>Player 2</source>
+      <translation>Oyuncu 2</translation>
+    </message>
+    <message>
       <source>Please enter any other name (WHITE SIDE)</source>
       <translation>Lütfen başka bir ad girin (BEYAZ)</translation>
     </message>
@@ -136,12 +144,18 @@ Son 15 hamlede taş alınmadı.
 Oyun berabere</translation>
     </message>
     <message>
+      <source>Limit of amount movements has been reached.
+Game over.</source>
+      <translation>Hamle sayısı sınırına ulaşıldı.
+Oyun bitti.</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
-      <translation>Bir beyaz taş dama olacağı sırada, %1 karesinde duruyor.</translation>
+      <translation>Bir beyaz taş kendi dama satırında, %1 karesinde duruyor.</translation>
     </message>
     <message>
       <source>A black man stands on its crowning row, on %1.</source>
-      <translation>Bir siyah taş dama olacağı sırada, %1 karesinde duruyor.</translation>
+      <translation>Bir siyah taş kendi dama satırında, %1 karesinde duruyor.</translation>
     </message>
     <message>
       <source>A white man stands on %1, where white men never come.</source>
@@ -166,6 +180,22 @@ Oyun berabere</translation>
     <message>
       <source>Black has %1 pieces; a %2 game starts with %3.</source>
       <translation>Siyahın %1 taşı var; %2 oyunu %3 taşla başlar.</translation>
+    </message>
+    <message>
+      <source>Capture</source>
+      <translation>Alma</translation>
+    </message>
+    <message>
+      <source>Error</source>
+      <translation>Hata</translation>
+    </message>
+    <message>
+      <source>Movement</source>
+      <translation>Hamle</translation>
+    </message>
+    <message>
+      <source>Promotion</source>
+      <translation>Terfi</translation>
     </message>
     <message>
       <source>Please enter your name.</source>
@@ -236,6 +266,110 @@ Oyun berabere</translation>
       <translation>Soket dinlenemedi</translation>
     </message>
     <message>
+      <source>Computer</source>
+      <translation>Bilgisayar</translation>
+    </message>
+    <message>
+      <source>expected %1, found %2</source>
+      <translation>beklenen: %1, bulunan: %2</translation>
+    </message>
+    <message>
+      <source>square %1 is given twice</source>
+      <translation>%1 karesi iki kez verilmiş</translation>
+    </message>
+    <message>
+      <source>expected a square or a range such as 1-12, found %1</source>
+      <translation>bir kare ya da 1-12 gibi bir aralık bekleniyordu, bulunan: %1</translation>
+    </message>
+    <message>
+      <source>expected W or B before a list of squares, found %1</source>
+      <translation>kare listesinden önce W ya da B bekleniyordu, bulunan: %1</translation>
+    </message>
+    <message>
+      <source>FEN: expected the side to move, W or B, at the start, found %1</source>
+      <translation>FEN: başta hamle sırası olan taraf, W ya da B bekleniyordu, bulunan: %1</translation>
+    </message>
+    <message>
+      <source>FEN: the colour %1 is given twice</source>
+      <translation>FEN: %1 rengi iki kez verilmiş</translation>
+    </message>
+    <message>
+      <source>FEN, field %1: %2</source>
+      <translation>FEN, alan %1: %2</translation>
+    </message>
+    <message>
+      <source>a square from a1 to %1</source>
+      <translation>a1 ile %1 arasında bir kare</translation>
+    </message>
+    <message>
+      <source>a square number from 1 to %1</source>
+      <translation>1 ile %1 arasında bir kare numarası</translation>
+    </message>
+    <message>
+      <source>line %1</source>
+      <translation>satır %1</translation>
+    </message>
+    <message>
+      <source>the comment begun by "{" is not closed by "}"</source>
+      <translation>"{" ile başlayan yorum "}" ile kapatılmamış</translation>
+    </message>
+    <message>
+      <source>the variation begun by "(" is not closed by ")"</source>
+      <translation>"(" ile başlayan varyant ")" ile kapatılmamış</translation>
+    </message>
+    <message>
+      <source>expected a tag name after "[", as in [Event "..."]</source>
+      <translation>"[" işaretinden sonra bir etiket adı bekleniyordu, [Event "..."] gibi</translation>
+    </message>
+    <message>
+      <source>a game has more than %1 tags</source>
+      <translation>bir oyunda %1 etiketten fazlası var</translation>
+    </message>
+    <message>
+      <source>expected the value of tag %1 in quotes</source>
+      <translation>%1 etiketinin değeri tırnak içinde bekleniyordu</translation>
+    </message>
+    <message>
+      <source>the value of tag %1 is not closed by a quote</source>
+      <translation>%1 etiketinin değeri tırnakla kapatılmamış</translation>
+    </message>
+    <message>
+      <source>expected "]" to close tag %1</source>
+      <translation>%1 etiketini kapatmak için "]" bekleniyordu</translation>
+    </message>
+    <message>
+      <source>a game holds at most %1 moves</source>
+      <translation>bir oyunda en çok %1 hamle olur</translation>
+    </message>
+    <message>
+      <source>expected %1 in move %2, found %3</source>
+      <translation>%2 hamlesinde beklenen: %1, bulunan: %3</translation>
+    </message>
+    <message>
+      <source>%1 could be more than one capture; expected its full path</source>
+      <translation>%1 birden çok alma olabilir; tam yolu bekleniyordu</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of White here</source>
+      <translation>%1 burada Beyaz için geçerli bir hamle değil</translation>
+    </message>
+    <message>
+      <source>%1 is not a legal move of Black here</source>
+      <translation>%1 burada Siyah için geçerli bir hamle değil</translation>
+    </message>
+    <message>
+      <source>unexpected %1</source>
+      <translation>beklenmeyen: %1</translation>
+    </message>
+    <message>
+      <source>expected a move, a move number or a result, found %1</source>
+      <translation>bir hamle, hamle numarası ya da sonuç bekleniyordu, bulunan: %1</translation>
+    </message>
+    <message>
+      <source>GameType %1 is not a variant this program plays</source>
+      <translation>GameType %1 bu programın oynadığı bir çeşit değil</translation>
+    </message>
+    <message>
       <source>File exist. Overwrite?</source>
       <translation>Dosya zaten var. Üzerine yazılsın mı?</translation>
     </message>
@@ -258,6 +392,34 @@ Oyun berabere</translation>
     <message>
       <source>The name is too long for a file name.</source>
       <translation>Ad, bir dosya adı için çok uzun.</translation>
+    </message>
+    <message>
+      <source>1. Simple</source>
+      <translation>1. Sade</translation>
+    </message>
+    <message>
+      <source>2. Design</source>
+      <translation>2. Tasarım</translation>
+    </message>
+    <message>
+      <source>3. Standard</source>
+      <translation>3. Standart</translation>
+    </message>
+    <message>
+      <source>4. Buttons</source>
+      <translation>4. Düğmeler</translation>
+    </message>
+    <message>
+      <source>5. Sky</source>
+      <translation>5. Gökyüzü</translation>
+    </message>
+    <message>
+      <source>6. Home</source>
+      <translation>6. Ev</translation>
+    </message>
+    <message>
+      <source>7. Stone</source>
+      <translation>7. Taş</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -289,11 +451,19 @@ Oyun berabere</translation>
     </message>
     <message>
       <source>Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, Thai and Turkish.</source>
-      <translation>On dört çeşit dama: Amerikan, Brezilya, Kanada, Sık, Friz, Gotik, Uluslararası, İtalyan, Pool checkers, Rus, İspanyol, Seyrek, Tay ve Türk daması.</translation>
+      <translation>On dört çeşit dama: Amerikan, Brezilya, Kanada, Sık, Friz, Gotik, Uluslararası, İtalyan, Pool, Rus, İspanyol, Seyrek, Tay ve Türk daması.</translation>
     </message>
     <message>
       <source>Version 1.0</source>
       <translation>Sürüm 1.0</translation>
+    </message>
+    <message>
+      <source>Velmora is free software: you may share and change it under the GNU General Public License, version 3 or any later version (GPL-3.0-or-later).</source>
+      <translation>Velmora özgür bir yazılımdır: GNU Genel Kamu Lisansı'nın 3. sürümü ya da daha sonraki herhangi bir sürümü (GPL-3.0-or-later) koşullarıyla paylaşabilir ve değiştirebilirsiniz.</translation>
+    </message>
+    <message>
+      <source>It comes with no warranty, not even the implied warranty of merchantability or fitness for a particular purpose.</source>
+      <translation>Hiçbir garanti olmaksızın sunulur; satılabilirlik ya da belirli bir amaca uygunluk gibi örtük bir garanti bile yoktur.</translation>
     </message>
     <message>
       <source>OK</source>
@@ -330,6 +500,10 @@ Oyun berabere</translation>
     <message>
       <source>Scale of board</source>
       <translation>Tahta boyutu</translation>
+    </message>
+    <message>
+      <source>%1 %</source>
+      <translation>%%1</translation>
     </message>
     <message>
       <source>Fit to window</source>
@@ -484,10 +658,6 @@ Oyun berabere</translation>
       <translation>Kaybeden kazanır</translation>
     </message>
     <message>
-      <source>Computer</source>
-      <translation>Bilgisayar</translation>
-    </message>
-    <message>
       <source>Human</source>
       <translation>İnsan</translation>
     </message>
@@ -534,6 +704,10 @@ Oyun berabere</translation>
     <message>
       <source>Expert</source>
       <translation>Uzman</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 sn</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -660,6 +834,10 @@ Oyun berabere</translation>
       <translation>Ayarlar kaydedilmedi:</translation>
     </message>
     <message>
+      <source>win</source>
+      <translation>kazanç</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(kaybeden kazanır)</translation>
     </message>
@@ -733,135 +911,143 @@ Oyun berabere</translation>
     </message>
     <message>
       <source>Done</source>
-      <translation>Tamam</translation>
+      <translation>Bitti</translation>
     </message>
     <message>
-      <source>Game</source>
-      <translation>Oyun</translation>
+      <source>&amp;Game</source>
+      <translation>&amp;Oyun</translation>
     </message>
     <message>
-      <source>New...</source>
-      <translation>Yeni...</translation>
+      <source>&amp;New...</source>
+      <translation>&amp;Yeni...</translation>
     </message>
     <message>
-      <source>Continue game</source>
-      <translation>Oyuna devam et</translation>
+      <source>Continue &amp;game</source>
+      <translation>&amp;Oyuna devam et</translation>
     </message>
     <message>
-      <source>Take back</source>
-      <translation>Hamleyi geri al</translation>
+      <source>&amp;Take back</source>
+      <translation>Hamleyi &amp;geri al</translation>
     </message>
     <message>
-      <source>Play on</source>
-      <translation>Hamleyi yinele</translation>
+      <source>Play &amp;on</source>
+      <translation>&amp;Hamleyi yinele</translation>
     </message>
     <message>
-      <source>Hint</source>
-      <translation>İpucu</translation>
+      <source>&amp;Hint</source>
+      <translation>&amp;İpucu</translation>
     </message>
     <message>
-      <source>Analyse game</source>
-      <translation>Oyunu çözümle</translation>
+      <source>&amp;Analyse game</source>
+      <translation>Oyunu &amp;çözümle</translation>
     </message>
     <message>
-      <source>Pause</source>
-      <translation>Duraklat</translation>
+      <source>Pa&amp;use</source>
+      <translation>&amp;Duraklat</translation>
     </message>
     <message>
-      <source>Load...</source>
-      <translation>Aç...</translation>
+      <source>&amp;Load...</source>
+      <translation>&amp;Aç...</translation>
     </message>
     <message>
-      <source>Save...</source>
-      <translation>Kaydet...</translation>
+      <source>Sa&amp;ve...</source>
+      <translation>Kayd&amp;et...</translation>
     </message>
     <message>
-      <source>Export PDN...</source>
-      <translation>PDN dışa aktar...</translation>
+      <source>&amp;Export PDN...</source>
+      <translation>&amp;PDN dışa aktar...</translation>
     </message>
     <message>
-      <source>Import PDN...</source>
-      <translation>PDN içe aktar...</translation>
+      <source>&amp;Import PDN...</source>
+      <translation>PDN &amp;içe aktar...</translation>
     </message>
     <message>
-      <source>Copy position (FEN)</source>
-      <translation>Konumu kopyala (FEN)</translation>
+      <source>&amp;Copy position (FEN)</source>
+      <translation>Kon&amp;umu kopyala (FEN)</translation>
     </message>
     <message>
-      <source>Paste position (FEN)</source>
-      <translation>Konumu yapıştır (FEN)</translation>
+      <source>&amp;Paste position (FEN)</source>
+      <translation>Konu&amp;mu yapıştır (FEN)</translation>
     </message>
     <message>
-      <source>Set up position...</source>
-      <translation>Konum kur...</translation>
+      <source>&amp;Set up position...</source>
+      <translation>Ko&amp;num kur...</translation>
     </message>
     <message>
-      <source>Network...</source>
-      <translation>Ağ...</translation>
+      <source>Net&amp;work...</source>
+      <translation>A&amp;ğ...</translation>
     </message>
     <message>
-      <source>Print</source>
-      <translation>Yazdır</translation>
+      <source>P&amp;rint</source>
+      <translation>Ya&amp;zdır</translation>
     </message>
     <message>
-      <source>Game listing...</source>
-      <translation>Hamle listesi...</translation>
+      <source>&amp;Game listing...</source>
+      <translation>&amp;Hamle listesi...</translation>
     </message>
     <message>
-      <source>Board...</source>
-      <translation>Tahta...</translation>
+      <source>&amp;Board...</source>
+      <translation>&amp;Tahta...</translation>
     </message>
     <message>
-      <source>Mini board...</source>
-      <translation>Küçük tahta...</translation>
+      <source>&amp;Mini board...</source>
+      <translation>&amp;Küçük tahta...</translation>
     </message>
     <message>
-      <source>Export board picture...</source>
-      <translation>Tahta resmini dışa aktar...</translation>
+      <source>Export &amp;board picture...</source>
+      <translation>&amp;Tahta resmini dışa aktar...</translation>
     </message>
     <message>
       <source>E&amp;xit</source>
       <translation>Çı&amp;kış</translation>
     </message>
     <message>
-      <source>Customize</source>
-      <translation>Özelleştir</translation>
+      <source>&amp;Customize</source>
+      <translation>&amp;Özelleştir</translation>
     </message>
     <message>
-      <source>Appearance...</source>
-      <translation>Görünüm...</translation>
+      <source>&amp;Appearance...</source>
+      <translation>&amp;Görünüm...</translation>
     </message>
     <message>
-      <source>Sound...</source>
-      <translation>Ses...</translation>
+      <source>&amp;Sound...</source>
+      <translation>&amp;Ses...</translation>
     </message>
     <message>
-      <source>One-click moves</source>
-      <translation>Tek tıkla hamle</translation>
+      <source>&amp;One-click moves</source>
+      <translation>&amp;Tek tıkla hamle</translation>
     </message>
     <message>
-      <source>Show evaluation</source>
-      <translation>Değerlendirmeyi göster</translation>
+      <source>Show &amp;evaluation</source>
+      <translation>D&amp;eğerlendirmeyi göster</translation>
     </message>
     <message>
-      <source>Language</source>
-      <translation>Dil</translation>
+      <source>&amp;Language</source>
+      <translation>&amp;Dil</translation>
     </message>
     <message>
-      <source>The system's language</source>
-      <translation>Sistemin dili</translation>
+      <source>The system's &amp;language</source>
+      <translation>Siste&amp;min dili</translation>
     </message>
     <message>
-      <source>User manual</source>
-      <translation>Kılavuz (İngilizce)</translation>
+      <source>&amp;Help</source>
+      <translation>&amp;Yardım</translation>
+    </message>
+    <message>
+      <source>&amp;Rules</source>
+      <translation>&amp;Kurallar</translation>
+    </message>
+    <message>
+      <source>&amp;User manual</source>
+      <translation>K&amp;ılavuz (İngilizce)</translation>
     </message>
     <message>
       <source>&amp;About ...</source>
       <translation>&amp;Hakkında ...</translation>
     </message>
     <message>
-      <source>Velmora home page</source>
-      <translation>Velmora web sitesi</translation>
+      <source>&amp;Velmora home page</source>
+      <translation>&amp;Velmora web sitesi</translation>
     </message>
     <message>
       <source>The listing is empty.</source>
@@ -905,7 +1091,7 @@ Oyun berabere</translation>
     </message>
     <message>
       <source>Pool checkers</source>
-      <translation>Pool checkers</translation>
+      <translation>Pool dama</translation>
     </message>
     <message>
       <source>Russian</source>

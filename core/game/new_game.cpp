@@ -16,7 +16,8 @@ namespace velmora {
 
 namespace {
 
-const char* const kPlayerNames[2] = {"Player 1", "Player 2"};
+// Shown in the player's language: the player takes it as their name.
+const char* const kPlayerNames[2] = {N_("Player 1"), N_("Player 2")};
 
 std::string cut(const std::string& name) { return playerNameFrom(name); }
 
@@ -41,7 +42,7 @@ void applyTypeRules(NewGameChoice& c) {
     if (c.type[side] == ChooseComputer)
       c.name[side] = kComputerName;
     else if (c.name[side] == kComputerName)
-      c.name[side] = kPlayerNames[side];
+      c.name[side] = say(kPlayerNames[side]);
   }
 }
 

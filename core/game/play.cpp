@@ -103,7 +103,7 @@ void playMove(GameState& game, MoveListing& listing, int index, std::function<vo
   }
   const int k = listing.shownMoves();
   if (k >= kMaxGameMoves) {
-    host.messageBox(kMoveLimitMessage, MessageIcon::Information, MessageButtons::Ok);
+    host.messageBox(say(kMoveLimitMessage), MessageIcon::Information, MessageButtons::Ok);
     game.gameRunning = 0;
     if (done) done();
     return;

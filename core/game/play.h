@@ -3,6 +3,7 @@
 
 #include <functional>
 
+#include "core/platform/translation.h"
 #include "core/rules/game_result.h"
 
 namespace velmora {
@@ -11,7 +12,7 @@ struct GameState;
 struct MoveListing;
 
 constexpr int kCapturePauseMs = 750;
-constexpr const char* kMoveLimitMessage = "Limit of amount movements has been reached.\nGame over.";
+constexpr const char* kMoveLimitMessage = N_("Limit of amount movements has been reached.\nGame over.");
 
 // Plays legalMoves[index] from the shown position (the listing's selected
 // line): refuses the 401st move, cuts the moves after the shown position,

@@ -1,10 +1,14 @@
 #include "core/game/sound.h"
 
+#include "core/platform/translation.h"
+
 namespace velmora {
 
 namespace {
-constexpr const char* kEventNames[kSoundEventCount] = {"Capture", "Error", "Movement", "Promotion"};
-}
+// Kept in English in the settings and the wave files' names; the Sound
+// dialog shows them translated.
+constexpr const char* kEventNames[kSoundEventCount] = {N_("Capture"), N_("Error"), N_("Movement"), N_("Promotion")};
+}  // namespace
 
 SoundEventTable soundEvents = [] {
   SoundEventTable table;

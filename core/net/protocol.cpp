@@ -335,7 +335,7 @@ NetEnd NetSession::gameOver() {
 NetEnd NetSession::endOfListedGame() {
   const NetEnd end = gameOver();
   if (end == NetEnd::MoveLimit) {
-    host.messageBox(kMoveLimitMessage, MessageIcon::Information, MessageButtons::Ok);
+    host.messageBox(say(kMoveLimitMessage), MessageIcon::Information, MessageButtons::Ok);
   } else if (end != NetEnd::None) {
     checkGameEnd(game_, listing_, true);  // for its message
   }

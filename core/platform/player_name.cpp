@@ -3,6 +3,7 @@
 #include <cstdint>
 
 #include "core/platform/text.h"
+#include "core/platform/translation.h"
 
 namespace velmora {
 
@@ -24,5 +25,7 @@ std::string playerNameFrom(std::string_view text, size_t maxBytes) {
   }
   return cutUtf8(kept, maxBytes);
 }
+
+std::string shownName(std::string_view name) { return name == kComputerName ? say("Computer") : std::string(name); }
 
 }  // namespace velmora

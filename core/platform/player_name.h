@@ -26,4 +26,9 @@ constexpr const char* kComputerName = "Computer";
 // bytes cut on a character boundary.
 std::string playerNameFrom(std::string_view text, size_t maxBytes = kMaxNameLength);
 
+// A player's name as the window shows it: the computer's in the player's
+// language, any other as it is. The record, files and the network keep
+// kComputerName.
+std::string shownName(std::string_view name);
+
 }  // namespace velmora

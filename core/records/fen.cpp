@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/platform/text.h"
+#include "core/platform/translation.h"
 #include "core/records/pdn_board.h"
 #include "core/rules/game_record.h"
 
@@ -57,9 +58,9 @@ struct FenReader {
 
   std::optional<std::string> place(std::string_view name, Cell cell) {
     const auto square = readPdnSquare(type, name);
-    if (!square) return "expected " + pdnSquareHint(type) + ", found " + quoted(name);
+    if (!square) return fillIn(say("expected %1, found %2"), pdnSquareHint(type), quoted(name));
     Cell& target = board[square->y][square->x];
-    if (target.kind != Empty) return "square " + std::string(name) + " is given twice";
+    if (target.kind != Empty) return fillIn(say("square %1 is given twice"), name);
     target = cell;
     return std::nullopt;
   }
@@ -77,7 +78,7 @@ struct FenReader {
     const auto first = numberOf(trimmed(item.substr(0, dash)));
     const auto last = numberOf(trimmed(item.substr(dash + 1)));
     if (pdnConvention(type).algebraic || !first || !last || *first > *last)
-      return "expected a square or a range such as 1-12, found " + quoted(item);
+      return fillIn(say("expected a square or a range such as 1-12, found %1"), quoted(item));
     for (int n = *first; n <= *last; ++n)
       if (auto error = place(std::to_string(n), cell)) return error;
     return std::nullopt;
@@ -87,7 +88,7 @@ struct FenReader {
   std::optional<std::string> readColour(std::string_view field) {
     field = trimmed(field);
     const int pdnSide = field.empty() ? -1 : colourOf(field[0]);
-    if (pdnSide < 0) return "expected W or B before a list of squares, found " + quoted(field);
+    if (pdnSide < 0) return fillIn(say("expected W or B before a list of squares, found %1"), quoted(field));
     const int side = pdnColour(type, pdnSide);  // the swap is its own inverse
     const std::string_view list = trimmed(field.substr(1));
     if (list.empty()) return std::nullopt;
@@ -147,14 +148,14 @@ std::optional<std::string> readFen(std::string_view fen, GameType type, Recorded
   const std::vector<std::string_view> fields = split(fen, ':');
   const std::string_view first = trimmed(fields[0]);
   if (first.size() != 1 || colourOf(first[0]) < 0)
-    return "FEN: expected the side to move, W or B, at the start, found " + quotedExcerpt(first);
+    return fillIn(say("FEN: expected the side to move, W or B, at the start, found %1"), quotedExcerpt(first));
   FenReader reader{type};
   bool seen[2] = {false, false};
   for (size_t i = 1; i < fields.size(); ++i) {
     const std::string_view field = trimmed(fields[i]);
     const int side = field.empty() ? -1 : colourOf(field[0]);
-    if (side >= 0 && seen[side]) return "FEN: the colour " + std::string(1, field[0]) + " is given twice";
-    if (auto error = reader.readColour(field)) return "FEN, field " + std::to_string(i + 1) + ": " + *error;
+    if (side >= 0 && seen[side]) return fillIn(say("FEN: the colour %1 is given twice"), field.substr(0, 1));
+    if (auto error = reader.readColour(field)) return fillIn(say("FEN, field %1: %2"), std::to_string(i + 1), *error);
     seen[side] = true;
   }
 

@@ -1,5 +1,6 @@
 #include "core/records/pdn_board.h"
 
+#include "core/platform/translation.h"
 #include "core/records/notation.h"
 #include "core/rules/board.h"
 
@@ -73,12 +74,8 @@ std::optional<BoardSquare> readPdnSquare(GameType type, std::string_view name) {
 
 std::string pdnSquareHint(GameType type) {
   const int n = boardSizeOf(type);
-  std::string hint = pdnConvention(type).algebraic ? "a square from a1 to " : "a square number from 1 to ";
-  if (pdnConvention(type).algebraic)
-    hint += squareName(n - 1, n - 1);
-  else
-    hint += std::to_string(n * n / 2);
-  return hint;
+  if (pdnConvention(type).algebraic) return fillIn(say("a square from a1 to %1"), squareName(n - 1, n - 1));
+  return fillIn(say("a square number from 1 to %1"), std::to_string(n * n / 2));
 }
 
 }  // namespace velmora

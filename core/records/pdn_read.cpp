@@ -9,6 +9,7 @@
 #include "core/platform/file_read.h"
 #include "core/platform/player_name.h"
 #include "core/platform/text.h"
+#include "core/platform/translation.h"
 #include "core/records/fen.h"
 #include "core/records/pdn.h"
 #include "core/records/pdn_board.h"
@@ -29,12 +30,12 @@ bool sameText(std::string_view a, std::string_view b) {
          });
 }
 
-std::string at(int line) { return "line " + std::to_string(line) + ": "; }
+std::string at(int line) { return fillIn(say("line %1"), std::to_string(line)) + ": "; }
 
 std::string quoted(std::string_view s) { return quotedExcerpt(s); }
 
 // A tag name in a message: a name runs to any length.
-std::string shownName(const std::string& name) {
+std::string tagName(const std::string& name) {
   return name.size() <= kQuotedBytes ? name : cutUtf8(name, kQuotedBytes) + "...";
 }
 
@@ -64,7 +65,7 @@ std::optional<std::string> skipComment(Cursor& c) {
   c.next();
   while (!c.done())
     if (c.next() == '}') return std::nullopt;
-  return at(opened) + "the comment begun by \"{\" is not closed by \"}\"";
+  return at(opened) + say("the comment begun by \"{\" is not closed by \"}\"");
 }
 
 // A variation, with the variations and comments inside it.
@@ -85,7 +86,7 @@ std::optional<std::string> skipVariation(Cursor& c) {
     if (ch == '(') ++depth;
     if (ch == ')' && --depth == 0) return std::nullopt;
   }
-  return at(opened) + "the variation begun by \"(\" is not closed by \")\"";
+  return at(opened) + say("the variation begun by \"(\" is not closed by \")\"");
 }
 
 std::optional<std::string> readTag(Cursor& c, PdnGame& game) {
@@ -94,16 +95,17 @@ std::optional<std::string> readTag(Cursor& c, PdnGame& game) {
   c.skipSpace();
   std::string name;
   while (!c.done() && (std::isalnum(static_cast<unsigned char>(c.peek())) || c.peek() == '_')) name += c.next();
-  if (name.empty()) return at(line) + "expected a tag name after \"[\", as in [Event \"...\"]";
+  if (name.empty()) return at(line) + say("expected a tag name after \"[\", as in [Event \"...\"]");
   if (game.tags.size() >= kMaxPdnTags)
-    return at(line) + "a game has more than " + std::to_string(kMaxPdnTags) + " tags";
+    return at(line) + fillIn(say("a game has more than %1 tags"), std::to_string(kMaxPdnTags));
   c.skipSpace();
-  if (c.done() || c.peek() != '"') return at(c.line) + "expected the value of tag " + shownName(name) + " in quotes";
+  if (c.done() || c.peek() != '"')
+    return at(c.line) + fillIn(say("expected the value of tag %1 in quotes"), tagName(name));
   c.next();
   std::string value;
   for (;;) {
     if (c.done() || c.peek() == '\n')
-      return at(c.line) + "the value of tag " + shownName(name) + " is not closed by a quote";
+      return at(c.line) + fillIn(say("the value of tag %1 is not closed by a quote"), tagName(name));
     const char ch = c.next();
     if (ch == '"') break;
     if (ch == '\\' && !c.done() && (c.peek() == '"' || c.peek() == '\\')) {
@@ -113,7 +115,7 @@ std::optional<std::string> readTag(Cursor& c, PdnGame& game) {
     value += ch;
   }
   c.skipSpace();
-  if (c.done() || c.peek() != ']') return at(c.line) + "expected \"]\" to close tag " + shownName(name);
+  if (c.done() || c.peek() != ']') return at(c.line) + fillIn(say("expected \"]\" to close tag %1"), tagName(name));
   c.next();
   // A value ends at a zero byte, as the name it may become does: what
   // follows would be tested but never kept.
@@ -211,7 +213,7 @@ bool runsThrough(const MoveRecord& m, const std::vector<BoardSquare>& squares) {
 std::optional<std::string> playPdnMove(RecordedGame& state, const PdnMove& move) {
   const GameType type = state.gameType;
   if (state.plyCount >= kMaxGameMoves)
-    return at(move.line) + "a game holds at most " + std::to_string(kMaxGameMoves) + " moves";
+    return at(move.line) + fillIn(say("a game holds at most %1 moves"), std::to_string(kMaxGameMoves));
   std::vector<BoardSquare> squares;
   std::string_view rest = move.text;
   for (;;) {
@@ -219,8 +221,8 @@ std::optional<std::string> playPdnMove(RecordedGame& state, const PdnMove& move)
     const std::string_view name = rest.substr(0, end);
     const auto square = readPdnSquare(type, name);
     if (!square)
-      return at(move.line) + "expected " + pdnSquareHint(type) + " in move " + quoted(move.text) + ", found " +
-             quoted(name);
+      return at(move.line) +
+             fillIn(say("expected %1 in move %2, found %3"), pdnSquareHint(type), quoted(move.text), quoted(name));
     squares.push_back(*square);
     if (end == std::string_view::npos) break;
     rest.remove_prefix(end + 1);
@@ -231,12 +233,14 @@ std::optional<std::string> playPdnMove(RecordedGame& state, const PdnMove& move)
   for (int i = 0; i < state.moveCount; ++i) {
     if (!runsThrough(state.legalMoves[i], squares)) continue;
     if (found >= 0 && !(capturedBy(state.legalMoves[i]) == capturedBy(state.legalMoves[found])))
-      return at(move.line) + quoted(move.text) + " could be more than one capture; expected its full path";
+      return at(move.line) +
+             fillIn(say("%1 could be more than one capture; expected its full path"), quoted(move.text));
     if (found < 0) found = i;
   }
   if (found < 0)
-    return at(move.line) + quoted(move.text) + " is not a legal move of " +
-           (pdnColour(type, side) == White ? "White" : "Black") + " here";
+    return at(move.line) + fillIn(say(pdnColour(type, side) == White ? "%1 is not a legal move of White here"
+                                                                     : "%1 is not a legal move of Black here"),
+                                  quoted(move.text));
   applyMove(state.legalMoves[found], state.gameRecord[state.plyCount], state);
   ++state.plyCount;
   return std::nullopt;
@@ -300,7 +304,7 @@ std::optional<std::string> parsePdn(std::string_view text, const std::function<b
       const int line = c.line;
       std::string token;
       while (!c.done() && !std::strchr(kTokenEnds, c.peek())) token += c.next();
-      if (token.empty()) return at(line) + "unexpected " + quoted(std::string(1, c.next()));
+      if (token.empty()) return at(line) + fillIn(say("unexpected %1"), quoted(std::string(1, c.next())));
       if (isResult(token)) {
         begin();
         finish();
@@ -308,7 +312,8 @@ std::optional<std::string> parsePdn(std::string_view text, const std::function<b
       }
       const std::string_view move = moveOfToken(token);
       if (move.empty()) continue;
-      if (!looksLikeMove(move)) return at(line) + "expected a move, a move number or a result, found " + quoted(token);
+      if (!looksLikeMove(move))
+        return at(line) + fillIn(say("expected a move, a move number or a result, found %1"), quoted(token));
       begin();
       inMoves = true;
       // One move past the most a game holds is kept, for readPdnGame to
@@ -357,7 +362,7 @@ std::optional<std::string> readPdnGame(const PdnGame& pdn, RecordedGame& state, 
     type = named;
   } else if (!gameType.empty()) {
     const auto known = variantOfGameType(gameType);
-    if (!known) return at(pdn.line) + "GameType " + quoted(gameType) + " is not a variant this program plays";
+    if (!known) return at(pdn.line) + fillIn(say("GameType %1 is not a variant this program plays"), quoted(gameType));
     type = *known;
   }
 

@@ -2,12 +2,15 @@
 
 #include <algorithm>
 
+#include "core/platform/translation.h"
+
 namespace velmora {
 
 AppearanceSettings appearance;
 
-const char* const kBuiltInSkinNames[kBuiltInSkinCount] = {"1. Simple", "2. Design", "3. Standard", "4. Buttons",
-                                                          "5. Sky",    "6. Home",   "7. Stone"};
+// Shown translated; the settings keep a built-in skin by its number.
+const char* const kBuiltInSkinNames[kBuiltInSkinCount] = {
+    N_("1. Simple"), N_("2. Design"), N_("3. Standard"), N_("4. Buttons"), N_("5. Sky"), N_("6. Home"), N_("7. Stone")};
 
 Layout computeLayout(int n, int cell, int clientWidth, int clientHeight, bool giveAway) {
   Layout l{};

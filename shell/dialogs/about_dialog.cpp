@@ -16,7 +16,13 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
                           ui("Draughts in fourteen variants: American, Brazilian, Canadian, Crowded, Frisian, "
                              "Gothic, International, Italian, Pool checkers, Russian, Spanish, Sparse checkers, "
                              "Thai and Turkish.") +
-                          "</p><p>" + ui("Version 1.0") + "</p>");
+                          "</p><p>" + ui("Version 1.0") + "</p><p>" +
+                          ui("Velmora is free software: you may share and change it under the GNU General Public "
+                             "License, version 3 or any later version (GPL-3.0-or-later).") +
+                          "</p><p><small>" +
+                          ui("It comes with no warranty, not even the implied warranty of merchantability or "
+                             "fitness for a particular purpose.") +
+                          "</small></p>");
   text->setWordWrap(true);
   text->setMinimumWidth(320);
   layout->addWidget(text);

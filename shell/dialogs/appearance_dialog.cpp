@@ -98,9 +98,9 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
 
   auto* scaleBox = new QGroupBox(ui("Scale of board"));
   auto* scaleLayout = new QVBoxLayout(scaleBox);
-  const char* scaleTexts[kSquareSizeCount] = {"75 %", "87.5 %", "100 %"};
+  const double scales[kSquareSizeCount] = {75, 87.5, 100};
   for (int i = 0; i < kSquareSizeCount; ++i) {
-    scale_[i] = new QRadioButton(scaleTexts[i]);
+    scale_[i] = new QRadioButton(ui("%1 %").arg(shownNumber(scales[i])));
     idOf(scale_[i], 1007 + i);
     scaleLayout->addWidget(scale_[i]);
   }
@@ -108,7 +108,7 @@ AppearanceDialog::AppearanceDialog(const GameState& game, const MoveListing& lis
   for (int i = 0; i < kLargeScaleButtons; ++i) {
     const bool fit = i == kLargeSquareSizeCount;
     const int percent = fit ? kFitToWindow : kLargeSquareSizes[kLargeSquareSizeCount - 1 - i].percent;
-    largeScale_[i] = new QRadioButton(fit ? ui("Fit to window") : QString("%1 %").arg(percent));
+    largeScale_[i] = new QRadioButton(fit ? ui("Fit to window") : ui("%1 %").arg(shownNumber(percent)));
     largeScale_[i]->setObjectName(fit ? QString("boardScaleFit") : QString("boardScale%1").arg(percent));
     largeScale_[i]->setProperty("percent", percent);
     scaleLayout->addWidget(largeScale_[i]);
@@ -316,7 +316,7 @@ void AppearanceDialog::readControls(AppearanceSettings& a) const {
 }
 
 void AppearanceDialog::fillSkinList() {
-  for (const char* name : kBuiltInSkinNames) skins_->addItem(name);
+  for (const char* name : kBuiltInSkinNames) skins_->addItem(ui(name));
   // Only a file that reads as a skin is offered.
   const QDir folder("SKIN");
   for (const QFileInfo& file : folder.entryInfoList({"*.bmp"}, QDir::Files, QDir::Name | QDir::IgnoreCase))

@@ -77,7 +77,7 @@ NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, Q
   rememberedLevel_ = initial.level;
   moveTime_ = new QComboBox;
   moveTime_->setObjectName("expertMoveTime");
-  for (int ms : kExpertMoveTimes) moveTime_->addItem(QString::number(ms / 1000.0) + " s", ms);
+  for (int ms : kExpertMoveTimes) moveTime_->addItem(ui("%1 s").arg(shownNumber(ms / 1000.0)), ms);
   const int remembered = moveTime_->findData(initial.moveTimeMs);
   moveTime_->setCurrentIndex(remembered >= 0 ? remembered : moveTime_->findData(1000));
   auto* levelRow = new QHBoxLayout(levelBox_);
@@ -129,7 +129,9 @@ NewGameChoice NewGameDialog::choice() const {
   NewGameChoice c;
   for (int side = 0; side < 2; ++side) {
     c.type[side] = type_[side]->currentIndex();
-    c.name[side] = name_[side]->text().toStdString();
+    // The computer's name as shown is the computer's name.
+    const std::string name = name_[side]->text().toStdString();
+    c.name[side] = name == shownName(kComputerName) ? kComputerName : name;
   }
   c.expert = level_->currentIndex() == kExpertItem;
   c.level = c.expert ? rememberedLevel_ : level_->currentIndex();
@@ -143,7 +145,7 @@ void NewGameDialog::typeChanged() {
   NewGameChoice c = choice();
   applyTypeRules(c);
   for (int side = 0; side < 2; ++side) {
-    name_[side]->setText(QString::fromStdString(c.name[side]));
+    name_[side]->setText(QString::fromStdString(shownName(c.name[side])));
     name_[side]->setReadOnly(!nameEditable(c, side));
   }
   levelBox_->setEnabled(levelEnabled(c));

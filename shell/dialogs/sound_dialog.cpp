@@ -54,7 +54,7 @@ SoundDialog::SoundDialog(SoundEventTable& table, QWidget* parent)
     auto* row = new QTreeWidgetItem(list_);
     row->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsUserCheckable);
     row->setCheckState(CheckColumn, e.enabled ? Qt::Checked : Qt::Unchecked);
-    row->setText(EventColumn, QString::fromStdString(e.name));
+    row->setText(EventColumn, ui(e.name.c_str()));
     setFile(row, e.file);
   }
   const int rowsHeight = list_->sizeHintForRow(0) * (kSoundEventCount + 1) + list_->header()->sizeHint().height();
@@ -132,7 +132,6 @@ void SoundDialog::accept() {
     const QTreeWidgetItem* r = list_->topLevelItem(i);
     SoundEvent& e = table_[static_cast<size_t>(i)];
     e.enabled = r->checkState(CheckColumn) == Qt::Checked ? 1 : 0;
-    e.name = cutUtf8(r->text(EventColumn).toStdString(), kSoundPathLimit - 1);
     e.file = cutUtf8(fileOf(r), kSoundPathLimit - 1);
   }
   QDialog::accept();

@@ -9,6 +9,7 @@
 #include "core/game/game_state.h"
 #include "core/game/mouse_entry.h"
 #include "core/game/position_score.h"
+#include "core/platform/player_name.h"
 #include "core/records/listing.h"
 #include "core/records/pdn_board.h"
 #include "core/view/layout.h"
@@ -38,6 +39,24 @@ void drawCentred(QPainter& p, const Rect& r, const QString& text) {
 
 QRect toQRect(const Rect& r) { return QRect(r.left, r.top, r.width(), r.height()); }
 
+// The status line inside its row with a margin each side: a smaller font
+// for a long text (a deep search, a long translation), cut short only when
+// even the smallest is too wide.
+void drawStatus(QPainter& p, const Rect& r, const QString& text) {
+  const QRect q = toQRect(r).adjusted(8, 0, -8, 0);
+  p.save();
+  QFont font = p.font();
+  int size = 14;
+  for (; size > 9; --size) {
+    font.setPixelSize(size);
+    if (QFontMetrics(font).horizontalAdvance(text) <= q.width()) break;
+  }
+  font.setPixelSize(size);
+  p.setFont(font);
+  p.drawText(q, Qt::AlignCenter, QFontMetrics(font).elidedText(text, Qt::ElideRight, q.width()));
+  p.restore();
+}
+
 // The score on the first line in the board font, the expected line (or the
 // result of an ended game) below it in a slightly smaller one; "..." while
 // the search has not answered.
@@ -45,14 +64,19 @@ void drawEvaluation(QPainter& p, const Rect& r, const PositionScore& score) {
   const QRect area = toQRect(r);
   p.fillRect(area, p.background());
   const QRect first(area.left(), area.top(), area.width(), kListingLineHeight);
-  p.drawText(first, Qt::AlignCenter, score.found ? QString::fromStdString(score.score) : QString("..."));
+  // The score in men with the decimal point of the language shown; a win
+  // found says so in words.
+  QString shown = QString::fromStdString(score.score);
+  shown.replace('.', shownNumber(0.5).at(1)).replace("win", ui("win"));
+  p.drawText(first, Qt::AlignCenter, score.found ? shown : QString("..."));
   if (!score.found || score.line.empty()) return;
   p.save();
   QFont small = p.font();
   small.setPixelSize(15);
   p.setFont(small);
   const QFontMetrics metrics(small);
-  const QRect rest(area.left() + 4, first.bottom() + 1, area.width() - 8, area.bottom() - first.bottom());
+  // A margin on both sides: the panel ends at the window's edge.
+  const QRect rest(area.left() + 10, first.bottom() + 1, area.width() - 20, area.bottom() - first.bottom());
   int top = rest.top();
   for (const QString& line : wrapBetweenWords(QString::fromStdString(score.line), metrics, rest.width())) {
     if (top + metrics.height() > rest.bottom() + 1) break;  // the rest of the line does not fit
@@ -103,7 +127,7 @@ QImage pieceAlone(const QImage& skin, Tile pieceTile, Tile emptyTile) {
     for (int x = 0; x < tile; ++x) {
       const int difference = std::abs(qRed(line[x]) - qRed(under[x])) + std::abs(qGreen(line[x]) - qGreen(under[x])) +
                              std::abs(qBlue(line[x]) - qBlue(under[x]));
-      if (difference < 24) line[x] = 0;
+      if (difference < 48) line[x] = 0;
     }
   }
   return piece;
@@ -245,21 +269,14 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
 
   // The player at the top of the board is named at the top of the panel.
   const int upper = a.whiteOnTop ? White : Black, lower = upper ^ 1;
-  drawCentred(p, l.upperName, QString::fromUtf8(game.players[upper].name));
-  drawCentred(p, l.lowerName, QString::fromUtf8(game.players[lower].name));
+  drawCentred(p, l.upperName, QString::fromStdString(shownName(game.players[upper].name)));
+  drawCentred(p, l.lowerName, QString::fromStdString(shownName(game.players[lower].name)));
   if (!w.listing.lines.empty()) {
     drawCentred(p, l.upperClock, QString::fromStdString(formatClock(game.players[upper].clockSeconds)));
     drawCentred(p, l.lowerClock, QString::fromStdString(formatClock(game.players[lower].clockSeconds)));
   }
   drawCentred(p, l.variantName, ui(gameTypeName(game.gameType)));
-  if (!w.status.isEmpty()) {
-    p.save();
-    QFont small = p.font();
-    small.setPixelSize(14);
-    p.setFont(small);
-    drawCentred(p, l.status, w.status);
-    p.restore();
-  }
+  if (!w.status.isEmpty()) drawStatus(p, l.status, w.status);
   if (game.giveAway) drawCentred(p, l.giveAwayText, ui("(give away)"));
 
   // Everything from the skin at the buffer's own density: sharp on any screen.

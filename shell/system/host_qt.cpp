@@ -32,6 +32,8 @@ class EscapeWatcher : public QObject {
       auto* key = static_cast<QKeyEvent*>(event);
       if (key->key() == Qt::Key_Escape && !key->isAutoRepeat()) {
         const bool press = event->type() == QEvent::KeyPress;
+        // Escape in an open menu closes the menu and nothing else.
+        if (press && QApplication::activePopupWidget()) return QObject::eventFilter(watched, event);
         // A key event passes up through its parents: one press acts once.
         if (press && !escapeHeld && mainWindow && hooks.escapePressed) hooks.escapePressed();
         escapeHeld = press;
@@ -76,6 +78,9 @@ bool showMessage(const std::string& text, MessageIcon icon, MessageButtons butto
   if (question) box.installEventFilter(&swallower);
   widenForCaption(box);
   const int answer = box.exec();
+  // A release that went to the box while it closed is not seen again: the
+  // key counts as up, so that no later turn takes it for a held Escape.
+  escapeHeld = false;
   return question ? answer == QMessageBox::Yes : true;
 }
 

@@ -12,16 +12,17 @@
 
 namespace velmora {
 
+// Each name with its letter in the Language menu, the same in every language.
 const Language kLanguages[kLanguageCount] = {
-    {"en", "English"},
-    {"de", "Deutsch"},
-    {"es", "Español"},
-    {"fr", "Français"},
-    {"it", "Italiano"},
-    {"nl", "Nederlands"},
-    {"pt_BR", "Português (Brasil)"},
-    {"ru", "Русский"},
-    {"tr", "Türkçe"},
+    {"en", "&English"},
+    {"de", "&Deutsch"},
+    {"es", "E&spañol"},
+    {"fr", "&Français"},
+    {"it", "&Italiano"},
+    {"nl", "&Nederlands"},
+    {"pt_BR", "&Português (Brasil)"},
+    {"ru", "&Русский"},
+    {"tr", "&Türkçe"},
 };
 
 namespace {
@@ -99,6 +100,12 @@ bool applyLanguage(const std::string& code) {
 }
 
 std::string currentLanguage() { return shown; }
+
+QString shownNumber(double value) {
+  QLocale locale(QString::fromStdString(shown));
+  locale.setNumberOptions(QLocale::OmitGroupSeparator);
+  return locale.toString(value);
+}
 
 QString ui(const char* english) { return QCoreApplication::translate(kContext, english); }
 

@@ -34,4 +34,7 @@ std::string currentLanguage();
 // An English text of the window in the language shown.
 QString ui(const char* english);
 
+// A number as the language shown writes it: 87.5 is "87,5" in German.
+QString shownNumber(double value);
+
 }  // namespace velmora

@@ -9,10 +9,13 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 
+#include "core/game/game_state.h"
 #include "core/game/load_game.h"
 #include "core/platform/text.h"
+#include "core/platform/translation.h"
 #include "core/records/fen.h"
 #include "core/records/listing.h"
 #include "core/records/notation.h"
@@ -232,6 +235,22 @@ TEST(Pdn, TakingOverAGameOrKeepingTheOneOnTheBoard) {
   EXPECT_EQ(game->players[White].type, ComputerPlayer);
   EXPECT_EQ(listing.lines, (std::vector<std::string>{" 0.", " 1. ... g7-f6", " 2. e5:g7"}));
   EXPECT_EQ(game->gameRunning, 0);  // Black has no piece left: the game is over
+}
+
+// The window shows why a PDN file or a FEN does not read in the player's
+// language: every part of the message goes through the translator.
+TEST(Pdn, EveryPartOfAMessageIsTranslated) {
+  setTranslator([](const char* english) { return "<" + std::string(english) + ">"; });
+  std::vector<PdnGame> games;
+  ASSERT_FALSE(parsePdn("[GameType \"20\"] 1. 32-28 2. 28-22", games));
+  auto state = std::make_unique<GameState>();
+  EXPECT_EQ(readPdnGame(games.front(), *state), "<line 1>: <\"28-22\" is not a legal move of Black here>");
+  EXPECT_EQ(parsePdn("[Event \"x", games), "<line 1>: <the value of tag Event is not closed by a quote>");
+  EXPECT_EQ(readFen("W:W51", International, *state),
+            "<FEN, field 2: <expected <a square number from 1 to 50>, found \"51\">>");
+  setTranslator(nullptr);
+  EXPECT_EQ(readFen("W:W51", International, *state),
+            "FEN, field 2: expected a square number from 1 to 50, found \"51\"");
 }
 
 TEST(Pdn, APlayerTagEndsAtAZeroByteBeforeItIsReadAsUnknownOrTheComputer) {

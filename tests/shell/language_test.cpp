@@ -8,11 +8,14 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QTimer>
+#include <QTreeWidget>
 #include <cstdlib>
 #include <memory>
 
@@ -21,6 +24,7 @@
 #include "core/game/settings.h"
 #include "core/game/sound.h"
 #include "core/platform/host.h"
+#include "core/platform/player_name.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "shell/dialogs/about_dialog.h"
@@ -77,17 +81,17 @@ TEST(Language, FollowsTheSystemsVariables) {
 TEST(Language, TheMenuChangesTheLanguageAtOnceAndTheCoreFollows) {
   setTranslationsDirectory(QDir(QCoreApplication::applicationDirPath()).filePath("translations").toStdString());
   LanguageWindow w;
-  ASSERT_EQ(w.newText().section('\t', 0, 0), "New...");
+  ASSERT_EQ(w.newText().section('\t', 0, 0), "&New...");
   w.choose("de");
   EXPECT_EQ(currentLanguage(), "de");
   EXPECT_EQ(languageSettings.language, "de");
-  EXPECT_NE(w.newText().section('\t', 0, 0), "New...");
+  EXPECT_NE(w.newText().section('\t', 0, 0), "&New...");
   EXPECT_NE(say("Game saved."), "Game saved.");
   // Files and the network keep their English: the variant's name in a saved
   // game is not the shown one.
   EXPECT_STREQ(gameTypeName(International), "International");
   w.choose("en");
-  EXPECT_EQ(w.newText().section('\t', 0, 0), "New...");
+  EXPECT_EQ(w.newText().section('\t', 0, 0), "&New...");
   EXPECT_EQ(say("Game saved."), "Game saved.");
   w.choose("system");
   EXPECT_EQ(languageSettings.language, "");
@@ -107,6 +111,36 @@ std::vector<std::string> cutTexts(QWidget* dialog) {
                     std::to_string(w->width()) + ")");
   }
   return cut;
+}
+
+// What the window shows follows the language, numbers with its decimal
+// comma too; what the settings and saved games keep stays English: the
+// computer's name, the sound events' names.
+TEST(Language, ShownNamesAndNumbersAreTranslatedAndTheKeptOnesStayEnglish) {
+  setTranslationsDirectory(QDir(QCoreApplication::applicationDirPath()).filePath("translations").toStdString());
+  LanguageWindow w;
+  w.choose("fr");
+  const QImage skin = builtInSkin(2);
+  NewGameChoice computerFirst;
+  computerFirst.type[White] = ChooseComputer;
+  computerFirst.name[White] = kComputerName;
+  NewGameDialog newGame(computerFirst, skin, w.window.get());
+  auto* whiteName = newGame.findChild<QLineEdit*>("id1012");
+  ASSERT_NE(whiteName, nullptr);
+  EXPECT_EQ(whiteName->text(), "Ordinateur");
+  EXPECT_EQ(newGame.choice().name[White], kComputerName);
+  newGame.findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
+  EXPECT_EQ(whiteName->text(), "Joueur 1");
+  EXPECT_EQ(newGame.findChild<QComboBox*>("expertMoveTime")->itemText(0), "0,2 s");
+
+  AppearanceDialog looks(*w.game, w.listing, w.window.get());
+  EXPECT_EQ(looks.findChild<QAbstractButton*>("id1008")->text(), "87,5 %");
+
+  SoundEventTable sounds = soundEvents;
+  SoundDialog soundDialog(sounds, w.window.get());
+  EXPECT_EQ(soundDialog.findChild<QTreeWidget*>()->topLevelItem(0)->text(1), "Prise");
+  ASSERT_TRUE(QMetaObject::invokeMethod(&soundDialog, "accept"));
+  EXPECT_EQ(sounds[0].name, "Capture");
 }
 
 TEST(Language, EveryDialogHoldsItsTextsWholeInEveryLanguage) {

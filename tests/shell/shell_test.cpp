@@ -75,7 +75,7 @@ TEST(Shell, WindowHasTheWholeMenu) {
   Window w(American);
   QStringList titles;
   for (QAction* a : w.window->menuBar()->actions()) titles << a->text();
-  EXPECT_EQ(titles, (QStringList{"Game", "Customize", "Help"}));
+  EXPECT_EQ(titles, (QStringList{"&Game", "&Customize", "&Help"}));
   for (Command id : {CmdNew, CmdLoad, CmdSave, CmdNetwork, CmdPrintListing, CmdPrintBoard, CmdPrintMiniBoard, CmdExit,
                      CmdAppearance, CmdSound, CmdRules, CmdUserManual, CmdAbout, CmdHomePage})
     EXPECT_NE(test::commandAction(w.window.get(), id), nullptr) << id;
