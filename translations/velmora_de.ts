@@ -150,6 +150,18 @@ Game over.</source>
 Partie beendet.</translation>
     </message>
     <message>
+      <source>White wins</source>
+      <translation>Weiß gewinnt</translation>
+    </message>
+    <message>
+      <source>Black wins</source>
+      <translation>Schwarz gewinnt</translation>
+    </message>
+    <message>
+      <source>Draw</source>
+      <translation>Remis</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Ein weißer Stein steht auf seiner Umwandlungsreihe, auf %1.</translation>
     </message>
@@ -198,6 +210,66 @@ Partie beendet.</translation>
       <translation>Umwandlung</translation>
     </message>
     <message>
+      <source>Setting up a position</source>
+      <translation>Stellung wird aufgebaut</translation>
+    </message>
+    <message>
+      <source>The Expert goes over the game</source>
+      <translation>Der Experte geht die Partie durch</translation>
+    </message>
+    <message>
+      <source>Game over: White wins</source>
+      <translation>Partie beendet: Weiß gewinnt</translation>
+    </message>
+    <message>
+      <source>Game over: Black wins</source>
+      <translation>Partie beendet: Schwarz gewinnt</translation>
+    </message>
+    <message>
+      <source>Game over: a draw</source>
+      <translation>Partie beendet: Remis</translation>
+    </message>
+    <message>
+      <source>The game is stopped</source>
+      <translation>Die Partie ist angehalten</translation>
+    </message>
+    <message>
+      <source>No game is running</source>
+      <translation>Keine Partie läuft</translation>
+    </message>
+    <message>
+      <source>The computer thinks</source>
+      <translation>Der Computer denkt</translation>
+    </message>
+    <message>
+      <source>The computer thinks (depth %1, %2)</source>
+      <translation>Der Computer denkt (Tiefe %1, %2)</translation>
+    </message>
+    <message>
+      <source>Waiting for the opponent's move</source>
+      <translation>Warten auf den Zug des Gegners</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>Pause</translation>
+    </message>
+    <message>
+      <source>White must capture</source>
+      <translation>Weiß muss schlagen</translation>
+    </message>
+    <message>
+      <source>Black must capture</source>
+      <translation>Schwarz muss schlagen</translation>
+    </message>
+    <message>
+      <source>White to move</source>
+      <translation>Weiß am Zug</translation>
+    </message>
+    <message>
+      <source>Black to move</source>
+      <translation>Schwarz am Zug</translation>
+    </message>
+    <message>
       <source>Please enter your name.</source>
       <translation>Bitte geben Sie Ihren Namen ein.</translation>
     </message>
@@ -244,6 +316,10 @@ Partie beendet.</translation>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
       <translation>Ihr Gegner hat die Partie geändert. Möchten Sie fortfahren?</translation>
+    </message>
+    <message>
+      <source>Your opponent has left the game. Connection lost.</source>
+      <translation>Ihr Gegner hat die Partie verlassen. Verbindung getrennt.</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
@@ -496,6 +572,14 @@ Partie beendet.</translation>
     <message>
       <source>White on top</source>
       <translation>Weiß oben</translation>
+    </message>
+    <message>
+      <source>Square numbers</source>
+      <translation>Feldnummern</translation>
+    </message>
+    <message>
+      <source>Sliding moves</source>
+      <translation>Gleitende Züge</translation>
     </message>
     <message>
       <source>Scale of board</source>
@@ -1022,6 +1106,10 @@ Partie beendet.</translation>
       <translation>&amp;Bewertung anzeigen</translation>
     </message>
     <message>
+      <source>&amp;Flip board</source>
+      <translation>Brett &amp;wenden</translation>
+    </message>
+    <message>
       <source>&amp;Language</source>
       <translation>&amp;Sprache</translation>
     </message>
@@ -1050,12 +1138,12 @@ Partie beendet.</translation>
       <translation>&amp;Velmora-Webseite</translation>
     </message>
     <message>
-      <source>The listing is empty.</source>
-      <translation>Die Zugliste ist leer.</translation>
+      <source>Toolbar</source>
+      <translation>Werkzeugleiste</translation>
     </message>
     <message>
-      <source>Paused</source>
-      <translation>Pause</translation>
+      <source>The listing is empty.</source>
+      <translation>Die Zugliste ist leer.</translation>
     </message>
     <message>
       <source>American</source>

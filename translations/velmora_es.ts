@@ -150,6 +150,18 @@ Game over.</source>
 Fin de la partida.</translation>
     </message>
     <message>
+      <source>White wins</source>
+      <translation>Ganan las blancas</translation>
+    </message>
+    <message>
+      <source>Black wins</source>
+      <translation>Ganan las negras</translation>
+    </message>
+    <message>
+      <source>Draw</source>
+      <translation>Tablas</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Un peón blanco está en su fila de coronación, en %1.</translation>
     </message>
@@ -198,6 +210,66 @@ Fin de la partida.</translation>
       <translation>Coronación</translation>
     </message>
     <message>
+      <source>Setting up a position</source>
+      <translation>Preparando una posición</translation>
+    </message>
+    <message>
+      <source>The Expert goes over the game</source>
+      <translation>El Experto repasa la partida</translation>
+    </message>
+    <message>
+      <source>Game over: White wins</source>
+      <translation>Fin de la partida: ganan las blancas</translation>
+    </message>
+    <message>
+      <source>Game over: Black wins</source>
+      <translation>Fin de la partida: ganan las negras</translation>
+    </message>
+    <message>
+      <source>Game over: a draw</source>
+      <translation>Fin de la partida: tablas</translation>
+    </message>
+    <message>
+      <source>The game is stopped</source>
+      <translation>La partida está detenida</translation>
+    </message>
+    <message>
+      <source>No game is running</source>
+      <translation>No hay ninguna partida en curso</translation>
+    </message>
+    <message>
+      <source>The computer thinks</source>
+      <translation>El ordenador piensa</translation>
+    </message>
+    <message>
+      <source>The computer thinks (depth %1, %2)</source>
+      <translation>El ordenador piensa (profundidad %1, %2)</translation>
+    </message>
+    <message>
+      <source>Waiting for the opponent's move</source>
+      <translation>Esperando la jugada del oponente</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>En pausa</translation>
+    </message>
+    <message>
+      <source>White must capture</source>
+      <translation>Las blancas deben capturar</translation>
+    </message>
+    <message>
+      <source>Black must capture</source>
+      <translation>Las negras deben capturar</translation>
+    </message>
+    <message>
+      <source>White to move</source>
+      <translation>Juegan las blancas</translation>
+    </message>
+    <message>
+      <source>Black to move</source>
+      <translation>Juegan las negras</translation>
+    </message>
+    <message>
       <source>Please enter your name.</source>
       <translation>Escriba su nombre.</translation>
     </message>
@@ -244,6 +316,10 @@ Fin de la partida.</translation>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
       <translation>Su rival ha cambiado la partida. ¿Desea continuar?</translation>
+    </message>
+    <message>
+      <source>Your opponent has left the game. Connection lost.</source>
+      <translation>Su oponente ha abandonado la partida. Conexión perdida.</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
@@ -496,6 +572,14 @@ Fin de la partida.</translation>
     <message>
       <source>White on top</source>
       <translation>Blancas arriba</translation>
+    </message>
+    <message>
+      <source>Square numbers</source>
+      <translation>Números de las casillas</translation>
+    </message>
+    <message>
+      <source>Sliding moves</source>
+      <translation>Movimientos deslizantes</translation>
     </message>
     <message>
       <source>Scale of board</source>
@@ -1022,6 +1106,10 @@ Fin de la partida.</translation>
       <translation>&amp;Mostrar evaluación</translation>
     </message>
     <message>
+      <source>&amp;Flip board</source>
+      <translation>&amp;Girar el tablero</translation>
+    </message>
+    <message>
       <source>&amp;Language</source>
       <translation>&amp;Idioma</translation>
     </message>
@@ -1050,12 +1138,12 @@ Fin de la partida.</translation>
       <translation>&amp;Web de Velmora</translation>
     </message>
     <message>
-      <source>The listing is empty.</source>
-      <translation>La lista de jugadas está vacía.</translation>
+      <source>Toolbar</source>
+      <translation>Barra de herramientas</translation>
     </message>
     <message>
-      <source>Paused</source>
-      <translation>En pausa</translation>
+      <source>The listing is empty.</source>
+      <translation>La lista de jugadas está vacía.</translation>
     </message>
     <message>
       <source>American</source>

@@ -150,6 +150,18 @@ Game over.</source>
 Partie terminée.</translation>
     </message>
     <message>
+      <source>White wins</source>
+      <translation>Les Blancs gagnent</translation>
+    </message>
+    <message>
+      <source>Black wins</source>
+      <translation>Les Noirs gagnent</translation>
+    </message>
+    <message>
+      <source>Draw</source>
+      <translation>Partie nulle</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Un pion blanc se trouve sur sa ligne de promotion, en %1.</translation>
     </message>
@@ -198,6 +210,66 @@ Partie terminée.</translation>
       <translation>Promotion</translation>
     </message>
     <message>
+      <source>Setting up a position</source>
+      <translation>Composition d'une position</translation>
+    </message>
+    <message>
+      <source>The Expert goes over the game</source>
+      <translation>L'Expert passe la partie en revue</translation>
+    </message>
+    <message>
+      <source>Game over: White wins</source>
+      <translation>Partie terminée : les Blancs gagnent</translation>
+    </message>
+    <message>
+      <source>Game over: Black wins</source>
+      <translation>Partie terminée : les Noirs gagnent</translation>
+    </message>
+    <message>
+      <source>Game over: a draw</source>
+      <translation>Partie terminée : nulle</translation>
+    </message>
+    <message>
+      <source>The game is stopped</source>
+      <translation>La partie est arrêtée</translation>
+    </message>
+    <message>
+      <source>No game is running</source>
+      <translation>Aucune partie en cours</translation>
+    </message>
+    <message>
+      <source>The computer thinks</source>
+      <translation>L'ordinateur réfléchit</translation>
+    </message>
+    <message>
+      <source>The computer thinks (depth %1, %2)</source>
+      <translation>L'ordinateur réfléchit (profondeur %1, %2)</translation>
+    </message>
+    <message>
+      <source>Waiting for the opponent's move</source>
+      <translation>En attente du coup de l'adversaire</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>En pause</translation>
+    </message>
+    <message>
+      <source>White must capture</source>
+      <translation>Les Blancs doivent prendre</translation>
+    </message>
+    <message>
+      <source>Black must capture</source>
+      <translation>Les Noirs doivent prendre</translation>
+    </message>
+    <message>
+      <source>White to move</source>
+      <translation>Trait aux Blancs</translation>
+    </message>
+    <message>
+      <source>Black to move</source>
+      <translation>Trait aux Noirs</translation>
+    </message>
+    <message>
       <source>Please enter your name.</source>
       <translation>Veuillez saisir votre nom.</translation>
     </message>
@@ -244,6 +316,10 @@ Partie terminée.</translation>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
       <translation>Votre adversaire a modifié la partie. Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+      <source>Your opponent has left the game. Connection lost.</source>
+      <translation>Votre adversaire a quitté la partie. Connexion perdue.</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
@@ -496,6 +572,14 @@ Partie terminée.</translation>
     <message>
       <source>White on top</source>
       <translation>Blancs en haut</translation>
+    </message>
+    <message>
+      <source>Square numbers</source>
+      <translation>Numéros des cases</translation>
+    </message>
+    <message>
+      <source>Sliding moves</source>
+      <translation>Coups glissés</translation>
     </message>
     <message>
       <source>Scale of board</source>
@@ -1022,6 +1106,10 @@ Partie terminée.</translation>
       <translation>Afficher l'&amp;évaluation</translation>
     </message>
     <message>
+      <source>&amp;Flip board</source>
+      <translation>&amp;Retourner le damier</translation>
+    </message>
+    <message>
       <source>&amp;Language</source>
       <translation>&amp;Langue</translation>
     </message>
@@ -1050,12 +1138,12 @@ Partie terminée.</translation>
       <translation>&amp;Site de Velmora</translation>
     </message>
     <message>
-      <source>The listing is empty.</source>
-      <translation>La liste des coups est vide.</translation>
+      <source>Toolbar</source>
+      <translation>Barre d'outils</translation>
     </message>
     <message>
-      <source>Paused</source>
-      <translation>En pause</translation>
+      <source>The listing is empty.</source>
+      <translation>La liste des coups est vide.</translation>
     </message>
     <message>
       <source>American</source>

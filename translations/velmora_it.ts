@@ -150,6 +150,18 @@ Game over.</source>
 Partita finita.</translation>
     </message>
     <message>
+      <source>White wins</source>
+      <translation>Vince il Bianco</translation>
+    </message>
+    <message>
+      <source>Black wins</source>
+      <translation>Vince il Nero</translation>
+    </message>
+    <message>
+      <source>Draw</source>
+      <translation>Patta</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Una pedina bianca è sulla sua riga di promozione, in %1.</translation>
     </message>
@@ -198,6 +210,66 @@ Partita finita.</translation>
       <translation>Promozione</translation>
     </message>
     <message>
+      <source>Setting up a position</source>
+      <translation>Impostazione di una posizione</translation>
+    </message>
+    <message>
+      <source>The Expert goes over the game</source>
+      <translation>L'Esperto ripercorre la partita</translation>
+    </message>
+    <message>
+      <source>Game over: White wins</source>
+      <translation>Partita finita: vince il Bianco</translation>
+    </message>
+    <message>
+      <source>Game over: Black wins</source>
+      <translation>Partita finita: vince il Nero</translation>
+    </message>
+    <message>
+      <source>Game over: a draw</source>
+      <translation>Partita finita: patta</translation>
+    </message>
+    <message>
+      <source>The game is stopped</source>
+      <translation>La partita è ferma</translation>
+    </message>
+    <message>
+      <source>No game is running</source>
+      <translation>Nessuna partita in corso</translation>
+    </message>
+    <message>
+      <source>The computer thinks</source>
+      <translation>Il computer pensa</translation>
+    </message>
+    <message>
+      <source>The computer thinks (depth %1, %2)</source>
+      <translation>Il computer pensa (profondità %1, %2)</translation>
+    </message>
+    <message>
+      <source>Waiting for the opponent's move</source>
+      <translation>In attesa della mossa dell'avversario</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>In pausa</translation>
+    </message>
+    <message>
+      <source>White must capture</source>
+      <translation>Il Bianco deve prendere</translation>
+    </message>
+    <message>
+      <source>Black must capture</source>
+      <translation>Il Nero deve prendere</translation>
+    </message>
+    <message>
+      <source>White to move</source>
+      <translation>Muove il Bianco</translation>
+    </message>
+    <message>
+      <source>Black to move</source>
+      <translation>Muove il Nero</translation>
+    </message>
+    <message>
       <source>Please enter your name.</source>
       <translation>Inserisci il tuo nome.</translation>
     </message>
@@ -244,6 +316,10 @@ Partita finita.</translation>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
       <translation>L'avversario ha cambiato la partita. Vuoi continuare?</translation>
+    </message>
+    <message>
+      <source>Your opponent has left the game. Connection lost.</source>
+      <translation>L'avversario ha lasciato la partita. Connessione persa.</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
@@ -496,6 +572,14 @@ Partita finita.</translation>
     <message>
       <source>White on top</source>
       <translation>Bianco in alto</translation>
+    </message>
+    <message>
+      <source>Square numbers</source>
+      <translation>Numeri delle case</translation>
+    </message>
+    <message>
+      <source>Sliding moves</source>
+      <translation>Mosse scorrevoli</translation>
     </message>
     <message>
       <source>Scale of board</source>
@@ -1022,6 +1106,10 @@ Partita finita.</translation>
       <translation>Mostra &amp;valutazione</translation>
     </message>
     <message>
+      <source>&amp;Flip board</source>
+      <translation>&amp;Capovolgi la damiera</translation>
+    </message>
+    <message>
       <source>&amp;Language</source>
       <translation>&amp;Lingua</translation>
     </message>
@@ -1050,12 +1138,12 @@ Partita finita.</translation>
       <translation>&amp;Sito di Velmora</translation>
     </message>
     <message>
-      <source>The listing is empty.</source>
-      <translation>L'elenco delle mosse è vuoto.</translation>
+      <source>Toolbar</source>
+      <translation>Barra degli strumenti</translation>
     </message>
     <message>
-      <source>Paused</source>
-      <translation>In pausa</translation>
+      <source>The listing is empty.</source>
+      <translation>L'elenco delle mosse è vuoto.</translation>
     </message>
     <message>
       <source>American</source>

@@ -150,6 +150,18 @@ Game over.</source>
 Einde van de partij.</translation>
     </message>
     <message>
+      <source>White wins</source>
+      <translation>Wit wint</translation>
+    </message>
+    <message>
+      <source>Black wins</source>
+      <translation>Zwart wint</translation>
+    </message>
+    <message>
+      <source>Draw</source>
+      <translation>Remise</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Een witte schijf staat op zijn promotierij, op %1.</translation>
     </message>
@@ -198,6 +210,66 @@ Einde van de partij.</translation>
       <translation>Promotie</translation>
     </message>
     <message>
+      <source>Setting up a position</source>
+      <translation>Stelling opzetten</translation>
+    </message>
+    <message>
+      <source>The Expert goes over the game</source>
+      <translation>De Expert loopt de partij na</translation>
+    </message>
+    <message>
+      <source>Game over: White wins</source>
+      <translation>Partij afgelopen: wit wint</translation>
+    </message>
+    <message>
+      <source>Game over: Black wins</source>
+      <translation>Partij afgelopen: zwart wint</translation>
+    </message>
+    <message>
+      <source>Game over: a draw</source>
+      <translation>Partij afgelopen: remise</translation>
+    </message>
+    <message>
+      <source>The game is stopped</source>
+      <translation>De partij is gestopt</translation>
+    </message>
+    <message>
+      <source>No game is running</source>
+      <translation>Er loopt geen partij</translation>
+    </message>
+    <message>
+      <source>The computer thinks</source>
+      <translation>De computer denkt na</translation>
+    </message>
+    <message>
+      <source>The computer thinks (depth %1, %2)</source>
+      <translation>De computer denkt na (diepte %1, %2)</translation>
+    </message>
+    <message>
+      <source>Waiting for the opponent's move</source>
+      <translation>Wachten op de zet van de tegenstander</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>Gepauzeerd</translation>
+    </message>
+    <message>
+      <source>White must capture</source>
+      <translation>Wit moet slaan</translation>
+    </message>
+    <message>
+      <source>Black must capture</source>
+      <translation>Zwart moet slaan</translation>
+    </message>
+    <message>
+      <source>White to move</source>
+      <translation>Wit aan zet</translation>
+    </message>
+    <message>
+      <source>Black to move</source>
+      <translation>Zwart aan zet</translation>
+    </message>
+    <message>
       <source>Please enter your name.</source>
       <translation>Voer uw naam in.</translation>
     </message>
@@ -244,6 +316,10 @@ Einde van de partij.</translation>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
       <translation>Uw tegenstander heeft de partij veranderd. Wilt u doorgaan?</translation>
+    </message>
+    <message>
+      <source>Your opponent has left the game. Connection lost.</source>
+      <translation>Uw tegenstander heeft de partij verlaten. Verbinding verbroken.</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
@@ -496,6 +572,14 @@ Einde van de partij.</translation>
     <message>
       <source>White on top</source>
       <translation>Wit boven</translation>
+    </message>
+    <message>
+      <source>Square numbers</source>
+      <translation>Veldnummers</translation>
+    </message>
+    <message>
+      <source>Sliding moves</source>
+      <translation>Glijdende zetten</translation>
     </message>
     <message>
       <source>Scale of board</source>
@@ -1022,6 +1106,10 @@ Einde van de partij.</translation>
       <translation>&amp;Beoordeling tonen</translation>
     </message>
     <message>
+      <source>&amp;Flip board</source>
+      <translation>Bord &amp;omdraaien</translation>
+    </message>
+    <message>
       <source>&amp;Language</source>
       <translation>&amp;Taal</translation>
     </message>
@@ -1050,12 +1138,12 @@ Einde van de partij.</translation>
       <translation>&amp;Website van Velmora</translation>
     </message>
     <message>
-      <source>The listing is empty.</source>
-      <translation>De zettenlijst is leeg.</translation>
+      <source>Toolbar</source>
+      <translation>Werkbalk</translation>
     </message>
     <message>
-      <source>Paused</source>
-      <translation>Gepauzeerd</translation>
+      <source>The listing is empty.</source>
+      <translation>De zettenlijst is leeg.</translation>
     </message>
     <message>
       <source>American</source>

@@ -150,6 +150,18 @@ Game over.</source>
 Fim de jogo.</translation>
     </message>
     <message>
+      <source>White wins</source>
+      <translation>Brancas vencem</translation>
+    </message>
+    <message>
+      <source>Black wins</source>
+      <translation>Pretas vencem</translation>
+    </message>
+    <message>
+      <source>Draw</source>
+      <translation>Empate</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Uma pedra branca está na sua linha de coroação, em %1.</translation>
     </message>
@@ -198,6 +210,66 @@ Fim de jogo.</translation>
       <translation>Promoção</translation>
     </message>
     <message>
+      <source>Setting up a position</source>
+      <translation>Montando uma posição</translation>
+    </message>
+    <message>
+      <source>The Expert goes over the game</source>
+      <translation>O Especialista revisa a partida</translation>
+    </message>
+    <message>
+      <source>Game over: White wins</source>
+      <translation>Fim de jogo: brancas vencem</translation>
+    </message>
+    <message>
+      <source>Game over: Black wins</source>
+      <translation>Fim de jogo: pretas vencem</translation>
+    </message>
+    <message>
+      <source>Game over: a draw</source>
+      <translation>Fim de jogo: empate</translation>
+    </message>
+    <message>
+      <source>The game is stopped</source>
+      <translation>A partida está parada</translation>
+    </message>
+    <message>
+      <source>No game is running</source>
+      <translation>Nenhuma partida em andamento</translation>
+    </message>
+    <message>
+      <source>The computer thinks</source>
+      <translation>O computador está pensando</translation>
+    </message>
+    <message>
+      <source>The computer thinks (depth %1, %2)</source>
+      <translation>O computador está pensando (profundidade %1, %2)</translation>
+    </message>
+    <message>
+      <source>Waiting for the opponent's move</source>
+      <translation>Aguardando o lance do adversário</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>Pausado</translation>
+    </message>
+    <message>
+      <source>White must capture</source>
+      <translation>As brancas devem capturar</translation>
+    </message>
+    <message>
+      <source>Black must capture</source>
+      <translation>As pretas devem capturar</translation>
+    </message>
+    <message>
+      <source>White to move</source>
+      <translation>Brancas jogam</translation>
+    </message>
+    <message>
+      <source>Black to move</source>
+      <translation>Pretas jogam</translation>
+    </message>
+    <message>
       <source>Please enter your name.</source>
       <translation>Digite o seu nome.</translation>
     </message>
@@ -244,6 +316,10 @@ Fim de jogo.</translation>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
       <translation>O adversário alterou a partida. Deseja continuar?</translation>
+    </message>
+    <message>
+      <source>Your opponent has left the game. Connection lost.</source>
+      <translation>Seu adversário saiu da partida. Conexão perdida.</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
@@ -496,6 +572,14 @@ Fim de jogo.</translation>
     <message>
       <source>White on top</source>
       <translation>Brancas em cima</translation>
+    </message>
+    <message>
+      <source>Square numbers</source>
+      <translation>Números das casas</translation>
+    </message>
+    <message>
+      <source>Sliding moves</source>
+      <translation>Lances deslizantes</translation>
     </message>
     <message>
       <source>Scale of board</source>
@@ -1022,6 +1106,10 @@ Fim de jogo.</translation>
       <translation>&amp;Mostrar avaliação</translation>
     </message>
     <message>
+      <source>&amp;Flip board</source>
+      <translation>&amp;Girar o tabuleiro</translation>
+    </message>
+    <message>
       <source>&amp;Language</source>
       <translation>&amp;Idioma</translation>
     </message>
@@ -1050,12 +1138,12 @@ Fim de jogo.</translation>
       <translation>Site &amp;do Velmora</translation>
     </message>
     <message>
-      <source>The listing is empty.</source>
-      <translation>A lista de lances está vazia.</translation>
+      <source>Toolbar</source>
+      <translation>Barra de ferramentas</translation>
     </message>
     <message>
-      <source>Paused</source>
-      <translation>Pausado</translation>
+      <source>The listing is empty.</source>
+      <translation>A lista de lances está vazia.</translation>
     </message>
     <message>
       <source>American</source>

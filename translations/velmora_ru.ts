@@ -150,6 +150,18 @@ Game over.</source>
 Игра окончена.</translation>
     </message>
     <message>
+      <source>White wins</source>
+      <translation>Белые выиграли</translation>
+    </message>
+    <message>
+      <source>Black wins</source>
+      <translation>Чёрные выиграли</translation>
+    </message>
+    <message>
+      <source>Draw</source>
+      <translation>Ничья</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Белая шашка стоит на поле превращения в дамку, на %1.</translation>
     </message>
@@ -198,6 +210,66 @@ Game over.</source>
       <translation>Превращение</translation>
     </message>
     <message>
+      <source>Setting up a position</source>
+      <translation>Расстановка позиции</translation>
+    </message>
+    <message>
+      <source>The Expert goes over the game</source>
+      <translation>Эксперт разбирает партию</translation>
+    </message>
+    <message>
+      <source>Game over: White wins</source>
+      <translation>Партия окончена: белые выиграли</translation>
+    </message>
+    <message>
+      <source>Game over: Black wins</source>
+      <translation>Партия окончена: чёрные выиграли</translation>
+    </message>
+    <message>
+      <source>Game over: a draw</source>
+      <translation>Партия окончена: ничья</translation>
+    </message>
+    <message>
+      <source>The game is stopped</source>
+      <translation>Партия остановлена</translation>
+    </message>
+    <message>
+      <source>No game is running</source>
+      <translation>Партия не идёт</translation>
+    </message>
+    <message>
+      <source>The computer thinks</source>
+      <translation>Компьютер думает</translation>
+    </message>
+    <message>
+      <source>The computer thinks (depth %1, %2)</source>
+      <translation>Компьютер думает (глубина %1, %2)</translation>
+    </message>
+    <message>
+      <source>Waiting for the opponent's move</source>
+      <translation>Ожидание хода соперника</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>Пауза</translation>
+    </message>
+    <message>
+      <source>White must capture</source>
+      <translation>Белые должны бить</translation>
+    </message>
+    <message>
+      <source>Black must capture</source>
+      <translation>Чёрные должны бить</translation>
+    </message>
+    <message>
+      <source>White to move</source>
+      <translation>Ход белых</translation>
+    </message>
+    <message>
+      <source>Black to move</source>
+      <translation>Ход чёрных</translation>
+    </message>
+    <message>
       <source>Please enter your name.</source>
       <translation>Пожалуйста, введите своё имя.</translation>
     </message>
@@ -244,6 +316,10 @@ Game over.</source>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
       <translation>Соперник изменил партию. Продолжить?</translation>
+    </message>
+    <message>
+      <source>Your opponent has left the game. Connection lost.</source>
+      <translation>Соперник покинул партию. Соединение потеряно.</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
@@ -496,6 +572,14 @@ Game over.</source>
     <message>
       <source>White on top</source>
       <translation>Белые сверху</translation>
+    </message>
+    <message>
+      <source>Square numbers</source>
+      <translation>Номера полей</translation>
+    </message>
+    <message>
+      <source>Sliding moves</source>
+      <translation>Плавные ходы</translation>
     </message>
     <message>
       <source>Scale of board</source>
@@ -1022,6 +1106,10 @@ Game over.</source>
       <translation>&amp;Показывать оценку</translation>
     </message>
     <message>
+      <source>&amp;Flip board</source>
+      <translation>Перевернуть &amp;доску</translation>
+    </message>
+    <message>
       <source>&amp;Language</source>
       <translation>&amp;Язык</translation>
     </message>
@@ -1050,12 +1138,12 @@ Game over.</source>
       <translation>&amp;Сайт Velmora</translation>
     </message>
     <message>
-      <source>The listing is empty.</source>
-      <translation>Запись ходов пуста.</translation>
+      <source>Toolbar</source>
+      <translation>Панель инструментов</translation>
     </message>
     <message>
-      <source>Paused</source>
-      <translation>Пауза</translation>
+      <source>The listing is empty.</source>
+      <translation>Запись ходов пуста.</translation>
     </message>
     <message>
       <source>American</source>

@@ -150,6 +150,18 @@ Game over.</source>
 Oyun bitti.</translation>
     </message>
     <message>
+      <source>White wins</source>
+      <translation>Beyaz kazandı</translation>
+    </message>
+    <message>
+      <source>Black wins</source>
+      <translation>Siyah kazandı</translation>
+    </message>
+    <message>
+      <source>Draw</source>
+      <translation>Berabere</translation>
+    </message>
+    <message>
       <source>A white man stands on its crowning row, on %1.</source>
       <translation>Bir beyaz taş kendi dama satırında, %1 karesinde duruyor.</translation>
     </message>
@@ -198,6 +210,66 @@ Oyun bitti.</translation>
       <translation>Terfi</translation>
     </message>
     <message>
+      <source>Setting up a position</source>
+      <translation>Konum kuruluyor</translation>
+    </message>
+    <message>
+      <source>The Expert goes over the game</source>
+      <translation>Uzman oyunu gözden geçiriyor</translation>
+    </message>
+    <message>
+      <source>Game over: White wins</source>
+      <translation>Oyun bitti: beyaz kazandı</translation>
+    </message>
+    <message>
+      <source>Game over: Black wins</source>
+      <translation>Oyun bitti: siyah kazandı</translation>
+    </message>
+    <message>
+      <source>Game over: a draw</source>
+      <translation>Oyun bitti: berabere</translation>
+    </message>
+    <message>
+      <source>The game is stopped</source>
+      <translation>Oyun durduruldu</translation>
+    </message>
+    <message>
+      <source>No game is running</source>
+      <translation>Süren bir oyun yok</translation>
+    </message>
+    <message>
+      <source>The computer thinks</source>
+      <translation>Bilgisayar düşünüyor</translation>
+    </message>
+    <message>
+      <source>The computer thinks (depth %1, %2)</source>
+      <translation>Bilgisayar düşünüyor (derinlik %1, %2)</translation>
+    </message>
+    <message>
+      <source>Waiting for the opponent's move</source>
+      <translation>Rakibin hamlesi bekleniyor</translation>
+    </message>
+    <message>
+      <source>Paused</source>
+      <translation>Duraklatıldı</translation>
+    </message>
+    <message>
+      <source>White must capture</source>
+      <translation>Beyaz taş almak zorunda</translation>
+    </message>
+    <message>
+      <source>Black must capture</source>
+      <translation>Siyah taş almak zorunda</translation>
+    </message>
+    <message>
+      <source>White to move</source>
+      <translation>Sıra beyazda</translation>
+    </message>
+    <message>
+      <source>Black to move</source>
+      <translation>Sıra siyahta</translation>
+    </message>
+    <message>
       <source>Please enter your name.</source>
       <translation>Lütfen adınızı girin.</translation>
     </message>
@@ -244,6 +316,10 @@ Oyun bitti.</translation>
     <message>
       <source>The game was changed by your opponent. Do you want to continue?</source>
       <translation>Rakibiniz oyunu değiştirdi. Devam etmek istiyor musunuz?</translation>
+    </message>
+    <message>
+      <source>Your opponent has left the game. Connection lost.</source>
+      <translation>Rakibiniz oyundan ayrıldı. Bağlantı koptu.</translation>
     </message>
     <message>
       <source>Break send. Are you sure?</source>
@@ -496,6 +572,14 @@ Oyun bitti.</translation>
     <message>
       <source>White on top</source>
       <translation>Beyaz üstte</translation>
+    </message>
+    <message>
+      <source>Square numbers</source>
+      <translation>Kare numaraları</translation>
+    </message>
+    <message>
+      <source>Sliding moves</source>
+      <translation>Kayan hamleler</translation>
     </message>
     <message>
       <source>Scale of board</source>
@@ -1022,6 +1106,10 @@ Oyun bitti.</translation>
       <translation>D&amp;eğerlendirmeyi göster</translation>
     </message>
     <message>
+      <source>&amp;Flip board</source>
+      <translation>Tahtayı &amp;çevir</translation>
+    </message>
+    <message>
       <source>&amp;Language</source>
       <translation>&amp;Dil</translation>
     </message>
@@ -1050,12 +1138,12 @@ Oyun bitti.</translation>
       <translation>&amp;Velmora web sitesi</translation>
     </message>
     <message>
-      <source>The listing is empty.</source>
-      <translation>Hamle listesi boş.</translation>
+      <source>Toolbar</source>
+      <translation>Araç çubuğu</translation>
     </message>
     <message>
-      <source>Paused</source>
-      <translation>Duraklatıldı</translation>
+      <source>The listing is empty.</source>
+      <translation>Hamle listesi boş.</translation>
     </message>
     <message>
       <source>American</source>

@@ -162,12 +162,12 @@ HubSession::HubSession(std::function<void(const std::string&)> out, std::size_t 
 
 HubSession::~HubSession() { engine_.stop(); }
 
-void HubSession::say(const std::string& text) {
+void HubSession::answer(const std::string& text) {
   std::lock_guard lock(outLock_);
   out_(text);
 }
 
-void HubSession::error(const std::string& message) { say("error message=\"" + message + "\""); }
+void HubSession::error(const std::string& message) { answer("error message=\"" + message + "\""); }
 
 bool HubSession::line(const std::string& text) {
   const std::string command = text.substr(0, text.find(' '));
@@ -177,18 +177,18 @@ bool HubSession::line(const std::string& text) {
     return false;
   }
   if (command == "ping") {
-    say("pong");
+    answer("pong");
   } else if (command == "stop") {
     engine_.requestStop();
   } else if (searching()) {
     // Only ping and stop reach a search; "ponder-hit" plays on to its end.
     if (command != "ponder-hit") error("busy searching: " + command.substr(0, 40));
   } else if (command == "hub") {
-    say(std::string("id name=Velmora version=") + VELMORA_VERSION);
+    answer(std::string("id name=Velmora version=") + VELMORA_VERSION);
     std::string name = variantInfo(variant_).name;
     std::replace(name.begin(), name.end(), ' ', '_');
-    say("param name=variant value=" + name + " type=enum values=\"" + variantValues() + "\"");
-    say("wait");
+    answer("param name=variant value=" + name + " type=enum values=\"" + variantValues() + "\"");
+    answer("wait");
   } else if (command == "set-param") {
     const auto name = argument(rest, "name");
     const auto value = argument(rest, "value");
@@ -207,7 +207,7 @@ bool HubSession::line(const std::string& text) {
       game_->plyCount = 0;
     }
   } else if (command == "init") {
-    say("ready");
+    answer("ready");
   } else if (command == "new-game") {
     engine_.stop();
     setUpBoard(*game_, variant_);
@@ -294,7 +294,7 @@ void HubSession::go(bool untilStopped) {
   engine_.start(
       limits,
       [this](const EngineProgress& p) {
-        say("info depth=" + std::to_string(p.depth) + " score=" + std::to_string(p.score));
+        answer("info depth=" + std::to_string(p.depth) + " score=" + std::to_string(p.score));
         return true;
       },
       [this, type, game](const EngineResult& r) {
@@ -305,10 +305,10 @@ void HubSession::go(bool untilStopped) {
           if (i > 0) pv += ' ';
           pv += hubMoveText(type, r.pv[i]);
         }
-        say("info depth=" + std::to_string(r.depth) + " score=" + std::to_string(r.score) +
+        answer("info depth=" + std::to_string(r.depth) + " score=" + std::to_string(r.score) +
             " nodes=" + std::to_string(r.nodes) + " pv=\"" + pv + "\"");
         searching_ = false;
-        say("done move=" + hubMoveText(type, game->legalMoves[index]));
+        answer("done move=" + hubMoveText(type, game->legalMoves[index]));
       });
 }
 

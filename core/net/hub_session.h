@@ -33,7 +33,7 @@ class HubSession {
   bool searching() const { return searching_; }
 
  private:
-  void say(const std::string& text);
+  void answer(const std::string& text);
   void error(const std::string& message);
   bool setPosition(const std::string& squares, const std::string& moves);
   void go(bool untilStopped);
