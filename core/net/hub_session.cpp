@@ -306,7 +306,7 @@ void HubSession::go(bool untilStopped) {
           pv += hubMoveText(type, r.pv[i]);
         }
         answer("info depth=" + std::to_string(r.depth) + " score=" + std::to_string(r.score) +
-            " nodes=" + std::to_string(r.nodes) + " pv=\"" + pv + "\"");
+               " nodes=" + std::to_string(r.nodes) + " pv=\"" + pv + "\"");
         searching_ = false;
         answer("done move=" + hubMoveText(type, game->legalMoves[index]));
       });
