@@ -139,6 +139,9 @@ void playTyped(GameState& game, MoveListing& listing, KeyboardEntry& entry) {
   entry.typed.clear();
   clearSelection(game);
   clearWhy();
+  // The cursor goes where the piece went, as a move made with it would leave it.
+  const MoveStep& landing = game.legalMoves[named.moves.front()].finalStep();
+  entry.cursor = {landing.toX, landing.toY};
   playEnteredMove(game, listing, named.moves.front());
   host.requestRepaint();
 }

@@ -158,6 +158,7 @@ TEST(KeyboardEntry, TypedBeginningShowsTheMovesItMayBeAndEnterWaitsForOne) {
   EXPECT_EQ(desk.game->plyCount, 1);
   EXPECT_EQ(formatMove(*desk.game, 0), "c3-d4");
   EXPECT_TRUE(desk.keys.typed.empty());
+  EXPECT_EQ(desk.keys.cursor, (Square{3, 3}));  // where the piece went, not left at a1
 }
 
 TEST(KeyboardEntry, ShortenedCaptureAndSquareNumbersNameTheMove) {
