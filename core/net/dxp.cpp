@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
+#include "core/net/engine_moves.h"
 #include "core/records/pdn_board.h"
 #include "core/rules/game_record.h"
 #include "core/rules/generate.h"
@@ -165,21 +167,15 @@ DxpMove dxpMoveOf(const MoveRecord& move) {
 }
 
 int legalDxpMove(RecordedPosition& state, const DxpMove& move) {
-  generateMoves(state.legalMoves, state, state.sideToMove());
-  int wanted[kMaxSteps];
-  std::copy(move.captured, move.captured + move.capturedCount, wanted);
-  std::sort(wanted, wanted + move.capturedCount);
-  for (int i = 0; i < state.moveCount; ++i) {
-    const DxpMove candidate = dxpMoveOf(state.legalMoves[i]);
-    if (candidate.from != move.from || candidate.to != move.to || candidate.capturedCount != move.capturedCount)
-      continue;
-    int taken[kMaxSteps];
-    std::copy(candidate.captured, candidate.captured + candidate.capturedCount, taken);
-    std::sort(taken, taken + candidate.capturedCount);
-    // Two routes over the same pieces end in the same position: either will do.
-    if (std::equal(taken, taken + candidate.capturedCount, wanted)) return i;
+  const auto from = squareOf(move.from), to = squareOf(move.to);
+  if (!from || !to) return -1;
+  std::vector<BoardSquare> taken;
+  for (int i = 0; i < move.capturedCount; ++i) {
+    const auto s = squareOf(move.captured[i]);
+    if (!s) return -1;
+    taken.push_back(*s);
   }
-  return -1;
+  return legalMoveByEnds(state, *from, *to, &taken);
 }
 
 std::string dxpBoard(const Position& position) {
@@ -195,20 +191,19 @@ std::string dxpBoard(const Position& position) {
 
 std::optional<std::string> readDxpBoard(std::string_view board, char side, RecordedPosition& state) {
   if (board.size() != kDxpSquares) return "a board that is not 50 squares";
-  const int n = boardSizeOf(International);
-  std::string rows[kMaxBoardSize];
-  for (int y = 0; y < n; ++y) rows[y] = std::string(static_cast<size_t>(n), '.');
+  std::vector<PlacedPiece> pieces;
   for (int k = 1; k <= kDxpSquares; ++k) {
     const char c = board[static_cast<size_t>(k - 1)];
-    const std::string pieces = "ewzWZ", ours = ".wbWB";
-    const size_t kind = pieces.find(c);
-    if (kind == std::string::npos) return std::string("a board square that is not e, w, z, W or Z: '") + c + "'";
-    const auto s = squareOf(k);
-    rows[s->y][static_cast<size_t>(s->x)] = ours[kind];
+    const std::string ours = ".wbWB";
+    const size_t kind = std::string("ewzWZ").find(c);
+    if (kind == std::string::npos) {
+      std::string why = "a board square that is not e, w, z, W or Z: '";
+      why += c;
+      return why + "'";
+    }
+    if (kind > 0) pieces.push_back({*squareOf(k), ours[kind]});
   }
-  std::string text = side == 'Z' ? "B:" : "W:";
-  for (int y = n - 1; y >= 0; --y) text += rows[y] + (y > 0 ? "/" : "");
-  return readPosition(text, International, state);
+  return placePieces(International, side != 'Z', pieces, state);
 }
 
 }  // namespace velmora

@@ -4,21 +4,17 @@
 #include <vector>
 
 #include "core/game/game_state.h"
+#include "core/net/engine_moves.h"
 #include "core/records/pdn_board.h"
 #include "core/rules/generate.h"
-#include "core/rules/position_text.h"
 
 namespace velmora {
 
 namespace {
 
-struct Place {
-  int x, y;
-};
-
 // The playing squares of `type` in the Hub's order.
-std::vector<Place> hubSquares(GameType type) {
-  std::vector<Place> squares;
+std::vector<BoardSquare> hubSquares(GameType type) {
+  std::vector<BoardSquare> squares;
   const int n = boardSizeOf(type);
   if (!pdnConvention(type).algebraic) {
     for (int k = 1; k <= n * n; ++k) {
@@ -84,15 +80,13 @@ std::optional<double> seconds(const std::optional<std::string>& text) {
   return value;
 }
 
-std::string squareName(GameType type, int x, int y) { return pdnSquare(type, x, y); }
-
 // "32-28" for a move, "19x30x24x25" for a capture: start, end, then each
 // square whose piece it takes.
 std::string hubMoveText(GameType type, const MoveRecord& m) {
   const MoveStep& last = m.finalStep();
   std::string text =
-      squareName(type, m.fromX, m.fromY) + (m.captureCount > 0 ? "x" : "-") + squareName(type, last.toX, last.toY);
-  for (int i = 0; i < m.captureCount; ++i) text += "x" + squareName(type, m.steps[i].capturedX, m.steps[i].capturedY);
+      pdnSquare(type, m.fromX, m.fromY) + (m.captureCount > 0 ? "x" : "-") + pdnSquare(type, last.toX, last.toY);
+  for (int i = 0; i < m.captureCount; ++i) text += "x" + pdnSquare(type, m.steps[i].capturedX, m.steps[i].capturedY);
   return text;
 }
 
@@ -107,38 +101,28 @@ int legalHubMove(GameState& game, const std::string& text) {
       parts.back() += c;
   }
   if (parts.size() < 2) return -1;
-  std::vector<Place> squares;
+  std::vector<BoardSquare> squares;
   for (const std::string& part : parts) {
     const auto s = readPdnSquare(game.gameType, part);
     if (!s) return -1;
-    squares.push_back({s->x, s->y});
+    squares.push_back(*s);
   }
-  generateMoves(game.legalMoves, game, game.sideToMove());
-  for (int i = 0; i < game.moveCount; ++i) {
-    const MoveRecord& m = game.legalMoves[i];
-    const MoveStep& last = m.finalStep();
-    if (m.fromX != squares[0].x || m.fromY != squares[0].y || last.toX != squares[1].x || last.toY != squares[1].y)
-      continue;
-    if (squares.size() == 2) return i;
-    if (static_cast<int>(squares.size()) - 2 != m.captureCount) continue;
-    bool same = true;
-    for (size_t k = 2; k < squares.size() && same; ++k) {
-      same = false;
-      for (int c = 0; c < m.captureCount; ++c)
-        same = same || (m.steps[c].capturedX == squares[k].x && m.steps[c].capturedY == squares[k].y);
-    }
-    if (same) return i;
-  }
-  return -1;
+  const std::vector<BoardSquare> taken(squares.begin() + 2, squares.end());
+  return legalMoveByEnds(game, squares[0], squares[1], squares.size() > 2 ? &taken : nullptr);
+}
+
+// The variant's name as a Hub value: one word.
+std::string hubVariantName(GameType type) {
+  std::string name = variantInfo(type).name;
+  std::replace(name.begin(), name.end(), ' ', '_');
+  return name;
 }
 
 std::string variantValues() {
   std::string values;
   for (int t = 0; t < kVariantCount; ++t) {
-    std::string name = variantInfo(static_cast<GameType>(t)).name;
-    std::replace(name.begin(), name.end(), ' ', '_');
     if (t > 0) values += ' ';
-    values += name;
+    values += hubVariantName(static_cast<GameType>(t));
   }
   return values;
 }
@@ -149,7 +133,7 @@ int hubSquareCount(GameType type) { return static_cast<int>(hubSquares(type).siz
 
 std::string hubSquareName(GameType type, int index) {
   const auto squares = hubSquares(type);
-  return squareName(type, squares[static_cast<size_t>(index)].x, squares[static_cast<size_t>(index)].y);
+  return pdnSquare(type, squares[static_cast<size_t>(index)].x, squares[static_cast<size_t>(index)].y);
 }
 
 HubSession::HubSession(std::function<void(const std::string&)> out, std::size_t tableEntries)
@@ -185,9 +169,7 @@ bool HubSession::line(const std::string& text) {
     if (command != "ponder-hit") error("busy searching: " + command.substr(0, 40));
   } else if (command == "hub") {
     answer(std::string("id name=Velmora version=") + VELMORA_VERSION);
-    std::string name = variantInfo(variant_).name;
-    std::replace(name.begin(), name.end(), ' ', '_');
-    answer("param name=variant value=" + name + " type=enum values=\"" + variantValues() + "\"");
+    answer("param name=variant value=" + hubVariantName(variant_) + " type=enum values=\"" + variantValues() + "\"");
     answer("wait");
   } else if (command == "set-param") {
     const auto name = argument(rest, "name");
@@ -195,10 +177,9 @@ bool HubSession::line(const std::string& text) {
     if (name == "variant" && value) {
       bool known = false;
       for (int t = 0; t < kVariantCount; ++t) {
-        std::string v = variantInfo(static_cast<GameType>(t)).name;
-        std::replace(v.begin(), v.end(), ' ', '_');
-        if (v == *value || variantInfo(static_cast<GameType>(t)).name == *value) {
-          variant_ = static_cast<GameType>(t);
+        const auto type = static_cast<GameType>(t);
+        if (hubVariantName(type) == *value || variantInfo(type).name == *value) {
+          variant_ = type;
           known = true;
         }
       }
@@ -241,21 +222,17 @@ bool HubSession::setPosition(const std::string& squares, const std::string& move
     error("pos wants W or B and " + std::to_string(places.size()) + " squares");
     return false;
   }
-  const int n = boardSizeOf(variant_);
-  std::string rows[kMaxBoardSize];
-  for (int y = 0; y < n; ++y) rows[y] = std::string(static_cast<size_t>(n), '.');
+  std::vector<PlacedPiece> pieces;
   for (size_t k = 0; k < places.size(); ++k) {
     const char c = squares[k + 1];
     if (std::string("wbWBe").find(c) == std::string::npos) {
       error(std::string("a square that is not w, b, W, B or e: ") + c);
       return false;
     }
-    rows[places[k].y][static_cast<size_t>(places[k].x)] = c == 'e' ? '.' : c;
+    if (c != 'e') pieces.push_back({places[k], c});
   }
-  std::string text = squares[0] == 'W' ? "W:" : "B:";
-  for (int y = n - 1; y >= 0; --y) text += rows[y] + (y > 0 ? "/" : "");
   auto next = std::make_unique<GameState>();
-  if (const auto why = readPosition(text, variant_, *next)) {
+  if (const auto why = placePieces(variant_, squares[0] == 'W', pieces, *next)) {
     error("pos: " + *why);
     return false;
   }

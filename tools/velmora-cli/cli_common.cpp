@@ -43,6 +43,12 @@ std::optional<long> readInteger(const std::string& arg) {
   return std::stol(arg);
 }
 
+std::optional<int> readPort(const std::string& text) {
+  const auto port = readInteger(text);
+  if (!port || *port < 0 || *port > 65535) return std::nullopt;
+  return static_cast<int>(*port);
+}
+
 std::optional<GameType> readVariant(const std::string& arg) {
   const GameType byName = gameTypeFromName(arg.c_str());
   if (byName >= 0) return byName;

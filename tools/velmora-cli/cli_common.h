@@ -56,6 +56,9 @@ SavedGameRead readSavedGame(GameState& state, const std::string& path);
 // A whole decimal integer, nothing else.
 std::optional<long> readInteger(const std::string& arg);
 
+// A TCP port, 0 to 65535 (0: any free one, where listening).
+std::optional<int> readPort(const std::string& text);
+
 // Sets `state` up from POSITION, or the variant's start with White to move
 // when `position` is null. Prints the error and returns false when refused.
 bool setUpPosition(GameState& state, GameType type, const char* position);

@@ -22,12 +22,6 @@ constexpr const char* kDxpUsage =
     "dxp connect HOST PORT [OPTIONS] or dxp listen PORT [OPTIONS]; OPTIONS: --initiator, --games N, --time MIN, "
     "--moves N, --fen FEN, --movetime MS, --name NAME";
 
-std::optional<int> port(const std::string& text) {
-  const auto n = readInteger(text);
-  if (!n || *n < 0 || *n > 65535) return std::nullopt;
-  return static_cast<int>(*n);
-}
-
 const char* sideName(GameResult r) { return r == WhiteWins ? "white" : r == BlackWins ? "black" : "draw"; }
 
 }  // namespace
@@ -40,7 +34,7 @@ int dxpCommand(int argc, char** argv) {
   if (connecting && argc < 3) return fail(kDxpUsage);
   if (connecting && !isDottedIpv4(argv[1]))
     return fail("HOST must be a dotted IPv4 address: " + quotedExcerpt(argv[1]));
-  const auto portNumber = port(argv[connecting ? 2 : 1]);
+  const auto portNumber = readPort(argv[connecting ? 2 : 1]);
   if (!portNumber || (connecting && *portNumber == 0))
     return fail("bad port: " + quotedExcerpt(argv[connecting ? 2 : 1]));
   DxpSettings settings;

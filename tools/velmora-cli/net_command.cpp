@@ -78,12 +78,6 @@ bool readOptions(int argc, char** argv, int i, bool server, NetOptions& options)
   return true;
 }
 
-std::optional<int> readPort(const std::string& text) {
-  const auto port = readInteger(text);
-  if (!port || *port < 0 || *port > 65535) return std::nullopt;
-  return static_cast<int>(*port);
-}
-
 // No game was played: the connection did not come about.
 int noConnection(const char* message, const char* end) {
   std::fprintf(stderr, "velmora-cli: %s\n", message);
