@@ -3,19 +3,28 @@
 #include <memory>
 
 #include "core/game/game_state.h"
+#include "core/game/settings.h"
 #include "core/records/listing.h"
 #include "core/rules/game_result.h"
 #include "core/rules/position_text.h"
 #include "shell/board_widget.h"
+#include "shell/outside_engine.h"
 
 namespace velmora {
 
 EvaluationPanel::EvaluationPanel(const GameState& game, const MoveListing& listing, BoardWidget* board,
                                  ExpertWorker::Deliver deliver)
-    : game_(game), listing_(listing), board_(board), worker_(std::move(deliver), std::size_t{1} << 18) {}
+    : game_(game),
+      listing_(listing),
+      board_(board),
+      outside_(std::make_unique<OutsideEngine>(deliver)),
+      worker_(std::move(deliver), std::size_t{1} << 18) {}
+
+EvaluationPanel::~EvaluationPanel() = default;
 
 void EvaluationPanel::stop() {
   worker_.stop();
+  outside_->stop();
   key_.clear();
   score_ = PositionScore{};
 }
@@ -43,6 +52,11 @@ void EvaluationPanel::update(bool shown) {
       return;
     }
   }
+  if (outsideEngineSettings.advises && !outsideEngineSettings.command.empty()) {
+    askOutsideEngine(search, key);
+    return;
+  }
+  outside_->close();
   worker_.start([this, key, search](Engine& engine, const ExpertWorker::Post& post) {
     EngineLimits limits;
     limits.moveTimeMs = kEvaluationTimeMs;
@@ -54,6 +68,39 @@ void EvaluationPanel::update(bool shown) {
       board_->update();
     });
   });
+}
+
+void EvaluationPanel::askOutsideEngine(const std::shared_ptr<GameState>& search, const std::string& key) {
+  worker_.stop();
+  outside_->setCommand(outsideEngineSettings.command, search->gameType);
+  auto latest = std::make_shared<PositionScore>();
+  outside_->start(
+      *search, kEvaluationTimeMs,
+      [search, latest](const EngineProgress& p, const std::string& line) {
+        latest->found = true;
+        latest->score = scoreText(whiteScore(*search, p.score));
+        // As many moves as the Expert's line shows.
+        latest->line.clear();
+        int moves = 0;
+        for (size_t at = 0; at < line.size() && moves < kEvaluationLineMoves; ++moves) {
+          const size_t end = std::min(line.find(' ', at), line.size());
+          if (!latest->line.empty()) latest->line += ' ';
+          latest->line += line.substr(at, end - at);
+          at = end + 1;
+        }
+      },
+      [this, key, latest](ComputerChoice) {
+        if (key != key_) return;
+        score_ = *latest;
+        board_->update();
+      },
+      [this, key](const std::string& why) {
+        if (key != key_) return;
+        score_.found = true;
+        score_.score = "?";
+        score_.line = why;
+        board_->update();
+      });
 }
 
 }  // namespace velmora

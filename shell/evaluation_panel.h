@@ -1,7 +1,9 @@
 #pragma once
 // The Expert's score of the shown position, in the panel beside the board:
-// searched on a worker of its own whenever the shown position changes.
+// searched on a worker of its own whenever the shown position changes. An
+// outside engine that advises scores it instead, in a program of its own.
 
+#include <memory>
 #include <string>
 
 #include "core/game/position_score.h"
@@ -10,12 +12,14 @@
 namespace velmora {
 
 class BoardWidget;
+class OutsideEngine;
 struct GameState;
 struct MoveListing;
 
 class EvaluationPanel {
  public:
   EvaluationPanel(const GameState& game, const MoveListing& listing, BoardWidget* board, ExpertWorker::Deliver deliver);
+  ~EvaluationPanel();
 
   // Follows the shown position: no panel and no search unless `shown`.
   void update(bool shown);
@@ -28,7 +32,11 @@ class EvaluationPanel {
   const MoveListing& listing_;
   BoardWidget* board_;
   PositionScore score_;
-  std::string key_;      // the position score_ is for, or is being searched for
+  // The outside engine's score of `search`.
+  void askOutsideEngine(const std::shared_ptr<GameState>& search, const std::string& key);
+
+  std::string key_;  // the position score_ is for, or is being searched for
+  std::unique_ptr<OutsideEngine> outside_;
   ExpertWorker worker_;  // last: stopped before what its job's calls reach
 };
 

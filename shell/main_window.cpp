@@ -41,6 +41,7 @@
 #include "shell/evaluation_panel.h"
 #include "shell/help_window.h"
 #include "shell/network_game.h"
+#include "shell/outside_engine.h"
 #include "shell/paint/app_icon.h"
 #include "shell/paint/printing.h"
 #include "shell/setup_mode.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
       turn_(game, listing),
       board_(new BoardWidget(game, listing, this)),
       thinker_(new ComputerThinker([this](std::function<void()> event) { deliver(std::move(event)); }, this)),
+      outside_(new OutsideEngine([this](std::function<void()> event) { deliver(std::move(event)); }, this)),
       network_(new NetworkGame(game, listing,
                                {[this](bool busy) { setBusy(busy); }, [this] { refresh(); }, [this] { placeWindow(); },
                                 [this](std::function<void()> event) { deliver(std::move(event)); }},
@@ -104,6 +106,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
 
 MainWindow::~MainWindow() {
   thinker_->stop();
+  outside_->stop();
   evaluation_->stop();
   analysis_->abandon();
   network_->end();
@@ -155,6 +158,7 @@ NetworkFacts MainWindow::networkFacts() const {
 
 void MainWindow::abandonThinking() {
   thinker_->stop();
+  outside_->stop();
   if (!game_.thinking) return;
   game_.thinking = 0;
   setBusy(false);
@@ -170,6 +174,7 @@ void MainWindow::replaceGame(const std::function<void()>& replace) {
   finishShowingMove(game_);
   turn_.gameReplaced();
   clocks_->gameReplaced();
+  engineGame_ = false;  // unless the new game is one against the engine
   replace();
   placeWindow();
   refresh();
@@ -306,8 +311,8 @@ void MainWindow::updateStatus() {
   facts.analysing = analysis_->running();
   facts.paused = turn_.paused();
   facts.awaitingPeer = network_->active() && game_.players[listing_.sideToMove()].type == RemotePlayer;
-  if (game_.thinking && thinker_->running()) {
-    const EngineProgress& p = thinker_->lastProgress();
+  if (game_.thinking && (thinker_->running() || outside_->running())) {
+    const EngineProgress& p = outside_->running() ? outside_->lastProgress() : thinker_->lastProgress();
     facts.depth = p.depth;
     facts.whiteScore = listing_.sideToMove() == White ? p.score : -p.score;
   }
@@ -366,7 +371,10 @@ void MainWindow::escapePressed() {
 
 void MainWindow::askBreak() {
   if (game_.thinking) {
-    if (askBreakComputerMove(game_)) thinker_->breakOff();
+    if (askBreakComputerMove(game_)) {
+      thinker_->breakOff();
+      outside_->breakOff();
+    }
   } else if (network_->transferring()) {
     network_->askBreak();
   }
@@ -393,6 +401,10 @@ void MainWindow::startNetworkGame() {
 }
 
 void MainWindow::startComputerMove() {
+  if (engineGame_) {
+    startEngineMove();
+    return;
+  }
   const auto done = [this] { refresh(); };
   if (!beginComputerMove(game_, listing_, done)) {
     refresh();
@@ -412,7 +424,11 @@ void MainWindow::startComputerMove() {
 }
 
 void MainWindow::showHint() {
-  if (!hintAvailable(game_, listing_) || thinker_->running()) return;
+  if (!hintAvailable(game_, listing_) || thinker_->running() || outside_->running()) return;
+  if (engineAdvises()) {
+    showEngineHint();
+    return;
+  }
   // The Expert thinks for the person to move on the worker, within a
   // second; meanwhile the board takes no move.
   auto search = std::make_unique<GameState>(game_);

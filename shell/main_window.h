@@ -24,6 +24,7 @@ class ComputerThinker;
 class EvaluationPanel;
 class HelpWindow;
 class NetworkGame;
+class OutsideEngine;
 class SetupMode;
 struct GameState;
 struct MoveListing;
@@ -108,6 +109,15 @@ class MainWindow : public QMainWindow {
   // The board as a PNG or SVG file, in the folder used last time.
   void exportBoard();
   void startNetworkGame();
+  // An outside engine (engine_commands.cpp): Game > Play an engine, its
+  // moves in a game against it, and hints from it.
+  void playEngine();
+  void startEngineMove();
+  bool engineAdvises() const;
+  void showEngineHint();
+  // The engine was lost during its move: the game stops where it is, and
+  // the player is told why.
+  void engineLost(const std::string& why);
   void loadGame();
   // PDN files and FEN positions (pdn_commands.cpp).
   void exportPdn();
@@ -141,6 +151,8 @@ class MainWindow : public QMainWindow {
   TurnController turn_;
   BoardWidget* board_;
   ComputerThinker* thinker_;
+  OutsideEngine* outside_;
+  bool engineGame_ = false;  // the computer side of this game is the outside engine
   NetworkGame* network_;
   std::unique_ptr<EvaluationPanel> evaluation_;
   std::unique_ptr<AnalysisRunner> analysis_;

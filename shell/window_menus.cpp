@@ -26,6 +26,7 @@
 #include "shell/dialogs/sound_dialog.h"
 #include "shell/main_window.h"
 #include "shell/network_game.h"
+#include "shell/outside_engine.h"
 #include "shell/paint/printing.h"
 #include "shell/setup_mode.h"
 #include "shell/system/language.h"
@@ -100,6 +101,7 @@ void MainWindow::createMenus() {
   add(gameMenu, {N_("&Set up position..."), CmdSetUp, QKeySequence("Ctrl+E")});
   gameMenu->addSeparator();
   add(gameMenu, {N_("Net&work..."), CmdNetwork, QKeySequence("Ctrl+K")});
+  add(gameMenu, {N_("Play an en&gine..."), CmdPlayEngine, {}});
   gameMenu->addSeparator();
   QMenu* print = gameMenu->addMenu(ui("P&rint"));
   print->setObjectName("printMenu");
@@ -209,7 +211,9 @@ void MainWindow::dispatch(int command) {
     return;
   }
   // The game is busy, analysed or being set up: its commands wait.
-  if ((!turn_.commandsAllowed(networkFacts()) || thinker_->running()) && !availableWhileBusy(command)) return;
+  if ((!turn_.commandsAllowed(networkFacts()) || thinker_->running() || outside_->running()) &&
+      !availableWhileBusy(command))
+    return;
   switch (command) {
     case CmdHomePage: host.openDocument(homePageTarget(kHomePageLinkFile)); return;
     case CmdNew: newGame(); return;
@@ -261,6 +265,7 @@ void MainWindow::dispatch(int command) {
     case CmdHint: showHint(); return;
     case CmdSave: saveGame(game_, listing_); return;
     case CmdNetwork: startNetworkGame(); return;
+    case CmdPlayEngine: playEngine(); return;
     case CmdRules: openHelp(HelpRules); return;
     case CmdUserManual: openHelp(HelpStart); return;
     case CmdAbout: AboutDialog(this).exec(); return;
@@ -293,13 +298,14 @@ void MainWindow::updateCommands() {
   }
   enable(CmdPause, turn_.pauseOffered());
   enable(CmdSetUp, !network_->active());
-  enable(CmdHint, hintAvailable(game_, listing_) && !thinker_->running());
+  enable(CmdHint, hintAvailable(game_, listing_) && !thinker_->running() && !outside_->running());
   action(CmdPause)->setChecked(turn_.paused());
   action(CmdOneClick)->setChecked(entrySettings.oneClick != 0);
   action(CmdEvaluation)->setChecked(evaluationSettings.show != 0);
   action(CmdFlip)->setChecked(appearance.whiteOnTop != 0);
   // Not over the network: the exchange of moves would wait for the analysis.
-  enable(CmdAnalyse, listing_.moveCount() > 0 && !network_->active() && !thinker_->running() && !analysis_->running());
+  enable(CmdAnalyse, listing_.moveCount() > 0 && !network_->active() && !thinker_->running() && !outside_->running() &&
+                         !analysis_->running());
 }
 
 QAction* MainWindow::action(int command) const { return findChild<QAction*>(QString("id%1").arg(command)); }

@@ -35,6 +35,7 @@ enum Command : int {
   CmdEvaluation = 32812,  // the Expert's score and line beside the board, on or off
   CmdAnalyse = 32813,     // the Expert goes over the game and marks mistakes
   CmdFlip = 32814,        // the board turned round: White on top or at the bottom
+  CmdPlayEngine = 32815,  // an outside engine as the opponent, or for hints
 };
 
 }  // namespace velmora

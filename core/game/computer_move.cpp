@@ -48,7 +48,7 @@ bool computerShouldMove(GameState& game, const MoveListing& listing) {
          !game.showingMove && listing.atLastLine() && checkGameEnd(game, listing, false) == GameGoesOn;
 }
 
-bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void()> done) {
+bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void()> done, bool randomOpening) {
   if (game.thinking || game.showingMove) return false;
   game.plyCount = listing.moveCount();
   game.aiSide = listing.sideToMove();
@@ -57,7 +57,7 @@ bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void
 
   // The first move of a game from the variant's set-up is a random one; a
   // position of its own is played as found.
-  if (game.plyCount == 0 && !game.start.custom) {
+  if (randomOpening && game.plyCount == 0 && !game.start.custom) {
     const int index =
         game.moveCount > 0 ? static_cast<int>(computerRandom() % static_cast<unsigned>(game.moveCount)) : -1;
     playMove(game, listing, index, std::move(done));

@@ -35,8 +35,9 @@ bool computerShouldMove(GameState& game, const MoveListing& listing);
 // a random one, played at once: then `done` runs (after its capture has been
 // shown) and the result is false. Otherwise the game is marked thinking, the
 // window disabled and the clock started, and the result is true: the caller
-// runs the search on a copy of the game.
-bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void()> done);
+// runs the search on a copy of the game. An outside engine chooses its
+// first move itself: without `randomOpening`.
+bool beginComputerMove(GameState& game, MoveListing& listing, std::function<void()> done, bool randomOpening = true);
 
 // What the search found: the engine's result and its choice.
 struct ComputerChoice {

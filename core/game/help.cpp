@@ -16,6 +16,7 @@ std::string helpPage(int topic) {
     case HelpRules: return manualDirectory + "/rules.html";
     case HelpAppearance: return manualDirectory + "/appearance.html";
     case HelpNetwork: return manualDirectory + "/network.html";
+    case HelpEngines: return manualDirectory + "/engines.html";
     default: return manualDirectory + "/index.html";
   }
 }

@@ -5,7 +5,7 @@
 
 namespace velmora {
 
-enum HelpTopic { HelpStart = 0, HelpRules = 1, HelpAppearance = 3, HelpNetwork = 4 };
+enum HelpTopic { HelpStart = 0, HelpRules = 1, HelpAppearance = 3, HelpNetwork = 4, HelpEngines = 5 };
 
 // Where the manual's pages are; set once at start-up.
 void setManualDirectory(const std::string& directory);

@@ -18,6 +18,7 @@ ExportSettings exportSettings;
 EntrySettings entrySettings;
 LanguageSettings languageSettings;
 EvaluationSettings evaluationSettings;
+OutsideEngineSettings outsideEngineSettings;
 
 namespace {
 
@@ -129,6 +130,16 @@ std::vector<SettingKey> settingKeys() {
                   kMaxMoveTimeMs, "LAST GAME", "MOVE TIME"});
   keys.push_back(
       {"EVALUATION", "SHOW", Kind::Number, &evaluationSettings.show, defaultEvaluationSettings.show, nullptr, 0, 0, 1});
+  OutsideEngineSettings& e = outsideEngineSettings;
+  const OutsideEngineSettings& de = defaultOutsideEngineSettings;
+  keys.push_back({"OUTSIDE ENGINE", "COMMAND", Kind::Text, &e.command, 0, "", 4096});
+  keys.push_back({"OUTSIDE ENGINE", "MOVE TIME", Kind::Number, &e.moveTimeMs, de.moveTimeMs, nullptr, 0, kMinMoveTimeMs,
+                  kMaxMoveTimeMs});
+  keys.push_back({"OUTSIDE ENGINE", "HUMAN SIDE", Kind::Number, &e.humanSide, de.humanSide, nullptr, 0, 0, 1});
+  keys.push_back({"OUTSIDE ENGINE", "ADVISES", Kind::Number, &e.advises, de.advises, nullptr, 0, 0, 1});
+  keys.push_back({"OUTSIDE ENGINE", "DXP", Kind::Number, &e.dxp, de.dxp, nullptr, 0, 0, 1});
+  keys.push_back({"OUTSIDE ENGINE", "DXP HOST", Kind::Text, &e.dxpHost, 0, de.dxpHost.c_str(), 256});
+  keys.push_back({"OUTSIDE ENGINE", "DXP PORT", Kind::Port, &e.dxpPort, de.dxpPort});
   return keys;
 }
 

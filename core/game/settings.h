@@ -66,16 +66,30 @@ struct EvaluationSettings {
   int show = 0;
 };
 
+// An outside engine the window plays against or asks for hints and scores;
+// a section of its own, which older copies pass over.
+struct OutsideEngineSettings {
+  std::string command;  // a Hub engine: its program and arguments
+  int moveTimeMs = 1000;
+  int humanSide = 0;  // White (0) or Black (1) in a game against it
+  int advises = 0;    // Hint and the evaluation come from it instead of the Expert
+  int dxp = 0;        // the opponent is a DamExchange program at the address below
+  std::string dxpHost = "127.0.0.1";
+  int dxpPort = 27531;
+};
+
 // What a setting is when the file does not hold it: one set of defaults for
 // the globals' first values and for reading the file.
 inline const LastGameSettings defaultLastGame{};
 inline const NetSettings defaultNetSettings{};
 inline const EntrySettings defaultEntrySettings{};
 inline const EvaluationSettings defaultEvaluationSettings{};
+inline const OutsideEngineSettings defaultOutsideEngineSettings{};
 
 extern LastGameSettings lastGame;
 extern EntrySettings entrySettings;
 extern EvaluationSettings evaluationSettings;
+extern OutsideEngineSettings outsideEngineSettings;
 extern ExportSettings exportSettings;
 extern LanguageSettings languageSettings;
 extern NetSettings netSettings;

@@ -5,61 +5,13 @@
 
 #include "core/game/game_state.h"
 #include "core/net/engine_moves.h"
+#include "core/net/hub_text.h"
 #include "core/records/pdn_board.h"
 #include "core/rules/generate.h"
 
 namespace velmora {
 
 namespace {
-
-// The playing squares of `type` in the Hub's order.
-std::vector<BoardSquare> hubSquares(GameType type) {
-  std::vector<BoardSquare> squares;
-  const int n = boardSizeOf(type);
-  if (!pdnConvention(type).algebraic) {
-    for (int k = 1; k <= n * n; ++k) {
-      const auto s = readPdnSquare(type, std::to_string(k));
-      if (!s) break;
-      squares.push_back({s->x, s->y});
-    }
-    return squares;
-  }
-  for (int y = n - 1; y >= 0; --y)
-    for (int x = 0; x < n; ++x) {
-      const auto s = readPdnSquare(type, pdnSquare(type, x, y));
-      if (s && s->x == x && s->y == y) squares.push_back({x, y});
-    }
-  return squares;
-}
-
-// "name=value name="a value"": the value of `name`, or nothing.
-std::optional<std::string> argument(const std::string& text, const std::string& name) {
-  size_t at = 0;
-  while (at < text.size()) {
-    while (at < text.size() && text[at] == ' ') ++at;
-    const size_t equals = text.find('=', at);
-    const size_t space = text.find(' ', at);
-    if (equals == std::string::npos || (space != std::string::npos && space < equals)) {
-      at = space == std::string::npos ? text.size() : space;  // a word without a value
-      continue;
-    }
-    const std::string key = text.substr(at, equals - at);
-    std::string value;
-    size_t end = equals + 1;
-    if (end < text.size() && text[end] == '"') {
-      const size_t close = text.find('"', end + 1);
-      value = text.substr(end + 1, close == std::string::npos ? std::string::npos : close - end - 1);
-      end = close == std::string::npos ? text.size() : close + 1;
-    } else {
-      const size_t stop = text.find(' ', end);
-      value = text.substr(end, stop == std::string::npos ? std::string::npos : stop - end);
-      end = stop == std::string::npos ? text.size() : stop;
-    }
-    if (key == name) return value;
-    at = end;
-  }
-  return std::nullopt;
-}
 
 std::optional<long> number(const std::optional<std::string>& text) {
   if (!text || text->empty() || text->size() > 12) return std::nullopt;
@@ -80,44 +32,6 @@ std::optional<double> seconds(const std::optional<std::string>& text) {
   return value;
 }
 
-// "32-28" for a move, "19x30x24x25" for a capture: start, end, then each
-// square whose piece it takes.
-std::string hubMoveText(GameType type, const MoveRecord& m) {
-  const MoveStep& last = m.finalStep();
-  std::string text =
-      pdnSquare(type, m.fromX, m.fromY) + (m.captureCount > 0 ? "x" : "-") + pdnSquare(type, last.toX, last.toY);
-  for (int i = 0; i < m.captureCount; ++i) text += "x" + pdnSquare(type, m.steps[i].capturedX, m.steps[i].capturedY);
-  return text;
-}
-
-// The legal move a Hub move names: its start and end, and its captured
-// squares when it gives them; -1 for none.
-int legalHubMove(GameState& game, const std::string& text) {
-  std::vector<std::string> parts(1);
-  for (const char c : text) {
-    if (c == '-' || c == 'x')
-      parts.emplace_back();
-    else
-      parts.back() += c;
-  }
-  if (parts.size() < 2) return -1;
-  std::vector<BoardSquare> squares;
-  for (const std::string& part : parts) {
-    const auto s = readPdnSquare(game.gameType, part);
-    if (!s) return -1;
-    squares.push_back(*s);
-  }
-  const std::vector<BoardSquare> taken(squares.begin() + 2, squares.end());
-  return legalMoveByEnds(game, squares[0], squares[1], squares.size() > 2 ? &taken : nullptr);
-}
-
-// The variant's name as a Hub value: one word.
-std::string hubVariantName(GameType type) {
-  std::string name = variantInfo(type).name;
-  std::replace(name.begin(), name.end(), ' ', '_');
-  return name;
-}
-
 std::string variantValues() {
   std::string values;
   for (int t = 0; t < kVariantCount; ++t) {
@@ -128,13 +42,6 @@ std::string variantValues() {
 }
 
 }  // namespace
-
-int hubSquareCount(GameType type) { return static_cast<int>(hubSquares(type).size()); }
-
-std::string hubSquareName(GameType type, int index) {
-  const auto squares = hubSquares(type);
-  return pdnSquare(type, squares[static_cast<size_t>(index)].x, squares[static_cast<size_t>(index)].y);
-}
 
 HubSession::HubSession(std::function<void(const std::string&)> out, std::size_t tableEntries)
     : out_(std::move(out)), engine_(tableEntries), game_(std::make_unique<GameState>()) {
@@ -172,8 +79,8 @@ bool HubSession::line(const std::string& text) {
     answer("param name=variant value=" + hubVariantName(variant_) + " type=enum values=\"" + variantValues() + "\"");
     answer("wait");
   } else if (command == "set-param") {
-    const auto name = argument(rest, "name");
-    const auto value = argument(rest, "value");
+    const auto name = hubArgument(rest, "name");
+    const auto value = hubArgument(rest, "value");
     if (name == "variant" && value) {
       bool known = false;
       for (int t = 0; t < kVariantCount; ++t) {
@@ -194,16 +101,17 @@ bool HubSession::line(const std::string& text) {
     setUpBoard(*game_, variant_);
     game_->plyCount = 0;
   } else if (command == "pos") {
-    const auto squares = argument(rest, "pos");
-    setPosition(squares.value_or(""), argument(rest, "moves").value_or(""));
+    const auto squares = hubArgument(rest, "pos");
+    setPosition(squares.value_or(""), hubArgument(rest, "moves").value_or(""));
   } else if (command == "level") {
-    if (const auto depth = number(argument(rest, "depth"))) limits_.maxDepth = static_cast<int>(std::min(*depth, 99L));
-    if (const auto nodes = number(argument(rest, "nodes"))) limits_.maxNodes = static_cast<std::uint64_t>(*nodes);
-    if (const auto t = seconds(argument(rest, "move-time")))
+    if (const auto depth = number(hubArgument(rest, "depth")))
+      limits_.maxDepth = static_cast<int>(std::min(*depth, 99L));
+    if (const auto nodes = number(hubArgument(rest, "nodes"))) limits_.maxNodes = static_cast<std::uint64_t>(*nodes);
+    if (const auto t = seconds(hubArgument(rest, "move-time")))
       limits_.moveTimeMs = std::max(1, static_cast<int>(*t * 1000));
-    if (const auto total = seconds(argument(rest, "time"))) {
-      const long moves = number(argument(rest, "moves")).value_or(30);
-      const double increment = seconds(argument(rest, "inc")).value_or(0);
+    if (const auto total = seconds(hubArgument(rest, "time"))) {
+      const long moves = number(hubArgument(rest, "moves")).value_or(30);
+      const double increment = seconds(hubArgument(rest, "inc")).value_or(0);
       // A share of what is left, kept back a little for the transfers.
       limits_.moveTimeMs =
           std::max(1, static_cast<int>((*total / static_cast<double>(std::max(1L, moves)) + increment * 0.9) * 1000));

@@ -2,9 +2,7 @@
 // The Expert as an engine hosted by another draughts program over the Hub
 // protocol: one command a line in, one answer a line out. The search runs
 // on the engine's own thread, so "ping" and "stop" are answered while it
-// thinks. Squares go in the variant's standard order: by number where the
-// variant numbers them, else the playing squares row by row from the top
-// left, as the numbers would run.
+// thinks.
 
 #include <atomic>
 #include <functional>
@@ -13,6 +11,7 @@
 #include <string>
 
 #include "core/ai/engine.h"
+#include "core/net/hub_text.h"
 #include "core/rules/board.h"
 
 namespace velmora {
@@ -46,9 +45,5 @@ class HubSession {
   EngineLimits limits_;
   std::atomic<bool> searching_{false};
 };
-
-// The square names of `type` in the order a Hub position lists them.
-std::string hubSquareName(GameType type, int index);
-int hubSquareCount(GameType type);
 
 }  // namespace velmora

@@ -1,0 +1,124 @@
+// Game > Play an engine: an outside Hub engine as the computer opponent of
+// a game, and as the source of hints.
+
+#include <chrono>
+#include <memory>
+
+#include "core/game/computer_move.h"
+#include "core/game/game_state.h"
+#include "core/game/help.h"
+#include "core/game/hint.h"
+#include "core/game/new_game.h"
+#include "core/game/settings.h"
+#include "core/platform/host.h"
+#include "core/platform/translation.h"
+#include "core/records/listing.h"
+#include "core/view/appearance.h"
+#include "shell/board_widget.h"
+#include "shell/dialogs/engine_dialog.h"
+#include "shell/main_window.h"
+#include "shell/outside_engine.h"
+
+namespace velmora {
+
+bool MainWindow::engineAdvises() const {
+  return outsideEngineSettings.advises != 0 && !outsideEngineSettings.command.empty();
+}
+
+void MainWindow::playEngine() {
+  OutsideEngineSettings& s = outsideEngineSettings;
+  EngineChoice initial;
+  initial.dxp = s.dxp != 0;
+  initial.command = s.command;
+  initial.host = s.dxpHost;
+  initial.port = s.dxpPort;
+  initial.gameType = lastGame.gameType;
+  initial.humanSide = s.humanSide;
+  initial.moveTimeMs = s.moveTimeMs;
+  initial.advises = s.advises != 0;
+  EngineDialog dialog(initial, this);
+  connect(&dialog, &EngineDialog::helpRequested, this, [] { openHelp(HelpEngines); });
+  if (dialog.exec() != QDialog::Accepted) return;
+  const EngineChoice c = dialog.choice();
+  s.dxp = c.dxp ? 1 : 0;
+  s.command = c.command;
+  s.dxpHost = c.host;
+  s.dxpPort = c.port;
+  s.humanSide = c.humanSide;
+  s.moveTimeMs = c.moveTimeMs;
+  s.advises = c.advises ? 1 : 0;
+  if (!c.play) {
+    refresh();
+    return;
+  }
+  if (!promptSaveGame(game_, listing_)) return;
+  NewGameChoice choice = rememberedChoice();
+  choice.gameType = c.gameType;
+  choice.giveAway = false;
+  choice.expert = false;
+  choice.type[c.humanSide] = ChooseHuman;
+  choice.type[c.humanSide ^ 1] = ChooseComputer;
+  applyTypeRules(choice);
+  replaceGame([&] {
+    startNewGame(game_, listing_, choice);
+    engineGame_ = true;
+  });
+}
+
+void MainWindow::startEngineMove() {
+  const auto done = [this] { refresh(); };
+  if (!beginComputerMove(game_, listing_, done, false)) {
+    refresh();
+    return;
+  }
+  refresh();
+  const int moveTimeMs = outsideEngineSettings.moveTimeMs;
+  const auto started = std::chrono::steady_clock::now();
+  outside_->setCommand(outsideEngineSettings.command, game_.gameType);
+  outside_->start(
+      game_, moveTimeMs,
+      [this, started, moveTimeMs](const EngineProgress&, const std::string&) {
+        const auto spent =
+            std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count();
+        const int percent = static_cast<int>(std::min<long long>(99, spent * 100 / std::max(1, moveTimeMs)));
+        showComputerProgress(game_, percent, appearance.showAiProgress != 0);
+        updateStatus();
+        board_->update();
+      },
+      [this, done](ComputerChoice choice) { finishComputerMove(game_, listing_, choice, done); },
+      [this, done](const std::string& why) {
+        game_.gameRunning = 0;
+        finishComputerMove(game_, listing_, ComputerChoice{}, done);
+        engineLost(why);
+      });
+  // Escape already held down when the thinking begins counts as a press.
+  if (host.escapeDown()) escapePressed();
+}
+
+void MainWindow::engineLost(const std::string& why) {
+  // What is left of the game is the player's; Continue game goes on with
+  // Velmora's own computer.
+  engineGame_ = false;
+  host.messageBox(say("The engine's game ends here:") + "\n" + why, MessageIcon::Error, MessageButtons::Ok);
+}
+
+void MainWindow::showEngineHint() {
+  auto search = std::make_unique<GameState>(game_);
+  prepareHintSearch(*search, listing_);
+  setBusy(true);
+  outside_->setCommand(outsideEngineSettings.command, game_.gameType);
+  outside_->start(
+      *search, kHintTimeMs, {},
+      [this](ComputerChoice choice) {
+        setBusy(false);
+        if (choice.result == 1) markHint(game_, listing_, choice.bestRootIndex);
+        refresh();
+      },
+      [this](const std::string& why) {
+        setBusy(false);
+        refresh();
+        host.messageBox(say("The engine gives no hint:") + "\n" + why, MessageIcon::Error, MessageButtons::Ok);
+      });
+}
+
+}  // namespace velmora

@@ -1,0 +1,85 @@
+#pragma once
+// An outside engine, a program of its own that speaks the Hub protocol on
+// its standard input and output, run for the window: as the computer
+// opponent, for hints and for the score beside the board. The program is
+// started on the first search and kept for the next ones. Its answers reach
+// the window's thread through `deliver`, which runs them at once or once no
+// modal window is up. A program that cannot be started, ends, keeps silent
+// beyond its time, breaks the protocol or names an illegal move is closed,
+// and `failed` says why.
+
+#include <QObject>
+#include <QProcess>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "core/game/computer_move.h"
+#include "core/net/hub_client.h"
+
+namespace velmora {
+
+struct RecordedPosition;
+
+class OutsideEngine : public QObject {
+  Q_OBJECT
+ public:
+  using Deliver = std::function<void(std::function<void()>)>;
+  // Each info: its depth and score, and its line as the listing writes moves.
+  using Progress = std::function<void(const EngineProgress&, const std::string& line)>;
+  using Finished = std::function<void(ComputerChoice)>;
+  using Failed = std::function<void(const std::string&)>;
+
+  explicit OutsideEngine(Deliver deliver, QObject* parent = nullptr);
+  ~OutsideEngine() override;
+
+  // The program and its arguments as one command line, for games of `type`.
+  // A change closes the program that runs.
+  void setCommand(const std::string& command, GameType type);
+  const std::string& command() const { return command_; }
+  // What the engine called itself, once it has said so.
+  const std::string& engineName() const { return client_->engineName(); }
+  // How long past its time a search may stay silent before it counts as
+  // lost; the program's start and greeting get the same.
+  void setGraceMs(int ms) { graceMs_ = ms; }
+
+  // Searches the side to move of `state` (its record from its start) for
+  // about `moveTimeMs`. `progress` hears each info; `finished` runs once with
+  // the choice (result 0 when broken off); `failed` instead when the engine
+  // is lost.
+  void start(const RecordedPosition& state, int moveTimeMs, Progress progress, Finished finished, Failed failed);
+  // The search ends early; `finished` still runs, with no choice.
+  void breakOff();
+  // Nothing more arrives from the search under way; the program stays.
+  void stop();
+  // Closes the program.
+  void close();
+  bool running() const { return static_cast<bool>(finished_); }
+  const EngineProgress& lastProgress() const { return client_->progress(); }
+  const std::string& lineText() const { return client_->lineText(); }
+
+ private:
+  void launch();
+  void readLines();
+  void heard(HubClient::Heard what);
+  void lose(const std::string& why);
+  void send(const std::string& line);
+  // Runs `call` through deliver_, unless stop() came in between.
+  void post(std::function<void()> call);
+
+  Deliver deliver_;
+  std::string command_;
+  GameType type_ = International;
+  int graceMs_ = 10'000;
+  QProcess* process_ = nullptr;
+  std::unique_ptr<HubClient> client_;
+  QTimer deadline_;
+  bool broken_ = false;
+  Progress progress_;
+  Finished finished_;
+  Failed failed_;
+  std::uint64_t generation_ = 0;
+};
+
+}  // namespace velmora
