@@ -1,5 +1,5 @@
-// Game > Play an engine: an outside Hub engine as the computer opponent of
-// a game, and as the source of hints.
+// Game > Play an engine: an outside Hub engine or a DamExchange program as
+// the computer opponent of a game, and a Hub engine as the source of hints.
 
 #include <chrono>
 #include <memory>
@@ -16,6 +16,7 @@
 #include "core/view/appearance.h"
 #include "shell/board_widget.h"
 #include "shell/dialogs/engine_dialog.h"
+#include "shell/dxp_engine.h"
 #include "shell/main_window.h"
 #include "shell/outside_engine.h"
 
@@ -61,7 +62,8 @@ void MainWindow::playEngine() {
   applyTypeRules(choice);
   replaceGame([&] {
     startNewGame(game_, listing_, choice);
-    engineGame_ = true;
+    if (c.dxp) dxp_->setAddress(c.host, c.port);
+    playing_ = c.dxp ? static_cast<ForeignEngine*>(dxp_) : outside_;
   });
 }
 
@@ -74,8 +76,8 @@ void MainWindow::startEngineMove() {
   refresh();
   const int moveTimeMs = outsideEngineSettings.moveTimeMs;
   const auto started = std::chrono::steady_clock::now();
-  outside_->setCommand(outsideEngineSettings.command, game_.gameType);
-  outside_->start(
+  if (playing_ == outside_) outside_->setCommand(outsideEngineSettings.command, game_.gameType);
+  playing_->start(
       game_, moveTimeMs,
       [this, started, moveTimeMs](const EngineProgress&, const std::string&) {
         const auto spent =
@@ -98,7 +100,7 @@ void MainWindow::startEngineMove() {
 void MainWindow::engineLost(const std::string& why) {
   // What is left of the game is the player's; Continue game goes on with
   // Velmora's own computer.
-  engineGame_ = false;
+  playing_ = nullptr;
   host.messageBox(say("The engine's game ends here:") + "\n" + why, MessageIcon::Error, MessageButtons::Ok);
 }
 

@@ -38,6 +38,7 @@
 #include "shell/dialogs/network_dialog.h"
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/save_game_dialog.h"
+#include "shell/dxp_engine.h"
 #include "shell/evaluation_panel.h"
 #include "shell/help_window.h"
 #include "shell/network_game.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
       board_(new BoardWidget(game, listing, this)),
       thinker_(new ComputerThinker([this](std::function<void()> event) { deliver(std::move(event)); }, this)),
       outside_(new OutsideEngine([this](std::function<void()> event) { deliver(std::move(event)); }, this)),
+      dxp_(new DxpEngine([this](std::function<void()> event) { deliver(std::move(event)); }, this)),
       network_(new NetworkGame(game, listing,
                                {[this](bool busy) { setBusy(busy); }, [this] { refresh(); }, [this] { placeWindow(); },
                                 [this](std::function<void()> event) { deliver(std::move(event)); }},
@@ -107,6 +109,8 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
 MainWindow::~MainWindow() {
   thinker_->stop();
   outside_->stop();
+  dxp_->stop();
+  dxp_->close();
   evaluation_->stop();
   analysis_->abandon();
   network_->end();
@@ -159,6 +163,7 @@ NetworkFacts MainWindow::networkFacts() const {
 void MainWindow::abandonThinking() {
   thinker_->stop();
   outside_->stop();
+  dxp_->stop();
   if (!game_.thinking) return;
   game_.thinking = 0;
   setBusy(false);
@@ -174,7 +179,9 @@ void MainWindow::replaceGame(const std::function<void()>& replace) {
   finishShowingMove(game_);
   turn_.gameReplaced();
   clocks_->gameReplaced();
-  engineGame_ = false;  // unless the new game is one against the engine
+  // Unless the new game is one against it, a DamExchange program is let go.
+  playing_ = nullptr;
+  dxp_->close();
   replace();
   placeWindow();
   refresh();
@@ -311,8 +318,8 @@ void MainWindow::updateStatus() {
   facts.analysing = analysis_->running();
   facts.paused = turn_.paused();
   facts.awaitingPeer = network_->active() && game_.players[listing_.sideToMove()].type == RemotePlayer;
-  if (game_.thinking && (thinker_->running() || outside_->running())) {
-    const EngineProgress& p = outside_->running() ? outside_->lastProgress() : thinker_->lastProgress();
+  if (game_.thinking && (thinker_->running() || (playing_ && playing_->running()))) {
+    const EngineProgress& p = playing_ && playing_->running() ? playing_->lastProgress() : thinker_->lastProgress();
     facts.depth = p.depth;
     facts.whiteScore = listing_.sideToMove() == White ? p.score : -p.score;
   }
@@ -373,7 +380,7 @@ void MainWindow::askBreak() {
   if (game_.thinking) {
     if (askBreakComputerMove(game_)) {
       thinker_->breakOff();
-      outside_->breakOff();
+      if (playing_) playing_->breakOff();
     }
   } else if (network_->transferring()) {
     network_->askBreak();
@@ -401,7 +408,7 @@ void MainWindow::startNetworkGame() {
 }
 
 void MainWindow::startComputerMove() {
-  if (engineGame_) {
+  if (playing_) {
     startEngineMove();
     return;
   }

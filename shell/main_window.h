@@ -24,6 +24,8 @@ class ComputerThinker;
 class EvaluationPanel;
 class HelpWindow;
 class NetworkGame;
+class DxpEngine;
+class ForeignEngine;
 class OutsideEngine;
 class SetupMode;
 struct GameState;
@@ -151,8 +153,9 @@ class MainWindow : public QMainWindow {
   TurnController turn_;
   BoardWidget* board_;
   ComputerThinker* thinker_;
-  OutsideEngine* outside_;
-  bool engineGame_ = false;  // the computer side of this game is the outside engine
+  OutsideEngine* outside_;  // a Hub engine: an opponent, and hints and scores
+  DxpEngine* dxp_;
+  ForeignEngine* playing_ = nullptr;  // the program that is the computer side of this game
   NetworkGame* network_;
   std::unique_ptr<EvaluationPanel> evaluation_;
   std::unique_ptr<AnalysisRunner> analysis_;

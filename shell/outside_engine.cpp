@@ -16,7 +16,9 @@ constexpr qint64 kLongestLine = 64 * 1024;
 }  // namespace
 
 OutsideEngine::OutsideEngine(Deliver deliver, QObject* parent)
-    : QObject(parent), deliver_(std::move(deliver)), client_(std::make_unique<HubClient>([](const std::string&) {})) {
+    : ForeignEngine(parent),
+      deliver_(std::move(deliver)),
+      client_(std::make_unique<HubClient>([](const std::string&) {})) {
   deadline_.setSingleShot(true);
   connect(&deadline_, &QTimer::timeout, this, [this] { lose(say("The engine did not answer in time.")); });
 }
@@ -24,6 +26,11 @@ OutsideEngine::OutsideEngine(Deliver deliver, QObject* parent)
 OutsideEngine::~OutsideEngine() {
   stop();
   close();
+  // Programs asked to leave are not left behind running.
+  for (QProcess* process : findChildren<QProcess*>()) {
+    process->kill();
+    process->waitForFinished(1000);
+  }
 }
 
 void OutsideEngine::setCommand(const std::string& command, GameType type) {

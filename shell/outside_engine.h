@@ -8,29 +8,22 @@
 // beyond its time, breaks the protocol or names an illegal move is closed,
 // and `failed` says why.
 
-#include <QObject>
 #include <QProcess>
 #include <QTimer>
 #include <functional>
 #include <memory>
 #include <string>
 
-#include "core/game/computer_move.h"
 #include "core/net/hub_client.h"
+#include "shell/foreign_engine.h"
 
 namespace velmora {
 
 struct RecordedPosition;
 
-class OutsideEngine : public QObject {
+class OutsideEngine : public ForeignEngine {
   Q_OBJECT
  public:
-  using Deliver = std::function<void(std::function<void()>)>;
-  // Each info: its depth and score, and its line as the listing writes moves.
-  using Progress = std::function<void(const EngineProgress&, const std::string& line)>;
-  using Finished = std::function<void(ComputerChoice)>;
-  using Failed = std::function<void(const std::string&)>;
-
   explicit OutsideEngine(Deliver deliver, QObject* parent = nullptr);
   ~OutsideEngine() override;
 
@@ -44,19 +37,14 @@ class OutsideEngine : public QObject {
   // lost; the program's start and greeting get the same.
   void setGraceMs(int ms) { graceMs_ = ms; }
 
-  // Searches the side to move of `state` (its record from its start) for
-  // about `moveTimeMs`. `progress` hears each info; `finished` runs once with
-  // the choice (result 0 when broken off); `failed` instead when the engine
-  // is lost.
-  void start(const RecordedPosition& state, int moveTimeMs, Progress progress, Finished finished, Failed failed);
-  // The search ends early; `finished` still runs, with no choice.
-  void breakOff();
-  // Nothing more arrives from the search under way; the program stays.
-  void stop();
-  // Closes the program.
-  void close();
-  bool running() const { return static_cast<bool>(finished_); }
-  const EngineProgress& lastProgress() const { return client_->progress(); }
+  void start(const RecordedPosition& state, int moveTimeMs, Progress progress, Finished finished,
+             Failed failed) override;
+  void breakOff() override;
+  // The program stays for the next search.
+  void stop() override;
+  void close() override;
+  bool running() const override { return static_cast<bool>(finished_); }
+  const EngineProgress& lastProgress() const override { return client_->progress(); }
   const std::string& lineText() const { return client_->lineText(); }
 
  private:

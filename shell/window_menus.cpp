@@ -101,7 +101,7 @@ void MainWindow::createMenus() {
   add(gameMenu, {N_("&Set up position..."), CmdSetUp, QKeySequence("Ctrl+E")});
   gameMenu->addSeparator();
   add(gameMenu, {N_("Net&work..."), CmdNetwork, QKeySequence("Ctrl+K")});
-  add(gameMenu, {N_("Play an en&gine..."), CmdPlayEngine, {}});
+  add(gameMenu, {N_("Pla&y an engine..."), CmdPlayEngine, {}});
   gameMenu->addSeparator();
   QMenu* print = gameMenu->addMenu(ui("P&rint"));
   print->setObjectName("printMenu");

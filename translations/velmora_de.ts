@@ -290,6 +290,22 @@ Partie beendet.</translation>
       <translation>Die Portnummer darf höchstens 65535 sein.</translation>
     </message>
     <message>
+      <source>The engine does not play this variant:</source>
+      <translation>Die Engine spielt diese Variante nicht:</translation>
+    </message>
+    <message>
+      <source>The engine reported an error:</source>
+      <translation>Die Engine meldete einen Fehler:</translation>
+    </message>
+    <message>
+      <source>The engine was closed.</source>
+      <translation>Die Engine wurde beendet.</translation>
+    </message>
+    <message>
+      <source>The engine played a move that is not legal here:</source>
+      <translation>Die Engine spielte einen Zug, der hier nicht erlaubt ist:</translation>
+    </message>
+    <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
       <translation>Ihr Gegner hat zu lange nicht geantwortet. Verbindung verloren.</translation>
     </message>
@@ -650,6 +666,94 @@ Partie beendet.</translation>
       <translation>Abbrechen</translation>
     </message>
     <message>
+      <source>Play an engine</source>
+      <translation>Gegen eine Engine spielen</translation>
+    </message>
+    <message>
+      <source>Engine</source>
+      <translation>Engine</translation>
+    </message>
+    <message>
+      <source>&amp;Hub program:</source>
+      <translation>&amp;Hub-Programm:</translation>
+    </message>
+    <message>
+      <source>The engine's program and its arguments</source>
+      <translation>Das Programm der Engine und seine Argumente</translation>
+    </message>
+    <message>
+      <source>&amp;Browse...</source>
+      <translation>&amp;Durchsuchen...</translation>
+    </message>
+    <message>
+      <source>Engine program</source>
+      <translation>Engine-Programm</translation>
+    </message>
+    <message>
+      <source>&amp;DamExchange program at:</source>
+      <translation>&amp;DamExchange-Programm unter:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program's address</source>
+      <translation>Die Adresse des DamExchange-Programms</translation>
+    </message>
+    <message>
+      <source>Port</source>
+      <translation>Port</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Port:</translation>
+    </message>
+    <message>
+      <source>DamExchange plays International draughts only, and gives no hints.</source>
+      <translation>DamExchange spielt nur Internationales Damespiel und gibt keine Tipps.</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partie</translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Weiß</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Schwarz</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
+      <source>Game type:</source>
+      <translation>Variante:</translation>
+    </message>
+    <message>
+      <source>You play:</source>
+      <translation>Sie spielen:</translation>
+    </message>
+    <message>
+      <source>The engine's time a move:</source>
+      <translation>Bedenkzeit der Engine je Zug:</translation>
+    </message>
+    <message>
+      <source>&amp;Start a new game against it</source>
+      <translation>Eine neue Partie gegen sie &amp;starten</translation>
+    </message>
+    <message>
+      <source>Hint and the e&amp;valuation come from this engine</source>
+      <translation>Tipp und &amp;Bewertung kommen von dieser Engine</translation>
+    </message>
+    <message>
+      <source>Give the engine's program.</source>
+      <translation>Geben Sie das Programm der Engine an.</translation>
+    </message>
+    <message>
+      <source>Give the DamExchange program's address.</source>
+      <translation>Geben Sie die Adresse des DamExchange-Programms an.</translation>
+    </message>
+    <message>
       <source>Font chooser</source>
       <translation>Schriftart wählen</translation>
     </message>
@@ -708,10 +812,6 @@ Partie beendet.</translation>
     <message>
       <source>Server's address</source>
       <translation>Adresse des Servers</translation>
-    </message>
-    <message>
-      <source>Port:</source>
-      <translation>Port:</translation>
     </message>
     <message>
       <source>IP:</source>
@@ -788,10 +888,6 @@ Partie beendet.</translation>
     <message>
       <source>Expert</source>
       <translation>Experte</translation>
-    </message>
-    <message>
-      <source>%1 s</source>
-      <translation>%1 s</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -874,6 +970,46 @@ Partie beendet.</translation>
       <translation>Keine Verbindung zum Server möglich</translation>
     </message>
     <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Keine Verbindung zum DamExchange-Programm unter</translation>
+    </message>
+    <message>
+      <source>The connection to the DamExchange program broke.</source>
+      <translation>Die Verbindung zum DamExchange-Programm ist abgebrochen.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program did not answer the game request.</source>
+      <translation>Das DamExchange-Programm hat die Partieanfrage nicht beantwortet.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program refused the game, with code</source>
+      <translation>Das DamExchange-Programm hat die Partie abgelehnt, mit Code</translation>
+    </message>
+    <message>
+      <source>The engine did not answer in time.</source>
+      <translation>Die Engine hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent a message that does not read:</source>
+      <translation>Das DamExchange-Programm sandte eine unlesbare Nachricht:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program ended the game.</source>
+      <translation>Das DamExchange-Programm hat die Partie beendet.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent something other than a move.</source>
+      <translation>Das DamExchange-Programm sandte etwas anderes als einen Zug.</translation>
+    </message>
+    <message>
+      <source>The engine's game ends here:</source>
+      <translation>Die Partie der Engine endet hier:</translation>
+    </message>
+    <message>
+      <source>The engine gives no hint:</source>
+      <translation>Die Engine gibt keinen Tipp:</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Velmora-Handbuch (englisch)</translation>
     </message>
@@ -916,6 +1052,26 @@ Partie beendet.</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>Die Einstellungen wurden nicht gespeichert:</translation>
+    </message>
+    <message>
+      <source>No engine program is set.</source>
+      <translation>Es ist kein Engine-Programm eingestellt.</translation>
+    </message>
+    <message>
+      <source>The engine could not be started:</source>
+      <translation>Die Engine konnte nicht gestartet werden:</translation>
+    </message>
+    <message>
+      <source>The engine crashed.</source>
+      <translation>Die Engine ist abgestürzt.</translation>
+    </message>
+    <message>
+      <source>The engine ended, with exit code</source>
+      <translation>Die Engine wurde beendet, mit Exit-Code</translation>
+    </message>
+    <message>
+      <source>The engine sent a line too long.</source>
+      <translation>Die Engine sandte eine zu lange Zeile.</translation>
     </message>
     <message>
       <source>win</source>
@@ -972,14 +1128,6 @@ Partie beendet.</translation>
     <message>
       <source> To move: </source>
       <translation> Am Zug: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Weiß</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Schwarz</translation>
     </message>
     <message>
       <source> Variant: </source>
@@ -1060,6 +1208,10 @@ Partie beendet.</translation>
     <message>
       <source>Net&amp;work...</source>
       <translation>&amp;Netzwerk...</translation>
+    </message>
+    <message>
+      <source>Pla&amp;y an engine...</source>
+      <translation>Gegen ein Engine-Pr&amp;ogramm spielen...</translation>
     </message>
     <message>
       <source>P&amp;rint</source>

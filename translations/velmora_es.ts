@@ -290,6 +290,22 @@ Fin de la partida.</translation>
       <translation>El número de puerto debe ser como mucho 65535.</translation>
     </message>
     <message>
+      <source>The engine does not play this variant:</source>
+      <translation>El motor no juega esta variante:</translation>
+    </message>
+    <message>
+      <source>The engine reported an error:</source>
+      <translation>El motor informó de un error:</translation>
+    </message>
+    <message>
+      <source>The engine was closed.</source>
+      <translation>El motor se cerró.</translation>
+    </message>
+    <message>
+      <source>The engine played a move that is not legal here:</source>
+      <translation>El motor jugó un movimiento que aquí no es legal:</translation>
+    </message>
+    <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
       <translation>Su rival lleva demasiado tiempo sin responder. Conexión perdida.</translation>
     </message>
@@ -650,6 +666,94 @@ Fin de la partida.</translation>
       <translation>Cancelar</translation>
     </message>
     <message>
+      <source>Play an engine</source>
+      <translation>Jugar contra un motor</translation>
+    </message>
+    <message>
+      <source>Engine</source>
+      <translation>Motor</translation>
+    </message>
+    <message>
+      <source>&amp;Hub program:</source>
+      <translation>Programa &amp;Hub:</translation>
+    </message>
+    <message>
+      <source>The engine's program and its arguments</source>
+      <translation>El programa del motor y sus argumentos</translation>
+    </message>
+    <message>
+      <source>&amp;Browse...</source>
+      <translation>&amp;Examinar...</translation>
+    </message>
+    <message>
+      <source>Engine program</source>
+      <translation>Programa del motor</translation>
+    </message>
+    <message>
+      <source>&amp;DamExchange program at:</source>
+      <translation>Programa &amp;DamExchange en:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program's address</source>
+      <translation>La dirección del programa DamExchange</translation>
+    </message>
+    <message>
+      <source>Port</source>
+      <translation>Puerto</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Puerto:</translation>
+    </message>
+    <message>
+      <source>DamExchange plays International draughts only, and gives no hints.</source>
+      <translation>DamExchange solo juega damas internacionales y no da pistas.</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partida</translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Blancas</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Negras</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
+      <source>Game type:</source>
+      <translation>Variante:</translation>
+    </message>
+    <message>
+      <source>You play:</source>
+      <translation>Usted juega:</translation>
+    </message>
+    <message>
+      <source>The engine's time a move:</source>
+      <translation>Tiempo del motor por movimiento:</translation>
+    </message>
+    <message>
+      <source>&amp;Start a new game against it</source>
+      <translation>&amp;Empezar una partida nueva contra él</translation>
+    </message>
+    <message>
+      <source>Hint and the e&amp;valuation come from this engine</source>
+      <translation>La pista y la e&amp;valuación vienen de este motor</translation>
+    </message>
+    <message>
+      <source>Give the engine's program.</source>
+      <translation>Indique el programa del motor.</translation>
+    </message>
+    <message>
+      <source>Give the DamExchange program's address.</source>
+      <translation>Indique la dirección del programa DamExchange.</translation>
+    </message>
+    <message>
       <source>Font chooser</source>
       <translation>Elegir fuente</translation>
     </message>
@@ -708,10 +812,6 @@ Fin de la partida.</translation>
     <message>
       <source>Server's address</source>
       <translation>Dirección del servidor</translation>
-    </message>
-    <message>
-      <source>Port:</source>
-      <translation>Puerto:</translation>
     </message>
     <message>
       <source>IP:</source>
@@ -788,10 +888,6 @@ Fin de la partida.</translation>
     <message>
       <source>Expert</source>
       <translation>Experto</translation>
-    </message>
-    <message>
-      <source>%1 s</source>
-      <translation>%1 s</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -874,6 +970,46 @@ Fin de la partida.</translation>
       <translation>No se pudo conectar con el servidor</translation>
     </message>
     <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>No se pudo conectar con el programa DamExchange en</translation>
+    </message>
+    <message>
+      <source>The connection to the DamExchange program broke.</source>
+      <translation>Se cortó la conexión con el programa DamExchange.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program did not answer the game request.</source>
+      <translation>El programa DamExchange no respondió a la propuesta de partida.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program refused the game, with code</source>
+      <translation>El programa DamExchange rechazó la partida, con código</translation>
+    </message>
+    <message>
+      <source>The engine did not answer in time.</source>
+      <translation>El motor no respondió a tiempo.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent a message that does not read:</source>
+      <translation>El programa DamExchange envió un mensaje ilegible:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program ended the game.</source>
+      <translation>El programa DamExchange terminó la partida.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent something other than a move.</source>
+      <translation>El programa DamExchange envió algo que no es un movimiento.</translation>
+    </message>
+    <message>
+      <source>The engine's game ends here:</source>
+      <translation>La partida del motor termina aquí:</translation>
+    </message>
+    <message>
+      <source>The engine gives no hint:</source>
+      <translation>El motor no da pista:</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Manual de Velmora (en inglés)</translation>
     </message>
@@ -916,6 +1052,26 @@ Fin de la partida.</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>Los ajustes no se guardaron:</translation>
+    </message>
+    <message>
+      <source>No engine program is set.</source>
+      <translation>No hay ningún programa de motor.</translation>
+    </message>
+    <message>
+      <source>The engine could not be started:</source>
+      <translation>No se pudo iniciar el motor:</translation>
+    </message>
+    <message>
+      <source>The engine crashed.</source>
+      <translation>El motor se bloqueó.</translation>
+    </message>
+    <message>
+      <source>The engine ended, with exit code</source>
+      <translation>El motor terminó, con código de salida</translation>
+    </message>
+    <message>
+      <source>The engine sent a line too long.</source>
+      <translation>El motor envió una línea demasiado larga.</translation>
     </message>
     <message>
       <source>win</source>
@@ -972,14 +1128,6 @@ Fin de la partida.</translation>
     <message>
       <source> To move: </source>
       <translation> Juegan: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Blancas</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Negras</translation>
     </message>
     <message>
       <source> Variant: </source>
@@ -1060,6 +1208,10 @@ Fin de la partida.</translation>
     <message>
       <source>Net&amp;work...</source>
       <translation>&amp;Red...</translation>
+    </message>
+    <message>
+      <source>Pla&amp;y an engine...</source>
+      <translation>Jugar contra un motor e&amp;xterno...</translation>
     </message>
     <message>
       <source>P&amp;rint</source>

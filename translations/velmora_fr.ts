@@ -290,6 +290,22 @@ Partie terminée.</translation>
       <translation>Le numéro de port doit être au plus 65535.</translation>
     </message>
     <message>
+      <source>The engine does not play this variant:</source>
+      <translation>Le moteur ne joue pas cette variante :</translation>
+    </message>
+    <message>
+      <source>The engine reported an error:</source>
+      <translation>Le moteur a signalé une erreur :</translation>
+    </message>
+    <message>
+      <source>The engine was closed.</source>
+      <translation>Le moteur a été fermé.</translation>
+    </message>
+    <message>
+      <source>The engine played a move that is not legal here:</source>
+      <translation>Le moteur a joué un coup qui n'est pas légal ici :</translation>
+    </message>
+    <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
       <translation>Votre adversaire n'a pas répondu depuis trop longtemps. Connexion perdue.</translation>
     </message>
@@ -650,6 +666,94 @@ Partie terminée.</translation>
       <translation>Annuler</translation>
     </message>
     <message>
+      <source>Play an engine</source>
+      <translation>Jouer contre un moteur</translation>
+    </message>
+    <message>
+      <source>Engine</source>
+      <translation>Moteur</translation>
+    </message>
+    <message>
+      <source>&amp;Hub program:</source>
+      <translation>Programme &amp;Hub :</translation>
+    </message>
+    <message>
+      <source>The engine's program and its arguments</source>
+      <translation>Le programme du moteur et ses arguments</translation>
+    </message>
+    <message>
+      <source>&amp;Browse...</source>
+      <translation>&amp;Parcourir...</translation>
+    </message>
+    <message>
+      <source>Engine program</source>
+      <translation>Programme du moteur</translation>
+    </message>
+    <message>
+      <source>&amp;DamExchange program at:</source>
+      <translation>Programme &amp;DamExchange à :</translation>
+    </message>
+    <message>
+      <source>The DamExchange program's address</source>
+      <translation>L'adresse du programme DamExchange</translation>
+    </message>
+    <message>
+      <source>Port</source>
+      <translation>Port</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Port :</translation>
+    </message>
+    <message>
+      <source>DamExchange plays International draughts only, and gives no hints.</source>
+      <translation>DamExchange ne joue que les dames internationales et ne donne pas de conseils.</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partie</translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Blancs</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Noirs</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
+      <source>Game type:</source>
+      <translation>Variante :</translation>
+    </message>
+    <message>
+      <source>You play:</source>
+      <translation>Vous jouez :</translation>
+    </message>
+    <message>
+      <source>The engine's time a move:</source>
+      <translation>Temps du moteur par coup :</translation>
+    </message>
+    <message>
+      <source>&amp;Start a new game against it</source>
+      <translation>&amp;Commencer une nouvelle partie contre lui</translation>
+    </message>
+    <message>
+      <source>Hint and the e&amp;valuation come from this engine</source>
+      <translation>Le conseil et l'é&amp;valuation viennent de ce moteur</translation>
+    </message>
+    <message>
+      <source>Give the engine's program.</source>
+      <translation>Indiquez le programme du moteur.</translation>
+    </message>
+    <message>
+      <source>Give the DamExchange program's address.</source>
+      <translation>Indiquez l'adresse du programme DamExchange.</translation>
+    </message>
+    <message>
       <source>Font chooser</source>
       <translation>Choix de la police</translation>
     </message>
@@ -708,10 +812,6 @@ Partie terminée.</translation>
     <message>
       <source>Server's address</source>
       <translation>Adresse du serveur</translation>
-    </message>
-    <message>
-      <source>Port:</source>
-      <translation>Port :</translation>
     </message>
     <message>
       <source>IP:</source>
@@ -788,10 +888,6 @@ Partie terminée.</translation>
     <message>
       <source>Expert</source>
       <translation>Expert</translation>
-    </message>
-    <message>
-      <source>%1 s</source>
-      <translation>%1 s</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -874,6 +970,46 @@ Partie terminée.</translation>
       <translation>Impossible de se connecter au serveur</translation>
     </message>
     <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Connexion impossible au programme DamExchange à</translation>
+    </message>
+    <message>
+      <source>The connection to the DamExchange program broke.</source>
+      <translation>La connexion au programme DamExchange a été coupée.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program did not answer the game request.</source>
+      <translation>Le programme DamExchange n'a pas répondu à la proposition de partie.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program refused the game, with code</source>
+      <translation>Le programme DamExchange a refusé la partie, avec le code</translation>
+    </message>
+    <message>
+      <source>The engine did not answer in time.</source>
+      <translation>Le moteur n'a pas répondu à temps.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent a message that does not read:</source>
+      <translation>Le programme DamExchange a envoyé un message illisible :</translation>
+    </message>
+    <message>
+      <source>The DamExchange program ended the game.</source>
+      <translation>Le programme DamExchange a terminé la partie.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent something other than a move.</source>
+      <translation>Le programme DamExchange a envoyé autre chose qu'un coup.</translation>
+    </message>
+    <message>
+      <source>The engine's game ends here:</source>
+      <translation>La partie du moteur s'arrête ici :</translation>
+    </message>
+    <message>
+      <source>The engine gives no hint:</source>
+      <translation>Le moteur ne donne pas de conseil :</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Manuel de Velmora (en anglais)</translation>
     </message>
@@ -916,6 +1052,26 @@ Partie terminée.</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>Les réglages n'ont pas été enregistrés :</translation>
+    </message>
+    <message>
+      <source>No engine program is set.</source>
+      <translation>Aucun programme de moteur n'est indiqué.</translation>
+    </message>
+    <message>
+      <source>The engine could not be started:</source>
+      <translation>Le moteur n'a pas pu être lancé :</translation>
+    </message>
+    <message>
+      <source>The engine crashed.</source>
+      <translation>Le moteur s'est planté.</translation>
+    </message>
+    <message>
+      <source>The engine ended, with exit code</source>
+      <translation>Le moteur s'est arrêté, avec le code de sortie</translation>
+    </message>
+    <message>
+      <source>The engine sent a line too long.</source>
+      <translation>Le moteur a envoyé une ligne trop longue.</translation>
     </message>
     <message>
       <source>win</source>
@@ -972,14 +1128,6 @@ Partie terminée.</translation>
     <message>
       <source> To move: </source>
       <translation> Trait : </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Blancs</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Noirs</translation>
     </message>
     <message>
       <source> Variant: </source>
@@ -1060,6 +1208,10 @@ Partie terminée.</translation>
     <message>
       <source>Net&amp;work...</source>
       <translation>R&amp;éseau...</translation>
+    </message>
+    <message>
+      <source>Pla&amp;y an engine...</source>
+      <translation>&amp;Jouer contre un moteur...</translation>
     </message>
     <message>
       <source>P&amp;rint</source>

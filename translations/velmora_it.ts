@@ -290,6 +290,22 @@ Partita finita.</translation>
       <translation>Il numero di porta deve essere al massimo 65535.</translation>
     </message>
     <message>
+      <source>The engine does not play this variant:</source>
+      <translation>Il motore non gioca questa variante:</translation>
+    </message>
+    <message>
+      <source>The engine reported an error:</source>
+      <translation>Il motore ha segnalato un errore:</translation>
+    </message>
+    <message>
+      <source>The engine was closed.</source>
+      <translation>Il motore è stato chiuso.</translation>
+    </message>
+    <message>
+      <source>The engine played a move that is not legal here:</source>
+      <translation>Il motore ha giocato una mossa non legale qui:</translation>
+    </message>
+    <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
       <translation>L'avversario non risponde da troppo tempo. Connessione persa.</translation>
     </message>
@@ -650,6 +666,94 @@ Partita finita.</translation>
       <translation>Annulla</translation>
     </message>
     <message>
+      <source>Play an engine</source>
+      <translation>Gioca contro un motore</translation>
+    </message>
+    <message>
+      <source>Engine</source>
+      <translation>Motore</translation>
+    </message>
+    <message>
+      <source>&amp;Hub program:</source>
+      <translation>Programma &amp;Hub:</translation>
+    </message>
+    <message>
+      <source>The engine's program and its arguments</source>
+      <translation>Il programma del motore e i suoi argomenti</translation>
+    </message>
+    <message>
+      <source>&amp;Browse...</source>
+      <translation>&amp;Sfoglia...</translation>
+    </message>
+    <message>
+      <source>Engine program</source>
+      <translation>Programma del motore</translation>
+    </message>
+    <message>
+      <source>&amp;DamExchange program at:</source>
+      <translation>Programma &amp;DamExchange a:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program's address</source>
+      <translation>L'indirizzo del programma DamExchange</translation>
+    </message>
+    <message>
+      <source>Port</source>
+      <translation>Porta</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Porta:</translation>
+    </message>
+    <message>
+      <source>DamExchange plays International draughts only, and gives no hints.</source>
+      <translation>DamExchange gioca solo la dama internazionale e non dà suggerimenti.</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partita</translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Bianco</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Nero</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
+      <source>Game type:</source>
+      <translation>Variante:</translation>
+    </message>
+    <message>
+      <source>You play:</source>
+      <translation>Tu giochi:</translation>
+    </message>
+    <message>
+      <source>The engine's time a move:</source>
+      <translation>Tempo del motore per mossa:</translation>
+    </message>
+    <message>
+      <source>&amp;Start a new game against it</source>
+      <translation>&amp;Inizia una nuova partita contro di lui</translation>
+    </message>
+    <message>
+      <source>Hint and the e&amp;valuation come from this engine</source>
+      <translation>Suggerimento e &amp;valutazione vengono da questo motore</translation>
+    </message>
+    <message>
+      <source>Give the engine's program.</source>
+      <translation>Indica il programma del motore.</translation>
+    </message>
+    <message>
+      <source>Give the DamExchange program's address.</source>
+      <translation>Indica l'indirizzo del programma DamExchange.</translation>
+    </message>
+    <message>
       <source>Font chooser</source>
       <translation>Scelta del carattere</translation>
     </message>
@@ -708,10 +812,6 @@ Partita finita.</translation>
     <message>
       <source>Server's address</source>
       <translation>Indirizzo del server</translation>
-    </message>
-    <message>
-      <source>Port:</source>
-      <translation>Porta:</translation>
     </message>
     <message>
       <source>IP:</source>
@@ -788,10 +888,6 @@ Partita finita.</translation>
     <message>
       <source>Expert</source>
       <translation>Esperto</translation>
-    </message>
-    <message>
-      <source>%1 s</source>
-      <translation>%1 s</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -874,6 +970,46 @@ Partita finita.</translation>
       <translation>Impossibile connettersi al server</translation>
     </message>
     <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Impossibile collegarsi al programma DamExchange a</translation>
+    </message>
+    <message>
+      <source>The connection to the DamExchange program broke.</source>
+      <translation>La connessione al programma DamExchange si è interrotta.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program did not answer the game request.</source>
+      <translation>Il programma DamExchange non ha risposto alla proposta di partita.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program refused the game, with code</source>
+      <translation>Il programma DamExchange ha rifiutato la partita, con codice</translation>
+    </message>
+    <message>
+      <source>The engine did not answer in time.</source>
+      <translation>Il motore non ha risposto in tempo.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent a message that does not read:</source>
+      <translation>Il programma DamExchange ha inviato un messaggio illeggibile:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program ended the game.</source>
+      <translation>Il programma DamExchange ha terminato la partita.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent something other than a move.</source>
+      <translation>Il programma DamExchange ha inviato qualcosa che non è una mossa.</translation>
+    </message>
+    <message>
+      <source>The engine's game ends here:</source>
+      <translation>La partita del motore finisce qui:</translation>
+    </message>
+    <message>
+      <source>The engine gives no hint:</source>
+      <translation>Il motore non dà suggerimenti:</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Manuale di Velmora (in inglese)</translation>
     </message>
@@ -916,6 +1052,26 @@ Partita finita.</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>Le impostazioni non sono state salvate:</translation>
+    </message>
+    <message>
+      <source>No engine program is set.</source>
+      <translation>Nessun programma di motore impostato.</translation>
+    </message>
+    <message>
+      <source>The engine could not be started:</source>
+      <translation>Non è stato possibile avviare il motore:</translation>
+    </message>
+    <message>
+      <source>The engine crashed.</source>
+      <translation>Il motore si è bloccato.</translation>
+    </message>
+    <message>
+      <source>The engine ended, with exit code</source>
+      <translation>Il motore è terminato, con codice di uscita</translation>
+    </message>
+    <message>
+      <source>The engine sent a line too long.</source>
+      <translation>Il motore ha inviato una riga troppo lunga.</translation>
     </message>
     <message>
       <source>win</source>
@@ -972,14 +1128,6 @@ Partita finita.</translation>
     <message>
       <source> To move: </source>
       <translation> Muove: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Bianco</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Nero</translation>
     </message>
     <message>
       <source> Variant: </source>
@@ -1060,6 +1208,10 @@ Partita finita.</translation>
     <message>
       <source>Net&amp;work...</source>
       <translation>&amp;Rete...</translation>
+    </message>
+    <message>
+      <source>Pla&amp;y an engine...</source>
+      <translation>Gioca contro un motore &amp;Hub o DXP...</translation>
     </message>
     <message>
       <source>P&amp;rint</source>

@@ -290,6 +290,22 @@ Einde van de partij.</translation>
       <translation>Het poortnummer mag hoogstens 65535 zijn.</translation>
     </message>
     <message>
+      <source>The engine does not play this variant:</source>
+      <translation>De engine speelt deze variant niet:</translation>
+    </message>
+    <message>
+      <source>The engine reported an error:</source>
+      <translation>De engine meldde een fout:</translation>
+    </message>
+    <message>
+      <source>The engine was closed.</source>
+      <translation>De engine is gesloten.</translation>
+    </message>
+    <message>
+      <source>The engine played a move that is not legal here:</source>
+      <translation>De engine speelde een zet die hier niet geldig is:</translation>
+    </message>
+    <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
       <translation>Uw tegenstander antwoordt al te lang niet. Verbinding verbroken.</translation>
     </message>
@@ -650,6 +666,94 @@ Einde van de partij.</translation>
       <translation>Annuleren</translation>
     </message>
     <message>
+      <source>Play an engine</source>
+      <translation>Tegen een engine spelen</translation>
+    </message>
+    <message>
+      <source>Engine</source>
+      <translation>Engine</translation>
+    </message>
+    <message>
+      <source>&amp;Hub program:</source>
+      <translation>&amp;Hub-programma:</translation>
+    </message>
+    <message>
+      <source>The engine's program and its arguments</source>
+      <translation>Het programma van de engine en zijn argumenten</translation>
+    </message>
+    <message>
+      <source>&amp;Browse...</source>
+      <translation>&amp;Bladeren...</translation>
+    </message>
+    <message>
+      <source>Engine program</source>
+      <translation>Engineprogramma</translation>
+    </message>
+    <message>
+      <source>&amp;DamExchange program at:</source>
+      <translation>&amp;DamExchange-programma op:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program's address</source>
+      <translation>Het adres van het DamExchange-programma</translation>
+    </message>
+    <message>
+      <source>Port</source>
+      <translation>Poort</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Poort:</translation>
+    </message>
+    <message>
+      <source>DamExchange plays International draughts only, and gives no hints.</source>
+      <translation>DamExchange speelt alleen internationaal dammen en geeft geen tips.</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partij</translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Wit</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Zwart</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
+      <source>Game type:</source>
+      <translation>Variant:</translation>
+    </message>
+    <message>
+      <source>You play:</source>
+      <translation>U speelt:</translation>
+    </message>
+    <message>
+      <source>The engine's time a move:</source>
+      <translation>Bedenktijd van de engine per zet:</translation>
+    </message>
+    <message>
+      <source>&amp;Start a new game against it</source>
+      <translation>Een nieuwe partij ertegen &amp;starten</translation>
+    </message>
+    <message>
+      <source>Hint and the e&amp;valuation come from this engine</source>
+      <translation>Tip en &amp;evaluatie komen van deze engine</translation>
+    </message>
+    <message>
+      <source>Give the engine's program.</source>
+      <translation>Geef het programma van de engine op.</translation>
+    </message>
+    <message>
+      <source>Give the DamExchange program's address.</source>
+      <translation>Geef het adres van het DamExchange-programma op.</translation>
+    </message>
+    <message>
       <source>Font chooser</source>
       <translation>Lettertype kiezen</translation>
     </message>
@@ -708,10 +812,6 @@ Einde van de partij.</translation>
     <message>
       <source>Server's address</source>
       <translation>Adres van de server</translation>
-    </message>
-    <message>
-      <source>Port:</source>
-      <translation>Poort:</translation>
     </message>
     <message>
       <source>IP:</source>
@@ -788,10 +888,6 @@ Einde van de partij.</translation>
     <message>
       <source>Expert</source>
       <translation>Expert</translation>
-    </message>
-    <message>
-      <source>%1 s</source>
-      <translation>%1 s</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -874,6 +970,46 @@ Einde van de partij.</translation>
       <translation>Kon geen verbinding maken met de server</translation>
     </message>
     <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Kan geen verbinding maken met het DamExchange-programma op</translation>
+    </message>
+    <message>
+      <source>The connection to the DamExchange program broke.</source>
+      <translation>De verbinding met het DamExchange-programma is verbroken.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program did not answer the game request.</source>
+      <translation>Het DamExchange-programma beantwoordde het partijverzoek niet.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program refused the game, with code</source>
+      <translation>Het DamExchange-programma weigerde de partij, met code</translation>
+    </message>
+    <message>
+      <source>The engine did not answer in time.</source>
+      <translation>De engine antwoordde niet op tijd.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent a message that does not read:</source>
+      <translation>Het DamExchange-programma stuurde een onleesbaar bericht:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program ended the game.</source>
+      <translation>Het DamExchange-programma beëindigde de partij.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent something other than a move.</source>
+      <translation>Het DamExchange-programma stuurde iets anders dan een zet.</translation>
+    </message>
+    <message>
+      <source>The engine's game ends here:</source>
+      <translation>De partij van de engine eindigt hier:</translation>
+    </message>
+    <message>
+      <source>The engine gives no hint:</source>
+      <translation>De engine geeft geen tip:</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Handleiding van Velmora (Engels)</translation>
     </message>
@@ -916,6 +1052,26 @@ Einde van de partij.</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>De instellingen zijn niet opgeslagen:</translation>
+    </message>
+    <message>
+      <source>No engine program is set.</source>
+      <translation>Er is geen engineprogramma ingesteld.</translation>
+    </message>
+    <message>
+      <source>The engine could not be started:</source>
+      <translation>De engine kon niet worden gestart:</translation>
+    </message>
+    <message>
+      <source>The engine crashed.</source>
+      <translation>De engine is vastgelopen.</translation>
+    </message>
+    <message>
+      <source>The engine ended, with exit code</source>
+      <translation>De engine stopte, met afsluitcode</translation>
+    </message>
+    <message>
+      <source>The engine sent a line too long.</source>
+      <translation>De engine stuurde een te lange regel.</translation>
     </message>
     <message>
       <source>win</source>
@@ -972,14 +1128,6 @@ Einde van de partij.</translation>
     <message>
       <source> To move: </source>
       <translation> Aan zet: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Wit</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Zwart</translation>
     </message>
     <message>
       <source> Variant: </source>
@@ -1060,6 +1208,10 @@ Einde van de partij.</translation>
     <message>
       <source>Net&amp;work...</source>
       <translation>Net&amp;werk...</translation>
+    </message>
+    <message>
+      <source>Pla&amp;y an engine...</source>
+      <translation>Tegen een &amp;computerprogramma spelen...</translation>
     </message>
     <message>
       <source>P&amp;rint</source>

@@ -290,6 +290,22 @@ Fim de jogo.</translation>
       <translation>O número da porta deve ser no máximo 65535.</translation>
     </message>
     <message>
+      <source>The engine does not play this variant:</source>
+      <translation>O motor não joga esta variante:</translation>
+    </message>
+    <message>
+      <source>The engine reported an error:</source>
+      <translation>O motor informou um erro:</translation>
+    </message>
+    <message>
+      <source>The engine was closed.</source>
+      <translation>O motor foi fechado.</translation>
+    </message>
+    <message>
+      <source>The engine played a move that is not legal here:</source>
+      <translation>O motor jogou um lance que não é legal aqui:</translation>
+    </message>
+    <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
       <translation>O adversário não responde há muito tempo. Conexão perdida.</translation>
     </message>
@@ -650,6 +666,94 @@ Fim de jogo.</translation>
       <translation>Cancelar</translation>
     </message>
     <message>
+      <source>Play an engine</source>
+      <translation>Jogar contra um motor</translation>
+    </message>
+    <message>
+      <source>Engine</source>
+      <translation>Motor</translation>
+    </message>
+    <message>
+      <source>&amp;Hub program:</source>
+      <translation>Programa &amp;Hub:</translation>
+    </message>
+    <message>
+      <source>The engine's program and its arguments</source>
+      <translation>O programa do motor e seus argumentos</translation>
+    </message>
+    <message>
+      <source>&amp;Browse...</source>
+      <translation>&amp;Procurar...</translation>
+    </message>
+    <message>
+      <source>Engine program</source>
+      <translation>Programa do motor</translation>
+    </message>
+    <message>
+      <source>&amp;DamExchange program at:</source>
+      <translation>Programa &amp;DamExchange em:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program's address</source>
+      <translation>O endereço do programa DamExchange</translation>
+    </message>
+    <message>
+      <source>Port</source>
+      <translation>Porta</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Porta:</translation>
+    </message>
+    <message>
+      <source>DamExchange plays International draughts only, and gives no hints.</source>
+      <translation>O DamExchange só joga damas internacionais e não dá dicas.</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Partida</translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Brancas</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Pretas</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 s</translation>
+    </message>
+    <message>
+      <source>Game type:</source>
+      <translation>Variante:</translation>
+    </message>
+    <message>
+      <source>You play:</source>
+      <translation>Você joga:</translation>
+    </message>
+    <message>
+      <source>The engine's time a move:</source>
+      <translation>Tempo do motor por lance:</translation>
+    </message>
+    <message>
+      <source>&amp;Start a new game against it</source>
+      <translation>&amp;Começar uma nova partida contra ele</translation>
+    </message>
+    <message>
+      <source>Hint and the e&amp;valuation come from this engine</source>
+      <translation>A dica e a a&amp;valiação vêm deste motor</translation>
+    </message>
+    <message>
+      <source>Give the engine's program.</source>
+      <translation>Informe o programa do motor.</translation>
+    </message>
+    <message>
+      <source>Give the DamExchange program's address.</source>
+      <translation>Informe o endereço do programa DamExchange.</translation>
+    </message>
+    <message>
       <source>Font chooser</source>
       <translation>Escolha da fonte</translation>
     </message>
@@ -708,10 +812,6 @@ Fim de jogo.</translation>
     <message>
       <source>Server's address</source>
       <translation>Endereço do servidor</translation>
-    </message>
-    <message>
-      <source>Port:</source>
-      <translation>Porta:</translation>
     </message>
     <message>
       <source>IP:</source>
@@ -788,10 +888,6 @@ Fim de jogo.</translation>
     <message>
       <source>Expert</source>
       <translation>Especialista</translation>
-    </message>
-    <message>
-      <source>%1 s</source>
-      <translation>%1 s</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -874,6 +970,46 @@ Fim de jogo.</translation>
       <translation>Não foi possível conectar ao servidor</translation>
     </message>
     <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Não foi possível conectar ao programa DamExchange em</translation>
+    </message>
+    <message>
+      <source>The connection to the DamExchange program broke.</source>
+      <translation>A conexão com o programa DamExchange caiu.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program did not answer the game request.</source>
+      <translation>O programa DamExchange não respondeu ao pedido de partida.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program refused the game, with code</source>
+      <translation>O programa DamExchange recusou a partida, com código</translation>
+    </message>
+    <message>
+      <source>The engine did not answer in time.</source>
+      <translation>O motor não respondeu a tempo.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent a message that does not read:</source>
+      <translation>O programa DamExchange enviou uma mensagem ilegível:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program ended the game.</source>
+      <translation>O programa DamExchange encerrou a partida.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent something other than a move.</source>
+      <translation>O programa DamExchange enviou algo que não é um lance.</translation>
+    </message>
+    <message>
+      <source>The engine's game ends here:</source>
+      <translation>A partida do motor termina aqui:</translation>
+    </message>
+    <message>
+      <source>The engine gives no hint:</source>
+      <translation>O motor não dá dica:</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Manual do Velmora (em inglês)</translation>
     </message>
@@ -916,6 +1052,26 @@ Fim de jogo.</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>As configurações não foram salvas:</translation>
+    </message>
+    <message>
+      <source>No engine program is set.</source>
+      <translation>Nenhum programa de motor foi definido.</translation>
+    </message>
+    <message>
+      <source>The engine could not be started:</source>
+      <translation>Não foi possível iniciar o motor:</translation>
+    </message>
+    <message>
+      <source>The engine crashed.</source>
+      <translation>O motor travou.</translation>
+    </message>
+    <message>
+      <source>The engine ended, with exit code</source>
+      <translation>O motor terminou, com código de saída</translation>
+    </message>
+    <message>
+      <source>The engine sent a line too long.</source>
+      <translation>O motor enviou uma linha longa demais.</translation>
     </message>
     <message>
       <source>win</source>
@@ -972,14 +1128,6 @@ Fim de jogo.</translation>
     <message>
       <source> To move: </source>
       <translation> Joga: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Brancas</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Pretas</translation>
     </message>
     <message>
       <source> Variant: </source>
@@ -1060,6 +1208,10 @@ Fim de jogo.</translation>
     <message>
       <source>Net&amp;work...</source>
       <translation>&amp;Rede...</translation>
+    </message>
+    <message>
+      <source>Pla&amp;y an engine...</source>
+      <translation>&amp;Jogar contra um motor...</translation>
     </message>
     <message>
       <source>P&amp;rint</source>

@@ -290,6 +290,22 @@ Game over.</source>
       <translation>Номер порта должен быть не больше 65535.</translation>
     </message>
     <message>
+      <source>The engine does not play this variant:</source>
+      <translation>Движок не играет в этот вариант:</translation>
+    </message>
+    <message>
+      <source>The engine reported an error:</source>
+      <translation>Движок сообщил об ошибке:</translation>
+    </message>
+    <message>
+      <source>The engine was closed.</source>
+      <translation>Движок закрыт.</translation>
+    </message>
+    <message>
+      <source>The engine played a move that is not legal here:</source>
+      <translation>Движок сделал ход, который здесь не разрешён:</translation>
+    </message>
+    <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
       <translation>Соперник слишком долго не отвечает. Соединение потеряно.</translation>
     </message>
@@ -650,6 +666,94 @@ Game over.</source>
       <translation>Отмена</translation>
     </message>
     <message>
+      <source>Play an engine</source>
+      <translation>Игра с движком</translation>
+    </message>
+    <message>
+      <source>Engine</source>
+      <translation>Движок</translation>
+    </message>
+    <message>
+      <source>&amp;Hub program:</source>
+      <translation>Программа &amp;Hub:</translation>
+    </message>
+    <message>
+      <source>The engine's program and its arguments</source>
+      <translation>Программа движка и её аргументы</translation>
+    </message>
+    <message>
+      <source>&amp;Browse...</source>
+      <translation>&amp;Обзор...</translation>
+    </message>
+    <message>
+      <source>Engine program</source>
+      <translation>Программа движка</translation>
+    </message>
+    <message>
+      <source>&amp;DamExchange program at:</source>
+      <translation>Программа &amp;DamExchange по адресу:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program's address</source>
+      <translation>Адрес программы DamExchange</translation>
+    </message>
+    <message>
+      <source>Port</source>
+      <translation>Порт</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Порт:</translation>
+    </message>
+    <message>
+      <source>DamExchange plays International draughts only, and gives no hints.</source>
+      <translation>DamExchange играет только в международные шашки и не даёт подсказок.</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Партия</translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Белые</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Чёрные</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 с</translation>
+    </message>
+    <message>
+      <source>Game type:</source>
+      <translation>Вариант:</translation>
+    </message>
+    <message>
+      <source>You play:</source>
+      <translation>Вы играете:</translation>
+    </message>
+    <message>
+      <source>The engine's time a move:</source>
+      <translation>Время движка на ход:</translation>
+    </message>
+    <message>
+      <source>&amp;Start a new game against it</source>
+      <translation>&amp;Начать новую партию против него</translation>
+    </message>
+    <message>
+      <source>Hint and the e&amp;valuation come from this engine</source>
+      <translation>Подсказка и о&amp;ценка берутся у этого движка</translation>
+    </message>
+    <message>
+      <source>Give the engine's program.</source>
+      <translation>Укажите программу движка.</translation>
+    </message>
+    <message>
+      <source>Give the DamExchange program's address.</source>
+      <translation>Укажите адрес программы DamExchange.</translation>
+    </message>
+    <message>
       <source>Font chooser</source>
       <translation>Выбор шрифта</translation>
     </message>
@@ -708,10 +812,6 @@ Game over.</source>
     <message>
       <source>Server's address</source>
       <translation>Адрес сервера</translation>
-    </message>
-    <message>
-      <source>Port:</source>
-      <translation>Порт:</translation>
     </message>
     <message>
       <source>IP:</source>
@@ -788,10 +888,6 @@ Game over.</source>
     <message>
       <source>Expert</source>
       <translation>Эксперт</translation>
-    </message>
-    <message>
-      <source>%1 s</source>
-      <translation>%1 с</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -874,6 +970,46 @@ Game over.</source>
       <translation>Не удалось подключиться к серверу</translation>
     </message>
     <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Не удалось подключиться к программе DamExchange по адресу</translation>
+    </message>
+    <message>
+      <source>The connection to the DamExchange program broke.</source>
+      <translation>Соединение с программой DamExchange прервано.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program did not answer the game request.</source>
+      <translation>Программа DamExchange не ответила на предложение партии.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program refused the game, with code</source>
+      <translation>Программа DamExchange отклонила партию, код</translation>
+    </message>
+    <message>
+      <source>The engine did not answer in time.</source>
+      <translation>Движок не ответил вовремя.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent a message that does not read:</source>
+      <translation>Программа DamExchange прислала нечитаемое сообщение:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program ended the game.</source>
+      <translation>Программа DamExchange завершила партию.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent something other than a move.</source>
+      <translation>Программа DamExchange прислала не ход.</translation>
+    </message>
+    <message>
+      <source>The engine's game ends here:</source>
+      <translation>Партия движка заканчивается здесь:</translation>
+    </message>
+    <message>
+      <source>The engine gives no hint:</source>
+      <translation>Движок не даёт подсказки:</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Руководство Velmora (на английском)</translation>
     </message>
@@ -916,6 +1052,26 @@ Game over.</source>
     <message>
       <source>The settings were not saved:</source>
       <translation>Настройки не сохранены:</translation>
+    </message>
+    <message>
+      <source>No engine program is set.</source>
+      <translation>Программа движка не задана.</translation>
+    </message>
+    <message>
+      <source>The engine could not be started:</source>
+      <translation>Не удалось запустить движок:</translation>
+    </message>
+    <message>
+      <source>The engine crashed.</source>
+      <translation>Движок аварийно завершился.</translation>
+    </message>
+    <message>
+      <source>The engine ended, with exit code</source>
+      <translation>Движок завершился с кодом выхода</translation>
+    </message>
+    <message>
+      <source>The engine sent a line too long.</source>
+      <translation>Движок прислал слишком длинную строку.</translation>
     </message>
     <message>
       <source>win</source>
@@ -972,14 +1128,6 @@ Game over.</source>
     <message>
       <source> To move: </source>
       <translation> Ход: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Белые</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Чёрные</translation>
     </message>
     <message>
       <source> Variant: </source>
@@ -1060,6 +1208,10 @@ Game over.</source>
     <message>
       <source>Net&amp;work...</source>
       <translation>С&amp;еть...</translation>
+    </message>
+    <message>
+      <source>Pla&amp;y an engine...</source>
+      <translation>И&amp;грать с движком...</translation>
     </message>
     <message>
       <source>P&amp;rint</source>

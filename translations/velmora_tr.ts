@@ -290,6 +290,22 @@ Oyun bitti.</translation>
       <translation>Bağlantı noktası en çok 65535 olmalı.</translation>
     </message>
     <message>
+      <source>The engine does not play this variant:</source>
+      <translation>Motor bu çeşidi oynamıyor:</translation>
+    </message>
+    <message>
+      <source>The engine reported an error:</source>
+      <translation>Motor bir hata bildirdi:</translation>
+    </message>
+    <message>
+      <source>The engine was closed.</source>
+      <translation>Motor kapatıldı.</translation>
+    </message>
+    <message>
+      <source>The engine played a move that is not legal here:</source>
+      <translation>Motor burada yasal olmayan bir hamle oynadı:</translation>
+    </message>
+    <message>
       <source>Your opponent has not answered for too long. Connection lost.</source>
       <translation>Rakibiniz çok uzun süredir yanıt vermedi. Bağlantı koptu.</translation>
     </message>
@@ -650,6 +666,94 @@ Oyun bitti.</translation>
       <translation>İptal</translation>
     </message>
     <message>
+      <source>Play an engine</source>
+      <translation>Bir motora karşı oyna</translation>
+    </message>
+    <message>
+      <source>Engine</source>
+      <translation>Motor</translation>
+    </message>
+    <message>
+      <source>&amp;Hub program:</source>
+      <translation>&amp;Hub programı:</translation>
+    </message>
+    <message>
+      <source>The engine's program and its arguments</source>
+      <translation>Motorun programı ve argümanları</translation>
+    </message>
+    <message>
+      <source>&amp;Browse...</source>
+      <translation>&amp;Gözat...</translation>
+    </message>
+    <message>
+      <source>Engine program</source>
+      <translation>Motor programı</translation>
+    </message>
+    <message>
+      <source>&amp;DamExchange program at:</source>
+      <translation>&amp;DamExchange programı adresi:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program's address</source>
+      <translation>DamExchange programının adresi</translation>
+    </message>
+    <message>
+      <source>Port</source>
+      <translation>Port</translation>
+    </message>
+    <message>
+      <source>Port:</source>
+      <translation>Port:</translation>
+    </message>
+    <message>
+      <source>DamExchange plays International draughts only, and gives no hints.</source>
+      <translation>DamExchange yalnızca uluslararası dama oynar ve ipucu vermez.</translation>
+    </message>
+    <message>
+      <source>Game</source>
+      <translation>Oyun</translation>
+    </message>
+    <message>
+      <source>White</source>
+      <translation>Beyaz</translation>
+    </message>
+    <message>
+      <source>Black</source>
+      <translation>Siyah</translation>
+    </message>
+    <message>
+      <source>%1 s</source>
+      <translation>%1 sn</translation>
+    </message>
+    <message>
+      <source>Game type:</source>
+      <translation>Oyun türü:</translation>
+    </message>
+    <message>
+      <source>You play:</source>
+      <translation>Siz oynuyorsunuz:</translation>
+    </message>
+    <message>
+      <source>The engine's time a move:</source>
+      <translation>Motorun hamle başına süresi:</translation>
+    </message>
+    <message>
+      <source>&amp;Start a new game against it</source>
+      <translation>Ona karşı yeni bir oyun &amp;başlat</translation>
+    </message>
+    <message>
+      <source>Hint and the e&amp;valuation come from this engine</source>
+      <translation>İpucu ve &amp;değerlendirme bu motordan gelir</translation>
+    </message>
+    <message>
+      <source>Give the engine's program.</source>
+      <translation>Motorun programını girin.</translation>
+    </message>
+    <message>
+      <source>Give the DamExchange program's address.</source>
+      <translation>DamExchange programının adresini girin.</translation>
+    </message>
+    <message>
       <source>Font chooser</source>
       <translation>Yazı tipi seçimi</translation>
     </message>
@@ -708,10 +812,6 @@ Oyun bitti.</translation>
     <message>
       <source>Server's address</source>
       <translation>Sunucunun adresi</translation>
-    </message>
-    <message>
-      <source>Port:</source>
-      <translation>Port:</translation>
     </message>
     <message>
       <source>IP:</source>
@@ -788,10 +888,6 @@ Oyun bitti.</translation>
     <message>
       <source>Expert</source>
       <translation>Uzman</translation>
-    </message>
-    <message>
-      <source>%1 s</source>
-      <translation>%1 sn</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -874,6 +970,46 @@ Oyun bitti.</translation>
       <translation>Sunucuya bağlanılamadı</translation>
     </message>
     <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>DamExchange programına bağlanılamadı:</translation>
+    </message>
+    <message>
+      <source>The connection to the DamExchange program broke.</source>
+      <translation>DamExchange programıyla bağlantı koptu.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program did not answer the game request.</source>
+      <translation>DamExchange programı oyun isteğini yanıtlamadı.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program refused the game, with code</source>
+      <translation>DamExchange programı oyunu reddetti, kod</translation>
+    </message>
+    <message>
+      <source>The engine did not answer in time.</source>
+      <translation>Motor zamanında yanıt vermedi.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent a message that does not read:</source>
+      <translation>DamExchange programı okunamayan bir ileti gönderdi:</translation>
+    </message>
+    <message>
+      <source>The DamExchange program ended the game.</source>
+      <translation>DamExchange programı oyunu bitirdi.</translation>
+    </message>
+    <message>
+      <source>The DamExchange program sent something other than a move.</source>
+      <translation>DamExchange programı hamle olmayan bir şey gönderdi.</translation>
+    </message>
+    <message>
+      <source>The engine's game ends here:</source>
+      <translation>Motorun oyunu burada bitiyor:</translation>
+    </message>
+    <message>
+      <source>The engine gives no hint:</source>
+      <translation>Motor ipucu vermiyor:</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Velmora kılavuzu (İngilizce)</translation>
     </message>
@@ -916,6 +1052,26 @@ Oyun bitti.</translation>
     <message>
       <source>The settings were not saved:</source>
       <translation>Ayarlar kaydedilmedi:</translation>
+    </message>
+    <message>
+      <source>No engine program is set.</source>
+      <translation>Ayarlı bir motor programı yok.</translation>
+    </message>
+    <message>
+      <source>The engine could not be started:</source>
+      <translation>Motor başlatılamadı:</translation>
+    </message>
+    <message>
+      <source>The engine crashed.</source>
+      <translation>Motor çöktü.</translation>
+    </message>
+    <message>
+      <source>The engine ended, with exit code</source>
+      <translation>Motor sona erdi, çıkış kodu</translation>
+    </message>
+    <message>
+      <source>The engine sent a line too long.</source>
+      <translation>Motor çok uzun bir satır gönderdi.</translation>
     </message>
     <message>
       <source>win</source>
@@ -972,14 +1128,6 @@ Oyun bitti.</translation>
     <message>
       <source> To move: </source>
       <translation> Sıra: </translation>
-    </message>
-    <message>
-      <source>White</source>
-      <translation>Beyaz</translation>
-    </message>
-    <message>
-      <source>Black</source>
-      <translation>Siyah</translation>
     </message>
     <message>
       <source> Variant: </source>
@@ -1060,6 +1208,10 @@ Oyun bitti.</translation>
     <message>
       <source>Net&amp;work...</source>
       <translation>A&amp;ğ...</translation>
+    </message>
+    <message>
+      <source>Pla&amp;y an engine...</source>
+      <translation>&amp;Bir motora karşı oyna...</translation>
     </message>
     <message>
       <source>P&amp;rint</source>

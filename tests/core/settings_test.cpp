@@ -309,6 +309,7 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   exportSettings.folder = "/home/anna/Pictures";
   entrySettings.oneClick = 0;
   evaluationSettings.show = 1;
+  outsideEngineSettings = {"\"/opt/an engine/scan\" hub", 5000, 1, 1, 1, "10.0.0.5", 27532};
   ASSERT_TRUE(saveSettings(path));
   const std::string expected =
       "\r\n[COLOR]\r\nBACKGROUND = 2575736\r\nINK = 8500460\r\n"
@@ -327,7 +328,9 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
       "\r\n[ENTRY]\r\nONE CLICK = 0\r\n"
       "\r\n[WINDOW]\r\nBOARD SCALE = 150\r\nLANGUAGE = \r\nSQUARE NUMBERS = 0\r\nSLIDING MOVES = 1\r\n"
       "\r\n[EXPERT]\r\nPLAYS = YES\r\nMOVE TIME = 5000\r\n"
-      "\r\n[EVALUATION]\r\nSHOW = 1\r\n";
+      "\r\n[EVALUATION]\r\nSHOW = 1\r\n"
+      "\r\n[OUTSIDE ENGINE]\r\nCOMMAND = \"/opt/an engine/scan\" hub\r\nMOVE TIME = 5000\r\nHUMAN SIDE = 1\r\n"
+      "ADVISES = 1\r\nDXP = 1\r\nDXP HOST = 10.0.0.5\r\nDXP PORT = 27532\r\n";
   for (auto& s : soundEvents) s.file = ".\\Sound\\" + s.name + ".wav";
   ASSERT_TRUE(saveSettings(path));
   EXPECT_EQ(readFile(path), expected);
@@ -338,8 +341,11 @@ TEST_F(SettingsTest, WrittenFileIsExactAndReadsBack) {
   netSettings = {};
   entrySettings = {};
   evaluationSettings = {};
+  outsideEngineSettings = {};
   loadSettings(path, "someone else");
   EXPECT_EQ(settingsText(), before);
+  EXPECT_EQ(outsideEngineSettings.command, "\"/opt/an engine/scan\" hub");
+  outsideEngineSettings = {};
   EXPECT_TRUE(lastGame.giveAway);
   EXPECT_EQ(entrySettings.oneClick, 0);
   EXPECT_EQ(evaluationSettings.show, 1);

@@ -1,0 +1,268 @@
+// An outside engine in the window: a whole game against the command line's
+// Hub engine chosen in Game > Play an engine, hints and the score from an
+// engine that advises, and engines that die, cheat, keep silent or cannot
+// be started, each lost with a reason while the game stays.
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <memory>
+
+#include "core/game/game_state.h"
+#include "core/game/settings.h"
+#include "core/net/hub_text.h"
+#include "core/net/socket.h"
+#include "core/records/listing.h"
+#include "core/records/notation.h"
+#include "core/rules/game_result.h"
+#include "core/rules/generate.h"
+#include "shell/dialogs/engine_dialog.h"
+#include "shell/outside_engine.h"
+#include "tests/shell/window_test_support.h"
+
+namespace velmora {
+namespace {
+
+using test::messages;
+using test::settle;
+using test::whenOpen;
+
+constexpr int kWaitMs = 60000;
+
+// A Hub engine written as a shell script: `onGo` is what it does when asked
+// to search. It names no variant, so it plays International only.
+struct ScriptedEngine {
+  QTemporaryDir dir;
+  QString command;
+  explicit ScriptedEngine(const std::string& onGo) {
+    QFile script(dir.filePath("engine.sh"));
+    EXPECT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(("while read line; do\n"
+                  "  case \"$line\" in\n"
+                  "    hub) echo 'id name=Scripted'; echo wait;;\n"
+                  "    init) echo ready;;\n"
+                  "    go*) " +
+                  onGo +
+                  ";;\n"
+                  "    quit) exit 0;;\n"
+                  "  esac\n"
+                  "done\n")
+                     .c_str());
+    command = "sh \"" + script.fileName() + "\"";
+  }
+};
+
+// The settings of an outside engine, as each test leaves them.
+struct CleanEngineSettings {
+  CleanEngineSettings() { outsideEngineSettings = defaultOutsideEngineSettings; }
+  ~CleanEngineSettings() { outsideEngineSettings = defaultOutsideEngineSettings; }
+};
+
+// Plays the longest capture, or the first move, of the side to move by clicks.
+void playFirstLegal(test::Window& w) {
+  generateMoves(w.game->legalMoves, *w.game, w.listing.sideToMove());
+  int best = 0;
+  for (int i = 1; i < w.game->moveCount; ++i)
+    if (w.game->legalMoves[i].captureCount > w.game->legalMoves[best].captureCount) best = i;
+  const MoveRecord m = w.game->legalMoves[best];
+  QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.centre(m.fromX, m.fromY));
+  for (int k = 0; k < m.captureCount; ++k)
+    QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.centre(m.steps[k].toX, m.steps[k].toY));
+  if (m.captureCount == 0)
+    QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.centre(m.finalStep().toX, m.finalStep().toY));
+  settle();
+}
+
+// Game > Play an engine with this command, the human playing `humanSide`.
+void playEngine(test::Window& w, const QString& command, GameType type, int humanSide) {
+  whenOpen<EngineDialog>([&](EngineDialog* d) {
+    d->findChild<QLineEdit*>("engineCommand")->setText(command);
+    d->findChild<QComboBox*>("engineGameType")->setCurrentIndex(type);
+    d->findChild<QComboBox*>("engineHumanSide")->setCurrentIndex(humanSide);
+    d->findChild<QComboBox*>("engineMoveTime")->setCurrentIndex(0);  // the shortest
+    QDir().mkpath(QDir::temp().filePath("velmora-screenshots"));
+    d->grab().save(QDir::temp().filePath("velmora-screenshots/play-an-engine.png"));
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(CmdPlayEngine);
+  settle();
+}
+
+// Whether a socket on this machine listens on `port`: seen in the kernel's
+// table, without a connection that the listener would take for its game.
+bool listening(int port) {
+  QFile table("/proc/net/tcp");
+  if (!table.open(QIODevice::ReadOnly)) return false;
+  const QString local = QString(":%1 ").arg(port, 4, 16, QChar('0')).toUpper();
+  for (const QString& line : QString::fromLatin1(table.readAll()).split('\n')) {
+    const QStringList fields = line.simplified().split(' ');
+    if (fields.size() > 3 && (fields[1] + " ").endsWith(local) && fields[3] == "0A") return true;
+  }
+  return false;
+}
+
+bool engineMessage() {
+  for (const std::string& m : messages)
+    if (m.find("engine") != std::string::npos) return true;
+  return false;
+}
+
+TEST(OutsideEngineInTheWindow, PlaysAWholeGameAgainstTheCommandLinesHubEngine) {
+  CleanEngineSettings clean;
+  test::Window w;
+  playEngine(w, QString("\"%1\" hub").arg(VELMORA_CLI), American, Black);
+  EXPECT_EQ(w.game->gameType, American);
+  EXPECT_EQ(w.game->players[White].type, ComputerPlayer);
+  EXPECT_EQ(w.game->players[Black].type, HumanPlayer);
+  const auto localToMove = [&] {
+    return w.game->gameRunning && !w.game->showingMove && !w.game->thinking && w.window->gameCommandsEnabled() &&
+           w.game->players[w.listing.sideToMove()].type == HumanPlayer;
+  };
+  for (QDeadlineTimer deadline(120000); w.game->gameRunning && !engineMessage() && !deadline.hasExpired();) {
+    if (localToMove()) playFirstLegal(w);
+    QTest::qWait(5);
+  }
+  ASSERT_FALSE(engineMessage()) << messages.back();
+  ASSERT_FALSE(w.game->gameRunning);
+  // The engine chose White's first move itself, and the rules ended the game.
+  EXPECT_GT(w.listing.moveCount(), 2);
+  EXPECT_NE(gameResult(*w.game, w.listing.sideToMove(), w.listing.moveCount()), GameGoesOn);
+  EXPECT_EQ(outsideEngineSettings.command, QString("\"%1\" hub").arg(VELMORA_CLI).toStdString());
+}
+
+TEST(OutsideEngineInTheWindow, AnEngineThatDiesOrCheatsEndsItsGameAndTheGameStays) {
+  struct Case {
+    std::string onGo;
+    std::string said;
+  };
+  for (const Case& c : {Case{"exit 3", "exit code 3"}, Case{"echo 'done move=31-36'", "not legal"},
+                        Case{"echo 'error message=\"no such position\"'", "no such position"}}) {
+    SCOPED_TRACE(c.onGo);
+    CleanEngineSettings clean;
+    test::Window w;
+    ScriptedEngine engine(c.onGo);
+    playEngine(w, engine.command, International, Black);  // the engine moves first
+    ASSERT_TRUE(QTest::qWaitFor([] { return engineMessage(); }, kWaitMs));
+    EXPECT_NE(messages.back().find(c.said), std::string::npos) << messages.back();
+    // The game stops where it was, the window takes commands again, and
+    // Continue game goes on with Velmora's own computer.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->gameCommandsEnabled(); }, kWaitMs));
+    EXPECT_FALSE(w.game->gameRunning);
+    EXPECT_FALSE(w.game->thinking);
+    EXPECT_EQ(w.listing.moveCount(), 0);
+    messages.clear();
+    w.window->dispatch(CmdContinue);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return w.listing.moveCount() == 1; }, kWaitMs));
+    EXPECT_FALSE(engineMessage());
+  }
+}
+
+TEST(OutsideEngineInTheWindow, HintAndTheScoreComeFromAnEngineThatAdvises) {
+  CleanEngineSettings clean;
+  test::Window w(International);
+  ScriptedEngine engine("echo 'info depth=7 score=123 pv=\"32-28 19-23 99-98\"'; echo 'done move=32-28'");
+  outsideEngineSettings.command = engine.command.toStdString();
+  outsideEngineSettings.advises = 1;
+  // What the engine's moves are in the listing's words and on the board.
+  auto expected = std::make_unique<GameState>(*w.game);
+  const int first = legalHubMove(*expected, "32-28");
+  ASSERT_GE(first, 0);
+  const MoveRecord hinted = expected->legalMoves[first];
+  std::string line = moveText(hinted);
+  applyMove(hinted, expected->gameRecord[0], *expected);
+  ++expected->plyCount;
+  line += " " + moveText(expected->legalMoves[legalHubMove(*expected, "19-23")]);
+
+  w.window->dispatch(CmdHint);
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.game->marks[hinted.fromY][hinted.fromX].blinkTicks > 0; }, kWaitMs));
+  EXPECT_TRUE(messages.empty());
+
+  evaluationSettings.show = 1;
+  w.window->refresh();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->shownScore().found; }, kWaitMs));
+  EXPECT_EQ(w.window->shownScore().score, "+1.23");
+  EXPECT_EQ(w.window->shownScore().line, line);  // as far as it is legal
+}
+
+TEST(OutsideEngineInTheWindow, PlaysAWholeGameAgainstADamExchangeProgram) {
+  CleanEngineSettings clean;
+  auto w = std::make_unique<test::Window>();
+  std::string error;
+  int probe = listenOn("127.0.0.1", 0, error);
+  const int port = boundPort(probe);
+  closeSocket(probe);
+  QProcess cli;
+  cli.start(VELMORA_CLI, {"dxp", "listen", QString::number(port), "--movetime", "30"});
+  ASSERT_TRUE(cli.waitForStarted(kWaitMs));
+  ASSERT_TRUE(QTest::qWaitFor([port] { return listening(port); }, kWaitMs));
+  whenOpen<EngineDialog>([&](EngineDialog* d) {
+    d->findChild<QRadioButton*>("engineDxp")->click();
+    d->findChild<QLineEdit*>("engineHost")->setText("127.0.0.1");
+    d->findChild<QSpinBox*>("enginePort")->setValue(port);
+    d->findChild<QComboBox*>("engineHumanSide")->setCurrentIndex(White);
+    d->findChild<QComboBox*>("engineMoveTime")->setCurrentIndex(0);
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w->window->dispatch(CmdPlayEngine);
+  settle();
+  ASSERT_EQ(w->game->gameType, International);  // the only game the protocol knows
+  for (QDeadlineTimer deadline(180000); w->game->gameRunning && !deadline.hasExpired();) {
+    if (w->game->gameRunning && !w->game->showingMove && !w->game->thinking && w->window->gameCommandsEnabled() &&
+        w->game->players[w->listing.sideToMove()].type == HumanPlayer)
+      playFirstLegal(*w);
+    QTest::qWait(5);
+  }
+  ASSERT_FALSE(engineMessage()) << messages.back();
+  ASSERT_FALSE(w->game->gameRunning);
+  EXPECT_NE(gameResult(*w->game, w->listing.sideToMove(), w->listing.moveCount()), GameGoesOn);
+  const int plies = w->listing.moveCount();
+  // The window closes: the program hears that no more games follow.
+  w.reset();
+  ASSERT_TRUE(cli.waitForFinished(kWaitMs));
+  const QString out = QString::fromUtf8(cli.readAllStandardOutput());
+  EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
+  EXPECT_TRUE(out.startsWith("game 1 colour black")) << out.toStdString();
+  EXPECT_TRUE(out.contains(QString("plies %1").arg(plies)) || out.contains(QString("plies %1").arg(plies - 1)))
+      << out.toStdString();
+}
+
+TEST(OutsideEngine, ASilentEngineOneThatCannotStartAndALineTooLongAreLostWithAReason) {
+  struct Case {
+    QString command;
+    std::string said;
+  };
+  ScriptedEngine silent("true");
+  ScriptedEngine flood("head -c 100000 /dev/zero | tr '\\\\0' a");
+  for (const Case& c :
+       {Case{silent.command, "did not answer in time"}, Case{"/nonexistent/velmora-engine", "could not be started"},
+        Case{flood.command, "line too long"}}) {
+    SCOPED_TRACE(c.command.toStdString());
+    OutsideEngine engine([](std::function<void()> call) { call(); });
+    engine.setGraceMs(500);
+    engine.setCommand(c.command.toStdString(), International);
+    auto game = std::make_unique<GameState>();
+    setUpBoard(*game, International);
+    game->plyCount = 0;
+    std::string why;
+    bool finished = false;
+    engine.start(
+        *game, 200, {}, [&](ComputerChoice) { finished = true; }, [&](const std::string& reason) { why = reason; });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !why.empty(); }, kWaitMs));
+    EXPECT_NE(why.find(c.said), std::string::npos) << why;
+    EXPECT_FALSE(finished);
+    EXPECT_FALSE(engine.running());
+  }
+}
+
+}  // namespace
+}  // namespace velmora
