@@ -51,7 +51,33 @@ HubSession::HubSession(std::function<void(const std::string&)> out, std::size_t 
   limits_.moveTimeMs = 1000;
 }
 
-HubSession::~HubSession() { engine_.stop(); }
+HubSession::~HubSession() {
+  engine_.stop();
+  joinPonderClock();
+}
+
+void HubSession::joinPonderClock() {
+  if (ponderClock_.joinable()) ponderClock_.join();
+}
+
+void HubSession::finish() {
+  if (untilStopped_) engine_.requestStop();
+  std::unique_lock lock(searchLock_);
+  searchEnded_.wait(lock, [this] { return !searching_; });
+}
+
+void HubSession::ponderHit() {
+  if (!untilStopped_) return;
+  untilStopped_ = false;
+  const int ms = limits_.moveTimeMs;
+  if (ms <= 0) return;  // "infinite": it still ends at "stop"
+  joinPonderClock();
+  ponderClock_ = std::thread([this, ms] {
+    std::unique_lock lock(searchLock_);
+    if (!searchEnded_.wait_for(lock, std::chrono::milliseconds(ms), [this] { return !searching_; }))
+      engine_.requestStop();
+  });
+}
 
 void HubSession::answer(const std::string& text) {
   std::lock_guard lock(outLock_);
@@ -72,8 +98,11 @@ bool HubSession::line(const std::string& text) {
   } else if (command == "stop") {
     engine_.requestStop();
   } else if (searching()) {
-    // Only ping and stop reach a search; "ponder-hit" plays on to its end.
-    if (command != "ponder-hit") error("busy searching: " + command.substr(0, 40));
+    // Only ping, stop and ponder-hit reach a search.
+    if (command == "ponder-hit")
+      ponderHit();
+    else
+      error("busy searching: " + command.substr(0, 40));
   } else if (command == "hub") {
     answer(std::string("id name=Velmora version=") + VELMORA_VERSION);
     answer("param name=variant value=" + hubVariantName(variant_) + " type=enum values=\"" + variantValues() + "\"");
@@ -175,7 +204,9 @@ void HubSession::go(bool untilStopped) {
   engine_.setPosition(*game_, *game_);
   const GameType type = variant_;
   auto game = std::make_shared<GameState>(*game_);
+  joinPonderClock();
   searching_ = true;
+  untilStopped_ = untilStopped;
   engine_.start(
       limits,
       [this](const EngineProgress& p) {
@@ -192,8 +223,18 @@ void HubSession::go(bool untilStopped) {
         }
         answer("info depth=" + std::to_string(r.depth) + " score=" + std::to_string(r.score) +
                " nodes=" + std::to_string(r.nodes) + " pv=\"" + pv + "\"");
-        searching_ = false;
-        answer("done move=" + hubMoveText(type, game->legalMoves[index]));
+        std::string done = "done move=" + hubMoveText(type, game->legalMoves[index]);
+        // The reply it expects, for the host to ponder on.
+        if (r.pvLength >= 2 && r.rootIndex == index) {
+          done += " ponder=";
+          done += hubMoveText(type, r.pv[1]);
+        }
+        {
+          std::lock_guard lock(searchLock_);
+          searching_ = false;
+        }
+        searchEnded_.notify_all();
+        answer(done);
       });
 }
 

@@ -5,10 +5,12 @@
 // thinks.
 
 #include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "core/ai/engine.h"
 #include "core/net/hub_text.h"
@@ -30,12 +32,18 @@ class HubSession {
   bool line(const std::string& text);
   // From "go" until its "done" has been said.
   bool searching() const { return searching_; }
+  // The host has closed our input: a move being thought about is still
+  // answered, an analysis or a ponder is stopped and answered.
+  void finish();
 
  private:
   void answer(const std::string& text);
   void error(const std::string& message);
   bool setPosition(const std::string& squares, const std::string& moves);
   void go(bool untilStopped);
+  // A ponder search became the real one: it ends within the level's time.
+  void ponderHit();
+  void joinPonderClock();
 
   std::function<void(const std::string&)> out_;
   std::mutex outLock_;
@@ -44,6 +52,10 @@ class HubSession {
   std::unique_ptr<GameState> game_;
   EngineLimits limits_;
   std::atomic<bool> searching_{false};
+  std::atomic<bool> untilStopped_{false};  // an analysis or a ponder: it ends at "stop"
+  std::mutex searchLock_;
+  std::condition_variable searchEnded_;
+  std::thread ponderClock_;  // stops a ponder that was hit once its time is up
 };
 
 }  // namespace velmora

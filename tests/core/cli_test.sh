@@ -248,6 +248,31 @@ check "net nobody there" "end connection-lost
 moves 0
 listing" "$("$cli" net join 127.0.0.1 1 2>/dev/null)"
 check "net nobody there exits 1" "1" "$(status "$cli" net join 127.0.0.1 1)"
+# Two Velmoras play a four-game DamExchange match on 127.0.0.1: the
+# follower on a free port, which it names on standard error.
+"$cli" dxp listen 0 --movetime 10 >"$work/follower.out" 2>"$work/follower.err" &
+follower=$! port=""
+for _ in $(seq 600); do
+  port=$(sed -n 's/.*listening on port \([0-9]*\).*/\1/p' "$work/follower.err")
+  [ -n "$port" ] && break
+  sleep 0.1
+done
+"$cli" dxp connect 127.0.0.1 "$port" --initiator --games 4 --movetime 10 >"$work/initiator.out" 2>"$work/initiator.err"
+check "dxp initiator exits 0" "0" "$?"
+wait "$follower"
+check "dxp follower exits 0" "0" "$?"
+check "dxp four games each, colours alternating" "4 white black white black|4 black white black white" \
+  "$(grep -c '^game' "$work/initiator.out") $(grep '^game' "$work/initiator.out" | cut -d' ' -f4 | xargs)|$(grep -c '^game' "$work/follower.out") $(grep '^game' "$work/follower.out" | cut -d' ' -f4 | xargs)"
+check "dxp both ends saw the same results" "$(grep '^game' "$work/initiator.out" | cut -d' ' -f6,10 | xargs)" \
+  "$(grep '^game' "$work/follower.out" | cut -d' ' -f6,10 | xargs)"
+# The Hub protocol's own example: International's start, a second a move,
+# a search; the input closes at once and the move is still answered.
+hub_start="W$(printf 'b%.0s' $(seq 20))$(printf 'e%.0s' $(seq 10))$(printf 'w%.0s' $(seq 20))"
+hub_done=$(printf 'hub\ninit\npos pos=%s\nlevel move-time=1\ngo think\n' "$hub_start" | "$cli" hub | grep '^done')
+hub_move=$(echo "$hub_done" | sed -n 's/^done move=\([0-9]*[-x][0-9]*\).*/\1/p')
+printf '[GameType "20"]\n1. %s *\n' "$hub_move" >"$work/hub.pdn"
+check "hub example answers a legal move" "0 moves 1" \
+  "$(status "$cli" pdn --import "$work/hub.pdn" "$work/hub.vlm") $("$cli" load "$work/hub.vlm" 2>/dev/null | grep moves)"
 # PDN and FEN: a saved game out and back, positions both ways, refusals.
 "$cli" save "$work/pdn.vlm" American c3-d4 f6-e5 d4:f6 g7:e5 --player1 Ann --player2 Bob >/dev/null
 check "pdn of a saved game" '[White "Bob"]|[Black "Ann"]|[GameType "21,B,8,8,N1,0"]|1. 11-15 22-18 2. 15x22 25x18 *' \

@@ -81,7 +81,8 @@ TEST(Hub, ASearchFromAPositionAndItsMovesAnswersWithALegalMoveAndPingMeanwhile) 
   EXPECT_EQ(host.waitFor("pong"), "pong");
   const std::string done = host.waitFor("done move=");
   // Black must take back on 19 with the man from 13 or 14.
-  EXPECT_TRUE(done == "done move=13x24x19" || done == "done move=14x23x19") << done;
+  const std::string move = done.substr(0, done.find(" ponder="));
+  EXPECT_TRUE(move == "done move=13x24x19" || move == "done move=14x23x19") << done;
   EXPECT_TRUE(host.said("info depth=6"));
   EXPECT_FALSE(host.session.searching());
 
@@ -90,6 +91,26 @@ TEST(Hub, ASearchFromAPositionAndItsMovesAnswersWithALegalMoveAndPingMeanwhile) 
   host.session.line("go analyze");
   host.session.line("stop");
   EXPECT_FALSE(host.waitFor("done move=").empty());
+}
+
+TEST(Hub, APonderSearchRunsUntilHitThenEndsWithinTheLevelsTimeAndNamesItsPonderMove) {
+  Host host;
+  host.session.line("level move-time=0.05");
+  host.session.line("go ponder");
+  host.session.line("ping");
+  EXPECT_EQ(host.waitFor("pong"), "pong");
+  EXPECT_TRUE(host.session.searching());  // a ponder does not end by itself
+  host.session.line("ponder-hit");
+  const std::string done = host.waitFor("done move=");
+  ASSERT_FALSE(done.empty());
+  EXPECT_NE(done.find(" ponder="), std::string::npos) << done;
+  EXPECT_FALSE(host.session.searching());
+
+  // Input closed during a search for a move: the move is still answered.
+  host.take();
+  host.session.line("go think");
+  host.session.finish();
+  EXPECT_TRUE(host.said("done move="));
 }
 
 TEST(Hub, EveryVariantTakesItsPositionInItsOwnSquareOrder) {

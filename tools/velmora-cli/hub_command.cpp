@@ -23,7 +23,10 @@ int hubCommand(int argc, char**) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (!session.line(line)) return 0;
   }
-  return 0;  // the host closed our input: that ends us too
+  // The host closed our input: that ends us too, once a move it asked for
+  // has been answered.
+  session.finish();
+  return 0;
 }
 
 }  // namespace velmora::cli
