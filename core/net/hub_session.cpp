@@ -62,8 +62,11 @@ void HubSession::joinPonderClock() {
 
 void HubSession::finish() {
   if (untilStopped_) engine_.requestStop();
-  std::unique_lock lock(searchLock_);
-  searchEnded_.wait(lock, [this] { return !searching_; });
+  {
+    std::unique_lock lock(searchLock_);
+    searchEnded_.wait(lock, [this] { return !searching_; });
+  }
+  engine_.stop();  // the search's last words are said before this returns
 }
 
 void HubSession::ponderHit() {
