@@ -213,7 +213,8 @@ void MainWindow::changeEvent(QEvent* event) {
 }
 
 bool MainWindow::promptSaveGame(GameState& game, MoveListing& listing) {
-  if (!game.gameModified) return true;
+  // A game of no moves from the variant's own start holds nothing to lose.
+  if (!game.gameModified || (listing.moveCount() == 0 && !game.start.custom)) return true;
   if (!host.messageBox(say("Save current game?"), MessageIcon::Question, MessageButtons::YesNo)) {
     game.gameModified = 0;
     return true;

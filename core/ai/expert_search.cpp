@@ -426,6 +426,19 @@ void lineRecords(Position& game, int side, const std::int16_t* indices, int leng
   while (k > 0) undoMove(played[--k], game);
 }
 
+// Whether to begin another iteration with `elapsed` ms of `budget` gone.
+// The next one takes about as many times the last as the last took the one
+// before (two to four, as the search goes deeper). One that would end within
+// the budget is begun; so is one with most of the budget still left, since
+// its first move, searched best, is worth having even when the clock stops
+// it, which it does at the budget itself.
+bool worthAnotherIteration(std::uint64_t elapsed, std::uint64_t lastTook, std::uint64_t beforeTook, int budgetMs) {
+  const auto budget = static_cast<std::uint64_t>(budgetMs);
+  if (elapsed * 5 < budget * 2) return true;
+  const std::uint64_t growth = beforeTook > 0 ? std::clamp<std::uint64_t>(lastTook / beforeTook, 2, 4) : 3;
+  return elapsed + lastTook * growth <= budget;
+}
+
 template <class Play>
 ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const ExpertLimits& limits) {
   ExpertState& s = s_;
@@ -444,7 +457,10 @@ ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const 
   int lineLength = 0;
 
   const int maxDepth = std::clamp(limits.maxDepth, 1, kExpertMaxDepth);
+  std::uint64_t lastTook = 0;  // ms of the last completed iteration, and the one before
+  std::uint64_t beforeTook = 0;
   for (int depth = 1; depth <= maxDepth; ++depth) {
+    const std::uint64_t began = s.elapsed();
     s.rootBestIndex = -1;
     int alpha = -kInfinity, beta = kInfinity;
     if (depth >= 3 && std::abs(result.score) < kExpertWinFound) {
@@ -475,9 +491,9 @@ ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const 
     if (limits.progress) limits.progress(limits.progressContext, depth, score);
     // A move that is the only one is played at once, whatever the budget.
     if ((n == 1 && !limits.scoreForcedMove) || std::abs(score) > kExpertWinFound) break;
-    // An iteration takes a few times the one before it: one that could not
-    // finish in the time left is not started.
-    if (limits.moveTimeMs > 0 && s.elapsed() * 2 > static_cast<std::uint64_t>(limits.moveTimeMs)) break;
+    beforeTook = lastTook;
+    lastTook = s.elapsed() - began;
+    if (limits.moveTimeMs > 0 && !worthAnotherIteration(s.elapsed(), lastTook, beforeTook, limits.moveTimeMs)) break;
   }
   result.nodes = s.nodes;
   s.lineLength = lineLength;

@@ -142,8 +142,12 @@ void finishShowingMove(GameState& game) {
 GameResult checkGameEnd(GameState& game, const MoveListing& listing, bool showMessages) {
   if (!listing.atLastLine()) return GameGoesOn;
   const GameResult result = gameResult(game, listing.sideToMove(), listing.shownMoves());
-  if (result != GameGoesOn && showMessages)
+  if (result != GameGoesOn && showMessages) {
+    // The window shows the finished game (its result beside the board)
+    // behind the box, not the position before the last move.
+    host.repaintNow();
     host.messageBox(resultMessage(result), MessageIcon::Information, MessageButtons::Ok);
+  }
   return result;
 }
 

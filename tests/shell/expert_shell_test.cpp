@@ -102,6 +102,29 @@ TEST(EvaluationInTheWindow, AnEndedGameShowsItsResultInsteadOfALine) {
   w.window->grab().save("screenshots/evaluation-game-over.png");
 }
 
+TEST(EvaluationInTheWindow, TheResultStandsBesideTheBoardWhileTheGameOverBoxIsOpen) {
+  Window w;
+  commandAction(w.window.get(), CmdEvaluation)->trigger();
+  ASSERT_TRUE(scoreShown(w));
+  // White takes Black's last man: c3:e5.
+  readPosition("W:......../......../......../......../...b..../..w...../......../........", American, *w.game);
+  w.game->plyCount = 0;
+  w.game->gameRunning = 1;
+  resetListing(w.listing);
+  w.window->refresh();
+  static std::string underTheBox;
+  static MainWindow* window = nullptr;
+  window = w.window.get();
+  underTheBox.clear();
+  host.messageBox = [](const std::string& text, MessageIcon, MessageButtons) {
+    if (text.rfind("Game over", 0) == 0) underTheBox = window->shownScore().score;
+    return true;
+  };
+  w.click(2, 2);
+  w.click(4, 4);
+  EXPECT_EQ(underTheBox, "1-0");
+}
+
 TEST(EvaluationInTheWindow, TheLineBreaksBetweenMovesNeverInsideOne) {
   QFont font;
   font.setPixelSize(15);

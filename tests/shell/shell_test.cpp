@@ -148,6 +148,13 @@ TEST(Shell, EveryWayOfClosingAsksToSaveAChangedGame) {
   Window fresh(American);
   fresh.window->dispatch(CmdExit);
   EXPECT_TRUE(messages.empty());  // nothing played, nothing to ask
+  // A game received over the network counts as changed before its first
+  // move; with no move from the variant's start it holds nothing to save.
+  Window received(American);
+  received.game->gameModified = 1;
+  messages.clear();
+  received.window->dispatch(CmdExit);
+  EXPECT_TRUE(messages.empty());
   // Alt+F4 belongs to the window manager: the menu shows it but binds nothing.
   QAction* exit = test::commandAction(fresh.window.get(), CmdExit);
   ASSERT_NE(exit, nullptr);
