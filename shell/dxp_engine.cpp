@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 
 #include "core/net/dxp.h"
@@ -15,6 +16,13 @@ namespace velmora {
 namespace {
 
 bool sameMove(const MoveRecord& a, const MoveRecord& b) { return dxpText(dxpMoveOf(a)) == dxpText(dxpMoveOf(b)); }
+
+// What is left until `deadline`, at least a millisecond.
+int msLeft(std::chrono::steady_clock::time_point deadline) {
+  const auto left =
+      std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+  return static_cast<int>(std::clamp<long long>(left, 1, 24LL * 3600 * 1000));
+}
 
 bool sameStart(const StartPosition& a, const StartPosition& b) {
   if (a.custom != b.custom || a.side != b.side) return false;
@@ -59,6 +67,10 @@ void DxpEngine::join() {
 
 void DxpEngine::start(const RecordedPosition& state, int moveTimeMs, Progress, Finished finished, Failed failed) {
   stop();
+  if (ending_) {
+    join();
+    ending_ = false;
+  }
   running_ = true;
   broken_ = false;
   progress_ = EngineProgress{};
@@ -83,8 +95,9 @@ void DxpEngine::start(const RecordedPosition& state, int moveTimeMs, Progress, F
             choice.bestRootIndex = index;
           }
           // A program broken off still thinks about the old position: its
-          // move would answer the wrong question, so the game is proposed anew.
-          if (index < 0) close();
+          // move would answer the wrong question, so the game is proposed
+          // anew, the old one ended first.
+          if (index < 0 || broken_) known_.reset();
           finished(choice);
         });
       });
@@ -100,11 +113,31 @@ void DxpEngine::stop() {
   if (!running_) return;
   join();
   running_ = false;
-  close();  // the program is thinking about a position nobody waits for
+  known_.reset();  // it is thinking about a position nobody waits for
+}
+
+void DxpEngine::finishGame(const RecordedPosition& state, GameResult result, int ourSide) {
+  if (running_ || ending_ || !knowsGame(state)) return;
+  ending_ = true;
+  cancel_ = std::make_unique<Cancel>();
+  auto position = std::make_shared<RecordedPosition>(state);
+  const int reason = result == Draw                                ? DxpDraw
+                     : (result == WhiteWins) == (ourSide == White) ? DxpSenderWins
+                                                                   : DxpSenderLoses;
+  worker_ = std::thread([this, position, reason] {
+    // The moves it has not seen, then the end as we saw it, which it answers.
+    bool told = true;
+    for (int i = known_->plyCount; i < position->plyCount && told; ++i)
+      told = sendMessage(link_, dxpText(dxpMoveOf(position->gameRecord[i])), *cancel_, graceMs_) == Transfer::Done;
+    std::string why;
+    if (!told || !endKnownGame(reason, why)) closeSocket(link_.fd);
+    known_.reset();
+  });
 }
 
 void DxpEngine::close() {
   join();
+  ending_ = false;
   if (link_.fd >= 0) {
     // No more games: said briefly, for a program that still listens.
     Cancel never;
@@ -123,8 +156,27 @@ bool DxpEngine::knowsGame(const RecordedPosition& state) const {
   return true;
 }
 
+bool DxpEngine::endKnownGame(int reason, std::string& why) {
+  // Its own end answers ours; a move it was still sending is let go.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(graceMs_);
+  if (sendMessage(link_, dxpText(DxpEnd{reason, 0}), *cancel_, graceMs_) != Transfer::Done) {
+    if (!cancel_->raised()) why = say("The connection to the DamExchange program broke.");
+    return false;
+  }
+  for (;;) {
+    std::string text;
+    if (receiveMessage(link_, text, *cancel_, msLeft(deadline)) != Transfer::Done) {
+      if (!cancel_->raised()) why = say("The DamExchange program did not answer the game request.");
+      return false;
+    }
+    std::string unread;
+    const auto message = readDxp(text, unread);
+    if (message && std::holds_alternative<DxpEnd>(*message)) return true;
+  }
+}
+
 bool DxpEngine::propose(const RecordedPosition& state, int moveTimeMs, std::string& why) {
-  if (link_.fd >= 0) sendMessage(link_, dxpText(DxpEnd{DxpUnknown, 0}), *cancel_, graceMs_);
+  if (link_.fd >= 0 && !endKnownGame(DxpUnknown, why)) return false;
   if (link_.fd < 0) {
     WaitResult result;
     link_ = NetLink{};
@@ -167,6 +219,8 @@ bool DxpEngine::propose(const RecordedPosition& state, int moveTimeMs, std::stri
     why = say("The DamExchange program refused the game, with code") + " " + std::to_string(accept->code) + ".";
     return false;
   }
+  // Padded with spaces to its width on the wire.
+  name_ = accept->name.substr(0, accept->name.find_last_not_of(' ') + 1);
   // The program knows the game as far as its board: every move before it.
   known_ = std::make_unique<RecordedPosition>(state);
   return true;
@@ -187,9 +241,11 @@ int DxpEngine::askMove(const RecordedPosition& state, int moveTimeMs, std::strin
     }
   }
   auto after = std::make_unique<RecordedPosition>(state);
+  // One limit for the move, whatever chat comes before it.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(moveTimeMs + graceMs_);
   for (;;) {
     std::string text;
-    const Transfer t = receiveMessage(link_, text, *cancel_, moveTimeMs + graceMs_);
+    const Transfer t = receiveMessage(link_, text, *cancel_, msLeft(deadline));
     if (t == Transfer::Canceled) return -1;
     if (t == Transfer::TimedOut) {
       why = say("The engine did not answer in time.");

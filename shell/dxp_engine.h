@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "core/net/framing.h"
+#include "core/rules/game_result.h"
 #include "shell/foreign_engine.h"
 
 namespace velmora {
@@ -35,8 +36,13 @@ class DxpEngine : public ForeignEngine {
   void stop() override;
   // Ends the game for the program and closes the connection.
   void close() override;
+  // The game it plays has ended by the rules: the program is told the moves
+  // it has not seen and the result, from `ourSide`'s view, on the worker.
+  void finishGame(const RecordedPosition& state, GameResult result, int ourSide);
   bool running() const override { return running_; }
   const EngineProgress& lastProgress() const override { return progress_; }
+  // Written by the worker, read between searches.
+  std::string engineName() const override { return name_; }
 
  private:
   // On the worker: the program's move in `state`, an index into its legal
@@ -45,6 +51,8 @@ class DxpEngine : public ForeignEngine {
   int askMove(const RecordedPosition& state, int moveTimeMs, std::string& why);
   bool propose(const RecordedPosition& state, int moveTimeMs, std::string& why);
   bool knowsGame(const RecordedPosition& state) const;
+  // Ends the game the program knows, with `reason`, and reads its answer.
+  bool endKnownGame(int reason, std::string& why);
   // Waits for the worker to end.
   void join();
   // From the worker: runs `call` on the window's thread through deliver_,
@@ -61,8 +69,10 @@ class DxpEngine : public ForeignEngine {
   NetLink link_;
   std::unique_ptr<RecordedPosition> known_;  // the game as the program knows it
   bool running_ = false;
+  bool ending_ = false;  // the worker tells the program the game's end
   std::atomic<bool> broken_{false};
   EngineProgress progress_;
+  std::string name_;  // from the program's game accept
   std::uint64_t generation_ = 0;
 };
 

@@ -1,7 +1,9 @@
 // Game > Play an engine: an outside Hub engine or a DamExchange program as
 // the computer opponent of a game, and a Hub engine as the source of hints.
 
+#include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <memory>
 
 #include "core/game/computer_move.h"
@@ -11,6 +13,7 @@
 #include "core/game/new_game.h"
 #include "core/game/settings.h"
 #include "core/platform/host.h"
+#include "core/platform/player_name.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/view/appearance.h"
@@ -47,7 +50,8 @@ void MainWindow::playEngine() {
   s.dxpPort = c.port;
   s.humanSide = c.humanSide;
   s.moveTimeMs = c.moveTimeMs;
-  s.advises = c.advises ? 1 : 0;
+  // DamExchange gives no hints: the Hub program's choice stays for later.
+  if (!c.dxp) s.advises = c.advises ? 1 : 0;
   if (!c.play) {
     refresh();
     return;
@@ -87,7 +91,10 @@ void MainWindow::startEngineMove() {
         updateStatus();
         board_->update();
       },
-      [this, done](ComputerChoice choice) { finishComputerMove(game_, listing_, choice, done); },
+      [this, done](ComputerChoice choice) {
+        nameEnginePlayer();
+        finishComputerMove(game_, listing_, choice, done);
+      },
       [this, done](const std::string& why) {
         game_.gameRunning = 0;
         finishComputerMove(game_, listing_, ComputerChoice{}, done);
@@ -95,6 +102,16 @@ void MainWindow::startEngineMove() {
       });
   // Escape already held down when the thinking begins counts as a press.
   if (host.escapeDown()) escapePressed();
+}
+
+void MainWindow::nameEnginePlayer() {
+  // The side panel and the saved game name the program that played, once it
+  // has said its name; a name from outside is cleaned as any other.
+  PlayerRecord& player = game_.players[game_.aiSide];
+  const std::string name = playerNameFrom(playing_ ? playing_->engineName() : "");
+  if (name.find_first_not_of(' ') == std::string::npos || name == player.name) return;
+  std::memset(player.name, 0, sizeof player.name);
+  std::memcpy(player.name, name.data(), std::min(name.size(), sizeof player.name - 1));
 }
 
 void MainWindow::engineLost(const std::string& why) {

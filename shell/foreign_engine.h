@@ -38,6 +38,8 @@ class ForeignEngine : public QObject {
   virtual void close() = 0;
   virtual bool running() const = 0;
   virtual const EngineProgress& lastProgress() const = 0;
+  // What the program called itself, as it said it; empty until it has.
+  virtual std::string engineName() const = 0;
 };
 
 }  // namespace velmora

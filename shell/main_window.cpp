@@ -27,6 +27,7 @@
 #include "core/platform/user_name.h"
 #include "core/records/listing.h"
 #include "core/records/saved_game.h"
+#include "core/rules/game_result.h"
 #include "core/rules/position_text.h"
 #include "core/view/appearance.h"
 #include "shell/analysis_runner.h"
@@ -179,10 +180,11 @@ void MainWindow::replaceGame(const std::function<void()>& replace) {
   finishShowingMove(game_);
   turn_.gameReplaced();
   clocks_->gameReplaced();
-  // Unless the new game is one against it, a DamExchange program is let go.
   playing_ = nullptr;
-  dxp_->close();
   replace();
+  // Unless the new game is one against it, a DamExchange program is let go;
+  // a new one against it is proposed on the same connection.
+  if (playing_ != dxp_) dxp_->close();
   placeWindow();
   refresh();
 }
@@ -311,6 +313,14 @@ void MainWindow::refresh() {
   updateStatus();
   board_->update();
   updateCursor();
+  // A DamExchange program hears how the game it plays has ended.
+  if (playing_ == dxp_ && !game_.gameRunning && !game_.thinking && listing_.atLastLine()) {
+    // Judged on a copy: the game's own legal moves are left alone.
+    *statusScratch_ = game_;
+    if (const GameResult end = gameResult(*statusScratch_, listing_.sideToMove(), listing_.moveCount());
+        end != GameGoesOn)
+      dxp_->finishGame(game_, end, game_.players[White].type == HumanPlayer ? White : Black);
+  }
 }
 
 void MainWindow::updateStatus() {

@@ -120,6 +120,8 @@ class MainWindow : public QMainWindow {
   // The engine was lost during its move: the game stops where it is, and
   // the player is told why.
   void engineLost(const std::string& why);
+  // The computer side takes the name the program gave itself.
+  void nameEnginePlayer();
   void loadGame();
   // PDN files and FEN positions (pdn_commands.cpp).
   void exportPdn();

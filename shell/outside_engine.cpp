@@ -153,6 +153,7 @@ void OutsideEngine::post(std::function<void()> call) {
 
 void OutsideEngine::stop() {
   ++generation_;
+  deadline_.stop();
   progress_ = nullptr;
   finished_ = nullptr;
   failed_ = nullptr;

@@ -31,8 +31,7 @@ class OutsideEngine : public ForeignEngine {
   // A change closes the program that runs.
   void setCommand(const std::string& command, GameType type);
   const std::string& command() const { return command_; }
-  // What the engine called itself, once it has said so.
-  const std::string& engineName() const { return client_->engineName(); }
+  std::string engineName() const override { return client_->engineName(); }
   // How long past its time a search may stay silent before it counts as
   // lost; the program's start and greeting get the same.
   void setGraceMs(int ms) { graceMs_ = ms; }

@@ -750,8 +750,8 @@ Partie beendet.</translation>
       <translation>Geben Sie das Programm der Engine an.</translation>
     </message>
     <message>
-      <source>Give the DamExchange program's address.</source>
-      <translation>Geben Sie die Adresse des DamExchange-Programms an.</translation>
+      <source>Give the DamExchange program's IPv4 address, such as 192.168.1.20.</source>
+      <translation>Geben Sie die IPv4-Adresse des DamExchange-Programms an, etwa 192.168.1.20.</translation>
     </message>
     <message>
       <source>Font chooser</source>
@@ -970,16 +970,16 @@ Partie beendet.</translation>
       <translation>Keine Verbindung zum Server möglich</translation>
     </message>
     <message>
-      <source>Could not connect to the DamExchange program at</source>
-      <translation>Keine Verbindung zum DamExchange-Programm unter</translation>
-    </message>
-    <message>
       <source>The connection to the DamExchange program broke.</source>
       <translation>Die Verbindung zum DamExchange-Programm ist abgebrochen.</translation>
     </message>
     <message>
       <source>The DamExchange program did not answer the game request.</source>
       <translation>Das DamExchange-Programm hat die Partieanfrage nicht beantwortet.</translation>
+    </message>
+    <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Keine Verbindung zum DamExchange-Programm unter</translation>
     </message>
     <message>
       <source>The DamExchange program refused the game, with code</source>

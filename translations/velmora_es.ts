@@ -750,8 +750,8 @@ Fin de la partida.</translation>
       <translation>Indique el programa del motor.</translation>
     </message>
     <message>
-      <source>Give the DamExchange program's address.</source>
-      <translation>Indique la dirección del programa DamExchange.</translation>
+      <source>Give the DamExchange program's IPv4 address, such as 192.168.1.20.</source>
+      <translation>Indique la dirección IPv4 del programa DamExchange, por ejemplo 192.168.1.20.</translation>
     </message>
     <message>
       <source>Font chooser</source>
@@ -970,16 +970,16 @@ Fin de la partida.</translation>
       <translation>No se pudo conectar con el servidor</translation>
     </message>
     <message>
-      <source>Could not connect to the DamExchange program at</source>
-      <translation>No se pudo conectar con el programa DamExchange en</translation>
-    </message>
-    <message>
       <source>The connection to the DamExchange program broke.</source>
       <translation>Se cortó la conexión con el programa DamExchange.</translation>
     </message>
     <message>
       <source>The DamExchange program did not answer the game request.</source>
       <translation>El programa DamExchange no respondió a la propuesta de partida.</translation>
+    </message>
+    <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>No se pudo conectar con el programa DamExchange en</translation>
     </message>
     <message>
       <source>The DamExchange program refused the game, with code</source>

@@ -750,8 +750,8 @@ Partie terminée.</translation>
       <translation>Indiquez le programme du moteur.</translation>
     </message>
     <message>
-      <source>Give the DamExchange program's address.</source>
-      <translation>Indiquez l'adresse du programme DamExchange.</translation>
+      <source>Give the DamExchange program's IPv4 address, such as 192.168.1.20.</source>
+      <translation>Indiquez l'adresse IPv4 du programme DamExchange, par exemple 192.168.1.20.</translation>
     </message>
     <message>
       <source>Font chooser</source>
@@ -970,16 +970,16 @@ Partie terminée.</translation>
       <translation>Impossible de se connecter au serveur</translation>
     </message>
     <message>
-      <source>Could not connect to the DamExchange program at</source>
-      <translation>Connexion impossible au programme DamExchange à</translation>
-    </message>
-    <message>
       <source>The connection to the DamExchange program broke.</source>
       <translation>La connexion au programme DamExchange a été coupée.</translation>
     </message>
     <message>
       <source>The DamExchange program did not answer the game request.</source>
       <translation>Le programme DamExchange n'a pas répondu à la proposition de partie.</translation>
+    </message>
+    <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Connexion impossible au programme DamExchange à</translation>
     </message>
     <message>
       <source>The DamExchange program refused the game, with code</source>

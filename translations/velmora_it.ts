@@ -750,8 +750,8 @@ Partita finita.</translation>
       <translation>Indica il programma del motore.</translation>
     </message>
     <message>
-      <source>Give the DamExchange program's address.</source>
-      <translation>Indica l'indirizzo del programma DamExchange.</translation>
+      <source>Give the DamExchange program's IPv4 address, such as 192.168.1.20.</source>
+      <translation>Indica l'indirizzo IPv4 del programma DamExchange, per esempio 192.168.1.20.</translation>
     </message>
     <message>
       <source>Font chooser</source>
@@ -970,16 +970,16 @@ Partita finita.</translation>
       <translation>Impossibile connettersi al server</translation>
     </message>
     <message>
-      <source>Could not connect to the DamExchange program at</source>
-      <translation>Impossibile collegarsi al programma DamExchange a</translation>
-    </message>
-    <message>
       <source>The connection to the DamExchange program broke.</source>
       <translation>La connessione al programma DamExchange si è interrotta.</translation>
     </message>
     <message>
       <source>The DamExchange program did not answer the game request.</source>
       <translation>Il programma DamExchange non ha risposto alla proposta di partita.</translation>
+    </message>
+    <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Impossibile collegarsi al programma DamExchange a</translation>
     </message>
     <message>
       <source>The DamExchange program refused the game, with code</source>

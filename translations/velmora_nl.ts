@@ -750,8 +750,8 @@ Einde van de partij.</translation>
       <translation>Geef het programma van de engine op.</translation>
     </message>
     <message>
-      <source>Give the DamExchange program's address.</source>
-      <translation>Geef het adres van het DamExchange-programma op.</translation>
+      <source>Give the DamExchange program's IPv4 address, such as 192.168.1.20.</source>
+      <translation>Geef het IPv4-adres van het DamExchange-programma op, bijvoorbeeld 192.168.1.20.</translation>
     </message>
     <message>
       <source>Font chooser</source>
@@ -970,16 +970,16 @@ Einde van de partij.</translation>
       <translation>Kon geen verbinding maken met de server</translation>
     </message>
     <message>
-      <source>Could not connect to the DamExchange program at</source>
-      <translation>Kan geen verbinding maken met het DamExchange-programma op</translation>
-    </message>
-    <message>
       <source>The connection to the DamExchange program broke.</source>
       <translation>De verbinding met het DamExchange-programma is verbroken.</translation>
     </message>
     <message>
       <source>The DamExchange program did not answer the game request.</source>
       <translation>Het DamExchange-programma beantwoordde het partijverzoek niet.</translation>
+    </message>
+    <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Kan geen verbinding maken met het DamExchange-programma op</translation>
     </message>
     <message>
       <source>The DamExchange program refused the game, with code</source>

@@ -750,8 +750,8 @@ Fim de jogo.</translation>
       <translation>Informe o programa do motor.</translation>
     </message>
     <message>
-      <source>Give the DamExchange program's address.</source>
-      <translation>Informe o endereço do programa DamExchange.</translation>
+      <source>Give the DamExchange program's IPv4 address, such as 192.168.1.20.</source>
+      <translation>Informe o endereço IPv4 do programa DamExchange, por exemplo 192.168.1.20.</translation>
     </message>
     <message>
       <source>Font chooser</source>
@@ -970,16 +970,16 @@ Fim de jogo.</translation>
       <translation>Não foi possível conectar ao servidor</translation>
     </message>
     <message>
-      <source>Could not connect to the DamExchange program at</source>
-      <translation>Não foi possível conectar ao programa DamExchange em</translation>
-    </message>
-    <message>
       <source>The connection to the DamExchange program broke.</source>
       <translation>A conexão com o programa DamExchange caiu.</translation>
     </message>
     <message>
       <source>The DamExchange program did not answer the game request.</source>
       <translation>O programa DamExchange não respondeu ao pedido de partida.</translation>
+    </message>
+    <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Não foi possível conectar ao programa DamExchange em</translation>
     </message>
     <message>
       <source>The DamExchange program refused the game, with code</source>

@@ -750,8 +750,8 @@ Game over.</source>
       <translation>Укажите программу движка.</translation>
     </message>
     <message>
-      <source>Give the DamExchange program's address.</source>
-      <translation>Укажите адрес программы DamExchange.</translation>
+      <source>Give the DamExchange program's IPv4 address, such as 192.168.1.20.</source>
+      <translation>Укажите IPv4-адрес программы DamExchange, например 192.168.1.20.</translation>
     </message>
     <message>
       <source>Font chooser</source>
@@ -970,16 +970,16 @@ Game over.</source>
       <translation>Не удалось подключиться к серверу</translation>
     </message>
     <message>
-      <source>Could not connect to the DamExchange program at</source>
-      <translation>Не удалось подключиться к программе DamExchange по адресу</translation>
-    </message>
-    <message>
       <source>The connection to the DamExchange program broke.</source>
       <translation>Соединение с программой DamExchange прервано.</translation>
     </message>
     <message>
       <source>The DamExchange program did not answer the game request.</source>
       <translation>Программа DamExchange не ответила на предложение партии.</translation>
+    </message>
+    <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>Не удалось подключиться к программе DamExchange по адресу</translation>
     </message>
     <message>
       <source>The DamExchange program refused the game, with code</source>

@@ -750,8 +750,8 @@ Oyun bitti.</translation>
       <translation>Motorun programını girin.</translation>
     </message>
     <message>
-      <source>Give the DamExchange program's address.</source>
-      <translation>DamExchange programının adresini girin.</translation>
+      <source>Give the DamExchange program's IPv4 address, such as 192.168.1.20.</source>
+      <translation>DamExchange programının IPv4 adresini girin, örneğin 192.168.1.20.</translation>
     </message>
     <message>
       <source>Font chooser</source>
@@ -970,16 +970,16 @@ Oyun bitti.</translation>
       <translation>Sunucuya bağlanılamadı</translation>
     </message>
     <message>
-      <source>Could not connect to the DamExchange program at</source>
-      <translation>DamExchange programına bağlanılamadı:</translation>
-    </message>
-    <message>
       <source>The connection to the DamExchange program broke.</source>
       <translation>DamExchange programıyla bağlantı koptu.</translation>
     </message>
     <message>
       <source>The DamExchange program did not answer the game request.</source>
       <translation>DamExchange programı oyun isteğini yanıtlamadı.</translation>
+    </message>
+    <message>
+      <source>Could not connect to the DamExchange program at</source>
+      <translation>DamExchange programına bağlanılamadı:</translation>
     </message>
     <message>
       <source>The DamExchange program refused the game, with code</source>

@@ -123,13 +123,10 @@ HubClient::Heard HubClient::wait() {
 }
 
 void HubClient::think(const RecordedPosition& state, int moveTimeMs) {
+  stop();
   pending_ = std::make_unique<RecordedPosition>(state);
   pendingTimeMs_ = moveTimeMs;
-  if (stage_ == Stage::Ready) {
-    sendSearch();
-  } else if (stage_ == Stage::Thinking) {
-    stop();
-  }
+  if (stage_ == Stage::Ready) sendSearch();
 }
 
 void HubClient::sendSearch() {
@@ -156,6 +153,7 @@ void HubClient::sendSearch() {
 }
 
 void HubClient::stop() {
+  pending_.reset();  // a search not yet sent is not wanted either
   if (stage_ != Stage::Thinking) return;
   stage_ = Stage::Stopping;
   send_("stop");

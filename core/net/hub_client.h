@@ -37,7 +37,8 @@ class HubClient {
   // runs, that one is stopped and its answer dropped; asked before the
   // engine is ready, it waits for it.
   void think(const RecordedPosition& state, int moveTimeMs);
-  // The search ends early; its answer still arrives as Done.
+  // The search ends early; its answer still arrives as Done. A search
+  // waiting for the engine to be ready is dropped.
   void stop();
   void quit();
 

@@ -70,7 +70,8 @@ void HubSession::finish() {
 }
 
 void HubSession::ponderHit() {
-  if (!untilStopped_) return;
+  if (!pondering_) return;
+  pondering_ = false;
   untilStopped_ = false;
   const int ms = limits_.moveTimeMs;
   if (ms <= 0) return;  // "infinite": it still ends at "stop"
@@ -150,7 +151,8 @@ bool HubSession::line(const std::string& text) {
     }
     if (rest.find("infinite") != std::string::npos) limits_.moveTimeMs = 0;
   } else if (command == "go") {
-    go(rest.find("analyze") != std::string::npos || rest.find("ponder") != std::string::npos);
+    const bool ponder = rest.find("ponder") != std::string::npos;
+    go(ponder || rest.find("analyze") != std::string::npos, ponder);
   }
   // Anything else is a command of a later version: left alone.
   return true;
@@ -195,7 +197,7 @@ bool HubSession::setPosition(const std::string& squares, const std::string& move
   return true;
 }
 
-void HubSession::go(bool untilStopped) {
+void HubSession::go(bool untilStopped, bool ponder) {
   generateMoves(game_->legalMoves, *game_, game_->sideToMove());
   if (game_->moveCount == 0) {
     error("no legal move");
@@ -210,6 +212,7 @@ void HubSession::go(bool untilStopped) {
   joinPonderClock();
   searching_ = true;
   untilStopped_ = untilStopped;
+  pondering_ = ponder;
   engine_.start(
       limits,
       [this](const EngineProgress& p) {

@@ -40,7 +40,7 @@ class HubSession {
   void answer(const std::string& text);
   void error(const std::string& message);
   bool setPosition(const std::string& squares, const std::string& moves);
-  void go(bool untilStopped);
+  void go(bool untilStopped, bool ponder);
   // A ponder search became the real one: it ends within the level's time.
   void ponderHit();
   void joinPonderClock();
@@ -53,6 +53,7 @@ class HubSession {
   EngineLimits limits_;
   std::atomic<bool> searching_{false};
   std::atomic<bool> untilStopped_{false};  // an analysis or a ponder: it ends at "stop"
+  std::atomic<bool> pondering_{false};     // a ponder, which ponder-hit makes the real search
   std::mutex searchLock_;
   std::condition_variable searchEnded_;
   std::thread ponderClock_;  // stops a ponder that was hit once its time is up

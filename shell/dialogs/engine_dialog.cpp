@@ -15,6 +15,7 @@
 
 #include "core/game/new_game.h"
 #include "core/game/settings.h"
+#include "core/net/socket.h"
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "shell/dialogs/fixed_size.h"
@@ -25,7 +26,7 @@ namespace velmora {
 namespace {
 
 // A path as one word of a command line: quoted where it holds a space, a
-// quote in it doubled, as QProcess::splitCommand reads it back.
+// quote in it written three times, as QProcess::splitCommand reads it back.
 QString quotedWord(QString path) {
   if (!path.contains(' ') && !path.contains('"')) return path;
   return '"' + path.replace("\"", "\"\"\"") + '"';
@@ -131,8 +132,13 @@ void EngineDialog::kindChanged() {
   host_->setEnabled(!hub);
   port_->setEnabled(!hub);
   advises_->setEnabled(hub);
-  // The DamExchange protocol knows one game.
-  if (!hub) gameType_->setCurrentIndex(International);
+  // The DamExchange protocol knows one game; the Hub's choice comes back.
+  if (!hub) {
+    hubGameType_ = gameType_->currentIndex();
+    gameType_->setCurrentIndex(International);
+  } else if (hubGameType_ >= 0) {
+    gameType_->setCurrentIndex(hubGameType_);
+  }
   gameType_->setEnabled(hub);
   play_->setEnabled(hub);
   if (!hub) play_->setChecked(true);
@@ -159,8 +165,9 @@ void EngineDialog::accept() {
     command_->setFocus();
     return;
   }
-  if (c.dxp && c.host.empty()) {
-    host.messageBox(say("Give the DamExchange program's address."), MessageIcon::Error, MessageButtons::Ok);
+  if (c.dxp && !isDottedIpv4(c.host)) {
+    host.messageBox(say("Give the DamExchange program's IPv4 address, such as 192.168.1.20."), MessageIcon::Error,
+                    MessageButtons::Ok);
     host_->setFocus();
     return;
   }

@@ -47,6 +47,7 @@ class EngineDialog : public QDialog {
   QLineEdit* host_;
   QSpinBox* port_;
   QComboBox* gameType_;
+  int hubGameType_ = -1;  // the game type chosen for a Hub program, while DamExchange is
   QComboBox* side_;
   QComboBox* moveTime_;
   QCheckBox* advises_;

@@ -224,6 +224,16 @@ TEST(HubClient, AnIllegalMoveOrAnErrorDuringTheSearchLosesTheEngine) {
     EXPECT_FALSE(s.client.failure().empty());
     EXPECT_EQ(s.say("done move=32-28"), HubClient::Heard::Nothing);  // nothing counts afterwards
   }
+  // A search asked for before the engine is ready, then stopped, is never sent.
+  {
+    Scripted waiting;
+    waiting.client.begin(International);
+    waiting.say("wait");
+    waiting.client.think(*gameAfter(International, {}), 100);
+    waiting.client.stop();
+    waiting.say("ready");
+    EXPECT_EQ(waiting.sent.back(), "init");
+  }
   // A search stopped early may end without a move: that is no fault.
   Scripted s;
   s.client.begin(International);
