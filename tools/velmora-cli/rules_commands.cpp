@@ -59,7 +59,9 @@ std::string capturedSquares(const MoveRecord& m) {
 }  // namespace
 
 int perftCommand(int argc, char** argv) {
-  if (argc < 2 || argc > 3) return fail("usage: velmora-cli perft VARIANT DEPTH [POSITION]");
+  const RulesOption rules = takeRules(argc, argv);
+  if (!rules.valid) return fail(rules.problem);
+  if (argc < 2 || argc > 3) return fail("usage: velmora-cli perft VARIANT DEPTH [POSITION] [--rules official]");
   const auto type = readVariant(argv[0]);
   if (!type) return fail(unknownVariant(argv[0]));
   const auto depth = readInteger(argv[1]);
@@ -67,6 +69,7 @@ int perftCommand(int argc, char** argv) {
     return fail("DEPTH must be a whole number from 1 to " + std::to_string(kMaxPerftDepth));
   auto state = std::make_unique<GameState>();
   if (!setUpPosition(*state, *type, argc == 3 ? argv[2] : nullptr)) return kNotDone;
+  state->officialRules = rules.official ? 1 : 0;
 
   const int side = state->sideToMove();
   for (int d = 1; d <= *depth; ++d) {
