@@ -16,6 +16,23 @@ check "perft counts" "7 49 302" "$("$cli" perft American 3 | cut -d' ' -f2 | xar
 check "perft by number" "9 81" "$("$cli" perft 6 2 | cut -d' ' -f2 | xargs)"
 check "perft from a position" "7 49" "$("$cli" perft 0 2 "$start" | cut -d' ' -f2 | xargs)"
 check "perft line" "4" "$("$cli" perft American 1 | awk '{print NF}')"
+# The federation's rules beside the classic ones, in every rules command.
+check "perft by the federation's rules" "36473 36768" \
+  "$("$cli" perft American 6 | tail -1 | cut -d' ' -f2) $("$cli" perft American 6 --rules official | tail -1 | cut -d' ' -f2)"
+free='W:......../......../.....b../......../.b.b..../..w...../......../........'
+check "moves by the federation's rules" "c3:a5 b4 man|c3:e5:g7 d4,f6 man" \
+  "$("$cli" moves American "$free" --rules official | paste -sd'|')"
+check "--rules classic is the default" "$("$cli" moves American "$free")" "$("$cli" moves American --rules classic "$free")"
+check "replay by the federation's rules" "0 2" \
+  "$(status "$cli" replay Russian c3-d4 f6-e5 --rules official) $(status "$cli" replay Russian c3-d4 f6-e5 d4-c5 --rules official)"
+# The Russian man may not stop on e5: one move left, nothing to search.
+on='W:......../......../.....b../......../...b..../..w...../......../........'
+check "search by the federation's rules" "2 index 0 score -" \
+  "$("$cli" moves Russian "$on" | wc -l) $("$cli" search Russian "$on" 0 --rules official | sed -n 2,3p | xargs)"
+check "match by the federation's rules" "game 1 a white" \
+  "$("$cli" match Russian 1 0 0 --seed 3 --rules official | head -1 | cut -d' ' -f1-4)"
+check "--rules needs classic or official" "2 2 2" \
+  "$(status "$cli" perft American 2 --rules fide) $(status "$cli" moves American "$free" --rules) $(status "$cli" match American 1 0 0 --rules x)"
 check "moves" "a3-b4 - man" "$("$cli" moves American "$start" | head -1)"
 check "capture line" "c3:e5:g7 d4,f6 man" \
   "$("$cli" moves American 'W:......../......../.....b../......../...b..../..w...../......../........')"
