@@ -67,6 +67,8 @@ struct SettingKey {
   // Where older files kept the key; read when the key is missing.
   const char* oldSection = nullptr;
   const char* oldKey = nullptr;
+  // Written only when it says YES: a file that never used it stays as it was.
+  bool writtenWhenSet = false;
 };
 
 std::vector<SettingKey> settingKeys() {
@@ -129,6 +131,8 @@ std::vector<SettingKey> settingKeys() {
                   kMaxMoveTimeMs, "LAST GAME", "MOVE TIME"});
   keys.push_back(
       {"EVALUATION", "SHOW", Kind::Number, &evaluationSettings.show, defaultEvaluationSettings.show, nullptr, 0, 0, 1});
+  keys.push_back({"RULES", "OFFICIAL", Kind::YesNo, &lastGame.officialRules, dl.officialRules ? 1 : 0, nullptr, 0, 0, 0,
+                  nullptr, nullptr, true});
   return keys;
 }
 
@@ -213,6 +217,7 @@ std::string settingsText() {
   std::string text;
   const char* section = nullptr;
   for (const SettingKey& k : settingKeys()) {
+    if (k.writtenWhenSet && !*static_cast<const bool*>(k.field)) continue;
     if (!section || std::string(section) != k.section) {
       section = k.section;
       text += std::string("\r\n[") + section + "]\r\n";

@@ -290,6 +290,9 @@ check "pdn import --force replaces it" "0|Cy" \
   "$(status "$cli" pdn --import "$work/cy.pdn" "$work/pdn.vlm" --force)|$("$cli" load "$work/pdn.vlm" | grep -o Cy)"
 check "save keeps an existing file" "1 velmora-cli: $work/pdn.vlm exists; --force replaces it" \
   "$(status "$cli" save "$work/pdn.vlm" American) $("$cli" save "$work/pdn.vlm" American 2>&1)"
+"$cli" save "$work/official.vlm" Russian --rules official c3-d4 f6-e5 d4:f6 g7:e5 >/dev/null
+check "a saved game and its PDN keep the federation's rules" 'rules official|[GameType "25"]|rules official' \
+  "$("$cli" load "$work/official.vlm" | grep rules)|$("$cli" pdn "$work/official.vlm" | tr -d '\r' | grep GameType)|$("$cli" pdn "$work/official.vlm" >"$work/official.pdn"; "$cli" pdn --import "$work/official.pdn" "$work/official-back.vlm"; "$cli" load "$work/official-back.vlm" | grep rules)"
 check "pdn usage" "2" "$(status "$cli" pdn)"
 # Black's eighth move gives a man away; at a fixed depth the marks are the same everywhere.
 "$cli" save "$work/blunder.vlm" American c3-d4 f6-g5 b2-c3 g5-h4 d4-e5 d6:f4 g3:e5 h4-g3 h2:f4 >/dev/null
