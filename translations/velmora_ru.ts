@@ -40,6 +40,10 @@
       <translation>Последний ход: %1.</translation>
     </message>
     <message>
+      <source>Official rules</source>
+      <translation>Официальные правила</translation>
+    </message>
+    <message>
       <source>Break AI move. Are you sure?</source>
       <translation>Прервать ход компьютера. Вы уверены?</translation>
     </message>
@@ -742,6 +746,10 @@ Game over.</source>
       <translation>Поддавки</translation>
     </message>
     <message>
+      <source>Network games follow Velmora's classic rules.</source>
+      <translation>Сетевые партии идут по классическим правилам Velmora.</translation>
+    </message>
+    <message>
       <source>Human</source>
       <translation>Человек</translation>
     </message>
@@ -792,6 +800,10 @@ Game over.</source>
     <message>
       <source>%1 s</source>
       <translation>%1 с</translation>
+    </message>
+    <message>
+      <source>The federation's rules of the variant instead of Velmora's classic rules</source>
+      <translation>Правила федерации этого вида шашек вместо классических правил Velmora</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -922,8 +934,16 @@ Game over.</source>
       <translation>выигрыш</translation>
     </message>
     <message>
+      <source>(give away, official rules)</source>
+      <translation>(поддавки, официальные правила)</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(поддавки)</translation>
+    </message>
+    <message>
+      <source>(official rules)</source>
+      <translation>(официальные правила)</translation>
     </message>
     <message>
       <source>Export PDN</source>
