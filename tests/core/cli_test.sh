@@ -293,6 +293,13 @@ check "save keeps an existing file" "1 velmora-cli: $work/pdn.vlm exists; --forc
 "$cli" save "$work/official.vlm" Russian --rules official c3-d4 f6-e5 d4:f6 g7:e5 >/dev/null
 check "a saved game and its PDN keep the federation's rules" 'rules official|[GameType "25"]|rules official' \
   "$("$cli" load "$work/official.vlm" | grep rules)|$("$cli" pdn "$work/official.vlm" | tr -d '\r' | grep GameType)|$("$cli" pdn "$work/official.vlm" >"$work/official.pdn"; "$cli" pdn --import "$work/official.pdn" "$work/official-back.vlm"; "$cli" load "$work/official-back.vlm" | grep rules)"
+check "pdn reads a game by the rules asked for" '[GameType "21"]|[GameType "25,W,8,8,A0,0"]|rules official' \
+  "$("$cli" pdn "$work/pdn.vlm" --rules official 2>/dev/null | tr -d '\r' | grep GameType)|$("$cli" pdn "$work/official.vlm" --rules classic | tr -d '\r' | grep GameType)|$("$cli" pdn --import "$work/official.pdn" "$work/official-again.vlm" --rules official; "$cli" load "$work/official-again.vlm" | grep rules)"
+# By the federation's rules the man's capture d4:f6 must go on.
+"$cli" save "$work/stops.vlm" Russian e3-f4 d6-c5 g3-h4 c5-b4 c3:a5 f6-e5 f4:d6 c7:e5 a5:c7 d8:b6 h4-g5 h6:f4 \
+  f2-e3 b8-c7 e3:g5 b6-c5 e1-f2 e5-f4 g5:e3 c7-d6 d2-c3 g7-h6 e3-d4 c5:e3 f2:d4 d6-e5 d4:f6 >/dev/null
+check "pdn keeps the moves the rules asked for allow" "1|move 27" \
+  "$(status "$cli" pdn "$work/stops.vlm" --rules official)|$("$cli" pdn "$work/stops.vlm" --rules official 2>&1 >/dev/null | grep -o 'move 27')"
 check "pdn usage" "2" "$(status "$cli" pdn)"
 # Black's eighth move gives a man away; at a fixed depth the marks are the same everywhere.
 "$cli" save "$work/blunder.vlm" American c3-d4 f6-g5 b2-c3 g5-h4 d4-e5 d6:f4 g3:e5 h4-g3 h2:f4 >/dev/null

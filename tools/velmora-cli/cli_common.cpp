@@ -148,6 +148,7 @@ RulesOption takeRules(int& argc, char** argv) {
       argv[kept++] = argv[i];
       continue;
     }
+    out.given = true;
     const std::string value = i + 1 < argc ? argv[++i] : "";
     if (value == "official")
       out.official = true;

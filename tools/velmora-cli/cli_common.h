@@ -105,6 +105,7 @@ LimitOptions takeLimits(int& argc, char** argv, int defaultMs, bool nodes = true
 // arguments: Velmora's classic rules unless the federation's are asked for.
 struct RulesOption {
   bool official = false;
+  bool given = false;  // --rules stood on the command line
   bool valid = true;
   std::string problem;
 };
