@@ -26,7 +26,9 @@
 namespace velmora {
 
 bool MainWindow::engineAdvises() const {
-  return outsideEngineSettings.advises != 0 && !outsideEngineSettings.command.empty();
+  // An engine knows the classic rules only: a game by the federation's
+  // rules keeps the Expert's advice.
+  return outsideEngineSettings.advises != 0 && !outsideEngineSettings.command.empty() && !game_.officialRules;
 }
 
 void MainWindow::playEngine() {
@@ -61,11 +63,16 @@ void MainWindow::playEngine() {
   choice.gameType = c.gameType;
   choice.giveAway = false;
   choice.expert = false;
+  // The protocols carry no choice of rules: engines play the classic ones.
+  choice.official = false;
   choice.type[c.humanSide] = ChooseHuman;
   choice.type[c.humanSide ^ 1] = ChooseComputer;
   applyTypeRules(choice);
   replaceGame([&] {
+    // The player's own choice of rules is kept for the next New game.
+    const bool official = lastGame.officialRules;
     startNewGame(game_, listing_, choice);
+    lastGame.officialRules = official;
     if (c.dxp) dxp_->setAddress(c.host, c.port);
     playing_ = c.dxp ? static_cast<ForeignEngine*>(dxp_) : outside_;
   });

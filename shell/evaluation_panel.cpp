@@ -52,7 +52,7 @@ void EvaluationPanel::update(bool shown) {
       return;
     }
   }
-  if (outsideEngineSettings.advises && !outsideEngineSettings.command.empty()) {
+  if (outsideEngineSettings.advises && !outsideEngineSettings.command.empty() && !search->officialRules) {
     askOutsideEngine(search, key);
     return;
   }

@@ -97,6 +97,7 @@ void MainWindow::pasteFen() {
   NewGameChoice choice = rememberedChoice();
   choice.gameType = game_.gameType;
   choice.giveAway = game_.giveAway != 0;
+  choice.official = game_.officialRules != 0;
   replaceGame([&] { startGameFromFen(game_, listing_, scratch_, choice, fen); });
 }
 

@@ -113,6 +113,7 @@ void SetupMode::finish() {
   NewGameChoice choice = rememberedChoice();
   choice.gameType = game_.gameType;
   choice.giveAway = game_.giveAway != 0;
+  choice.official = game_.officialRules != 0;
   leave();
   window_.replaceGame([&] { startGameFromFen(game_, listing_, scratch_, choice, fen); });
 }

@@ -290,6 +290,12 @@ void MainWindow::updateCommands() {
   enable(CmdContinue, gameCanGoOn(game_, scratch_, listing_));
   enable(CmdTakeBack, takeBackLine(game_, listing_) >= 0);
   enable(CmdPlayOn, playOnLine(game_, listing_) >= 0);
+  // The title follows the game's rules; the computer's or the analysis's
+  // progress keeps it until they end.
+  if (const std::string title = plainTitleOf(game_); title != plainWindowTitle()) {
+    setPlainWindowTitle(title);
+    if (!analysis_->running()) showPause();
+  }
   // Only a game of two computers runs on by itself to be paused; a new game
   // of any other kind ends the pause.
   if (turn_.paused() && !turn_.pauseOffered()) {

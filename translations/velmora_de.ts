@@ -40,6 +40,10 @@
       <translation>Letzter Zug: %1.</translation>
     </message>
     <message>
+      <source>Official rules</source>
+      <translation>Offizielle Regeln</translation>
+    </message>
+    <message>
       <source>Break AI move. Are you sure?</source>
       <translation>Den Zug des Computers abbrechen. Sind Sie sicher?</translation>
     </message>
@@ -842,6 +846,10 @@ Partie beendet.</translation>
       <translation>Schlagdame</translation>
     </message>
     <message>
+      <source>Network games follow Velmora's classic rules.</source>
+      <translation>Netzwerkpartien folgen Velmoras klassischen Regeln.</translation>
+    </message>
+    <message>
       <source>Human</source>
       <translation>Mensch</translation>
     </message>
@@ -888,6 +896,10 @@ Partie beendet.</translation>
     <message>
       <source>Expert</source>
       <translation>Experte</translation>
+    </message>
+    <message>
+      <source>The federation's rules of the variant instead of Velmora's classic rules</source>
+      <translation>Die Regeln des Verbands der Variante statt Velmoras klassischer Regeln</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -1078,8 +1090,16 @@ Partie beendet.</translation>
       <translation>Gewinn</translation>
     </message>
     <message>
+      <source>(give away, official rules)</source>
+      <translation>(Schlagdame, offizielle Regeln)</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(Schlagdame)</translation>
+    </message>
+    <message>
+      <source>(official rules)</source>
+      <translation>(offizielle Regeln)</translation>
     </message>
     <message>
       <source>Export PDN</source>

@@ -40,6 +40,10 @@
       <translation>Última jugada: %1.</translation>
     </message>
     <message>
+      <source>Official rules</source>
+      <translation>Reglas oficiales</translation>
+    </message>
+    <message>
       <source>Break AI move. Are you sure?</source>
       <translation>Interrumpir la jugada del ordenador. ¿Está seguro?</translation>
     </message>
@@ -842,6 +846,10 @@ Fin de la partida.</translation>
       <translation>Pierde-gana</translation>
     </message>
     <message>
+      <source>Network games follow Velmora's classic rules.</source>
+      <translation>Las partidas en red siguen las reglas clásicas de Velmora.</translation>
+    </message>
+    <message>
       <source>Human</source>
       <translation>Humano</translation>
     </message>
@@ -888,6 +896,10 @@ Fin de la partida.</translation>
     <message>
       <source>Expert</source>
       <translation>Experto</translation>
+    </message>
+    <message>
+      <source>The federation's rules of the variant instead of Velmora's classic rules</source>
+      <translation>Las reglas de la federación de la variante en lugar de las reglas clásicas de Velmora</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -1078,8 +1090,16 @@ Fin de la partida.</translation>
       <translation>gana</translation>
     </message>
     <message>
+      <source>(give away, official rules)</source>
+      <translation>(pierde-gana, reglas oficiales)</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(pierde-gana)</translation>
+    </message>
+    <message>
+      <source>(official rules)</source>
+      <translation>(reglas oficiales)</translation>
     </message>
     <message>
       <source>Export PDN</source>

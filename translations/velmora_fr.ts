@@ -40,6 +40,10 @@
       <translation>Dernier coup : %1.</translation>
     </message>
     <message>
+      <source>Official rules</source>
+      <translation>Règles officielles</translation>
+    </message>
+    <message>
       <source>Break AI move. Are you sure?</source>
       <translation>Interrompre le coup de l'ordinateur. Êtes-vous sûr ?</translation>
     </message>
@@ -842,6 +846,10 @@ Partie terminée.</translation>
       <translation>Qui perd gagne</translation>
     </message>
     <message>
+      <source>Network games follow Velmora's classic rules.</source>
+      <translation>Les parties en réseau suivent les règles classiques de Velmora.</translation>
+    </message>
+    <message>
       <source>Human</source>
       <translation>Humain</translation>
     </message>
@@ -888,6 +896,10 @@ Partie terminée.</translation>
     <message>
       <source>Expert</source>
       <translation>Expert</translation>
+    </message>
+    <message>
+      <source>The federation's rules of the variant instead of Velmora's classic rules</source>
+      <translation>Les règles de la fédération de la variante au lieu des règles classiques de Velmora</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -1078,8 +1090,16 @@ Partie terminée.</translation>
       <translation>gain</translation>
     </message>
     <message>
+      <source>(give away, official rules)</source>
+      <translation>(qui perd gagne, règles officielles)</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(qui perd gagne)</translation>
+    </message>
+    <message>
+      <source>(official rules)</source>
+      <translation>(règles officielles)</translation>
     </message>
     <message>
       <source>Export PDN</source>

@@ -40,6 +40,10 @@
       <translation>Ultima mossa: %1.</translation>
     </message>
     <message>
+      <source>Official rules</source>
+      <translation>Regole ufficiali</translation>
+    </message>
+    <message>
       <source>Break AI move. Are you sure?</source>
       <translation>Interrompere la mossa del computer. Sei sicuro?</translation>
     </message>
@@ -842,6 +846,10 @@ Partita finita.</translation>
       <translation>Vinciperdi</translation>
     </message>
     <message>
+      <source>Network games follow Velmora's classic rules.</source>
+      <translation>Le partite in rete seguono le regole classiche di Velmora.</translation>
+    </message>
+    <message>
       <source>Human</source>
       <translation>Umano</translation>
     </message>
@@ -888,6 +896,10 @@ Partita finita.</translation>
     <message>
       <source>Expert</source>
       <translation>Esperto</translation>
+    </message>
+    <message>
+      <source>The federation's rules of the variant instead of Velmora's classic rules</source>
+      <translation>Le regole della federazione della variante invece delle regole classiche di Velmora</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -1078,8 +1090,16 @@ Partita finita.</translation>
       <translation>vince</translation>
     </message>
     <message>
+      <source>(give away, official rules)</source>
+      <translation>(vinciperdi, regole ufficiali)</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(vinciperdi)</translation>
+    </message>
+    <message>
+      <source>(official rules)</source>
+      <translation>(regole ufficiali)</translation>
     </message>
     <message>
       <source>Export PDN</source>

@@ -40,6 +40,10 @@
       <translation>Laatste zet: %1.</translation>
     </message>
     <message>
+      <source>Official rules</source>
+      <translation>Officiële regels</translation>
+    </message>
+    <message>
       <source>Break AI move. Are you sure?</source>
       <translation>De zet van de computer afbreken. Weet u het zeker?</translation>
     </message>
@@ -842,6 +846,10 @@ Einde van de partij.</translation>
       <translation>Winnen door verliezen</translation>
     </message>
     <message>
+      <source>Network games follow Velmora's classic rules.</source>
+      <translation>Netwerkpartijen volgen de klassieke regels van Velmora.</translation>
+    </message>
+    <message>
       <source>Human</source>
       <translation>Mens</translation>
     </message>
@@ -888,6 +896,10 @@ Einde van de partij.</translation>
     <message>
       <source>Expert</source>
       <translation>Expert</translation>
+    </message>
+    <message>
+      <source>The federation's rules of the variant instead of Velmora's classic rules</source>
+      <translation>De regels van de bond van de variant in plaats van de klassieke regels van Velmora</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -1078,8 +1090,16 @@ Einde van de partij.</translation>
       <translation>winst</translation>
     </message>
     <message>
+      <source>(give away, official rules)</source>
+      <translation>(winnen door verliezen, officiële regels)</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(winnen door verliezen)</translation>
+    </message>
+    <message>
+      <source>(official rules)</source>
+      <translation>(officiële regels)</translation>
     </message>
     <message>
       <source>Export PDN</source>

@@ -40,6 +40,10 @@
       <translation>Último lance: %1.</translation>
     </message>
     <message>
+      <source>Official rules</source>
+      <translation>Regras oficiais</translation>
+    </message>
+    <message>
       <source>Break AI move. Are you sure?</source>
       <translation>Interromper o lance do computador. Tem certeza?</translation>
     </message>
@@ -842,6 +846,10 @@ Fim de jogo.</translation>
       <translation>Perde-ganha</translation>
     </message>
     <message>
+      <source>Network games follow Velmora's classic rules.</source>
+      <translation>Partidas em rede seguem as regras clássicas do Velmora.</translation>
+    </message>
+    <message>
       <source>Human</source>
       <translation>Humano</translation>
     </message>
@@ -888,6 +896,10 @@ Fim de jogo.</translation>
     <message>
       <source>Expert</source>
       <translation>Especialista</translation>
+    </message>
+    <message>
+      <source>The federation's rules of the variant instead of Velmora's classic rules</source>
+      <translation>As regras da federação da variante em vez das regras clássicas do Velmora</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -1078,8 +1090,16 @@ Fim de jogo.</translation>
       <translation>vitória</translation>
     </message>
     <message>
+      <source>(give away, official rules)</source>
+      <translation>(perde-ganha, regras oficiais)</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(perde-ganha)</translation>
+    </message>
+    <message>
+      <source>(official rules)</source>
+      <translation>(regras oficiais)</translation>
     </message>
     <message>
       <source>Export PDN</source>

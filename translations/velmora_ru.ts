@@ -40,6 +40,10 @@
       <translation>Последний ход: %1.</translation>
     </message>
     <message>
+      <source>Official rules</source>
+      <translation>Официальные правила</translation>
+    </message>
+    <message>
       <source>Break AI move. Are you sure?</source>
       <translation>Прервать ход компьютера. Вы уверены?</translation>
     </message>
@@ -842,6 +846,10 @@ Game over.</source>
       <translation>Поддавки</translation>
     </message>
     <message>
+      <source>Network games follow Velmora's classic rules.</source>
+      <translation>Сетевые партии идут по классическим правилам Velmora.</translation>
+    </message>
+    <message>
       <source>Human</source>
       <translation>Человек</translation>
     </message>
@@ -888,6 +896,10 @@ Game over.</source>
     <message>
       <source>Expert</source>
       <translation>Эксперт</translation>
+    </message>
+    <message>
+      <source>The federation's rules of the variant instead of Velmora's classic rules</source>
+      <translation>Правила федерации этого вида шашек вместо классических правил Velmora</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -1078,8 +1090,16 @@ Game over.</source>
       <translation>выигрыш</translation>
     </message>
     <message>
+      <source>(give away, official rules)</source>
+      <translation>(поддавки, официальные правила)</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(поддавки)</translation>
+    </message>
+    <message>
+      <source>(official rules)</source>
+      <translation>(официальные правила)</translation>
     </message>
     <message>
       <source>Export PDN</source>

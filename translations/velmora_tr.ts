@@ -40,6 +40,10 @@
       <translation>Son hamle: %1.</translation>
     </message>
     <message>
+      <source>Official rules</source>
+      <translation>Resmî kurallar</translation>
+    </message>
+    <message>
       <source>Break AI move. Are you sure?</source>
       <translation>Bilgisayarın hamlesi kesilsin mi? Emin misiniz?</translation>
     </message>
@@ -842,6 +846,10 @@ Oyun bitti.</translation>
       <translation>Kaybeden kazanır</translation>
     </message>
     <message>
+      <source>Network games follow Velmora's classic rules.</source>
+      <translation>Ağ oyunları Velmora'nın klasik kurallarına uyar.</translation>
+    </message>
+    <message>
       <source>Human</source>
       <translation>İnsan</translation>
     </message>
@@ -888,6 +896,10 @@ Oyun bitti.</translation>
     <message>
       <source>Expert</source>
       <translation>Uzman</translation>
+    </message>
+    <message>
+      <source>The federation's rules of the variant instead of Velmora's classic rules</source>
+      <translation>Velmora'nın klasik kuralları yerine çeşidin federasyon kuralları</translation>
     </message>
     <message>
       <source>Rules</source>
@@ -1078,8 +1090,16 @@ Oyun bitti.</translation>
       <translation>kazanç</translation>
     </message>
     <message>
+      <source>(give away, official rules)</source>
+      <translation>(kaybeden kazanır, resmî kurallar)</translation>
+    </message>
+    <message>
       <source>(give away)</source>
       <translation>(kaybeden kazanır)</translation>
+    </message>
+    <message>
+      <source>(official rules)</source>
+      <translation>(resmî kurallar)</translation>
     </message>
     <message>
       <source>Export PDN</source>

@@ -86,8 +86,8 @@ class ExpertBitPlay {
   void setUp(const Position& position) {
     path_[0] = Layout::read(position.board);
     depth_ = 0;
-    generate_ = Layout::generatorFor(variantInfo(position.gameType).rules);
-    look_ = Layout::lookFor(variantInfo(position.gameType).rules);
+    generate_ = Layout::generatorFor(rulesOf(position));
+    look_ = Layout::lookFor(rulesOf(position));
     eval_.setVariant(position.gameType);
   }
   int generate(Move* list, int side) { return generate_(path_[depth_], side, list); }

@@ -508,7 +508,7 @@ int searchRoot(Search& search, Tables& t, Play& play, std::uint64_t key) {
 template <int N>
 bool searchOnBits(Search& search, Tables& t, std::uint64_t key, int& result) {
   const Position& g = search.position;
-  const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(g.gameType).rules);
+  const BitGenerator<N> generate = bitGeneratorFor<N>(rulesOf(g));
   if (generate == nullptr) return false;
   for (int y = 0; y < N; ++y)
     for (int x = (y + 1) % 2; x < N; x += 2)
@@ -521,7 +521,7 @@ bool searchOnBits(Search& search, Tables& t, std::uint64_t key, int& result) {
 // Turkish and Gothic on bitboards of every square; false for the others.
 bool searchOnSquares(Search& search, Tables& t, std::uint64_t key, int& result) {
   const Position& g = search.position;
-  const SquareGenerator generate = squareGeneratorFor(variantInfo(g.gameType).rules);
+  const SquareGenerator generate = squareGeneratorFor(rulesOf(g));
   if (generate == nullptr) return false;
   BitPlay<EverySquare> play(g, search.table, generate);
   result = searchRoot(search, t, play, key);

@@ -123,7 +123,7 @@ class LiteralOnBits {
 template <int N>
 bool chooseOn(Search& search, int& result) {
   const Position& g = search.position;
-  const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(g.gameType).rules);
+  const BitGenerator<N> generate = bitGeneratorFor<N>(rulesOf(g));
   if (generate == nullptr) return false;
   for (int y = 0; y < N; ++y)
     for (int x = (y + 1) % 2; x < N; x += 2)

@@ -18,10 +18,11 @@ std::uint64_t nextRandom(std::uint64_t& state) {
   return x ^ (x >> 31);
 }
 
-void startGame(RecordedPosition& game, GameType type, bool giveAway) {
-  setUpBoard(game, game, type);
+void startGame(RecordedPosition& game, const MatchSettings& settings) {
+  setUpBoard(game, game, settings.type);
   game.plyCount = 0;
-  game.giveAway = giveAway ? 1 : 0;
+  game.giveAway = settings.giveAway ? 1 : 0;
+  game.officialRules = settings.official ? 1 : 0;
 }
 
 void play(RecordedPosition& game, int index) {
@@ -41,8 +42,15 @@ int chooseMove(const RecordedPosition& game, Engine& engine, const MatchSettings
 }  // namespace
 
 Opening randomOpening(GameType type, bool giveAway, std::uint64_t seed) {
+  MatchSettings settings;
+  settings.type = type;
+  settings.giveAway = giveAway;
+  return randomOpening(settings, seed);
+}
+
+Opening randomOpening(const MatchSettings& settings, std::uint64_t seed) {
   auto game = std::make_unique<RecordedPosition>();
-  startGame(*game, type, giveAway);
+  startGame(*game, settings);
   std::uint64_t state = seed;
   Opening opening;
   const int plies = 2 + static_cast<int>(nextRandom(state) % 3);
@@ -71,7 +79,7 @@ GameResult matchResult(RecordedPosition& game, const std::vector<std::uint64_t>&
 
 MatchGame playMatchGame(RecordedPosition& game, Engine& white, Engine& black, const MatchSettings& settings,
                         const Opening& opening, int whiteLevel, int blackLevel) {
-  startGame(game, settings.type, settings.giveAway);
+  startGame(game, settings);
   return playOnFrom(game, white, black, settings, opening, whiteLevel, blackLevel);
 }
 

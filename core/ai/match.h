@@ -19,15 +19,17 @@ struct Opening {
   int index[kMaxOpeningPlies] = {};
 };
 
-// Two to four random plies, the same for the same seed; fewer when a side
-// runs out of moves.
-Opening randomOpening(GameType type, bool giveAway, std::uint64_t seed);
-
 struct MatchSettings {
   GameType type = American;
   bool giveAway = false;
-  EngineLimits expert;  // for the Expert, whichever side it plays
+  bool official = false;  // the federation's rules
+  EngineLimits expert;    // for the Expert, whichever side it plays
 };
+
+// Two to four random plies, the same for the same seed; fewer when a side
+// runs out of moves.
+Opening randomOpening(GameType type, bool giveAway, std::uint64_t seed);
+Opening randomOpening(const MatchSettings& settings, std::uint64_t seed);
 
 enum class GameEnd { Rules, Repetition, MoveLimit };
 

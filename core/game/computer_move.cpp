@@ -43,6 +43,15 @@ void setPlainWindowTitle(const std::string& title) { plainTitle = title; }
 
 const std::string& plainWindowTitle() { return plainTitle; }
 
+std::string plainTitleOf(const GameState& game) {
+  std::string title = "Velmora";
+  if (game.officialRules) {
+    title += " - ";
+    title += say("Official rules");
+  }
+  return title;
+}
+
 bool computerShouldMove(GameState& game, const MoveListing& listing) {
   return game.gameRunning && game.players[listing.sideToMove()].type == ComputerPlayer && !game.thinking &&
          !game.showingMove && listing.atLastLine() && checkGameEnd(game, listing, false) == GameGoesOn;

@@ -25,6 +25,9 @@ void seedComputerRandom(std::uint32_t seed);
 // The title the window shows when the computer is not thinking.
 void setPlainWindowTitle(const std::string& title);
 const std::string& plainWindowTitle();
+// That title for `game`: the program's name, and the federation's rules
+// where the game follows them.
+std::string plainTitleOf(const GameState& game);
 
 // Whether the turn timer starts the computer now: a running game, the
 // computer to move, no move in progress, the last line shown and the game

@@ -57,6 +57,7 @@ inline int setUpBoard(GameState& game, GameType type) {
 inline void setUpStartOf(GameState& state, const GameState& game) {
   clearSelection(state);
   setUpStartOf(state, state, game.gameType, game.start);
+  state.officialRules = game.officialRules;
 }
 
 // The listing's selected position shown on the game's board, nothing

@@ -14,6 +14,7 @@ namespace velmora {
 void takeOverLoadedGame(GameState& game, MoveListing& listing, const GameState& loaded) {
   setUpStartOf(game, loaded);  // board size, square colours and where the record starts
   game.giveAway = loaded.giveAway;
+  game.officialRules = loaded.officialRules;
   // The loaded state says whether the Expert plays: a saved game's never
   // does (the file knows the level only), a game from a FEN's may.
   if (loaded.players[White].type == ComputerPlayer || loaded.players[Black].type == ComputerPlayer) {

@@ -33,6 +33,7 @@ NewGameChoice rememberedChoice() {
   c.moveTimeMs = lastGame.moveTimeMs;
   c.gameType = lastGame.gameType;
   c.giveAway = lastGame.giveAway;
+  c.official = lastGame.officialRules;
   applyTypeRules(c);
   return c;
 }
@@ -62,8 +63,11 @@ std::optional<std::string> newGameProblem(const NewGameChoice& c) {
   return std::nullopt;
 }
 
+bool playsOfficialRules(const NewGameChoice& c) { return c.official && hasOfficialRules(c.gameType); }
+
 void startNewGame(GameState& game, MoveListing& listing, const NewGameChoice& c) {
   setUpBoard(game, c.gameType);
+  game.officialRules = playsOfficialRules(c) ? 1 : 0;
   game.plyCount = 0;
   for (int side = 0; side < 2; ++side) {
     PlayerRecord& p = game.players[side];
@@ -88,6 +92,7 @@ void startNewGame(GameState& game, MoveListing& listing, const NewGameChoice& c)
   lastGame.player1Name = cut(c.name[White]);
   lastGame.player2Name = cut(c.name[Black]);
   lastGame.giveAway = c.giveAway;
+  lastGame.officialRules = c.official;
   game.gameModified = 0;
 }
 

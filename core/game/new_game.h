@@ -28,6 +28,9 @@ struct NewGameChoice {
   int moveTimeMs = 1000;
   GameType gameType = American;
   bool giveAway = false;
+  // The federation's rules, where the variant has them; a network game is
+  // always classic.
+  bool official = false;
 };
 
 // The dialog's first state, from the LAST GAME settings.
@@ -42,7 +45,10 @@ bool nameEditable(const NewGameChoice& choice, int side);
 // The message that keeps the dialog open, if any.
 std::optional<std::string> newGameProblem(const NewGameChoice& choice);
 
-// Starts the game: start position, players, level, give-away, clocks, the
+// Whether the game of `choice` is played by the federation's rules.
+bool playsOfficialRules(const NewGameChoice& choice);
+
+// Starts the game: start position, players, level, give-away, rules, clocks, the
 // listing's single start line; remembers the choices as the last game.
 void startNewGame(GameState& game, MoveListing& listing, const NewGameChoice& choice);
 

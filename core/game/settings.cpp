@@ -68,6 +68,8 @@ struct SettingKey {
   // Where older files kept the key; read when the key is missing.
   const char* oldSection = nullptr;
   const char* oldKey = nullptr;
+  // Written only when it says YES: a file that never used it stays as it was.
+  bool writtenWhenSet = false;
 };
 
 std::vector<SettingKey> settingKeys() {
@@ -140,6 +142,8 @@ std::vector<SettingKey> settingKeys() {
   keys.push_back({"OUTSIDE ENGINE", "DXP", Kind::Number, &e.dxp, de.dxp, nullptr, 0, 0, 1});
   keys.push_back({"OUTSIDE ENGINE", "DXP HOST", Kind::Text, &e.dxpHost, 0, de.dxpHost.c_str(), 256});
   keys.push_back({"OUTSIDE ENGINE", "DXP PORT", Kind::Port, &e.dxpPort, de.dxpPort});
+  keys.push_back({"RULES", "OFFICIAL", Kind::YesNo, &lastGame.officialRules, dl.officialRules ? 1 : 0, nullptr, 0, 0, 0,
+                  nullptr, nullptr, true});
   return keys;
 }
 
@@ -224,6 +228,7 @@ std::string settingsText() {
   std::string text;
   const char* section = nullptr;
   for (const SettingKey& k : settingKeys()) {
+    if (k.writtenWhenSet && !*static_cast<const bool*>(k.field)) continue;
     if (!section || std::string(section) != k.section) {
       section = k.section;
       text += std::string("\r\n[") + section + "]\r\n";

@@ -24,6 +24,9 @@ struct LastGameSettings {
   // own, so that LEVEL means what it always meant to other copies.
   bool expert = false;
   int moveTimeMs = 1000;
+  // The federation's rules instead of the classic ones, in a section of its
+  // own that older copies, which know the classic rules only, pass over.
+  bool officialRules = false;
 };
 
 // The address of a server that has not been entered.

@@ -99,8 +99,11 @@ int prepareServerGame(GameState& game, MoveListing& listing, const NetChoice& ch
     setName(player, "");
   }
   int serverSide = choice.serverSide;
-  if (!choice.continueCurrent || game.start.custom) {
+  // The protocol has no room for the federations' rules: a network game is
+  // classic, and a game by other rules is not continued.
+  if (!choice.continueCurrent || game.start.custom || game.officialRules) {
     setUpBoard(game, choice.gameType);
+    game.officialRules = 0;
     game.giveAway = choice.giveAway ? 1 : 0;
     game.plyCount = 0;
     resetListing(listing);
@@ -202,6 +205,7 @@ NetAction NetSession::transferred(Transfer result, const std::string& received) 
       const std::optional<NetHeader> h = readHeader(received);
       if (!h) return finish(NetEnd::BadHeader, N_("The server sent a game that cannot be read. Connection lost."));
       setUpBoard(game_, h->gameType);
+      game_.officialRules = 0;
       localSide_ = h->serverSide ^ 1;
       setName(game_.players[h->serverSide], h->serverName);
       setName(game_.players[localSide_], ownName_);

@@ -41,6 +41,8 @@ std::string pdnGameTypeTag(GameType type) {
          (c.algebraic ? 'A' : 'N') + std::to_string(static_cast<int>(c.corner)) + (c.mirrored ? ",1" : ",0");
 }
 
+std::string officialGameTypeTag(GameType type) { return std::to_string(pdnConvention(type).code); }
+
 int pdnColour(GameType type, int side) { return pdnConvention(type).swapColours ? side ^ 1 : side; }
 
 std::string pdnSquare(GameType type, int x, int y) {

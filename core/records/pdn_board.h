@@ -15,6 +15,9 @@ const PdnConvention& pdnConvention(GameType type);
 // The GameType tag in full: "21,B,8,8,N1,0" is code 21, PDN's Black moves
 // first, 8 x 8, numbered from the corner 1, not mirrored.
 std::string pdnGameTypeTag(GameType type);
+// The GameType tag of a game by the federation's rules: its code alone, as
+// the federations' files and other programs write it.
+std::string officialGameTypeTag(GameType type);
 
 // The PDN colour (0 White, 1 Black) of our side, and back: the same swap.
 int pdnColour(GameType type, int side);

@@ -358,12 +358,16 @@ std::optional<std::string> readPdnGame(const PdnGame& pdn, RecordedGame& state, 
   GameType named = -1;
   for (GameType t = 0; t < kVariantCount && named < 0; ++t)
     if (sameText(gameTypeName(t), variant)) named = t;
+  // The code alone is how the federations' files write a game of their
+  // rules; the code with the board's description is our classic game's.
+  bool official = false;
   if (named >= 0) {
     type = named;
   } else if (!gameType.empty()) {
     const auto known = variantOfGameType(gameType);
     if (!known) return at(pdn.line) + fillIn(say("GameType %1 is not a variant this program plays"), quoted(gameType));
     type = *known;
+    official = gameType.find(',') == std::string::npos && hasOfficialRules(type);
   }
 
   const std::string fen = pdn.tag("FEN");
@@ -375,6 +379,7 @@ std::optional<std::string> readPdnGame(const PdnGame& pdn, RecordedGame& state, 
   state.plyCount = 0;
   state.moveCount = 0;
   state.giveAway = 0;
+  state.officialRules = official ? 1 : 0;
   for (int pdnSide : {White, Black})
     setPlayer(state.players[pdnColour(type, pdnSide)], pdn.tag(pdnSide == White ? "White" : "Black"));
 

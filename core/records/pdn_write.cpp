@@ -36,6 +36,7 @@ std::string resultText(const RecordedGame& game, int moves) {
   auto played = std::make_unique<RecordedPosition>();
   setUpStartOf(*played, *played, game.gameType, game.start);
   played->giveAway = game.giveAway;
+  played->officialRules = game.officialRules;
   for (int j = 0; j < moves; ++j) applyMove(game.gameRecord[j], played->gameRecord[j], *played);
   played->plyCount = moves;
   const GameResult result = gameResult(*played, played->sideToMove(), moves);
@@ -75,6 +76,7 @@ std::string pdnMoveText(const RecordedPosition& position, const MoveRecord& m) {
 std::string movetext(const RecordedGame& game, int moves, const std::string& result) {
   auto s = std::make_unique<RecordedPosition>();
   setUpStartOf(*s, *s, game.gameType, game.start);
+  s->officialRules = game.officialRules;
   s->plyCount = 0;
   std::string text, line;
   const auto add = [&](const std::string& word) {
@@ -113,7 +115,7 @@ std::string writePdn(const RecordedGame& game, int moves, const PdnTags& tags) {
   text += tagLine("White", playerName(game, pdnColour(type, White)));
   text += tagLine("Black", playerName(game, pdnColour(type, Black)));
   text += tagLine("Result", result);
-  text += tagLine("GameType", pdnGameTypeTag(type));
+  text += tagLine("GameType", game.officialRules ? officialGameTypeTag(type) : pdnGameTypeTag(type));
   if (!convention.hasCode) text += tagLine("Variant", gameTypeName(type));
   if (game.start.custom) {
     auto start = std::make_unique<RecordedPosition>();

@@ -32,6 +32,11 @@ constexpr const char* kTimeKeys[2] = {"PLAYER 1 TIME", "PLAYER 2 TIME"};
 constexpr const char* kDefaultNames[2] = {"PLAYER 1", "PLAYER 2"};
 // Written only for a game that did not begin at the variant's set-up.
 constexpr const char* kStartKey = "START POSITION";
+// Written only for a game by the federation's rules: a section of its own,
+// which older copies pass over, reading the moves by the classic rules as
+// far as those allow.
+constexpr const char* kRules = "RULES";
+constexpr const char* kOfficialKey = "OFFICIAL";
 constexpr size_t kStartBuffer = 200;  // a 12 x 12 position text has 157 characters
 // A move text shorter than "a1-b2" cannot name a move.
 constexpr size_t kShortestMoveText = 5;
@@ -104,6 +109,7 @@ void loadGame(RecordedGame& s, const Profile& p) {
     s.expertMoveTimeMs = 0;
   }
   s.giveAway = p.getString(kHeader, "GIVE AWAY", "NO", kValueBuffer) == "YES" ? 1 : 0;
+  s.officialRules = p.getString(kRules, kOfficialKey, "NO", kValueBuffer) == "YES" && hasOfficialRules(type) ? 1 : 0;
   for (int side = 0; side < 2; ++side) s.players[side].clockSeconds = p.getInt(kHeader, kTimeKeys[side], 0);
 
   // The moves, from the start position, up to the first that is missing,
@@ -135,6 +141,12 @@ std::string savedGameText(const RecordedGame& game, int moves) {
     // Quoted where the reader would otherwise trim or unquote the name.
     line(kNameKeys[side], profileValue(playerName(game.players[side])));
     line(kTimeKeys[side], std::to_string(game.players[side].clockSeconds));
+  }
+  if (game.officialRules) {
+    text += "\r\n[";
+    text += kRules;
+    text += "]\r\n";
+    line(kOfficialKey, "YES");
   }
   text += "\r\n[MOVEMENTS]\r\n";
   for (int k = 0; k < moves; ++k) line("NUMBER " + std::to_string(k), formatMove(game, k));

@@ -45,12 +45,12 @@ class Generator {
   int run() {
     if constexpr (rules.kingsCaptureFirst) {
       capturePass(King);
-      if (count_ > 0) return choose(rules.choice);
+      if (count_ > 0) return chooseAmongCaptures(rules.choice);
       capturePass(Man);
-      if (count_ > 0) return choose(rules.menChoice);
+      if (count_ > 0) return chooseAmongCaptures(rules.menChoice);
     } else {
       capturePass(Empty);
-      if (count_ > 0) return choose(rules.choice);
+      if (count_ > 0) return chooseAmongCaptures(rules.choice);
     }
     if (side_ == White)
       plainPass<1>();
@@ -93,8 +93,10 @@ class Generator {
     return true;
   }
 
-  // A piece taken at step `depth`: a man counts 100, a king 300 - depth.
-  int worth(Word victim, int depth) const { return (opponentKings_ & victim) ? 300 - depth : 100; }
+  // What taking `victim` at step `depth` adds for the family's choice.
+  int worth(Word victim, int depth) const {
+    return worthOf(rules.choice, (opponentKings_ & victim) ? King : Man, depth);
+  }
 
   // Takes `victim` out of play for the deeper search, or puts it back: a
   // marked piece still blocks but cannot be taken again, a removed one
@@ -143,25 +145,52 @@ class Generator {
     if (!(empty_ & landing)) return false;  // a piece on the edge is never taken
     const int quality = worth(victim, depth);
     toggleTaken<false>(victim, quality);
-    do {
-      next(landing, depth + 1);
-      if (nearestOnly || full()) break;
-      landing = advance<dx, dy>(landing);
-    } while (landing & empty_);
+    if constexpr (rules.kingsGoOn) {
+      static_assert(!nearestOnly);
+      landOnGoingOn<dx, dy>(landing, depth, next);
+    } else {
+      do {
+        next(landing, depth + 1);
+        if (nearestOnly || full()) break;
+        landing = advance<dx, dy>(landing);
+      } while (landing & empty_);
+    }
     toggleTaken<false>(victim, -quality);
     return true;
   }
 
+  // The landing squares from `first` on along (dx, dy) from which the
+  // capture goes on, or all of them where it goes on from none.
+  template <int dx, int dy, class Next>
+  void landOnGoingOn(Word first, int depth, Next next) {
+    Word all = 0, goingOn = 0;
+    for (Word at = first; at & empty_; at = advance<dx, dy>(at)) {
+      all |= at;
+      if (kingsCapture(at)) goingOn |= at;
+    }
+    const Word chosen = goingOn != 0 ? goingOn : all;
+    for (Word at = first; at & empty_; at = advance<dx, dy>(at)) {
+      if (!(chosen & at)) continue;
+      next(at, depth + 1);
+      if (full()) break;
+    }
+  }
+
   // A man's jumps, its directions in order, forward ones along `f`. It is
   // recorded as crowned where it ends on its promotion row: a man that
-  // crowns on the way either ends there, having no forward jump left, or
-  // is crowned only at the end.
+  // crowns on the way either ends there, having no forward jump left, is
+  // crowned only at the end, or goes on as a king.
   template <int f>
   void manCaptures(Word at, int depth) {
     constexpr const PieceRules& man = rules.man;
-    static_assert(man.reach == Reach::Jump && rules.crowning != Crowning::GoesOnAsKing);
+    static_assert(man.reach == Reach::Jump);
     if (atLimit(at, depth, manKindAt(at))) return;
-    const auto next = [this](Word to, int d) { manCaptures<f>(to, d); };
+    // A man crowned on the way may go on as a king.
+    const auto next = [this](Word to, int d) {
+      if constexpr (rules.crowning == Crowning::GoesOnAsKing)
+        if (promotion_ & to) return kingSearch(to, d);
+      manCaptures<f>(to, d);
+    };
     bool found = false;
     forEachDirection<man.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
       constexpr int along = man.captures.forward ? dy * f : dy;
@@ -373,13 +402,53 @@ class Generator {
     return compact([m, crowned](const Move& move) { return !crowned(move) || move.captureCount() == m; });
   }
 
+  int keepGreatestQuality() {
+    int best = 0;
+    for (int i = 0; i < count_; ++i) best = list_[i].quality() > best ? list_[i].quality() : best;
+    return compact([best](const Move& move) { return move.quality() == best; });
+  }
+
+  // A king's captures, where there are any, before the men's.
+  int keepKingsCaptures() {
+    bool king = false;
+    for (int i = 0; i < count_ && !king; ++i) king = list_[i].pieceKind() == King;
+    if (!king) return count_;
+    return compact([](const Move& move) { return move.pieceKind() == King; });
+  }
+
   int choose(Choice choice) {
     switch (choice) {
       case Choice::All: break;
       case Choice::GreatestNumber: return keepGreatestNumber();
       case Choice::GreatestNumberThenQuality: return keepGreatestNumberThenQuality();
       case Choice::LongestOfCrowning: return keepLongestOfCrowning();
+      case Choice::GreatestNumberThenKings: return keepGreatestNumberThenQuality();
+      case Choice::GreatestNumberThenKingFirst:
+        if (keepGreatestNumber() == 1) return count_;
+        keepKingsCaptures();
+        return keepGreatestQuality();
+      case Choice::GreatestValueThenKingFirst: keepGreatestQuality(); return keepKingsCaptures();
     }
+    return count_;
+  }
+
+  // Routes to one captured set from one square to one square are one
+  // move: the first found stays. The lists are short; most hold one move.
+  int keepOnePerCapturedSet() {
+    constexpr std::uint64_t kEnds = Move::pack(0xff, 0xff, 0, 0);
+    int kept = 0;
+    for (int i = 0; i < count_; ++i) {
+      bool seen = false;
+      for (int j = 0; j < kept && !seen; ++j)
+        seen = list_[j].captured == list_[i].captured && ((list_[j].fields ^ list_[i].fields) & kEnds) == 0;
+      if (!seen) list_[kept++] = list_[i];
+    }
+    return count_ = kept;
+  }
+
+  int chooseAmongCaptures(Choice choice) {
+    choose(choice);
+    if constexpr (rules.oneMovePerCapturedSet) keepOnePerCapturedSet();
     return count_;
   }
 
@@ -534,6 +603,13 @@ BitGenerator<N> bitGeneratorFor(RuleFamily family, MoveOrder order) {
     case RuleFamily::Turkish: return generatorOf<RuleFamily::Turkish, N>(inOrder);
     case RuleFamily::Gothic: return generatorOf<RuleFamily::Gothic, N>(inOrder);
     case RuleFamily::Frisian: return generatorOf<RuleFamily::Frisian, N>(inOrder);
+    case RuleFamily::AmericanOfficial: return generatorOf<RuleFamily::AmericanOfficial, N>(inOrder);
+    case RuleFamily::InternationalOfficial: return generatorOf<RuleFamily::InternationalOfficial, N>(inOrder);
+    case RuleFamily::PoolCheckersOfficial: return generatorOf<RuleFamily::PoolCheckersOfficial, N>(inOrder);
+    case RuleFamily::RussianOfficial: return generatorOf<RuleFamily::RussianOfficial, N>(inOrder);
+    case RuleFamily::ItalianOfficial: return generatorOf<RuleFamily::ItalianOfficial, N>(inOrder);
+    case RuleFamily::SpanishOfficial: return generatorOf<RuleFamily::SpanishOfficial, N>(inOrder);
+    case RuleFamily::FrisianOfficial: return generatorOf<RuleFamily::FrisianOfficial, N>(inOrder);
   }
   return nullptr;
 }
@@ -551,6 +627,13 @@ BitLook<N> bitLookFor(RuleFamily family) {
     case RuleFamily::Turkish: return lookOf<RuleFamily::Turkish, N>();
     case RuleFamily::Gothic: return lookOf<RuleFamily::Gothic, N>();
     case RuleFamily::Frisian: return lookOf<RuleFamily::Frisian, N>();
+    case RuleFamily::AmericanOfficial: return lookOf<RuleFamily::AmericanOfficial, N>();
+    case RuleFamily::InternationalOfficial: return lookOf<RuleFamily::InternationalOfficial, N>();
+    case RuleFamily::PoolCheckersOfficial: return lookOf<RuleFamily::PoolCheckersOfficial, N>();
+    case RuleFamily::RussianOfficial: return lookOf<RuleFamily::RussianOfficial, N>();
+    case RuleFamily::ItalianOfficial: return lookOf<RuleFamily::ItalianOfficial, N>();
+    case RuleFamily::SpanishOfficial: return lookOf<RuleFamily::SpanishOfficial, N>();
+    case RuleFamily::FrisianOfficial: return lookOf<RuleFamily::FrisianOfficial, N>();
   }
   return nullptr;
 }

@@ -11,22 +11,22 @@ namespace {
 // clang-format off
 constexpr PdnCorner BL = PdnCorner::BottomLeft, BR = PdnCorner::BottomRight, TL = PdnCorner::TopLeft;
 constexpr VariantInfo kVariants[kVariantCount] = {
-  //                                                                                   PDN:
-  //  name               size  rows  set-up                  inverted  rules                          code  own    swap   algebraic corner mirrored capture
-    {"American",         8,    3,    SetUp::Diagonal,        false,    RuleFamily::American,      {21,  true,  true,  false,    BR,    false,   'x'}},
-    {"Brazilian",        8,    3,    SetUp::Diagonal,        false,    RuleFamily::International, {26,  true,  false, true,     BL,    false,   'x'}},
-    {"Canadian",         12,   5,    SetUp::Diagonal,        false,    RuleFamily::International, {27,  true,  false, false,    TL,    false,   'x'}},
-    {"Crowded",          10,   4,    SetUp::Diagonal,        false,    RuleFamily::American,      {21,  false, false, false,    TL,    false,   'x'}},
-    {"Frisian",          10,   4,    SetUp::Diagonal,        false,    RuleFamily::Frisian,       {40,  true,  false, false,    TL,    false,   'x'}},
-    {"Gothic",           8,    2,    SetUp::EveryFromZero,   false,    RuleFamily::Gothic,        {30,  false, false, true,     BL,    false,   'x'}},
-    {"International",    10,   4,    SetUp::Diagonal,        false,    RuleFamily::International, {20,  true,  false, false,    TL,    false,   'x'}},
-    {"Italian",          8,    3,    SetUp::Diagonal,        true,     RuleFamily::Italian,       {22,  true,  false, false,    TL,    true,    'x'}},
-    {"Pool checkers",    8,    3,    SetUp::Diagonal,        false,    RuleFamily::PoolCheckers,  {23,  true,  false, true,     BL,    false,   'x'}},
-    {"Russian",          8,    3,    SetUp::Diagonal,        false,    RuleFamily::Russian,       {25,  true,  false, true,     BL,    false,   ':'}},
-    {"Spanish",          8,    3,    SetUp::Diagonal,        true,     RuleFamily::Spanish,       {24,  true,  false, false,    BR,    true,    'x'}},
-    {"Sparse checkers",  10,   3,    SetUp::Diagonal,        false,    RuleFamily::American,      {21,  false, false, false,    TL,    false,   'x'}},
-    {"Thai",             8,    2,    SetUp::Diagonal,        false,    RuleFamily::Thai,          {31,  true,  true,  false,    TL,    false,   'x'}},
-    {"Turkish",          8,    2,    SetUp::EveryFromOne,    false,    RuleFamily::Turkish,       {30,  true,  false, true,     BL,    false,   'x'}},
+  //                                                                                                                       PDN:
+  //  name               size  rows  set-up                  inverted  rules                        official                             code  own    swap   algebraic corner mirrored capture
+    {"American",         8,    3,    SetUp::Diagonal,        false,    RuleFamily::American,        RuleFamily::AmericanOfficial,        {21,  true,  true,  false,    BR,    false,   'x'}},
+    {"Brazilian",        8,    3,    SetUp::Diagonal,        false,    RuleFamily::International,   RuleFamily::InternationalOfficial,   {26,  true,  false, true,     BL,    false,   'x'}},
+    {"Canadian",         12,   5,    SetUp::Diagonal,        false,    RuleFamily::International,   RuleFamily::InternationalOfficial,   {27,  true,  false, false,    TL,    false,   'x'}},
+    {"Crowded",          10,   4,    SetUp::Diagonal,        false,    RuleFamily::American,        RuleFamily::American,                {21,  false, false, false,    TL,    false,   'x'}},
+    {"Frisian",          10,   4,    SetUp::Diagonal,        false,    RuleFamily::Frisian,         RuleFamily::FrisianOfficial,         {40,  true,  false, false,    TL,    false,   'x'}},
+    {"Gothic",           8,    2,    SetUp::EveryFromZero,   false,    RuleFamily::Gothic,          RuleFamily::Gothic,                  {30,  false, false, true,     BL,    false,   'x'}},
+    {"International",    10,   4,    SetUp::Diagonal,        false,    RuleFamily::International,   RuleFamily::InternationalOfficial,   {20,  true,  false, false,    TL,    false,   'x'}},
+    {"Italian",          8,    3,    SetUp::Diagonal,        true,     RuleFamily::Italian,         RuleFamily::ItalianOfficial,         {22,  true,  false, false,    TL,    true,    'x'}},
+    {"Pool checkers",    8,    3,    SetUp::Diagonal,        false,    RuleFamily::PoolCheckers,    RuleFamily::PoolCheckersOfficial,    {23,  true,  false, true,     BL,    false,   'x'}},
+    {"Russian",          8,    3,    SetUp::Diagonal,        false,    RuleFamily::Russian,         RuleFamily::RussianOfficial,         {25,  true,  false, true,     BL,    false,   ':'}},
+    {"Spanish",          8,    3,    SetUp::Diagonal,        true,     RuleFamily::Spanish,         RuleFamily::SpanishOfficial,         {24,  true,  false, false,    BR,    true,    'x'}},
+    {"Sparse checkers",  10,   3,    SetUp::Diagonal,        false,    RuleFamily::American,        RuleFamily::American,                {21,  false, false, false,    TL,    false,   'x'}},
+    {"Thai",             8,    2,    SetUp::Diagonal,        false,    RuleFamily::Thai,            RuleFamily::Thai,                    {31,  true,  true,  false,    TL,    false,   'x'}},
+    {"Turkish",          8,    2,    SetUp::EveryFromOne,    false,    RuleFamily::Turkish,         RuleFamily::Turkish,                 {30,  true,  false, true,     BL,    false,   'x'}},
 };
 // clang-format on
 
@@ -37,6 +37,13 @@ void placeMan(Position& state, int x, int y, Side side) { state.board[y][x] = Ce
 }  // namespace
 
 const VariantInfo& variantInfo(GameType type) { return kVariants[inTable(type) ? type : American]; }
+
+RuleFamily rulesOf(GameType type, bool official) {
+  const VariantInfo& variant = variantInfo(type);
+  return official ? variant.officialRules : variant.rules;
+}
+
+bool hasOfficialRules(GameType type) { return variantInfo(type).officialRules != variantInfo(type).rules; }
 
 int boardSizeOf(GameType type) { return variantInfo(type).boardSize; }
 

@@ -13,15 +13,19 @@ inline constexpr const PieceRules& kPiece = Kind == King ? familyRules(F).king :
 template <RuleFamily F, int Kind>
 inline constexpr const Steps& kCaptureSteps = kPiece<F, Kind>.captures;
 
+template <RuleFamily F>
+constexpr CaptureSearch kingSearch();
+
 // Jumps over a neighbour, the piece's directions in order. A man that
 // crowns only at the end of its move carries no crown on its steps; else a
 // jump with a forward part onto the crowning row crowns, and the last jump
-// says what the piece ends as.
+// says what the piece ends as, or the crowned man goes on as a king.
 template <RuleFamily F, int Kind>
 void jumpSearch(Context& g, int x, int y, int depth, const Start& start) {
   constexpr const PieceRules& piece = kPiece<F, Kind>;
   static_assert(piece.reach == Reach::Jump);
   constexpr bool crownAtTheEnd = Kind == Man && familyRules(F).crowning == Crowning::AtTheEnd;
+  constexpr bool goesOnAsKing = Kind == Man && familyRules(F).crowning == Crowning::GoesOnAsKing;
   constexpr TakeOut how = piece.removesTaken ? TakeOut::Remove : TakeOut::Mark;
   if (atLimit(g, depth, start, crownAtTheEnd)) return;
   const int f = piece.captures.forward ? g.forward() : 1;
@@ -30,8 +34,10 @@ void jumpSearch(Context& g, int x, int y, int depth, const Start& start) {
     const int dx = stepX, dy = stepY * f;
     if (!g.inside(x + 2 * dx, y + 2 * dy)) return;
     const bool crowns = Kind == King || (!crownAtTheEnd && dy != 0 && y + 2 * dy == g.promotionRow());
-    found |=
-        shortJump(g, x, y, dx, dy, depth, start, how, crowns ? King : Man, piece.takesMenOnly, jumpSearch<F, Kind>);
+    CaptureSearch next = jumpSearch<F, Kind>;
+    if constexpr (goesOnAsKing)
+      if (crowns) next = kingSearch<F>();
+    found |= shortJump(g, x, y, dx, dy, depth, start, how, crowns ? King : Man, piece.takesMenOnly, next);
   });
   if (!found && depth >= 1) recordSequence(g, depth, start, crownAtTheEnd);
 }
@@ -43,8 +49,14 @@ void lineSearch(Context& g, int x, int y, int depth, const Start& start) {
   static_assert(king.reach != Reach::Jump && !king.removesTaken);
   if (atLimit(g, depth, start, false)) return;
   bool found = false;
-  for (const Step& d : king.captures)
-    found |= lineCapture(g, x, y, d.dx, d.dy, depth, start, king.reach == Reach::LineLandingBehind, lineSearch<F>);
+  for (const Step& d : king.captures) {
+    if constexpr (familyRules(F).kingsGoOn) {
+      static_assert(king.reach == Reach::Line);
+      found |= lineCaptureGoingOn(g, x, y, d.dx, d.dy, depth, start, king.captures, lineSearch<F>);
+    } else {
+      found |= lineCapture(g, x, y, d.dx, d.dy, depth, start, king.reach == Reach::LineLandingBehind, lineSearch<F>);
+    }
+  }
   if (!found && depth >= 1) recordSequence(g, depth, start, false);
 }
 

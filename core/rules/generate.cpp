@@ -302,7 +302,19 @@ void choose(Context& g, Choice choice) {
     case Choice::GreatestNumber: return keepGreatestNumber(g);
     case Choice::GreatestNumberThenQuality: return keepGreatestNumberThenQuality(g);
     case Choice::LongestOfCrowning: return keepLongestOfCrowning(g);
+    case Choice::GreatestNumberThenKings: keepGreatestNumber(g); return keepGreatestWorth(g, choice);
+    case Choice::GreatestNumberThenKingFirst:
+      keepGreatestNumber(g);
+      keepKingsCaptures(g);
+      return keepGreatestWorth(g, choice);
+    case Choice::GreatestValueThenKingFirst: keepGreatestWorth(g, choice); return keepKingsCaptures(g);
   }
+}
+
+template <RuleFamily F>
+void chooseAmongCaptures(Context& g, Choice choice) {
+  choose(g, choice);
+  if constexpr (familyRules(F).oneMovePerCapturedSet) keepOnePerCapturedSet(g);
 }
 
 // One instance per rules family and board size, so that the searches and
@@ -314,12 +326,12 @@ void generateFor(Context& g) {
   const Pieces pieces = piecesOf(g);
   if constexpr (rules.kingsCaptureFirst) {
     capturePass<F, N>(g, pieces, King);
-    if (g.state.moveCount > 0) return choose(g, rules.choice);
+    if (g.state.moveCount > 0) return chooseAmongCaptures<F>(g, rules.choice);
     capturePass<F, N>(g, pieces, Man);
-    if (g.state.moveCount > 0) return choose(g, rules.menChoice);
+    if (g.state.moveCount > 0) return chooseAmongCaptures<F>(g, rules.menChoice);
   } else {
     capturePass<F, N>(g, pieces, Empty);
-    if (g.state.moveCount > 0) return choose(g, rules.choice);
+    if (g.state.moveCount > 0) return chooseAmongCaptures<F>(g, rules.choice);
   }
   plainPass<F, N>(g, pieces);
 }
@@ -352,7 +364,7 @@ void generateMoves(MoveRecord* list, Position& state, int side) {
   assert(pieceRowsMatchBoard(state));
   state.moveCount = 0;
   Context g(state, list, side);
-  switch (variantInfo(state.gameType).rules) {
+  switch (rulesOf(state)) {
     case RuleFamily::American: return forSize<RuleFamily::American>(g)(g);
     case RuleFamily::International: return forSize<RuleFamily::International>(g)(g);
     case RuleFamily::PoolCheckers: return forSize<RuleFamily::PoolCheckers>(g)(g);
@@ -363,6 +375,13 @@ void generateMoves(MoveRecord* list, Position& state, int side) {
     case RuleFamily::Turkish: return forSize<RuleFamily::Turkish>(g)(g);
     case RuleFamily::Gothic: return forSize<RuleFamily::Gothic>(g)(g);
     case RuleFamily::Frisian: return forSize<RuleFamily::Frisian>(g)(g);
+    case RuleFamily::AmericanOfficial: return forSize<RuleFamily::AmericanOfficial>(g)(g);
+    case RuleFamily::InternationalOfficial: return forSize<RuleFamily::InternationalOfficial>(g)(g);
+    case RuleFamily::PoolCheckersOfficial: return forSize<RuleFamily::PoolCheckersOfficial>(g)(g);
+    case RuleFamily::RussianOfficial: return forSize<RuleFamily::RussianOfficial>(g)(g);
+    case RuleFamily::ItalianOfficial: return forSize<RuleFamily::ItalianOfficial>(g)(g);
+    case RuleFamily::SpanishOfficial: return forSize<RuleFamily::SpanishOfficial>(g)(g);
+    case RuleFamily::FrisianOfficial: return forSize<RuleFamily::FrisianOfficial>(g)(g);
   }
 }
 
@@ -373,6 +392,12 @@ int captureQuality(const MoveRecord& move) {
     if (move.steps[j].capturedKind == King) quality += 100 - j;
   }
   return quality;
+}
+
+int captureWorth(const MoveRecord& move, Choice choice) {
+  int worth = 0;
+  for (int j = 0; j < move.captureCount; ++j) worth += worthOf(choice, move.steps[j].capturedKind, j);
+  return worth;
 }
 
 namespace {

@@ -3,6 +3,7 @@
 
 #include "core/rules/move.h"
 #include "core/rules/position.h"
+#include "core/rules/rule_family.h"
 
 namespace velmora {
 
@@ -19,5 +20,8 @@ void undoMove(const MoveRecord& move, Position& state);
 
 // Captured men count 100, a king captured at step j counts 300 - j.
 int captureQuality(const MoveRecord& move);
+
+// What the capture's pieces are worth to `choice`: worthOf added up.
+int captureWorth(const MoveRecord& move, Choice choice);
 
 }  // namespace velmora

@@ -9,6 +9,7 @@
 
 #include "core/rules/move.h"
 #include "core/rules/position.h"
+#include "core/rules/rule_family.h"
 
 namespace velmora::gen {
 
@@ -98,6 +99,11 @@ void recordSequence(Context& g, int depth, const Start& start, bool crownOnLastR
 bool lineCapture(Context& g, int x, int y, int dx, int dy, int depth, const Start& start, bool nearestOnly,
                  CaptureSearch next);
 
+// As lineCapture, for a king that must go on: where some of the landing
+// squares let the capture go on along `lines`, only those are searched.
+bool lineCaptureGoingOn(Context& g, int x, int y, int dx, int dy, int depth, const Start& start, const Steps& lines,
+                        CaptureSearch next);
+
 // Where a capture search stops short: a full list takes no more records, and a
 // path of kMaxSteps has no room for another step, so it is recorded as it is.
 inline bool atLimit(Context& g, int depth, const Start& start, bool crownOnLastRow) {
@@ -168,5 +174,8 @@ constexpr std::uint64_t plainWord(int x, int y, int kind, int side, int toX, int
 void keepGreatestNumber(Context& g);
 void keepGreatestNumberThenQuality(Context& g);
 void keepLongestOfCrowning(Context& g);
+void keepGreatestWorth(Context& g, Choice choice);  // by captureWorth
+void keepKingsCaptures(Context& g);                 // where a king captures
+void keepOnePerCapturedSet(Context& g);
 
 }  // namespace velmora::gen

@@ -63,7 +63,7 @@ bool onPlayableSquaresOnly(const Position& state) {
 
 template <int N>
 std::uint64_t perftOn(Position& state, int side, int depth) {
-  const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(state.gameType).rules, MoveOrder::Any);
+  const BitGenerator<N> generate = bitGeneratorFor<N>(rulesOf(state), MoveOrder::Any);
   if (generate == nullptr || !onPlayableSquaresOnly(state)) return walk(state, side, depth);
   return bitWalk(generate, readBitBoard<N>(state.board), side, depth);
 }
@@ -72,7 +72,7 @@ std::uint64_t perftOn(Position& state, int side, int depth) {
 
 std::uint64_t perft(Position& state, int side, int depth) {
   if (depth < 1 || depth > kMaxPerftDepth) return 0;
-  const RuleFamily family = variantInfo(state.gameType).rules;
+  const RuleFamily family = rulesOf(state);
   if (const SquareGenerator generate = squareGeneratorFor(family, MoveOrder::Any);
       generate != nullptr && state.boardSize == 8)
     return squareWalk(generate, readSquareBoard(state.board), side, depth);

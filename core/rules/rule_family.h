@@ -1,7 +1,8 @@
 #pragma once
 // What each rules family is, said once: the directions men and kings move
 // and capture in, flying or short kings, who captures first, the choice
-// among captures and crowning during a capture. Both generators, the
+// among captures, crowning during a capture, whether a king must go on and
+// whether routes to one captured set are one move. Both generators, the
 // Expert's evaluation, the set-up checks and the tests' oracle read it here.
 // Everything is constexpr, so that a generator instantiated for a family
 // reads its facts at compile time.
@@ -78,8 +79,30 @@ enum class Choice {
   All,
   GreatestNumber,
   GreatestNumberThenQuality,  // then the most valuable pieces taken, and kings taken early
-  LongestOfCrowning           // among the captures that crown, the longest; the others stay
+  LongestOfCrowning,          // among the captures that crown, the longest; the others stay
+  GreatestNumberThenKings,    // then the most kings taken
+  // Then a king's capture before a man's, then the most kings taken, then
+  // the one whose first king falls earliest.
+  GreatestNumberThenKingFirst,
+  // The greatest value taken, a king worth more than one man and less than
+  // two; then a king's capture before a man's.
+  GreatestValueThenKingFirst
 };
+
+// What taking a piece of `kind` at step `step` adds to a capture's worth,
+// by which `choice` ranks captures (of one number, where it counts them
+// first). It fits the 16 bits a compact move keeps it in.
+constexpr int worthOf(Choice choice, int kind, int step) {
+  switch (choice) {
+    case Choice::GreatestNumberThenKings: return kind == King ? 1 : 0;
+    case Choice::GreatestNumberThenKingFirst:
+      // The number of kings above the bits of the steps they fell at, the
+      // first step highest: more kings win, then the earliest first king.
+      return kind == King ? (1 << 11) + (step < 11 ? 1 << (10 - step) : 0) : 0;
+    case Choice::GreatestValueThenKingFirst: return kind == King ? 31 : 16;
+    default: return kind == King ? 300 - step : 100;
+  }
+}
 
 struct FamilyRules {
   PieceRules man;
@@ -92,6 +115,13 @@ struct FamilyRules {
   bool kingsCaptureFirst;
   Choice choice;     // among all captures; with kingsCaptureFirst, among the kings'
   Choice menChoice;  // with kingsCaptureFirst, among the men's
+  // A flying king that could take on from some of the squares behind its
+  // victim must land on one of them. Where the greatest number is chosen
+  // anyway this changes nothing, and is left off.
+  bool kingsGoOn;
+  // Routes that take the same pieces from the same square to the same
+  // square are one move, the first found.
+  bool oneMovePerCapturedSet;
 };
 
 namespace family {
@@ -127,25 +157,35 @@ inline constexpr PieceRules kGothicKing{kGothicKingMoves, kGothicKingCaptures, R
 inline constexpr PieceRules kFrisianKing{kDiagonalLines, kFrisianLines, Reach::Line, false, false};
 
 constexpr Choice kAll = Choice::All, kNumber = Choice::GreatestNumber, kQuality = Choice::GreatestNumberThenQuality;
+constexpr Choice kKings = Choice::GreatestNumberThenKings, kKingFirst = Choice::GreatestNumberThenKingFirst,
+                 kValue = Choice::GreatestValueThenKingFirst;
 
 // clang-format off
 // Indexed by RuleFamily.
 inline constexpr FamilyRules kTable[] = {
-  //  man                king              crowning                men stop  kings first  choice    men's choice
-    {kForwardMan,       kShortKingRules,  Crowning::ByLastJump,   false,    false,       kNumber,  kNumber},   // American
-    {kFourWayMan,       kFlyingKing,      Crowning::AtTheEnd,     false,    false,       kNumber,  kNumber},   // International
-    {kFourWayMan,       kFlyingKing,      Crowning::AtTheEnd,     false,    false,       kAll,     kAll},      // PoolCheckers
-    {kRussianManRules,  kFlyingKing,      Crowning::GoesOnAsKing, true,     true,        kNumber,  Choice::LongestOfCrowning},  // Russian
-    {kMenOnlyMan,       kShortKingRules,  Crowning::ByLastJump,   false,    false,       kQuality, kQuality},  // Italian
-    {kForwardMan,       kFlyingKing,      Crowning::ByLastJump,   false,    false,       kQuality, kQuality},  // Spanish
-    {kForwardMan,       kThaiKing,        Crowning::ByLastJump,   false,    false,       kAll,     kAll},      // Thai
-    {kTurkishManRules,  kTurkishKing,     Crowning::AtTheEnd,     false,    false,       kNumber,  kNumber},   // Turkish
-    {kGothicManRules,   kGothicKing,      Crowning::ByLastJump,   false,    false,       kNumber,  kNumber},   // Gothic
-    {kFrisianManRules,  kFrisianKing,     Crowning::AtTheEnd,     false,    false,       kQuality, kQuality},  // Frisian
+  //  man                king              crowning                men stop  kings first  choice      men's choice  kings go on  one per set
+    {kForwardMan,       kShortKingRules,  Crowning::ByLastJump,   false,    false,       kNumber,    kNumber,      false,       false},  // American
+    {kFourWayMan,       kFlyingKing,      Crowning::AtTheEnd,     false,    false,       kNumber,    kNumber,      false,       false},  // International
+    {kFourWayMan,       kFlyingKing,      Crowning::AtTheEnd,     false,    false,       kAll,       kAll,         false,       false},  // PoolCheckers
+    {kRussianManRules,  kFlyingKing,      Crowning::GoesOnAsKing, true,     true,        kNumber,    Choice::LongestOfCrowning, false, false},  // Russian
+    {kMenOnlyMan,       kShortKingRules,  Crowning::ByLastJump,   false,    false,       kQuality,   kQuality,     false,       false},  // Italian
+    {kForwardMan,       kFlyingKing,      Crowning::ByLastJump,   false,    false,       kQuality,   kQuality,     false,       false},  // Spanish
+    {kForwardMan,       kThaiKing,        Crowning::ByLastJump,   false,    false,       kAll,       kAll,         false,       false},  // Thai
+    {kTurkishManRules,  kTurkishKing,     Crowning::AtTheEnd,     false,    false,       kNumber,    kNumber,      false,       false},  // Turkish
+    {kGothicManRules,   kGothicKing,      Crowning::ByLastJump,   false,    false,       kNumber,    kNumber,      false,       false},  // Gothic
+    {kFrisianManRules,  kFrisianKing,     Crowning::AtTheEnd,     false,    false,       kQuality,   kQuality,     false,       false},  // Frisian
+    // The federations' rules.
+    {kForwardMan,       kShortKingRules,  Crowning::ByLastJump,   false,    false,       kAll,       kAll,         false,       false},  // AmericanOfficial
+    {kFourWayMan,       kFlyingKing,      Crowning::AtTheEnd,     false,    false,       kNumber,    kNumber,      false,       true},   // InternationalOfficial
+    {kFourWayMan,       kFlyingKing,      Crowning::AtTheEnd,     false,    false,       kAll,       kAll,         true,        true},   // PoolCheckersOfficial
+    {kRussianManRules,  kFlyingKing,      Crowning::GoesOnAsKing, false,    false,       kAll,       kAll,         true,        true},   // RussianOfficial
+    {kMenOnlyMan,       kShortKingRules,  Crowning::ByLastJump,   false,    false,       kKingFirst, kKingFirst,   false,       false},  // ItalianOfficial
+    {kForwardMan,       kFlyingKing,      Crowning::ByLastJump,   false,    false,       kKings,     kKings,       false,       true},   // SpanishOfficial
+    {kFrisianManRules,  kFrisianKing,     Crowning::AtTheEnd,     false,    false,       kValue,     kValue,       false,       true},   // FrisianOfficial
 };
 // clang-format on
 
-static_assert(std::size(kTable) == static_cast<int>(RuleFamily::Frisian) + 1);
+static_assert(std::size(kTable) == static_cast<int>(RuleFamily::FrisianOfficial) + 1);
 
 // Where captures of both kinds are chosen among together, one choice serves both.
 constexpr bool oneChoiceWherePooled() {

@@ -124,6 +124,11 @@ NetworkDialog::NetworkDialog(GameState& game, const MoveListing& listing, const 
   auto* typeColumn = new QVBoxLayout(typeBox_);
   typeColumn->addWidget(gameType_);
   typeColumn->addWidget(giveAway_);
+  // The exchange has no room for the federations' rules.
+  auto* classicOnly = new QLabel(ui("Network games follow Velmora's classic rules."));
+  classicOnly->setObjectName("classicRulesOnly");
+  classicOnly->setWordWrap(true);
+  typeColumn->addWidget(classicOnly);
 
   auto* ok = new QPushButton(ui("OK"));
   ok->setObjectName("id1");

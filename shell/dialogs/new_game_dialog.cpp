@@ -97,10 +97,19 @@ NewGameDialog::NewGameDialog(const NewGameChoice& initial, const QImage& skin, Q
   giveAway_ = new QCheckBox(ui("Give away"));
   giveAway_->setObjectName("id1033");
   giveAway_->setChecked(initial.giveAway);
-  auto* typeRow = new QHBoxLayout(typeBox);
-  typeRow->addWidget(gameType_);
-  typeRow->addWidget(giveAway_);
+  official_ = new QCheckBox(ui("Official rules"));
+  official_->setObjectName("officialRules");
+  official_->setToolTip(ui("The federation's rules of the variant instead of Velmora's classic rules"));
+  official_->setChecked(initial.official);
+  auto* typeGrid = new QGridLayout(typeBox);
+  typeGrid->addWidget(gameType_, 0, 0);
+  typeGrid->addWidget(giveAway_, 0, 1);
+  typeGrid->addWidget(official_, 1, 0, 1, 2);
   grid->addWidget(typeBox, 1, 1);
+  // The choice stays checked for the next variant that has such rules.
+  const auto offerRules = [this] { official_->setEnabled(hasOfficialRules(gameType_->currentIndex())); };
+  connect(gameType_, &QComboBox::currentIndexChanged, this, offerRules);
+  offerRules();
 
   auto* ok = new QPushButton(ui("OK"));
   ok->setObjectName("id1");
@@ -138,6 +147,7 @@ NewGameChoice NewGameDialog::choice() const {
   c.moveTimeMs = moveTime_->currentData().toInt();
   c.gameType = gameType_->currentIndex();
   c.giveAway = giveAway_->isChecked();
+  c.official = official_->isChecked();
   return c;
 }
 

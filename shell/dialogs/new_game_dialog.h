@@ -1,6 +1,6 @@
 #pragma once
 // The New game dialog: who plays White and Black, their names, the
-// computer's strength, the variant and the give-away game.
+// computer's strength, the variant, the give-away game and the rules.
 
 #include <QDialog>
 
@@ -37,6 +37,7 @@ class NewGameDialog : public QDialog {
   int rememberedLevel_ = 0;
   QComboBox* gameType_;
   QCheckBox* giveAway_;
+  QCheckBox* official_;  // the federation's rules; only for the variants that have them
 };
 
 }  // namespace velmora

@@ -244,7 +244,8 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
   const AppearanceSettings& a = appearance;
   const GameState& game = w.game;
   const int c = w.cell, n = game.boardSize;
-  const Layout l = computeLayout(n, c, client.width(), client.height(), game.giveAway != 0);
+  // The line under the variant's name says how the game differs from a classic one.
+  const Layout l = computeLayout(n, c, client.width(), client.height(), game.giveAway != 0 || game.officialRules != 0);
   QPainter p(&backBuffer);
   p.fillRect(QRect(QPoint(0, 0), client), toQColor(a.backgroundColour));
   p.fillRect(w.listingBox.adjusted(-1, -1, 1, 1), toQColor(a.inkColour));  // the listing's frame
@@ -277,7 +278,12 @@ void composeMainWindow(QImage& backBuffer, QSize client, const MainWindowPicture
   }
   drawCentred(p, l.variantName, ui(gameTypeName(game.gameType)));
   if (!w.status.isEmpty()) drawStatus(p, l.status, w.status);
-  if (game.giveAway) drawCentred(p, l.giveAwayText, ui("(give away)"));
+  if (game.giveAway && game.officialRules)
+    drawCentred(p, l.giveAwayText, ui("(give away, official rules)"));
+  else if (game.giveAway)
+    drawCentred(p, l.giveAwayText, ui("(give away)"));
+  else if (game.officialRules)
+    drawCentred(p, l.giveAwayText, ui("(official rules)"));
 
   // Everything from the skin at the buffer's own density: sharp on any screen.
   const qreal ratio = backBuffer.devicePixelRatio();

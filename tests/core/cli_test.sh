@@ -16,6 +16,23 @@ check "perft counts" "7 49 302" "$("$cli" perft American 3 | cut -d' ' -f2 | xar
 check "perft by number" "9 81" "$("$cli" perft 6 2 | cut -d' ' -f2 | xargs)"
 check "perft from a position" "7 49" "$("$cli" perft 0 2 "$start" | cut -d' ' -f2 | xargs)"
 check "perft line" "4" "$("$cli" perft American 1 | awk '{print NF}')"
+# The federation's rules beside the classic ones, in every rules command.
+check "perft by the federation's rules" "36473 36768" \
+  "$("$cli" perft American 6 | tail -1 | cut -d' ' -f2) $("$cli" perft American 6 --rules official | tail -1 | cut -d' ' -f2)"
+free='W:......../......../.....b../......../.b.b..../..w...../......../........'
+check "moves by the federation's rules" "c3:a5 b4 man|c3:e5:g7 d4,f6 man" \
+  "$("$cli" moves American "$free" --rules official | paste -sd'|')"
+check "--rules classic is the default" "$("$cli" moves American "$free")" "$("$cli" moves American --rules classic "$free")"
+check "replay by the federation's rules" "0 2" \
+  "$(status "$cli" replay Russian c3-d4 f6-e5 --rules official) $(status "$cli" replay Russian c3-d4 f6-e5 d4-c5 --rules official)"
+# The Russian man may not stop on e5: one move left, nothing to search.
+on='W:......../......../.....b../......../...b..../..w...../......../........'
+check "search by the federation's rules" "2 index 0 score -" \
+  "$("$cli" moves Russian "$on" | wc -l) $("$cli" search Russian "$on" 0 --rules official | sed -n 2,3p | xargs)"
+check "match by the federation's rules" "game 1 a white" \
+  "$("$cli" match Russian 1 0 0 --seed 3 --rules official | head -1 | cut -d' ' -f1-4)"
+check "--rules needs classic or official" "2 2 2" \
+  "$(status "$cli" perft American 2 --rules fide) $(status "$cli" moves American "$free" --rules) $(status "$cli" match American 1 0 0 --rules x)"
 check "moves" "a3-b4 - man" "$("$cli" moves American "$start" | head -1)"
 check "capture line" "c3:e5:g7 d4,f6 man" \
   "$("$cli" moves American 'W:......../......../.....b../......../...b..../..w...../......../........')"
@@ -298,6 +315,16 @@ check "pdn import --force replaces it" "0|Cy" \
   "$(status "$cli" pdn --import "$work/cy.pdn" "$work/pdn.vlm" --force)|$("$cli" load "$work/pdn.vlm" | grep -o Cy)"
 check "save keeps an existing file" "1 velmora-cli: $work/pdn.vlm exists; --force replaces it" \
   "$(status "$cli" save "$work/pdn.vlm" American) $("$cli" save "$work/pdn.vlm" American 2>&1)"
+"$cli" save "$work/official.vlm" Russian --rules official c3-d4 f6-e5 d4:f6 g7:e5 >/dev/null
+check "a saved game and its PDN keep the federation's rules" 'rules official|[GameType "25"]|rules official' \
+  "$("$cli" load "$work/official.vlm" | grep rules)|$("$cli" pdn "$work/official.vlm" | tr -d '\r' | grep GameType)|$("$cli" pdn "$work/official.vlm" >"$work/official.pdn"; "$cli" pdn --import "$work/official.pdn" "$work/official-back.vlm"; "$cli" load "$work/official-back.vlm" | grep rules)"
+check "pdn reads a game by the rules asked for" '[GameType "21"]|[GameType "25,W,8,8,A0,0"]|rules official' \
+  "$("$cli" pdn "$work/pdn.vlm" --rules official 2>/dev/null | tr -d '\r' | grep GameType)|$("$cli" pdn "$work/official.vlm" --rules classic | tr -d '\r' | grep GameType)|$("$cli" pdn --import "$work/official.pdn" "$work/official-again.vlm" --rules official; "$cli" load "$work/official-again.vlm" | grep rules)"
+# By the federation's rules the man's capture d4:f6 must go on.
+"$cli" save "$work/stops.vlm" Russian e3-f4 d6-c5 g3-h4 c5-b4 c3:a5 f6-e5 f4:d6 c7:e5 a5:c7 d8:b6 h4-g5 h6:f4 \
+  f2-e3 b8-c7 e3:g5 b6-c5 e1-f2 e5-f4 g5:e3 c7-d6 d2-c3 g7-h6 e3-d4 c5:e3 f2:d4 d6-e5 d4:f6 >/dev/null
+check "pdn keeps the moves the rules asked for allow" "1|move 27" \
+  "$(status "$cli" pdn "$work/stops.vlm" --rules official)|$("$cli" pdn "$work/stops.vlm" --rules official 2>&1 >/dev/null | grep -o 'move 27')"
 check "pdn usage" "2" "$(status "$cli" pdn)"
 # Black's eighth move gives a man away; at a fixed depth the marks are the same everywhere.
 "$cli" save "$work/blunder.vlm" American c3-d4 f6-g5 b2-c3 g5-h4 d4-e5 d6:f4 g3:e5 h4-g3 h2:f4 >/dev/null

@@ -105,6 +105,37 @@ TEST(FastSearch, AgreesWithTheLiteralSearchOnRandomGames) {
       static_cast<unsigned long long>(seen.fastNodes));
 }
 
+// The variants with a federation's rules by those: the bitboards' choices
+// among captures and their merged routes must be the records'.
+TEST(FastSearch, AgreesWithTheLiteralSearchByTheFederationsRules) {
+  const std::uint64_t kFastNodes = 3000;
+  Coverage seen;
+  test::LevelSearcher searcher;
+  auto s = std::make_unique<GameState>();
+  for (GameType type = 0; type < kVariantCount; ++type) {
+    if (!hasOfficialRules(type)) continue;
+    std::mt19937 random(static_cast<unsigned>(type + 40));
+    setUpBoard(*s, type);
+    s->officialRules = 1;
+    s->plyCount = 0;
+    for (int ply = 0; ply < 200; ++ply) {
+      generateMoves(s->legalMoves, *s, s->sideToMove());
+      const int n = s->moveCount;
+      if (n == 0 || ply % 4 == 1) {
+        const std::string where = std::string(gameTypeName(type)) + " official ply " + std::to_string(ply);
+        for (int level = 0; level <= 2; ++level)
+          if (!compare(searcher, *s, level, false, kFastNodes, seen, where)) break;
+      }
+      if (n == 0) break;
+      const MoveRecord move = s->legalMoves[random() % static_cast<unsigned>(n)];
+      applyMove(move, s->gameRecord[s->plyCount], *s);
+      ++s->plyCount;
+    }
+  }
+  EXPECT_GT(seen.compared[0], 100);
+  EXPECT_GT(seen.compared[1], 50);
+}
+
 // Positions with kings of both sides and few men: long sliding moves reach
 // the same position by many paths, so the table answers many nodes, and
 // cut-offs come from the entries of children as well as of nodes.

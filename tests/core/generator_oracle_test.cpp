@@ -32,7 +32,7 @@ BitMove<N> bitList[kMaxMoves];
 template <int N>
 bool sameBitMoves(GameState& copy, const MoveRecord* records, const std::string& where) {
   using G = Geometry<N>;
-  const BitGenerator<N> generate = bitGeneratorFor<N>(variantInfo(copy.gameType).rules);
+  const BitGenerator<N> generate = bitGeneratorFor<N>(rulesOf(copy));
   if (generate == nullptr) return true;
   const int side = copy.sideToMove();
   const BitBoard<N> board = readBitBoard<N>(copy.board);
@@ -41,7 +41,7 @@ bool sameBitMoves(GameState& copy, const MoveRecord* records, const std::string&
   if (n != copy.moveCount) return false;
   // The quick look at the position tells what the list holds.
   const int expected = n == 0 ? 0 : records[0].captureCount > 0 ? 2 : 1;
-  EXPECT_EQ(bitLookFor<N>(variantInfo(copy.gameType).rules)(board, side), expected) << where << " (look)";
+  EXPECT_EQ(bitLookFor<N>(rulesOf(copy))(board, side), expected) << where << " (look)";
   for (int i = 0; i < n; ++i) {
     const MoveRecord& r = records[i];
     const BitMove<N>& m = bitList<N>[i];
@@ -51,7 +51,7 @@ bool sameBitMoves(GameState& copy, const MoveRecord* records, const std::string&
     const bool same = m.from() == G::square(r.fromX, r.fromY) && m.to() == G::square(last.toX, last.toY) &&
                       m.pieceKind() == r.pieceKind && m.side() == r.pieceSide && m.kindAfter() == last.kindAfter &&
                       m.captureCount() == r.captureCount && m.captured == captured &&
-                      (r.captureCount == 0 || m.quality() == captureQuality(r));
+                      (r.captureCount == 0 || m.quality() == captureWorth(r, familyRules(rulesOf(copy)).choice));
     EXPECT_TRUE(same) << where << " bitboard move " << i << " differs from " << moveText(r);
     if (!same) return false;
     MoveRecord slot;
@@ -80,6 +80,7 @@ bool sameMoves(GameState& s, GameState& copy, Lists& lists, const std::string& w
   std::memcpy(copy.board, s.board, sizeof copy.board);
   copy.boardSize = s.boardSize;
   copy.gameType = s.gameType;
+  copy.officialRules = s.officialRules;
   copy.plyCount = s.plyCount;
   copy.start.side = s.start.side;
   reference::generateMoves(lists.oracle, copy, s.sideToMove());
@@ -137,22 +138,49 @@ TEST(GeneratorOracle, RandomGamesOfEveryVariant) {
   EXPECT_GT(positions, 50000);
 }
 
+TEST(GeneratorOracle, RandomGamesByTheFederationsRules) {
+  int positions = 0;
+  for (GameType type = 0; type < kVariantCount; ++type) {
+    if (!hasOfficialRules(type)) continue;
+    for (unsigned seed = 1; seed <= 6; ++seed) {
+      auto s = test::startPosition(type);
+      s->officialRules = 1;
+      std::mt19937 random(seed * 100 + static_cast<unsigned>(type));
+      walkAndCompare(*s, random, 200, std::string(gameTypeName(type)) + " seed " + std::to_string(seed), positions);
+    }
+  }
+  EXPECT_GT(positions, 20000);
+}
+
 // Kings from the start reach the flying and sideways captures that games
 // reach only late.
-TEST(GeneratorOracle, RandomPositionsWithKings) {
-  int positions = 0, withCaptures = 0;
+void comparePositionsWithKings(bool official, int& positions, int& withCaptures) {
   for (GameType type = 0; type < kVariantCount; ++type) {
+    if (official && !hasOfficialRules(type)) continue;
     std::mt19937 random(77 + static_cast<unsigned>(type));
     for (int k = 0; k < 40; ++k) {
       const std::string text = test::randomPositionText(type, random, 30);
       auto s = test::position(type, text);
+      s->officialRules = official ? 1 : 0;
       generateMoves(s->legalMoves, *s, s->sideToMove());
       withCaptures += s->moveCount > 0 && s->legalMoves[0].captureCount > 0;
       walkAndCompare(*s, random, 30, std::string(gameTypeName(type)) + " " + text, positions);
     }
   }
+}
+
+TEST(GeneratorOracle, RandomPositionsWithKings) {
+  int positions = 0, withCaptures = 0;
+  comparePositionsWithKings(false, positions, withCaptures);
   EXPECT_GT(withCaptures, 100);
   EXPECT_GT(positions, 50000);
+}
+
+TEST(GeneratorOracle, RandomPositionsWithKingsByTheFederationsRules) {
+  int positions = 0, withCaptures = 0;
+  comparePositionsWithKings(true, positions, withCaptures);
+  EXPECT_GT(withCaptures, 50);
+  EXPECT_GT(positions, 30000);
 }
 
 // A board written directly, with the rows of an earlier position still kept,

@@ -112,12 +112,16 @@ std::string numberedText(GameType type, const MoveRecord& m) {
   return text;
 }
 
-TEST(KeyboardEntryProperty, EveryMoveOfRandomPositionsCanBeEnteredByKeys) {
-  std::mt19937 random(29);
+// Random games of every variant by the classic rules, or of the variants
+// with a federation's rules by those.
+void enterEveryMoveByKeys(bool official, unsigned seed, int games, int leastChecked) {
+  std::mt19937 random(seed);
   for (GameType type = 0; type < kVariantCount; ++type) {
+    if (official && !hasOfficialRules(type)) continue;
     int checked = 0;
-    for (int game = 0; game < test::sanitizedShare(8, 3); ++game) {
+    for (int game = 0; game < test::sanitizedShare(games, 3); ++game) {
       auto state = test::startPosition(type);
+      state->officialRules = official ? 1 : 0;
       for (int ply = 0; ply < 160; ++ply) {
         generateMoves(state->legalMoves, *state, state->sideToMove());
         if (state->moveCount == 0 || state->plyCount + 1 >= kMaxGameMoves) break;
@@ -141,9 +145,13 @@ TEST(KeyboardEntryProperty, EveryMoveOfRandomPositionsCanBeEnteredByKeys) {
         ++state->plyCount;
       }
     }
-    EXPECT_GT(checked, test::sanitizedShare(15, 3)) << gameTypeName(type);
+    EXPECT_GT(checked, test::sanitizedShare(leastChecked, 3)) << gameTypeName(type);
   }
 }
+
+TEST(KeyboardEntryProperty, EveryMoveOfRandomPositionsCanBeEnteredByKeys) { enterEveryMoveByKeys(false, 29, 8, 15); }
+
+TEST(KeyboardEntryProperty, EveryMoveByTheFederationsRulesCanBeEnteredByKeys) { enterEveryMoveByKeys(true, 40, 3, 5); }
 
 TEST(KeyboardEntry, TypedBeginningShowsTheMovesItMayBeAndEnterWaitsForOne) {
   Desk desk(*test::startPosition(American));

@@ -112,12 +112,16 @@ TEST(MouseEntryProperty, HandMadeCasesCanBeEntered) {
   }
 }
 
-TEST(MouseEntryProperty, EveryMoveOfRandomPositionsCanBeEntered) {
-  std::mt19937 random(2024);
+// Random games of every variant by the classic rules, or of the variants
+// with a federation's rules by those.
+void enterEveryMoveOfRandomGames(bool official, unsigned seed) {
+  std::mt19937 random(seed);
   for (GameType type = 0; type < kVariantCount; ++type) {
+    if (official && !hasOfficialRules(type)) continue;
     int checked = 0;
     for (int game = 0; game < test::sanitizedShare(12, 3); ++game) {
       auto state = test::startPosition(type);
+      state->officialRules = official ? 1 : 0;
       for (int ply = 0; ply < 160; ++ply) {
         generateMoves(state->legalMoves, *state, state->sideToMove());
         if (state->moveCount == 0 || state->plyCount + 1 >= kMaxGameMoves) break;
@@ -137,6 +141,12 @@ TEST(MouseEntryProperty, EveryMoveOfRandomPositionsCanBeEntered) {
     EXPECT_GT(checked, test::sanitizedShare(20, 3)) << gameTypeName(type);
   }
 }
+
+TEST(MouseEntryProperty, EveryMoveOfRandomPositionsCanBeEntered) { enterEveryMoveOfRandomGames(false, 2024); }
+
+// Where routes to one captured set are one move, any of their waypoints
+// enters it.
+TEST(MouseEntryProperty, EveryMoveByTheFederationsRulesCanBeEntered) { enterEveryMoveOfRandomGames(true, 40); }
 
 }  // namespace
 }  // namespace velmora

@@ -33,6 +33,30 @@ TEST(RuleFamily, FactsWorkedOutFromTheDescription) {
   }
 }
 
+bool sameSteps(const Steps& a, const Steps& b) {
+  if (a.count != b.count || a.slides != b.slides || a.forward != b.forward) return false;
+  for (int k = 0; k < a.count; ++k)
+    if (a.step[k].dx != b.step[k].dx || a.step[k].dy != b.step[k].dy) return false;
+  return true;
+}
+
+bool samePiece(const PieceRules& a, const PieceRules& b) {
+  return sameSteps(a.moves, b.moves) && sameSteps(a.captures, b.captures) && a.reach == b.reach &&
+         a.removesTaken == b.removesTaken && a.takesMenOnly == b.takesMenOnly;
+}
+
+// The evaluation and the set-up checks read a variant's classic family for
+// either rules: the federations' rules choose among captures otherwise, but
+// move and take with the same pieces.
+TEST(RuleFamily, TheFederationsRulesMoveAndTakeAsTheClassicOnes) {
+  for (GameType type = 0; type < kVariantCount; ++type) {
+    if (!hasOfficialRules(type)) continue;
+    const FamilyRules &classic = familyRules(rulesOf(type, false)), &official = familyRules(rulesOf(type, true));
+    EXPECT_TRUE(samePiece(classic.man, official.man)) << gameTypeName(type);
+    EXPECT_TRUE(samePiece(classic.king, official.king)) << gameTypeName(type);
+  }
+}
+
 // Turkish men start on the second row and never go back; International men
 // capture backwards, so one on the home row may have come there.
 TEST(RuleFamily, SetUpRefusesAManBehindTheRowsItNeverLeaves) {

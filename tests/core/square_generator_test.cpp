@@ -32,7 +32,7 @@ bool sameBoard(const SquareBoard& a, const SquareBoard& b) {
 // number of moves, -1 at the first difference. Also the perft order must be
 // the same moves, in whatever order.
 int compareSide(GameState& s, int side, Lists& lists, const std::string& where) {
-  const RuleFamily family = variantInfo(s.gameType).rules;
+  const RuleFamily family = rulesOf(s);
   generateMoves(lists.records, s, side);
   const int n = s.moveCount;
   const SquareBoard board = readSquareBoard(s.board);

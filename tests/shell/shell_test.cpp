@@ -304,6 +304,39 @@ TEST(Shell, NewGameDialogStartsTheChosenGame) {
   EXPECT_EQ(w.game->gameType, Frisian);
 }
 
+TEST(Shell, NewGameDialogOffersTheFederationsRulesWhereAVariantHasThem) {
+  Window w(American);
+  whenOpen<NewGameDialog>([](NewGameDialog* d) {
+    d->findChild<QComboBox*>("id1011")->setCurrentIndex(ChooseHuman);
+    d->findChild<QComboBox*>("id1014")->setCurrentIndex(ChooseHuman);
+    d->findChild<QLineEdit*>("id1012")->setText("Anna");
+    d->findChild<QLineEdit*>("id1015")->setText("Bert");
+    QCheckBox* official = d->findChild<QCheckBox*>("officialRules");
+    EXPECT_FALSE(official->isChecked());  // off by default
+    d->findChild<QComboBox*>("id1019")->setCurrentIndex(Turkish);
+    EXPECT_FALSE(official->isEnabled());
+    d->findChild<QComboBox*>("id1019")->setCurrentIndex(Russian);
+    EXPECT_TRUE(official->isEnabled());
+    official->setChecked(true);
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(CmdNew);
+  EXPECT_EQ(w.game->gameType, Russian);
+  EXPECT_EQ(w.game->officialRules, 1);
+  EXPECT_EQ(w.window->windowTitle(), "Velmora - Official rules");
+  w.save("russian-official-rules-new-game");
+
+  // The next game by the classic rules: the title is the plain one again.
+  whenOpen<NewGameDialog>([](NewGameDialog* d) {
+    EXPECT_TRUE(d->findChild<QCheckBox*>("officialRules")->isChecked());  // remembered
+    d->findChild<QCheckBox*>("officialRules")->setChecked(false);
+    d->findChild<QPushButton*>("id1")->click();
+  });
+  w.window->dispatch(CmdNew);
+  EXPECT_EQ(w.game->officialRules, 0);
+  EXPECT_EQ(w.window->windowTitle(), "Velmora");
+}
+
 TEST(Shell, ComputerAgainstComputerInTheWindow) {
   Window w(American);
   whenOpen<NewGameDialog>([](NewGameDialog* d) {

@@ -6,6 +6,7 @@
 #include "support/reference_generator.h"
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "core/rules/rule_family.h"
 
@@ -17,7 +18,7 @@ class Walk {
  public:
   Walk(GameState& state, MoveRecord* list, int side)
       : s_(state),
-        rules_(familyRules(variantInfo(state.gameType).rules)),
+        rules_(familyRules(rulesOf(state))),
         list_(list),
         n_(state.boardSize),
         mover_(side),
@@ -27,10 +28,10 @@ class Walk {
   void run() {
     s_.moveCount = 0;
     if (rules_.kingsCaptureFirst) {
-      if (captures(King)) return choose(rules_.choice);
-      if (captures(Man)) return choose(rules_.menChoice);
+      if (captures(King)) return chooseOne(rules_.choice);
+      if (captures(Man)) return chooseOne(rules_.menChoice);
     } else if (captures(Empty)) {
-      return choose(rules_.choice);
+      return chooseOne(rules_.choice);
     }
     plainMoves();
   }
@@ -147,7 +148,12 @@ class Walk {
       found = true;
       const int victimKind = s_.board[vy][vx].kind;
       take(vx, vy, king.removesTaken, [&] {
+        // A king that must go on lands only where it can, if it can anywhere.
+        bool goesOn = false;
+        for (int lx = vx + d.dx, ly = vy + d.dy; rules_.kingsGoOn && emptyAt(lx, ly); lx += d.dx, ly += d.dy)
+          goesOn = goesOn || kingTakesFrom(lx, ly);
         for (int lx = vx + d.dx, ly = vy + d.dy; emptyAt(lx, ly); lx += d.dx, ly += d.dy) {
+          if (goesOn && !kingTakesFrom(lx, ly)) continue;
           path_[depth] = jump(lx, ly, King, vx, vy, victimKind);
           kingCaptures(lx, ly, depth + 1);
           if (king.reach != Reach::Line) break;
@@ -155,6 +161,55 @@ class Walk {
       });
     }
     if (!found && depth >= 1) record(depth, false);
+  }
+
+  bool kingTakesFrom(int x, int y) const {
+    for (const Step& d : rules_.king.captures) {
+      int vx = x + d.dx, vy = y + d.dy;
+      while (emptyAt(vx, vy)) vx += d.dx, vy += d.dy;
+      if (victimAt(vx, vy) && emptyAt(vx + d.dx, vy + d.dy)) return true;
+    }
+    return false;
+  }
+
+  static int kingsTaken(const MoveRecord& m) {
+    int kings = 0;
+    for (int j = 0; j < m.captureCount; ++j) kings += m.steps[j].capturedKind == King;
+    return kings;
+  }
+  // Ranks the captures with one number of kings by the steps their kings
+  // fell at: the earliest first king the highest.
+  static int earlyKings(const MoveRecord& m) {
+    int rank = 0;
+    for (int j = 0; j < m.captureCount; ++j)
+      if (m.steps[j].capturedKind == King) rank |= 1 << (kMaxSteps - 1 - j);
+    return rank;
+  }
+  // A king counts nearly two men: the men a capture is worth, then fewer kings.
+  static int value(const MoveRecord& m) { return 2 * (m.captureCount + kingsTaken(m)) * 32 - kingsTaken(m); }
+  static int byKing(const MoveRecord& m) { return m.pieceKind == King; }
+
+  // The choice, then one move per captured set where the routes are one.
+  void chooseOne(Choice choice) {
+    choose(choice);
+    if (!rules_.oneMovePerCapturedSet) return;
+    int kept = 0;
+    for (int i = 0; i < s_.moveCount; ++i) {
+      const MoveRecord& m = list_[i];
+      const auto same = [&](const MoveRecord& k) {
+        if (k.fromX != m.fromX || k.fromY != m.fromY || k.captureCount != m.captureCount) return false;
+        if (k.finalStep().toX != m.finalStep().toX || k.finalStep().toY != m.finalStep().toY) return false;
+        for (int j = 0; j < m.captureCount; ++j) {
+          const auto at = [&](const MoveStep& st) {
+            return st.capturedX == m.steps[j].capturedX && st.capturedY == m.steps[j].capturedY;
+          };
+          if (std::none_of(k.steps, k.steps + k.captureCount, at)) return false;
+        }
+        return true;
+      };
+      if (std::none_of(list_, list_ + kept, same)) list_[kept++] = m;
+    }
+    s_.moveCount = kept;
   }
 
   // What a capture is worth for the choice by quality: a man 100, a king
@@ -170,6 +225,14 @@ class Walk {
   void keepOnly(Keep keep) {
     const auto end = std::stable_partition(list_, list_ + s_.moveCount, keep);
     s_.moveCount = static_cast<int>(end - list_);
+  }
+
+  // The captures that measure most by each measure in turn.
+  void keepMost(std::initializer_list<int (*)(const MoveRecord&)> measures) {
+    for (const auto measure : measures) {
+      const int best = most(measure);
+      keepOnly([&](const MoveRecord& m) { return measure(m) == best; });
+    }
   }
 
   template <class Measure>
@@ -197,6 +260,9 @@ class Walk {
         keepOnly([&](const MoveRecord& m) { return !crowned(m) || length(m) == longest; });
         return;
       }
+      case Choice::GreatestNumberThenKings: return keepMost({length, kingsTaken});
+      case Choice::GreatestNumberThenKingFirst: return keepMost({length, byKing, kingsTaken, earlyKings});
+      case Choice::GreatestValueThenKingFirst: return keepMost({value, byKing});
     }
   }
 

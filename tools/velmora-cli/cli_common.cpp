@@ -140,6 +140,28 @@ LimitOptions takeLimits(int& argc, char** argv, int defaultMs, bool nodes) {
   return out;
 }
 
+RulesOption takeRules(int& argc, char** argv) {
+  RulesOption out;
+  int kept = 0;
+  for (int i = 0; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--rules") != 0) {
+      argv[kept++] = argv[i];
+      continue;
+    }
+    out.given = true;
+    const std::string value = i + 1 < argc ? argv[++i] : "";
+    if (value == "official")
+      out.official = true;
+    else if (value == "classic")
+      out.official = false;
+    else
+      out.problem = "--rules needs classic or official";
+  }
+  argc = kept;
+  out.valid = out.problem.empty();
+  return out;
+}
+
 std::optional<std::vector<std::string>> takeMoves(int& argc, char** argv, int keep) {
   const int at = static_cast<int>(
       std::find_if(argv, argv + argc, [](const char* a) { return std::strcmp(a, "--moves") == 0; }) - argv);

@@ -101,6 +101,16 @@ struct LimitOptions {
 };
 LimitOptions takeLimits(int& argc, char** argv, int defaultMs, bool nodes = true);
 
+// --rules classic or --rules official, wherever it stands, taken out of the
+// arguments: Velmora's classic rules unless the federation's are asked for.
+struct RulesOption {
+  bool official = false;
+  bool given = false;  // --rules stood on the command line
+  bool valid = true;
+  std::string problem;
+};
+RulesOption takeRules(int& argc, char** argv);
+
 // 0, 1 or 2 for the game's levels, "expert" for kExpertLevel.
 std::optional<int> readPlayerLevel(const std::string& arg);
 

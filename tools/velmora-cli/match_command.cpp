@@ -20,7 +20,7 @@ namespace {
 
 const char kMatchUsage[] =
     "usage: velmora-cli match VARIANT GAMES LEVEL_A LEVEL_B [--movetime MS] [--depth D] [--seed N] [--give-away]\n"
-    "       [--listing]";
+    "       [--listing] [--rules official]";
 
 double eloOf(double share) { return share == 0.5 ? 0.0 : -400.0 * std::log10(1.0 / share - 1.0); }
 
@@ -33,10 +33,11 @@ std::string eloText(double share) {
   return text;
 }
 
-std::string openingText(GameType type, bool giveAway, const Opening& opening) {
+std::string openingText(const MatchSettings& settings, const Opening& opening) {
   auto game = std::make_unique<GameState>();
-  setUpBoard(*game, type);
-  game->giveAway = giveAway;
+  setUpBoard(*game, settings.type);
+  game->giveAway = settings.giveAway;
+  game->officialRules = settings.official;
   std::string text;
   for (int i = 0; i < opening.plies; ++i) {
     generateMoves(game->legalMoves, *game, game->sideToMove());
@@ -84,6 +85,10 @@ int matchCommand(int argc, char** argv) {
     const bool hasValue = i + 1 < argc;
     if (a == "--give-away") {
       settings.giveAway = true;
+    } else if (a == "--rules" && hasValue) {
+      const std::string rules = argv[++i];
+      if (rules != "official" && rules != "classic") return fail("--rules needs classic or official");
+      settings.official = rules == "official";
     } else if (a == "--listing") {
       listing = true;
     } else if (a == "--movetime" && hasValue) {
@@ -114,7 +119,7 @@ int matchCommand(int argc, char** argv) {
   int wins = 0, draws = 0, losses = 0;
   for (long k = 0; k < *games; ++k) {
     const auto pair = static_cast<std::uint64_t>(seed) * 1000003u + static_cast<std::uint64_t>(k / 2);
-    const Opening opening = randomOpening(*type, settings.giveAway, pair);
+    const Opening opening = randomOpening(settings, pair);
     const bool aWhite = k % 2 == 0;
     const MatchGame g = aWhite ? playMatchGame(*game, engineA, engineB, settings, opening, *levelA, *levelB)
                                : playMatchGame(*game, engineB, engineA, settings, opening, *levelB, *levelA);
@@ -122,7 +127,7 @@ int matchCommand(int argc, char** argv) {
     const char* outcome = g.result == Draw ? "draw" : g.result == aWins ? "win" : "loss";
     (g.result == Draw ? draws : g.result == aWins ? wins : losses) += 1;
     std::printf("game %ld a %s result %s end %s plies %d opening %s\n", k + 1, aWhite ? "white" : "black", outcome,
-                endName(g.end), g.plies, openingText(*type, settings.giveAway, opening).c_str());
+                endName(g.end), g.plies, openingText(settings, opening).c_str());
     // The whole game, for a reader who wants to see how it was won or lost.
     if (listing) {
       std::string moves;

@@ -50,6 +50,7 @@ int loadCommand(int argc, char** argv) {
   const bool computer = state->players[White].type == ComputerPlayer || state->players[Black].type == ComputerPlayer;
   std::printf("game_type %s\n", gameTypeName(state->gameType));
   std::printf("give_away %s\n", state->giveAway ? "yes" : "no");
+  if (state->officialRules) std::printf("rules official\n");  // classic games read as they always did
   printPlayer(1, state->players[White]);
   printPlayer(2, state->players[Black]);
   if (computer)
@@ -77,6 +78,12 @@ int saveCommand(int argc, char** argv) {
     const std::string arg = argv[i];
     if (arg == "--give-away") {
       state->giveAway = 1;
+    } else if (arg == "--rules") {
+      const char* value = optionValue(argc, argv, i);
+      if (!value) return kNotDone;
+      if (std::string(value) != "official" && std::string(value) != "classic")
+        return fail("--rules needs classic or official");
+      state->officialRules = std::string(value) == "official" && hasOfficialRules(*type) ? 1 : 0;
     } else if (arg == "--force") {
       force = true;
     } else if (arg == "--player1" || arg == "--player2") {

@@ -14,18 +14,20 @@ namespace velmora::cli {
 
 namespace {
 
-const char kMovesUsage[] = "usage: velmora-cli moves VARIANT POSITION | moves VARIANT [POSITION] --moves MOVE ...";
-const char kResultUsage[] = "usage: velmora-cli result VARIANT [POSITION] [--moves MOVE ...]";
+const char kMovesUsage[] =
+    "usage: velmora-cli moves VARIANT POSITION | moves VARIANT [POSITION] --moves MOVE ... [--rules official]";
+const char kResultUsage[] = "usage: velmora-cli result VARIANT [POSITION] [--moves MOVE ...] [--rules official]";
 
 // VARIANT, then POSITION unless moves are given, where it may stand or not:
 // the position, or the variant's start, with the moves played on it.
 bool readGame(GameState& state, int argc, char** argv, const std::optional<std::vector<std::string>>& moves,
-              std::vector<std::uint64_t>* keys = nullptr) {
+              bool official, std::vector<std::uint64_t>* keys = nullptr) {
   const auto type = readVariant(argv[0]);
   if (!type) {
     fail(unknownVariant(argv[0]));
     return false;
   }
+  state.officialRules = official ? 1 : 0;
   return setUpGame(state, *type, argc == 2 ? argv[1] : nullptr, false, moves.value_or(std::vector<std::string>{}),
                    keys);
 }
@@ -59,7 +61,9 @@ std::string capturedSquares(const MoveRecord& m) {
 }  // namespace
 
 int perftCommand(int argc, char** argv) {
-  if (argc < 2 || argc > 3) return fail("usage: velmora-cli perft VARIANT DEPTH [POSITION]");
+  const RulesOption rules = takeRules(argc, argv);
+  if (!rules.valid) return fail(rules.problem);
+  if (argc < 2 || argc > 3) return fail("usage: velmora-cli perft VARIANT DEPTH [POSITION] [--rules official]");
   const auto type = readVariant(argv[0]);
   if (!type) return fail(unknownVariant(argv[0]));
   const auto depth = readInteger(argv[1]);
@@ -67,6 +71,7 @@ int perftCommand(int argc, char** argv) {
     return fail("DEPTH must be a whole number from 1 to " + std::to_string(kMaxPerftDepth));
   auto state = std::make_unique<GameState>();
   if (!setUpPosition(*state, *type, argc == 3 ? argv[2] : nullptr)) return kNotDone;
+  state->officialRules = rules.official ? 1 : 0;
 
   const int side = state->sideToMove();
   for (int d = 1; d <= *depth; ++d) {
@@ -81,10 +86,12 @@ int perftCommand(int argc, char** argv) {
 }
 
 int movesCommand(int argc, char** argv) {
+  const RulesOption rules = takeRules(argc, argv);
+  if (!rules.valid) return fail(rules.problem);
   const auto moves = takeMoves(argc, argv, 0);
   if (!(argc == 2 || (moves && argc == 1))) return fail(kMovesUsage);
   auto state = std::make_unique<GameState>();
-  if (!readGame(*state, argc, argv, moves)) return kNotDone;
+  if (!readGame(*state, argc, argv, moves, rules.official)) return kNotDone;
 
   generateMoves(state->legalMoves, *state, state->sideToMove());
   for (int i = 0; i < state->moveCount; ++i) {
@@ -95,11 +102,13 @@ int movesCommand(int argc, char** argv) {
 }
 
 int resultCommand(int argc, char** argv) {
+  const RulesOption rules = takeRules(argc, argv);
+  if (!rules.valid) return fail(rules.problem);
   const auto moves = takeMoves(argc, argv, 0);
   if (argc != 1 && argc != 2) return fail(kResultUsage);
   auto state = std::make_unique<GameState>();
   std::vector<std::uint64_t> keys;
-  if (!readGame(*state, argc, argv, moves, &keys)) return kNotDone;
+  if (!readGame(*state, argc, argv, moves, rules.official, &keys)) return kNotDone;
   GameEnd end;
   const GameResult result = matchResult(*state, keys, end);
   std::printf("result %s\nend %s\n", resultName(result), endName(result, end));

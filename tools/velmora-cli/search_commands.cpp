@@ -120,6 +120,8 @@ int levelSearch(GameState& state, int level, bool literal) {
 int searchCommand(int argc, char** argv) {
   bool giveAway = false, literal = false;
   takeFlags(argc, argv, {{"--give-away", &giveAway}, {"--literal", &literal}});
+  const RulesOption rules = takeRules(argc, argv);
+  if (!rules.valid) return fail(rules.problem);
   const int given = argc;
   const LimitOptions options = takeLimits(argc, argv, 1000);
   const bool limited = argc != given;
@@ -132,6 +134,7 @@ int searchCommand(int argc, char** argv) {
   const auto level = expert ? std::optional<int>(kExpertLevel) : readLevel(argv[argc - 1]);
   if (!level) return fail("LEVEL must be 0 (Easy), 1 (Normal) or 2 (Above normal)");
   auto state = std::make_unique<GameState>();
+  state->officialRules = rules.official ? 1 : 0;
   if (!setUpGame(*state, *type, argc == 3 ? argv[1] : nullptr, giveAway, moves.value_or(std::vector<std::string>{})))
     return kNotDone;
   if (moves) {
@@ -145,10 +148,13 @@ int searchCommand(int argc, char** argv) {
 }
 
 int replayCommand(int argc, char** argv) {
-  if (argc < 1) return fail("usage: velmora-cli replay VARIANT [TEXT ...]");
+  const RulesOption rules = takeRules(argc, argv);
+  if (!rules.valid) return fail(rules.problem);
+  if (argc < 1) return fail("usage: velmora-cli replay VARIANT [TEXT ...] [--rules official]");
   const auto type = readVariant(argv[0]);
   if (!type) return fail(unknownVariant(argv[0]));
   auto state = std::make_unique<GameState>();
+  state->officialRules = rules.official ? 1 : 0;
   const std::vector<std::string> texts(argv + 1, argv + argc);
   const int played = replay(*state, *type, texts);
   std::printf("played %d\nposition %s\n", played, writePosition(*state).c_str());
