@@ -457,10 +457,11 @@ ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const 
   int lineLength = 0;
 
   const int maxDepth = std::clamp(limits.maxDepth, 1, kExpertMaxDepth);
+  // The clock is read once an iteration: each begins where the last ended.
+  std::uint64_t began = limits.moveTimeMs > 0 ? s.elapsed() : 0;
   std::uint64_t lastTook = 0;  // ms of the last completed iteration, and the one before
   std::uint64_t beforeTook = 0;
   for (int depth = 1; depth <= maxDepth; ++depth) {
-    const std::uint64_t began = s.elapsed();
     s.rootBestIndex = -1;
     int alpha = -kInfinity, beta = kInfinity;
     if (depth >= 3 && std::abs(result.score) < kExpertWinFound) {
@@ -491,9 +492,13 @@ ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const 
     if (limits.progress) limits.progress(limits.progressContext, depth, score);
     // A move that is the only one is played at once, whatever the budget.
     if ((n == 1 && !limits.scoreForcedMove) || std::abs(score) > kExpertWinFound) break;
-    beforeTook = lastTook;
-    lastTook = s.elapsed() - began;
-    if (limits.moveTimeMs > 0 && !worthAnotherIteration(s.elapsed(), lastTook, beforeTook, limits.moveTimeMs)) break;
+    if (limits.moveTimeMs > 0) {
+      const std::uint64_t ended = s.elapsed();
+      beforeTook = lastTook;
+      lastTook = ended - began;
+      began = ended;
+      if (!worthAnotherIteration(ended, lastTook, beforeTook, limits.moveTimeMs)) break;
+    }
   }
   result.nodes = s.nodes;
   s.lineLength = lineLength;
