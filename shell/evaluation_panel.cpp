@@ -1,9 +1,11 @@
 #include "shell/evaluation_panel.h"
 
+#include <cstdio>
 #include <memory>
 
 #include "core/game/game_state.h"
 #include "core/game/settings.h"
+#include "core/platform/translation.h"
 #include "core/records/listing.h"
 #include "core/rules/game_result.h"
 #include "core/rules/position_text.h"
@@ -95,10 +97,13 @@ void EvaluationPanel::askOutsideEngine(const std::shared_ptr<GameState>& search,
         board_->update();
       },
       [this, key](const std::string& why) {
+        // The panel has room for a few words: the reason goes where a
+        // reason is read, and Hint shows it in full.
+        std::fprintf(stderr, "velmora: %s\n", why.c_str());
         if (key != key_) return;
         score_.found = true;
         score_.score = "?";
-        score_.line = why;
+        score_.line = say("No score from the engine");
         board_->update();
       });
 }

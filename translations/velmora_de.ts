@@ -1022,6 +1022,10 @@ Partie beendet.</translation>
       <translation>Die Engine gibt keinen Tipp:</translation>
     </message>
     <message>
+      <source>No score from the engine</source>
+      <translation>Keine Bewertung von der Engine</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Velmora-Handbuch (englisch)</translation>
     </message>

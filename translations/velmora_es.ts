@@ -1022,6 +1022,10 @@ Fin de la partida.</translation>
       <translation>El motor no da pista:</translation>
     </message>
     <message>
+      <source>No score from the engine</source>
+      <translation>Sin evaluación del motor</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Manual de Velmora (en inglés)</translation>
     </message>

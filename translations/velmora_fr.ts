@@ -1022,6 +1022,10 @@ Partie terminée.</translation>
       <translation>Le moteur ne donne pas de conseil :</translation>
     </message>
     <message>
+      <source>No score from the engine</source>
+      <translation>Pas d'évaluation du moteur</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Manuel de Velmora (en anglais)</translation>
     </message>

@@ -1022,6 +1022,10 @@ Partita finita.</translation>
       <translation>Il motore non dà suggerimenti:</translation>
     </message>
     <message>
+      <source>No score from the engine</source>
+      <translation>Nessuna valutazione dal motore</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Manuale di Velmora (in inglese)</translation>
     </message>

@@ -1022,6 +1022,10 @@ Einde van de partij.</translation>
       <translation>De engine geeft geen tip:</translation>
     </message>
     <message>
+      <source>No score from the engine</source>
+      <translation>Geen evaluatie van de engine</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Handleiding van Velmora (Engels)</translation>
     </message>

@@ -1022,6 +1022,10 @@ Fim de jogo.</translation>
       <translation>O motor não dá dica:</translation>
     </message>
     <message>
+      <source>No score from the engine</source>
+      <translation>Sem avaliação do motor</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Manual do Velmora (em inglês)</translation>
     </message>

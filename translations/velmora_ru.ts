@@ -1022,6 +1022,10 @@ Game over.</source>
       <translation>Движок не даёт подсказки:</translation>
     </message>
     <message>
+      <source>No score from the engine</source>
+      <translation>Движок не дал оценки</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Руководство Velmora (на английском)</translation>
     </message>

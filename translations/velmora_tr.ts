@@ -1022,6 +1022,10 @@ Oyun bitti.</translation>
       <translation>Motor ipucu vermiyor:</translation>
     </message>
     <message>
+      <source>No score from the engine</source>
+      <translation>Motordan değerlendirme yok</translation>
+    </message>
+    <message>
       <source>Velmora manual</source>
       <translation>Velmora kılavuzu (İngilizce)</translation>
     </message>

@@ -196,6 +196,20 @@ TEST(OutsideEngineInTheWindow, HintAndTheScoreComeFromAnEngineThatAdvises) {
   EXPECT_EQ(w.window->shownScore().line, line);  // as far as it is legal
 }
 
+TEST(OutsideEngineInTheWindow, AnAdvisingEngineThatDiesLeavesAShortWordInThePanel) {
+  CleanEngineSettings clean;
+  test::Window w(International);
+  ScriptedEngine engine("exit 3");
+  outsideEngineSettings.command = engine.command.toStdString();
+  outsideEngineSettings.advises = 1;
+  evaluationSettings.show = 1;
+  w.window->refresh();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return w.window->shownScore().found; }, kWaitMs));
+  // The panel holds a few words; the reason is for Hint's box.
+  EXPECT_EQ(w.window->shownScore().score, "?");
+  EXPECT_EQ(w.window->shownScore().line, "No score from the engine");
+}
+
 TEST(OutsideEngineInTheWindow, PlaysAWholeGameAgainstADamExchangeProgram) {
   CleanEngineSettings clean;
   auto w = std::make_unique<test::Window>();
