@@ -104,7 +104,7 @@ void OutsideEngine::heard(HubClient::Heard what) {
   }
 }
 
-void OutsideEngine::lose(const std::string& why) {
+void OutsideEngine::lose(std::string why) {
   deadline_.stop();
   close();
   auto failed = std::move(failed_);

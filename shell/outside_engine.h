@@ -50,7 +50,8 @@ class OutsideEngine : public ForeignEngine {
   void launch();
   void readLines();
   void heard(HubClient::Heard what);
-  void lose(const std::string& why);
+  // By value: `why` may be the failure of the client this replaces.
+  void lose(std::string why);
   void send(const std::string& line);
   // Runs `call` through deliver_, unless stop() came in between.
   void post(std::function<void()> call);
