@@ -72,7 +72,7 @@ if git grep -nE '^[[:space:]]*#[[:space:]]*include[[:space:]]*(<Q|"shell/)' -- c
 fi
 cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_WERROR=ON -DVELMORA_SHELL=OFF -DVELMORA_TSAN=ON
 cmake --build build/tsan -j "$jobs" --target thread_tests
-TSAN_OPTIONS=halt_on_error=1 build/tsan/thread_tests --gtest_filter='Engine.*:ComputerMove.*:Analysis.*'
+TSAN_OPTIONS=halt_on_error=1 build/tsan/thread_tests --gtest_filter='Engine.*:ComputerMove.*:Analysis.*:Hub.*:HubClient.*'
 
 if [ "$long" = 1 ]; then
   step "every test at its full budget, then the fixed fuzz runs"
