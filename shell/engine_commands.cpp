@@ -114,11 +114,8 @@ void MainWindow::startEngineMove() {
 void MainWindow::nameEnginePlayer() {
   // The side panel and the saved game name the program that played, once it
   // has said its name; a name from outside is cleaned as any other.
-  PlayerRecord& player = game_.players[game_.aiSide];
-  const std::string name = playerNameFrom(playing_ ? playing_->engineName() : "");
-  if (name.find_first_not_of(' ') == std::string::npos || name == player.name) return;
-  std::memset(player.name, 0, sizeof player.name);
-  std::memcpy(player.name, name.data(), std::min(name.size(), sizeof player.name - 1));
+  const std::string name = playing_ ? playing_->engineName() : "";
+  if (name.find_first_not_of(' ') != std::string::npos) setPlayerName(game_.players[game_.aiSide], name);
 }
 
 void MainWindow::engineLost(const std::string& why) {

@@ -72,9 +72,7 @@ void startNewGame(GameState& game, MoveListing& listing, const NewGameChoice& c)
   for (int side = 0; side < 2; ++side) {
     PlayerRecord& p = game.players[side];
     p.type = c.type[side] == ChooseComputer ? ComputerPlayer : HumanPlayer;
-    std::memset(p.name, 0, sizeof p.name);
-    const std::string name = cut(c.name[side]);
-    std::memcpy(p.name, name.data(), name.size());
+    setPlayerName(p, c.name[side]);
     p.clockSeconds = 0;
   }
   game.searchDepth = c.level + 2;

@@ -17,12 +17,6 @@ namespace {
 
 const char kLineEnd[] = "\r\n";
 
-void setName(PlayerRecord& player, const std::string& name) {
-  const std::string cut = playerNameFrom(name);
-  std::memset(player.name, 0, sizeof player.name);
-  std::memcpy(player.name, cut.data(), cut.size());
-}
-
 bool isNumber(const std::string& text, std::size_t maxDigits) {
   if (text.empty() || text.size() > maxDigits) return false;
   for (char c : text)
@@ -96,7 +90,7 @@ int prepareServerGame(GameState& game, MoveListing& listing, const NetChoice& ch
   game.gameRunning = 0;
   for (PlayerRecord& player : game.players) {
     player.type = HumanPlayer;
-    setName(player, "");
+    setPlayerName(player, "");
   }
   int serverSide = choice.serverSide;
   // The protocol has no room for the federations' rules: a network game is
@@ -114,7 +108,7 @@ int prepareServerGame(GameState& game, MoveListing& listing, const NetChoice& ch
     game.plyCount = listing.shownMoves();
     refreshListing(listing, game, game.plyCount);
   }
-  setName(game.players[serverSide], name);
+  setPlayerName(game.players[serverSide], name);
   return serverSide;
 }
 
@@ -122,7 +116,7 @@ void prepareClientGame(GameState& game, MoveListing& listing) {
   game.gameRunning = 0;
   for (PlayerRecord& player : game.players) {
     player.type = HumanPlayer;
-    setName(player, "");
+    setPlayerName(player, "");
   }
   listing.lines.clear();
   listing.selected = -1;
@@ -197,7 +191,7 @@ NetAction NetSession::transferred(Transfer result, const std::string& received) 
   switch (phase_) {
     case Phase::SendHeader: phase_ = Phase::ReceiveName; return {NetAction::Receive, {}};
     case Phase::ReceiveName:
-      setName(game_.players[localSide_ ^ 1], peerName(received));
+      setPlayerName(game_.players[localSide_ ^ 1], peerName(received));
       phase_ = Phase::SendListing;
       return {NetAction::Send, buildListingText(game_, listing_)};
     case Phase::SendListing: return beginPlay();
@@ -207,8 +201,8 @@ NetAction NetSession::transferred(Transfer result, const std::string& received) 
       setUpBoard(game_, h->gameType);
       game_.officialRules = 0;
       localSide_ = h->serverSide ^ 1;
-      setName(game_.players[h->serverSide], h->serverName);
-      setName(game_.players[localSide_], ownName_);
+      setPlayerName(game_.players[h->serverSide], h->serverName);
+      setPlayerName(game_.players[localSide_], ownName_);
       game_.players[h->serverSide].type = RemotePlayer;
       game_.players[localSide_].type = HumanPlayer;
       game_.players[0].clockSeconds = h->clocks[0];

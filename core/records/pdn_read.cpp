@@ -176,9 +176,7 @@ std::optional<GameType> variantOfGameType(std::string_view tag) {
 
 void setPlayer(PlayerRecord& player, std::string name) {
   if (name == "?") name.clear();
-  const std::string kept = playerNameFrom(name);
-  std::memset(player.name, 0, sizeof player.name);
-  std::memcpy(player.name, kept.data(), kept.size());
+  setPlayerName(player, name);
   player.type = name == kComputerName ? ComputerPlayer : HumanPlayer;
   player.clockSeconds = 0;
 }

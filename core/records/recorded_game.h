@@ -4,6 +4,7 @@
 // printed listing and the network's listing are written from this part.
 
 #include <cstdint>
+#include <string_view>
 
 #include "core/platform/player_name.h"
 #include "core/rules/game_record.h"
@@ -17,6 +18,10 @@ struct PlayerRecord {
   char name[kMaxNameLength + 1] = {};  // with its terminating zero
   std::int32_t clockSeconds = 0;
 };
+
+// Gives the player a name from anywhere (a dialog, a file, a peer, an
+// engine), cleaned and cut as every name is.
+void setPlayerName(PlayerRecord& player, std::string_view name);
 
 struct RecordedGame : RecordedPosition {
   PlayerRecord players[2];  // index 0 is White

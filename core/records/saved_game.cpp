@@ -52,12 +52,6 @@ bool sameName(const std::string& a, const std::string& b) { return lower(a) == l
 
 std::string playerName(const PlayerRecord& p) { return std::string(p.name, strnlen(p.name, sizeof p.name)); }
 
-void setPlayerName(PlayerRecord& p, const std::string& name) {
-  const std::string kept = playerNameFrom(name);
-  std::memset(p.name, 0, sizeof p.name);
-  std::memcpy(p.name, kept.data(), kept.size());
-}
-
 bool hasComputer(const RecordedGame& game) {
   return game.players[White].type == ComputerPlayer || game.players[Black].type == ComputerPlayer;
 }

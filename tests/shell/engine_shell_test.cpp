@@ -34,6 +34,7 @@ namespace velmora {
 namespace {
 
 using test::messages;
+using test::playFirstLegal;
 using test::settle;
 using test::whenOpen;
 
@@ -67,21 +68,6 @@ struct CleanEngineSettings {
   CleanEngineSettings() { outsideEngineSettings = defaultOutsideEngineSettings; }
   ~CleanEngineSettings() { outsideEngineSettings = defaultOutsideEngineSettings; }
 };
-
-// Plays the longest capture, or the first move, of the side to move by clicks.
-void playFirstLegal(test::Window& w) {
-  generateMoves(w.game->legalMoves, *w.game, w.listing.sideToMove());
-  int best = 0;
-  for (int i = 1; i < w.game->moveCount; ++i)
-    if (w.game->legalMoves[i].captureCount > w.game->legalMoves[best].captureCount) best = i;
-  const MoveRecord m = w.game->legalMoves[best];
-  QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.centre(m.fromX, m.fromY));
-  for (int k = 0; k < m.captureCount; ++k)
-    QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.centre(m.steps[k].toX, m.steps[k].toY));
-  if (m.captureCount == 0)
-    QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.centre(m.finalStep().toX, m.finalStep().toY));
-  settle();
-}
 
 // Game > Play an engine with this command, the human playing `humanSide`.
 void playEngine(test::Window& w, const QString& command, GameType type, int humanSide) {

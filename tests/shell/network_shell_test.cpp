@@ -47,6 +47,7 @@
 namespace velmora {
 namespace {
 
+using test::playFirstLegal;
 using test::settle;
 using test::whenOpen;
 
@@ -61,23 +62,6 @@ struct ActiveWindow : test::Window {
     host.windowIsActive = [] { return true; };
   }
 };
-
-// Plays the longest capture, or the first move, of the side to move by clicks.
-void playFirstLegal(test::Window& w) {
-  generateMoves(w.game->legalMoves, *w.game, w.listing.sideToMove());
-  // The longest capture, entered through its landing squares: a shorter
-  // one could be the start of a longer one and wait for more clicks.
-  int best = 0;
-  for (int i = 1; i < w.game->moveCount; ++i)
-    if (w.game->legalMoves[i].captureCount > w.game->legalMoves[best].captureCount) best = i;
-  const MoveRecord m = w.game->legalMoves[best];
-  QTest::mouseClick(w.window->boardWidget(), Qt::LeftButton, {}, w.centre(m.fromX, m.fromY));
-  for (int k = 0; k < m.captureCount; ++k)
-    QTest::mouseClick(w.window->boardWidget(), Qt::LeftButton, {}, w.centre(m.steps[k].toX, m.steps[k].toY));
-  if (m.captureCount == 0)
-    QTest::mouseClick(w.window->boardWidget(), Qt::LeftButton, {}, w.centre(m.finalStep().toX, m.finalStep().toY));
-  settle();
-}
 
 void saveScreenshot(QWidget* widget, const QString& name) {
   QDir().mkpath(QDir::temp().filePath("velmora-screenshots"));

@@ -189,4 +189,21 @@ struct Window {
   }
 };
 
+// Plays the longest capture, or the first move, of the side to move by
+// clicks: a shorter capture could be the start of a longer one and wait for
+// more clicks, so a capture is entered through its landing squares.
+inline void playFirstLegal(Window& w) {
+  generateMoves(w.game->legalMoves, *w.game, w.listing.sideToMove());
+  int best = 0;
+  for (int i = 1; i < w.game->moveCount; ++i)
+    if (w.game->legalMoves[i].captureCount > w.game->legalMoves[best].captureCount) best = i;
+  const MoveRecord m = w.game->legalMoves[best];
+  QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.centre(m.fromX, m.fromY));
+  for (int k = 0; k < m.captureCount; ++k)
+    QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.centre(m.steps[k].toX, m.steps[k].toY));
+  if (m.captureCount == 0)
+    QTest::mouseClick(w.board(), Qt::LeftButton, {}, w.centre(m.finalStep().toX, m.finalStep().toY));
+  settle();
+}
+
 }  // namespace velmora::test
