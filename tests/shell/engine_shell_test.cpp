@@ -240,11 +240,21 @@ TEST(OutsideEngineInTheWindow, PlaysAWholeGameAgainstADamExchangeProgram) {
   EXPECT_NE(gameResult(*w->game, w->listing.sideToMove(), w->listing.moveCount()), GameGoesOn);
   const GameResult result = gameResult(*w->game, w->listing.sideToMove(), w->listing.moveCount());
   EXPECT_STREQ(w->game->players[Black].name, "Velmora");  // from its game accept, without the padding
-  // The program heard the last move and the result as the game ended; the
-  // window closes, and it hears that no more games follow.
+  // The program hears the last move and the result as the game ends: it
+  // reports the second game. Then the window closes, and it hears that no
+  // more games follow.
+  QByteArray printed;
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        printed += cli.readAllStandardOutput();
+        return printed.contains("game 2 ");
+      },
+      kWaitMs))
+      << printed.toStdString();
   w.reset();
   ASSERT_TRUE(cli.waitForFinished(kWaitMs));
-  const QStringList out = QString::fromUtf8(cli.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+  printed += cli.readAllStandardOutput();
+  const QStringList out = QString::fromUtf8(printed).split('\n', Qt::SkipEmptyParts);
   EXPECT_EQ(cli.exitCode(), 0) << cli.readAllStandardError().toStdString();
   ASSERT_EQ(out.size(), 3) << out.join('|').toStdString();  // the game taken back, the game again, the score
   EXPECT_TRUE(out[0].startsWith("game 1 colour black result ")) << out[0].toStdString();
