@@ -12,10 +12,13 @@ namespace velmora {
 
 namespace {
 
-// `inOrder`: plain moves piece by piece as generateMoves lists them; else
-// direction by direction, which perft may count in any order.
-template <RuleFamily F, int N, bool inOrder>
+// Listed: plain moves piece by piece as generateMoves lists them; Any:
+// direction by direction, which perft may walk in any order; Count: the
+// plain moves only counted, for the last ply of perft (captures are still
+// listed, the choice among them needs them).
+template <RuleFamily F, int N, MoveOrder order>
 class Generator {
+  static constexpr bool inOrder = order == MoveOrder::Listed;
   static constexpr const FamilyRules& rules = familyRules(F);
   static_assert(onDarkSquaresOnly(rules));
 
@@ -121,11 +124,10 @@ class Generator {
   // beyond; returns whether it was possible (and so was searched).
   template <int dx, int dy, bool remove, bool menOnly, class Next>
   [[gnu::always_inline]] bool jump(Word at, int depth, Next next) {
-    const Word victim = advance<dx, dy>(at);
-    if (!(takeable_ & victim)) return false;
-    const Word landing = advance<dx, dy>(victim);
-    if (!(empty_ & landing)) return false;
-    if (menOnly && (opponentKings_ & victim)) return false;
+    // One branch for both tests: a missing victim leaves no landing square.
+    const Word victim = advance<dx, dy>(at) & (menOnly ? takeable_ & ~opponentKings_ : takeable_);
+    const Word landing = advance<dx, dy>(victim) & empty_;
+    if (landing == 0) return false;
     const int quality = worth(victim, depth);
     toggleTaken<remove>(victim, quality);
     next(landing, depth + 1);
@@ -191,12 +193,28 @@ class Generator {
         if (promotion_ & to) return kingSearch(to, d);
       manCaptures<f>(to, d);
     };
+    // Most sequences end after their first jump: with eight directions one
+    // test of them all is cheaper than a branch each.
+    if constexpr (man.captures.count > 4)
+      if (depth >= 1 && !manJumpsOn<man.captures, f>(at)) return record(at, manKindAt(at), depth);
     bool found = false;
     forEachDirection<man.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
       constexpr int along = man.captures.forward ? dy * f : dy;
       found |= jump<dx, along, man.removesTaken, man.takesMenOnly>(at, depth, next);
     });
     if (!found && depth >= 1) record(at, manKindAt(at), depth);
+  }
+
+  // Whether the piece on `at` has a jump along one of `steps`.
+  template <Steps steps, int f>
+  bool manJumpsOn(Word at) const {
+    const Word victims = rules.man.takesMenOnly ? takeable_ & ~opponentKings_ : takeable_;
+    Word landings = 0;
+    forEachDirection<steps>([&]<int dx, int dy>() __attribute__((always_inline)) {
+      constexpr int along = steps.forward ? dy * f : dy;
+      landings |= advance<dx, along>(advance<dx, along>(at) & victims);
+    });
+    return (landings & empty_) != 0;
   }
 
   // A king's jumps over a neighbour.
@@ -482,6 +500,20 @@ class Generator {
     });
   }
 
+  int kingMoveCount(Word at) const {
+    constexpr const Steps& moves = rules.king.moves;
+    int count = 0;
+    forEachDirection<moves>([&]<int dx, int dy>() __attribute__((always_inline)) {
+      constexpr int d = G::shift(dx, dy);
+      Word to = G::template shifted<d>(at) & empty_;
+      if constexpr (moves.slides)
+        for (; to != 0; to = G::template shifted<d>(to) & empty_) ++count;
+      else
+        count += to != 0 ? 1 : 0;
+    });
+    return count;
+  }
+
   // Pieces in scan order; a man to the left forward, then to the right.
   template <int forward>
   void plainPass() {
@@ -494,6 +526,11 @@ class Generator {
     const Word toRight = men & G::template shifted<-right>(empty_);
     const Word crownLeft = toLeft & G::template shifted<-left>(promotion_);
     const Word crownRight = toRight & G::template shifted<-right>(promotion_);
+    if constexpr (order == MoveOrder::Count) {
+      count_ += squareCount(toLeft) + squareCount(toRight);
+      for (Word bits = kings; bits != 0; bits &= bits - 1) count_ += kingMoveCount(bits & (0 - bits));
+      return;
+    }
     // A man's two moves differ from its square's in fixed fields only.
     const std::uint64_t leftFields = Move::pack(0, 0, Man, Man) + (static_cast<std::uint64_t>(left) << 8) + sideField();
     const std::uint64_t rightFields =
@@ -546,14 +583,14 @@ class Generator {
   int from_ = 0, pieceKind_ = Man, quality_ = 0;
 };
 
-template <RuleFamily F, int N, bool inOrder>
+template <RuleFamily F, int N, MoveOrder order>
 int generate(const BitBoard<N>& b, int side, BitMove<N>* list) {
-  return Generator<F, N, inOrder>(b, side, list).run();
+  return Generator<F, N, order>(b, side, list).run();
 }
 
 template <RuleFamily F, int N>
 int look(const BitBoard<N>& b, int side) {
-  return Generator<F, N, true>(b, side, nullptr).look();
+  return Generator<F, N, MoveOrder::Listed>(b, side, nullptr).look();
 }
 
 template <RuleFamily F, int N>
@@ -566,11 +603,15 @@ BitLook<N> lookOf() {
 
 // None for a family whose moves leave the dark squares.
 template <RuleFamily F, int N>
-BitGenerator<N> generatorOf(bool inOrder) {
-  if constexpr (onDarkSquaresOnly(familyRules(F)))
-    return inOrder ? generate<F, N, true> : generate<F, N, false>;
-  else
-    return nullptr;
+BitGenerator<N> generatorOf(MoveOrder order) {
+  if constexpr (onDarkSquaresOnly(familyRules(F))) {
+    switch (order) {
+      case MoveOrder::Listed: return generate<F, N, MoveOrder::Listed>;
+      case MoveOrder::Any: return generate<F, N, MoveOrder::Any>;
+      case MoveOrder::Count: return generate<F, N, MoveOrder::Count>;
+    }
+  }
+  return nullptr;
 }
 
 }  // namespace
@@ -591,25 +632,24 @@ BitBoard<N> readBitBoard(const Board& board) {
 
 template <int N>
 BitGenerator<N> bitGeneratorFor(RuleFamily family, MoveOrder order) {
-  const bool inOrder = order == MoveOrder::Listed;
   switch (family) {
-    case RuleFamily::American: return generatorOf<RuleFamily::American, N>(inOrder);
-    case RuleFamily::International: return generatorOf<RuleFamily::International, N>(inOrder);
-    case RuleFamily::PoolCheckers: return generatorOf<RuleFamily::PoolCheckers, N>(inOrder);
-    case RuleFamily::Russian: return generatorOf<RuleFamily::Russian, N>(inOrder);
-    case RuleFamily::Italian: return generatorOf<RuleFamily::Italian, N>(inOrder);
-    case RuleFamily::Spanish: return generatorOf<RuleFamily::Spanish, N>(inOrder);
-    case RuleFamily::Thai: return generatorOf<RuleFamily::Thai, N>(inOrder);
-    case RuleFamily::Turkish: return generatorOf<RuleFamily::Turkish, N>(inOrder);
-    case RuleFamily::Gothic: return generatorOf<RuleFamily::Gothic, N>(inOrder);
-    case RuleFamily::Frisian: return generatorOf<RuleFamily::Frisian, N>(inOrder);
-    case RuleFamily::AmericanOfficial: return generatorOf<RuleFamily::AmericanOfficial, N>(inOrder);
-    case RuleFamily::InternationalOfficial: return generatorOf<RuleFamily::InternationalOfficial, N>(inOrder);
-    case RuleFamily::PoolCheckersOfficial: return generatorOf<RuleFamily::PoolCheckersOfficial, N>(inOrder);
-    case RuleFamily::RussianOfficial: return generatorOf<RuleFamily::RussianOfficial, N>(inOrder);
-    case RuleFamily::ItalianOfficial: return generatorOf<RuleFamily::ItalianOfficial, N>(inOrder);
-    case RuleFamily::SpanishOfficial: return generatorOf<RuleFamily::SpanishOfficial, N>(inOrder);
-    case RuleFamily::FrisianOfficial: return generatorOf<RuleFamily::FrisianOfficial, N>(inOrder);
+    case RuleFamily::American: return generatorOf<RuleFamily::American, N>(order);
+    case RuleFamily::International: return generatorOf<RuleFamily::International, N>(order);
+    case RuleFamily::PoolCheckers: return generatorOf<RuleFamily::PoolCheckers, N>(order);
+    case RuleFamily::Russian: return generatorOf<RuleFamily::Russian, N>(order);
+    case RuleFamily::Italian: return generatorOf<RuleFamily::Italian, N>(order);
+    case RuleFamily::Spanish: return generatorOf<RuleFamily::Spanish, N>(order);
+    case RuleFamily::Thai: return generatorOf<RuleFamily::Thai, N>(order);
+    case RuleFamily::Turkish: return generatorOf<RuleFamily::Turkish, N>(order);
+    case RuleFamily::Gothic: return generatorOf<RuleFamily::Gothic, N>(order);
+    case RuleFamily::Frisian: return generatorOf<RuleFamily::Frisian, N>(order);
+    case RuleFamily::AmericanOfficial: return generatorOf<RuleFamily::AmericanOfficial, N>(order);
+    case RuleFamily::InternationalOfficial: return generatorOf<RuleFamily::InternationalOfficial, N>(order);
+    case RuleFamily::PoolCheckersOfficial: return generatorOf<RuleFamily::PoolCheckersOfficial, N>(order);
+    case RuleFamily::RussianOfficial: return generatorOf<RuleFamily::RussianOfficial, N>(order);
+    case RuleFamily::ItalianOfficial: return generatorOf<RuleFamily::ItalianOfficial, N>(order);
+    case RuleFamily::SpanishOfficial: return generatorOf<RuleFamily::SpanishOfficial, N>(order);
+    case RuleFamily::FrisianOfficial: return generatorOf<RuleFamily::FrisianOfficial, N>(order);
   }
   return nullptr;
 }

@@ -145,7 +145,9 @@ template <int N>
 using BitGenerator = int (*)(const BitBoard<N>&, int side, BitMove<N>* list);
 // Listed: the order generateMoves lists the moves in. Any: the plain moves
 // direction by direction, and side() left 0, for a walk that only counts them.
-enum class MoveOrder { Listed, Any };
+// Count: the right number, the plain moves not necessarily written, for the
+// last ply of such a walk.
+enum class MoveOrder { Listed, Any, Count };
 template <int N>
 BitGenerator<N> bitGeneratorFor(RuleFamily family, MoveOrder order = MoveOrder::Listed);
 

@@ -31,10 +31,10 @@ std::uint64_t walk(Position& state, int side, int depth) {
 
 // The same tree on bitboards, each child a copy: nothing to take back.
 template <int N>
-std::uint64_t bitWalk(BitGenerator<N> generate, const BitBoard<N>& board, int side, int depth) {
+std::uint64_t bitWalk(const BitGenerator<N> (&generate)[2], const BitBoard<N>& board, int side, int depth) {
   BitMove<N>* list = bitLists<N>[depth - 1];
-  const int count = generate(board, side, list);
-  if (depth == 1) return static_cast<std::uint64_t>(count);
+  if (depth == 1) return static_cast<std::uint64_t>(generate[1](board, side, list));
+  const int count = generate[0](board, side, list);
   std::uint64_t leaves = 0;
   for (int i = 0; i < count; ++i) leaves += bitWalk(generate, played(board, list[i], side), side ^ 1, depth - 1);
   return leaves;
@@ -63,8 +63,10 @@ bool onPlayableSquaresOnly(const Position& state) {
 
 template <int N>
 std::uint64_t perftOn(Position& state, int side, int depth) {
-  const BitGenerator<N> generate = bitGeneratorFor<N>(rulesOf(state), MoveOrder::Any);
-  if (generate == nullptr || !onPlayableSquaresOnly(state)) return walk(state, side, depth);
+  // The last ply only counts.
+  const BitGenerator<N> generate[2] = {bitGeneratorFor<N>(rulesOf(state), MoveOrder::Any),
+                                       bitGeneratorFor<N>(rulesOf(state), MoveOrder::Count)};
+  if (generate[0] == nullptr || !onPlayableSquaresOnly(state)) return walk(state, side, depth);
   return bitWalk(generate, readBitBoard<N>(state.board), side, depth);
 }
 
