@@ -4,8 +4,11 @@
 #include <cassert>
 #include <chrono>
 #include <cstring>
+#include <optional>
 
 #include "core/ai/fast_search.h"
+#include "core/ai/opening_book.h"
+#include "core/rules/generate.h"
 
 namespace velmora {
 
@@ -90,7 +93,27 @@ EngineResult Engine::thinkAtLevel(const EngineLimits& limits, const Progress& pr
   return result;
 }
 
+// The book's move as the Expert's answer, or nothing where the book has no
+// move here.
+std::optional<EngineResult> Engine::bookMove(const EngineLimits& limits) {
+  if (!limits.useBook || game_->giveAway || game_->officialRules) return std::nullopt;
+  const OpeningBook* book = builtInBook(game_->gameType);
+  if (book == nullptr) return std::nullopt;
+  double random = limits.bookRandom;
+  if (random < 0) random = std::uniform_real_distribution<double>(0.0, 1.0)(randomness_);
+  const int side = game_->sideToMove();
+  EngineResult result;
+  result.rootIndex = bookChoice(*book, *game_, side, random, &result.score);
+  if (result.rootIndex < 0) return std::nullopt;
+  result.result = 1;
+  generateMoves(game_->legalMoves, *game_, side);
+  result.pvLength = 1;
+  result.pv[0] = game_->legalMoves[result.rootIndex];
+  return result;
+}
+
 EngineResult Engine::thinkAsExpert(const EngineLimits& limits, const Progress& progress) {
+  if (auto fromBook = bookMove(limits)) return *fromBook;
   if (!expert_) expert_ = std::make_unique<ExpertSearch>(expertEntries_);
   std::atomic<bool> brokenOff{false};
   ExpertReport report{progress, limits, limits.clock ? limits.clock() : steadyMilliseconds(), brokenOff};

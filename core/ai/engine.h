@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <random>
 #include <thread>
 
 #include "core/ai/expert_search.h"
@@ -35,6 +37,12 @@ struct EngineLimits {
   // A position with one legal move is searched to the budget all the same:
   // analysis wants its score, a player only the move, which it has at once.
   bool scoreForcedMove = false;
+  // The Expert plays a game's move from its opening book where the book has
+  // the position (classic rules only; not in analysis, which wants scores).
+  // `bookRandom` in [0, 1) draws among the book's moves; below 0 the engine
+  // draws by itself.
+  bool useBook = false;
+  double bookRandom = -1;
 };
 
 // What a search under way tells: the share of the root moves a level has
@@ -54,7 +62,7 @@ struct EngineResult {
   // A level's root score (the computer minimises); the Expert's score for
   // the side to move.
   int score = 0;
-  int depth = 0;  // the Expert's last completed iteration; a level's depth
+  int depth = 0;  // the Expert's last completed iteration; a level's depth; 0 from the book
   std::uint64_t nodes = 0;
   int pvLength = 0;  // the Expert's expected line, its choice first
   MoveRecord pv[kExpertMaxPly];
@@ -105,6 +113,7 @@ class Engine {
  private:
   EngineResult thinkAtLevel(const EngineLimits& limits, const Progress& progress);
   EngineResult thinkAsExpert(const EngineLimits& limits, const Progress& progress);
+  std::optional<EngineResult> bookMove(const EngineLimits& limits);
   void launch(std::function<void()> work);
 
   std::size_t expertEntries_;
@@ -115,6 +124,7 @@ class Engine {
   std::atomic<bool> stop_{false};
   std::atomic<bool> busy_{false};
   std::thread thread_;
+  std::mt19937_64 randomness_{std::random_device{}()};  // the book's draws
 };
 
 }  // namespace velmora

@@ -60,6 +60,11 @@ const char kUsage[] =
     "                                        exit 1 when one fails\n"
     "                                        analyse and endings: one second a move unless\n"
     "                                        told otherwise\n"
+    "  book VARIANT PLIES [--depth D | --movetime MS] [--keep K]\n"
+    "                                        the Expert's opening book: every position its\n"
+    "                                        own moves reach in PLIES, each with the moves\n"
+    "                                        scoring within 0.12 of a man of the best, at\n"
+    "                                        most K (3); depth 12 unless told otherwise\n"
     "  net serve PORT VARIANT [--side 0|1] [--name NAME] [--level 0|1|2]\n"
     "       [--give-away] [--clocks W,B] [--changed accept|refuse]\n"
     "  net join HOST PORT [--name NAME] [--level 0|1|2] [--changed accept|refuse]\n"
@@ -144,6 +149,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "match") == 0) return matchCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "analyse") == 0) return analyseCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "endings") == 0) return endingsCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "book") == 0) return bookCommand(argc - 2, argv + 2);
   }
   std::fputs(kUsage, stderr);
   return kNotDone;
