@@ -142,5 +142,6 @@ int fenCommand(int argc, char** argv);
 int matchCommand(int argc, char** argv);
 int analyseCommand(int argc, char** argv);
 int endingsCommand(int argc, char** argv);
+int egdbCommand(int argc, char** argv);
 
 }  // namespace velmora::cli
