@@ -360,5 +360,18 @@ for n in 1 2; do
     "$(status "$cli" pdn --import "$work/gauntlet$n.pdn" "$work/gauntlet$n.vlm") $("$cli" load "$work/gauntlet$n.vlm" | grep moves)"
 done
 check "gauntlet needs a limit" "2" "$(status "$gauntlet" "$cli" "$cli" American 2)"
+# Endgame databases: built, checked and looked up from a folder.
+check "egdb build" "pieces 3 positions 522448" \
+  "$("$cli" egdb build American 3 --dir "$work/egdb" | tail -1 | cut -d' ' -f1-4)"
+check "egdb verify" "0 34" "$(status "$cli" egdb verify American 3 --dir "$work/egdb") $("$cli" egdb verify American 3 --dir "$work/egdb" | grep -c '^w.* ok$')"
+check "egdb probe" "outcome win|plies 21" \
+  "$("$cli" egdb probe American "W:.B....../......../......../......../...W.W../......../......../........" --dir "$work/egdb" | paste -sd'|')"
+check "egdb probe outside" "outcome unknown|plies -" \
+  "$("$cli" egdb probe American "$start" --dir "$work/egdb" | paste -sd'|')"
+head -c 100 "$work/egdb/american-8-w0m1k-b0m1k.egdb" > "$work/cut.egdb" && mv "$work/cut.egdb" "$work/egdb/american-8-w0m1k-b0m1k.egdb"
+check "egdb refuses a cut file" "2 2" \
+  "$(status "$cli" egdb verify American 2 --dir "$work/egdb") $(status "$cli" egdb probe American "W:.B....../......../......../......../...W..../......../......../........" --dir "$work/egdb")"
+check "egdb usage" "2 2 2" \
+  "$(status "$cli" egdb build Turkish 3 --dir "$work/egdb") $(status "$cli" egdb build American 9 --dir "$work/egdb") $(status "$cli" egdb build American 3)"
 [ "$failures" -eq 0 ] && echo "velmora-cli: all checks passed"
 exit $((failures > 0))

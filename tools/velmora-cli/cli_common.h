@@ -143,5 +143,6 @@ int matchCommand(int argc, char** argv);
 int analyseCommand(int argc, char** argv);
 int endingsCommand(int argc, char** argv);
 int bookCommand(int argc, char** argv);
+int egdbCommand(int argc, char** argv);
 
 }  // namespace velmora::cli

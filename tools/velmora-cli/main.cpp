@@ -87,6 +87,15 @@ const char kUsage[] =
     "                                        --force replaces OUT, as for save\n"
     "  fen VARIANT POSITION                  the FEN of a position\n"
     "  fen VARIANT --from FEN                the position of a FEN\n"
+    "  egdb build VARIANT PIECES --dir DIR   the endgame databases of every material of\n"
+    "                                        1 to PIECES pieces, by retrograde analysis,\n"
+    "                                        a line per material as it is written to DIR\n"
+    "  egdb verify VARIANT PIECES --dir DIR  checks every position of those in DIR against\n"
+    "                                        its moves; exit 1 at the first that disagrees\n"
+    "  egdb probe VARIANT POSITION --dir DIR\n"
+    "                                        outcome win|loss|draw|unknown for the side to\n"
+    "                                        move, plies N to the end under best play;\n"
+    "                                        egdb takes --rules official too\n"
     "  --help, -h                            this text\n"
     "  --version                             the version\n"
     "\n"
@@ -150,6 +159,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "analyse") == 0) return analyseCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "endings") == 0) return endingsCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "book") == 0) return bookCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "egdb") == 0) return egdbCommand(argc - 2, argv + 2);
   }
   std::fputs(kUsage, stderr);
   return kNotDone;
