@@ -21,6 +21,7 @@ struct DarkSquares {
   using Generator = BitGenerator<N>;
   using Look = BitLook<N>;
   static constexpr int kSize = N;
+  static constexpr bool kDarkSquares = true;
   static constexpr int kSquares = G::square(N - 1, N - 1) + 1;
   static constexpr Word kBoard = G::kBoard;
 
@@ -43,6 +44,7 @@ struct EverySquare {
   using Generator = SquareGenerator;
   using Look = int (*)(const Board&, int side);
   static constexpr int kSize = 8;
+  static constexpr bool kDarkSquares = false;
   static constexpr int kSquares = 64;
   static constexpr Word kBoard = ~Word{0};
 

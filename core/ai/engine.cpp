@@ -6,6 +6,7 @@
 #include <cstring>
 #include <optional>
 
+#include "core/ai/endgame_db.h"
 #include "core/ai/fast_search.h"
 #include "core/ai/opening_book.h"
 #include "core/rules/generate.h"
@@ -123,6 +124,11 @@ EngineResult Engine::thinkAsExpert(const EngineLimits& limits, const Progress& p
   expert.moveTimeMs = limits.moveTimeMs;
   expert.clock = limits.clock;
   expert.scoreForcedMove = limits.scoreForcedMove;
+  if (!game_->giveAway) {
+    const RuleFamily family = rulesOf(*game_);
+    if (endgames8_ && endgames8_->family() == family) expert.endgames8 = endgames8_;
+    if (endgames10_ && endgames10_->family() == family) expert.endgames10 = endgames10_;
+  }
   expert.stop = &stop_;
   expert.breakOff = &brokenOff;
   if (progress) {

@@ -88,6 +88,14 @@ class Engine {
   void setPosition(const Position& position, const GameRecord& record);
   const RecordedPosition& position() const { return *game_; }
 
+  // The endgame databases the Expert scores their positions by, where they
+  // are of the game's rules and board; not owned, and null for none. Not
+  // while thinking.
+  void setEndgames(const EndgameDb<8>* board8, const EndgameDb<10>* board10) {
+    endgames8_ = board8;
+    endgames10_ = board10;
+  }
+
   // Thinks on the calling thread.
   EngineResult think(const EngineLimits& limits, const Progress& progress = {});
 
@@ -125,6 +133,8 @@ class Engine {
   std::atomic<bool> busy_{false};
   std::thread thread_;
   std::mt19937_64 randomness_{std::random_device{}()};  // the book's draws
+  const EndgameDb<8>* endgames8_ = nullptr;
+  const EndgameDb<10>* endgames10_ = nullptr;
 };
 
 }  // namespace velmora

@@ -8,8 +8,10 @@
 
 #include <cstdint>
 
+#include "core/ai/endgame_db.h"
 #include "core/ai/expert_bit_eval.h"
 #include "core/ai/expert_eval.h"
+#include "core/ai/expert_search.h"
 #include "core/ai/position_keys.h"
 #include "core/rules/bitboard.h"
 #include "core/rules/game_result.h"
@@ -56,6 +58,10 @@ class ExpertRecordPlay {
   void takeBack() { undoMove(slots_[--ply_], *position_); }
   int evaluate(int side, int quietPlies) const { return expertEvaluate(*position_, side, quietPlies); }
   int giveAwayEvaluate(int side) const { return velmora::giveAwayEvaluate(*position_, side); }
+  void setEndgames(const ExpertLimits&) {}
+  // The databases' byte of the position (see endgameValue), or -1: the
+  // records are the reference search and know none.
+  int endgameValue(int) const { return -1; }
 
  private:
   Position* position_ = nullptr;
@@ -129,7 +135,36 @@ class ExpertBitPlay {
   int evaluate(int side, int quietPlies) const { return eval_.evaluate(path_[depth_], side, quietPlies); }
   int giveAwayEvaluate(int side) const { return eval_.giveAway(path_[depth_], side); }
 
+  void setEndgames(const ExpertLimits& limits) {
+    if constexpr (kProbes) {
+      if constexpr (N == 8) endgames_ = limits.endgames8;
+      if constexpr (N == 10) endgames_ = limits.endgames10;
+      // The tables number only the positions a game reaches: a board set up
+      // with a man on its crowning row is searched without them.
+      using G = Geometry<N>;
+      const auto& b = path_[0];
+      const auto men = (b.pieces[White] | b.pieces[Black]) & ~b.kings;
+      if (((men & b.pieces[White] & G::promotionRow(White)) | (men & b.pieces[Black] & G::promotionRow(Black))) != 0)
+        endgames_ = nullptr;
+      endgamePieces_ = endgames_ ? endgames_->maxPieces() : 0;
+    }
+  }
+  // The databases' byte of the position (see endgameValue), or -1 where
+  // they do not hold it.
+  int endgameValue(int side) const {
+    if constexpr (kProbes) {
+      const auto& b = path_[depth_];
+      if (endgamePieces_ == 0 || squareCount(b.pieces[White] | b.pieces[Black]) > endgamePieces_) return -1;
+      return endgames_->value(b, side);
+    }
+    return -1;
+  }
+
  private:
+  // Databases are made for the 8 x 8 and 10 x 10 dark squares.
+  static constexpr bool kProbes = Layout::kDarkSquares && (N == 8 || N == 10);
+  const EndgameDb<N == 10 ? 10 : 8>* endgames_ = nullptr;
+  int endgamePieces_ = 0;
   typename Layout::Generator generate_ = nullptr;
   typename Layout::Look look_ = nullptr;
   typename Layout::Board path_[kExpertPathLength];

@@ -145,6 +145,16 @@ struct ExpertState {
   // while it is not clearly worse, and the other side is welcome to the draw.
   int drawScore(int ply) const { return (ply & 1) == 0 ? -kExpertContempt : kExpertContempt; }
 
+  // A position the databases hold, by their byte (see endgameValue): a win
+  // sooner and a loss later are worth more.
+  int endgameScore(int value, int ply) const {
+    if (value == 0) return drawScore(ply);
+    const EndgameResult known = endgameResult(static_cast<std::uint8_t>(value));
+    if (known.plies == 0) return -(kExpertWin - ply);  // no move: lost here, as the search itself says
+    const int score = kExpertDatabaseWin - (ply + known.plies);
+    return known.outcome == EndgameOutcome::Win ? score : -score;
+  }
+
   // The node's position came before, since the last irreversible move, with
   // the same side to move: the game can go round again, so it counts as drawn.
   bool repeats(int ply) const {
@@ -280,6 +290,7 @@ class Tree {
   }
 
   int search(int depth, int ply, int alpha, int beta);
+  bool chooseByDatabase(int n, ExpertResult& result);
 
   ExpertState& s_;
   Play play_;
@@ -296,6 +307,8 @@ int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
   if (ply > 0 && s.repeats(ply)) return s.drawScore(ply);
 
   const int side = s.rootSide ^ (ply & 1);
+  if (ply > 0 && !s.giveAway)
+    if (const int known = play_.endgameValue(side); known >= 0) return s.endgameScore(known, ply);
   Move* list = movesAt(ply);
   const int lost = s.giveAway ? kExpertWin - ply : -(kExpertWin - ply);
   bool extended = false;
@@ -411,6 +424,32 @@ int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
   return best;
 }
 
+// A won or lost position the databases hold is played by them alone: the
+// quickest win, the longest defence. False where a move leads out of them.
+template <class Play>
+bool Tree<Play>::chooseByDatabase(int n, ExpertResult& result) {
+  ExpertState& s = s_;
+  const Move* list = movesAt(0);
+  int best = -kInfinity, bestIndex = -1;
+  for (int i = 0; i < n; ++i) {
+    play_.play(list[i]);
+    const int known = play_.endgameValue(s.rootSide ^ 1);
+    play_.takeBack();
+    if (known < 0) return false;
+    const int score = -s.endgameScore(known, 1);
+    if (score > best) {
+      best = score;
+      bestIndex = i;
+    }
+  }
+  result.rootIndex = bestIndex;
+  result.score = best;
+  result.depth = 0;
+  s.line[0] = static_cast<std::int16_t>(bestIndex);
+  s.lineLength = 1;
+  return true;
+}
+
 // The line as records, each the move its index names in the list of the
 // position the line has reached; the board is left as it was.
 void lineRecords(Position& game, int side, const std::int16_t* indices, int length, ExpertResult& result,
@@ -444,6 +483,7 @@ ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const 
   ExpertState& s = s_;
   s.begin(game, record, limits);
   play_.setUp(game);
+  play_.setEndgames(limits);
 
   ExpertResult result;
   const int n = play_.generate(movesAt(0), s.rootSide);
@@ -453,6 +493,7 @@ ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const 
   }
   result.rootIndex = 0;
   result.score = evaluate(0);
+  if (!s.giveAway && play_.endgameValue(s.rootSide) > 0 && chooseByDatabase(n, result)) return result;
   std::int16_t line[kExpertMaxPly];
   int lineLength = 0;
 

@@ -15,6 +15,8 @@
 namespace velmora {
 
 struct GameRecord;
+template <int N>
+class EndgameDb;
 
 constexpr int kExpertMaxDepth = 64;  // iterations of the deepening
 constexpr int kExpertMaxPly = 128;   // plies below the root, captures included
@@ -23,6 +25,9 @@ constexpr int kExpertWin = 30000;    // a won position, less the plies to reach 
 constexpr int kExpertContempt = 15;
 // Scores beyond this are wins or losses found by the search.
 constexpr int kExpertWinFound = kExpertWin - kExpertMaxPly;
+// A win the endgame databases know, less the plies to the game's end: below
+// the wins the search sees itself, above any score of the evaluation.
+constexpr int kExpertDatabaseWin = kExpertWinFound - 400;
 
 // Called after each completed iteration with its depth and score.
 using ExpertProgress = void (*)(void* context, int depth, int score);
@@ -48,6 +53,10 @@ struct ExpertLimits {
   // Search a position with one legal move to the budget, for its score;
   // else it is answered after the first iteration.
   bool scoreForcedMove = false;
+  // The endgame databases of the position's rules and board, where there
+  // are any: their positions are scored by them, not searched.
+  const EndgameDb<8>* endgames8 = nullptr;
+  const EndgameDb<10>* endgames10 = nullptr;
 };
 
 struct ExpertResult {

@@ -106,7 +106,8 @@ const OpeningBook* builtInBook(GameType type) {
     for (GameType t = 0; t < kVariantCount; ++t) {
       const std::string_view text = builtInBookText(t);
       if (text.empty()) continue;
-      if (auto book = OpeningBook::read(text, nullptr)) books[static_cast<std::size_t>(t)] = std::make_unique<OpeningBook>(std::move(*book));
+      if (auto book = OpeningBook::read(text, nullptr))
+        books[static_cast<std::size_t>(t)] = std::make_unique<OpeningBook>(std::move(*book));
     }
   });
   return type >= 0 && type < kVariantCount ? books[static_cast<std::size_t>(type)].get() : nullptr;

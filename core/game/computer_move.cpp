@@ -127,6 +127,7 @@ EngineLimits computerLimits(const GameState& game) {
   if (game.expertMoveTimeMs > 0) {
     limits.level = kExpertLevel;
     limits.moveTimeMs = game.expertMoveTimeMs;
+    limits.useBook = true;
   } else {
     limits.level = game.searchDepth - 2;
   }

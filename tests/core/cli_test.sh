@@ -82,7 +82,7 @@ check "expert takes a capture" "best c3:e5 depth 1" \
   "$("$cli" search American 'W:.......b/......../......../......../...b..../..w...../......../w.......' expert --depth 3 | grep -E '^(best|depth)' | xargs)"
 # --moves: the game from the start, or from a position, with its record.
 opened=$("$cli" replay American c3-d4 f6-e5 d4:f6 g7:e5 | sed -n 's/^position //p')
-for level in "expert --depth 6" 2; do
+for level in "expert --depth 6 --no-book" 2; do
   # shellcheck disable=SC2086
   check "moves give the answer of the position they reach: $level" \
     "$("$cli" search American "$opened" $level | grep -Ev '^(seconds|nodes_per_second)')" \
@@ -91,8 +91,8 @@ done
 check "moves from a position" "$("$cli" moves American "$opened")" "$("$cli" moves American "$start" --moves c3-d4 f6-e5 d4:f6 g7:e5)"
 check "moves by square numbers" "$("$cli" moves American --moves c3-d4 | xargs)|$("$cli" moves International --moves d4-e5 | xargs)" \
   "$("$cli" moves American --moves 11-15 | xargs)|$("$cli" moves International --moves 32-28 | xargs)"
-check "--moves with none" "$("$cli" search American "$start" expert --depth 3 | head -2)" \
-  "$("$cli" search American --moves expert --depth 3 | head -2)"
+check "--moves with none" "$("$cli" search American "$start" expert --depth 3 --no-book | head -2)" \
+  "$("$cli" search American --moves expert --depth 3 --no-book | head -2)"
 # Two kings against one: the lone king's retreat to c1 and back would come
 # round again, and only the record tells the Expert that it is a draw.
 kings='W:......../......B./......../....B.../......../......../......../..W.....'
@@ -368,6 +368,13 @@ check "egdb probe" "outcome win|plies 21" \
   "$("$cli" egdb probe American "W:.B....../......../......../......../...W.W../......../......../........" --dir "$work/egdb" | paste -sd'|')"
 check "egdb probe outside" "outcome unknown|plies -" \
   "$("$cli" egdb probe American "$start" --dir "$work/egdb" | paste -sd'|')"
+check "expert plays a database position by the databases" "best d4-c5 nodes 0 depth 0" \
+  "$("$cli" search American "W:.B....../......../......../......../...W.W../......../......../........" expert --egdb "$work/egdb" | grep -E '^(best|depth|nodes) ' | xargs)"
+check "expert refuses a folder without databases" "2" "$(status "$cli" search American "$start" expert --egdb "$work")"
+check "book: a comment naming how it was made, then positions with moves" "# American: velmora-cli book American 2 --depth 2 --keep 1|3" \
+  "$("$cli" book American 2 --depth 2 --keep 1 2>/dev/null | head -1)|$("$cli" book American 2 --depth 2 --keep 1 2>/dev/null | awk 'NR == 2 {print NF}')"
+check "expert opens from its book unless told not to" "0 1" \
+  "$("$cli" search American expert --moves --depth 3 | awk '$1 == "nodes" {print ($2 > 0)}') $("$cli" search American expert --moves --depth 3 --no-book | awk '$1 == "nodes" {print ($2 > 0)}')"
 head -c 100 "$work/egdb/american-8-w0m1k-b0m1k.egdb" > "$work/cut.egdb" && mv "$work/cut.egdb" "$work/egdb/american-8-w0m1k-b0m1k.egdb"
 check "egdb refuses a cut file" "2 2" \
   "$(status "$cli" egdb verify American 2 --dir "$work/egdb") $(status "$cli" egdb probe American "W:.B....../......../......../......../...W..../......../......../........" --dir "$work/egdb")"

@@ -264,4 +264,42 @@ void takeFlags(int& argc, char** argv, std::initializer_list<std::pair<const cha
   argc = kept;
 }
 
+std::optional<std::string> takeOption(int& argc, char** argv, const char* name) {
+  for (int i = 0; i + 1 < argc; ++i)
+    if (std::strcmp(argv[i], name) == 0) {
+      std::string value = argv[i + 1];
+      std::copy(argv + i + 2, argv + argc, argv + i);
+      argc -= 2;
+      return value;
+    }
+  return std::nullopt;
+}
+
+namespace {
+
+// Every material the folder holds, up to the most pieces a database has;
+// the first that is missing ends it, and fewer pieces must be there.
+template <int N>
+std::optional<std::string> loadEndgamesOf(std::unique_ptr<EndgameDb<N>>& db, RuleFamily family,
+                                          const std::string& folder) {
+  db = std::make_unique<EndgameDb<N>>(family);
+  const auto problem = db->loadAll(folder, kMaxEndgamePieces);
+  if (db->maxPieces() < 2) {
+    db.reset();
+    return "no endgame databases of these rules in " + folder + (problem ? ": " + *problem : "");
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> loadEndgames(Endgames& endgames, const GameState& state, const std::string& folder) {
+  const RuleFamily family = rulesOf(state);
+  if (!endgameFamily(family))
+    return "the endgame databases do not cover " + std::string(variantInfo(state.gameType).name);
+  if (state.boardSize == 8) return loadEndgamesOf(endgames.board8, family, folder);
+  if (state.boardSize == 10) return loadEndgamesOf(endgames.board10, family, folder);
+  return "the endgame databases do not cover " + std::string(variantInfo(state.gameType).name);
+}
+
 }  // namespace velmora::cli

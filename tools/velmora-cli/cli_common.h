@@ -3,11 +3,13 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "core/ai/endgame_db.h"
 #include "core/ai/engine.h"
 #include "core/rules/board.h"
 
@@ -110,6 +112,19 @@ struct RulesOption {
   std::string problem;
 };
 RulesOption takeRules(int& argc, char** argv);
+
+// "NAME VALUE" wherever it stands, taken out of the arguments: the value,
+// or nothing when NAME is not there (or has no value after it).
+std::optional<std::string> takeOption(int& argc, char** argv, const char* name);
+
+// The endgame databases of one game's rules, as the Expert is given them.
+struct Endgames {
+  std::unique_ptr<EndgameDb<8>> board8;
+  std::unique_ptr<EndgameDb<10>> board10;
+};
+// Loads the databases of the rules and board of `state` that `folder` holds
+// (made by velmora-cli egdb build); says why when there are none.
+std::optional<std::string> loadEndgames(Endgames& endgames, const GameState& state, const std::string& folder);
 
 // 0, 1 or 2 for the game's levels, "expert" for kExpertLevel.
 std::optional<int> readPlayerLevel(const std::string& arg);

@@ -61,12 +61,13 @@ std::optional<int> readLevel(const char* arg) {
 const char kSearchUsage[] =
     "usage: velmora-cli search VARIANT POSITION LEVEL [--give-away] [--literal]\n"
     "       velmora-cli search VARIANT [POSITION] --moves MOVE ... LEVEL [--give-away] [--literal]\n"
-    "       LEVEL 0, 1, 2, or expert [--movetime MS] [--depth D] [--nodes N]";
+    "       LEVEL 0, 1, 2, or expert [--movetime MS] [--depth D] [--nodes N] [--no-book] [--egdb DIR]";
 
 // The Expert's choice with its score, depth and expected line.
-int expertSearch(GameState& state, EngineLimits limits) {
+int expertSearch(GameState& state, EngineLimits limits, const Endgames& endgames) {
   limits.level = kExpertLevel;
   Engine engine;
+  engine.setEndgames(endgames.board8.get(), endgames.board10.get());
   engine.setPosition(state, state);  // the record too: its repetitions and quiet run
   const double start = secondsNow();
   const EngineResult result = engine.think(limits);
@@ -118,10 +119,11 @@ int levelSearch(GameState& state, int level, bool literal) {
 }  // namespace
 
 int searchCommand(int argc, char** argv) {
-  bool giveAway = false, literal = false;
-  takeFlags(argc, argv, {{"--give-away", &giveAway}, {"--literal", &literal}});
+  bool giveAway = false, literal = false, noBook = false;
+  takeFlags(argc, argv, {{"--give-away", &giveAway}, {"--literal", &literal}, {"--no-book", &noBook}});
   const RulesOption rules = takeRules(argc, argv);
   if (!rules.valid) return fail(rules.problem);
+  const auto endgameFolder = takeOption(argc, argv, "--egdb");
   const int given = argc;
   const LimitOptions options = takeLimits(argc, argv, 1000);
   const bool limited = argc != given;
@@ -144,7 +146,13 @@ int searchCommand(int argc, char** argv) {
       return kGameOver;
     }
   }
-  return expert ? expertSearch(*state, options.limits) : levelSearch(*state, *level, literal);
+  if (!expert) return levelSearch(*state, *level, literal);
+  Endgames endgames;
+  if (endgameFolder)
+    if (auto problem = loadEndgames(endgames, *state, *endgameFolder)) return fail(*problem);
+  EngineLimits limits = options.limits;
+  limits.useBook = !noBook;
+  return expertSearch(*state, limits, endgames);
 }
 
 int replayCommand(int argc, char** argv) {
