@@ -307,7 +307,9 @@ int Tree<Play>::search(int depth, int ply, int alpha, int beta) {
   if (ply > 0 && s.repeats(ply)) return s.drawScore(ply);
 
   const int side = s.rootSide ^ (ply & 1);
-  if (ply > 0 && !s.giveAway)
+  // The databases know the rules of the board alone: where the quiet run
+  // has drawn the game, the search below says so.
+  if (ply > 0 && !s.giveAway && s.quietRun[ply] < kQuietMovesForDraw)
     if (const int known = play_.endgameValue(side); known >= 0) return s.endgameScore(known, ply);
   Move* list = movesAt(ply);
   const int lost = s.giveAway ? kExpertWin - ply : -(kExpertWin - ply);
