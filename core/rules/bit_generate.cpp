@@ -96,6 +96,9 @@ class Generator {
     return true;
   }
 
+  // The pieces a capturer may still take: men only for men that take no king.
+  Word takeableBy(bool menOnly) const { return menOnly ? takeable_ & ~opponentKings_ : takeable_; }
+
   // What taking `victim` at step `depth` adds for the family's choice.
   int worth(Word victim, int depth) const {
     return worthOf(rules.choice, (opponentKings_ & victim) ? King : Man, depth);
@@ -125,7 +128,7 @@ class Generator {
   template <int dx, int dy, bool remove, bool menOnly, class Next>
   [[gnu::always_inline]] bool jump(Word at, int depth, Next next) {
     // One branch for both tests: a missing victim leaves no landing square.
-    const Word victim = advance<dx, dy>(at) & (menOnly ? takeable_ & ~opponentKings_ : takeable_);
+    const Word victim = advance<dx, dy>(at) & takeableBy(menOnly);
     const Word landing = advance<dx, dy>(victim) & empty_;
     if (landing == 0) return false;
     const int quality = worth(victim, depth);
@@ -196,25 +199,14 @@ class Generator {
     // Most sequences end after their first jump: with eight directions one
     // test of them all is cheaper than a branch each.
     if constexpr (man.captures.count > 4)
-      if (depth >= 1 && !manJumpsOn<man.captures, f>(at)) return record(at, manKindAt(at), depth);
+      if (depth >= 1 && !(at & jumpersAlong<man.captures, f>(takeableBy(man.takesMenOnly))))
+        return record(at, manKindAt(at), depth);
     bool found = false;
     forEachDirection<man.captures>([&]<int dx, int dy>() __attribute__((always_inline)) {
       constexpr int along = man.captures.forward ? dy * f : dy;
       found |= jump<dx, along, man.removesTaken, man.takesMenOnly>(at, depth, next);
     });
     if (!found && depth >= 1) record(at, manKindAt(at), depth);
-  }
-
-  // Whether the piece on `at` has a jump along one of `steps`.
-  template <Steps steps, int f>
-  bool manJumpsOn(Word at) const {
-    const Word victims = rules.man.takesMenOnly ? takeable_ & ~opponentKings_ : takeable_;
-    Word landings = 0;
-    forEachDirection<steps>([&]<int dx, int dy>() __attribute__((always_inline)) {
-      constexpr int along = steps.forward ? dy * f : dy;
-      landings |= advance<dx, along>(advance<dx, along>(at) & victims);
-    });
-    return (landings & empty_) != 0;
   }
 
   // A king's jumps over a neighbour.
@@ -314,7 +306,7 @@ class Generator {
   Word menThatCapture(Word men) const {
     constexpr const PieceRules& man = rules.man;
     if (men == 0) return 0;
-    const Word victims = man.takesMenOnly ? takeable_ & ~opponentKings_ : takeable_;
+    const Word victims = takeableBy(man.takesMenOnly);
     if (man.captures.forward && side_ == Black) return men & jumpersAlong<man.captures, -1>(victims);
     return men & jumpersAlong<man.captures, 1>(victims);
   }

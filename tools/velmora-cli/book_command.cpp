@@ -63,15 +63,11 @@ int bookCommand(int argc, char** argv) {
   LimitOptions options = takeLimits(argc, argv, 0);
   if (!options.valid) return fail(options.problem);
   int keep = 3;
-  for (int i = 0; i + 1 < argc; ++i)
-    if (std::string(argv[i]) == "--keep") {
-      const auto k = readInteger(argv[i + 1]);
-      if (!k || *k < 1 || *k > 10) return fail("--keep takes a number from 1 to 10");
-      keep = static_cast<int>(*k);
-      std::copy(argv + i + 2, argv + argc, argv + i);
-      argc -= 2;
-      break;
-    }
+  if (const auto given = takeOption(argc, argv, "--keep")) {
+    const auto k = readInteger(*given);
+    if (!k || *k < 1 || *k > 10) return fail("--keep takes a number from 1 to 10");
+    keep = static_cast<int>(*k);
+  }
   if (argc != 2) return fail(kBookUsage);
   const auto type = readVariant(argv[0]);
   if (!type) return fail(unknownVariant(argv[0]));
