@@ -124,6 +124,7 @@ EngineResult Engine::thinkAsExpert(const EngineLimits& limits, const Progress& p
   expert.moveTimeMs = limits.moveTimeMs;
   expert.clock = limits.clock;
   expert.scoreForcedMove = limits.scoreForcedMove;
+  expert.learnedPatterns = limits.learnedPatterns;
   if (!game_->giveAway) {
     const RuleFamily family = rulesOf(*game_);
     if (endgames8_ && endgames8_->family() == family) expert.endgames8 = endgames8_;

@@ -43,6 +43,9 @@ struct EngineLimits {
   // draws by itself.
   bool useBook = false;
   double bookRandom = -1;
+  // The Expert scores by its learned pattern weights where the variant has
+  // them; off, by the hand-written terms alone.
+  bool learnedPatterns = true;
 };
 
 // What a search under way tells: the share of the root moves a level has

@@ -31,6 +31,7 @@ void ExpertBitEval<Layout>::setVariant(GameType type) {
   startPieces_ = 2 * variantInfo(type).rowsOfMen * N / 2;
   const Steps& lines = rules.king.moves;
   lineCount_ = lines.count;
+  setPatterns(builtInPatterns(type));
 
   for (int y = 0; y < N; ++y)
     for (int x = 0; x < N; ++x) {
@@ -39,7 +40,8 @@ void ExpertBitEval<Layout>::setVariant(GameType type) {
       x_[q] = static_cast<std::int8_t>(x);
       y_[q] = static_cast<std::int8_t>(y);
       edgeDistance_[q] = static_cast<std::int8_t>(std::min(std::min(x, N - 1 - x), std::min(y, N - 1 - y)));
-      for (int d = 0; d < lines.count; ++d) {
+      // At most 8 lines: the bound GCC's overflow check needs to see.
+      for (int d = 0; d < lines.count && d < 8; ++d) {
         const int tx = x + lines.step[d].dx, ty = y + lines.step[d].dy;
         const bool on = tx >= 0 && ty >= 0 && tx < N && ty < N;
         lines_[d][q] = static_cast<std::int8_t>(on ? Layout::square(tx, ty) : -1);
@@ -67,6 +69,42 @@ void ExpertBitEval<Layout>::setVariant(GameType type) {
         forwardSteps_[s][q] = ahead;
       }
     }
+}
+
+template <class Layout>
+void ExpertBitEval<Layout>::setPatterns(const PatternWeights* weights) {
+  patterns_ = nullptr;
+  if constexpr (kPatterns) {
+    if (weights == nullptr || weights->boardSize != N) return;
+    patterns_ = weights;
+    constexpr int across = N / 2 - 1;
+    for (int r = 0; r < patternRegionCount(N); ++r)
+      for (int i = 0; i < 4; ++i) {
+        const int x0 = 2 * (r % across), y = 2 * (r / across) + i;
+        regionRows_[r][i] = static_cast<std::int8_t>(Layout::square(x0 + (y & 1), y));
+      }
+  }
+}
+
+// As patternScore reads the cell board: each region's men as two bytes,
+// their digits from the tables.
+template <class Layout>
+int ExpertBitEval<Layout>::patternTerm(const Bits& b, int side) const {
+  if constexpr (kPatterns) {
+    const PatternDigits& digits = patternDigits();
+    const Word men[2] = {b.pieces[White] & ~b.kings, b.pieces[Black] & ~b.kings};
+    constexpr int regions = patternRegionCount(N);
+    int score = 0;
+    for (int r = 0; r < regions; ++r) {
+      unsigned bits[2] = {0, 0};
+      for (int s = 0; s < 2; ++s)
+        for (int i = 0; i < 4; ++i) bits[s] |= static_cast<unsigned>((men[s] >> regionRows_[r][i]) & 3) << (2 * i);
+      score += patterns_->at(r, digits.forwards[bits[White]] + 2 * digits.forwards[bits[Black]]);
+      score -= patterns_->at(regions - 1 - r, digits.backwards[bits[Black]] + 2 * digits.backwards[bits[White]]);
+    }
+    return side == White ? score : -score;
+  }
+  return 0;
 }
 
 // Empty squares a flying king reaches along its lines.
@@ -130,6 +168,7 @@ int ExpertBitEval<Layout>::evaluate(const Bits& b, int side, int quietPlies) con
   }
 
   int result = score[side] - score[side ^ 1];
+  if (patterns_ != nullptr) result += patternTerm(b, side);
 
   for (int strong = 0; strong < 2; ++strong) {
     const int weak = strong ^ 1;

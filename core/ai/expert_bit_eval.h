@@ -6,6 +6,7 @@
 // the variant is set.
 
 #include "core/ai/board_layouts.h"
+#include "core/ai/eval_patterns.h"
 #include "core/rules/board.h"
 
 namespace velmora {
@@ -19,7 +20,11 @@ class ExpertBitEval {
  public:
   static constexpr int kSquares = Layout::kSquares;
 
+  // Sets the variant and its built-in pattern weights, where it has any.
   void setVariant(GameType type);
+  // The pattern weights to score by (the variant's, for this board), or
+  // null for the hand-written terms alone.
+  void setPatterns(const PatternWeights* weights);
   // The score for `side`, who is to move, as expertEvaluate.
   int evaluate(const Bits& board, int side, int quietPlies) const;
   // As giveAwayEvaluate.
@@ -28,6 +33,9 @@ class ExpertBitEval {
  private:
   int kingReach(Word empty, int square) const;
   int kingTerms(const Bits& board, int strong, int materialLead) const;
+  int patternTerm(const Bits& board, int side) const;
+  // Patterns are read on the 8 x 8 and 10 x 10 dark squares.
+  static constexpr bool kPatterns = Layout::kDarkSquares && (N == 8 || N == 10);
 
   GameType type_ = static_cast<GameType>(-1);
   bool flying_ = false;
@@ -46,6 +54,10 @@ class ExpertBitEval {
   Word forwardSteps_[2][kSquares];       // a man's squares one step ahead
   std::int8_t lines_[8][kSquares] = {};  // the next square along each king line, -1 off the board
   int lineCount_ = 0;
+  const PatternWeights* patterns_ = nullptr;
+  // The lower of the two squares of each row of each region: a region's
+  // row holds two dark squares side by side, one bit apart.
+  std::int8_t regionRows_[kMaxPatternRegions][4] = {};
 };
 
 }  // namespace velmora

@@ -105,6 +105,10 @@ int huntScore(const Pieces& all, int strong, int n) {
 int expertKingValue(GameType type) { return kingsFly(familyRulesOf(type)) ? 300 : 160; }
 
 int expertEvaluate(const Position& p, int side, int quietPlies) {
+  return expertEvaluate(p, side, quietPlies, builtInPatterns(p.gameType));
+}
+
+int expertEvaluate(const Position& p, int side, int quietPlies, const PatternWeights* patterns) {
   const int n = p.boardSize;
   Pieces m;
   readPieces(p, m);
@@ -153,6 +157,7 @@ int expertEvaluate(const Position& p, int side, int quietPlies) {
   }
 
   int result = score[side] - score[side ^ 1];
+  if (patterns != nullptr && patterns->boardSize == n) result += patternScore(*patterns, p.board, side);
 
   // A lone king against kings only holds the draw where kings fly and the
   // other side has too few; a king against a king draws everywhere.

@@ -3,6 +3,7 @@
 // the side to move, from the board alone, with weights chosen per rules
 // family. The give-away game has an evaluation of its own.
 
+#include "core/ai/eval_patterns.h"
 #include "core/rules/board.h"
 #include "core/rules/position.h"
 
@@ -17,6 +18,9 @@ int expertKingValue(GameType type);
 // of moves without a capture or a man's move, which ends in a draw at
 // kQuietMovesForDraw. Positive is good for `side`.
 int expertEvaluate(const Position& position, int side, int quietPlies);
+// The same with the given pattern weights, or with none: the hand-written
+// terms alone, which the weights are fitted on top of.
+int expertEvaluate(const Position& position, int side, int quietPlies, const PatternWeights* patterns);
 
 // The give-away game: the side that is left without a move wins, so fewer
 // pieces and fewer free men are better.

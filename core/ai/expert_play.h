@@ -56,15 +56,18 @@ class ExpertRecordPlay {
   static bool breaksQuiet(const Move& m) { return breaksQuietRun(m); }
   void play(const Move& m) { applyMove(m, slots_[ply_++], *position_); }
   void takeBack() { undoMove(slots_[--ply_], *position_); }
-  int evaluate(int side, int quietPlies) const { return expertEvaluate(*position_, side, quietPlies); }
+  int evaluate(int side, int quietPlies) const { return expertEvaluate(*position_, side, quietPlies, patterns_); }
   int giveAwayEvaluate(int side) const { return velmora::giveAwayEvaluate(*position_, side); }
-  void setEndgames(const ExpertLimits&) {}
+  void setKnowledge(const ExpertLimits& limits) {
+    patterns_ = limits.learnedPatterns ? builtInPatterns(position_->gameType) : nullptr;
+  }
   // The databases' byte of the position (see endgameValue), or -1: the
   // records are the reference search and know none.
   int endgameValue(int) const { return -1; }
 
  private:
   Position* position_ = nullptr;
+  const PatternWeights* patterns_ = nullptr;
   MoveRecord slots_[kExpertPathLength];
   int ply_ = 0;
 };
@@ -95,6 +98,7 @@ class ExpertBitPlay {
     generate_ = Layout::generatorFor(rulesOf(position));
     look_ = Layout::lookFor(rulesOf(position));
     eval_.setVariant(position.gameType);
+    type_ = position.gameType;
   }
   int generate(Move* list, int side) { return generate_(path_[depth_], side, list); }
   // 0 no move, 1 plain moves only, 2 captures: a few shifts where the
@@ -135,7 +139,10 @@ class ExpertBitPlay {
   int evaluate(int side, int quietPlies) const { return eval_.evaluate(path_[depth_], side, quietPlies); }
   int giveAwayEvaluate(int side) const { return eval_.giveAway(path_[depth_], side); }
 
-  void setEndgames(const ExpertLimits& limits) {
+  // What the search knows beside its own terms: the pattern weights and the
+  // databases the limits allow.
+  void setKnowledge(const ExpertLimits& limits) {
+    eval_.setPatterns(limits.learnedPatterns ? builtInPatterns(type_) : nullptr);
     if constexpr (kProbes) {
       if constexpr (N == 8) endgames_ = limits.endgames8;
       if constexpr (N == 10) endgames_ = limits.endgames10;
@@ -165,6 +172,7 @@ class ExpertBitPlay {
   static constexpr bool kProbes = Layout::kDarkSquares && (N == 8 || N == 10);
   const EndgameDb<N == 10 ? 10 : 8>* endgames_ = nullptr;
   int endgamePieces_ = 0;
+  GameType type_ = 0;
   typename Layout::Generator generate_ = nullptr;
   typename Layout::Look look_ = nullptr;
   typename Layout::Board path_[kExpertPathLength];

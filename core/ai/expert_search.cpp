@@ -485,7 +485,7 @@ ExpertResult Tree<Play>::choose(Position& game, const GameRecord& record, const 
   ExpertState& s = s_;
   s.begin(game, record, limits);
   play_.setUp(game);
-  play_.setEndgames(limits);
+  play_.setKnowledge(limits);
 
   ExpertResult result;
   const int n = play_.generate(movesAt(0), s.rootSide);

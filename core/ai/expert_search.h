@@ -57,6 +57,9 @@ struct ExpertLimits {
   // are any: their positions are scored by them, not searched.
   const EndgameDb<8>* endgames8 = nullptr;
   const EndgameDb<10>* endgames10 = nullptr;
+  // Score by the variant's learned pattern weights, where it has any; off,
+  // the hand-written terms alone (what the weights are trained from).
+  bool learnedPatterns = true;
 };
 
 struct ExpertResult {

@@ -8,24 +8,13 @@
 #include <mutex>
 
 #include "core/ai/book_texts.h"
+#include "core/platform/text.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
 
 namespace velmora {
 
 namespace {
-
-std::vector<std::string_view> wordsOf(std::string_view line) {
-  std::vector<std::string_view> words;
-  std::size_t at = 0;
-  while (at < line.size()) {
-    while (at < line.size() && (line[at] == ' ' || line[at] == '\t' || line[at] == '\r')) ++at;
-    const std::size_t start = at;
-    while (at < line.size() && line[at] != ' ' && line[at] != '\t' && line[at] != '\r') ++at;
-    if (at > start) words.push_back(line.substr(start, at - start));
-  }
-  return words;
-}
 
 // "c3-d4": a letter and a number, twice; no board is larger than 12.
 bool isMoveText(std::string_view word) {

@@ -104,4 +104,16 @@ int readDecimal(std::string_view s) {
   return static_cast<int>(negative ? -value : value);
 }
 
+std::vector<std::string_view> wordsOf(std::string_view line) {
+  std::vector<std::string_view> words;
+  std::size_t at = 0;
+  while (at < line.size()) {
+    while (at < line.size() && (line[at] == ' ' || line[at] == '\t' || line[at] == '\r')) ++at;
+    const std::size_t start = at;
+    while (at < line.size() && line[at] != ' ' && line[at] != '\t' && line[at] != '\r') ++at;
+    if (at > start) words.push_back(line.substr(start, at - start));
+  }
+  return words;
+}
+
 }  // namespace velmora

@@ -7,6 +7,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -28,5 +29,8 @@ std::string quotedExcerpt(std::string_view text);
 // non-digit, as C's atoi reads them: no digits read as 0, and a number
 // beyond int saturates at its limit instead of overflowing.
 int readDecimal(std::string_view text);
+
+// The words of a line: the runs between blanks (space, tab, carriage return).
+std::vector<std::string_view> wordsOf(std::string_view line);
 
 }  // namespace velmora

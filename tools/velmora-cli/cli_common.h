@@ -159,5 +159,6 @@ int analyseCommand(int argc, char** argv);
 int endingsCommand(int argc, char** argv);
 int bookCommand(int argc, char** argv);
 int egdbCommand(int argc, char** argv);
+int trainCommand(int argc, char** argv);
 
 }  // namespace velmora::cli

@@ -96,6 +96,12 @@ const char kUsage[] =
     "                                        outcome win|loss|draw|unknown for the side to\n"
     "                                        move, plies N to the end under best play;\n"
     "                                        egdb takes --rules official too\n"
+    "  train games VARIANT GAMES [--nodes N] [--seed S]\n"
+    "                                        the Expert against itself by its hand-written\n"
+    "                                        terms: \"<game> <result> <position>\" a quiet\n"
+    "                                        position, result 2/1/0 White won/drew/lost\n"
+    "  train fit VARIANT FILE... [--epochs E] [--seed S]\n"
+    "                                        the pattern weights fitted to those results\n"
     "  --help, -h                            this text\n"
     "  --version                             the version\n"
     "\n"
@@ -160,6 +166,7 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "endings") == 0) return endingsCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "book") == 0) return bookCommand(argc - 2, argv + 2);
     if (std::strcmp(command, "egdb") == 0) return egdbCommand(argc - 2, argv + 2);
+    if (std::strcmp(command, "train") == 0) return trainCommand(argc - 2, argv + 2);
   }
   std::fputs(kUsage, stderr);
   return kNotDone;
