@@ -52,7 +52,7 @@ def fields(output):
 
 class Player:
     def __init__(self, cli, referee, variant, limits):
-        self.cli, self.referee, self.variant, self.limits = cli, referee, variant, limits
+        self.cli, self.referee, self.variant, self.limits = cli, referee, variant, list(limits)
         self.knows_moves = "--moves" in run(cli, "--help")
         if not self.knows_moves:
             print(f"gauntlet: {cli} takes no --moves: it sees each position without the game's repetitions",
@@ -154,6 +154,10 @@ def main():
     parser.add_argument("--jobs", type=int, default=1, help="games played at once (default 1)")
     parser.add_argument("--max-plies", type=int, default=400, help="a game this long is a draw (default 400)")
     parser.add_argument("--pdn", metavar="FILE", help="where the games go (default: standard output)")
+    parser.add_argument("--new-args", default="", metavar="ARGS",
+                        help="more options for NEW's search, one string (e.g. \"--egdb DIR\")")
+    parser.add_argument("--old-args", default="", metavar="ARGS",
+                        help="more options for OLD's search (e.g. \"--no-book --no-patterns\")")
     args = parser.parse_args()
     limits = [word for name in ("movetime", "depth", "nodes") if getattr(args, name) is not None
               for word in (f"--{name}", str(getattr(args, name)))]
@@ -165,8 +169,8 @@ def main():
     pool = concurrent.futures.ThreadPoolExecutor(max_workers=args.jobs)
     try:
         referee = args.new_cli
-        new = Player(args.new_cli, referee, args.variant, limits)
-        old = Player(args.old_cli, referee, args.variant, limits)
+        new = Player(args.new_cli, referee, args.variant, limits + args.new_args.split())
+        old = Player(args.old_cli, referee, args.variant, limits + args.old_args.split())
         openings = make_openings(referee, args.variant, (args.games + 1) // 2, args.seed)
         futures = [pool.submit(play, k, openings[k // 2], new, old, referee, args.variant, args.max_plies)
                    for k in range(args.games)]

@@ -61,7 +61,8 @@ std::optional<int> readLevel(const char* arg) {
 const char kSearchUsage[] =
     "usage: velmora-cli search VARIANT POSITION LEVEL [--give-away] [--literal]\n"
     "       velmora-cli search VARIANT [POSITION] --moves MOVE ... LEVEL [--give-away] [--literal]\n"
-    "       LEVEL 0, 1, 2, or expert [--movetime MS] [--depth D] [--nodes N] [--no-book] [--egdb DIR]";
+    "       LEVEL 0, 1, 2, or expert [--movetime MS] [--depth D] [--nodes N] [--no-book] [--no-patterns]\n"
+    "       [--egdb DIR]";
 
 // The Expert's choice with its score, depth and expected line.
 int expertSearch(GameState& state, EngineLimits limits, const Endgames& endgames) {
@@ -119,8 +120,9 @@ int levelSearch(GameState& state, int level, bool literal) {
 }  // namespace
 
 int searchCommand(int argc, char** argv) {
-  bool giveAway = false, literal = false, noBook = false;
-  takeFlags(argc, argv, {{"--give-away", &giveAway}, {"--literal", &literal}, {"--no-book", &noBook}});
+  bool giveAway = false, literal = false, noBook = false, noPatterns = false;
+  takeFlags(argc, argv,
+            {{"--give-away", &giveAway}, {"--literal", &literal}, {"--no-book", &noBook}, {"--no-patterns", &noPatterns}});
   const RulesOption rules = takeRules(argc, argv);
   if (!rules.valid) return fail(rules.problem);
   const auto endgameFolder = takeOption(argc, argv, "--egdb");
@@ -152,6 +154,7 @@ int searchCommand(int argc, char** argv) {
     if (auto problem = loadEndgames(endgames, *state, *endgameFolder)) return fail(*problem);
   EngineLimits limits = options.limits;
   limits.useBook = !noBook;
+  limits.learnedPatterns = !noPatterns;
   return expertSearch(*state, limits, endgames);
 }
 
