@@ -155,9 +155,9 @@ def main():
     parser.add_argument("--max-plies", type=int, default=400, help="a game this long is a draw (default 400)")
     parser.add_argument("--pdn", metavar="FILE", help="where the games go (default: standard output)")
     parser.add_argument("--new-args", default="", metavar="ARGS",
-                        help="more options for NEW's search, one string (e.g. \"--egdb DIR\")")
+                        help="more options for NEW's search, one string: --new-args=\"--egdb DIR\"")
     parser.add_argument("--old-args", default="", metavar="ARGS",
-                        help="more options for OLD's search (e.g. \"--no-book --no-patterns\")")
+                        help="more options for OLD's search: --old-args=\"--no-book --no-patterns\"")
     args = parser.parse_args()
     limits = [word for name in ("movetime", "depth", "nodes") if getattr(args, name) is not None
               for word in (f"--{name}", str(getattr(args, name)))]

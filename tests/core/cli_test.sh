@@ -375,6 +375,22 @@ check "book: a comment naming how it was made, then positions with moves" "# Ame
   "$("$cli" book American 2 --depth 2 --keep 1 2>/dev/null | head -1)|$("$cli" book American 2 --depth 2 --keep 1 2>/dev/null | awk 'NR == 2 {print NF}')"
 check "expert opens from its book unless told not to" "0 1" \
   "$("$cli" search American expert --moves --depth 3 | awk '$1 == "nodes" {print ($2 > 0)}') $("$cli" search American expert --moves --depth 3 --no-book | awk '$1 == "nodes" {print ($2 > 0)}')"
+# A 3-piece win is won and a draw held, within the quiet run and repetitions.
+check "egdb sample plays out wins and draws" "wins 30 won 30 drawn 0 lost 0|draws 30 drawn 30 won 0 lost 0" \
+  "$("$cli" egdb sample American 3 --dir "$work/egdb" --count 30 --movetime 1 --seed 4 | paste -sd'|')"
+# The training: games whose every line is a quiet position with its result,
+# then weights that read back into the program's format.
+"$cli" train games American 6 --nodes 300 --seed 2 >"$work/train.txt"
+check "train games: <game> <result> <position>, no capture to make" "0 0" \
+  "$(awk 'NF != 3 || $2 !~ /^[012]$/' "$work/train.txt" | wc -l) $(status test "$(wc -l <"$work/train.txt")" -gt 100)"
+check "train games is the same for the same seed" "$(cat "$work/train.txt")" "$("$cli" train games American 6 --nodes 300 --seed 2)"
+"$cli" train fit American "$work/train.txt" --epochs 2 >"$work/weights.txt" 2>"$work/fit.err"
+check "train fit: the header and a loss for each epoch" "velmora-patterns 1|variant 0|board 8|2" \
+  "$(grep -v '^#' "$work/weights.txt" | head -3 | paste -sd'|')|$(grep -c '^epoch' "$work/fit.err")"
+check "train refuses Turkish and a bad line" "2 2" \
+  "$(status "$cli" train games Turkish 1) $(echo "0 3 W:x" >"$work/bad.txt"; status "$cli" train fit American "$work/bad.txt")"
+check "search without the patterns scores otherwise" "1" \
+  "$(test "$("$cli" search American --moves c3-d4 b6-a5 expert --depth 4 --no-book | grep "^score")" != "$("$cli" search American --moves c3-d4 b6-a5 expert --depth 4 --no-book --no-patterns | grep "^score")" && echo 1)"
 head -c 100 "$work/egdb/american-8-w0m1k-b0m1k.egdb" > "$work/cut.egdb" && mv "$work/cut.egdb" "$work/egdb/american-8-w0m1k-b0m1k.egdb"
 check "egdb refuses a cut file" "2 2" \
   "$(status "$cli" egdb verify American 2 --dir "$work/egdb") $(status "$cli" egdb probe American "W:.B....../......../......../......../...W..../......../......../........" --dir "$work/egdb")"

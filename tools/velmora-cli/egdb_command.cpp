@@ -4,13 +4,18 @@
 #include <ctime>
 #include <filesystem>
 #include <memory>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "cli_common.h"
 #include "core/ai/endgame_build.h"
 #include "core/ai/endgame_db.h"
 #include "core/ai/endgame_file.h"
+#include "core/ai/engine.h"
+#include "core/ai/match.h"
 #include "core/game/game_state.h"
+#include "core/rules/generate.h"
 
 namespace velmora::cli {
 
@@ -18,7 +23,8 @@ namespace {
 
 const char kUsage[] =
     "usage: velmora-cli egdb build|verify VARIANT PIECES --dir DIR [--rules official]\n"
-    "       velmora-cli egdb probe VARIANT POSITION --dir DIR [--rules official]";
+    "       velmora-cli egdb probe VARIANT POSITION --dir DIR [--rules official]\n"
+    "       velmora-cli egdb sample VARIANT PIECES --dir DIR [--count N] [--movetime MS] [--seed S]";
 
 // The processor time of the program, which other work on the machine does not swell.
 double cpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
@@ -127,12 +133,120 @@ int probe(RuleFamily family, const GameState& state, const std::string& dir) {
   return 0;
 }
 
+// The position text of a board of the databases.
+template <int N>
+std::string textOf(const BitBoard<N>& b, int side) {
+  std::string text = side == White ? "W:" : "B:";
+  for (int y = N - 1; y >= 0; --y) {
+    for (int x = 0; x < N; ++x) {
+      char c = '.';
+      if ((x + y) % 2 == 0) {
+        const auto bit = Geometry<N>::bit(Geometry<N>::square(x, y));
+        const bool king = (b.kings & bit) != 0;
+        if (b.pieces[White] & bit) c = king ? 'W' : 'w';
+        if (b.pieces[Black] & bit) c = king ? 'B' : 'b';
+      }
+      text += c;
+    }
+    if (y > 0) text += '/';
+  }
+  return text;
+}
+
+struct SampleTally {
+  int kept = 0, drawn = 0, lost = 0;
+};
+
+// Plays the Expert with the databases against itself from `text` and says
+// how the side to move fared: 1 won, 0 drew, -1 lost, by the game's rules
+// (the quiet run, a third repetition, the move limit).
+int playOut(GameType type, bool official, const std::string& text, Engine& engine, const EngineLimits& limits) {
+  auto game = std::make_unique<GameState>();
+  game->officialRules = official ? 1 : 0;
+  if (!setUpPosition(*game, type, text.c_str())) return -2;
+  const int first = game->sideToMove();
+  std::vector<std::uint64_t> seen{expertPositionKey(*game, first)};
+  GameEnd end = GameEnd::Rules;
+  GameResult result;
+  while ((result = matchResult(*game, seen, end)) == GameGoesOn) {
+    engine.setPosition(*game, *game);
+    const int index = engine.think(limits).rootIndex;
+    if (index < 0) return -2;
+    const MoveRecord move = game->legalMoves[index];
+    applyMove(move, game->gameRecord[game->plyCount], *game);
+    ++game->plyCount;
+    seen.push_back(expertPositionKey(*game, game->sideToMove()));
+  }
+  if (result == Draw) return 0;
+  return (result == WhiteWins) == (first == White) ? 1 : -1;
+}
+
+// COUNT won and COUNT drawn positions of PIECES pieces, drawn at random
+// from the databases, each played out by the Expert with them: a win must
+// be won and a draw never lost, within the game's rules.
+template <int N>
+int sample(GameType type, bool official, RuleFamily family, int pieces, const std::string& dir, long count, int moveTimeMs,
+           long seed) {
+  EndgameDb<N> db(family);
+  if (auto problem = db.loadAll(dir, pieces)) return fail(*problem);
+  std::vector<const EndgameTable<N>*> tables;
+  std::uint64_t total = 0;
+  for (const Material& m : endgameMaterials(pieces))
+    if (m.pieces() == pieces) {
+      tables.push_back(db.table(m));
+      total += tables.back()->values.size();
+    }
+  Engine engine;
+  if constexpr (N == 8)
+    engine.setEndgames(&db, nullptr);
+  else
+    engine.setEndgames(nullptr, &db);
+  EngineLimits limits;
+  limits.level = kExpertLevel;
+  limits.moveTimeMs = moveTimeMs;
+  std::mt19937_64 random(static_cast<std::uint64_t>(seed));
+  SampleTally wins, draws;
+  for (long tries = 0; (wins.kept + wins.drawn + wins.lost < count || draws.kept + draws.drawn + draws.lost < count) &&
+                       tries < 1000 * count;
+       ++tries) {
+    std::uint64_t at = random() % total;
+    std::size_t t = 0;
+    while (at >= tables[t]->values.size()) at -= tables[t++]->values.size();
+    const BitBoard<N> b = tables[t]->index.board(at);
+    const int side = EndgameIndex<N>::side(at);
+    const auto known = db.probe(b, side);
+    if (!known || known->outcome == EndgameOutcome::Loss) continue;
+    const bool won = known->outcome == EndgameOutcome::Win;
+    SampleTally& tally = won ? wins : draws;
+    if (tally.kept + tally.drawn + tally.lost >= count) continue;
+    const std::string text = textOf(b, side);
+    const int outcome = playOut(type, official, text, engine, limits);
+    if (outcome == -2) return fail("the Expert could not play on from " + text);
+    if (won) {
+      (outcome == 1 ? tally.kept : outcome == 0 ? tally.drawn : tally.lost) += 1;
+      if (outcome != 1) std::printf("not won %s (win in %d plies)\n", text.c_str(), known->plies);
+    } else {
+      (outcome == 0 ? tally.kept : outcome == 1 ? tally.drawn : tally.lost) += 1;
+      if (outcome == -1) std::printf("lost %s (a draw)\n", text.c_str());
+    }
+    std::fflush(stdout);
+  }
+  std::printf("wins %d won %d drawn %d lost %d\n", wins.kept + wins.drawn + wins.lost, wins.kept, wins.drawn,
+              wins.lost);
+  std::printf("draws %d drawn %d won %d lost %d\n", draws.kept + draws.drawn + draws.lost, draws.kept, draws.drawn,
+              draws.lost);
+  return wins.drawn + wins.lost + draws.lost == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int egdbCommand(int argc, char** argv) {
   const RulesOption rules = takeRules(argc, argv);
   if (!rules.valid) return fail(rules.problem);
   const std::string dir = takeDir(argc, argv);
+  const auto count = takeOption(argc, argv, "--count");
+  const auto moveTime = takeOption(argc, argv, "--movetime");
+  const auto seed = takeOption(argc, argv, "--seed");
   if (argc != 3 || dir.empty()) return fail(kUsage);
   const std::string action = argv[0];
   const auto type = readVariant(argv[1]);
@@ -148,6 +262,19 @@ int egdbCommand(int argc, char** argv) {
     const int p = static_cast<int>(*pieces);
     if (action == "build") return size == 8 ? build<8>(family, p, dir) : build<10>(family, p, dir);
     return size == 8 ? verify<8>(family, p, dir) : verify<10>(family, p, dir);
+  }
+  if (action == "sample") {
+    const auto pieces = readInteger(argv[2]);
+    const auto n = count ? readInteger(*count) : std::optional<long>(1000);
+    const auto ms = moveTime ? readInteger(*moveTime) : std::optional<long>(100);
+    const auto s = seed ? readInteger(*seed) : std::optional<long>(1);
+    if (!pieces || *pieces < 2 || *pieces > kMaxEndgamePieces || !n || *n < 1 || !ms || *ms < 1 ||
+        *ms > kLongestMoveTimeMs || !s)
+      return fail("PIECES is 2 to " + std::to_string(kMaxEndgamePieces) +
+                  "; --count, --movetime and --seed take whole numbers above 0");
+    const int p = static_cast<int>(*pieces);
+    return size == 8 ? sample<8>(*type, rules.official, family, p, dir, *n, static_cast<int>(*ms), *s)
+                     : sample<10>(*type, rules.official, family, p, dir, *n, static_cast<int>(*ms), *s);
   }
   if (action == "probe") {
     auto state = std::make_unique<GameState>();
