@@ -9,16 +9,33 @@
 #include "core/platform/host.h"
 #include "core/platform/translation.h"
 #include "core/records/listing.h"
+#include "shell/endgame_library.h"
 #include "shell/system/language.h"
 
 namespace velmora {
 
+namespace {
+
+// "After 31. f2-e3 the endgame databases know the game: White wins in 4."
+// `lines` is the listing analysed, whose line k + 1 holds move k.
+std::string knownText(const KnownPosition& p, const std::vector<std::string>& lines) {
+  const std::string outcome = knownPositionScore(p.known, p.side).line;
+  if (p.plies == 0 || static_cast<std::size_t>(p.plies) >= lines.size())
+    return fillIn(say("The endgame databases know the game from its start: %1."), outcome);
+  std::string move = lines[static_cast<std::size_t>(p.plies)];
+  move.erase(0, move.find_first_not_of(' '));
+  return fillIn(say("After %1 the endgame databases know the game: %2."), move, outcome);
+}
+
+}  // namespace
+
 AnalysisRunner::AnalysisRunner(const GameState& game, const MoveListing& listing, QWidget* window,
-                               ExpertWorker::Deliver deliver, std::function<void(bool)> analysing,
-                               std::function<void()> refresh)
+                               const EndgameLibrary& endgames, ExpertWorker::Deliver deliver,
+                               std::function<void(bool)> analysing, std::function<void()> refresh)
     : game_(game),
       listing_(listing),
       window_(window),
+      endgames_(endgames),
       analysing_(std::move(analysing)),
       refresh_(std::move(refresh)),
       worker_(std::move(deliver), std::size_t{1} << 20) {}
@@ -37,7 +54,9 @@ void AnalysisRunner::start() {
   cancel_ = std::make_shared<std::atomic<bool>>(false);
   analysing_(true);
   showProgress(0, plies + 1);
-  worker_.start([this, game, plies, cancel = cancel_](Engine& engine, const ExpertWorker::Post& post) {
+  const EndgameSet* endgames = endgames_.setFor(*game);
+  worker_.start([this, game, plies, endgames, cancel = cancel_](Engine& engine, const ExpertWorker::Post& post) {
+    engine.setEndgames(endgames ? endgames->board8.get() : nullptr, endgames ? endgames->board10.get() : nullptr);
     EngineLimits limits;
     limits.moveTimeMs = kAnalysisTimeMs;
     struct Reporter {
@@ -51,7 +70,10 @@ void AnalysisRunner::start() {
     const std::vector<PlyAnalysis> moves = analyseGame(*game, plies, engine, limits, Reporter::report, &reporter);
     std::vector<std::string> marks;
     for (const PlyAnalysis& a : moves) marks.emplace_back(markText(a.mark));
-    post([this, marks, cancelled = cancel->load()] { arrived(marks, cancelled); });
+    const auto known = endgames ? firstKnownPosition(*game, plies, *endgames) : std::nullopt;
+    post([this, marks, known, cancelled = cancel->load()] {
+      arrived(marks, known ? knownText(*known, lines_) : std::string(), cancelled);
+    });
   });
 }
 
@@ -72,7 +94,7 @@ void AnalysisRunner::forget() {
   marks_.clear();
 }
 
-void AnalysisRunner::arrived(const std::vector<std::string>& marks, bool cancelled) {
+void AnalysisRunner::arrived(const std::vector<std::string>& marks, const std::string& known, bool cancelled) {
   marks_ = marks;
   analysing_(false);
   window_->setWindowTitle(QString::fromStdString(plainWindowTitle()));
@@ -85,7 +107,8 @@ void AnalysisRunner::arrived(const std::vector<std::string>& marks, bool cancell
     return fillIn(text, std::to_string(count[s][0]), std::to_string(count[s][1]));
   };
   host.messageBox(say("Analysis done.") + "\n" + side(say("White: %1 mistakes (?), %2 blunders (?\?)"), White) + "\n" +
-                      side(say("Black: %1 mistakes (?), %2 blunders (?\?)"), Black),
+                      side(say("Black: %1 mistakes (?), %2 blunders (?\?)"), Black) +
+                      (known.empty() ? "" : "\n" + known),
                   MessageIcon::Information, MessageButtons::Ok);
 }
 

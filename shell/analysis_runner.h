@@ -15,15 +15,17 @@ class QWidget;
 
 namespace velmora {
 
+class EndgameLibrary;
 struct GameState;
 struct MoveListing;
 
 class AnalysisRunner {
  public:
   // `analysing` is told when an analysis begins and when it is over;
-  // `refresh` when its marks arrive.
-  AnalysisRunner(const GameState& game, const MoveListing& listing, QWidget* window, ExpertWorker::Deliver deliver,
-                 std::function<void(bool)> analysing, std::function<void()> refresh);
+  // `refresh` when its marks arrive. The Expert judges by the endgame
+  // databases `endgames` holds when the analysis begins.
+  AnalysisRunner(const GameState& game, const MoveListing& listing, QWidget* window, const EndgameLibrary& endgames,
+                 ExpertWorker::Deliver deliver, std::function<void(bool)> analysing, std::function<void()> refresh);
 
   // Analyses the game up to its last move; nothing without a move.
   void start();
@@ -40,12 +42,14 @@ class AnalysisRunner {
   std::vector<std::string> shownLines() const;
 
  private:
-  void arrived(const std::vector<std::string>& marks, bool cancelled);
+  // `known`: from where the databases knew the game, in words, or empty.
+  void arrived(const std::vector<std::string>& marks, const std::string& known, bool cancelled);
   void showProgress(int done, int total);
 
   const GameState& game_;
   const MoveListing& listing_;
   QWidget* window_;
+  const EndgameLibrary& endgames_;
   std::function<void(bool)> analysing_;
   std::function<void()> refresh_;
   std::vector<std::string> lines_;  // the listing as it was analysed

@@ -3,6 +3,7 @@
 #include <QMetaObject>
 #include <QPointer>
 
+#include "core/ai/endgame_set.h"
 #include "core/game/game_state.h"
 
 namespace velmora {
@@ -12,7 +13,7 @@ ComputerThinker::ComputerThinker(Deliver deliver, QObject* parent) : QObject(par
 ComputerThinker::~ComputerThinker() { stop(); }
 
 void ComputerThinker::start(const GameState& game, std::function<void(int)> progress,
-                            std::function<void(ComputerChoice)> finished) {
+                            std::function<void(ComputerChoice)> finished, const EndgameSet* endgames) {
   stop();
   broken_ = false;
   running_ = true;
@@ -34,6 +35,8 @@ void ComputerThinker::start(const GameState& game, std::function<void(int)> prog
         Qt::QueuedConnection);
   };
   engine_.setPosition(game, game);
+  // Between searches: the one before has been stopped and joined.
+  engine_.setEndgames(endgames ? endgames->board8.get() : nullptr, endgames ? endgames->board10.get() : nullptr);
   engine_.start(
       computerLimits(game),
       [this, post](const EngineProgress& p) {

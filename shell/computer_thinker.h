@@ -14,6 +14,7 @@
 
 namespace velmora {
 
+struct EndgameSet;
 struct GameState;
 
 class ComputerThinker : public QObject {
@@ -25,9 +26,11 @@ class ComputerThinker : public QObject {
 
   // Searches the position of `game` (prepared by beginComputerMove).
   // `progress` runs as each root move begins; `finished` runs once with the
-  // choice, also after breaking off (then with no choice).
+  // choice, also after breaking off (then with no choice). The Expert plays
+  // by `endgames` where they hold the game's positions; they outlive the
+  // search.
   void start(const GameState& game, std::function<void(int percent)> progress,
-             std::function<void(ComputerChoice)> finished);
+             std::function<void(ComputerChoice)> finished, const EndgameSet* endgames = nullptr);
   // The player broke the move off: the search stops, and a choice it
   // already made is not played.
   void breakOff();

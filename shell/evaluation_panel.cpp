@@ -10,15 +10,17 @@
 #include "core/rules/game_result.h"
 #include "core/rules/position_text.h"
 #include "shell/board_widget.h"
+#include "shell/endgame_library.h"
 #include "shell/outside_engine.h"
 
 namespace velmora {
 
 EvaluationPanel::EvaluationPanel(const GameState& game, const MoveListing& listing, BoardWidget* board,
-                                 ExpertWorker::Deliver deliver)
+                                 const EndgameLibrary& endgames, ExpertWorker::Deliver deliver)
     : game_(game),
       listing_(listing),
       board_(board),
+      endgames_(endgames),
       outside_(std::make_unique<OutsideEngine>(deliver)),
       worker_(std::move(deliver), std::size_t{1} << 18) {}
 
@@ -54,15 +56,27 @@ void EvaluationPanel::update(bool shown) {
       return;
     }
   }
+  // What the databases know is exact: no search, no engine can better it.
+  const EndgameSet* endgames = endgames_.setFor(*search);
+  if (endgames) {
+    if (const auto known = endgames->probe(*search, listing_.sideToMove())) {
+      worker_.stop();
+      outside_->close();
+      score_ = knownPositionScore(*known, listing_.sideToMove());
+      board_->update();
+      return;
+    }
+  }
   if (outsideEngineSettings.advises && !outsideEngineSettings.command.empty() && !search->officialRules) {
     askOutsideEngine(search, key);
     return;
   }
   outside_->close();
-  worker_.start([this, key, search](Engine& engine, const ExpertWorker::Post& post) {
+  worker_.start([this, key, search, endgames](Engine& engine, const ExpertWorker::Post& post) {
     EngineLimits limits;
     limits.moveTimeMs = kEvaluationTimeMs;
     engine.setPosition(*search, *search);
+    engine.setEndgames(endgames ? endgames->board8.get() : nullptr, endgames ? endgames->board10.get() : nullptr);
     const PositionScore score = scorePosition(engine, limits);
     post([this, key, score] {
       if (key != key_) return;

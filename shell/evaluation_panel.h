@@ -2,6 +2,7 @@
 // The Expert's score of the shown position, in the panel beside the board:
 // searched on a worker of its own whenever the shown position changes. An
 // outside engine that advises scores it instead, in a program of its own.
+// A position the endgame databases hold is shown by what they know, unsearched.
 
 #include <memory>
 #include <string>
@@ -12,13 +13,15 @@
 namespace velmora {
 
 class BoardWidget;
+class EndgameLibrary;
 class OutsideEngine;
 struct GameState;
 struct MoveListing;
 
 class EvaluationPanel {
  public:
-  EvaluationPanel(const GameState& game, const MoveListing& listing, BoardWidget* board, ExpertWorker::Deliver deliver);
+  EvaluationPanel(const GameState& game, const MoveListing& listing, BoardWidget* board, const EndgameLibrary& endgames,
+                  ExpertWorker::Deliver deliver);
   ~EvaluationPanel();
 
   // Follows the shown position: no panel and no search unless `shown`.
@@ -31,6 +34,7 @@ class EvaluationPanel {
   const GameState& game_;
   const MoveListing& listing_;
   BoardWidget* board_;
+  const EndgameLibrary& endgames_;
   PositionScore score_;
   // The outside engine's score of `search`.
   void askOutsideEngine(const std::shared_ptr<GameState>& search, const std::string& key);

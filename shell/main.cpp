@@ -12,6 +12,7 @@
 #include "core/game/settings.h"
 #include "core/platform/home_folder.h"
 #include "core/records/listing.h"
+#include "shell/endgame_library.h"
 #include "shell/main_window.h"
 #include "shell/scripted_output.h"
 #include "shell/system/host_qt.h"
@@ -91,7 +92,10 @@ int main(int argc, char** argv) {
   velmora::setTranslationsDirectory(data ? *data + "/translations" : programFolder + "/translations");
   // Outside its home the game reads no settings either: the folder it was
   // started in is not its own.
-  velmora::MainWindow window(theGame, scratchGame, theListing, inHome ? velmora::kSettingsFile : "");
+  // The endgame databases are the player's, wherever the game works: made
+  // once, they serve every copy.
+  velmora::MainWindow window(theGame, scratchGame, theListing, inHome ? velmora::kSettingsFile : "",
+                             velmora::userDataFolder() + "/endgames", velmora::kWindowEndgamePieces);
   velmora::installQtHost(window.hostWindow());
   if (!homeTrouble.empty()) window.keepNoSettings(homeTrouble);
   QObject::connect(&instance, &velmora::SingleInstance::activationRequested, &window, [&window] {

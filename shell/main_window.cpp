@@ -6,7 +6,10 @@
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
+#include <QStatusBar>
 #include <QWindow>
 #include <chrono>
 #include <cstdio>
@@ -40,6 +43,7 @@
 #include "shell/dialogs/new_game_dialog.h"
 #include "shell/dialogs/save_game_dialog.h"
 #include "shell/dxp_engine.h"
+#include "shell/endgame_library.h"
 #include "shell/evaluation_panel.h"
 #include "shell/help_window.h"
 #include "shell/network_game.h"
@@ -52,7 +56,8 @@
 
 namespace velmora {
 
-MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing, std::string settingsPath)
+MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing, std::string settingsPath,
+                       std::string endgameFolder, int endgamePieces)
     : game_(game),
       scratch_(scratch),
       listing_(listing),
@@ -65,10 +70,11 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
                                {[this](bool busy) { setBusy(busy); }, [this] { refresh(); }, [this] { placeWindow(); },
                                 [this](std::function<void()> event) { deliver(std::move(event)); }},
                                this)),
+      endgames_(new EndgameLibrary(std::move(endgameFolder), endgamePieces, this)),
       evaluation_(std::make_unique<EvaluationPanel>(
-          game, listing, board_, [this](std::function<void()> event) { deliver(std::move(event)); })),
+          game, listing, board_, *endgames_, [this](std::function<void()> event) { deliver(std::move(event)); })),
       analysis_(std::make_unique<AnalysisRunner>(
-          game, listing, this, [this](std::function<void()> event) { deliver(std::move(event)); },
+          game, listing, this, *endgames_, [this](std::function<void()> event) { deliver(std::move(event)); },
           [this](bool on) {
             turn_.setAnalysing(on);
             setBusy(on);
@@ -95,6 +101,22 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
   reloadSkin();
   connect(board_->listingBox(), &QListWidget::currentRowChanged, this, &MainWindow::listingSelectionChanged);
 
+  // The status bar is there only while the endgame databases are on their way.
+  endgameLabel_ = new QLabel(this);
+  endgameBar_ = new QProgressBar(this);
+  endgameBar_->setRange(0, 100);
+  endgameBar_->setMaximumWidth(160);
+  statusBar()->addWidget(endgameLabel_, 1);
+  statusBar()->addPermanentWidget(endgameBar_);
+  statusBar()->setSizeGripEnabled(false);
+  statusBar()->hide();
+  connect(endgames_, &EndgameLibrary::progressChanged, this, &MainWindow::showEndgameProgress);
+  // A set now whole: the score beside the board is judged again by it.
+  connect(endgames_, &EndgameLibrary::setReady, this, [this] {
+    evaluation_->stop();
+    refresh();
+  });
+
   connect(&turnTimer_, &QTimer::timeout, this, &MainWindow::turnTick);
   turnTimer_.start(100);
 
@@ -108,6 +130,7 @@ MainWindow::MainWindow(GameState& game, GameState& scratch, MoveListing& listing
 }
 
 MainWindow::~MainWindow() {
+  endgames_->stop();
   thinker_->stop();
   outside_->stop();
   dxp_->stop();
@@ -307,6 +330,7 @@ void MainWindow::refresh() {
   computeMoveHints(game_, listing_, appearance.showLegalMoves != 0);
   computeLastMoveMarks(game_, listing_, appearance.showLastMove != 0);
   board_->describeForScreenReaders();
+  wantEndgames(false);
   // Not in a network game: the Expert's line would play for one side, as a
   // hint would.
   evaluation_->update(evaluationSettings.show && !settingUp() && !network_->active());
@@ -334,6 +358,8 @@ void MainWindow::updateStatus() {
     facts.depth = p.depth;
     facts.whiteScore = listing_.sideToMove() == White ? p.score : -p.score;
   }
+  if (!hintOutcome_.empty() && hintPosition_ == writePosition(game_) + " " + std::to_string(listing_.shownMoves()))
+    facts.hint = hintOutcome_;
   board_->setStatus(QString::fromStdString(statusLine(game_, listing_, facts, *statusScratch_)));
 }
 
@@ -436,7 +462,8 @@ void MainWindow::startComputerMove() {
         updateStatus();
         board_->update();
       },
-      [this, done](ComputerChoice choice) { finishComputerMove(game_, listing_, choice, done); });
+      [this, done](ComputerChoice choice) { finishComputerMove(game_, listing_, choice, done); },
+      endgames_->setFor(game_));
   // Escape already held down when the thinking begins counts as a press.
   if (host.escapeDown()) escapePressed();
 }
@@ -449,6 +476,7 @@ void MainWindow::showHint() {
   }
   // The Expert thinks for the person to move on the worker, within a
   // second; meanwhile the board takes no move.
+  wantEndgames(true);
   auto search = std::make_unique<GameState>(game_);
   prepareHintSearch(*search, listing_);
   setBusy(true);
@@ -456,9 +484,51 @@ void MainWindow::showHint() {
       *search, [](int) {},
       [this](ComputerChoice choice) {
         setBusy(false);
-        if (choice.result == 1) markHint(game_, listing_, choice.bestRootIndex);
+        if (choice.result == 1) {
+          markHint(game_, listing_, choice.bestRootIndex);
+          tellHintOutcome(choice.bestRootIndex);
+        }
         refresh();
-      });
+      },
+      endgames_->setFor(*search));
+}
+
+void MainWindow::tellHintOutcome(int index) {
+  hintOutcome_.clear();
+  const EndgameSet* endgames = endgames_->setFor(game_);
+  if (!endgames) return;
+  auto after = std::make_unique<GameState>(game_);
+  after->plyCount = listing_.shownMoves();
+  if (const auto known = outcomeAfterHint(*after, listing_.sideToMove(), index, *endgames)) {
+    hintOutcome_ = endgameVerdict(*known);
+    hintPosition_ = writePosition(game_) + " " + std::to_string(listing_.shownMoves());
+  }
+}
+
+void MainWindow::wantEndgames(bool asked) {
+  const bool expertPlays = game_.gameRunning && game_.expertMoveTimeMs > 0 &&
+                           (game_.players[White].type == ComputerPlayer || game_.players[Black].type == ComputerPlayer);
+  const bool scoreShown = evaluationSettings.show && !settingUp() && !network_->active();
+  if (asked || expertPlays || scoreShown) endgames_->want(game_, say(gameTypeName(game_.gameType)));
+}
+
+void MainWindow::showEndgameProgress() {
+  const EndgameLibrary::Progress& p = endgames_->progress();
+  if (p.active) {
+    endgameLabel_->setText(QString::fromStdString(fillIn(
+        p.making ? say("Making the endgame databases for %1") : say("Reading the endgame databases for %1"), p.name)));
+    endgameBar_->setValue(p.percent);
+  }
+  if (p.active == statusBar()->isVisible()) return;
+  const int bar = statusBar()->sizeHint().height();
+  const QSize before = size();
+  statusBar()->setVisible(p.active);
+  // The window grows by the bar while it is there and gives the room back
+  // after, so the board keeps its size. The least size follows at once, and
+  // may already have grown the window by itself.
+  if (layout()) layout()->activate();
+  if (isVisible() && !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen)))
+    resize(before.width(), before.height() + (p.active ? bar : -bar));
 }
 
 void MainWindow::updateCursor() {
@@ -499,6 +569,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  // A making broken off keeps the tables it finished; the next start goes on.
+  endgames_->stop();
   shutdown(true);
   event->accept();
 }

@@ -15,12 +15,16 @@
 #include "core/rules/board.h"
 #include "shell/system/host_qt.h"
 
+class QLabel;
+class QProgressBar;
+
 namespace velmora {
 
 class AnalysisRunner;
 class BoardWidget;
 class Clocks;
 class ComputerThinker;
+class EndgameLibrary;
 class EvaluationPanel;
 class HelpWindow;
 class NetworkGame;
@@ -35,8 +39,11 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
   // Settings are read from and written to `settingsPath`; an empty path
-  // keeps them in memory only.
-  MainWindow(GameState& game, GameState& scratch, MoveListing& listing, std::string settingsPath);
+  // keeps them in memory only. The Expert's endgame databases of
+  // `endgamePieces` pieces are kept in `endgameFolder`; with none it plays
+  // without them.
+  MainWindow(GameState& game, GameState& scratch, MoveListing& listing, std::string settingsPath,
+             std::string endgameFolder = {}, int endgamePieces = 0);
   ~MainWindow() override;
 
   // Runs a menu or accelerator command by its identifier.
@@ -63,6 +70,7 @@ class MainWindow : public QMainWindow {
 
   BoardWidget* boardWidget() const { return board_; }
   const NetworkGame& networkGame() const { return *network_; }
+  const EndgameLibrary& endgames() const { return *endgames_; }
   // The Expert's score of the shown position, as the panel shows it.
   const PositionScore& shownScore() const;
   bool analysing() const;
@@ -108,6 +116,16 @@ class MainWindow : public QMainWindow {
   void startComputerMove();
   // Marks the move the Expert would play for the person to move.
   void showHint();
+  // Where the databases hold the position the hinted move leads to, what
+  // they know of it for the player, in the status line until the position
+  // on the board changes.
+  void tellHintOutcome(int index);
+  // The Expert's endgame databases of the game's rules are read or made
+  // once it is used in them: a game against it, its score beside the
+  // board, or when `asked` (a hint, an analysis).
+  void wantEndgames(bool asked);
+  // The status bar holds the databases' progress while they are read or made.
+  void showEndgameProgress();
   // The board as a PNG or SVG file, in the folder used last time.
   void exportBoard();
   void startNetworkGame();
@@ -159,6 +177,11 @@ class MainWindow : public QMainWindow {
   DxpEngine* dxp_;
   ForeignEngine* playing_ = nullptr;  // the program that is the computer side of this game
   NetworkGame* network_;
+  EndgameLibrary* endgames_;  // before the Expert's users, which read its sets
+  QLabel* endgameLabel_ = nullptr;
+  QProgressBar* endgameBar_ = nullptr;
+  std::string hintOutcome_;   // what the databases know after the hinted move
+  std::string hintPosition_;  // of the position it was given for
   std::unique_ptr<EvaluationPanel> evaluation_;
   std::unique_ptr<AnalysisRunner> analysis_;
   SetupMode* setup_;

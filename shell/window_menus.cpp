@@ -242,7 +242,9 @@ void MainWindow::dispatch(int command) {
       refresh();
       return;
     case CmdAnalyse:
-      if (!network_->active()) analysis_->start();
+      if (network_->active()) return;
+      wantEndgames(true);  // for the next analysis, when they are not ready for this one
+      analysis_->start();
       return;
     case CmdPrintListing:
       if (listing_.lines.size() < 2)

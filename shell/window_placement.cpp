@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QScreen>
+#include <QStatusBar>
 #include <QToolBar>
 #include <algorithm>
 
@@ -19,6 +20,9 @@ QSize windowChrome(const QMainWindow& window) {
   for (const QToolBar* bar : window.findChildren<QToolBar*>())
     if (!bar->isHidden() && window.toolBarArea(const_cast<QToolBar*>(bar)) == Qt::TopToolBarArea)
       height += bar->sizeHint().height();
+  // Below the board: the status bar, while it is shown.
+  for (const QStatusBar* bar : window.findChildren<QStatusBar*>())
+    if (!bar->isHidden()) height += bar->sizeHint().height();
   return QSize(0, height);
 }
 
@@ -26,7 +30,7 @@ void placeMainWindow(QMainWindow& window, BoardWidget& board, int boardSize, boo
   QRect screen(0, 0, 1920, 1080);
   if (QScreen* s = window.screen() ? window.screen() : QGuiApplication::primaryScreen())
     screen = s->availableGeometry();
-  // Around the board: the menu bar and the toolbar, and once shown the
+  // Around the board: the menu bar, the toolbar and the status bar, and once shown the
   // window manager's frame.
   const QSize chrome = windowChrome(window);
   const QSize decoration = window.isVisible() ? window.frameGeometry().size() - window.size() : QSize(0, 0);

@@ -154,6 +154,18 @@ Game over.</source>
 Partie beendet.</translation>
     </message>
     <message>
+      <source>win in %1</source>
+      <translation>Gewinn in %1</translation>
+    </message>
+    <message>
+      <source>loss in %1</source>
+      <translation>Verlust in %1</translation>
+    </message>
+    <message>
+      <source>draw</source>
+      <translation>Remis</translation>
+    </message>
+    <message>
       <source>White wins</source>
       <translation>Weiß gewinnt</translation>
     </message>
@@ -164,6 +176,14 @@ Partie beendet.</translation>
     <message>
       <source>Draw</source>
       <translation>Remis</translation>
+    </message>
+    <message>
+      <source>White wins in %1</source>
+      <translation>Weiß gewinnt in %1</translation>
+    </message>
+    <message>
+      <source>Black wins in %1</source>
+      <translation>Schwarz gewinnt in %1</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
@@ -256,6 +276,10 @@ Partie beendet.</translation>
     <message>
       <source>Paused</source>
       <translation>Pause</translation>
+    </message>
+    <message>
+      <source>Hint: %1</source>
+      <translation>Tipp: %1</translation>
     </message>
     <message>
       <source>White must capture</source>
@@ -516,6 +540,14 @@ Partie beendet.</translation>
     <message>
       <source>7. Stone</source>
       <translation>7. Stein</translation>
+    </message>
+    <message>
+      <source>The endgame databases know the game from its start: %1.</source>
+      <translation>Die Endspieldatenbanken kennen die Partie von Beginn an: %1.</translation>
+    </message>
+    <message>
+      <source>After %1 the endgame databases know the game: %2.</source>
+      <translation>Nach %1 kennen die Endspieldatenbanken die Partie: %2.</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -1060,6 +1092,14 @@ Partie beendet.</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Größe in Pixeln:</translation>
+    </message>
+    <message>
+      <source>Making the endgame databases for %1</source>
+      <translation>Die Endspieldatenbanken für %1 werden erstellt</translation>
+    </message>
+    <message>
+      <source>Reading the endgame databases for %1</source>
+      <translation>Die Endspieldatenbanken für %1 werden gelesen</translation>
     </message>
     <message>
       <source>Velmora cannot keep its settings; it plays without them.</source>

@@ -154,6 +154,18 @@ Game over.</source>
 Fin de la partida.</translation>
     </message>
     <message>
+      <source>win in %1</source>
+      <translation>gana en %1</translation>
+    </message>
+    <message>
+      <source>loss in %1</source>
+      <translation>pierde en %1</translation>
+    </message>
+    <message>
+      <source>draw</source>
+      <translation>tablas</translation>
+    </message>
+    <message>
       <source>White wins</source>
       <translation>Ganan las blancas</translation>
     </message>
@@ -164,6 +176,14 @@ Fin de la partida.</translation>
     <message>
       <source>Draw</source>
       <translation>Tablas</translation>
+    </message>
+    <message>
+      <source>White wins in %1</source>
+      <translation>Ganan las blancas en %1</translation>
+    </message>
+    <message>
+      <source>Black wins in %1</source>
+      <translation>Ganan las negras en %1</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
@@ -256,6 +276,10 @@ Fin de la partida.</translation>
     <message>
       <source>Paused</source>
       <translation>En pausa</translation>
+    </message>
+    <message>
+      <source>Hint: %1</source>
+      <translation>Pista: %1</translation>
     </message>
     <message>
       <source>White must capture</source>
@@ -516,6 +540,14 @@ Fin de la partida.</translation>
     <message>
       <source>7. Stone</source>
       <translation>7. Piedra</translation>
+    </message>
+    <message>
+      <source>The endgame databases know the game from its start: %1.</source>
+      <translation>Las bases de datos de finales conocen la partida desde el inicio: %1.</translation>
+    </message>
+    <message>
+      <source>After %1 the endgame databases know the game: %2.</source>
+      <translation>Tras %1 las bases de datos de finales conocen la partida: %2.</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -1060,6 +1092,14 @@ Fin de la partida.</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Tamaño en píxeles:</translation>
+    </message>
+    <message>
+      <source>Making the endgame databases for %1</source>
+      <translation>Creando las bases de datos de finales de %1</translation>
+    </message>
+    <message>
+      <source>Reading the endgame databases for %1</source>
+      <translation>Leyendo las bases de datos de finales de %1</translation>
     </message>
     <message>
       <source>Velmora cannot keep its settings; it plays without them.</source>

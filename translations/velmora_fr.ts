@@ -154,6 +154,18 @@ Game over.</source>
 Partie terminée.</translation>
     </message>
     <message>
+      <source>win in %1</source>
+      <translation>gain en %1</translation>
+    </message>
+    <message>
+      <source>loss in %1</source>
+      <translation>perte en %1</translation>
+    </message>
+    <message>
+      <source>draw</source>
+      <translation>nulle</translation>
+    </message>
+    <message>
       <source>White wins</source>
       <translation>Les Blancs gagnent</translation>
     </message>
@@ -164,6 +176,14 @@ Partie terminée.</translation>
     <message>
       <source>Draw</source>
       <translation>Partie nulle</translation>
+    </message>
+    <message>
+      <source>White wins in %1</source>
+      <translation>Les Blancs gagnent en %1</translation>
+    </message>
+    <message>
+      <source>Black wins in %1</source>
+      <translation>Les Noirs gagnent en %1</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
@@ -256,6 +276,10 @@ Partie terminée.</translation>
     <message>
       <source>Paused</source>
       <translation>En pause</translation>
+    </message>
+    <message>
+      <source>Hint: %1</source>
+      <translation>Conseil : %1</translation>
     </message>
     <message>
       <source>White must capture</source>
@@ -516,6 +540,14 @@ Partie terminée.</translation>
     <message>
       <source>7. Stone</source>
       <translation>7. Pierre</translation>
+    </message>
+    <message>
+      <source>The endgame databases know the game from its start: %1.</source>
+      <translation>Les bases de finales connaissent la partie dès le départ : %1.</translation>
+    </message>
+    <message>
+      <source>After %1 the endgame databases know the game: %2.</source>
+      <translation>Après %1, les bases de finales connaissent la partie : %2.</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -1060,6 +1092,14 @@ Partie terminée.</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Taille en pixels :</translation>
+    </message>
+    <message>
+      <source>Making the endgame databases for %1</source>
+      <translation>Création des bases de finales pour %1</translation>
+    </message>
+    <message>
+      <source>Reading the endgame databases for %1</source>
+      <translation>Lecture des bases de finales pour %1</translation>
     </message>
     <message>
       <source>Velmora cannot keep its settings; it plays without them.</source>

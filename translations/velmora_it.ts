@@ -154,6 +154,18 @@ Game over.</source>
 Partita finita.</translation>
     </message>
     <message>
+      <source>win in %1</source>
+      <translation>vince in %1</translation>
+    </message>
+    <message>
+      <source>loss in %1</source>
+      <translation>perde in %1</translation>
+    </message>
+    <message>
+      <source>draw</source>
+      <translation>patta</translation>
+    </message>
+    <message>
       <source>White wins</source>
       <translation>Vince il Bianco</translation>
     </message>
@@ -164,6 +176,14 @@ Partita finita.</translation>
     <message>
       <source>Draw</source>
       <translation>Patta</translation>
+    </message>
+    <message>
+      <source>White wins in %1</source>
+      <translation>Vince il Bianco in %1</translation>
+    </message>
+    <message>
+      <source>Black wins in %1</source>
+      <translation>Vince il Nero in %1</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
@@ -256,6 +276,10 @@ Partita finita.</translation>
     <message>
       <source>Paused</source>
       <translation>In pausa</translation>
+    </message>
+    <message>
+      <source>Hint: %1</source>
+      <translation>Suggerimento: %1</translation>
     </message>
     <message>
       <source>White must capture</source>
@@ -516,6 +540,14 @@ Partita finita.</translation>
     <message>
       <source>7. Stone</source>
       <translation>7. Pietra</translation>
+    </message>
+    <message>
+      <source>The endgame databases know the game from its start: %1.</source>
+      <translation>I database dei finali conoscono la partita dall'inizio: %1.</translation>
+    </message>
+    <message>
+      <source>After %1 the endgame databases know the game: %2.</source>
+      <translation>Dopo %1 i database dei finali conoscono la partita: %2.</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -1060,6 +1092,14 @@ Partita finita.</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Dimensione in pixel:</translation>
+    </message>
+    <message>
+      <source>Making the endgame databases for %1</source>
+      <translation>Creazione dei database dei finali per %1</translation>
+    </message>
+    <message>
+      <source>Reading the endgame databases for %1</source>
+      <translation>Lettura dei database dei finali per %1</translation>
     </message>
     <message>
       <source>Velmora cannot keep its settings; it plays without them.</source>

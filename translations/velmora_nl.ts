@@ -154,6 +154,18 @@ Game over.</source>
 Einde van de partij.</translation>
     </message>
     <message>
+      <source>win in %1</source>
+      <translation>winst in %1</translation>
+    </message>
+    <message>
+      <source>loss in %1</source>
+      <translation>verlies in %1</translation>
+    </message>
+    <message>
+      <source>draw</source>
+      <translation>remise</translation>
+    </message>
+    <message>
       <source>White wins</source>
       <translation>Wit wint</translation>
     </message>
@@ -164,6 +176,14 @@ Einde van de partij.</translation>
     <message>
       <source>Draw</source>
       <translation>Remise</translation>
+    </message>
+    <message>
+      <source>White wins in %1</source>
+      <translation>Wit wint in %1</translation>
+    </message>
+    <message>
+      <source>Black wins in %1</source>
+      <translation>Zwart wint in %1</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
@@ -256,6 +276,10 @@ Einde van de partij.</translation>
     <message>
       <source>Paused</source>
       <translation>Gepauzeerd</translation>
+    </message>
+    <message>
+      <source>Hint: %1</source>
+      <translation>Tip: %1</translation>
     </message>
     <message>
       <source>White must capture</source>
@@ -516,6 +540,14 @@ Einde van de partij.</translation>
     <message>
       <source>7. Stone</source>
       <translation>7. Steen</translation>
+    </message>
+    <message>
+      <source>The endgame databases know the game from its start: %1.</source>
+      <translation>De eindspeldatabanken kennen de partij vanaf het begin: %1.</translation>
+    </message>
+    <message>
+      <source>After %1 the endgame databases know the game: %2.</source>
+      <translation>Na %1 kennen de eindspeldatabanken de partij: %2.</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -1060,6 +1092,14 @@ Einde van de partij.</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Grootte in pixels:</translation>
+    </message>
+    <message>
+      <source>Making the endgame databases for %1</source>
+      <translation>De eindspeldatabanken voor %1 worden gemaakt</translation>
+    </message>
+    <message>
+      <source>Reading the endgame databases for %1</source>
+      <translation>De eindspeldatabanken voor %1 worden gelezen</translation>
     </message>
     <message>
       <source>Velmora cannot keep its settings; it plays without them.</source>

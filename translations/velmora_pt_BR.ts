@@ -154,6 +154,18 @@ Game over.</source>
 Fim de jogo.</translation>
     </message>
     <message>
+      <source>win in %1</source>
+      <translation>vitória em %1</translation>
+    </message>
+    <message>
+      <source>loss in %1</source>
+      <translation>derrota em %1</translation>
+    </message>
+    <message>
+      <source>draw</source>
+      <translation>empate</translation>
+    </message>
+    <message>
       <source>White wins</source>
       <translation>Brancas vencem</translation>
     </message>
@@ -164,6 +176,14 @@ Fim de jogo.</translation>
     <message>
       <source>Draw</source>
       <translation>Empate</translation>
+    </message>
+    <message>
+      <source>White wins in %1</source>
+      <translation>Brancas vencem em %1</translation>
+    </message>
+    <message>
+      <source>Black wins in %1</source>
+      <translation>Pretas vencem em %1</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
@@ -256,6 +276,10 @@ Fim de jogo.</translation>
     <message>
       <source>Paused</source>
       <translation>Pausado</translation>
+    </message>
+    <message>
+      <source>Hint: %1</source>
+      <translation>Dica: %1</translation>
     </message>
     <message>
       <source>White must capture</source>
@@ -516,6 +540,14 @@ Fim de jogo.</translation>
     <message>
       <source>7. Stone</source>
       <translation>7. Pedra</translation>
+    </message>
+    <message>
+      <source>The endgame databases know the game from its start: %1.</source>
+      <translation>Os bancos de dados de finais conhecem a partida desde o início: %1.</translation>
+    </message>
+    <message>
+      <source>After %1 the endgame databases know the game: %2.</source>
+      <translation>Após %1 os bancos de dados de finais conhecem a partida: %2.</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -1060,6 +1092,14 @@ Fim de jogo.</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Tamanho em pixels:</translation>
+    </message>
+    <message>
+      <source>Making the endgame databases for %1</source>
+      <translation>Criando os bancos de dados de finais para %1</translation>
+    </message>
+    <message>
+      <source>Reading the endgame databases for %1</source>
+      <translation>Lendo os bancos de dados de finais para %1</translation>
     </message>
     <message>
       <source>Velmora cannot keep its settings; it plays without them.</source>

@@ -154,6 +154,18 @@ Game over.</source>
 Игра окончена.</translation>
     </message>
     <message>
+      <source>win in %1</source>
+      <translation>выигрыш за %1</translation>
+    </message>
+    <message>
+      <source>loss in %1</source>
+      <translation>проигрыш за %1</translation>
+    </message>
+    <message>
+      <source>draw</source>
+      <translation>ничья</translation>
+    </message>
+    <message>
       <source>White wins</source>
       <translation>Белые выиграли</translation>
     </message>
@@ -164,6 +176,14 @@ Game over.</source>
     <message>
       <source>Draw</source>
       <translation>Ничья</translation>
+    </message>
+    <message>
+      <source>White wins in %1</source>
+      <translation>Белые выигрывают за %1</translation>
+    </message>
+    <message>
+      <source>Black wins in %1</source>
+      <translation>Чёрные выигрывают за %1</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
@@ -256,6 +276,10 @@ Game over.</source>
     <message>
       <source>Paused</source>
       <translation>Пауза</translation>
+    </message>
+    <message>
+      <source>Hint: %1</source>
+      <translation>Подсказка: %1</translation>
     </message>
     <message>
       <source>White must capture</source>
@@ -516,6 +540,14 @@ Game over.</source>
     <message>
       <source>7. Stone</source>
       <translation>7. Камень</translation>
+    </message>
+    <message>
+      <source>The endgame databases know the game from its start: %1.</source>
+      <translation>Базы эндшпилей знают партию с самого начала: %1.</translation>
+    </message>
+    <message>
+      <source>After %1 the endgame databases know the game: %2.</source>
+      <translation>После %1 базы эндшпилей знают партию: %2.</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -1060,6 +1092,14 @@ Game over.</source>
     <message>
       <source>Size in pixels:</source>
       <translation>Размер в пикселях:</translation>
+    </message>
+    <message>
+      <source>Making the endgame databases for %1</source>
+      <translation>Создаются базы эндшпилей для игры %1</translation>
+    </message>
+    <message>
+      <source>Reading the endgame databases for %1</source>
+      <translation>Читаются базы эндшпилей для игры %1</translation>
     </message>
     <message>
       <source>Velmora cannot keep its settings; it plays without them.</source>

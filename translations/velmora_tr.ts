@@ -154,6 +154,18 @@ Game over.</source>
 Oyun bitti.</translation>
     </message>
     <message>
+      <source>win in %1</source>
+      <translation>%1 hamlede kazanç</translation>
+    </message>
+    <message>
+      <source>loss in %1</source>
+      <translation>%1 hamlede kayıp</translation>
+    </message>
+    <message>
+      <source>draw</source>
+      <translation>berabere</translation>
+    </message>
+    <message>
       <source>White wins</source>
       <translation>Beyaz kazandı</translation>
     </message>
@@ -164,6 +176,14 @@ Oyun bitti.</translation>
     <message>
       <source>Draw</source>
       <translation>Berabere</translation>
+    </message>
+    <message>
+      <source>White wins in %1</source>
+      <translation>Beyaz %1 hamlede kazanır</translation>
+    </message>
+    <message>
+      <source>Black wins in %1</source>
+      <translation>Siyah %1 hamlede kazanır</translation>
     </message>
     <message>
       <source>A white man stands on its crowning row, on %1.</source>
@@ -256,6 +276,10 @@ Oyun bitti.</translation>
     <message>
       <source>Paused</source>
       <translation>Duraklatıldı</translation>
+    </message>
+    <message>
+      <source>Hint: %1</source>
+      <translation>İpucu: %1</translation>
     </message>
     <message>
       <source>White must capture</source>
@@ -516,6 +540,14 @@ Oyun bitti.</translation>
     <message>
       <source>7. Stone</source>
       <translation>7. Taş</translation>
+    </message>
+    <message>
+      <source>The endgame databases know the game from its start: %1.</source>
+      <translation>Oyun sonu veritabanları oyunu baştan biliyor: %1.</translation>
+    </message>
+    <message>
+      <source>After %1 the endgame databases know the game: %2.</source>
+      <translation>%1 hamlesinden sonra oyun sonu veritabanları oyunu biliyor: %2.</translation>
     </message>
     <message>
       <source>Analysing %1/%2</source>
@@ -1060,6 +1092,14 @@ Oyun bitti.</translation>
     <message>
       <source>Size in pixels:</source>
       <translation>Piksel olarak boyut:</translation>
+    </message>
+    <message>
+      <source>Making the endgame databases for %1</source>
+      <translation>%1 için oyun sonu veritabanları oluşturuluyor</translation>
+    </message>
+    <message>
+      <source>Reading the endgame databases for %1</source>
+      <translation>%1 için oyun sonu veritabanları okunuyor</translation>
     </message>
     <message>
       <source>Velmora cannot keep its settings; it plays without them.</source>

@@ -89,4 +89,17 @@ std::vector<PlyAnalysis> analyseGame(const RecordedPosition& game, int plies, En
   return out;
 }
 
+std::optional<KnownPosition> firstKnownPosition(const RecordedPosition& game, int plies, const EndgameSet& endgames) {
+  auto board = std::make_unique<RecordedPosition>(game);
+  setUpStartOf(*board, *board, game.gameType, game.start);
+  board->plyCount = 0;
+  for (int k = 0;; ++k) {
+    const int side = board->sideToMove();
+    if (const auto known = endgames.probe(*board, side)) return KnownPosition{k, side, *known};
+    if (k == plies) return std::nullopt;
+    applyMove(game.gameRecord[k], board->gameRecord[k], *board);
+    ++board->plyCount;
+  }
+}
+
 }  // namespace velmora

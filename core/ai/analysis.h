@@ -3,8 +3,10 @@
 // played is worth, what the Expert would have played instead, and whether
 // the move played gave away half a man (a mistake) or a whole one (a blunder).
 
+#include <optional>
 #include <vector>
 
+#include "core/ai/endgame_set.h"
 #include "core/ai/engine.h"
 
 namespace velmora {
@@ -41,5 +43,17 @@ using AnalysisProgress = void (*)(void* context, int done, int total);
 std::vector<PlyAnalysis> analyseGame(const RecordedPosition& game, int plies, Engine& engine,
                                      const EngineLimits& limits, AnalysisProgress progress = nullptr,
                                      void* context = nullptr);
+
+// A position of a game the endgame databases hold: the one after its first
+// `plies` moves, with `side` to move, and what they know of it.
+struct KnownPosition {
+  int plies = 0;
+  int side = 0;
+  EndgameResult known{EndgameOutcome::Draw, 0};
+};
+
+// The first position of the game, from its start to the one after its first
+// `plies` moves, that `endgames` hold; nothing when they hold none.
+std::optional<KnownPosition> firstKnownPosition(const RecordedPosition& game, int plies, const EndgameSet& endgames);
 
 }  // namespace velmora

@@ -13,6 +13,8 @@ namespace velmora {
 
 namespace {
 
+const char kStopped[] = "stopped";
+
 // What the moves of a position lead to, from the entries known so far.
 struct Exits {
   int moves = 0;
@@ -99,8 +101,9 @@ std::string resultText(int value) {
 template <int N>
 class Builder {
  public:
-  Builder(const EndgameDb<N>& db, const Material& m)
+  Builder(const EndgameDb<N>& db, const Material& m, const std::atomic<bool>* stop)
       : db_(db),
+        stop_(stop),
         index_(m),
         rules_(familyRules(db.family())),
         generate_(bitGeneratorFor<N>(db.family(), MoveOrder::Any)),
@@ -116,6 +119,7 @@ class Builder {
     if (auto problem = countExits()) return problem;
     for (std::size_t level = 0; level < buckets_.size(); ++level) {
       for (std::size_t at = 0; at < buckets_[level].size(); ++at) {
+        if (stopping(at)) return kStopped;
         const std::uint32_t i = buckets_[level][at];
         if ((flags_[i] & kSettled) != 0) continue;  // settled earlier by a shorter win
         if (level > kLongestEndgamePlies)
@@ -135,6 +139,12 @@ class Builder {
  private:
   enum : std::uint8_t { kSettled = 1, kWinFound = 2, kDrawExit = 4, kDrawn = 8 };
 
+  // The flag is read every few thousand positions: often enough to stop
+  // within a moment, seldom enough to cost nothing.
+  bool stopping(std::uint64_t count) const {
+    return (count & 0xfff) == 0 && stop_ != nullptr && stop_->load(std::memory_order_relaxed);
+  }
+
   void settleAt(std::uint64_t i, int plies) {
     plies_[i] = static_cast<std::uint16_t>(plies);
     const auto level = static_cast<std::size_t>(plies);
@@ -144,6 +154,7 @@ class Builder {
 
   std::optional<std::string> countExits() {
     for (std::uint64_t i = 0; i < index_.size(); ++i) {
+      if (stopping(i)) return kStopped;
       const BitBoard<N> b = index_.board(i);
       const int side = EndgameIndex<N>::side(i);
       Exits e;
@@ -195,6 +206,7 @@ class Builder {
   }
 
   const EndgameDb<N>& db_;
+  const std::atomic<bool>* stop_;
   EndgameIndex<N> index_;
   const FamilyRules& rules_;
   BitGenerator<N> generate_;
@@ -209,7 +221,7 @@ class Builder {
 }  // namespace
 
 template <int N>
-std::optional<std::string> buildEndgameTable(EndgameDb<N>& db, const Material& m) {
+std::optional<std::string> buildEndgameTable(EndgameDb<N>& db, const Material& m, const std::atomic<bool>* stop) {
   if (!endgameFamily(db.family())) return "no tables for these rules";
   if (m.pieces() > kMaxEndgamePieces) return "more than " + std::to_string(kMaxEndgamePieces) + " pieces";
   EndgameTable<N> table{EndgameIndex<N>(m), {}};
@@ -221,7 +233,7 @@ std::optional<std::string> buildEndgameTable(EndgameDb<N>& db, const Material& m
       const std::uint64_t j = mirror->index.index(flippedBoard(table.index.board(i)), EndgameIndex<N>::side(i) ^ 1);
       table.values[i] = mirror->values[j];
     }
-  } else if (auto problem = Builder<N>(db, m).run(table.values)) {
+  } else if (auto problem = Builder<N>(db, m, stop).run(table.values)) {
     return materialName(m) + ": " + *problem;
   }
   db.add(std::move(table));
@@ -252,8 +264,8 @@ std::optional<std::string> verifyEndgameTable(const EndgameDb<N>& db, const Mate
   return std::nullopt;
 }
 
-template std::optional<std::string> buildEndgameTable<8>(EndgameDb<8>&, const Material&);
-template std::optional<std::string> buildEndgameTable<10>(EndgameDb<10>&, const Material&);
+template std::optional<std::string> buildEndgameTable<8>(EndgameDb<8>&, const Material&, const std::atomic<bool>*);
+template std::optional<std::string> buildEndgameTable<10>(EndgameDb<10>&, const Material&, const std::atomic<bool>*);
 template std::optional<std::string> verifyEndgameTable<8>(const EndgameDb<8>&, const Material&);
 template std::optional<std::string> verifyEndgameTable<10>(const EndgameDb<10>&, const Material&);
 

@@ -2,8 +2,13 @@
 // A hint: the move the Expert would play for the person to move, marked on
 // the board; nothing is played.
 
+#include <optional>
+
+#include "core/ai/endgame_db.h"
+
 namespace velmora {
 
+struct EndgameSet;
 struct GameState;
 struct MoveListing;
 struct MoveRecord;
@@ -24,5 +29,11 @@ void prepareHintSearch(GameState& search, const MoveListing& listing);
 // Marks the squares of legal move `index` of the side to move: where it
 // starts and each square it lands on.
 void markHint(GameState& game, const MoveListing& listing, int index);
+
+// What the endgame databases know of the game for `side` once it plays
+// legal move `index`, judged by the position the move leads to; nothing
+// where they do not hold that position. `scratch` is a copy of the game at
+// the position the move is played in, and is changed.
+std::optional<EndgameResult> outcomeAfterHint(GameState& scratch, int side, int index, const EndgameSet& endgames);
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 #include "core/game/position_score.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -11,15 +12,30 @@
 namespace velmora {
 
 std::string scoreText(int whiteScore) {
-  if (std::abs(whiteScore) > kExpertWinFound) {
-    const int plies = kExpertWin - std::abs(whiteScore);
-    return std::string(whiteScore > 0 ? "+" : "-") + "win " + std::to_string(plies);
+  const int size = std::abs(whiteScore);
+  // Both kinds of win count down from their base by the plies to the end;
+  // the databases' lie below the search's own, far above any evaluation.
+  const int base = size > kExpertWinFound                                                ? kExpertWin
+                   : size >= kExpertDatabaseWin - (kExpertMaxPly + kLongestEndgamePlies) ? kExpertDatabaseWin
+                                                                                         : 0;
+  if (base != 0) {
+    const int plies = std::max(0, base - size);
+    return std::string(whiteScore > 0 ? "+" : "-") + "win " + std::to_string(movesOfPlies(plies));
   }
   if (whiteScore == 0) return "0.00";
   char text[32];
   std::snprintf(text, sizeof text, "%c%d.%02d", whiteScore > 0 ? '+' : '-', std::abs(whiteScore) / 100,
                 std::abs(whiteScore) % 100);
   return text;
+}
+
+std::string endgameVerdict(const EndgameResult& known) {
+  const std::string moves = std::to_string(movesOfPlies(known.plies));
+  switch (known.outcome) {
+    case EndgameOutcome::Win: return fillIn(say("win in %1"), moves);
+    case EndgameOutcome::Loss: return fillIn(say("loss in %1"), moves);
+    default: return say("draw");
+  }
 }
 
 int whiteScore(const GameState& game, int score) { return game.sideToMove() == White ? score : -score; }
@@ -46,6 +62,14 @@ PositionScore finishedGameScore(GameResult result) {
     case BlackWins: return {true, "0-1", say("Black wins")};
     default: return {true, "1/2-1/2", say("Draw")};
   }
+}
+
+PositionScore knownPositionScore(const EndgameResult& known, int sideToMove) {
+  if (known.outcome == EndgameOutcome::Draw) return {true, "1/2-1/2", say("Draw")};
+  const bool whiteWins = (known.outcome == EndgameOutcome::Win) == (sideToMove == White);
+  const std::string moves = std::to_string(movesOfPlies(known.plies));
+  if (whiteWins) return {true, "1-0", fillIn(say("White wins in %1"), moves)};
+  return {true, "0-1", fillIn(say("Black wins in %1"), moves)};
 }
 
 PositionScore scorePosition(Engine& engine, const EngineLimits& limits) {

@@ -32,6 +32,7 @@ std::string statusLine(const GameState& game, const MoveListing& listing, const 
   }
   if (facts.awaitingPeer) return say("Waiting for the opponent's move");
   if (facts.paused) return say("Paused");
+  if (!facts.hint.empty()) return fillIn(say("Hint: %1"), facts.hint);
   generateMoves(scratch.legalMoves, scratch, side);
   const bool captures = scratch.moveCount > 0 && scratch.legalMoves[0].captureCount > 0;
   if (captures) return say(side == White ? "White must capture" : "Black must capture");

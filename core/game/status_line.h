@@ -18,6 +18,9 @@ struct StatusFacts {
   bool awaitingPeer = false;  // a network opponent is to move
   int depth = 0;              // the Expert's last finished depth while it thinks, else 0
   int whiteScore = 0;         // and its score then, for White
+  // What the endgame databases know after the move a hint marked, for the
+  // player who asked ("win in 4"); empty for none.
+  std::string hint;
 };
 
 // `scratch` holds a copy of the shown position while the line is worked out,

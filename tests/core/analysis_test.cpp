@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "core/ai/endings.h"
+#include "core/game/game_state.h"
+#include "core/game/hint.h"
 #include "core/game/position_score.h"
 #include "core/records/notation.h"
 #include "core/rules/generate.h"
@@ -119,13 +121,85 @@ TEST(Analysis, StoppedKeepsOnlyTheMovesWhoseScoresAreKnown) {
   engine().resetStop();
 }
 
-TEST(PositionScore, ScoresInMenForWhiteAndWinsInPlies) {
+TEST(PositionScore, ScoresInMenForWhiteAndWinsInMoves) {
   EXPECT_EQ(scoreText(125), "+1.25");
   EXPECT_EQ(scoreText(-40), "-0.40");
   EXPECT_EQ(scoreText(-7), "-0.07");
   EXPECT_EQ(scoreText(0), "0.00");
-  EXPECT_EQ(scoreText(kExpertWin - 7), "+win 7");
-  EXPECT_EQ(scoreText(-(kExpertWin - 4)), "-win 4");
+  EXPECT_EQ(scoreText(9000), "+90.00");
+  // Seven plies are four moves of the winner; four plies two of each side.
+  EXPECT_EQ(scoreText(kExpertWin - 7), "+win 4");
+  EXPECT_EQ(scoreText(-(kExpertWin - 4)), "-win 2");
+  // A win the databases know, nine plies away, is no score of men either.
+  EXPECT_EQ(scoreText(kExpertDatabaseWin - 9), "+win 5");
+  EXPECT_EQ(scoreText(-(kExpertDatabaseWin - 300)), "-win 150");
+}
+
+TEST(PositionScore, WhatTheDatabasesKnowReadsForTheSideToMoveOrByColour) {
+  const EndgameResult winInSeven{EndgameOutcome::Win, 7}, lossInTwo{EndgameOutcome::Loss, 2},
+      draw{EndgameOutcome::Draw, 0};
+  EXPECT_EQ(endgameVerdict(winInSeven), "win in 4");
+  EXPECT_EQ(endgameVerdict(lossInTwo), "loss in 1");
+  EXPECT_EQ(endgameVerdict(draw), "draw");
+  const PositionScore blackWins = knownPositionScore(winInSeven, Black);
+  EXPECT_EQ(blackWins.score, "0-1");
+  EXPECT_EQ(blackWins.line, "Black wins in 4");
+  const PositionScore whiteWins = knownPositionScore(lossInTwo, Black);
+  EXPECT_EQ(whiteWins.score, "1-0");
+  EXPECT_EQ(whiteWins.line, "White wins in 1");
+  EXPECT_EQ(knownPositionScore(draw, White).score, "1/2-1/2");
+  EXPECT_TRUE(knownPositionScore(draw, White).found);
+}
+
+// The American tables of up to three pieces, made once for the file.
+const EndgameSet& americanThreePieces() {
+  static test::WorkDir dir;
+  static EndgameSet set = [] {
+    EndgameSet s;
+    const std::atomic<bool> stop{false};
+    const auto problem = fillEndgameSet(s, dir.path, 3, stop);
+    EXPECT_FALSE(problem) << *problem;
+    return s;
+  }();
+  return set;
+}
+
+TEST(EndgameKnowledge, TheHintedMoveKeepsTheQuickestWinTheDatabasesKnow) {
+  const EndgameSet& set = americanThreePieces();
+  // Two kings against one in the double corner.
+  auto game = test::position(American, "W:.B....../......../......../......../...W.W../......../......../........");
+  test::restartHere(*game);
+  const auto before = set.probe(*game, White);
+  ASSERT_TRUE(before);
+  ASSERT_EQ(before->outcome, EndgameOutcome::Win);
+  Engine expert(std::size_t{1} << 16);
+  expert.setEndgames(set.board8.get(), nullptr);
+  expert.setPosition(*game, *game);
+  const EngineResult chosen = expert.think(depth(6));
+  ASSERT_GE(chosen.rootIndex, 0);
+  auto scratch = std::make_unique<GameState>(*game);
+  EXPECT_EQ(outcomeAfterHint(*scratch, White, chosen.rootIndex, set), before);
+  generateMoves(game->legalMoves, *game, White);
+  scratch = std::make_unique<GameState>(*game);
+  EXPECT_FALSE(outcomeAfterHint(*scratch, White, game->moveCount, set));
+}
+
+TEST(EndgameKnowledge, TheAnalysisFindsWhereTheDatabasesTakeTheGameOver) {
+  const EndgameSet& set = americanThreePieces();
+  // Four pieces: not held until White takes on d4.
+  auto game = test::position(American, "W:.B....../......../......../......../...b..../..w...../......../W.......");
+  test::restartHere(*game);
+  EXPECT_FALSE(firstKnownPosition(*game, 0, set));
+  ASSERT_TRUE(playMoveText(*game, "c3:e5"));
+  const auto known = firstKnownPosition(*game, game->plyCount, set);
+  ASSERT_TRUE(known);
+  EXPECT_EQ(known->plies, 1);
+  EXPECT_EQ(known->side, Black);
+  EXPECT_EQ(known->known, set.probe(*game, Black));
+  // A Russian game of the same pieces is another family's.
+  auto russian = test::position(Russian, "W:.B....../......../......../......../...W.W../......../......../........");
+  test::restartHere(*russian);
+  EXPECT_FALSE(firstKnownPosition(*russian, 0, set));
 }
 
 TEST(PositionScore, AManUpForBlackReadsAsMinusForWhiteWithTheLineAhead) {

@@ -85,12 +85,14 @@ struct Window {
   MoveListing listing;
   std::unique_ptr<MainWindow> window;
 
-  explicit Window(GameType type = American, Boxes boxes = Boxes::Recorded) {
+  // The Expert's endgame databases, when a test gives a folder for them,
+  // are of three pieces: made in a moment.
+  explicit Window(GameType type = American, Boxes boxes = Boxes::Recorded, const std::string& endgameFolder = {}) {
     messages.clear();
     answerYes = false;
     evaluationSettings = {};
     entrySettings.oneClick = 0;  // two clicks a move, unless a test says otherwise
-    window = std::make_unique<MainWindow>(*game, *scratch, listing, "");
+    window = std::make_unique<MainWindow>(*game, *scratch, listing, "", endgameFolder, 3);
     // Pieces where they stand, not on their way: pictures and pixels are
     // read at once. The test of sliding turns it on.
     appearance.slideMoves = 0;
