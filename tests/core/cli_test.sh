@@ -375,9 +375,12 @@ check "book: a comment naming how it was made, then positions with moves" "# Ame
   "$("$cli" book American 2 --depth 2 --keep 1 2>/dev/null | head -1)|$("$cli" book American 2 --depth 2 --keep 1 2>/dev/null | awk 'NR == 2 {print NF}')"
 check "expert opens from its book unless told not to" "0 1" \
   "$("$cli" search American expert --moves --depth 3 | awk '$1 == "nodes" {print ($2 > 0)}') $("$cli" search American expert --moves --depth 3 --no-book | awk '$1 == "nodes" {print ($2 > 0)}')"
-# A 3-piece win is won and a draw held, within the quiet run and repetitions.
-check "egdb sample plays out wins and draws" "wins 30 won 30 drawn 0 lost 0|draws 30 drawn 30 won 0 lost 0" \
-  "$("$cli" egdb sample American 3 --dir "$work/egdb" --count 30 --movetime 1 --seed 4 | paste -sd'|')"
+# Wins and draws of the databases played out by the game's rules: no draw
+# is lost, and the wins the quiet run does not cut short are won (the
+# databases know nothing of it: four of these wins need a longer walk of
+# kings than the run allows).
+check "egdb sample plays out wins and draws" "wins 30 won 26 drawn 4 lost 0|draws 30 drawn 30 won 0 lost 0" \
+  "$("$cli" egdb sample American 3 --dir "$work/egdb" --count 30 --movetime 1 --seed 4 | grep -E '^(wins|draws) ' | paste -sd'|')"
 # The training: games whose every line is a quiet position with its result,
 # then weights that read back into the program's format.
 "$cli" train games American 6 --nodes 300 --seed 2 >"$work/train.txt"

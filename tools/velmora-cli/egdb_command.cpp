@@ -159,8 +159,10 @@ struct SampleTally {
 
 // Plays the Expert with the databases against itself from `text` and says
 // how the side to move fared: 1 won, 0 drew, -1 lost, by the game's rules
-// (the quiet run, a third repetition, the move limit).
-int playOut(GameType type, bool official, const std::string& text, Engine& engine, const EngineLimits& limits) {
+// (the quiet run, a third repetition, the move limit); `why` says how it
+// ended and after how many plies.
+int playOut(GameType type, bool official, const std::string& text, Engine& engine, const EngineLimits& limits,
+            std::string& why) {
   auto game = std::make_unique<GameState>();
   game->officialRules = official ? 1 : 0;
   if (!setUpPosition(*game, type, text.c_str())) return -2;
@@ -177,6 +179,10 @@ int playOut(GameType type, bool official, const std::string& text, Engine& engin
     ++game->plyCount;
     seen.push_back(expertPositionKey(*game, game->sideToMove()));
   }
+  why = std::string(end == GameEnd::Repetition  ? "repetition"
+                    : end == GameEnd::MoveLimit ? "move limit"
+                                                : "rules") +
+        " after " + std::to_string(game->plyCount) + " plies";
   if (result == Draw) return 0;
   return (result == WhiteWins) == (first == White) ? 1 : -1;
 }
@@ -185,8 +191,8 @@ int playOut(GameType type, bool official, const std::string& text, Engine& engin
 // from the databases, each played out by the Expert with them: a win must
 // be won and a draw never lost, within the game's rules.
 template <int N>
-int sample(GameType type, bool official, RuleFamily family, int pieces, const std::string& dir, long count, int moveTimeMs,
-           long seed) {
+int sample(GameType type, bool official, RuleFamily family, int pieces, const std::string& dir, long count,
+           int moveTimeMs, long seed) {
   EndgameDb<N> db(family);
   if (auto problem = db.loadAll(dir, pieces)) return fail(*problem);
   std::vector<const EndgameTable<N>*> tables;
@@ -220,14 +226,15 @@ int sample(GameType type, bool official, RuleFamily family, int pieces, const st
     SampleTally& tally = won ? wins : draws;
     if (tally.kept + tally.drawn + tally.lost >= count) continue;
     const std::string text = textOf(b, side);
-    const int outcome = playOut(type, official, text, engine, limits);
+    std::string why;
+    const int outcome = playOut(type, official, text, engine, limits, why);
     if (outcome == -2) return fail("the Expert could not play on from " + text);
     if (won) {
       (outcome == 1 ? tally.kept : outcome == 0 ? tally.drawn : tally.lost) += 1;
-      if (outcome != 1) std::printf("not won %s (win in %d plies)\n", text.c_str(), known->plies);
+      if (outcome != 1) std::printf("not won %s (win in %d plies; %s)\n", text.c_str(), known->plies, why.c_str());
     } else {
       (outcome == 0 ? tally.kept : outcome == 1 ? tally.drawn : tally.lost) += 1;
-      if (outcome == -1) std::printf("lost %s (a draw)\n", text.c_str());
+      if (outcome == -1) std::printf("lost %s (a draw; %s)\n", text.c_str(), why.c_str());
     }
     std::fflush(stdout);
   }

@@ -121,8 +121,9 @@ int levelSearch(GameState& state, int level, bool literal) {
 
 int searchCommand(int argc, char** argv) {
   bool giveAway = false, literal = false, noBook = false, noPatterns = false;
-  takeFlags(argc, argv,
-            {{"--give-away", &giveAway}, {"--literal", &literal}, {"--no-book", &noBook}, {"--no-patterns", &noPatterns}});
+  takeFlags(
+      argc, argv,
+      {{"--give-away", &giveAway}, {"--literal", &literal}, {"--no-book", &noBook}, {"--no-patterns", &noPatterns}});
   const RulesOption rules = takeRules(argc, argv);
   if (!rules.valid) return fail(rules.problem);
   const auto endgameFolder = takeOption(argc, argv, "--egdb");
