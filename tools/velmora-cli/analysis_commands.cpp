@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -73,7 +74,9 @@ int analyseCommand(int argc, char** argv) {
 }
 
 int endingsCommand(int argc, char** argv) {
-  const char* usage = "usage: velmora-cli endings [--movetime MS] [--depth D] [--nodes N] [NUMBER ...]";
+  const char* usage =
+      "usage: velmora-cli endings [--movetime MS] [--depth D] [--nodes N] [--egdb DIR] [NUMBER ...]";
+  const auto endgameFolder = takeOption(argc, argv, "--egdb");
   const LimitOptions options = takeLimits(argc, argv, 1000);
   if (!options.valid) return fail(options.problem);
   const auto& endings = theoryEndings();
@@ -85,10 +88,21 @@ int endingsCommand(int argc, char** argv) {
   }
   auto game = std::make_unique<GameState>();
   Engine engine;
+  // The folder may hold the databases of some rules and not others: an
+  // ending of rules it lacks is played without.
+  std::map<int, Endgames> endgames;  // by variant
   int played[2] = {}, passed[2] = {};  // [0 drawn, 1 won]
   for (std::size_t i = 0; i < endings.size(); ++i) {
     if (!chosen[i]) continue;
     const Ending& e = endings[i];
+    if (endgameFolder) {
+      if (!endgames.count(e.type)) {
+        setUpBoard(*game, e.type);
+        loadEndgames(endgames[e.type], *game, *endgameFolder);
+      }
+      const Endgames& known = endgames[e.type];
+      engine.setEndgames(known.board8.get(), known.board10.get());
+    }
     const EndingOutcome o = playEnding(e, *game, engine, options.limits);
     ++played[e.won];
     passed[e.won] += o.passed;

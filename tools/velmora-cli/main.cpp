@@ -54,7 +54,7 @@ const char kUsage[] =
     "                                        move played and its score, the Expert's choice\n"
     "                                        and its score (for White, in men), ? a mistake\n"
     "                                        (half a man lost), ?? a blunder (a man or more)\n"
-    "  endings [--movetime MS] [--depth D] [--nodes N] [NUMBER ...]\n"
+    "  endings [--movetime MS] [--depth D] [--nodes N] [--egdb DIR] [NUMBER ...]\n"
     "                                        the Expert on both sides of endings theory\n"
     "                                        knows: wins to win, draws not to lose;\n"
     "                                        exit 1 when one fails\n"
