@@ -74,8 +74,7 @@ int analyseCommand(int argc, char** argv) {
 }
 
 int endingsCommand(int argc, char** argv) {
-  const char* usage =
-      "usage: velmora-cli endings [--movetime MS] [--depth D] [--nodes N] [--egdb DIR] [NUMBER ...]";
+  const char* usage = "usage: velmora-cli endings [--movetime MS] [--depth D] [--nodes N] [--egdb DIR] [NUMBER ...]";
   const auto endgameFolder = takeOption(argc, argv, "--egdb");
   const LimitOptions options = takeLimits(argc, argv, 1000);
   if (!options.valid) return fail(options.problem);
@@ -90,7 +89,7 @@ int endingsCommand(int argc, char** argv) {
   Engine engine;
   // The folder may hold the databases of some rules and not others: an
   // ending of rules it lacks is played without.
-  std::map<int, Endgames> endgames;  // by variant
+  std::map<int, Endgames> endgames;    // by variant
   int played[2] = {}, passed[2] = {};  // [0 drawn, 1 won]
   for (std::size_t i = 0; i < endings.size(); ++i) {
     if (!chosen[i]) continue;
