@@ -2,9 +2,8 @@
 
 #include <charconv>
 #include <cmath>
-#include <memory>
-#include <mutex>
 
+#include "core/ai/built_in_tables.h"
 #include "core/ai/pattern_texts.h"
 #include "core/platform/text.h"
 #include "core/rules/rule_family.h"
@@ -49,9 +48,7 @@ std::optional<PatternWeights> readPatternWeights(std::string_view text, std::str
   bool header = false, haveVariant = false;
   int number = 0;
   while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    const std::string_view line = takeLine(text);
     ++number;
     const auto words = wordsOf(line);
     if (words.empty() || words[0][0] == '#') continue;
@@ -116,19 +113,12 @@ std::string patternWeightsText(const PatternWeights& w, const std::string& comme
 }
 
 const PatternWeights* builtInPatterns(GameType type) {
-  static std::array<std::unique_ptr<PatternWeights>, kVariantCount> tables;
-  static std::once_flag readOnce;
-  std::call_once(readOnce, [] {
-    for (GameType t = 0; t < kVariantCount; ++t) {
-      const std::string_view text = builtInPatternText(t);
-      if (text.empty()) continue;
-      // A built-in table is checked by the tests; one that does not read
-      // leaves the variant with the hand-written terms alone.
-      if (auto w = readPatternWeights(text, nullptr); w && w->type == t)
-        tables[static_cast<std::size_t>(t)] = std::make_unique<PatternWeights>(std::move(*w));
-    }
+  // A built-in table is checked by the tests; one that does not read leaves
+  // the variant with the hand-written terms alone.
+  return builtInTable<PatternWeights>(type, builtInPatternText, [](std::string_view text, GameType t) {
+    auto w = readPatternWeights(text, nullptr);
+    return w && w->type == t ? w : std::nullopt;
   });
-  return type >= 0 && type < kVariantCount ? tables[static_cast<std::size_t>(type)].get() : nullptr;
 }
 
 PatternIndices patternIndices(const Board& cells, int n) {

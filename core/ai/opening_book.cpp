@@ -1,13 +1,11 @@
 #include "core/ai/opening_book.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <cmath>
-#include <memory>
-#include <mutex>
 
 #include "core/ai/book_texts.h"
+#include "core/ai/built_in_tables.h"
 #include "core/platform/text.h"
 #include "core/rules/generate.h"
 #include "core/rules/position_text.h"
@@ -39,9 +37,7 @@ std::optional<OpeningBook> OpeningBook::read(std::string_view text, std::string*
   OpeningBook book;
   int number = 0;
   while (!text.empty()) {
-    const std::size_t end = text.find('\n');
-    const std::string_view line = text.substr(0, end);
-    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    const std::string_view line = takeLine(text);
     ++number;
     const auto words = wordsOf(line);
     if (words.empty() || words[0][0] == '#') continue;
@@ -89,17 +85,8 @@ std::string OpeningBook::text() const {
 }
 
 const OpeningBook* builtInBook(GameType type) {
-  static std::array<std::unique_ptr<OpeningBook>, kVariantCount> books;
-  static std::once_flag readOnce;
-  std::call_once(readOnce, [] {
-    for (GameType t = 0; t < kVariantCount; ++t) {
-      const std::string_view text = builtInBookText(t);
-      if (text.empty()) continue;
-      if (auto book = OpeningBook::read(text, nullptr))
-        books[static_cast<std::size_t>(t)] = std::make_unique<OpeningBook>(std::move(*book));
-    }
-  });
-  return type >= 0 && type < kVariantCount ? books[static_cast<std::size_t>(type)].get() : nullptr;
+  return builtInTable<OpeningBook>(type, builtInBookText,
+                                   [](std::string_view text, GameType) { return OpeningBook::read(text, nullptr); });
 }
 
 std::string bookMoveText(const MoveRecord& move) {

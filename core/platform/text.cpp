@@ -104,6 +104,13 @@ int readDecimal(std::string_view s) {
   return static_cast<int>(negative ? -value : value);
 }
 
+std::string_view takeLine(std::string_view& text) {
+  const std::size_t end = text.find('\n');
+  const std::string_view line = text.substr(0, end);
+  text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+  return line;
+}
+
 std::vector<std::string_view> wordsOf(std::string_view line) {
   std::vector<std::string_view> words;
   std::size_t at = 0;

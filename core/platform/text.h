@@ -30,6 +30,9 @@ std::string quotedExcerpt(std::string_view text);
 // beyond int saturates at its limit instead of overflowing.
 int readDecimal(std::string_view text);
 
+// The first line of `text`, without its '\n', which is taken off `text`.
+std::string_view takeLine(std::string_view& text);
+
 // The words of a line: the runs between blanks (space, tab, carriage return).
 std::vector<std::string_view> wordsOf(std::string_view line);
 
